@@ -1,0 +1,1 @@
+#include "advert/advertindex.h"

@@ -1,0 +1,7 @@
+#include "advert/advertisedialog.h"
+#include "ui_advertisedialog.h"
+
+AdvertiseDialog::AdvertiseDialog(QWidget *parent)
+    : QDialog(parent)
+{
+}

@@ -1,0 +1,25 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+bool isChineseLocaleName(const QString &name)
+{
+    return name == QLatin1String("zh_CN");
+}
+
+bool systemLocaleIsChinese()
+{
+    return isChineseLocaleName(QLocale::system().name());
+}
+
+QString catalogueFile(bool chinese)
+{
+    return chinese ? QStringLiteral("translations/chinese.qm") : QStringLiteral("translations/english.qm");
+}
+
+bool loadCatalogue(QTranslator &translator, bool chinese)
+{
+    return translator.load(catalogueFile(chinese), QCoreApplication::applicationDirPath(), QString(), QString());
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+class QTranslator;
+
+// The interface is Chinese exactly when the system locale is "zh_CN".
+bool isChineseLocaleName(const QString &name);
+bool systemLocaleIsChinese();
+
+// "translations/chinese.qm" or "translations/english.qm".
+QString catalogueFile(bool chinese);
+
+// Loads the catalogue from the program's directory.
+bool loadCatalogue(QTranslator &translator, bool chinese);

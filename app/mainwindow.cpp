@@ -1,0 +1,188 @@
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QRegularExpressionValidator>
+#include <QSerialPort>
+#include <QTranslator>
+
+#include "app/cachedir.h"
+#include "app/language.h"
+#include "app/serialports.h"
+#include "app/versiondialog.h"
+#include "terminal/atinterface.h"
+
+namespace {
+
+// One to ten digits, and never more than the 32-bit registers hold.
+class AddressValidator : public QRegularExpressionValidator
+{
+public:
+    explicit AddressValidator(QObject *parent)
+        : QRegularExpressionValidator(QRegularExpression(QStringLiteral("([0-9]{1,10})")), parent)
+    {
+    }
+
+    State validate(QString &input, int &pos) const override
+    {
+        const State state = QRegularExpressionValidator::validate(input, pos);
+        if (state == Invalid || input.isEmpty())
+            return state;
+        bool ok = false;
+        input.toULongLong(&ok);
+        return (ok && input.toULongLong() <= 4294967295ULL) ? state : Invalid;
+    }
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("KVX_2.0.7"));
+
+    const bool chinese = systemLocaleIsChinese();
+    ui->ActionChinese->setChecked(chinese);
+    ui->ActionEnglish->setChecked(!chinese);
+
+    probePorts();
+    qDebug() << "ports : " << portCount;
+
+    auto *validator = new AddressValidator(this);
+    ui->AddressEdit->setValidator(validator);
+    ui->UnitEdit->setValidator(validator);
+
+    connect(ui->ActionChinese, &QAction::triggered, this, &MainWindow::slot_TranslateChinese);
+    connect(ui->ActionEnglish, &QAction::triggered, this, &MainWindow::slot_TranslateEnglish);
+    connect(ui->Exit, &QAction::triggered, this, &MainWindow::slot_Exit);
+    connect(ui->ATCommand, &QAction::triggered, this, &MainWindow::slot_CommandInterface);
+    connect(ui->Version, &QAction::triggered, this, &MainWindow::slot_Version);
+
+    productGroup = new QButtonGroup(this);
+    productGroup->addButton(ui->product_1, 0);
+    productGroup->addButton(ui->product_2, 1);
+    moduleGroup = new QButtonGroup(this);
+    moduleGroup->addButton(ui->module_1, 0);
+    moduleGroup->addButton(ui->module_2, 1);
+    moduleGroup->addButton(ui->module_3, 2);
+    moduleGroup->addButton(ui->module_4, 3);
+    modeGroup = new QButtonGroup(this);
+    modeGroup->addButton(ui->mode_1, 0);
+    modeGroup->addButton(ui->mode_2, 1);
+
+    for (QWidget *w : { static_cast<QWidget *>(ui->AddressEdit), static_cast<QWidget *>(ui->UnitEdit),
+                        static_cast<QWidget *>(ui->WorkModeBox), static_cast<QWidget *>(ui->BaudSetBox),
+                        static_cast<QWidget *>(ui->AirSpeedBox), static_cast<QWidget *>(ui->OutputPowerBox),
+                        static_cast<QWidget *>(ui->repeater_state) })
+        w->setEnabled(false);
+
+    serial = new QSerialPort;
+
+    atInterface = new ATInterface(this);
+    atInterface->hide();
+    connect(atInterface, &ATInterface::signal_sendMessage, this, &MainWindow::slot_recvMessage);
+    connect(serial, &QSerialPort::readyRead, this, &MainWindow::slot_readyRead);
+    // A vanished device shows up as a resource or read error; the link must not
+    // go on looking open.
+    connect(serial, &QSerialPort::errorOccurred, this, &MainWindow::slot_serialError);
+
+    lastRandomAddress = 0;
+    addressLocked = false;
+    moduleCode = 0;
+    modeId = modeGroup->checkedId();
+}
+
+MainWindow::~MainWindow()
+{
+    clearCacheDirectory(QCoreApplication::applicationDirPath() + QStringLiteral("/temp"));
+    delete ui;
+    delete serial;
+}
+
+void MainWindow::probePorts()
+{
+    portCount = 0;
+    const QStringList ports = openablePorts();
+    for (const QString &name : ports) {
+        ui->SerialBox->addItem(name);
+        ++portCount;
+    }
+}
+
+void MainWindow::slot_TranslateChinese()
+{
+    switchLanguage(true);
+}
+
+void MainWindow::slot_TranslateEnglish()
+{
+    switchLanguage(false);
+}
+
+void MainWindow::switchLanguage(bool chinese)
+{
+    ui->ActionChinese->setChecked(chinese);
+    ui->ActionEnglish->setChecked(!chinese);
+
+    auto *translator = new QTranslator(this);
+    if (!loadCatalogue(*translator, chinese)) {
+        delete translator;
+        return;
+    }
+    // The new catalogue replaces the previous switch and stays installed, so
+    // captions set later come in the chosen language too.
+    if (switchTranslator) {
+        QCoreApplication::removeTranslator(switchTranslator);
+        delete switchTranslator;
+    }
+    switchTranslator = translator;
+    QCoreApplication::installTranslator(switchTranslator);
+
+    // Re-labelling the form would wipe what the operator typed and the status
+    // line, and would reset the captions that carry the link and panel state.
+    const QString unit = ui->UnitEdit->text();
+    const QString address = ui->AddressEdit->text();
+    const QString status = ui->DisplayLabel->text();
+    const bool linkOpen = linkIsOpen();
+    ui->retranslateUi(this);
+    ui->UnitEdit->setText(unit);
+    ui->AddressEdit->setText(address);
+    ui->DisplayLabel->setText(status);
+    if (linkOpen)
+        ui->ConnectButton->setText(tr("DisConnect"));
+    if (terminalShown)
+        ui->ATCommand->setText(tr("Main window"));
+}
+
+void MainWindow::slot_Exit()
+{
+    close();
+}
+
+void MainWindow::slot_Version()
+{
+    VersionDialog dialog(this);
+    dialog.setStyleSheet(QStringLiteral(
+        "QGroupBox {background-color:rgb(255,255,255);border-radius:0px;border:1px solid rgb(255, 170, 0);"
+        "color:rgb(0,0,0);}QLabel {color:rgb(0,0,0);}"));
+    dialog.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (serial->isOpen()) {
+        serial->clear(QSerialPort::AllDirections);
+        serial->close();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::linkIsOpen() const
+{
+    return ui->ConnectButton->text() != QLatin1String("Connect");
+}

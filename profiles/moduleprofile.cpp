@@ -1,0 +1,42 @@
+#include "profiles/moduleprofile.h"
+
+namespace {
+
+const QStringList Baud = { "230400", "115200", "57600", "38400", "28800", "19200", "14400", "9600",
+                           "7200", "4800", "3600", "2400", "1200", "600", "300" };
+const QStringList Modes = { "Master", "Repeater", "Slave(Remote)" };
+const QStringList Powers = { "100mW", "125mW", "160mW", "200mW", "250mW", "320mW",
+                             "400mW", "500mW", "630mW", "800mW", "1000mW" };
+const QStringList PowersTo2W = Powers + QStringList { "2000mW" };
+
+const ModuleProfile Profiles[4] = {
+    // Tarn
+    { Modes, Baud, { "172800", "230400", "276480", "57600", "115200" }, Powers },
+    // Brae - Loch
+    { Modes, Baud, { "19200", "115200", "172800", "230000", "247000", "340000", "24700", "57600" }, PowersTo2W },
+    // Skerry
+    { Modes, Baud, { "19200", "115200", "172800", "230000", "276000", "340000", "24700", "57600" }, Powers },
+    // Half Fjord: no repeater mode, but "Slave" must stay at row 2.
+    { { "Master", "", "Slave" }, Baud,
+      { "19200", "115200", "172800", "230000", "247000", "340000", "24700", "57600" }, PowersTo2W },
+};
+
+} // namespace
+
+const ModuleProfile &moduleProfile(int moduleGroupId)
+{
+    if (moduleGroupId >= 0 && moduleGroupId <= 2)
+        return Profiles[moduleGroupId];
+    return Profiles[3];
+}
+
+int moduleCodeForGroupId(int moduleGroupId)
+{
+    switch (moduleGroupId) {
+    case 0: return 2;
+    case 1: return 1;
+    case 2: return 3;
+    case 3: return 4;
+    default: return 0;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <QtGlobal>
+
+// A small portable generator (the classic 15-bit linear congruential one) so
+// the random network addresses do not depend on the C library's rand().
+class RandomAddressGenerator
+{
+public:
+    void seed(quint32 s) { m_state = s; }
+    int draw();   // 0 .. 32767
+
+    // A fresh address in 1 .. 32768 that differs from `last`.
+    quint16 nextAddress(quint16 last);
+
+private:
+    quint32 m_state = 1;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+// Pumps the event loop for at least `ms` milliseconds (monotonic clock), so
+// the port and the window stay alive while a command sequence pauses.
+void waitWithEvents(int ms);
