@@ -88,8 +88,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(atInterface, &ATInterface::signal_sendMessage, this, &MainWindow::slot_recvMessage);
     connect(serial, &QSerialPort::readyRead, this, &MainWindow::slot_readyRead);
     // A vanished device shows up as a resource or read error; the link must not
-    // go on looking open.
-    connect(serial, &QSerialPort::errorOccurred, this, &MainWindow::slot_serialError);
+    // go on looking open. Queued, because the port must not be closed from
+    // inside its own notification.
+    connect(serial, &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) { slot_serialError(int(error)); }, Qt::QueuedConnection);
 
     lastRandomAddress = 0;
     addressLocked = false;
@@ -185,4 +187,40 @@ void MainWindow::closeEvent(QCloseEvent *event)
 bool MainWindow::linkIsOpen() const
 {
     return ui->ConnectButton->text() != QLatin1String("Connect");
+}
+
+// A widget taken out of the central place stays a hidden child of the window,
+// so it keeps its state and is destroyed with the window.
+void MainWindow::keepAside(QWidget *widget)
+{
+    if (!widget)
+        return;
+    widget->setParent(this);
+    widget->hide();
+}
+
+void MainWindow::slot_CommandInterface()
+{
+    // The action's caption tells which widget is central; neither widget is
+    // destroyed by the swap, so both keep their state.
+    if (ui->ATCommand->text() == tr("AT interface")) {
+        terminalShown = true;
+        keepAside(takeCentralWidget());
+        setCentralWidget(atInterface);
+        atInterface->show();
+        atInterface->focusInput();
+        ui->ATCommand->setText(tr("Main window"));
+    } else {
+        terminalShown = false;
+        keepAside(takeCentralWidget());
+        setCentralWidget(ui->centralwidget);
+        atInterface->clearTranscript();
+        terminalDecoder.resetState();
+        ui->ATCommand->setText(tr("AT interface"));
+    }
+}
+
+void MainWindow::slot_recvMessage(QString msg)
+{
+    serial->write(msg.toUtf8());
 }

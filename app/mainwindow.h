@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QMainWindow>
 #include <QString>
+#include <QStringDecoder>
 
 #include "radio/randomaddress.h"
 #include "radio/reportreader.h"
@@ -50,13 +50,14 @@ private slots:
     void on_SerialSetBox_currentIndexChanged(int index);
     void on_RefreshButton_clicked();
 
-    void slot_serialError();
+    void slot_serialError(int error);
 
 private:
     void probePorts();
     void loadModuleProfile();
     void switchLanguage(bool chinese);
     void enterClosedState();
+    void keepAside(QWidget *widget);
     void applyEntry(const RegisterEntry &entry);
     void applyFrame(const FrameReply &frame);
     void updateConfigButton();
@@ -76,12 +77,12 @@ private:
     quint16 lastRandomAddress = 0;
     int moduleCode = 0;
     int modeId = 0;
-    QByteArray recvBuffer;   // mirror of the reader's buffer, for inspection
+    ReportReader recvBuffer;   // received bytes not yet consumed, and their scanner
 
-    ReportReader reader;
     RandomAddressGenerator randomGenerator;
     QTranslator *switchTranslator = nullptr;   // the last language switch
     bool writeRunning = false;                 // a configuration write is under way
     int linkGeneration = 0;                    // bumped whenever the link closes
     bool deviceLost = false;                   // the device vanished under an open link
+    QStringDecoder terminalDecoder { QStringDecoder::Utf8 };   // keeps split characters whole
 };

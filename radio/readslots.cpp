@@ -1,0 +1,132 @@
+// Reading the modem's settings report into the form.
+
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QSerialPort>
+
+#include "radio/atcommands.h"
+#include "radio/wait.h"
+#include "terminal/atinterface.h"
+
+namespace {
+
+const char ConfigReady[] = "background-image: url(:/png/image/config_light.svg);background-color: rgb(100, 100, 100);";
+
+void selectRow(QComboBox *box, qint64 row)
+{
+    box->setCurrentIndex(row >= 0 && row < box->count() ? int(row) : -1);
+}
+
+void enable(QWidget *widget)
+{
+    if (!widget->isEnabled())
+        widget->setEnabled(true);
+}
+
+} // namespace
+
+void MainWindow::on_RefreshButton_clicked()
+{
+    const int generation = linkGeneration;
+    ui->SerialSetBox->setEnabled(false);
+    if (productGroup->checkedId() == 1) {
+        serial->write(frameReadPrepare());
+        waitWithEvents(1000);
+        if (generation != linkGeneration)
+            return;   // the link closed meanwhile: nothing more to send
+    }
+    serial->write(cmdReadSettings());
+    waitWithEvents(100);
+}
+
+void MainWindow::slot_readyRead()
+{
+    const QByteArray chunk = serial->readAll();
+    if (!chunk.isEmpty() && terminalShown)
+        atInterface->appendReceived(terminalDecoder.decode(chunk));
+    const ReceiveResult result = recvBuffer.feed(chunk, terminalShown);
+    for (const FrameReply &frame : result.frames)
+        applyFrame(frame);
+    for (const RegisterEntry &entry : result.entries)
+        applyEntry(entry);
+    if (result.scanned)
+        updateConfigButton();
+}
+
+void MainWindow::applyFrame(const FrameReply &frame)
+{
+    if (frame.status == FrameReply::LinkClosed) {
+        ui->SerialSetBox->setEnabled(true);
+        return;
+    }
+    if (frame.status != FrameReply::BaudRate)
+        return;
+    ui->SerialSetBox->setEnabled(true);
+    qDebug() << "baud = " << frame.rate;
+    for (int row = 0; row < ui->SerialSetBox->count(); ++row) {
+        if (ui->SerialSetBox->itemText(row).toInt() == qint64(frame.rate))
+            ui->SerialSetBox->setCurrentIndex(row);
+    }
+}
+
+void MainWindow::applyEntry(const RegisterEntry &entry)
+{
+    switch (entry.reg) {
+    case 101:
+        qDebug() << "S101 = " << entry.value;
+        enable(ui->WorkModeBox);
+        selectRow(ui->WorkModeBox, entry.value);
+        break;
+    case 102:
+        qDebug() << "S102 = " << entry.value;
+        enable(ui->BaudSetBox);
+        selectRow(ui->BaudSetBox, entry.value);
+        break;
+    case 103:
+        qDebug() << "S103 = " << entry.value;
+        enable(ui->AirSpeedBox);
+        selectRow(ui->AirSpeedBox, airSpeedRowForValue(entry.value));
+        break;
+    case 104:
+        qDebug() << "S104 = " << entry.digits;
+        enable(ui->AddressEdit);
+        if (!addressLocked)
+            ui->AddressEdit->setText(entry.digits);
+        break;
+    case 105:
+        qDebug() << "S105 = " << entry.value;
+        if (modeId == 1)
+            enable(ui->UnitEdit);
+        // An unreadable unit address leaves the field as it is.
+        if (entry.value >= 0)
+            ui->UnitEdit->setText(QString::number(entry.value));
+        break;
+    case 108:
+        qDebug() << "S108 = " << entry.value;
+        enable(ui->OutputPowerBox);
+        selectRow(ui->OutputPowerBox, powerRowForCode(entry.value, moduleGroup->checkedId() == 3));
+        break;
+    case 141:
+        qDebug() << "S141 = " << entry.value;
+        enable(ui->repeater_state);
+        selectRow(ui->repeater_state, entry.value);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::updateConfigButton()
+{
+    // A running write releases the button itself when it is done.
+    if (writeRunning)
+        return;
+    if (ui->AddressEdit->isEnabled() && ui->WorkModeBox->isEnabled() && ui->BaudSetBox->isEnabled()
+        && ui->AirSpeedBox->isEnabled() && ui->OutputPowerBox->isEnabled()) {
+        ui->ConfigButton->setEnabled(true);
+        ui->ConfigButton->setStyleSheet(QLatin1String(ConfigReady));
+    }
+}

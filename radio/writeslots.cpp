@@ -1,0 +1,98 @@
+// Writing a configuration, and the network-address tools.
+
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QButtonGroup>
+#include <QSerialPort>
+#include <QTime>
+
+#include "radio/wait.h"
+#include "radio/writeplan.h"
+
+namespace {
+
+const char ConfigBusy[] = "background-image: url(:/png/image/config.svg);background-color: rgb(100, 100, 100);";
+const char ConfigReady[] = "background-image: url(:/png/image/config_light.svg);background-color: rgb(100, 100, 100);";
+const char RandUsable[] = "background-image: url(:/png/image/RandButton_light.svg);background-color: rgb(100, 100, 100);";
+const char RandBlocked[] = "background-image: url(:/png/image/RandButton.svg);background-color: rgb(100, 100, 100);";
+const char LockOpen[] = "background-image: url(:/png/image/LockButton.svg);background-color: rgb(100, 100, 100);";
+const char LockClosed[] = "background-image: url(:/png/image/LockButton_light.svg);background-color: rgb(100, 100, 100);";
+
+} // namespace
+
+WriteForm MainWindow::currentWriteForm() const
+{
+    WriteForm form;
+    form.workModeRow = ui->WorkModeBox->currentIndex();
+    form.repeaterRow = ui->repeater_state->currentIndex();
+    form.baudRow = ui->BaudSetBox->currentIndex();
+    form.airSpeedRow = ui->AirSpeedBox->currentIndex();
+    form.powerRow = ui->OutputPowerBox->currentIndex();
+    form.powerText = ui->OutputPowerBox->currentText();
+    form.unitText = ui->UnitEdit->text();
+    form.addressText = ui->AddressEdit->text();
+    form.workModeText = ui->WorkModeBox->currentText();
+    form.baudText = ui->BaudSetBox->currentText();
+    form.airSpeedText = ui->AirSpeedBox->currentText();
+    form.moduleGroupId = moduleGroup->checkedId();
+    form.modeGroupId = modeGroup->checkedId();
+    form.modeId = modeId;
+    form.moduleCode = moduleCode;
+    return form;
+}
+
+void MainWindow::on_ConfigButton_clicked()
+{
+    if (!serial->isOpen()) {
+        ui->DisplayLabel->setText(tr("The configuration was not written."));
+        return;
+    }
+    const int generation = linkGeneration;
+    writeRunning = true;
+    ui->ConfigButton->setEnabled(false);
+    ui->ConfigButton->setStyleSheet(QLatin1String(ConfigBusy));
+
+    // Each line takes the form's values as they are when it is sent.
+    WriteSequence sequence;
+    WriteLine line;
+    bool written = true;
+    while (written && sequence.next(currentWriteForm(), line)) {
+        written = sendBytes(line.bytes);
+        if (written && line.pauseMs > 0)
+            waitWithEvents(line.pauseMs);
+        if (generation != linkGeneration)
+            written = false;
+    }
+    if (written) {
+        ui->DisplayLabel->setText(writeSummary(currentWriteForm()));
+        waitWithEvents(3000);
+    }
+    writeRunning = false;
+    if (generation != linkGeneration) {
+        // The link closed under the write; a lost device keeps its own message.
+        if (!deviceLost)
+            ui->DisplayLabel->setText(tr("The configuration was not written."));
+        return;
+    }
+    if (!written)
+        ui->DisplayLabel->setText(tr("The configuration was not written."));
+    ui->ConfigButton->setEnabled(true);
+    ui->ConfigButton->setStyleSheet(QLatin1String(ConfigReady));
+}
+
+void MainWindow::on_RandButton_clicked()
+{
+    const QTime now = QTime::currentTime();
+    randomGenerator.seed(quint32(now.second() * 1000 + now.msec()));
+    lastRandomAddress = randomGenerator.nextAddress(lastRandomAddress);
+    ui->AddressEdit->setText(QString::number(lastRandomAddress));
+}
+
+void MainWindow::on_LockButton_clicked()
+{
+    addressLocked = !addressLocked;
+    ui->RandButton->setEnabled(!addressLocked);
+    ui->RandButton->setStyleSheet(QLatin1String(addressLocked ? RandBlocked : RandUsable));
+    ui->LockButton->setStyleSheet(QLatin1String(addressLocked ? LockClosed : LockOpen));
+}
