@@ -1,4 +1,294 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+ <context>
+  <name>ATInterface</name>
+  <message>
+   <source>Form</source>
+   <translation>AT指令</translation>
+  </message>
+  <message>
+   <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>AT Command :</source>
+   <translation>AT 指令 :</translation>
+  </message>
+  <message>
+   <source>Enter</source>
+   <translation>发送</translation>
+  </message>
+ </context>
+ <context>
+  <name>AdvertiseDialog</name>
+  <message>
+   <source>Dialog</source>
+   <translation>广告</translation>
+  </message>
+ </context>
+ <context>
+  <name>MainWindow</name>
+  <message>
+   <source>MainWindow</source>
+   <translation>KVX_2.0.7</translation>
+  </message>
+  <message>
+   <source>单元地址 :</source>
+   <translation>单元地址 :</translation>
+  </message>
+  <message>
+   <source>网络地址 :</source>
+   <translation>网络地址 :</translation>
+  </message>
+  <message>
+   <source>工作模式(FHM) :</source>
+   <translation>工作模式(FHM) :</translation>
+  </message>
+  <message>
+   <source>波特率 :</source>
+   <translation>波特率 :</translation>
+  </message>
+  <message>
+   <source>无线链路速率(FHM) :</source>
+   <translation>无线链路速率(FHM) :</translation>
+  </message>
+  <message>
+   <source>输出功率 :</source>
+   <translation>输出功率 :</translation>
+  </message>
+  <message>
+   <source>中继使能 :</source>
+   <translation>中继使能 :</translation>
+  </message>
+  <message>
+   <source>NO</source>
+   <translation>否</translation>
+  </message>
+  <message>
+   <source>YES</source>
+   <translation>是</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;读取参数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;生成随机数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;锁定随机数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;配置参数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>产品 : </source>
+   <translation>产品 : </translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord 系列 - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord 系列 - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>KV5</source>
+   <translation>KV5</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;数据模式波特率&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>KV6 - KV7</source>
+   <translation>KV6 - KV7</translation>
+  </message>
+  <message>
+   <source>模组 : </source>
+   <translation>模组 : </translation>
+  </message>
+  <message>
+   <source>Tarn</source>
+   <translation>Tarn</translation>
+  </message>
+  <message>
+   <source>Brae - Loch</source>
+   <translation>Brae - Loch</translation>
+  </message>
+  <message>
+   <source>Skerry</source>
+   <translation>Skerry</translation>
+  </message>
+  <message>
+   <source>Half Fjord</source>
+   <translation>Half Fjord</translation>
+  </message>
+  <message>
+   <source>模式 : </source>
+   <translation>模式 : </translation>
+  </message>
+  <message>
+   <source>点对点</source>
+   <translation>点对点</translation>
+  </message>
+  <message>
+   <source>点对多点</source>
+   <translation>点对多点</translation>
+  </message>
+  <message>
+   <source>Connect</source>
+   <translation>Connect</translation>
+  </message>
+  <message>
+   <source>透传波特率 :</source>
+   <translation>透传波特率 :</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;透传波特率&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>19200</source>
+   <translation>19200</translation>
+  </message>
+  <message>
+   <source>38400</source>
+   <translation>38400</translation>
+  </message>
+  <message>
+   <source>56000</source>
+   <translation>56000</translation>
+  </message>
+  <message>
+   <source>57600</source>
+   <translation>57600</translation>
+  </message>
+  <message>
+   <source>115200</source>
+   <translation>115200</translation>
+  </message>
+  <message>
+   <source>230400</source>
+   <translation>230400</translation>
+  </message>
+  <message>
+   <source>  飞行中禁止进入配置模式！
+              请确认是否进入？</source>
+   <translation>  飞行中禁止进入配置模式！
+              请确认是否进入？</translation>
+  </message>
+  <message>
+   <source>语言</source>
+   <translation>语言</translation>
+  </message>
+  <message>
+   <source>工具</source>
+   <translation>工具</translation>
+  </message>
+  <message>
+   <source>帮助</source>
+   <translation>帮助</translation>
+  </message>
+  <message>
+   <source>AT interface</source>
+   <translation>AT指令界面</translation>
+  </message>
+  <message>
+   <source>Ctrl+C</source>
+   <translation>Ctrl+C</translation>
+  </message>
+  <message>
+   <source>退出</source>
+   <translation>退出</translation>
+  </message>
+  <message>
+   <source>Ctrl+E</source>
+   <translation>Ctrl+E</translation>
+  </message>
+  <message>
+   <source>关于 KV5Tarn</source>
+   <translation>关于 KV5Tarn</translation>
+  </message>
+  <message>
+   <source>Ctrl+A</source>
+   <translation>Ctrl+A</translation>
+  </message>
+  <message>
+   <source>中文</source>
+   <translation>中文</translation>
+  </message>
+  <message>
+   <source>英语</source>
+   <translation>英语</translation>
+  </message>
+  <message>
+   <source>DisConnect</source>
+   <translation>断开连接</translation>
+  </message>
+  <message>
+   <source>Main window</source>
+   <translation>主界面</translation>
+  </message>
+  <message>
+   <source>Could not open the port %1: %2</source>
+   <translation>无法打开串口 %1：%2</translation>
+  </message>
+  <message>
+   <source>The device on %1 was lost.</source>
+   <translation>%1 上的设备已断开。</translation>
+  </message>
+  <message>
+   <source>The configuration was not written.</source>
+   <translation>配置未写入。</translation>
+  </message>
+ </context>
+ <context>
+  <name>VersionDialog</name>
+  <message>
+   <source>Dialog</source>
+   <translation>关于</translation>
+  </message>
+  <message>
+   <source>KV5 Configuration Software</source>
+   <translation>KV5 配置软件</translation>
+  </message>
+  <message>
+   <source>Version : </source>
+   <translation>版本 : </translation>
+  </message>
+  <message>
+   <source>2.0.5</source>
+   <translation>2.0.5</translation>
+  </message>
+  <message>
+   <source>Update Time : </source>
+   <translation>更新时间 : </translation>
+  </message>
+  <message>
+   <source>2024-2-23</source>
+   <translation>2024-2-23</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;Website : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;网站 : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</source>
+   <translation>版权所有 © 2024-2026 KVX 数据链电台。保留所有权利。</translation>
+  </message>
+  <message>
+   <source>About KV5</source>
+   <translation>关于 KV5</translation>
+  </message>
+ </context>
 </TS>

@@ -1,4 +1,294 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
+ <context>
+  <name>ATInterface</name>
+  <message>
+   <source>Form</source>
+   <translation>AT commands</translation>
+  </message>
+  <message>
+   <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>AT Command :</source>
+   <translation>AT Command :</translation>
+  </message>
+  <message>
+   <source>Enter</source>
+   <translation>Enter</translation>
+  </message>
+ </context>
+ <context>
+  <name>AdvertiseDialog</name>
+  <message>
+   <source>Dialog</source>
+   <translation>Advertisement</translation>
+  </message>
+ </context>
+ <context>
+  <name>MainWindow</name>
+  <message>
+   <source>MainWindow</source>
+   <translation>KVX_2.0.7</translation>
+  </message>
+  <message>
+   <source>单元地址 :</source>
+   <translation>Unit address :</translation>
+  </message>
+  <message>
+   <source>网络地址 :</source>
+   <translation>Network address :</translation>
+  </message>
+  <message>
+   <source>工作模式(FHM) :</source>
+   <translation>Work mode(FHM) :</translation>
+  </message>
+  <message>
+   <source>波特率 :</source>
+   <translation>Baud rate :</translation>
+  </message>
+  <message>
+   <source>无线链路速率(FHM) :</source>
+   <translation>Link rate(FHM) :</translation>
+  </message>
+  <message>
+   <source>输出功率 :</source>
+   <translation>Output power :</translation>
+  </message>
+  <message>
+   <source>中继使能 :</source>
+   <translation>Repeater :</translation>
+  </message>
+  <message>
+   <source>NO</source>
+   <translation>NO</translation>
+  </message>
+  <message>
+   <source>YES</source>
+   <translation>YES</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>产品 : </source>
+   <translation>Product : </translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>KV5</source>
+   <translation>KV5</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>KV6 - KV7</source>
+   <translation>KV6 - KV7</translation>
+  </message>
+  <message>
+   <source>模组 : </source>
+   <translation>Module : </translation>
+  </message>
+  <message>
+   <source>Tarn</source>
+   <translation>Tarn</translation>
+  </message>
+  <message>
+   <source>Brae - Loch</source>
+   <translation>Brae - Loch</translation>
+  </message>
+  <message>
+   <source>Skerry</source>
+   <translation>Skerry</translation>
+  </message>
+  <message>
+   <source>Half Fjord</source>
+   <translation>Half Fjord</translation>
+  </message>
+  <message>
+   <source>模式 : </source>
+   <translation>Mode : </translation>
+  </message>
+  <message>
+   <source>点对点</source>
+   <translation>Point to point</translation>
+  </message>
+  <message>
+   <source>点对多点</source>
+   <translation>Point to multipoint</translation>
+  </message>
+  <message>
+   <source>Connect</source>
+   <translation>Connect</translation>
+  </message>
+  <message>
+   <source>透传波特率 :</source>
+   <translation>Data baud rate :</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>19200</source>
+   <translation>19200</translation>
+  </message>
+  <message>
+   <source>38400</source>
+   <translation>38400</translation>
+  </message>
+  <message>
+   <source>56000</source>
+   <translation>56000</translation>
+  </message>
+  <message>
+   <source>57600</source>
+   <translation>57600</translation>
+  </message>
+  <message>
+   <source>115200</source>
+   <translation>115200</translation>
+  </message>
+  <message>
+   <source>230400</source>
+   <translation>230400</translation>
+  </message>
+  <message>
+   <source>  飞行中禁止进入配置模式！
+              请确认是否进入？</source>
+   <translation>  Do not enter configuration mode in flight!
+              Please confirm before you go on.</translation>
+  </message>
+  <message>
+   <source>语言</source>
+   <translation>Language</translation>
+  </message>
+  <message>
+   <source>工具</source>
+   <translation>Tools</translation>
+  </message>
+  <message>
+   <source>帮助</source>
+   <translation>Help</translation>
+  </message>
+  <message>
+   <source>AT interface</source>
+   <translation>AT interface</translation>
+  </message>
+  <message>
+   <source>Ctrl+C</source>
+   <translation>Ctrl+C</translation>
+  </message>
+  <message>
+   <source>退出</source>
+   <translation>Exit</translation>
+  </message>
+  <message>
+   <source>Ctrl+E</source>
+   <translation>Ctrl+E</translation>
+  </message>
+  <message>
+   <source>关于 KV5Tarn</source>
+   <translation>About KV5Tarn</translation>
+  </message>
+  <message>
+   <source>Ctrl+A</source>
+   <translation>Ctrl+A</translation>
+  </message>
+  <message>
+   <source>中文</source>
+   <translation>Chinese</translation>
+  </message>
+  <message>
+   <source>英语</source>
+   <translation>English</translation>
+  </message>
+  <message>
+   <source>DisConnect</source>
+   <translation>Disconnect</translation>
+  </message>
+  <message>
+   <source>Main window</source>
+   <translation>Main window</translation>
+  </message>
+  <message>
+   <source>Could not open the port %1: %2</source>
+   <translation>Could not open the port %1: %2</translation>
+  </message>
+  <message>
+   <source>The device on %1 was lost.</source>
+   <translation>The device on %1 was lost.</translation>
+  </message>
+  <message>
+   <source>The configuration was not written.</source>
+   <translation>The configuration was not written.</translation>
+  </message>
+ </context>
+ <context>
+  <name>VersionDialog</name>
+  <message>
+   <source>Dialog</source>
+   <translation>About</translation>
+  </message>
+  <message>
+   <source>KV5 Configuration Software</source>
+   <translation>KV5 Configuration Software</translation>
+  </message>
+  <message>
+   <source>Version : </source>
+   <translation>Version : </translation>
+  </message>
+  <message>
+   <source>2.0.5</source>
+   <translation>2.0.5</translation>
+  </message>
+  <message>
+   <source>Update Time : </source>
+   <translation>Update Time : </translation>
+  </message>
+  <message>
+   <source>2024-2-23</source>
+   <translation>2024-2-23</translation>
+  </message>
+  <message>
+   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;Website : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;Website : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+  </message>
+  <message>
+   <source>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</source>
+   <translation>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</translation>
+  </message>
+  <message>
+   <source>About KV5</source>
+   <translation>About KV5</translation>
+  </message>
+ </context>
 </TS>

@@ -1,0 +1,283 @@
+// The application shell: start-up state, languages, validators, the port
+// list, the About box and the cache folder.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QValidator>
+#include <QtTest>
+
+#include "app/cachedir.h"
+#include "app/language.h"
+#include "app/mainwindow.h"
+#include "ptypair.h"
+
+namespace {
+
+template<typename T>
+T *child(QWidget *window, const char *name)
+{
+    T *widget = window->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no child %s", name);
+    return widget;
+}
+
+void trigger(QWidget *window, const char *action)
+{
+    child<QAction>(window, action)->trigger();
+}
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { qunsetenv("KVX_EXTRA_PORTS"); }
+
+    void startState()
+    {
+        MainWindow w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("KVX_2.0.7"));
+        QCOMPARE(w.size(), QSize(915, 406));
+        for (const char *name : { "WorkModeBox", "BaudSetBox", "AirSpeedBox", "OutputPowerBox" })
+            QCOMPARE(child<QComboBox>(&w, name)->count(), 0);
+        QCOMPARE(child<QComboBox>(&w, "repeater_state")->count(), 2);
+        QCOMPARE(child<QComboBox>(&w, "repeater_state")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(&w, "SerialSetBox")->count(), 6);
+        QCOMPARE(child<QComboBox>(&w, "SerialSetBox")->currentIndex(), -1);
+        QVERIFY(!child<QLineEdit>(&w, "AddressEdit")->isEnabled());
+        QVERIFY(!child<QPushButton>(&w, "ConfigButton")->isEnabled());
+        QVERIFY(child<QRadioButton>(&w, "product_1")->isChecked());
+        QVERIFY(child<QRadioButton>(&w, "module_1")->isChecked());
+        QVERIFY(child<QRadioButton>(&w, "mode_1")->isChecked());
+        // The image buttons really find their pictures in the bundle.
+        QVERIFY(QFile::exists(QStringLiteral(":/png/image/reflush.svg")));
+        QVERIFY(QFile::exists(QStringLiteral(":/png/image/label.png")));
+    }
+
+    // The check marks follow the locale the process was started with.
+    void languageMarksFollowLocale()
+    {
+        const QByteArray expect = qgetenv("KVX_EXPECT_CHINESE");
+        if (expect.isEmpty())
+            QSKIP("run by the locale variants of this test");
+        MainWindow w;
+        QCOMPARE(child<QAction>(&w, "ActionChinese")->isChecked(), expect == "1");
+        QCOMPARE(child<QAction>(&w, "ActionEnglish")->isChecked(), expect != "1");
+    }
+
+    void localeNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("zh_CN") << "zh_CN" << true;
+        QTest::newRow("zh_TW") << "zh_TW" << false;
+        QTest::newRow("zh_HK") << "zh_HK" << false;
+        QTest::newRow("en_US") << "en_US" << false;
+        QTest::newRow("C") << "C" << false;
+    }
+    void localeNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, chinese);
+        QCOMPARE(isChineseLocaleName(name), chinese);
+        QCOMPARE(catalogueFile(chinese),
+                 chinese ? QStringLiteral("translations/chinese.qm") : QStringLiteral("translations/english.qm"));
+    }
+
+    void cataloguesRelabel()
+    {
+        MainWindow w;
+        trigger(&w, "ActionEnglish");
+        QCOMPARE(child<QLabel>(&w, "label_13")->text(), QStringLiteral("Unit address :"));
+        QCOMPARE(child<QAction>(&w, "Exit")->text(), QStringLiteral("Exit"));
+        QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Connect"));
+        QVERIFY(child<QAction>(&w, "ActionEnglish")->isChecked());
+        QVERIFY(!child<QAction>(&w, "ActionChinese")->isChecked());
+
+        trigger(&w, "ActionChinese");
+        QCOMPARE(child<QLabel>(&w, "label_13")->text(), QStringLiteral("单元地址 :"));
+        QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("AT指令界面"));
+        QVERIFY(child<QPushButton>(&w, "RefreshButton")->toolTip().contains(QStringLiteral("读取参数")));
+        QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Connect"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("KVX_2.0.7"));
+        QVERIFY(child<QAction>(&w, "ActionChinese")->isChecked());
+
+        // Choosing the language on show again keeps it and its mark.
+        trigger(&w, "ActionChinese");
+        QVERIFY(child<QAction>(&w, "ActionChinese")->isChecked());
+        QCOMPARE(child<QLabel>(&w, "label_13")->text(), QStringLiteral("单元地址 :"));
+        trigger(&w, "ActionEnglish");
+    }
+
+    void switchKeepsStateAndTexts()
+    {
+        PtyPair pty;
+        QVERIFY(pty.isValid());
+        qputenv("KVX_EXTRA_PORTS", pty.path().toLocal8Bit());
+        MainWindow w;
+        auto *ports = child<QComboBox>(&w, "SerialBox");
+        ports->setCurrentIndex(ports->findText(pty.path()));
+        QVERIFY(ports->currentIndex() >= 0);
+
+        trigger(&w, "ActionEnglish");
+        child<QPushButton>(&w, "ConnectButton")->click();
+        QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Disconnect"));
+        child<QLineEdit>(&w, "AddressEdit")->setText(QStringLiteral("4321"));
+        child<QLineEdit>(&w, "UnitEdit")->setText(QStringLiteral("17"));
+        child<QLabel>(&w, "DisplayLabel")->setText(QStringLiteral("status"));
+        trigger(&w, "ATCommand");
+        QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("Main window"));
+
+        trigger(&w, "ActionChinese");
+        QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("断开连接"));
+        QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("主界面"));
+        QCOMPARE(child<QLineEdit>(&w, "AddressEdit")->text(), QStringLiteral("4321"));
+        QCOMPARE(child<QLineEdit>(&w, "UnitEdit")->text(), QStringLiteral("17"));
+        QCOMPARE(child<QLabel>(&w, "DisplayLabel")->text(), QStringLiteral("status"));
+
+        // The restored captions still work as state: back to the form, then
+        // the connect button closes the link.
+        trigger(&w, "ATCommand");
+        QCOMPARE(w.centralWidget()->objectName(), QStringLiteral("centralwidget"));
+        QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("AT指令界面"));
+        child<QPushButton>(&w, "ConnectButton")->click();
+        QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Connect"));
+        trigger(&w, "ActionEnglish");
+    }
+
+    void validators_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("one digit") << "0" << true;
+        QTest::newRow("ten digits") << "1234567890" << true;
+        QTest::newRow("largest") << "4294967295" << true;
+        QTest::newRow("one above") << "4294967296" << false;
+        QTest::newRow("eleven digits") << "12345678901" << false;
+        QTest::newRow("letters") << "12a" << false;
+        QTest::newRow("sign") << "-1" << false;
+        QTest::newRow("blank") << " 1" << false;
+    }
+    void validators()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        MainWindow w;
+        for (const char *name : { "AddressEdit", "UnitEdit" }) {
+            const QValidator *validator = child<QLineEdit>(&w, name)->validator();
+            QVERIFY(validator);
+            QString input = text;
+            int pos = 0;
+            QCOMPARE(validator->validate(input, pos) != QValidator::Invalid, accepted);
+        }
+    }
+
+    void extraPorts()
+    {
+        PtyPair pty;
+        QVERIFY(pty.isValid());
+        const QString missing = QStringLiteral("/nonexistent/kvx-port");
+        qputenv("KVX_EXTRA_PORTS", (pty.path() + QDir::listSeparator() + missing).toLocal8Bit());
+        MainWindow w;
+        auto *ports = child<QComboBox>(&w, "SerialBox");
+        QVERIFY(ports->findText(pty.path()) >= 0);
+        QCOMPARE(ports->findText(missing), -1);
+        QCOMPARE(ports->itemText(ports->count() - 1), pty.path());
+    }
+
+    void clearCache()
+    {
+        QTemporaryDir root;
+        const QString temp = root.filePath(QStringLiteral("temp"));
+        const QString local = root.filePath(QStringLiteral("local"));
+        QVERIFY(QDir().mkpath(temp + QStringLiteral("/sub/deeper")));
+        QVERIFY(QDir().mkpath(local));
+        for (const QString &file : { temp + "/a.png", temp + "/sub/b.png",
+                                     temp + "/sub/deeper/c", local + "/keep.png" }) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("x");
+        }
+        clearCacheDirectory(temp);
+        QVERIFY(QDir(temp).exists());
+        QVERIFY(QDir(temp).isEmpty());
+        QVERIFY(QFile::exists(local + "/keep.png"));
+
+        clearCacheDirectory(root.filePath(QStringLiteral("missing")));
+        QVERIFY(!QDir(root.filePath(QStringLiteral("missing"))).exists());
+    }
+
+    void shutdownEmptiesTemp()
+    {
+        const QString temp = QCoreApplication::applicationDirPath() + QStringLiteral("/temp");
+        QVERIFY(QDir().mkpath(temp));
+        QFile f(temp + QStringLiteral("/cached.png"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        {
+            MainWindow w;
+        }
+        QVERIFY(QDir(temp).exists());
+        QVERIFY(QDir(temp).isEmpty());
+    }
+
+    void aboutBox()
+    {
+        MainWindow w;
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        bool checked = false;
+        for (int round = 0; round < 2; ++round) {
+            QTimer::singleShot(0, &w, [&] {
+                auto *dialog = w.findChild<QDialog *>(QStringLiteral("VersionDialog"));
+                QVERIFY(dialog);
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("About KV5"));
+                QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("label"))->text(),
+                         QStringLiteral("KV5 Configuration Software"));
+                QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("label_3"))->text(), QStringLiteral("2.0.5"));
+                QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("label_6"))->text(),
+                         QStringLiteral("Copyright © 2024-2026 KVX data-link radios. All rights reserved."));
+                auto *link = dialog->findChild<QLabel *>(QStringLiteral("label_7"));
+                QVERIFY(link->text().contains(QStringLiteral("https://www.kvx.example.com/")));
+                emit link->linkActivated(QStringLiteral("https://www.kvx.example.com/"));
+                QVERIFY(dialog->isVisible());
+                checked = true;
+                dialog->close();
+            });
+            trigger(&w, "Version");
+            QVERIFY(checked);
+            checked = false;
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.urls.size(), 2);
+        QCOMPARE(catcher.urls.first(), QUrl(QStringLiteral("https://www.kvx.example.com/")));
+        QVERIFY(!w.findChild<QDialog *>(QStringLiteral("VersionDialog")));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
