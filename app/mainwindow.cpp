@@ -222,5 +222,5 @@ void MainWindow::slot_CommandInterface()
 
 void MainWindow::slot_recvMessage(QString msg)
 {
-    serial->write(msg.toUtf8());
+    sendBytes(msg.toUtf8());
 }

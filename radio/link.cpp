@@ -55,7 +55,7 @@ void MainWindow::on_ConnectButton_clicked()
         moduleCode = moduleCodeForGroupId(moduleGroup->checkedId());
         loadModuleProfile();
         if (productGroup->checkedId() == 1)
-            serial->write(frameLinkOpen());
+            sendBytes(frameLinkOpen());
 
         setGroupEnabled(productGroup, false);
         setGroupEnabled(moduleGroup, false);
@@ -69,7 +69,7 @@ void MainWindow::on_ConnectButton_clicked()
         return;
     }
 
-    serial->write(frameLinkClose());
+    sendBytes(frameLinkClose());
     waitWithEvents(1000);
     enterClosedState();
 }
@@ -131,12 +131,17 @@ void MainWindow::on_flush_clicked()
 void MainWindow::on_SerialSetBox_currentIndexChanged(int index)
 {
     const int rate = index < 0 ? 0 : ui->SerialSetBox->itemText(index).toInt();
-    serial->write(frameSetBaud(rate));
+    sendBytes(frameSetBaud(rate));
 }
 
 bool MainWindow::sendBytes(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return true;
-    return serial->write(bytes) == bytes.size();
+    if (!serial->isOpen() || serial->write(bytes) != bytes.size())
+        return false;
+    // Out now rather than at the next turn of the event loop, so the pauses
+    // that follow are pauses on the line.
+    serial->flush();
+    return true;
 }

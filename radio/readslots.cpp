@@ -33,12 +33,12 @@ void MainWindow::on_RefreshButton_clicked()
     const int generation = linkGeneration;
     ui->SerialSetBox->setEnabled(false);
     if (productGroup->checkedId() == 1) {
-        serial->write(frameReadPrepare());
+        sendBytes(frameReadPrepare());
         waitWithEvents(1000);
         if (generation != linkGeneration)
             return;   // the link closed meanwhile: nothing more to send
     }
-    serial->write(cmdReadSettings());
+    sendBytes(cmdReadSettings());
     waitWithEvents(100);
 }
 

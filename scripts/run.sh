@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the modem simulator and the tool
+# together (the simulator's port is offered in the port list).
+# On a machine without a display the tool runs under Xvfb, a screenshot of the
+# main window is saved to kvx-config-screenshot.png and the script stops.
+#
+#   scripts/run.sh [simulator options]   e.g. --product kv6 --module half-fjord
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)" --target kvx-config kvx-modemsim
+
+link="${TMPDIR:-/tmp}/kvx-modem-$$"
+sim_args=("$@")
+[ ${#sim_args[@]} -eq 0 ] && sim_args=(--product kv5 --module tarn)
+./build/kvx-modemsim "${sim_args[@]}" --link "$link" --echo > "${link}.out" &
+sim=$!
+trap 'kill $sim 2>/dev/null || true; rm -f "${link}.out"' EXIT
+for _ in $(seq 100); do [ -e "$link" ] && break; sleep 0.1; done
+echo "Modem simulator (${sim_args[*]}) on $link"
+export KVX_EXTRA_PORTS="$link${KVX_EXTRA_PORTS:+:$KVX_EXTRA_PORTS}"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  ./build/kvx-config
+else
+  shot="$PWD/kvx-config-screenshot.png"
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    ./build/kvx-config & app=$!
+    for _ in $(seq 100); do import -window KVX_2.0.7 "$1" 2>/dev/null && break; sleep 0.2; done
+    kill $app' _ "$shot"
+  echo "No display: the main window was drawn under Xvfb and saved to $shot"
+fi

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages the build, the tool and the tests need,
+# skipping what is already there. Sourced by the other scripts.
+
+kvx_packages=(
+  cmake ninja-build g++ pkg-config libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev libqt6svg6
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  fonts-wqy-microhei fonts-crosextra-carlito
+  xvfb xauth socat imagemagick
+)
+
+kvx_install() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+kvx_install "${kvx_packages[@]}"

@@ -1,0 +1,99 @@
+#pragma once
+// A main window connected to a simulated modem over a pseudo-terminal.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+#include "app/mainwindow.h"
+#include "support/simprocess.h"
+
+enum Product { KV5 = 0, KV6 = 1 };
+enum Module { Tarn = 0, BraeLoch = 1, Skerry = 2, HalfFjord = 3 };
+enum Mode { PointToPoint = 0, PointToMultipoint = 1 };
+
+inline const char *productArg(int product) { return product == KV6 ? "kv6" : "kv5"; }
+inline const char *moduleArg(int module)
+{
+    static const char *names[] = { "tarn", "brae-loch", "skerry", "half-fjord" };
+    return names[module];
+}
+
+class Rig
+{
+public:
+    SimProcess sim;
+    std::unique_ptr<MainWindow> window;
+
+    // Starts the simulator for `product`/`module` and a window that offers its
+    // port, with the radio buttons set; does not connect.
+    bool start(int product, int module, int mode = PointToPoint, const QStringList &extraSimArgs = {})
+    {
+        QStringList args { "--product", productArg(product), "--module", moduleArg(module) };
+        args += extraSimArgs;
+        if (!sim.start(args)) {
+            qWarning() << "simulator:" << sim.errorString();
+            return false;
+        }
+        qputenv("KVX_EXTRA_PORTS", sim.portPath().toLocal8Bit());
+        window = std::make_unique<MainWindow>();
+        window->show();
+        auto *ports = combo("SerialBox");
+        const int row = ports->findText(sim.portPath());
+        if (row < 0)
+            return false;
+        ports->setCurrentIndex(row);
+        radio(QStringLiteral("product_%1").arg(product + 1))->click();
+        radio(QStringLiteral("module_%1").arg(module + 1))->click();
+        radio(QStringLiteral("mode_%1").arg(mode + 1))->click();
+        return true;
+    }
+
+    template<typename T>
+    T *find(const QString &name) const
+    {
+        T *w = window->findChild<T *>(name);
+        if (!w)
+            qFatal("no child %s", qPrintable(name));
+        return w;
+    }
+    QComboBox *combo(const QString &name) const { return find<QComboBox>(name); }
+    QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
+    QPushButton *button(const QString &name) const { return find<QPushButton>(name); }
+    QRadioButton *radio(const QString &name) const { return find<QRadioButton>(name); }
+    QLabel *label(const QString &name) const { return find<QLabel>(name); }
+    QAction *action(const QString &name) const { return find<QAction>(name); }
+
+    bool isOpen() const { return button("ConnectButton")->text() != QLatin1String("Connect"); }
+    QString status() const { return label("DisplayLabel")->text(); }
+
+    // The connect and disconnect slots return after their own one-second wait.
+    void toggleLink() { button("ConnectButton")->click(); }
+
+    // Reads the modem's parameters; true once the write button is released.
+    bool read(int timeoutMs = 10000)
+    {
+        button("RefreshButton")->click();
+        QElapsedTimer t;
+        t.start();
+        while (!button("ConfigButton")->isEnabled() && t.elapsed() < timeoutMs)
+            QTest::qWait(20);
+        return button("ConfigButton")->isEnabled();
+    }
+
+    QList<QByteArray> linesAfter(qsizetype firstItem) const
+    {
+        QList<QByteArray> out;
+        const auto items = sim.receivedLines();
+        for (qsizetype i = firstItem; i < items.size(); ++i)
+            out << items.at(i).bytes;
+        return out;
+    }
+};

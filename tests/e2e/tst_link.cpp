@@ -1,0 +1,206 @@
+// Opening and closing the link against the simulated modem: line speed,
+// link control frames and the state of the controls.
+
+#include <QDir>
+#include <QtTest>
+
+#include "rig.h"
+
+namespace {
+
+const QByteArray OpenFrame = QByteArray::fromHex("fab000005f");
+const QByteArray CloseFrame = QByteArray::fromHex("fae200005f");
+
+bool groupEnabled(const Rig &rig, bool enabled)
+{
+    for (const char *name : { "product_1", "product_2", "module_1", "module_2", "module_3", "module_4", "mode_1", "mode_2" }) {
+        if (rig.radio(QLatin1String(name))->isEnabled() != enabled)
+            return false;
+    }
+    return rig.combo("SerialBox")->isEnabled() == enabled;
+}
+
+} // namespace
+
+class TestLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openAndClose_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("KV5 point to point") << int(KV5) << int(PointToPoint);
+        QTest::newRow("KV6 - KV7 point to multipoint") << int(KV6) << int(PointToMultipoint);
+    }
+    void openAndClose()
+    {
+        QFETCH(int, product);
+        QFETCH(int, mode);
+        Rig rig;
+        QVERIFY(rig.start(product, Tarn, mode));
+
+        QElapsedTimer opening;
+        opening.start();
+        rig.toggleLink();
+        QVERIFY(opening.elapsed() >= 1000);
+        QVERIFY(rig.isOpen());
+        QCOMPARE(rig.button("ConnectButton")->text(), QStringLiteral("DisConnect"));
+        QVERIFY(rig.button("ConnectButton")->isEnabled());
+        QVERIFY(groupEnabled(rig, false));
+        QVERIFY(rig.button("RefreshButton")->isEnabled());
+        QVERIFY(rig.button("RefreshButton")->styleSheet().contains(QStringLiteral("reflush_light.svg")));
+        QVERIFY(!rig.button("ConfigButton")->isEnabled());
+        QCOMPARE(rig.edit("UnitEdit")->isEnabled(), mode == PointToMultipoint);
+        QVERIFY(!rig.edit("AddressEdit")->isEnabled());
+        QCOMPARE(rig.combo("WorkModeBox")->count(), 3);
+
+        if (product == KV6) {
+            // The unit answers the link-open frame with its pass-through rate,
+            // which is selected and, being a change of row, sent back.
+            QVERIFY(rig.sim.waitForReceived(OpenFrame));
+            QTRY_COMPARE(rig.combo("SerialSetBox")->currentText(), QStringLiteral("115200"));
+            QVERIFY(rig.combo("SerialSetBox")->isEnabled());
+            QVERIFY(rig.sim.waitForReceived(QByteArray::fromHex("fab1040000c201005f")));
+            QCOMPARE(rig.sim.receivedLines().first().bytes, OpenFrame);
+
+            rig.combo("SerialSetBox")->setCurrentIndex(rig.combo("SerialSetBox")->findText("57600"));
+            QVERIFY(rig.sim.waitForReceived(QByteArray::fromHex("fab10400" "00e100" "005f")));
+        } else {
+            // A KV5 unit is not sent the open frame, and it only understands 9600 baud.
+            QVERIFY(rig.read());
+        }
+        QVERIFY(!rig.sim.received().contains(OpenFrame) || product == KV6);
+
+        // The close branch sends the close frame and waits before closing, so a
+        // KV6 - KV7 unit's reply still enables the rate list meanwhile.
+        rig.combo("SerialSetBox")->setEnabled(false);
+        bool rateListEnabledWhileClosing = false;
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            rateListEnabledWhileClosing |= rig.combo("SerialSetBox")->isEnabled();
+        });
+        probe.start(5);
+        QElapsedTimer closing;
+        closing.start();
+        rig.toggleLink();
+        QVERIFY(closing.elapsed() >= 1000);
+        probe.stop();
+        QVERIFY(rig.sim.waitForReceived(CloseFrame));
+        QCOMPARE(rateListEnabledWhileClosing, product == KV6);
+
+        QCOMPARE(rig.button("ConnectButton")->text(), QStringLiteral("Connect"));
+        QVERIFY(groupEnabled(rig, true));
+        QVERIFY(!rig.combo("SerialSetBox")->isEnabled());
+        QVERIFY(!rig.button("RefreshButton")->isEnabled());
+        QVERIFY(rig.button("RefreshButton")->styleSheet().contains(QStringLiteral("reflush.svg")));
+        QVERIFY(!rig.button("ConfigButton")->isEnabled());
+        for (const char *name : { "WorkModeBox", "BaudSetBox", "AirSpeedBox", "OutputPowerBox", "repeater_state" }) {
+            QVERIFY(!rig.combo(QLatin1String(name))->isEnabled());
+            QCOMPARE(rig.combo(QLatin1String(name))->currentIndex(), -1);
+        }
+        QVERIFY(!rig.edit("UnitEdit")->isEnabled());
+        QVERIFY(rig.edit("AddressEdit")->text().isEmpty());
+        QCOMPARE(rig.sim.receivedLines().last().bytes, CloseFrame);
+    }
+
+    // Each module loads exactly its own rows; nothing of a previous profile stays.
+    void profilesOnConnect()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn));
+        const struct {
+            int module;
+            int linkRates;
+            QString firstLinkRate;
+            int powers;
+            QString secondMode;
+        } cases[] = {
+            { Tarn, 5, "172800", 11, "Repeater" },
+            { HalfFjord, 8, "19200", 12, "" },
+            { Skerry, 8, "19200", 11, "Repeater" },
+            { BraeLoch, 8, "19200", 12, "Repeater" },
+        };
+        for (const auto &c : cases) {
+            rig.radio(QStringLiteral("module_%1").arg(c.module + 1))->click();
+            rig.toggleLink();
+            QVERIFY(rig.isOpen());
+            QCOMPARE(rig.combo("AirSpeedBox")->count(), c.linkRates);
+            QCOMPARE(rig.combo("AirSpeedBox")->itemText(0), c.firstLinkRate);
+            QCOMPARE(rig.combo("OutputPowerBox")->count(), c.powers);
+            QCOMPARE(rig.combo("WorkModeBox")->count(), 3);
+            QCOMPARE(rig.combo("WorkModeBox")->itemText(1), c.secondMode);
+            QCOMPARE(rig.combo("BaudSetBox")->count(), 15);
+            QCOMPARE(rig.combo("BaudSetBox")->itemText(14), QStringLiteral("300"));
+            // Right after loading every list shows its first row.
+            QCOMPARE(rig.combo("WorkModeBox")->currentText(), QStringLiteral("Master"));
+            QCOMPARE(rig.combo("OutputPowerBox")->currentText(), QStringLiteral("100mW"));
+            rig.toggleLink();
+            QVERIFY(!rig.isOpen());
+        }
+    }
+
+    void flushOnlyWhileClosed()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn));
+        SimProcess second;
+        QVERIFY(second.start({ "--product", "kv5" }));
+        qputenv("KVX_EXTRA_PORTS", (rig.sim.portPath() + QDir::listSeparator() + second.portPath()).toLocal8Bit());
+        const int before = rig.combo("SerialBox")->count();
+
+        rig.toggleLink();
+        rig.button("flush")->click();
+        QCOMPARE(rig.combo("SerialBox")->count(), before);
+
+        rig.toggleLink();
+        rig.button("flush")->click();
+        QCOMPARE(rig.combo("SerialBox")->count(), before + 1);
+        QVERIFY(rig.combo("SerialBox")->findText(second.portPath()) >= 0);
+    }
+
+    // A port that went away after the probe does not pretend to be open.
+    void unopenablePort()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV6, Tarn));
+        rig.sim.kill();
+        QTRY_VERIFY(!QFile::exists(rig.sim.portPath()));
+        rig.toggleLink();
+        QCOMPARE(rig.button("ConnectButton")->text(), QStringLiteral("Connect"));
+        QVERIFY(rig.button("ConnectButton")->isEnabled());
+        QVERIFY(groupEnabled(rig, true));
+        QVERIFY(!rig.button("RefreshButton")->isEnabled());
+        QVERIFY(rig.status().contains(rig.sim.portPath()));
+        QVERIFY(rig.sim.received().isEmpty());
+    }
+
+    void deviceLostWhileOpen_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::newRow("KV5") << int(KV5);
+        QTest::newRow("KV6 - KV7") << int(KV6);
+    }
+    void deviceLostWhileOpen()
+    {
+        QFETCH(int, product);
+        Rig rig;
+        QVERIFY(rig.start(product, BraeLoch, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        rig.sim.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.isOpen(), 10000);
+        QVERIFY(rig.status().contains(QStringLiteral("lost")));
+        QVERIFY(groupEnabled(rig, true));
+        QVERIFY(!rig.button("ConfigButton")->isEnabled());
+        QVERIFY(!rig.button("RefreshButton")->isEnabled());
+        QVERIFY(!rig.combo("WorkModeBox")->isEnabled());
+        // Once closed the port stays quiet: the message stays on show.
+        QTest::qWait(200);
+        QVERIFY(rig.status().contains(QStringLiteral("lost")));
+    }
+};
+
+QTEST_MAIN(TestLink)
+#include "tst_link.moc"

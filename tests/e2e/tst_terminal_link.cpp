@@ -1,0 +1,127 @@
+// The AT terminal against the simulated modem: the exact bytes of typed
+// lines, and what is shown of the replies.
+
+#include <QTextEdit>
+#include <QtTest>
+
+#include "rig.h"
+#include "terminal/atinterface.h"
+
+namespace {
+
+QTextEdit *output(Rig &rig) { return rig.find<QTextEdit>("OutputTextEdit"); }
+QTextEdit *input(Rig &rig) { return rig.find<QTextEdit>("IntputTextEdit"); }
+
+void send(Rig &rig, const QString &text)
+{
+    input(rig)->setPlainText(text);
+    rig.find<QPushButton>("pushButton")->click();
+}
+
+} // namespace
+
+class TestTerminalLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typedLinesOnTheWire_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("wire");
+        QTest::newRow("command") << "AT&V" << QByteArray("AT&V\r\n");
+        QTest::newRow("empty") << "" << QByteArray("\r\n");
+        QTest::newRow("two rows") << "ATS104=1\nAT&W" << QByteArray("ATS104=1\nAT&W\r\n");
+        QTest::newRow("non-ASCII") << QString::fromUtf8("AT 温度 é") << QByteArray("AT \xe6\xb8\xa9\xe5\xba\xa6 \xc3\xa9\r\n");
+    }
+    void typedLinesOnTheWire()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, wire);
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn));
+        rig.toggleLink();
+        rig.action("ATCommand")->trigger();
+        send(rig, typed);
+        QVERIFY(rig.sim.waitForReceived(wire));
+        QCOMPARE(rig.sim.received(), wire);
+        QVERIFY(input(rig)->toPlainText().isEmpty());
+    }
+
+    void repliesOnlyWhileShown()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV6, Skerry, PointToPoint, { "--echo" }));
+        rig.toggleLink();
+        // Read from the form: the report fills the form, not the panel.
+        QVERIFY(rig.read());
+        rig.action("ATCommand")->trigger();
+        QVERIFY(rig.window->centralWidget() == rig.window->findChild<ATInterface *>());
+        QVERIFY(output(rig)->toPlainText().isEmpty());
+
+        send(rig, "AT&V");
+        QTRY_VERIFY(output(rig)->toPlainText().contains(QStringLiteral("S101=")));
+        QTRY_VERIFY(output(rig)->toPlainText().endsWith(QStringLiteral("OK\n")));
+        QVERIFY(output(rig)->toPlainText().startsWith(QStringLiteral("AT&V\n")));
+    }
+
+    void markupShownLiterally()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn, PointToPoint, { "--echo" }));
+        rig.toggleLink();
+        rig.action("ATCommand")->trigger();
+        send(rig, "<b>bold</b> &amp; <i>x</i>");
+        QTRY_VERIFY(output(rig)->toPlainText().contains(QStringLiteral("ERROR")));
+        QVERIFY(output(rig)->toPlainText().startsWith(QStringLiteral("<b>bold</b> &amp; <i>x</i>\n")));
+    }
+
+    // The echo comes back one byte per read, so every multi-byte character
+    // is split across reads.
+    void splitCharactersShownWhole()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn, PointToPoint, { "--echo", "--chunk", "1", "--gap", "2" }));
+        rig.toggleLink();
+        rig.action("ATCommand")->trigger();
+        const QString text = QString::fromUtf8("é温度€");
+        send(rig, text);
+        QTRY_VERIFY_WITH_TIMEOUT(output(rig)->toPlainText().contains(QStringLiteral("ERROR")), 10000);
+        QVERIFY(output(rig)->toPlainText().startsWith(text + QLatin1Char('\n')));
+        QVERIFY(!output(rig)->toPlainText().contains(QChar::ReplacementCharacter));
+    }
+
+    void swapKeepsFormAndInput()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV5, BraeLoch, PointToMultipoint, { "--echo" }));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        rig.combo("BaudSetBox")->setCurrentIndex(3);
+        rig.edit("UnitEdit")->setText(QStringLiteral("77"));
+        const QString address = rig.edit("AddressEdit")->text();
+
+        rig.action("ATCommand")->trigger();
+        QCOMPARE(rig.action("ATCommand")->text(), QStringLiteral("Main window"));
+        send(rig, "AT");
+        QTRY_VERIFY(!output(rig)->toPlainText().isEmpty());
+        input(rig)->setPlainText(QStringLiteral("ATS102=1"));
+
+        rig.action("ATCommand")->trigger();
+        QCOMPARE(rig.action("ATCommand")->text(), QStringLiteral("AT interface"));
+        QCOMPARE(rig.window->centralWidget()->objectName(), QStringLiteral("centralwidget"));
+        QCOMPARE(rig.combo("BaudSetBox")->currentIndex(), 3);
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("77"));
+        QCOMPARE(rig.edit("AddressEdit")->text(), address);
+        QVERIFY(rig.button("ConfigButton")->isEnabled());
+
+        rig.action("ATCommand")->trigger();
+        QVERIFY(output(rig)->toPlainText().isEmpty());
+        QCOMPARE(input(rig)->toPlainText(), QStringLiteral("ATS102=1"));
+        rig.action("ATCommand")->trigger();
+        QCOMPARE(rig.combo("BaudSetBox")->currentIndex(), 3);
+    }
+};
+
+QTEST_MAIN(TestTerminalLink)
+#include "tst_terminal_link.moc"
