@@ -37,6 +37,7 @@ private:
     QByteArray m_buffer;
 };
 
-// Row mappings of the reported values. -1 means no row.
+// Row mappings of the reported values. -1 means no row; a row past the end of
+// the loaded list means no row as well, which the caller checks.
 int airSpeedRowForValue(qint64 value);                 // 8 stands for row 7
 int powerRowForCode(qint64 code, bool halfFjord);      // dBm code to row

@@ -36,6 +36,8 @@ public:
     // The next line to send, given the form as it is now; false at the end.
     bool next(const WriteForm &form, WriteLine &line);
     bool finished() const;
+    // Back to the first step, for another write.
+    void reset();
 
 private:
     int m_stage = 0;

@@ -1,11 +1,49 @@
 #include "terminal/atinterface.h"
 #include "ui_atinterface.h"
 
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// Every line end of the modem's text as one "\n", which the document turns
+// into one paragraph break. A lone "\r" breaks the line too rather than being
+// drawn as a glyph.
+void unifyLineEnds(QString &text)
+{
+    if (!text.contains(u'\r'))
+        return;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+}
+
+} // namespace
+
 ATInterface::ATInterface(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::ATInterface)
 {
     ui->setupUi(this);
+
+    // The output is never edited by hand; keeping undo steps for megabytes of
+    // modem output would only cost memory and time.
+    ui->OutputTextEdit->setUndoRedoEnabled(false);
+
+    // Received text is gathered for a moment and shown in one insertion, so a
+    // fast line costs a few document updates per second, not one per read.
+    displayTimer.setSingleShot(true);
+    displayTimer.setInterval(displayDelayMs);
+    connect(&displayTimer, &QTimer::timeout, this, &ATInterface::flushPending);
+
+    // The document grows its scroll range after the insertion, when its layout
+    // catches up; a view that follows the end has to follow that too. A cursor
+    // placed elsewhere with the mouse means the operator is reading back.
+    QTextEdit *output = ui->OutputTextEdit;
+    connect(output->verticalScrollBar(), &QScrollBar::rangeChanged, this, [output](int, int max) {
+        if (output->textCursor().atEnd())
+            output->verticalScrollBar()->setValue(max);
+    });
 }
 
 ATInterface::~ATInterface()
@@ -15,22 +53,88 @@ ATInterface::~ATInterface()
 
 void ATInterface::appendReceived(QString text)
 {
+    if (text.isEmpty())
+        return;
     transcript += text;
+    pending += text;
+    if (!displayTimer.isActive())
+        displayTimer.start();
+}
+
+void ATInterface::flushPending()
+{
+    displayTimer.stop();
+    if (pending.isEmpty())
+        return;
+    QString text;
+    text.swap(pending);
+
+    // A "\r\n" split between two reads: its "\r" has already broken the line.
+    if (shownEndsInCR && text.startsWith(u'\n'))
+        text.remove(0, 1);
+    if (text.isEmpty()) {
+        shownEndsInCR = false;
+        return;
+    }
+    shownEndsInCR = text.endsWith(u'\r');
+    unifyLineEnds(text);
+
+    // Inserted as plain text at the end: markup from the modem shows as it
+    // came, and the cost does not grow with what is already shown.
+    QTextCursor cursor(ui->OutputTextEdit->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    cursor.insertText(text);
+    cursor.endEditBlock();
+}
+
+QString ATInterface::shownText(const QString &received)
+{
+    QString text = received;
+    unifyLineEnds(text);
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case 0x2028: // line separator
+        case 0x2029: // paragraph separator
+        case 0xFDD0: // the document's frame marks
+        case 0xFDD1:
+            c = u'\n';
+            break;
+        case 0x00A0: // no-break space
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
 }
 
 void ATInterface::clearTranscript()
 {
     transcript.clear();
+    pending.clear();
+    displayTimer.stop();
+    shownEndsInCR = false;
+    ui->OutputTextEdit->clear();
 }
 
 void ATInterface::focusInput()
 {
+    ui->IntputTextEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void ATInterface::on_pushButton_clicked()
 {
+    const QString line = QStringLiteral("%1\r\n").arg(ui->IntputTextEdit->toPlainText());
+    emit signal_sendMessage(line);
+    ui->IntputTextEdit->clear();
 }
 
 void ATInterface::on_OutputTextEdit_textChanged()
 {
+    ui->OutputTextEdit->moveCursor(QTextCursor::End, QTextCursor::MoveAnchor);
+    // Making the cursor visible stops short of the bottom margin.
+    QScrollBar *bar = ui->OutputTextEdit->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }

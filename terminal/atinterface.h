@@ -1,11 +1,14 @@
 #pragma once
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace Ui {
 class ATInterface;
 }
 
+// Raw AT console: the operator's typed line goes out through
+// signal_sendMessage, the modem's replies come in through appendReceived.
 class ATInterface : public QWidget
 {
     Q_OBJECT
@@ -18,6 +21,20 @@ public:
     void clearTranscript();
     void focusInput();
 
+    // Puts received text that is still waiting for the display timer into the
+    // output area now.
+    void flushPending();
+
+    // What the output area's plain text reads for the received text `received`:
+    // every line end ("\r\n", a lone "\r", "\n") becomes "\n", and the
+    // characters that the text document itself treats as breaks or spaces
+    // (U+2028, U+2029, U+FDD0, U+FDD1 as "\n"; no-break space as " ") are
+    // given as QTextEdit::toPlainText gives them.
+    static QString shownText(const QString &received);
+
+    // How long received text may wait before it is shown, in milliseconds.
+    static constexpr int displayDelayMs = 30;
+
 signals:
     void signal_sendMessage(QString line);
 
@@ -28,4 +45,8 @@ private slots:
 private:
     Ui::ATInterface *ui;
     QString transcript;
+
+    QString pending;            // received, not yet in the output area
+    QTimer displayTimer;        // single shot, started by the first pending piece
+    bool shownEndsInCR = false; // the output's last line break came from a "\r"
 };

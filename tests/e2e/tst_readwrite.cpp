@@ -153,12 +153,12 @@ private slots:
         QCOMPARE(sent, lines);
         // The tool pauses 100 ms by a monotonic clock after each line; the log
         // holds the simulator's read times, which wobble by a few ms when the
-        // machine is busy, so each gap gets a little slack and the whole run none.
+        // machine is busy, so each gap and the whole run get a little slack.
         for (qsizetype i = 1; i < items.size(); ++i) {
             const double gap = items.at(i).ms - items.at(i - 1).ms;
             QVERIFY2(gap >= 90.0, qPrintable(QStringLiteral("%1 ms before %2").arg(gap).arg(QString::fromLatin1(items.at(i).bytes))));
         }
-        QVERIFY(items.last().ms - items.first().ms >= 100.0 * (items.size() - 1) - 2.0);
+        QVERIFY(items.last().ms - items.first().ms >= 100.0 * (items.size() - 1) - 10.0);
         // The summary names what was written, the unit address even when not sent.
         QCOMPARE(rig.status(), QStringLiteral("%1 %2 %3 %4 %5 %6 ")
                                    .arg(form.unit, form.address, rig.combo("WorkModeBox")->currentText(),
