@@ -95,7 +95,8 @@ void AdvertiseDialog::slot_httpFinished(QNetworkReply *reply)
         qDebug() << address;
         if (address.contains(QLatin1String("png")) || address.contains(QLatin1String("jpg"))) {
             const QString name = address.mid(siteRoot.size());
-            // Anything else is dropped like a picture of an unknown type.
+            // A name that is no plain file name, an address off the site or an
+            // oversized body: dropped like a picture of an unknown type.
             if (address.startsWith(siteRoot) && isPlainFileName(name) && body.size() <= maxPictureBytes) {
                 if (!savePicture(name, body))
                     return;

@@ -1,0 +1,108 @@
+#include "sim/simoptions.h"
+
+namespace modemsim {
+
+namespace {
+
+bool parseCount(const QString &text, int *value)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < 0)
+        return false;
+    *value = number;
+    return true;
+}
+
+} // namespace
+
+QString simUsage()
+{
+    return QStringLiteral(
+        "Usage: kvx-modemsim [options]\n"
+        "Simulates a KV5 or KV6 - KV7 radio modem on a pseudo-terminal and prints\n"
+        "the path of its serial side on the first line of standard output.\n"
+        "\n"
+        "  --product kv5|kv6     product (default kv6); kv5 answers at 9600 baud,\n"
+        "                        kv6 at 115200 baud and also to link control frames\n"
+        "  --module NAME         tarn, brae-loch, skerry or half-fjord (default tarn)\n"
+        "  --link PATH           make a symlink PATH to the serial side\n"
+        "  --once                end when the serial side, once opened, has stayed\n"
+        "                        closed for 2 s\n"
+        "  --echo                echo every received line before its answer\n"
+        "  --chunk N             send answers in pieces of N bytes\n"
+        "  --gap MS              wait MS milliseconds between pieces\n"
+        "  --log FILE            log each received chunk: \"<ms> <hex>\" per line\n"
+        "  --state FILE          start from the registers in FILE; AT&W writes them\n"
+        "  --reg NNN=V           start with register SNNN at V (repeatable)\n"
+        "  --help                show this text\n");
+}
+
+bool parseSimOptions(const QStringList &arguments, SimOptions *options, QString *error)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &option = arguments.at(i);
+        auto needValue = [&](QString *value) {
+            if (i + 1 >= arguments.size()) {
+                *error = option + " needs a value";
+                return false;
+            }
+            *value = arguments.at(++i);
+            return true;
+        };
+        QString value;
+        if (option == "--help" || option == "-h") {
+            options->help = true;
+        } else if (option == "--once") {
+            options->once = true;
+        } else if (option == "--echo") {
+            options->echo = true;
+        } else if (option == "--product") {
+            if (!needValue(&value))
+                return false;
+            if (!parseProduct(value, &options->product)) {
+                *error = "unknown product: " + value;
+                return false;
+            }
+        } else if (option == "--module") {
+            if (!needValue(&value))
+                return false;
+            if (!parseModule(value, &options->module)) {
+                *error = "unknown module: " + value;
+                return false;
+            }
+        } else if (option == "--link") {
+            if (!needValue(&options->linkPath))
+                return false;
+        } else if (option == "--log") {
+            if (!needValue(&options->logPath))
+                return false;
+        } else if (option == "--state") {
+            if (!needValue(&options->statePath))
+                return false;
+        } else if (option == "--chunk" || option == "--gap") {
+            if (!needValue(&value))
+                return false;
+            if (!parseCount(value, option == "--chunk" ? &options->chunkBytes : &options->gapMs)) {
+                *error = option + " needs a number of 0 or more: " + value;
+                return false;
+            }
+        } else if (option == "--reg") {
+            if (!needValue(&value))
+                return false;
+            const QString assignment = value.startsWith('S', Qt::CaseInsensitive) ? value.mid(1) : value;
+            const Registers parsed = parseRegisters("S" + assignment.toLatin1());
+            if (parsed.size() != 1 || !ModemModel::isRegister(parsed.firstKey())) {
+                *error = "--reg needs NNN=V for a known register: " + value;
+                return false;
+            }
+            options->initial.insert(parsed.firstKey(), parsed.first());
+        } else {
+            *error = "unknown option: " + option;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace modemsim

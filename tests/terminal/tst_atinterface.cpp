@@ -1,0 +1,400 @@
+// Panel-level tests of the AT terminal: what a click sends, what the output
+// area shows for received text, clearing and focus. No serial port involved.
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "terminal/atinterface.h"
+
+namespace {
+
+// Generous: the display timer is tens of milliseconds, slow CI machines and
+// sanitizer builds need far more headroom than that.
+constexpr int kWaitMs = 10000;
+
+struct Panel
+{
+    ATInterface widget;
+    QTextEdit *output = nullptr;
+    QTextEdit *input = nullptr;
+    QPushButton *enter = nullptr;
+
+    Panel()
+    {
+        output = widget.findChild<QTextEdit *>(QStringLiteral("OutputTextEdit"));
+        input = widget.findChild<QTextEdit *>(QStringLiteral("IntputTextEdit"));
+        enter = widget.findChild<QPushButton *>(QStringLiteral("pushButton"));
+    }
+};
+
+// Remembers the reason of the last focus-in its watched widget got.
+class FocusReasonProbe : public QObject
+{
+public:
+    Qt::FocusReason reason = Qt::NoFocusReason;
+    bool gotFocus = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            gotFocus = true;
+            reason = static_cast<QFocusEvent *>(event)->reason();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QString manyLines(int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QStringLiteral("S%1=%2 some modem output line\r\n").arg(100 + i % 50).arg(i);
+    return text;
+}
+
+} // namespace
+
+class TestATInterface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formWidgets();
+    void formSizesAndFonts_data();
+    void formSizesAndFonts();
+    void initialDocumentsAreEmptyCalibri();
+
+    void sendsInputLine_data();
+    void sendsInputLine();
+    void returnInsideBoxSendsNothing();
+    void sentLineIsNotEchoed();
+
+    void receivedTextShowsLiterally_data();
+    void receivedTextShowsLiterally();
+    void piecesShowTranscript_data();
+    void piecesShowTranscript();
+    void appendWaitsForDisplayTimer();
+    void viewFollowsEnd();
+
+    void clearTranscriptEmptiesOutputKeepsInput();
+    void clearDropsPendingText();
+    void focusInputFocusesInputBox();
+};
+
+void TestATInterface::formWidgets()
+{
+    Panel p;
+    QCOMPARE(p.widget.objectName(), QStringLiteral("ATInterface"));
+    QCOMPARE(p.widget.size(), QSize(900, 277));
+    QCOMPARE(p.widget.windowTitle(), QStringLiteral("Form"));
+    QCOMPARE(p.widget.sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+    QCOMPARE(p.widget.sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    QCOMPARE(p.widget.styleSheet(),
+             QStringLiteral("QTextEdit {\n\tbackground-color: rgb(100, 100, 100);\n\tcolor: rgb(255, 255, 255);\n}"));
+
+    QVERIFY(p.output);
+    QVERIFY(p.input);
+    QVERIFY(p.enter);
+    auto *label = p.widget.findChild<QLabel *>(QStringLiteral("label"));
+    QVERIFY(label);
+    QCOMPARE(label->text(), QStringLiteral("AT Command :"));
+    QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
+    QCOMPARE(p.enter->text(), QStringLiteral("Enter"));
+    QVERIFY(p.enter->shortcut().isEmpty());
+
+    QCOMPARE(p.output->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!p.output->hasMouseTracking());
+
+    auto *vertical = p.widget.findChild<QVBoxLayout *>(QStringLiteral("verticalLayout"));
+    auto *horizontal = p.widget.findChild<QHBoxLayout *>(QStringLiteral("horizontalLayout"));
+    QVERIFY(vertical);
+    QVERIFY(horizontal);
+    QCOMPARE(vertical->indexOf(p.output), 0);
+    QCOMPARE(horizontal->indexOf(label), 0);
+    QCOMPARE(horizontal->indexOf(p.input), 1);
+    QCOMPARE(horizontal->indexOf(p.enter), 2);
+}
+
+void TestATInterface::formSizesAndFonts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QSize>("maximum");
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<bool>("bold");
+
+    const QSize largest(16777215, 16777215);
+    QTest::newRow("output") << "OutputTextEdit" << QSize(0, 0) << largest << 12 << false;
+    QTest::newRow("label") << "label" << QSize(120, 30) << QSize(200, 30) << 13 << true;
+    QTest::newRow("input") << "IntputTextEdit" << QSize(0, 30) << QSize(16777215, 30) << 12 << false;
+    QTest::newRow("button") << "pushButton" << QSize(0, 0) << largest << 13 << false;
+}
+
+void TestATInterface::formSizesAndFonts()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, minimum);
+    QFETCH(QSize, maximum);
+    QFETCH(int, pointSize);
+    QFETCH(bool, bold);
+
+    Panel p;
+    auto *w = p.widget.findChild<QWidget *>(name);
+    QVERIFY(w);
+    QCOMPARE(w->minimumSize(), minimum);
+    QCOMPARE(w->maximumSize(), maximum);
+    QCOMPARE(w->font().family(), QStringLiteral("Calibri"));
+    QCOMPARE(w->font().pointSize(), pointSize);
+    QCOMPARE(w->font().bold(), bold);
+}
+
+void TestATInterface::initialDocumentsAreEmptyCalibri()
+{
+    Panel p;
+    for (QTextEdit *edit : { p.output, p.input }) {
+        QVERIFY(edit->toPlainText().isEmpty());
+        QCOMPARE(edit->document()->blockCount(), 1);
+        const QFont font = edit->currentFont();
+        QCOMPARE(font.family(), QStringLiteral("Calibri"));
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.weight(), QFont::Normal);
+        QCOMPARE(font.style(), QFont::StyleNormal);
+    }
+}
+
+void TestATInterface::sendsInputLine_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byKeys");
+    QTest::addColumn<QByteArray>("expectedUtf8");
+
+    QTest::newRow("AT&V") << "AT&V" << true << QByteArray("AT&V\r\n");
+    QTest::newRow("empty box") << "" << true << QByteArray("\r\n");
+    QTest::newRow("spaces kept") << "  at+x  " << true << QByteArray("  at+x  \r\n");
+    QTest::newRow("percent markers") << "AT%1%2" << true << QByteArray("AT%1%2\r\n");
+    QTest::newRow("markup-looking") << "<b>x</b>" << true << QByteArray("<b>x</b>\r\n");
+    QTest::newRow("non-ASCII") << QString::fromUtf8("AT+NAME=温度°C") << false
+                               << QByteArray("AT+NAME=\xe6\xb8\xa9\xe5\xba\xa6\xc2\xb0""C\r\n");
+}
+
+void TestATInterface::sendsInputLine()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, byKeys);
+    QFETCH(QByteArray, expectedUtf8);
+
+    Panel p;
+    p.widget.show();
+    QSignalSpy spy(&p.widget, &ATInterface::signal_sendMessage);
+    if (byKeys)
+        QTest::keyClicks(p.input, typed);
+    else
+        p.input->setPlainText(typed);
+    QCOMPARE(p.input->toPlainText(), typed);
+
+    QTest::mouseClick(p.enter, Qt::LeftButton);
+
+    QCOMPARE(spy.count(), 1);
+    const QString line = spy.at(0).at(0).toString();
+    QCOMPARE(line, QString::fromUtf8(expectedUtf8));
+    QCOMPARE(line.toUtf8(), expectedUtf8);
+    QVERIFY(p.input->toPlainText().isEmpty());
+}
+
+void TestATInterface::returnInsideBoxSendsNothing()
+{
+    Panel p;
+    p.widget.show();
+    QSignalSpy spy(&p.widget, &ATInterface::signal_sendMessage);
+
+    QTest::keyClicks(p.input, QStringLiteral("AT+A"));
+    QTest::keyClick(p.input, Qt::Key_Return);
+    QTest::keyClicks(p.input, QStringLiteral("B"));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(p.input->toPlainText(), QStringLiteral("AT+A\nB"));
+
+    QTest::mouseClick(p.enter, Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("AT+A\nB\r\n"));
+    QVERIFY(p.input->toPlainText().isEmpty());
+}
+
+void TestATInterface::sentLineIsNotEchoed()
+{
+    Panel p;
+    QTest::keyClicks(p.input, QStringLiteral("ATI"));
+    QTest::mouseClick(p.enter, Qt::LeftButton);
+    p.widget.flushPending();
+    QVERIFY(p.output->toPlainText().isEmpty());
+}
+
+void TestATInterface::receivedTextShowsLiterally_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("bold tag") << "<b>x</b>";
+    QTest::newRow("html document") << "<html><body><h1>Hi</h1></body></html>\r\nOK\r\n";
+    QTest::newRow("entities") << "&amp; &lt;tag&gt;\r\n";
+    QTest::newRow("tag on first line, more after") << "<i>AT</i>\r\nOK\r\n<br>\r\n";
+}
+
+void TestATInterface::receivedTextShowsLiterally()
+{
+    QFETCH(QString, text);
+
+    Panel p;
+    p.widget.show();
+    p.widget.appendReceived(text);
+    QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), ATInterface::shownText(text), kWaitMs);
+    QVERIFY(p.output->toPlainText().contains(QLatin1Char('<')) || p.output->toPlainText().contains(QLatin1Char('&')));
+    // Nothing was taken as formatting.
+    for (QTextBlock b = p.output->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            QVERIFY(!it.fragment().charFormat().font().bold());
+    }
+}
+
+void TestATInterface::piecesShowTranscript_data()
+{
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("CR LF lines") << QStringList { "AT\r\n", "OK\r\n" } << "AT\nOK\n";
+    QTest::newRow("CR LF split between pieces") << QStringList { "OK\r", "\nERROR\r\n" } << "OK\nERROR\n";
+    QTest::newRow("lone CR breaks the line") << QStringList { "abc\rdef" } << "abc\ndef";
+    QTest::newRow("CR then CR LF") << QStringList { "a\r", "\r", "\nb" } << "a\n\nb";
+    QTest::newRow("LF only") << QStringList { "a\nb\n" } << "a\nb\n";
+    QTest::newRow("LF CR") << QStringList { "a\n\rb" } << "a\n\nb";
+    QTest::newRow("no line end") << QStringList { "S10", "1=0 S1", "02=7" } << "S101=0 S102=7";
+    QTest::newRow("empty pieces") << QStringList { "", "x", "" } << "x";
+    QTest::newRow("UTF-8 text") << QStringList { QString::fromUtf8("Temp 25°C "), QString::fromUtf8("温度\r\n") }
+                                << QString::fromUtf8("Temp 25°C 温度\n");
+    QTest::newRow("replacement char") << QStringList { QString(QChar(0xFFFD)) + "OK" }
+                                      << QString(QChar(0xFFFD)) + "OK";
+    QTest::newRow("tab and bell") << QStringList { "a\tb\x07" } << "a\tb\x07";
+    QTest::newRow("document break characters")
+        << QStringList { QStringLiteral("a") + QChar(0x2028) + "b" + QChar(0x2029) + "c" + QChar(0x00A0) + "d" }
+        << "a\nb\nc d";
+}
+
+void TestATInterface::piecesShowTranscript()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(QString, shown);
+    QCOMPARE(ATInterface::shownText(pieces.join(QString())), shown);
+
+    // All pieces gathered by the display timer.
+    {
+        Panel p;
+        p.widget.show();
+        for (const QString &piece : pieces)
+            p.widget.appendReceived(piece);
+        QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), shown, kWaitMs);
+    }
+    // Each piece shown on its own, as when pieces arrive slower than the timer.
+    {
+        Panel p;
+        p.widget.show();
+        for (const QString &piece : pieces) {
+            p.widget.appendReceived(piece);
+            p.widget.flushPending();
+        }
+        QCOMPARE(p.output->toPlainText(), shown);
+    }
+}
+
+void TestATInterface::appendWaitsForDisplayTimer()
+{
+    Panel p;
+    p.widget.show();
+    p.widget.appendReceived(QStringLiteral("OK\r\n"));
+    // Not shown until the event loop runs the display timer.
+    QVERIFY(p.output->toPlainText().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), QStringLiteral("OK\n"), kWaitMs);
+    p.widget.appendReceived(QStringLiteral("ERROR\r\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), QStringLiteral("OK\nERROR\n"), kWaitMs);
+}
+
+void TestATInterface::viewFollowsEnd()
+{
+    Panel p;
+    p.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
+    QScrollBar *bar = p.output->verticalScrollBar();
+
+    QString all;
+    for (int round = 0; round < 3; ++round) {
+        const QString text = manyLines(700);
+        all += text;
+        // Many small pieces, as the port delivers them.
+        for (int i = 0; i < text.size(); i += 37)
+            p.widget.appendReceived(text.mid(i, 37));
+        QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), ATInterface::shownText(all), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() > 0, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(bar->value(), bar->maximum(), kWaitMs);
+        QVERIFY(p.output->textCursor().atEnd());
+    }
+}
+
+void TestATInterface::clearTranscriptEmptiesOutputKeepsInput()
+{
+    Panel p;
+    p.widget.show();
+    QTest::keyClicks(p.input, QStringLiteral("AT+UNSENT"));
+    p.widget.appendReceived(QStringLiteral("OK\r\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), QStringLiteral("OK\n"), kWaitMs);
+
+    p.widget.clearTranscript();
+    QVERIFY(p.output->toPlainText().isEmpty());
+    QCOMPARE(p.input->toPlainText(), QStringLiteral("AT+UNSENT"));
+
+    // The old transcript is gone, not just hidden.
+    p.widget.appendReceived(QStringLiteral("NEW"));
+    QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), QStringLiteral("NEW"), kWaitMs);
+}
+
+void TestATInterface::clearDropsPendingText()
+{
+    Panel p;
+    p.widget.appendReceived(QStringLiteral("OLD\r"));
+    p.widget.clearTranscript();
+    p.widget.flushPending();
+    QVERIFY(p.output->toPlainText().isEmpty());
+
+    // No "\r" of the old text is remembered either: a leading "\n" shows.
+    p.widget.appendReceived(QStringLiteral("\nX"));
+    p.widget.flushPending();
+    QCOMPARE(p.output->toPlainText(), QStringLiteral("\nX"));
+}
+
+void TestATInterface::focusInputFocusesInputBox()
+{
+    Panel p;
+    FocusReasonProbe probe;
+    p.input->installEventFilter(&probe);
+    p.widget.show();
+    p.widget.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.widget));
+    p.enter->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY_WITH_TIMEOUT(p.enter->hasFocus(), kWaitMs);
+    probe.gotFocus = false;
+
+    p.widget.focusInput();
+    QCOMPARE(p.widget.focusWidget(), static_cast<QWidget *>(p.input));
+    QTRY_VERIFY_WITH_TIMEOUT(p.input->hasFocus(), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(probe.gotFocus, kWaitMs);
+    QCOMPARE(probe.reason, Qt::OtherFocusReason);
+}
+
+QTEST_MAIN(TestATInterface)
+#include "tst_atinterface.moc"
