@@ -4,7 +4,6 @@
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
-#include <QDebug>
 #include <QSerialPort>
 
 #include "radio/atcommands.h"
@@ -65,39 +64,34 @@ void MainWindow::applyFrame(const FrameReply &frame)
     if (frame.status != FrameReply::BaudRate)
         return;
     ui->SerialSetBox->setEnabled(true);
-    qDebug() << "baud = " << frame.rate;
     for (int row = 0; row < ui->SerialSetBox->count(); ++row) {
         if (ui->SerialSetBox->itemText(row).toInt() == qint64(frame.rate))
             ui->SerialSetBox->setCurrentIndex(row);
     }
 }
 
+// The reader has logged each entry already.
 void MainWindow::applyEntry(const RegisterEntry &entry)
 {
     switch (entry.reg) {
     case 101:
-        qDebug() << "S101 = " << entry.value;
         enable(ui->WorkModeBox);
         selectRow(ui->WorkModeBox, entry.value);
         break;
     case 102:
-        qDebug() << "S102 = " << entry.value;
         enable(ui->BaudSetBox);
         selectRow(ui->BaudSetBox, entry.value);
         break;
     case 103:
-        qDebug() << "S103 = " << entry.value;
         enable(ui->AirSpeedBox);
         selectRow(ui->AirSpeedBox, airSpeedRowForValue(entry.value));
         break;
     case 104:
-        qDebug() << "S104 = " << entry.digits;
         enable(ui->AddressEdit);
         if (!addressLocked)
             ui->AddressEdit->setText(entry.digits);
         break;
     case 105:
-        qDebug() << "S105 = " << entry.value;
         if (modeId == 1)
             enable(ui->UnitEdit);
         // An unreadable unit address leaves the field as it is.
@@ -105,12 +99,10 @@ void MainWindow::applyEntry(const RegisterEntry &entry)
             ui->UnitEdit->setText(QString::number(entry.value));
         break;
     case 108:
-        qDebug() << "S108 = " << entry.value;
         enable(ui->OutputPowerBox);
         selectRow(ui->OutputPowerBox, powerRowForCode(entry.value, moduleGroup->checkedId() == 3));
         break;
     case 141:
-        qDebug() << "S141 = " << entry.value;
         enable(ui->repeater_state);
         selectRow(ui->repeater_state, entry.value);
         break;

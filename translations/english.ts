@@ -95,7 +95,7 @@ p, li { white-space: pre-wrap; }
   </message>
   <message>
    <source>产品 : </source>
-   <translation>Product : </translation>
+   <translation>Model : </translation>
   </message>
   <message>
    <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -115,7 +115,7 @@ p, li { white-space: pre-wrap; }
   </message>
   <message>
    <source>模组 : </source>
-   <translation>Module : </translation>
+   <translation>Radio : </translation>
   </message>
   <message>
    <source>Tarn</source>

@@ -238,6 +238,27 @@ private slots:
         rig.action("ActionEnglish")->trigger();
     }
 
+    // Pictures of the window for the README, made only when asked for:
+    // KVX_SCREENSHOT_DIR=docs build/tst_readwrite screenshots
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("KVX_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("set KVX_SCREENSHOT_DIR to make the README pictures");
+        Rig rig;
+        QVERIFY(rig.start(KV6, BraeLoch, PointToMultipoint));
+        rig.action("ActionChinese")->trigger();
+        QVERIFY(rig.window->grab().save(dir + QStringLiteral("/main-window-zh.png")));
+        rig.action("ActionEnglish")->trigger();
+        QVERIFY(rig.window->grab().save(dir + QStringLiteral("/main-window-en.png")));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        rig.button("RandButton")->click();
+        rig.button("LockButton")->click();
+        rig.button("ConfigButton")->click();
+        QVERIFY(rig.window->grab().save(dir + QStringLiteral("/filled-form.png")));
+    }
+
     void randomNeverRepeats()
     {
         qputenv("KVX_EXTRA_PORTS", "");
