@@ -8,14 +8,12 @@
 #include <QSerialPort>
 
 #include "radio/atcommands.h"
+#include "radio/buttonstyles.h"
 #include "radio/wait.h"
 #include "profiles/moduleprofile.h"
 
 namespace {
 
-const char RefreshIdle[] = "background-image: url(:/png/image/reflush.svg);background-color: rgb(100, 100, 100);";
-const char RefreshActive[] = "background-image: url(:/png/image/reflush_light.svg);background-color: rgb(100, 100, 100);";
-const char ConfigBusy[] = "background-image: url(:/png/image/config.svg);background-color: rgb(100, 100, 100);";
 
 void setGroupEnabled(QButtonGroup *group, bool enabled)
 {

@@ -7,12 +7,12 @@
 #include <QSerialPort>
 
 #include "radio/atcommands.h"
+#include "radio/buttonstyles.h"
 #include "radio/wait.h"
 #include "terminal/atinterface.h"
 
 namespace {
 
-const char ConfigReady[] = "background-image: url(:/png/image/config_light.svg);background-color: rgb(100, 100, 100);";
 
 void selectRow(QComboBox *box, qint64 row)
 {

@@ -7,19 +7,9 @@
 #include <QSerialPort>
 #include <QTime>
 
+#include "radio/buttonstyles.h"
 #include "radio/wait.h"
 #include "radio/writeplan.h"
-
-namespace {
-
-const char ConfigBusy[] = "background-image: url(:/png/image/config.svg);background-color: rgb(100, 100, 100);";
-const char ConfigReady[] = "background-image: url(:/png/image/config_light.svg);background-color: rgb(100, 100, 100);";
-const char RandUsable[] = "background-image: url(:/png/image/RandButton_light.svg);background-color: rgb(100, 100, 100);";
-const char RandBlocked[] = "background-image: url(:/png/image/RandButton.svg);background-color: rgb(100, 100, 100);";
-const char LockOpen[] = "background-image: url(:/png/image/LockButton.svg);background-color: rgb(100, 100, 100);";
-const char LockClosed[] = "background-image: url(:/png/image/LockButton_light.svg);background-color: rgb(100, 100, 100);";
-
-} // namespace
 
 WriteForm MainWindow::currentWriteForm() const
 {
