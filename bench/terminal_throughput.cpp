@@ -269,14 +269,13 @@ private:
     double maxLateMs = 0;
 };
 
-// True once the output area holds `expectedLength` characters and its end is
-// in view.
+// True once the output area holds `expectedLength` characters and its end
+// (the text cursor at the end of the document) is in view.
 bool shownAndScrolled(QTextEdit *output, qsizetype expectedLength)
 {
     if (output->document()->characterCount() - 1 != expectedLength)
         return false;
-    QScrollBar *bar = output->verticalScrollBar();
-    if (bar->value() != bar->maximum() || !output->textCursor().atEnd())
+    if (!output->textCursor().atEnd())
         return false;
     return output->viewport()->rect().intersects(output->cursorRect());
 }
@@ -308,6 +307,17 @@ double waitUntilShown(QTextEdit *output, qsizetype expectedLength, double startT
     QObject::connect(output->verticalScrollBar(), &QScrollBar::rangeChanged, &loop, queueCheck);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, check);
+    static const bool trace = qEnvironmentVariableIsSet("KVX_BENCH_TRACE");
+    if (trace) {
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            QScrollBar *bar = output->verticalScrollBar();
+            std::fprintf(stderr, "%8.3f s  shown %lld/%lld  bar %d/%d  atEnd %d\n",
+                         secondsOf(CLOCK_MONOTONIC) - startTime,
+                         static_cast<long long>(output->document()->characterCount() - 1),
+                         static_cast<long long>(expectedLength), bar->value(), bar->maximum(),
+                         int(output->textCursor().atEnd()));
+        });
+    }
     poll.start(20);
     QTimer::singleShot(int(timeoutSeconds * 1000), &loop, &QEventLoop::quit);
     check();

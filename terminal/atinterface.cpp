@@ -29,6 +29,12 @@ ATInterface::ATInterface(QWidget *parent)
     // The output is never edited by hand; keeping undo steps for megabytes of
     // modem output would only cost memory and time.
     ui->OutputTextEdit->setUndoRedoEnabled(false);
+    // Laying out the text is most of the cost of showing it. Latin text needs
+    // no shaping to be readable (scripts that do are still shaped), and
+    // skipping it more than doubles the speed of a fast line.
+    QFont outputFont = ui->OutputTextEdit->font();
+    outputFont.setStyleStrategy(QFont::PreferNoShaping);
+    ui->OutputTextEdit->setFont(outputFont);
 
     // Received text is gathered for a moment and shown in one insertion, so a
     // fast line costs a few document updates per second, not one per read.
@@ -56,9 +62,18 @@ void ATInterface::appendReceived(QString text)
     if (text.isEmpty())
         return;
     transcript += text;
+    const bool first = pending.isEmpty();
     pending += text;
-    if (!displayTimer.isActive())
+    if (first) {
+        pendingAge.start();
         displayTimer.start();
+        return;
+    }
+    // While bytes keep arriving the event loop may not get round to the
+    // timer, and a large batch would freeze the window while it is laid out:
+    // show the text now if it has waited long enough or grown large.
+    if (pendingAge.hasExpired(displayDelayMs) || pending.size() >= displayBatchChars)
+        flushPending();
 }
 
 void ATInterface::flushPending()

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -32,8 +33,10 @@ public:
     // given as QTextEdit::toPlainText gives them.
     static QString shownText(const QString &received);
 
-    // How long received text may wait before it is shown, in milliseconds.
-    static constexpr int displayDelayMs = 30;
+    // How long received text may wait before it is shown, in milliseconds,
+    // and how much of it, in characters, is shown in one go at most.
+    static constexpr int displayDelayMs = 50;
+    static constexpr int displayBatchChars = 128 * 1024;
 
 signals:
     void signal_sendMessage(QString line);
@@ -48,5 +51,6 @@ private:
 
     QString pending;            // received, not yet in the output area
     QTimer displayTimer;        // single shot, started by the first pending piece
+    QElapsedTimer pendingAge;   // since the first pending piece arrived
     bool shownEndsInCR = false; // the output's last line break came from a "\r"
 };
