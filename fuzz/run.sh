@@ -10,6 +10,9 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(dirname "$here")"
 build="$root/build-fuzz"
 
+source "$root/scripts/setup.sh"
+kvx_install clang libclang-rt-14-dev
+
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
   -DKVX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j1 --target fuzz_receive
