@@ -13,7 +13,9 @@
 //
 // Options (or environment): --paced-seconds N (KVX_BENCH_PACED_SECONDS,
 // default 60), --flood-mib N (KVX_BENCH_FLOOD_MIB, default 8),
-// --reset-mib N (KVX_BENCH_RESET_MIB, default 1).
+// --reset-mib N (KVX_BENCH_RESET_MIB, default 1); --baseline also measures a
+// bare serial port on the same kind of line. Diagnostics go to stderr;
+// KVX_BENCH_TRACE=1 adds the output's progress every 20 ms.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -30,15 +32,14 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <random>
 #include <thread>
+#include <utility>
 
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -337,8 +338,8 @@ qsizetype shownLength(const QByteArray &bytes)
     return ATInterface::shownText(QString::fromUtf8(bytes)).size();
 }
 
-// The design this panel replaced: the whole transcript re-set into the text
-// box on every received chunk.
+// The naive design, for comparison: the whole transcript re-set into the
+// text box on every received chunk.
 class ResetDesignPanel : public QTextEdit
 {
 public:
@@ -352,6 +353,54 @@ public:
 private:
     QString transcript;
 };
+
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct PacedResult
+{
+    double cpuPercent = -1;
+    double maxStallMs = -1;
+};
+
+// Plays `seconds` of modem output at the line rate into `master`; when
+// `output` is given, also waits until it shows all of it. Returns the
+// process's CPU use over the run, less the writer thread's.
+PacedResult pacedRun(int master, QTextEdit *output, double seconds)
+{
+    PacedResult result;
+    const QByteArray data = modemText(qint64(kLineRateBytesPerSecond * seconds), 2);
+    Writer writer(master, data, kLineRateBytesPerSecond);
+    StallMeter stalls;
+    QEventLoop loop;
+    std::atomic<bool> writerDone { false };
+    stalls.start();
+    const double start = secondsOf(CLOCK_MONOTONIC);
+    const double cpuStart = secondsOf(CLOCK_PROCESS_CPUTIME_ID);
+    writer.start([&] {
+        writerDone = true;
+        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
+    });
+    if (!writerDone)
+        loop.exec();
+    writer.join();
+    bool complete = true;
+    if (output)
+        complete = waitUntilShown(output, shownLength(data), start, seconds + 60) > 0;
+    else
+        settle(100); // the last bytes read
+    const double cpuEnd = secondsOf(CLOCK_PROCESS_CPUTIME_ID);
+    const double end = secondsOf(CLOCK_MONOTONIC);
+    result.maxStallMs = stalls.stop();
+    if (complete)
+        result.cpuPercent = 100.0 * ((cpuEnd - cpuStart) - writer.threadCpuSeconds) / (end - start);
+    std::fprintf(stderr, "paced: %.1f s, writer thread CPU %.3f s\n", end - start, writer.threadCpuSeconds);
+    return result;
+}
 
 struct Figures
 {
@@ -393,13 +442,6 @@ void reopenTerminal(MainWindow &window)
     terminalAction->trigger();
 }
 
-void settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -407,6 +449,9 @@ int main(int argc, char **argv)
     const double pacedSeconds = optionValue(argc, argv, "--paced-seconds", "KVX_BENCH_PACED_SECONDS", 60);
     const double floodMiB = optionValue(argc, argv, "--flood-mib", "KVX_BENCH_FLOOD_MIB", 8);
     const double resetMiB = optionValue(argc, argv, "--reset-mib", "KVX_BENCH_RESET_MIB", 1);
+    bool baseline = false;
+    for (int i = 1; i < argc; ++i)
+        baseline = baseline || std::strcmp(argv[i], "--baseline") == 0;
 
     Pty pty;
     qputenv("KVX_EXTRA_PORTS", pty.slavePath.toLocal8Bit());
@@ -427,46 +472,25 @@ int main(int argc, char **argv)
         StallMeter stalls;
         stalls.start();
         const double start = secondsOf(CLOCK_MONOTONIC);
+        const double cpuStart = secondsOf(CLOCK_THREAD_CPUTIME_ID);
         writer.start([] {});
         const double seconds = waitUntilShown(output, expected, start, 600);
+        const double cpu = secondsOf(CLOCK_THREAD_CPUTIME_ID) - cpuStart;
         figures.floodStallMs = stalls.stop();
         writer.join();
         if (seconds > 0)
             figures.floodMiBs = double(data.size()) / kMiB / seconds;
-        std::fprintf(stderr, "flood: %.1f MiB shown after %.2f s\n", double(data.size()) / kMiB, seconds);
+        std::fprintf(stderr, "flood: %.1f MiB shown after %.2f s, GUI thread CPU %.3f s per MiB\n",
+                     double(data.size()) / kMiB, seconds, cpu / (double(data.size()) / kMiB));
     }
 
     reopenTerminal(window);
     settle(200);
 
     // Paced: the modem's line rate, for the given time.
-    {
-        const QByteArray data = modemText(qint64(kLineRateBytesPerSecond * pacedSeconds), 2);
-        const qsizetype expected = shownLength(data);
-        Writer writer(pty.master, data, kLineRateBytesPerSecond);
-        StallMeter stalls;
-        QEventLoop loop;
-        std::atomic<bool> writerDone { false };
-        stalls.start();
-        const double start = secondsOf(CLOCK_MONOTONIC);
-        const double cpuStart = secondsOf(CLOCK_PROCESS_CPUTIME_ID);
-        writer.start([&] {
-            writerDone = true;
-            QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
-        });
-        if (!writerDone)
-            loop.exec();
-        writer.join();
-        const double shownAfter = waitUntilShown(output, expected, start, pacedSeconds + 60);
-        const double cpuEnd = secondsOf(CLOCK_PROCESS_CPUTIME_ID);
-        const double end = secondsOf(CLOCK_MONOTONIC);
-        figures.pacedStallMs = stalls.stop();
-        if (shownAfter > 0) {
-            const double cpu = (cpuEnd - cpuStart) - writer.threadCpuSeconds;
-            figures.pacedCpuPercent = 100.0 * cpu / (end - start);
-        }
-        std::fprintf(stderr, "paced: %.1f s, writer thread CPU %.3f s\n", end - start, writer.threadCpuSeconds);
-    }
+    const PacedResult paced = pacedRun(pty.master, output, pacedSeconds);
+    figures.pacedCpuPercent = paced.cpuPercent;
+    figures.pacedStallMs = paced.maxStallMs;
 
     window.close();
 
@@ -500,6 +524,39 @@ int main(int argc, char **argv)
         if (seconds > 0)
             figures.resetMiBs = double(data.size()) / kMiB / seconds;
         std::fprintf(stderr, "reset design: %.2f MiB shown after %.2f s\n", double(data.size()) / kMiB, seconds);
+    }
+
+    if (baseline) {
+        // What the line itself costs: a bare serial port reading and decoding
+        // the same data, nothing shown.
+        Pty rawPty;
+        QSerialPort port(rawPty.slavePath);
+        if (!port.open(QIODevice::ReadWrite))
+            fail("cannot open the third pseudo-terminal");
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        qint64 received = 0;
+        qint64 decoded = 0;
+        qint64 expected = -1; // no end to wait for during the paced run
+        QEventLoop loop;
+        QObject::connect(&port, &QSerialPort::readyRead, &loop, [&] {
+            const QByteArray chunk = port.readAll();
+            received += chunk.size();
+            decoded += QString(decoder.decode(chunk)).size();
+            if (expected >= 0 && received >= expected)
+                loop.quit();
+        });
+        settle(200);
+        const PacedResult raw = pacedRun(rawPty.master, nullptr, pacedSeconds);
+        const QByteArray data = modemText(qint64(floodMiB * kMiB), 1);
+        expected = received + data.size();
+        Writer writer(rawPty.master, data, 0);
+        const double start = secondsOf(CLOCK_MONOTONIC);
+        writer.start([] {});
+        loop.exec();
+        const double seconds = secondsOf(CLOCK_MONOTONIC) - start;
+        writer.join();
+        std::fprintf(stderr, "bare serial port: flood MiB/s: %.2f, paced CPU %%: %.2f (%lld characters)\n",
+                     double(data.size()) / kMiB / seconds, raw.cpuPercent, static_cast<long long>(decoded));
     }
 
     std::printf("flood MiB/s: %.2f\n", figures.floodMiBs);

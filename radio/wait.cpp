@@ -1,14 +1,19 @@
 #include "radio/wait.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 void waitWithEvents(int ms)
 {
     // A monotonic clock: a pause must last its full time also across midnight
-    // or a change of the system clock.
+    // or a change of the system clock. The nested loop sleeps until an event
+    // or the deadline comes, instead of spinning a core for the whole pause.
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    for (qint64 left = ms; left > 0; left = ms - clock.elapsed()) {
+        QEventLoop loop;
+        QTimer::singleShot(int(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 }

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
@@ -18,6 +19,50 @@ void unifyLineEnds(QString &text)
     text.replace(u'\r', u'\n');
 }
 
+// Makes a piece of received text ready for insertion at the end of the
+// output, in one pass: every line end ("\r\n", a lone "\r", "\n") becomes
+// one line break, and the lines are joined into paragraphs of
+// ATInterface::linesPerParagraph lines by line separators. The first line
+// break stays a paragraph break: it closes the paragraph open at the end of
+// the output, so an insertion only ever re-lays out a short paragraph, the
+// partial line it continues.
+QString preparedForDocument(const QString &text)
+{
+    const qsizetype size = text.size();
+    const QChar *in = text.constData();
+    QString out(size, Qt::Uninitialized);
+    QChar *dst = out.data();
+    int lines = -1; // line breaks in the current paragraph; -1 before the first
+    for (qsizetype i = 0; i < size; ++i) {
+        QChar c = in[i];
+        switch (c.unicode()) {
+        case u'\r':
+            if (i + 1 < size && in[i + 1] == u'\n')
+                ++i;
+            Q_FALLTHROUGH();
+        case u'\n':
+        case QChar::LineSeparator:
+            if (lines >= 0 && ++lines < ATInterface::linesPerParagraph) {
+                c = QChar::LineSeparator;
+            } else {
+                c = QChar::ParagraphSeparator;
+                lines = 0;
+            }
+            break;
+        case QChar::ParagraphSeparator: // paragraph breaks to the document
+        case 0xFDD0:
+        case 0xFDD1:
+            lines = 0;
+            break;
+        default:
+            break;
+        }
+        *dst++ = c;
+    }
+    out.truncate(dst - out.constData());
+    return out;
+}
+
 } // namespace
 
 ATInterface::ATInterface(QWidget *parent)
@@ -30,14 +75,20 @@ ATInterface::ATInterface(QWidget *parent)
     // modem output would only cost memory and time.
     ui->OutputTextEdit->setUndoRedoEnabled(false);
     // Laying out the text is most of the cost of showing it. Latin text needs
-    // no shaping to be readable (scripts that do are still shaped), and
-    // skipping it more than doubles the speed of a fast line.
+    // no shaping to be readable (scripts that need it are still shaped), and
+    // skipping it makes the layout more than twice as fast.
     QFont outputFont = ui->OutputTextEdit->font();
     outputFont.setStyleStrategy(QFont::PreferNoShaping);
     ui->OutputTextEdit->setFont(outputFont);
+    // A console runs left to right; this spares guessing each paragraph's
+    // direction from its text.
+    QTextOption option = ui->OutputTextEdit->document()->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    ui->OutputTextEdit->document()->setDefaultTextOption(option);
 
     // Received text is gathered for a moment and shown in one insertion, so a
-    // fast line costs a few document updates per second, not one per read.
+    // fast line costs one document update and repaint per display delay, not
+    // one per read.
     displayTimer.setSingleShot(true);
     displayTimer.setInterval(displayDelayMs);
     connect(&displayTimer, &QTimer::timeout, this, &ATInterface::flushPending);
@@ -92,14 +143,12 @@ void ATInterface::flushPending()
         return;
     }
     shownEndsInCR = text.endsWith(u'\r');
-    unifyLineEnds(text);
-
     // Inserted as plain text at the end: markup from the modem shows as it
     // came, and the cost does not grow with what is already shown.
     QTextCursor cursor(ui->OutputTextEdit->document());
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    cursor.insertText(text);
+    cursor.insertText(preparedForDocument(text));
     cursor.endEditBlock();
 }
 

@@ -35,8 +35,12 @@ public:
 
     // How long received text may wait before it is shown, in milliseconds,
     // and how much of it, in characters, is shown in one go at most.
-    static constexpr int displayDelayMs = 50;
-    static constexpr int displayBatchChars = 128 * 1024;
+    static constexpr int displayDelayMs = 60;
+    static constexpr int displayBatchChars = 256 * 1024;
+    // Received lines are shown in paragraphs of up to this many lines, joined
+    // by line separators: the text document pays for every paragraph it lays
+    // out, and a paragraph per line makes a fast line's layout far slower.
+    static constexpr int linesPerParagraph = 32;
 
 signals:
     void signal_sendMessage(QString line);

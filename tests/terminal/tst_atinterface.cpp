@@ -1,6 +1,8 @@
 // Panel-level tests of the AT terminal: what a click sends, what the output
 // area shows for received text, clearing and focus. No serial port involved.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -62,6 +65,22 @@ QString manyLines(int count)
     return text;
 }
 
+// The pieces of `text` as a port may deliver them: each ends right after a
+// "\r", so every "\n" of a "\r\n" starts the next piece.
+QStringList splitAfterCR(const QString &text)
+{
+    QStringList pieces;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\r')) {
+            pieces << text.mid(from, i + 1 - from);
+            from = i + 1;
+        }
+    }
+    pieces << text.mid(from);
+    return pieces;
+}
+
 } // namespace
 
 class TestATInterface : public QObject
@@ -84,6 +103,9 @@ private slots:
     void piecesShowTranscript_data();
     void piecesShowTranscript();
     void appendWaitsForDisplayTimer();
+    void largeBatchShowsAtOnce();
+    void longWaitingTextShowsWithoutTimer();
+    void everyLineHasItsOwnRow();
     void viewFollowsEnd();
 
     void clearTranscriptEmptiesOutputKeepsInput();
@@ -282,6 +304,10 @@ void TestATInterface::piecesShowTranscript_data()
     QTest::newRow("replacement char") << QStringList { QString(QChar(0xFFFD)) + "OK" }
                                       << QString(QChar(0xFFFD)) + "OK";
     QTest::newRow("tab and bell") << QStringList { "a\tb\x07" } << "a\tb\x07";
+    QTest::newRow("many lines in one piece") << QStringList { manyLines(100) }
+                                             << ATInterface::shownText(manyLines(100));
+    QTest::newRow("many lines, every CR LF split") << splitAfterCR(manyLines(40))
+                                                   << ATInterface::shownText(manyLines(40));
     QTest::newRow("document break characters")
         << QStringList { QStringLiteral("a") + QChar(0x2028) + "b" + QChar(0x2029) + "c" + QChar(0x00A0) + "d" }
         << "a\nb\nc d";
@@ -323,6 +349,57 @@ void TestATInterface::appendWaitsForDisplayTimer()
     QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), QStringLiteral("OK\n"), kWaitMs);
     p.widget.appendReceived(QStringLiteral("ERROR\r\n"));
     QTRY_COMPARE_WITH_TIMEOUT(p.output->toPlainText(), QStringLiteral("OK\nERROR\n"), kWaitMs);
+}
+
+void TestATInterface::largeBatchShowsAtOnce()
+{
+    Panel p;
+    const QString half(ATInterface::displayBatchChars / 2 + 1, QLatin1Char('x'));
+    p.widget.appendReceived(half);
+    QVERIFY(p.output->toPlainText().isEmpty());
+    // Past the batch size the text goes in without waiting for the event loop.
+    p.widget.appendReceived(half);
+    QCOMPARE(p.output->toPlainText(), half + half);
+}
+
+void TestATInterface::longWaitingTextShowsWithoutTimer()
+{
+    Panel p;
+    p.widget.appendReceived(QStringLiteral("OK\r\n"));
+    // A line busy enough to starve the event loop: no timer runs while the
+    // display delay passes, then more text arrives.
+    QElapsedTimer clock;
+    clock.start();
+    while (!clock.hasExpired(ATInterface::displayDelayMs + 1)) {
+    }
+    QVERIFY(p.output->toPlainText().isEmpty());
+    p.widget.appendReceived(QStringLiteral("ERROR\r\n"));
+    QCOMPARE(p.output->toPlainText(), QStringLiteral("OK\nERROR\n"));
+}
+
+void TestATInterface::everyLineHasItsOwnRow()
+{
+    Panel p;
+    p.widget.resize(900, 277);
+    p.widget.show();
+    QString text;
+    for (int i = 0; i < 100; ++i)
+        text += QStringLiteral("L%1\r\n").arg(i);
+    p.widget.appendReceived(text.left(333));
+    p.widget.flushPending();
+    p.widget.appendReceived(text.mid(333));
+    p.widget.flushPending();
+    QCOMPARE(p.output->toPlainText(), ATInterface::shownText(text));
+
+    // Short lines do not wrap: one row per line, and the empty row after the
+    // last line end.
+    QTextDocument *doc = p.output->document();
+    int rows = 0;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        doc->documentLayout()->blockBoundingRect(b); // lays the block out
+        rows += b.layout()->lineCount();
+    }
+    QCOMPARE(rows, 101);
 }
 
 void TestATInterface::viewFollowsEnd()
