@@ -75,11 +75,8 @@ MainWindow::MainWindow(QWidget *parent)
     modeGroup->addButton(ui->mode_1, 0);
     modeGroup->addButton(ui->mode_2, 1);
 
-    for (QWidget *w : { static_cast<QWidget *>(ui->AddressEdit), static_cast<QWidget *>(ui->UnitEdit),
-                        static_cast<QWidget *>(ui->WorkModeBox), static_cast<QWidget *>(ui->BaudSetBox),
-                        static_cast<QWidget *>(ui->AirSpeedBox), static_cast<QWidget *>(ui->OutputPowerBox),
-                        static_cast<QWidget *>(ui->repeater_state) })
-        w->setEnabled(false);
+    for (QWidget *field : parameterWidgets())
+        field->setEnabled(false);
 
     serial = new QSerialPort;
 
@@ -177,11 +174,23 @@ void MainWindow::slot_Version()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    closePort();
+    QMainWindow::closeEvent(event);
+}
+
+// The seven fields a settings report fills; they stay disabled until then.
+QList<QWidget *> MainWindow::parameterWidgets() const
+{
+    return { ui->AddressEdit, ui->UnitEdit, ui->WorkModeBox, ui->BaudSetBox,
+             ui->AirSpeedBox, ui->OutputPowerBox, ui->repeater_state };
+}
+
+void MainWindow::closePort()
+{
     if (serial->isOpen()) {
         serial->clear(QSerialPort::AllDirections);
         serial->close();
     }
-    QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::linkIsOpen() const

@@ -58,6 +58,8 @@ private:
     void switchLanguage(bool chinese);
     void enterClosedState();
     void keepAside(QWidget *widget);
+    void closePort();
+    QList<QWidget *> parameterWidgets() const;
     void applyEntry(const RegisterEntry &entry);
     void applyFrame(const FrameReply &frame);
     void updateConfigButton();

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 void setGroupEnabled(QButtonGroup *group, bool enabled)
 {
     const auto buttons = group->buttons();
@@ -27,11 +26,8 @@ void setGroupEnabled(QButtonGroup *group, bool enabled)
 void MainWindow::on_ConnectButton_clicked()
 {
     ui->ConnectButton->setEnabled(false);
-    if (ui->ConnectButton->text() == QLatin1String("Connect")) {
-        if (serial->isOpen()) {
-            serial->clear(QSerialPort::AllDirections);
-            serial->close();
-        }
+    if (!linkIsOpen()) {
+        closePort();
         serial->setBaudRate(productGroup->checkedId() == 1 ? QSerialPort::Baud115200 : QSerialPort::Baud9600);
         serial->setPortName(ui->SerialBox->currentText());
         serial->setDataBits(QSerialPort::Data8);
@@ -74,10 +70,7 @@ void MainWindow::on_ConnectButton_clicked()
 
 void MainWindow::enterClosedState()
 {
-    if (serial->isOpen()) {
-        serial->clear(QSerialPort::AllDirections);
-        serial->close();
-    }
+    closePort();
     // Sequences paused in a wait see this and stop sending.
     ++linkGeneration;
     ui->ConnectButton->setText(QStringLiteral("Connect"));
@@ -91,10 +84,7 @@ void MainWindow::enterClosedState()
     ui->RefreshButton->setStyleSheet(QLatin1String(RefreshIdle));
     ui->ConfigButton->setEnabled(false);
     ui->ConfigButton->setStyleSheet(QLatin1String(ConfigBusy));
-    for (QWidget *field : { static_cast<QWidget *>(ui->AddressEdit), static_cast<QWidget *>(ui->UnitEdit),
-                            static_cast<QWidget *>(ui->WorkModeBox), static_cast<QWidget *>(ui->BaudSetBox),
-                            static_cast<QWidget *>(ui->AirSpeedBox), static_cast<QWidget *>(ui->OutputPowerBox),
-                            static_cast<QWidget *>(ui->repeater_state) })
+    for (QWidget *field : parameterWidgets())
         field->setEnabled(false);
     for (QComboBox *box : { ui->WorkModeBox, ui->BaudSetBox, ui->OutputPowerBox, ui->AirSpeedBox, ui->repeater_state })
         box->setCurrentIndex(-1);
@@ -120,7 +110,7 @@ void MainWindow::slot_serialError(int error)
 
 void MainWindow::on_flush_clicked()
 {
-    if (ui->ConnectButton->text() != QLatin1String("Connect"))
+    if (linkIsOpen())
         return;
     ui->SerialBox->clear();
     probePorts();
