@@ -223,6 +223,8 @@ void MainWindow::slot_CommandInterface()
         terminalShown = false;
         keepAside(takeCentralWidget());
         setCentralWidget(ui->centralwidget);
+        // Set aside it was hidden; the central place does not show it again.
+        ui->centralwidget->show();
         atInterface->clearTranscript();
         terminalDecoder.resetState();
         ui->ATCommand->setText(tr("AT interface"));

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
+#include <QStandardItemModel>
 
 #include "profiles/moduleprofile.h"
 
@@ -18,5 +19,12 @@ void MainWindow::loadModuleProfile()
         box->clear();
         for (const QString &row : *rows)
             box->addItem(row);
+    }
+    // A placeholder work mode keeps its place but cannot be chosen; a report
+    // naming it still selects it.
+    auto *modes = qobject_cast<QStandardItemModel *>(ui->WorkModeBox->model());
+    for (int row = 0; modes && row < profile.workModes.size(); ++row) {
+        if (profile.workModes.at(row).isEmpty())
+            modes->item(row)->setEnabled(false);
     }
 }

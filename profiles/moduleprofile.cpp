@@ -16,9 +16,11 @@ const ModuleProfile Profiles[4] = {
     { Modes, Baud, { "19200", "115200", "172800", "230000", "247000", "340000", "24700", "57600" }, PowersTo2W },
     // Skerry
     { Modes, Baud, { "19200", "115200", "172800", "230000", "276000", "340000", "24700", "57600" }, Powers },
-    // Half Fjord: no repeater mode, but "Slave" must stay at row 2.
+    // Half Fjord: no repeater mode, but "Slave" must stay at row 2. Its power
+    // register knows only 30 dBm (row 0) and 33 dBm (every other row), so the
+    // list offers exactly those two and names them.
     { { "Master", "", "Slave" }, Baud,
-      { "19200", "115200", "172800", "230000", "247000", "340000", "24700", "57600" }, PowersTo2W },
+      { "19200", "115200", "172800", "230000", "247000", "340000", "24700", "57600" }, { "1000mW", "2000mW" } },
 };
 
 } // namespace

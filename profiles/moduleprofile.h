@@ -6,6 +6,8 @@
 #include <QStringList>
 
 struct ModuleProfile {
+    // A work mode with an empty caption is a placeholder that keeps the
+    // rows after it at their register values; it cannot be chosen.
     QStringList workModes;
     QStringList baudRates;
     QStringList airSpeeds;

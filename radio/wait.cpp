@@ -14,6 +14,9 @@ void waitWithEvents(int ms)
     for (qint64 left = ms; left > 0; left = ms - clock.elapsed()) {
         QEventLoop loop;
         QTimer::singleShot(int(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+        // Once the application is quitting, every event loop returns at once
+        // (with -1); waiting on would only spin until the deadline.
+        if (loop.exec() < 0)
+            return;
     }
 }

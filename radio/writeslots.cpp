@@ -47,28 +47,26 @@ void MainWindow::on_ConfigButton_clicked()
     WriteSequence sequence;
     WriteLine line;
     bool written = true;
+    bool stored = false;   // "AT&W" went out: the configuration is complete
     while (written && sequence.next(currentWriteForm(), line)) {
         written = sendBytes(line.bytes);
+        stored = written && sequence.finished();
         if (written && line.pauseMs > 0)
             waitWithEvents(line.pauseMs);
         if (generation != linkGeneration)
             written = false;
     }
-    if (written) {
+    if (stored) {
         ui->DisplayLabel->setText(writeSummary(currentWriteForm()));
         waitWithEvents(3000);
     }
     writeRunning = false;
-    if (generation != linkGeneration) {
-        // The link closed under the write; a lost device keeps its own message.
-        if (!deviceLost)
-            ui->DisplayLabel->setText(tr("The configuration was not written."));
-        return;
-    }
-    if (!written)
+    if (!stored && !deviceLost)
         ui->DisplayLabel->setText(tr("The configuration was not written."));
-    ui->ConfigButton->setEnabled(true);
-    ui->ConfigButton->setStyleSheet(QLatin1String(ConfigReady));
+    // The link may have closed and opened again meanwhile: decide the button
+    // as a scan of the report would.
+    if (linkIsOpen() && serial->isOpen())
+        updateConfigButton();
 }
 
 void MainWindow::on_RandButton_clicked()

@@ -72,6 +72,9 @@ private slots:
         QVERIFY(child<QRadioButton>(&w, "product_1")->isChecked());
         QVERIFY(child<QRadioButton>(&w, "module_1")->isChecked());
         QVERIFY(child<QRadioButton>(&w, "mode_1")->isChecked());
+        for (const char *name : { "SerialBox", "SerialSetBox", "WorkModeBox", "BaudSetBox", "AirSpeedBox",
+                                  "OutputPowerBox", "repeater_state" })
+            QVERIFY2(child<QComboBox>(&w, name)->styleSheet().contains(QStringLiteral("font-size:18px;")), name);
         // The image buttons really find their pictures in the bundle.
         QVERIFY(QFile::exists(QStringLiteral(":/png/image/reflush.svg")));
         QVERIFY(QFile::exists(QStringLiteral(":/png/image/label.png")));

@@ -118,7 +118,7 @@ private slots:
             QString secondMode;
         } cases[] = {
             { Tarn, 5, "172800", 11, "Repeater" },
-            { HalfFjord, 8, "19200", 12, "" },
+            { HalfFjord, 8, "19200", 2, "" },
             { Skerry, 8, "19200", 11, "Repeater" },
             { BraeLoch, 8, "19200", 12, "Repeater" },
         };
@@ -135,7 +135,8 @@ private slots:
             QCOMPARE(rig.combo("BaudSetBox")->itemText(14), QStringLiteral("300"));
             // Right after loading every list shows its first row.
             QCOMPARE(rig.combo("WorkModeBox")->currentText(), QStringLiteral("Master"));
-            QCOMPARE(rig.combo("OutputPowerBox")->currentText(), QStringLiteral("100mW"));
+            QCOMPARE(rig.combo("OutputPowerBox")->currentText(),
+                     c.module == HalfFjord ? QStringLiteral("1000mW") : QStringLiteral("100mW"));
             rig.toggleLink();
             QVERIFY(!rig.isOpen());
         }

@@ -124,7 +124,7 @@ private slots:
             << int(HalfFjord) << int(PointToPoint) << WriteCase { 1, 0, 0, "", "7", 0, 0 }
             << QList<QByteArray> { "ATS102=0\r\n", "ATS104=7\r\n", "ATS103=0\r\n", "ATS108=30\r\n", "AT&W\r\n" };
         QTest::newRow("Half Fjord point-to-point slave")
-            << int(HalfFjord) << int(PointToPoint) << WriteCase { 2, 0, 3, "", "", 6, 5 }
+            << int(HalfFjord) << int(PointToPoint) << WriteCase { 2, 0, 3, "", "", 6, 1 }
             << QList<QByteArray> { "AT&F4\r\n", "ATS118=65535\r\n", "ATS102=3\r\n", "ATS104=0\r\n", "ATS103=6\r\n",
                                    "ATS108=33\r\n", "AT&W\r\n" };
     }
@@ -164,6 +164,157 @@ private slots:
                                    .arg(form.unit, form.address, rig.combo("WorkModeBox")->currentText(),
                                         rig.combo("BaudSetBox")->currentText(), rig.combo("AirSpeedBox")->currentText(),
                                         rig.combo("OutputPowerBox")->currentText()));
+    }
+
+    // Half Fjord's power register knows 30 and 33 dBm only: the list offers
+    // exactly those, the read shows the unit's real power, and the write
+    // sends what the operator chose.
+    void halfFjordPower_data()
+    {
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("1 W read, 2 W written") << 30 << 0 << "1000mW" << 1 << QByteArray("ATS108=33\r\n");
+        QTest::newRow("2 W read, 1 W written") << 33 << 1 << "2000mW" << 0 << QByteArray("ATS108=30\r\n");
+    }
+    void halfFjordPower()
+    {
+        QFETCH(int, reported);
+        QFETCH(int, row);
+        QFETCH(QString, caption);
+        QFETCH(int, chosen);
+        QFETCH(QByteArray, line);
+        Rig rig;
+        QMap<int, qint64> regs = registersFor(HalfFjord);
+        regs[108] = reported;
+        rig.sim.setInitialRegisters(regs);
+        QVERIFY(rig.start(KV5, HalfFjord, PointToPoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        auto *power = rig.combo("OutputPowerBox");
+        QCOMPARE(power->count(), 2);
+        QCOMPARE(power->itemText(0), QStringLiteral("1000mW"));
+        QCOMPARE(power->itemText(1), QStringLiteral("2000mW"));
+        QTRY_COMPARE(power->currentIndex(), row);
+        QCOMPARE(power->currentText(), caption);
+
+        power->setCurrentIndex(chosen);
+        const qsizetype before = rig.sim.receivedLines().size();
+        rig.button("ConfigButton")->click();
+        QVERIFY(rig.linesAfter(before).contains(line));
+        QVERIFY(rig.status().endsWith(power->currentText() + QLatin1Char(' ')));
+        QCOMPARE(rig.sim.storedRegisters().value(108), line == "ATS108=33\r\n" ? 33 : 30);
+    }
+
+    // The blank work mode of Half Fjord holds "Slave" at row 2; the operator
+    // cannot pick it, but a unit that reports it still shows it.
+    void halfFjordBlankModeNotSelectable()
+    {
+        Rig rig;
+        QMap<int, qint64> regs = registersFor(HalfFjord);
+        regs[101] = 0;
+        rig.sim.setInitialRegisters(regs);
+        QVERIFY(rig.start(KV5, HalfFjord, PointToPoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        auto *modes = rig.combo("WorkModeBox");
+        QTRY_COMPARE(modes->currentIndex(), 0);
+        QVERIFY(!(modes->model()->flags(modes->model()->index(1, 0)) & Qt::ItemIsEnabled));
+        modes->setFocus();
+        QTest::keyClick(modes, Qt::Key_Down);
+        QCOMPARE(modes->currentIndex(), 2);
+        QCOMPARE(modes->currentText(), QStringLiteral("Slave"));
+        QTest::keyClick(modes, Qt::Key_Up);
+        QCOMPARE(modes->currentIndex(), 0);
+
+        // A unit in the blank mode (as a report can say) still selects it.
+        Rig blankUnit;
+        regs[101] = 1;
+        blankUnit.sim.setInitialRegisters(regs);
+        QVERIFY(blankUnit.start(KV5, HalfFjord, PointToPoint));
+        blankUnit.toggleLink();
+        QVERIFY(blankUnit.read());
+        QTRY_COMPARE(blankUnit.combo("WorkModeBox")->currentIndex(), 1);
+    }
+
+    // Closing the link in the pause after "AT&W" (the natural move between
+    // units) keeps the summary: every line went out. Closing it before "AT&W"
+    // says the configuration was not written.
+    void closeDuringWrite_data()
+    {
+        QTest::addColumn<QByteArray>("closeAfter");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("after AT&W") << QByteArray("AT&W\r\n") << true;
+        QTest::newRow("after the first register") << QByteArray("ATS102=") << false;
+    }
+    void closeDuringWrite()
+    {
+        QFETCH(QByteArray, closeAfter);
+        QFETCH(bool, written);
+        Rig rig;
+        rig.sim.setInitialRegisters(registersFor(Tarn));
+        QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        fillForm(rig, WriteCase { 0, 1, 1, "5", "1234", 2, 10 });
+        QString summaryBeforeClose;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (!rig.sim.received().contains(closeAfter))
+                return;
+            watch.stop();
+            summaryBeforeClose = rig.status();
+            rig.toggleLink();
+        });
+        watch.start(5);
+        rig.button("ConfigButton")->click();
+        QTRY_VERIFY(!watch.isActive());
+        QVERIFY(!rig.isOpen());
+        if (written) {
+            QCOMPARE(rig.status(), QStringLiteral("5 1234 Master 115200 276480 1000mW "));
+            QCOMPARE(summaryBeforeClose, rig.status());
+        } else {
+            QCOMPARE(rig.status(), QStringLiteral("The configuration was not written."));
+            QVERIFY(!rig.sim.received().contains("AT&W"));
+        }
+        QVERIFY(!rig.button("ConfigButton")->isEnabled());
+    }
+
+    // Close, reconnect and read while the last write still pauses: when that
+    // write ends, the button is released as the report would release it.
+    void quickReconnectReleasesWriteButton()
+    {
+        Rig rig;
+        rig.sim.setInitialRegisters(registersFor(Tarn));
+        QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        bool fieldsFilled = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (!rig.sim.received().contains("AT&W\r\n"))
+                return;
+            watch.stop();
+            rig.toggleLink();
+            rig.toggleLink();
+            rig.combo("WorkModeBox")->setCurrentIndex(-1);
+            rig.button("RefreshButton")->click();
+            QElapsedTimer t;
+            t.start();
+            while (!rig.combo("WorkModeBox")->isEnabled() && t.elapsed() < 10000)
+                QTest::qWait(10);
+            fieldsFilled = rig.combo("WorkModeBox")->isEnabled() && rig.edit("AddressEdit")->isEnabled()
+                           && rig.combo("OutputPowerBox")->isEnabled();
+        });
+        watch.start(5);
+        rig.button("ConfigButton")->click();
+        QTRY_VERIFY(!watch.isActive());
+        QVERIFY(fieldsFilled);
+        QTRY_VERIFY(rig.button("ConfigButton")->isEnabled());
+        QVERIFY(rig.button("ConfigButton")->styleSheet().contains(QStringLiteral("config_light.svg")));
+        QVERIFY(rig.isOpen());
     }
 
     // What AT&W stored is what the form shows, and a second read brings it back.

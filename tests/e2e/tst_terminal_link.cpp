@@ -110,6 +110,8 @@ private slots:
         rig.action("ATCommand")->trigger();
         QCOMPARE(rig.action("ATCommand")->text(), QStringLiteral("AT interface"));
         QCOMPARE(rig.window->centralWidget()->objectName(), QStringLiteral("centralwidget"));
+        QVERIFY(rig.window->centralWidget()->isVisible());
+        QVERIFY(!rig.window->findChild<ATInterface *>()->isVisible());
         QCOMPARE(rig.combo("BaudSetBox")->currentIndex(), 3);
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("77"));
         QCOMPARE(rig.edit("AddressEdit")->text(), address);
@@ -120,6 +122,50 @@ private slots:
         QCOMPARE(input(rig)->toPlainText(), QStringLiteral("ATS102=1"));
         rig.action("ATCommand")->trigger();
         QCOMPARE(rig.combo("BaudSetBox")->currentIndex(), 3);
+    }
+
+    // However often the operator visits the terminal, the form comes back on
+    // screen with what was typed in it, through resizes and language switches.
+    void formShownAfterEveryReturn()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        rig.edit("UnitEdit")->setText(QStringLiteral("77"));
+        rig.button("RandButton")->click();
+        const QString address = rig.edit("AddressEdit")->text();
+        auto *panel = rig.window->findChild<ATInterface *>();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+
+        for (int round = 0; round < 4; ++round) {
+            const QString context = QStringLiteral("round %1").arg(round);
+            rig.action("ATCommand")->trigger();
+            QTRY_VERIFY2(panel->isVisible(), qPrintable(context));
+            QVERIFY2(!rig.find<QWidget>("centralwidget")->isVisible(), qPrintable(context));
+            QVERIFY(output(rig)->isVisible());
+            if (round == 1)
+                rig.window->resize(rig.window->size() + QSize(40, 30));
+            if (round == 2)
+                rig.action("ActionChinese")->trigger();
+
+            rig.action("ATCommand")->trigger();
+            QTRY_VERIFY2(rig.window->centralWidget()->isVisible(), qPrintable(context));
+            QVERIFY2(!panel->isVisible(), qPrintable(context));
+            for (const char *name : { "UnitEdit", "AddressEdit" })
+                QVERIFY2(rig.edit(QLatin1String(name))->isVisible(), qPrintable(context + " " + name));
+            for (const char *name : { "WorkModeBox", "BaudSetBox", "AirSpeedBox", "OutputPowerBox", "repeater_state" })
+                QVERIFY2(rig.combo(QLatin1String(name))->isVisible(), qPrintable(context + " " + name));
+            QVERIFY(rig.button("ConfigButton")->isVisible());
+            QVERIFY(rig.label("label")->isVisible());
+            QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("77"));
+            QCOMPARE(rig.edit("AddressEdit")->text(), address);
+            // What the operator sees is drawn from the form, not an empty area.
+            const QImage shot = rig.window->grab().toImage();
+            const QPoint unitAt = rig.edit("UnitEdit")->mapTo(rig.window.get(), QPoint(5, 5));
+            QCOMPARE(QColor(shot.pixel(unitAt)), QColor(Qt::white));
+        }
+        rig.action("ActionEnglish")->trigger();
     }
 };
 

@@ -2,6 +2,8 @@
 // row out of place silently configures a modem wrongly.
 
 #include "profiles/moduleprofile.h"
+#include "radio/reportreader.h"
+#include "radio/writeplan.h"
 
 #include <QtTest>
 #include <cmath>
@@ -154,7 +156,7 @@ void tst_Profiles::outputPowers_data()
     QTest::newRow("Tarn") << 0 << ElevenPowers;
     QTest::newRow("Brae - Loch") << 1 << TwelvePowers;
     QTest::newRow("Skerry") << 2 << ElevenPowers;
-    QTest::newRow("Half Fjord") << 3 << TwelvePowers;
+    QTest::newRow("Half Fjord") << 3 << QStringList { "1000mW", "2000mW" };
 }
 
 void tst_Profiles::outputPowers()
@@ -164,24 +166,24 @@ void tst_Profiles::outputPowers()
 
     const QStringList actual = moduleProfile(groupId).outputPowers;
     QCOMPARE(actual, rows);
-    QCOMPARE(actual.first(), QString("100mW"));
 }
 
 void tst_Profiles::powerCaptionsMatchPowerCodes_data()
 {
     QTest::addColumn<int>("groupId");
-    // Half Fjord writes its own two-code encoding; its captions are not dBm rows.
     QTest::newRow("Tarn") << 0;
     QTest::newRow("Brae - Loch") << 1;
     QTest::newRow("Skerry") << 2;
+    QTest::newRow("Half Fjord") << 3;
 }
 
 void tst_Profiles::powerCaptionsMatchPowerCodes()
 {
     QFETCH(int, groupId);
 
-    // Row r is written as r + 20 dBm and "2000mW" as 33 dBm; the caption must
-    // name that power, or the operator sets another power than he reads.
+    // Each row's caption must name the power its row is written as, and that
+    // power must read back as the same row; otherwise the operator sets
+    // another power than he reads.
     const QStringList rows = moduleProfile(groupId).outputPowers;
     for (int row = 0; row < rows.size(); ++row) {
         QString caption = rows.at(row);
@@ -189,9 +191,14 @@ void tst_Profiles::powerCaptionsMatchPowerCodes()
         caption.chop(2);
         const double milliwatts = caption.toDouble();
         const int dbm = int(std::lround(10.0 * std::log10(milliwatts)));
-        const int code = rows.at(row) == "2000mW" ? 33 : row + 20;
+        WriteForm form;
+        form.moduleGroupId = groupId;
+        form.powerRow = row;
+        form.powerText = rows.at(row);
+        const int code = powerCodeFor(form);
         QVERIFY2(dbm == code, qPrintable(QString("row %1 %2 is %3 dBm, written as %4")
                                              .arg(row).arg(rows.at(row)).arg(dbm).arg(code)));
+        QCOMPARE(powerRowForCode(code, groupId == HalfFjord), row);
     }
 }
 
