@@ -226,7 +226,6 @@ void MainWindow::slot_CommandInterface()
         // Set aside it was hidden; the central place does not show it again.
         ui->centralwidget->show();
         atInterface->clearTranscript();
-        terminalDecoder.resetState();
         ui->ATCommand->setText(tr("AT interface"));
     }
 }

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <QStringDecoder>
 
 #include "radio/randomaddress.h"
 #include "radio/reportreader.h"
@@ -86,5 +85,4 @@ private:
     bool writeRunning = false;                 // a configuration write is under way
     int linkGeneration = 0;                    // bumped whenever the link closes
     bool deviceLost = false;                   // the device vanished under an open link
-    QStringDecoder terminalDecoder { QStringDecoder::Utf8 };   // keeps split characters whole
 };

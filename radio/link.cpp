@@ -11,6 +11,7 @@
 #include "radio/buttonstyles.h"
 #include "radio/wait.h"
 #include "profiles/moduleprofile.h"
+#include "terminal/atinterface.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void MainWindow::on_ConnectButton_clicked()
             return;
         }
         deviceLost = false;
-        terminalDecoder.resetState();
+        atInterface->resetDecoder();
         modeId = modeGroup->checkedId();
         ui->UnitEdit->setEnabled(modeId == 1);
         moduleCode = moduleCodeForGroupId(moduleGroup->checkedId());

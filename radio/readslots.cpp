@@ -45,7 +45,7 @@ void MainWindow::slot_readyRead()
 {
     const QByteArray chunk = serial->readAll();
     if (!chunk.isEmpty() && terminalShown)
-        atInterface->appendReceived(terminalDecoder.decode(chunk));
+        atInterface->appendReceivedBytes(chunk);
     const ReceiveResult result = recvBuffer.feed(chunk, terminalShown);
     for (const FrameReply &frame : result.frames)
         applyFrame(frame);

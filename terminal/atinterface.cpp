@@ -127,6 +127,16 @@ void ATInterface::appendReceived(QString text)
         flushPending();
 }
 
+void ATInterface::appendReceivedBytes(const QByteArray &chunk)
+{
+    appendReceived(decoder.decode(chunk));
+}
+
+void ATInterface::resetDecoder()
+{
+    decoder.resetState();
+}
+
 void ATInterface::flushPending()
 {
     displayTimer.stop();
@@ -177,6 +187,7 @@ QString ATInterface::shownText(const QString &received)
 void ATInterface::clearTranscript()
 {
     transcript.clear();
+    decoder.resetState();
     pending.clear();
     displayTimer.stop();
     shownEndsInCR = false;

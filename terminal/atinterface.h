@@ -1,6 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringDecoder>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,6 +20,11 @@ public:
     ~ATInterface() override;
 
     void appendReceived(QString text);
+    // Bytes as they came from the port; a character split between two
+    // chunks is shown whole.
+    void appendReceivedBytes(const QByteArray &chunk);
+    // Forgets a character left half-received (a new link starts afresh).
+    void resetDecoder();
     void clearTranscript();
     void focusInput();
 
@@ -53,6 +59,7 @@ private:
     Ui::ATInterface *ui;
     QString transcript;
 
+    QStringDecoder decoder { QStringDecoder::Utf8 };
     QString pending;            // received, not yet in the output area
     QTimer displayTimer;        // single shot, started by the first pending piece
     QElapsedTimer pendingAge;   // since the first pending piece arrived
