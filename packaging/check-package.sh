@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# Checks the Debian package from scripts/package.sh the way a user meets it:
+# its files and control fields, lintian, the menu entry and AppStream data, and
+# the programs unpacked into a scratch folder (dpkg -x): kvx-cli, and the window
+# in English and in Chinese with the unpacked catalogues.
+#   packaging/check-package.sh [dist/kvx-config_*.deb]
+# KVX_KEEP_SHOTS=DIR keeps the screenshots of the window there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${KVX_CHECK_IN_XVFB:-}" ]; then
+  source scripts/setup.sh
+  kvx_install lintian desktop-file-utils appstream xdotool
+  # The whole check runs on its own virtual X server, never on a desktop; -ac
+  # lets the unprivileged user of the read-only check open its window there.
+  KVX_CHECK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash "$0" "$@"
+fi
+
+shopt -s nullglob
+debs=(dist/kvx-config_*.deb)
+deb=${1:-${debs[0]:-}}
+[ -f "$deb" ] || { echo "No package: run scripts/package.sh first." >&2; exit 1; }
+deb=$(realpath "$deb")
+app_id=com.example.kvx.Config
+title=KVX_2.0.7
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# Read by an unprivileged user in the read-only check below.
+chmod 755 "$scratch"
+
+passed=0
+failed=0
+check() {  # check "what" command...
+  local what=$1
+  shift
+  if "$@" > "$scratch/check.out" 2>&1; then
+    passed=$((passed + 1))
+    echo "ok    $what"
+  else
+    failed=$((failed + 1))
+    echo "FAIL  $what"
+    sed 's/^/      /' "$scratch/check.out"
+  fi
+}
+
+echo "Checking $deb"
+dpkg-deb --contents "$deb" > "$scratch/contents"
+lists() {  # lists PATH [LINK-TARGET]
+  awk -v p="./usr/$1" -v t="${2:-}" '
+    $6 == p && (t == "" ? NF == 6 : ($7 == "->" && $8 == t)) { found = 1 }
+    END { exit !found }' "$scratch/contents"
+}
+check "lists lib/kvx-config/kvx-config" lists lib/kvx-config/kvx-config
+check "lists the Chinese catalogue" lists lib/kvx-config/translations/chinese.qm
+check "lists the English catalogue" lists lib/kvx-config/translations/english.qm
+check "lists bin/kvx-config as a link to the window" lists bin/kvx-config ../lib/kvx-config/kvx-config
+check "lists bin/kvx-cli" lists bin/kvx-cli
+check "lists bin/kvx-modemsim" lists bin/kvx-modemsim
+check "lists the desktop entry" lists share/applications/$app_id.desktop
+check "lists the icon" lists share/icons/hicolor/scalable/apps/$app_id.svg
+check "lists the AppStream metadata" lists share/metainfo/$app_id.metainfo.xml
+
+field() { dpkg-deb --field "$deb" "$1"; }
+check "Depends computed from the binaries" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *libqt6widgets6* ]]' _ "$deb"
+for f in Maintainer Description Section Priority; do
+  check "control field $f" test -n "$(field $f)"
+done
+check "version 2.0.7-1" test "$(field Version)" = 2.0.7-1
+check "lintian reports no errors" lintian --fail-on error "$deb"
+
+root=$scratch/root
+dpkg -x "$deb" "$root"
+check "desktop-file-validate" desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
+check "appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+
+cli=$root/usr/bin/kvx-cli
+check "kvx-cli --version" bash -c '[ "$("$1" --version)" = "kvx-cli 2.0.7" ]' _ "$cli"
+check "kvx-cli ports" "$cli" ports
+
+# Captures window ID into OUT once two captures in a row agree (painting is
+# done) and, if UNLIKE is given, the picture is no longer that one.
+capture() {  # capture ID OUT [UNLIKE]
+  local id=$1 out=$2 unlike=${3:-} last= i
+  for i in $(seq 150); do
+    if timeout 20 import -window "$id" "$out.$i.png" 2>/dev/null; then
+      if [ -n "$last" ] && [ "$(differing_pixels "$last" "$out.$i.png")" -le 50 ] &&
+         { [ -z "$unlike" ] || [ "$(differing_pixels "$unlike" "$out.$i.png")" -gt 1000 ]; }; then
+        mv "$out.$i.png" "$out"
+        rm -f "$out".*.png
+        return 0
+      fi
+      last=$out.$i.png
+    fi
+    sleep 0.2
+  done
+  rm -f "$out".*.png
+  return 1
+}
+window_id() {  # window_id TITLE: polls for a window with that title
+  local id
+  for _ in $(seq 300); do
+    id=$(xwininfo -name "$1" 2>/dev/null | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p')
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+# Starts PROGRAM in LOCALE, saves its main window to NAME.png and, after
+# Ctrl+C swapped the form for the AT terminal, to NAME-terminal.png.
+shoot() {  # shoot NAME LOCALE PROGRAM
+  local name=$1 locale=$2 program=$3 id= app rc=0
+  LC_ALL=$locale LANG=$locale "$program" > "$name.log" 2>&1 &
+  app=$!
+  if id=$(window_id "$title") && capture "$id" "$name.png"; then
+    xdotool windowfocus --sync "$id" && xdotool key ctrl+c &&
+      capture "$id" "$name-terminal.png" "$name.png" || { echo "no AT terminal after Ctrl+C"; rc=1; }
+  else
+    echo "no window $title from $program in $locale"
+    rc=1
+  fi
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  [ "$rc" -eq 0 ] || cat "$name.log"
+  return "$rc"
+}
+# Pixels that differ beyond a little colour noise; pictures of different sizes
+# differ everywhere.
+differing_pixels() {
+  if [ "$(identify -format %wx%h "$1")" != "$(identify -format %wx%h "$2")" ]; then
+    identify -format '%[fx:w*h]\n' "$1"
+    return
+  fi
+  compare -fuzz 5% -metric AE "$1" "$2" null: 2>&1 | awk '{ printf "%d\n", $1 }'
+}
+
+shots=$scratch/shots
+mkdir -p "$shots" "$scratch/bare"
+# The same program without its catalogues beside it shows the untranslated
+# texts: the catalogues, not the locale alone, make the English and the Chinese window.
+cp "$root/usr/lib/kvx-config/kvx-config" "$scratch/bare/"
+window=$root/usr/bin/kvx-config
+check "window in English" shoot "$shots/en" en_US.UTF-8 "$window"
+check "window in Chinese" shoot "$shots/zh" zh_CN.UTF-8 "$window"
+check "window without catalogues" shoot "$shots/bare" zh_CN.UTF-8 "$scratch/bare/kvx-config"
+differ() { [ -f "$1" ] && [ -f "$2" ] && [ "$(differing_pixels "$1" "$2")" -gt 1000 ]; }
+check "English and Chinese windows differ" differ "$shots/en.png" "$shots/zh.png"
+check "English window uses its catalogue" differ "$shots/en.png" "$shots/bare.png"
+# The Chinese catalogue keeps the form's texts as they are; the terminal's it translates.
+check "Chinese window uses its catalogue" differ "$shots/zh-terminal.png" "$shots/bare-terminal.png"
+if [ -n "${KVX_KEEP_SHOTS:-}" ]; then
+  mkdir -p "$KVX_KEEP_SHOTS"
+  cp "$shots"/*.png "$KVX_KEEP_SHOTS"/ 2>/dev/null || true
+fi
+
+# Installed, the folder beside the program belongs to root: a user's session
+# ends normally and leaves its cache folder alone without complaint.
+cache=$root/usr/lib/kvx-config/temp
+mkdir -p "$cache/sub"
+echo cached > "$cache/sub/picture.png"
+read_only_session() {
+  setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$scratch" LC_ALL=en_US.UTF-8 \
+    "$window" > "$scratch/ro.log" 2>&1 &
+  local app=$! id
+  id=$(window_id "$title") || { kill "$app" 2>/dev/null; cat "$scratch/ro.log"; return 1; }
+  # Menu "Exit" (Ctrl+E) closes the window the way a user does.
+  xdotool windowfocus --sync "$id"
+  xdotool key ctrl+e
+  for _ in $(seq 300); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+  done
+  local rc=0
+  if kill -0 "$app" 2>/dev/null; then
+    kill "$app"
+    echo "still running after Ctrl+E"
+    rc=1
+  fi
+  wait "$app" || rc=$?
+  cat "$scratch/ro.log"
+  [ "$rc" -eq 0 ] || { echo "exit status $rc"; return 1; }
+  [ -f "$cache/sub/picture.png" ] || { echo "cache emptied by an unprivileged user"; return 1; }
+  ! grep -iE 'temp|denied|permission|cannot|could not|fail|error|warn' "$scratch/ro.log"
+}
+check "read-only install: closes quietly" read_only_session
+
+echo "package: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

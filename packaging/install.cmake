@@ -1,0 +1,100 @@
+# Install rules and the Debian package (CPack).
+#
+#   P/lib/kvx-config/kvx-config           the window, with its catalogues beside it
+#   P/lib/kvx-config/translations/*.qm
+#   P/bin/kvx-config -> ../lib/kvx-config/kvx-config
+#   P/bin/kvx-cli, P/bin/kvx-modemsim
+#   P/share/applications, icons, metainfo, man, doc
+#
+# The window finds its catalogues relative to its own (link-resolved) location,
+# so it lives in a private folder and bin/ only holds a link to it.
+#
+# A project that pulls this one in with add_subdirectory() wants our library,
+# not our programs in its install tree or our package settings in its CPack.
+if(NOT PROJECT_IS_TOP_LEVEL)
+  return()
+endif()
+
+set(kvx_app_id com.example.kvx.Config)
+set(kvx_private_dir lib/kvx-config)
+set(kvx_doc_dir share/doc/kvx-config)
+set(kvx_packaging_src ${CMAKE_CURRENT_LIST_DIR})
+set(kvx_packaging_bin ${PROJECT_BINARY_DIR}/packaging)
+
+# Debian wants 755 folders whatever the builder's umask is.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+install(TARGETS kvx-config RUNTIME DESTINATION ${kvx_private_dir})
+install(FILES
+  ${PROJECT_BINARY_DIR}/translations/chinese.qm
+  ${PROJECT_BINARY_DIR}/translations/english.qm
+  DESTINATION ${kvx_private_dir}/translations)
+
+# A relative link made here and installed as it is (file(INSTALL) copies links
+# as links), so it stays right under any prefix and DESTDIR.
+file(MAKE_DIRECTORY ${kvx_packaging_bin}/bin)
+file(CREATE_LINK ../${kvx_private_dir}/kvx-config ${kvx_packaging_bin}/bin/kvx-config SYMBOLIC)
+install(FILES ${kvx_packaging_bin}/bin/kvx-config DESTINATION bin)
+
+if(TARGET kvx-cli)
+  install(TARGETS kvx-cli RUNTIME DESTINATION bin)
+endif()
+install(TARGETS kvx-modemsim RUNTIME DESTINATION bin)
+
+install(FILES ${kvx_packaging_src}/${kvx_app_id}.desktop DESTINATION share/applications)
+install(FILES ${kvx_packaging_src}/${kvx_app_id}.svg DESTINATION share/icons/hicolor/scalable/apps)
+install(FILES ${kvx_packaging_src}/${kvx_app_id}.metainfo.xml DESTINATION share/metainfo)
+
+# Debian wants the changelog and manual pages gzip -9 without a time stamp, so
+# the package is reproducible.
+find_program(KVX_GZIP gzip REQUIRED)
+set(kvx_gzipped)
+foreach(doc changelog.Debian kvx-config.1 kvx-modemsim.1)
+  add_custom_command(
+    OUTPUT ${kvx_packaging_bin}/${doc}.gz
+    COMMAND ${KVX_GZIP} -9nc ${kvx_packaging_src}/${doc} > ${kvx_packaging_bin}/${doc}.gz
+    DEPENDS ${kvx_packaging_src}/${doc}
+    VERBATIM)
+  list(APPEND kvx_gzipped ${kvx_packaging_bin}/${doc}.gz)
+endforeach()
+add_custom_target(kvx_packaging_docs ALL DEPENDS ${kvx_gzipped})
+install(FILES ${kvx_packaging_src}/copyright ${kvx_packaging_bin}/changelog.Debian.gz
+  DESTINATION ${kvx_doc_dir})
+install(FILES ${kvx_packaging_bin}/kvx-config.1.gz ${kvx_packaging_bin}/kvx-modemsim.1.gz
+  DESTINATION share/man/man1)
+
+# Everything the rules above install, so scripts/package.sh can build just that
+# (a Release tree without the tests) before it runs cpack.
+add_custom_target(kvx_install_payload)
+add_dependencies(kvx_install_payload kvx-config kvx_core_lrelease kvx-modemsim kvx_packaging_docs)
+if(TARGET kvx-cli)
+  add_dependencies(kvx_install_payload kvx-cli)
+endif()
+
+# --- Debian package: scripts/package.sh runs cpack on a Release tree.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kvx-config)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_CONTACT "KVX Config maintainers <maintainers@users.noreply.c-seed-cb7b0d4a.example>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration tool for KVX serial radio modems")
+# CPack puts the summary first; an empty line separates paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "KVX Config reads and writes the settings of KVX serial radio data-link
+modems (KV5 and KV6 - KV7 units with Tarn, Brae - Loch, Skerry or Half
+Fjord radio modules): addresses, work mode, baud rates, output power and
+repeater. It has an AT command terminal and an English and a Chinese
+interface.
+
+The package also holds kvx-cli, a command-line tool for scripts, and
+kvx-modemsim, a simulated modem to train with and to try the tool
+without hardware.")
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Depends comes from dpkg-shlibdeps run on the binaries.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
