@@ -5,14 +5,16 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEventLoop>
 #include <QRegularExpressionValidator>
-#include <QSerialPort>
 #include <QTranslator>
 
 #include "app/cachedir.h"
 #include "app/language.h"
-#include "app/serialports.h"
 #include "app/versiondialog.h"
+#include "radio/writeplan.h"
+#include "radio/radiosession.h"
+#include "radio/serialports.h"
 #include "terminal/atinterface.h"
 
 namespace {
@@ -78,17 +80,19 @@ MainWindow::MainWindow(QWidget *parent)
     for (QWidget *field : parameterWidgets())
         field->setEnabled(false);
 
-    serial = new QSerialPort;
+    serial = new RadioSession(this);
 
     atInterface = new ATInterface(this);
     atInterface->hide();
     connect(atInterface, &ATInterface::signal_sendMessage, this, &MainWindow::slot_recvMessage);
-    connect(serial, &QSerialPort::readyRead, this, &MainWindow::slot_readyRead);
-    // A vanished device shows up as a resource or read error; the link must not
-    // go on looking open. Queued, because the port must not be closed from
-    // inside its own notification.
-    connect(serial, &QSerialPort::errorOccurred, this,
-            [this](QSerialPort::SerialPortError error) { slot_serialError(int(error)); }, Qt::QueuedConnection);
+    connect(serial, &RadioSession::chunkReceived, this, &MainWindow::slot_readyRead);
+    connect(serial, &RadioSession::frameReceived, this, &MainWindow::applyFrame);
+    connect(serial, &RadioSession::reportScanned, this, &MainWindow::applyReport);
+    connect(serial, &RadioSession::opened, this, &MainWindow::linkOpened);
+    connect(serial, &RadioSession::stored, this, [this] {
+        ui->DisplayLabel->setText(writeSummary(currentWriteForm()));
+    });
+    connect(serial, &RadioSession::linkLost, this, &MainWindow::slot_linkLost);
 
     lastRandomAddress = 0;
     addressLocked = false;
@@ -100,7 +104,6 @@ MainWindow::~MainWindow()
 {
     clearCacheDirectory(QCoreApplication::applicationDirPath() + QStringLiteral("/temp"));
     delete ui;
-    delete serial;
 }
 
 void MainWindow::probePorts()
@@ -187,10 +190,7 @@ QList<QWidget *> MainWindow::parameterWidgets() const
 
 void MainWindow::closePort()
 {
-    if (serial->isOpen()) {
-        serial->clear(QSerialPort::AllDirections);
-        serial->close();
-    }
+    serial->closeNow();
 }
 
 bool MainWindow::linkIsOpen() const
@@ -214,6 +214,7 @@ void MainWindow::slot_CommandInterface()
     // destroyed by the swap, so both keep their state.
     if (ui->ATCommand->text() == tr("AT interface")) {
         terminalShown = true;
+        serial->setHoldReports(true);
         keepAside(takeCentralWidget());
         setCentralWidget(atInterface);
         atInterface->show();
@@ -221,6 +222,7 @@ void MainWindow::slot_CommandInterface()
         ui->ATCommand->setText(tr("Main window"));
     } else {
         terminalShown = false;
+        serial->setHoldReports(false);
         keepAside(takeCentralWidget());
         setCentralWidget(ui->centralwidget);
         // Set aside it was hidden; the central place does not show it again.
@@ -232,5 +234,20 @@ void MainWindow::slot_CommandInterface()
 
 void MainWindow::slot_recvMessage(QString msg)
 {
-    sendBytes(msg.toUtf8());
+    serial->send(msg.toUtf8());
+}
+
+SequenceResult MainWindow::waitForSequence(int id)
+{
+    while (serial->isRunning(id)) {
+        QEventLoop loop;
+        connect(serial, &RadioSession::finished, &loop, [&loop, id](int done) {
+            if (done == id)
+                loop.quit();
+        });
+        // Once the program is quitting every event loop returns at once.
+        if (loop.exec() < 0)
+            break;
+    }
+    return serial->takeResult(id);
 }

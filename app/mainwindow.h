@@ -4,13 +4,16 @@
 #include <QString>
 
 #include "radio/randomaddress.h"
-#include "radio/reportreader.h"
 
 class QButtonGroup;
 class QCloseEvent;
-class QSerialPort;
 class QTranslator;
 class ATInterface;
+class RadioSession;
+struct FrameReply;
+struct ReceiveResult;
+struct RegisterEntry;
+struct SequenceResult;
 struct WriteForm;
 
 namespace Ui {
@@ -35,7 +38,7 @@ private slots:
     void slot_CommandInterface();
     void slot_Version();
     void slot_recvMessage(QString msg);
-    void slot_readyRead();
+    void slot_readyRead(const QByteArray &chunk);
     void on_ConnectButton_clicked();
     void on_ConfigButton_clicked();
     void on_RandButton_clicked();
@@ -49,7 +52,7 @@ private slots:
     void on_SerialSetBox_currentIndexChanged(int index);
     void on_RefreshButton_clicked();
 
-    void slot_serialError(int error);
+    void slot_linkLost(const QString &port);
 
 private:
     void probePorts();
@@ -59,16 +62,21 @@ private:
     void keepAside(QWidget *widget);
     void closePort();
     QList<QWidget *> parameterWidgets() const;
+    void linkOpened();
+    void applyReport(const ReceiveResult &result, bool verifying);
     void applyEntry(const RegisterEntry &entry);
     void applyFrame(const FrameReply &frame);
     void updateConfigButton();
     WriteForm currentWriteForm() const;
     bool linkIsOpen() const;
-    bool sendBytes(const QByteArray &bytes);
+    // Returns when the sequence has ended (or at once when the program is
+    // quitting), keeping the window alive meanwhile, as the slots' own pauses
+    // always did.
+    SequenceResult waitForSequence(int id);
 
     Ui::MainWindow *ui;
     quint16 portCount = 0;
-    QSerialPort *serial = nullptr;
+    RadioSession *serial = nullptr;   // the link to the modem and its sequences
     ATInterface *atInterface = nullptr;
     QButtonGroup *productGroup = nullptr;
     QButtonGroup *moduleGroup = nullptr;
@@ -78,11 +86,9 @@ private:
     quint16 lastRandomAddress = 0;
     int moduleCode = 0;
     int modeId = 0;
-    ReportReader recvBuffer;   // received bytes not yet consumed, and their scanner
 
     RandomAddressGenerator randomGenerator;
     QTranslator *switchTranslator = nullptr;   // the last language switch
     bool writeRunning = false;                 // a configuration write is under way
-    int linkGeneration = 0;                    // bumped whenever the link closes
     bool deviceLost = false;                   // the device vanished under an open link
 };

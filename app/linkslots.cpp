@@ -4,13 +4,10 @@
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
-#include <QDebug>
-#include <QSerialPort>
 
-#include "radio/atcommands.h"
-#include "radio/buttonstyles.h"
-#include "radio/wait.h"
+#include "app/buttonstyles.h"
 #include "profiles/moduleprofile.h"
+#include "radio/radiosession.h"
 #include "terminal/atinterface.h"
 
 namespace {
@@ -28,30 +25,18 @@ void MainWindow::on_ConnectButton_clicked()
 {
     ui->ConnectButton->setEnabled(false);
     if (!linkIsOpen()) {
-        closePort();
-        serial->setBaudRate(productGroup->checkedId() == 1 ? QSerialPort::Baud115200 : QSerialPort::Baud9600);
-        serial->setPortName(ui->SerialBox->currentText());
-        serial->setDataBits(QSerialPort::Data8);
-        serial->setStopBits(QSerialPort::OneStop);
-        serial->setParity(QSerialPort::NoParity);
-        serial->setFlowControl(QSerialPort::NoFlowControl);
-        if (!serial->open(QIODevice::ReadWrite)) {
+        LinkConfig config;
+        config.port = ui->SerialBox->currentText();
+        config.productId = productGroup->checkedId();
+        config.moduleGroupId = moduleGroup->checkedId();
+        config.modeId = modeGroup->checkedId();
+        const int id = serial->open(config);
+        if (!id) {
             // A link that did not open must not look connected.
-            qDebug() << "open failed:" << serial->portName() << serial->errorString();
-            ui->DisplayLabel->setText(tr("Could not open the port %1: %2")
-                                          .arg(ui->SerialBox->currentText(), serial->errorString()));
+            ui->DisplayLabel->setText(tr("Could not open the port %1: %2").arg(config.port, serial->errorString()));
             ui->ConnectButton->setEnabled(true);
             return;
         }
-        deviceLost = false;
-        atInterface->resetDecoder();
-        modeId = modeGroup->checkedId();
-        ui->UnitEdit->setEnabled(modeId == 1);
-        moduleCode = moduleCodeForGroupId(moduleGroup->checkedId());
-        loadModuleProfile();
-        if (productGroup->checkedId() == 1)
-            sendBytes(frameLinkOpen());
-
         setGroupEnabled(productGroup, false);
         setGroupEnabled(moduleGroup, false);
         setGroupEnabled(modeGroup, false);
@@ -59,21 +44,29 @@ void MainWindow::on_ConnectButton_clicked()
         ui->RefreshButton->setStyleSheet(QLatin1String(RefreshActive));
         ui->RefreshButton->setEnabled(true);
         ui->ConnectButton->setText(tr("DisConnect"));
-        waitWithEvents(1000);
+        waitForSequence(id);
         ui->ConnectButton->setEnabled(true);
         return;
     }
 
-    sendBytes(frameLinkClose());
-    waitWithEvents(1000);
+    waitForSequence(serial->close());
     enterClosedState();
+}
+
+// The port is open and no frame has gone out yet.
+void MainWindow::linkOpened()
+{
+    deviceLost = false;
+    atInterface->resetDecoder();
+    modeId = modeGroup->checkedId();
+    ui->UnitEdit->setEnabled(modeId == 1);
+    moduleCode = moduleCodeForGroupId(moduleGroup->checkedId());
+    loadModuleProfile();
 }
 
 void MainWindow::enterClosedState()
 {
     closePort();
-    // Sequences paused in a wait see this and stop sending.
-    ++linkGeneration;
     ui->ConnectButton->setText(QStringLiteral("Connect"));
     ui->ConnectButton->setEnabled(true);
     setGroupEnabled(productGroup, true);
@@ -93,17 +86,12 @@ void MainWindow::enterClosedState()
         ui->AddressEdit->clear();
 }
 
-void MainWindow::slot_serialError(int error)
+// The device vanished under the link (adapter unplugged, peer gone): the
+// session has closed the port; the window follows and says why.
+void MainWindow::slot_linkLost(const QString &port)
 {
-    // Resource and read/write errors on an open link mean the device is gone
-    // (adapter unplugged, peer process ended). Nobody is left to receive the
-    // link-close frame, so the link closes without it.
-    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError)
+    if (!linkIsOpen())
         return;
-    if (!serial->isOpen() || !linkIsOpen())
-        return;
-    qDebug() << "device lost:" << serial->portName() << serial->errorString();
-    const QString port = serial->portName();
     deviceLost = true;
     enterClosedState();
     ui->DisplayLabel->setText(tr("The device on %1 was lost.").arg(port));
@@ -120,17 +108,5 @@ void MainWindow::on_flush_clicked()
 void MainWindow::on_SerialSetBox_currentIndexChanged(int index)
 {
     const int rate = index < 0 ? 0 : ui->SerialSetBox->itemText(index).toInt();
-    sendBytes(frameSetBaud(rate));
-}
-
-bool MainWindow::sendBytes(const QByteArray &bytes)
-{
-    if (bytes.isEmpty())
-        return true;
-    if (!serial->isOpen() || serial->write(bytes) != bytes.size())
-        return false;
-    // Out now rather than at the next turn of the event loop, so the pauses
-    // that follow are pauses on the line.
-    serial->flush();
-    return true;
+    serial->setPassThroughBaud(rate);
 }

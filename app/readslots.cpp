@@ -4,19 +4,16 @@
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
-#include <QSerialPort>
 
-#include "radio/atcommands.h"
-#include "radio/buttonstyles.h"
-#include "radio/wait.h"
+#include "app/buttonstyles.h"
+#include "radio/radiosession.h"
 #include "terminal/atinterface.h"
 
 namespace {
 
-
-void selectRow(QComboBox *box, qint64 row)
+void selectRow(QComboBox *box, int row)
 {
-    box->setCurrentIndex(row >= 0 && row < box->count() ? int(row) : -1);
+    box->setCurrentIndex(row >= 0 && row < box->count() ? row : -1);
 }
 
 void enable(QWidget *widget)
@@ -29,30 +26,15 @@ void enable(QWidget *widget)
 
 void MainWindow::on_RefreshButton_clicked()
 {
-    const int generation = linkGeneration;
     ui->SerialSetBox->setEnabled(false);
-    if (productGroup->checkedId() == 1) {
-        sendBytes(frameReadPrepare());
-        waitWithEvents(1000);
-        if (generation != linkGeneration)
-            return;   // the link closed meanwhile: nothing more to send
-    }
-    sendBytes(cmdReadSettings());
-    waitWithEvents(100);
+    waitForSequence(serial->read());
 }
 
-void MainWindow::slot_readyRead()
+// Every chunk the modem sends; the terminal shows them while it is shown.
+void MainWindow::slot_readyRead(const QByteArray &chunk)
 {
-    const QByteArray chunk = serial->readAll();
-    if (!chunk.isEmpty() && terminalShown)
+    if (terminalShown)
         atInterface->appendReceivedBytes(chunk);
-    const ReceiveResult result = recvBuffer.feed(chunk, terminalShown);
-    for (const FrameReply &frame : result.frames)
-        applyFrame(frame);
-    for (const RegisterEntry &entry : result.entries)
-        applyEntry(entry);
-    if (result.scanned)
-        updateConfigButton();
 }
 
 void MainWindow::applyFrame(const FrameReply &frame)
@@ -70,21 +52,33 @@ void MainWindow::applyFrame(const FrameReply &frame)
     }
 }
 
+void MainWindow::applyReport(const ReceiveResult &result, bool verifying)
+{
+    // The check after a write reads the unit without changing the form: the
+    // form keeps what was written.
+    if (verifying)
+        return;
+    for (const RegisterEntry &entry : result.entries)
+        applyEntry(entry);
+    updateConfigButton();
+}
+
 // The reader has logged each entry already.
 void MainWindow::applyEntry(const RegisterEntry &entry)
 {
+    const int row = rowForEntry(entry, moduleGroup->checkedId());
     switch (entry.reg) {
     case 101:
         enable(ui->WorkModeBox);
-        selectRow(ui->WorkModeBox, entry.value);
+        selectRow(ui->WorkModeBox, row);
         break;
     case 102:
         enable(ui->BaudSetBox);
-        selectRow(ui->BaudSetBox, entry.value);
+        selectRow(ui->BaudSetBox, row);
         break;
     case 103:
         enable(ui->AirSpeedBox);
-        selectRow(ui->AirSpeedBox, airSpeedRowForValue(entry.value));
+        selectRow(ui->AirSpeedBox, row);
         break;
     case 104:
         enable(ui->AddressEdit);
@@ -100,11 +94,11 @@ void MainWindow::applyEntry(const RegisterEntry &entry)
         break;
     case 108:
         enable(ui->OutputPowerBox);
-        selectRow(ui->OutputPowerBox, powerRowForCode(entry.value, moduleGroup->checkedId() == 3));
+        selectRow(ui->OutputPowerBox, row);
         break;
     case 141:
         enable(ui->repeater_state);
-        selectRow(ui->repeater_state, entry.value);
+        selectRow(ui->repeater_state, row);
         break;
     default:
         break;

@@ -4,11 +4,10 @@
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
-#include <QSerialPort>
 #include <QTime>
 
-#include "radio/buttonstyles.h"
-#include "radio/wait.h"
+#include "app/buttonstyles.h"
+#include "radio/radiosession.h"
 #include "radio/writeplan.h"
 
 WriteForm MainWindow::currentWriteForm() const
@@ -38,30 +37,17 @@ void MainWindow::on_ConfigButton_clicked()
         ui->DisplayLabel->setText(tr("The configuration was not written."));
         return;
     }
-    const int generation = linkGeneration;
     writeRunning = true;
     ui->ConfigButton->setEnabled(false);
     ui->ConfigButton->setStyleSheet(QLatin1String(ConfigBusy));
 
-    // Each line takes the form's values as they are when it is sent.
-    WriteSequence sequence;
-    WriteLine line;
-    bool written = true;
-    bool stored = false;   // "AT&W" went out: the configuration is complete
-    while (written && sequence.next(currentWriteForm(), line)) {
-        written = sendBytes(line.bytes);
-        stored = written && sequence.finished();
-        if (written && line.pauseMs > 0)
-            waitWithEvents(line.pauseMs);
-        if (generation != linkGeneration)
-            written = false;
-    }
-    if (stored) {
-        ui->DisplayLabel->setText(writeSummary(currentWriteForm()));
-        waitWithEvents(3000);
-    }
+    // Each line takes the form's values as they are when it is sent; the
+    // summary goes up when "AT&W" has gone out.
+    const SequenceResult result = waitForSequence(serial->write([this] { return currentWriteForm(); }, false));
     writeRunning = false;
-    if (!stored && !deviceLost)
+    // Once "AT&W" went out the configuration is complete, whatever happens to
+    // the link in the pause after it; a lost device keeps its own message.
+    if (!result.stored && !deviceLost)
         ui->DisplayLabel->setText(tr("The configuration was not written."));
     // The link may have closed and opened again meanwhile: decide the button
     // as a scan of the report would.

@@ -1,4 +1,4 @@
-#include "app/serialports.h"
+#include "radio/serialports.h"
 
 #include <QDir>
 #include <QSerialPort>
@@ -16,14 +16,17 @@ bool canOpen(QSerialPort &port)
 
 } // namespace
 
-QStringList openablePorts()
+QList<PortEntry> openablePortEntries()
 {
+    QList<PortEntry> entries;
     QStringList names;
     const auto infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : infos) {
         QSerialPort port(info);
-        if (canOpen(port))
+        if (canOpen(port)) {
+            entries.append({ info.portName(), info.systemLocation() });
             names << info.portName();
+        }
     }
     const QString extra = qEnvironmentVariable("KVX_EXTRA_PORTS");
     const QStringList paths = extra.split(QDir::listSeparator(), Qt::SkipEmptyParts);
@@ -31,8 +34,18 @@ QStringList openablePorts()
         if (names.contains(path))
             continue;
         QSerialPort port(path);
-        if (canOpen(port))
+        if (canOpen(port)) {
+            entries.append({ path, path });
             names << path;
+        }
     }
+    return entries;
+}
+
+QStringList openablePorts()
+{
+    QStringList names;
+    for (const PortEntry &entry : openablePortEntries())
+        names << entry.name;
     return names;
 }

@@ -1,0 +1,474 @@
+#include "radio/radiosession.h"
+
+#include <QDebug>
+#include <QSerialPort>
+#include <QTimer>
+
+#include "radio/atcommands.h"
+
+namespace {
+
+enum Kind { OpenKind, ReadKind, WriteKind, CloseKind };
+
+// Stages of the sequences that pause between steps.
+enum Stage {
+    StageStart,
+    StageRequest,       // read: "AT&V" after the prepare pause
+    StageRequested,     // read: the pause after "AT&V" is over
+    StageStored,        // write: the storage pause is over
+    StageCheckRequest,  // write: "AT&V" of the check
+    StageAwaitCheck,    // write: waiting for the check's report
+    StageClosing,       // close: the pause after the close frame is over
+};
+
+constexpr int KeptResults = 64;
+
+} // namespace
+
+// Both are children of the session, so whatever is left goes with it; a
+// finished one is deleted later, as its own timer may have called us.
+struct RadioSession::Run : QObject {
+    using QObject::QObject;
+    int id = 0;
+    int kind = OpenKind;
+    int stage = StageStart;
+    QTimer timer;
+    FormSource source;
+    WriteSequence plan;
+    bool verify = false;
+    int reportTimeoutMs = RadioSession::DefaultReportTimeoutMs;
+    SequenceResult result;
+};
+
+struct RadioSession::Watch : QObject {
+    using QObject::QObject;
+    int id = 0;
+    bool forVerify = false;
+    QTimer timer;
+};
+
+RadioSession::RadioSession(QObject *parent)
+    : QObject(parent)
+    , m_port(new QSerialPort(this))
+{
+    connect(m_port, &QSerialPort::readyRead, this, &RadioSession::onReadyRead);
+    // A vanished device shows up as resource or read/write errors. Queued,
+    // because the port must not be closed from inside its own notification.
+    connect(m_port, &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) { onPortError(int(error)); }, Qt::QueuedConnection);
+}
+
+RadioSession::~RadioSession()
+{
+    // Nobody is left to hear about sequences that end with the session;
+    // they and their timers are children and go with it.
+    blockSignals(true);
+    closePort();
+}
+
+bool RadioSession::isOpen() const
+{
+    return m_port->isOpen();
+}
+
+QString RadioSession::portName() const
+{
+    return m_port->portName();
+}
+
+bool RadioSession::isRunning(int id) const
+{
+    return findRun(id) != nullptr;
+}
+
+SequenceResult RadioSession::takeResult(int id)
+{
+    return m_results.take(id);
+}
+
+RadioSession::Run *RadioSession::findRun(int id) const
+{
+    for (Run *run : m_runs) {
+        if (run->id == id)
+            return run;
+    }
+    return nullptr;
+}
+
+RadioSession::Run *RadioSession::startRun(int kind)
+{
+    auto *run = new Run(this);
+    run->id = m_nextId++;
+    run->kind = kind;
+    run->timer.setSingleShot(true);
+    run->timer.setTimerType(Qt::PreciseTimer);
+    connect(&run->timer, &QTimer::timeout, this, [this, run] { advance(run); });
+    m_runs.append(run);
+    return run;
+}
+
+int RadioSession::open(const LinkConfig &config)
+{
+    if (m_port->isOpen())
+        closeNow();
+    m_config = config;
+    m_port->setBaudRate(lineBaudFor(config.productId));
+    m_port->setPortName(config.port);
+    m_port->setDataBits(QSerialPort::Data8);
+    m_port->setStopBits(QSerialPort::OneStop);
+    m_port->setParity(QSerialPort::NoParity);
+    m_port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        m_error = m_port->errorString();
+        qDebug() << "open failed:" << config.port << m_error;
+        return 0;
+    }
+    m_error.clear();
+    m_tail.clear();
+    emit opened();
+    Run *run = startRun(OpenKind);
+    const int id = run->id;
+    advance(run);
+    return id;
+}
+
+int RadioSession::read(int reportTimeoutMs)
+{
+    Run *run = startRun(ReadKind);
+    run->reportTimeoutMs = reportTimeoutMs;
+    const int id = run->id;
+    advance(run);
+    return id;
+}
+
+int RadioSession::write(FormSource source, bool verify, int reportTimeoutMs)
+{
+    Run *run = startRun(WriteKind);
+    run->source = std::move(source);
+    run->verify = verify;
+    run->reportTimeoutMs = reportTimeoutMs;
+    const int id = run->id;
+    advance(run);
+    return id;
+}
+
+int RadioSession::close()
+{
+    Run *run = startRun(CloseKind);
+    const int id = run->id;
+    advance(run);
+    return id;
+}
+
+void RadioSession::closeNow()
+{
+    endAll(SequenceResult::Aborted);
+    closePort();
+}
+
+bool RadioSession::setPassThroughBaud(qint32 rate)
+{
+    m_lastLineRun = 0;
+    return sendBytes(frameSetBaud(rate));
+}
+
+bool RadioSession::send(const QByteArray &bytes)
+{
+    m_lastLineRun = 0;
+    return sendBytes(bytes);
+}
+
+void RadioSession::setHoldReports(bool hold)
+{
+    m_hold = hold;
+}
+
+void RadioSession::pause(Run *run, int ms)
+{
+    run->timer.start(ms);
+}
+
+bool RadioSession::sendFor(Run *run, const QByteArray &bytes)
+{
+    if (!sendBytes(bytes))
+        return false;
+    if (!bytes.isEmpty()) {
+        m_lastLineRun = run->id;
+        m_lastLine = bytes;
+        emit lineSent(run->id, bytes);
+    }
+    return true;
+}
+
+bool RadioSession::sendBytes(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return true;
+    if (!m_port->isOpen() || m_port->write(bytes) != bytes.size())
+        return false;
+    // Out now rather than at the next turn of the event loop, so the pauses
+    // that follow are pauses on the line.
+    m_port->flush();
+    return true;
+}
+
+void RadioSession::advance(Run *run)
+{
+    const bool kv6 = m_config.productId == 1;
+    switch (run->kind) {
+    case OpenKind:
+        if (run->stage == StageStart) {
+            if (kv6)
+                sendFor(run, frameLinkOpen());
+            run->stage = StageRequested;
+            pause(run, OpenPauseMs);
+        } else {
+            finish(run, SequenceResult::Completed);
+        }
+        return;
+
+    case ReadKind:
+        switch (run->stage) {
+        case StageStart:
+            run->stage = StageRequest;
+            if (kv6) {
+                if (!sendFor(run, frameReadPrepare()))
+                    return finish(run, SequenceResult::SendFailed);
+                return pause(run, PreparePauseMs);
+            }
+            Q_FALLTHROUGH();
+        case StageRequest:
+            if (!sendFor(run, cmdReadSettings()))
+                return finish(run, SequenceResult::SendFailed);
+            watchReport(run->id, false, run->reportTimeoutMs);
+            run->stage = StageRequested;
+            return pause(run, RequestPauseMs);
+        default:
+            return finish(run, SequenceResult::Completed);
+        }
+
+    case WriteKind:
+        return advanceWrite(run);
+
+    case CloseKind:
+        if (run->stage == StageStart) {
+            // Nothing may follow the close frame on the line.
+            endAll(SequenceResult::Aborted, run);
+            sendFor(run, frameLinkClose());
+            run->stage = StageClosing;
+            pause(run, ClosePauseMs);
+        } else {
+            closePort();
+            finish(run, SequenceResult::Completed);
+        }
+        return;
+    default:
+        return;
+    }
+}
+
+void RadioSession::advanceWrite(Run *run)
+{
+    const bool kv6 = m_config.productId == 1;
+    switch (run->stage) {
+    case StageStart: {
+        // Each line takes the form as it is when the line is sent; a step
+        // that sends nothing (a preset the module lacks) still pauses.
+        WriteLine line;
+        while (run->plan.next(run->source(), line)) {
+            if (!sendFor(run, line.bytes))
+                return finish(run, SequenceResult::SendFailed);
+            if (!line.bytes.isEmpty())
+                run->result.linesSent.append(line.bytes);
+            if (run->plan.finished()) {
+                run->result.stored = true;
+                run->stage = StageStored;
+                const int id = run->id;
+                emit stored(id);
+                if (findRun(id))
+                    pause(run, StorePauseMs);
+                return;
+            }
+            if (line.pauseMs > 0)
+                return pause(run, line.pauseMs);
+        }
+        return finish(run, SequenceResult::Completed);
+    }
+    case StageStored:
+        if (!run->verify)
+            return finish(run, SequenceResult::Completed);
+        emit verifying(run->id);
+        run->stage = StageCheckRequest;
+        if (kv6) {
+            if (!sendFor(run, frameReadPrepare()))
+                return finish(run, SequenceResult::SendFailed);
+            return pause(run, PreparePauseMs);
+        }
+        Q_FALLTHROUGH();
+    case StageCheckRequest:
+        if (!sendFor(run, cmdReadSettings()))
+            return finish(run, SequenceResult::SendFailed);
+        run->stage = StageAwaitCheck;
+        watchReport(run->id, true, run->reportTimeoutMs);
+        return;
+    default:
+        return;
+    }
+}
+
+void RadioSession::finish(Run *run, SequenceResult::Outcome outcome)
+{
+    if (!m_runs.removeOne(run))
+        return;
+    run->timer.stop();
+    for (Watch *watch : m_watches) {
+        if (watch->forVerify && watch->id == run->id) {
+            m_watches.removeOne(watch);
+            watch->deleteLater();
+            break;
+        }
+    }
+    run->result.outcome = outcome;
+    const int id = run->id;
+    const SequenceResult result = run->result;
+    m_results.insert(id, result);
+    while (m_results.size() > KeptResults)
+        m_results.erase(m_results.begin());
+    run->deleteLater();
+    emit finished(id, result);
+}
+
+void RadioSession::endAll(SequenceResult::Outcome outcome, const Run *except)
+{
+    cancelWatches();
+    const QList<Run *> runs = m_runs;
+    for (Run *run : runs) {
+        if (run != except)
+            finish(run, outcome);
+    }
+}
+
+void RadioSession::watchReport(int id, bool forVerify, int timeoutMs)
+{
+    auto *watch = new Watch(this);
+    watch->id = id;
+    watch->forVerify = forVerify;
+    watch->timer.setSingleShot(true);
+    connect(&watch->timer, &QTimer::timeout, this, [this, watch] { reportTimedOut(watch); });
+    watch->timer.start(timeoutMs);
+    m_watches.append(watch);
+}
+
+void RadioSession::cancelWatches()
+{
+    const QList<Watch *> watches = m_watches;
+    m_watches.clear();
+    for (Watch *watch : watches) {
+        watch->timer.stop();
+        watch->deleteLater();
+    }
+}
+
+void RadioSession::reportTimedOut(Watch *watch)
+{
+    if (!m_watches.removeOne(watch))
+        return;
+    const int id = watch->id;
+    const bool forVerify = watch->forVerify;
+    watch->deleteLater();
+    if (!forVerify) {
+        emit noReport(id);
+        return;
+    }
+    if (Run *run = findRun(id)) {
+        run->result.verification = SequenceResult::NoAnswer;
+        finish(run, SequenceResult::Completed);
+    }
+}
+
+void RadioSession::verifyWith(Run *run, const RadioSettings &settings)
+{
+    run->result.readBack = settings;
+    run->result.differences = compareRegisters(registersSetBy(run->result.linesSent), settings.registers);
+    run->result.verification =
+        run->result.differences.isEmpty() ? SequenceResult::Verified : SequenceResult::Mismatch;
+    finish(run, SequenceResult::Completed);
+}
+
+void RadioSession::closePort()
+{
+    if (m_port->isOpen()) {
+        m_port->clear(QSerialPort::AllDirections);
+        m_port->close();
+    }
+}
+
+void RadioSession::onReadyRead()
+{
+    const QByteArray chunk = m_port->readAll();
+    if (!chunk.isEmpty())
+        emit chunkReceived(chunk);
+    noteRefusals(chunk);
+    const ReceiveResult result = m_reader.feed(chunk, m_hold);
+    for (const FrameReply &frame : result.frames)
+        emit frameReceived(frame);
+    if (!result.scanned)
+        return;
+
+    bool forRead = false;
+    bool forVerify = false;
+    for (const Watch *watch : m_watches)
+        (watch->forVerify ? forVerify : forRead) = true;
+    emit reportScanned(result, forVerify && !forRead);
+
+    // Only a pass that found registers is a settings report; the "OK" of a
+    // single command is not.
+    if (result.entries.isEmpty() || m_watches.isEmpty())
+        return;
+    const RadioSettings settings = settingsFromEntries(result.entries, m_config.moduleGroupId);
+    const QList<Watch *> watches = m_watches;
+    m_watches.clear();
+    for (Watch *watch : watches) {
+        watch->timer.stop();
+        const int id = watch->id;
+        const bool verify = watch->forVerify;
+        watch->deleteLater();
+        if (!verify) {
+            emit reportRead(id, settings);
+        } else if (Run *run = findRun(id)) {
+            verifyWith(run, settings);
+        }
+    }
+}
+
+void RadioSession::noteRefusals(const QByteArray &chunk)
+{
+    static const QByteArray Refusal = QByteArrayLiteral("ERROR");
+    const QByteArray text = m_tail + chunk;
+    m_tail = text.right(Refusal.size() - 1);
+    // The tail is shorter than the word, so a match found here is a new one.
+    for (qsizetype at = text.indexOf(Refusal); at >= 0; at = text.indexOf(Refusal, at + 1)) {
+        Run *run = findRun(m_lastLineRun);
+        if (!run || run->kind != WriteKind)
+            continue;
+        run->result.refusedLines.append(m_lastLine);
+        emit lineRefused(run->id, m_lastLine);
+    }
+}
+
+void RadioSession::onPortError(int error)
+{
+    // Resource and read/write errors on an open port mean the device is gone
+    // (adapter unplugged, peer process ended); nobody is left to hear the
+    // link-close frame.
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError)
+        return;
+    if (!m_port->isOpen())
+        return;
+    const QString port = m_port->portName();
+    const QString reason = m_port->errorString();
+    qDebug() << "device lost:" << port << reason;
+    closePort();
+    endAll(SequenceResult::LinkLost);
+    emit linkLost(port, reason);
+}

@@ -1,0 +1,150 @@
+#pragma once
+// One serial port and the sequences run against the unit behind it: open,
+// read, write (with an optional read-back check), pass-through baud rate and
+// close. Every front end drives a modem through this class; results come back
+// as values and progress as signals.
+//
+// Sequences are timed by timers, never by nested event loops, so any number
+// of sessions share one thread and each keeps its own pauses. A sequence
+// started while another pauses runs beside it, each with its own pauses;
+// closing the link ends every other sequence first, so nothing follows the
+// link-close frame on the line.
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+#include "radio/radiosettings.h"
+#include "radio/reportreader.h"
+#include "radio/writeplan.h"
+
+class QSerialPort;
+class QTimer;
+
+struct SequenceResult {
+    enum Outcome {
+        Completed,
+        Aborted,      // the link was closed under it
+        SendFailed,   // a line could not be written
+        LinkLost,     // the port vanished
+    };
+    enum Verification {
+        NotVerified,  // not asked for, or the write did not get that far
+        Verified,
+        Mismatch,     // see `differences`
+        NoAnswer,     // no settings report came back in time
+    };
+    Outcome outcome = Completed;
+    bool stored = false;               // a write: "AT&W" went out
+    QList<QByteArray> linesSent;       // a write: every line put on the line
+    QList<QByteArray> refusedLines;    // lines the unit answered with "ERROR"
+    Verification verification = NotVerified;
+    QList<RegisterDifference> differences;
+    RadioSettings readBack;            // the report read by the check
+};
+
+class RadioSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int OpenPauseMs = 1000;
+    static constexpr int PreparePauseMs = 1000;   // after the read-prepare frame
+    static constexpr int RequestPauseMs = 100;    // after "AT&V"
+    static constexpr int StorePauseMs = 3000;     // after "AT&W"
+    static constexpr int ClosePauseMs = 1000;
+    static constexpr int DefaultReportTimeoutMs = 3000;
+
+    // The form a write reads before each of its lines.
+    using FormSource = std::function<WriteForm()>;
+
+    explicit RadioSession(QObject *parent = nullptr);
+    ~RadioSession() override;
+
+    // Each starter returns the sequence's id; finished() reports its end.
+    // open() returns 0 when the port did not open (errorString() says why);
+    // opened() is emitted right after it opened, before any frame is sent.
+    int open(const LinkConfig &config);
+    // Read-prepare frame and pause (KV6 - KV7), "AT&V", pause. The sequence
+    // ends after the pause; reportRead() or noReport() follows when the
+    // report is in or `reportTimeoutMs` after "AT&V".
+    int read(int reportTimeoutMs = DefaultReportTimeoutMs);
+    // The write plan's lines and pauses from `source`, "AT&W" and the storage
+    // pause; with `verify`, then a read whose report is compared with every
+    // register the write set.
+    int write(FormSource source, bool verify, int reportTimeoutMs = DefaultReportTimeoutMs);
+    // Ends every other sequence, sends the link-close frame, pauses, closes.
+    int close();
+    // Closes at once, without a frame (shut-down).
+    void closeNow();
+
+    // The pass-through baud rate of a KV6 - KV7 unit (frame 0xB1).
+    bool setPassThroughBaud(qint32 rate);
+    // Raw bytes from the operator (terminal lines).
+    bool send(const QByteArray &bytes);
+    // While set, received bytes are kept but not scanned (terminal shown).
+    void setHoldReports(bool hold);
+
+    bool isOpen() const;
+    bool isRunning(int id) const;
+    // The result of a finished sequence, once; the last few are kept.
+    SequenceResult takeResult(int id);
+    const LinkConfig &config() const { return m_config; }
+    QString portName() const;
+    QString errorString() const { return m_error; }
+
+signals:
+    void opened();
+    void chunkReceived(const QByteArray &chunk);
+    void frameReceived(const FrameReply &frame);
+    // Every scan pass of the receive buffer. `verifying`: the report is the
+    // answer to a write's check, not one for the form.
+    void reportScanned(const ReceiveResult &result, bool verifying);
+    void reportRead(int id, const RadioSettings &settings);
+    void noReport(int id);
+    void lineSent(int id, const QByteArray &line);
+    void lineRefused(int id, const QByteArray &line);
+    void stored(int id);
+    void verifying(int id);
+    void finished(int id, const SequenceResult &result);
+    void linkLost(const QString &port, const QString &error);
+
+private:
+    struct Run;
+    struct Watch;
+
+    Run *startRun(int kind);
+    void advance(Run *run);
+    void advanceWrite(Run *run);
+    void pause(Run *run, int ms);
+    bool sendFor(Run *run, const QByteArray &bytes);
+    bool sendBytes(const QByteArray &bytes);
+    void finish(Run *run, SequenceResult::Outcome outcome);
+    void endAll(SequenceResult::Outcome outcome, const Run *except = nullptr);
+    void watchReport(int id, bool forVerify, int timeoutMs);
+    void cancelWatches();
+    void reportTimedOut(Watch *watch);
+    void verifyWith(Run *run, const RadioSettings &settings);
+    Run *findRun(int id) const;
+    void closePort();
+    void onReadyRead();
+    void onPortError(int error);
+    void noteRefusals(const QByteArray &chunk);
+
+    QSerialPort *m_port;
+    LinkConfig m_config;
+    ReportReader m_reader;
+    bool m_hold = false;
+    QString m_error;
+    int m_nextId = 1;
+    QList<Run *> m_runs;
+    QList<Watch *> m_watches;
+    QMap<int, SequenceResult> m_results;
+    QByteArray m_tail;        // end of the last chunk, for an "ERROR" split in two
+    int m_lastLineRun = 0;    // the sequence and line sent last
+    QByteArray m_lastLine;
+};

@@ -1,0 +1,182 @@
+#include "radio/radiosettings.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <limits>
+
+#include "profiles/moduleprofile.h"
+#include "radio/writeplan.h"
+
+namespace {
+
+const QStringList ProductKeys = { "kv5", "kv6" };
+const QStringList ModuleKeys = { "tarn", "brae-loch", "skerry", "half-fjord" };
+const QStringList ModeKeys = { "p2p", "p2mp" };
+
+// The registers a settings report is scanned for.
+constexpr int ReportedRegisters[] = { 101, 102, 103, 104, 105, 108, 141 };
+
+QString keyAt(const QStringList &keys, int index)
+{
+    return index >= 0 && index < keys.size() ? keys.at(index) : QString();
+}
+
+int rowIn(int row, const QStringList &rows)
+{
+    return row >= 0 && row < rows.size() ? row : -1;
+}
+
+} // namespace
+
+int lineBaudFor(int productId)
+{
+    return productId == 1 ? 115200 : 9600;
+}
+
+QString productKey(int productId) { return keyAt(ProductKeys, productId); }
+QString moduleKey(int moduleGroupId) { return keyAt(ModuleKeys, moduleGroupId); }
+QString modeKey(int modeId) { return keyAt(ModeKeys, modeId); }
+int productFromKey(const QString &key) { return int(ProductKeys.indexOf(key)); }
+int moduleFromKey(const QString &key) { return int(ModuleKeys.indexOf(key)); }
+int modeFromKey(const QString &key) { return int(ModeKeys.indexOf(key)); }
+
+int rowForEntry(const RegisterEntry &entry, int moduleGroupId)
+{
+    switch (entry.reg) {
+    case 103:
+        return airSpeedRowForValue(entry.value);
+    case 108:
+        return powerRowForCode(entry.value, moduleGroupId == HalfFjord);
+    default:
+        return entry.value >= 0 && entry.value <= std::numeric_limits<int>::max() ? int(entry.value) : -1;
+    }
+}
+
+RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, int moduleGroupId)
+{
+    const ModuleProfile &profile = moduleProfile(moduleGroupId);
+    static const QStringList Repeater = { "NO", "YES" };
+    RadioSettings s;
+    auto select = [&](int *row, QString *caption, const QStringList &rows, const RegisterEntry &entry) {
+        *row = rowIn(rowForEntry(entry, moduleGroupId), rows);
+        *caption = *row >= 0 ? rows.at(*row) : QString();
+    };
+    for (const RegisterEntry &entry : entries) {
+        switch (entry.reg) {
+        case 101: select(&s.workModeRow, &s.workMode, profile.workModes, entry); break;
+        case 102: select(&s.baudRow, &s.baud, profile.baudRates, entry); break;
+        case 103: select(&s.linkRateRow, &s.linkRate, profile.airSpeeds, entry); break;
+        case 108: select(&s.powerRow, &s.power, profile.outputPowers, entry); break;
+        case 141: s.repeaterRow = rowIn(rowForEntry(entry, moduleGroupId), Repeater); break;
+        case 104:
+            s.networkAddress = entry.digits;
+            s.hasNetworkAddress = true;
+            s.registers.insert(104, entry.digits.toLongLong());
+            continue;
+        case 105:
+            // An unreadable unit address leaves the one before it.
+            if (entry.value >= 0) {
+                s.unitAddress = QString::number(entry.value);
+                s.hasUnitAddress = true;
+            }
+            break;
+        default:
+            continue;
+        }
+        s.registers.insert(entry.reg, entry.value);
+    }
+    return s;
+}
+
+WriteForm writeFormFor(const RadioSettings &settings, const LinkConfig &config)
+{
+    WriteForm form;
+    form.workModeRow = settings.workModeRow;
+    form.repeaterRow = settings.repeaterRow;
+    form.baudRow = settings.baudRow;
+    form.airSpeedRow = settings.linkRateRow;
+    form.powerRow = settings.powerRow;
+    form.powerText = settings.power;
+    form.unitText = settings.unitAddress;
+    form.addressText = settings.networkAddress;
+    form.workModeText = settings.workMode;
+    form.baudText = settings.baud;
+    form.airSpeedText = settings.linkRate;
+    form.moduleGroupId = config.moduleGroupId;
+    form.modeGroupId = config.modeId;
+    form.modeId = config.modeId;
+    form.moduleCode = moduleCodeForGroupId(config.moduleGroupId);
+    return form;
+}
+
+RadioSettings settingsFromForm(const WriteForm &form)
+{
+    RadioSettings s;
+    s.workModeRow = form.workModeRow;
+    s.baudRow = form.baudRow;
+    s.linkRateRow = form.airSpeedRow;
+    s.powerRow = form.powerRow;
+    s.repeaterRow = form.repeaterRow;
+    s.workMode = form.workModeText;
+    s.baud = form.baudText;
+    s.linkRate = form.airSpeedText;
+    s.power = form.powerText;
+    s.networkAddress = form.addressText;
+    s.hasNetworkAddress = !form.addressText.isEmpty();
+    s.unitAddress = form.unitText;
+    s.hasUnitAddress = !form.unitText.isEmpty();
+    return s;
+}
+
+QMap<int, qint64> registersSetBy(const QList<QByteArray> &lines)
+{
+    QMap<int, qint64> registers;
+    for (const QByteArray &line : lines) {
+        if (!line.startsWith("ATS"))
+            continue;
+        const QByteArray body = line.trimmed().mid(3);
+        const qsizetype equals = body.indexOf('=');
+        bool numberOk = false;
+        bool valueOk = false;
+        const int number = body.left(equals).toInt(&numberOk);
+        const qint64 value = body.mid(equals + 1).toLongLong(&valueOk);
+        if (equals > 0 && numberOk && valueOk)
+            registers.insert(number, value);
+    }
+    return registers;
+}
+
+QList<RegisterDifference> compareRegisters(const QMap<int, qint64> &written, const QMap<int, qint64> &read)
+{
+    QList<RegisterDifference> differences;
+    for (int reg : ReportedRegisters) {
+        const auto it = written.constFind(reg);
+        if (it == written.cend())
+            continue;
+        const qint64 value = read.value(reg, -1);
+        if (value != it.value())
+            differences.append({ reg, it.value(), value });
+    }
+    return differences;
+}
+
+QString describeDifference(const RegisterDifference &d)
+{
+    if (d.read < 0)
+        return QCoreApplication::translate("RadioSession", "S%1 was not read back, %2 was written")
+            .arg(d.reg)
+            .arg(d.written);
+    return QCoreApplication::translate("RadioSession", "S%1 reads %2, %3 was written")
+        .arg(d.reg)
+        .arg(d.read)
+        .arg(d.written);
+}
+
+QString describeDifferences(const QList<RegisterDifference> &differences)
+{
+    QStringList parts;
+    for (const RegisterDifference &d : differences)
+        parts << describeDifference(d);
+    return parts.join(QStringLiteral("; "));
+}

@@ -1,0 +1,86 @@
+#pragma once
+// Values exchanged between the engine and its front ends: which unit a
+// session talks to, the settings a report carried, and how a write compares
+// with what the unit reads back afterwards.
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include "radio/reportreader.h"
+
+struct WriteForm;
+
+// The unit at the other end of a port. The ids are those of the window's
+// radio buttons: product 0 KV5, 1 KV6 - KV7; module 0 Tarn, 1 Brae - Loch,
+// 2 Skerry, 3 Half Fjord; mode 0 point to point, 1 point to multipoint.
+struct LinkConfig {
+    QString port;
+    int productId = 0;
+    int moduleGroupId = 0;
+    int modeId = 0;
+};
+
+// Line speed of a product: KV5 9600 baud, KV6 - KV7 115200 baud.
+int lineBaudFor(int productId);
+
+// Names used on the command line, in profiles and in the record.
+QString productKey(int productId);     // "kv5", "kv6"
+QString moduleKey(int moduleGroupId);  // "tarn", "brae-loch", "skerry", "half-fjord"
+QString modeKey(int modeId);           // "p2p", "p2mp"
+int productFromKey(const QString &key);   // -1 when unknown
+int moduleFromKey(const QString &key);
+int modeFromKey(const QString &key);
+
+// The seven fields of a settings report. A row is -1 when the report did not
+// name the register or named a value the module's list has no row for.
+struct RadioSettings {
+    int workModeRow = -1;
+    int baudRow = -1;
+    int linkRateRow = -1;
+    int powerRow = -1;
+    int repeaterRow = -1;    // 0 "NO", 1 "YES"
+    QString workMode;        // captions of the rows, empty without a row
+    QString baud;
+    QString linkRate;
+    QString power;
+    QString networkAddress;  // the digits as reported (leading zeros kept)
+    QString unitAddress;     // decimal; empty when not reported or unreadable
+    bool hasNetworkAddress = false;
+    bool hasUnitAddress = false;
+    QMap<int, qint64> registers;   // every reported value by register number
+};
+
+// The row a reported register selects, before the list's length is checked:
+// the value itself, except that link rate 8 stands for row 7 and the output
+// power is a dBm code. -1 for no row.
+int rowForEntry(const RegisterEntry &entry, int moduleGroupId);
+
+// The fields of a report for a module, applied in report order (a register
+// named twice takes its later value).
+RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, int moduleGroupId);
+
+// What a write would send for these settings: the form the window shows after
+// reading them.
+WriteForm writeFormFor(const RadioSettings &settings, const LinkConfig &config);
+
+// Settings as the form shows them (captions looked up in the module's lists).
+RadioSettings settingsFromForm(const WriteForm &form);
+
+// A register that does not read back what was written. `read` is -1 when the
+// report did not name the register.
+struct RegisterDifference {
+    int reg = 0;
+    qint64 written = 0;
+    qint64 read = -1;
+};
+
+// Registers set by "ATSnnn=v" lines, the last line of a register winning.
+QMap<int, qint64> registersSetBy(const QList<QByteArray> &lines);
+// Compares what was written with a report's registers; registers a report
+// never names (S118) are not compared.
+QList<RegisterDifference> compareRegisters(const QMap<int, qint64> &written, const QMap<int, qint64> &read);
+// "S103 reads 7, 8 was written" (translated when a catalogue is installed).
+QString describeDifference(const RegisterDifference &difference);
+QString describeDifferences(const QList<RegisterDifference> &differences);
