@@ -7,13 +7,8 @@
 # KVX_KEEP_SHOTS=DIR keeps the screenshots of the window there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${KVX_CHECK_IN_XVFB:-}" ]; then
-  source scripts/setup.sh
-  kvx_install lintian desktop-file-utils appstream xdotool
-  # The whole check runs on its own virtual X server, never on a desktop; -ac
-  # lets the unprivileged user of the read-only check open its window there.
-  KVX_CHECK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash "$0" "$@"
-fi
+source scripts/setup.sh
+kvx_install lintian desktop-file-utils appstream xdotool
 
 shopt -s nullglob
 debs=(dist/kvx-config_*.deb)
@@ -24,9 +19,24 @@ app_id=com.example.kvx.Config
 title=KVX_2.0.7
 
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+xvfb=
+trap '[ -z "$xvfb" ] || { kill "$xvfb"; wait "$xvfb" || true; }; rm -rf "$scratch"' EXIT
 # Read by an unprivileged user in the read-only check below.
 chmod 755 "$scratch"
+
+# The windows open on a virtual X server of their own, never on a desktop.
+# Xvfb picks a free display itself (other builds may run theirs) and names it
+# once it is ready; -ac lets the unprivileged user of the read-only check in.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
+xvfb=$!
+for _ in $(seq 300); do
+  [ -s "$scratch/display" ] && break
+  kill -0 "$xvfb" 2>/dev/null || break
+  sleep 0.1
+done
+[ -s "$scratch/display" ] || { echo "Xvfb did not start:" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$scratch/display")"
+unset XAUTHORITY
 
 passed=0
 failed=0
@@ -59,6 +69,9 @@ check "lists bin/kvx-modemsim" lists bin/kvx-modemsim
 check "lists the desktop entry" lists share/applications/$app_id.desktop
 check "lists the icon" lists share/icons/hicolor/scalable/apps/$app_id.svg
 check "lists the AppStream metadata" lists share/metainfo/$app_id.metainfo.xml
+for page in kvx-config kvx-cli kvx-modemsim; do
+  check "lists the manual page of $page" lists share/man/man1/$page.1.gz
+done
 
 field() { dpkg-deb --field "$deb" "$1"; }
 check "Depends computed from the binaries" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *libqt6widgets6* ]]' _ "$deb"

@@ -64,10 +64,31 @@ install(FILES ${kvx_packaging_src}/copyright ${kvx_packaging_bin}/changelog.Debi
 install(FILES ${kvx_packaging_bin}/kvx-config.1.gz ${kvx_packaging_bin}/kvx-modemsim.1.gz
   DESTINATION share/man/man1)
 
+# kvx-cli's manual page is made from its own --help and --version, so the two
+# never disagree. Only the package build asks for it (scripts/package.sh
+# installs help2man); other trees install without it.
+add_custom_target(kvx_cli_manual)
+if(TARGET kvx-cli)
+  find_program(KVX_HELP2MAN help2man)
+  if(KVX_HELP2MAN)
+    add_custom_command(
+      OUTPUT ${kvx_packaging_bin}/kvx-cli.1.gz
+      COMMAND ${KVX_HELP2MAN} --no-info --section 1 --source "kvx-config ${PROJECT_VERSION}"
+              --name "configure KVX serial radio modems from the command line"
+              --output ${kvx_packaging_bin}/kvx-cli.1 $<TARGET_FILE:kvx-cli>
+      COMMAND ${KVX_GZIP} -9nf ${kvx_packaging_bin}/kvx-cli.1
+      DEPENDS kvx-cli
+      VERBATIM)
+    add_custom_target(kvx_cli_manual_page DEPENDS ${kvx_packaging_bin}/kvx-cli.1.gz)
+    add_dependencies(kvx_cli_manual kvx_cli_manual_page)
+  endif()
+  install(FILES ${kvx_packaging_bin}/kvx-cli.1.gz DESTINATION share/man/man1 OPTIONAL)
+endif()
+
 # Everything the rules above install, so scripts/package.sh can build just that
 # (a Release tree without the tests) before it runs cpack.
 add_custom_target(kvx_install_payload)
-add_dependencies(kvx_install_payload kvx-config kvx_core_lrelease kvx-modemsim kvx_packaging_docs)
+add_dependencies(kvx_install_payload kvx-config kvx_core_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual)
 if(TARGET kvx-cli)
   add_dependencies(kvx_install_payload kvx-cli)
 endif()
