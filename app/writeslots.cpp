@@ -4,7 +4,6 @@
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
-#include <QTime>
 
 #include "app/buttonstyles.h"
 #include "radio/radiosession.h"
@@ -57,8 +56,7 @@ void MainWindow::on_ConfigButton_clicked()
 
 void MainWindow::on_RandButton_clicked()
 {
-    const QTime now = QTime::currentTime();
-    randomGenerator.seed(quint32(now.second() * 1000 + now.msec()));
+    randomGenerator.seedFromClock();
     lastRandomAddress = randomGenerator.nextAddress(lastRandomAddress);
     ui->AddressEdit->setText(QString::number(lastRandomAddress));
 }

@@ -10,10 +10,6 @@
 
 namespace {
 
-const QStringList ProductKeys = { "kv5", "kv6" };
-const QStringList ModuleKeys = { "tarn", "brae-loch", "skerry", "half-fjord" };
-const QStringList ModeKeys = { "p2p", "p2mp" };
-
 // The registers a settings report is scanned for.
 constexpr int ReportedRegisters[] = { 101, 102, 103, 104, 105, 108, 141 };
 
@@ -34,12 +30,27 @@ int lineBaudFor(int productId)
     return productId == 1 ? 115200 : 9600;
 }
 
-QString productKey(int productId) { return keyAt(ProductKeys, productId); }
-QString moduleKey(int moduleGroupId) { return keyAt(ModuleKeys, moduleGroupId); }
-QString modeKey(int modeId) { return keyAt(ModeKeys, modeId); }
-int productFromKey(const QString &key) { return int(ProductKeys.indexOf(key)); }
-int moduleFromKey(const QString &key) { return int(ModuleKeys.indexOf(key)); }
-int modeFromKey(const QString &key) { return int(ModeKeys.indexOf(key)); }
+const QStringList &productKeys()
+{
+    static const QStringList keys = { "kv5", "kv6" };
+    return keys;
+}
+
+const QStringList &moduleKeys()
+{
+    static const QStringList keys = { "tarn", "brae-loch", "skerry", "half-fjord" };
+    return keys;
+}
+
+const QStringList &modeKeys()
+{
+    static const QStringList keys = { "p2p", "p2mp" };
+    return keys;
+}
+
+QString productKey(int productId) { return keyAt(productKeys(), productId); }
+QString moduleKey(int moduleGroupId) { return keyAt(moduleKeys(), moduleGroupId); }
+QString modeKey(int modeId) { return keyAt(modeKeys(), modeId); }
 
 int rowForEntry(const RegisterEntry &entry, int moduleGroupId)
 {

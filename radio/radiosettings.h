@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include "radio/reportreader.h"
 
@@ -29,9 +30,9 @@ int lineBaudFor(int productId);
 QString productKey(int productId);     // "kv5", "kv6"
 QString moduleKey(int moduleGroupId);  // "tarn", "brae-loch", "skerry", "half-fjord"
 QString modeKey(int modeId);           // "p2p", "p2mp"
-int productFromKey(const QString &key);   // -1 when unknown
-int moduleFromKey(const QString &key);
-int modeFromKey(const QString &key);
+const QStringList &productKeys();   // indexed by id
+const QStringList &moduleKeys();
+const QStringList &modeKeys();
 
 // The seven fields of a settings report. A row is -1 when the report did not
 // name the register or named a value the module's list has no row for.

@@ -1,5 +1,13 @@
 #include "radio/randomaddress.h"
 
+#include <QTime>
+
+void RandomAddressGenerator::seedFromClock()
+{
+    const QTime now = QTime::currentTime();
+    seed(quint32(now.second() * 1000 + now.msec()));
+}
+
 int RandomAddressGenerator::draw()
 {
     m_state = m_state * 214013u + 2531011u;

@@ -7,6 +7,8 @@ class RandomAddressGenerator
 {
 public:
     void seed(quint32 s) { m_state = s; }
+    // Seeds with seconds * 1000 + milliseconds of the time of day.
+    void seedFromClock();
     int draw();   // 0 .. 32767
 
     // A fresh address in 1 .. 32768 that differs from `last`.

@@ -287,6 +287,16 @@ int main(int argc, char *argv[])
         }
     }
 
+    for (auto it = options.stuck.cbegin(); it != options.stuck.cend(); ++it) {
+        if (!model.load(it.key(), it.value())) {
+            std::fprintf(stderr, "kvx-modemsim: S%d cannot hold %lld\n", it.key(), qlonglong(it.value()));
+            return 2;
+        }
+        model.setStuck(it.key(), it.value());
+    }
+    for (const QByteArray &command : options.refused)
+        model.refuseCommand(command);
+
     Simulator simulator(options, &model);
     if (const int result = simulator.setUp())
         return result;

@@ -194,6 +194,17 @@ int ModemModel::presetWorkMode(int preset) const
     return -1;
 }
 
+void ModemModel::setStuck(int number, qint64 value)
+{
+    m_registers[number] = value;
+    m_stuck[number] = value;
+}
+
+void ModemModel::refuseCommand(const QByteArray &prefix)
+{
+    m_refused.append(prefix.toUpper());
+}
+
 QByteArray ModemModel::execute(const QByteArray &line)
 {
     if (line.isEmpty())
@@ -201,6 +212,10 @@ QByteArray ModemModel::execute(const QByteArray &line)
     const QByteArray command = line.toUpper();
     if (!command.startsWith("AT"))
         return Error;
+    for (const QByteArray &prefix : std::as_const(m_refused)) {
+        if (command.startsWith(prefix))
+            return Error;
+    }
     const QByteArray rest = command.mid(2);
     if (rest == "&V")
         return settingsReport();
@@ -223,7 +238,8 @@ QByteArray ModemModel::setRegister(const QByteArray &command)
         return Error;
     if (!canSet(int(number), value))
         return Error;
-    m_registers[int(number)] = value;
+    if (!m_stuck.contains(int(number)))
+        m_registers[int(number)] = value;
     return Ok;
 }
 
@@ -235,7 +251,8 @@ QByteArray ModemModel::loadPreset(const QByteArray &digits)
     const int workMode = presetWorkMode(int(preset));
     if (workMode < 0)
         return Error;
-    m_registers[101] = workMode;
+    if (!m_stuck.contains(101))
+        m_registers[101] = workMode;
     m_lastPreset = int(preset);
     return Ok;
 }

@@ -53,6 +53,13 @@ public:
     // line); only the register's own range is checked.
     bool load(int number, qint64 value);
 
+    // A unit that does not take a setting: the register keeps `value`
+    // whatever is written or preset, and commands still answer "OK".
+    void setStuck(int number, qint64 value);
+    // Lines starting with `prefix` (any case) are answered with "ERROR" and
+    // change nothing.
+    void refuseCommand(const QByteArray &prefix);
+
     // Work mode (S101 row) that factory preset `preset` selects on this
     // module, or -1 when the module has no such preset.
     int presetWorkMode(int preset) const;
@@ -92,6 +99,8 @@ private:
     quint32 m_passThroughBaud = 115200;
     bool m_readPrepared = false;
     int m_lastPreset = -1;
+    Registers m_stuck;
+    QList<QByteArray> m_refused;
 };
 
 } // namespace modemsim

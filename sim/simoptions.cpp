@@ -35,6 +35,10 @@ QString simUsage()
         "  --log FILE            log each received chunk: \"<ms> <hex>\" per line\n"
         "  --state FILE          start from the registers in FILE; AT&W writes them\n"
         "  --reg NNN=V           start with register SNNN at V (repeatable)\n"
+        "  --stuck NNN=V         register SNNN holds V whatever is written; the\n"
+        "                        commands still answer OK (repeatable)\n"
+        "  --error-on CMD        answer ERROR to every line starting with CMD,\n"
+        "                        e.g. ATS103=8 or ATS103 (repeatable)\n"
         "  --help                show this text\n");
 }
 
@@ -87,16 +91,24 @@ bool parseSimOptions(const QStringList &arguments, SimOptions *options, QString 
                 *error = option + " needs a number of 0 or more: " + value;
                 return false;
             }
-        } else if (option == "--reg") {
+        } else if (option == "--reg" || option == "--stuck") {
             if (!needValue(&value))
                 return false;
             const QString assignment = value.startsWith('S', Qt::CaseInsensitive) ? value.mid(1) : value;
             const Registers parsed = parseRegisters("S" + assignment.toLatin1());
             if (parsed.size() != 1 || !ModemModel::isRegister(parsed.firstKey())) {
-                *error = "--reg needs NNN=V for a known register: " + value;
+                *error = option + " needs NNN=V for a known register: " + value;
                 return false;
             }
-            options->initial.insert(parsed.firstKey(), parsed.first());
+            (option == "--reg" ? options->initial : options->stuck).insert(parsed.firstKey(), parsed.first());
+        } else if (option == "--error-on") {
+            if (!needValue(&value))
+                return false;
+            if (!value.startsWith("AT", Qt::CaseInsensitive)) {
+                *error = "--error-on needs an AT command: " + value;
+                return false;
+            }
+            options->refused.append(value.toLatin1());
         } else {
             *error = "unknown option: " + option;
             return false;

@@ -3,6 +3,8 @@
 
 #include "sim/modemmodel.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,8 @@ struct SimOptions {
     int chunkBytes = 0;   // --chunk: answer piece size, 0 = whole answers
     int gapMs = 0;        // --gap: pause between answer pieces
     Registers initial;    // --reg NNN=V: start values over the stored ones
+    Registers stuck;      // --stuck NNN=V: registers that keep their value
+    QList<QByteArray> refused;   // --error-on CMD: commands answered "ERROR"
     bool help = false;
 };
 

@@ -87,6 +87,8 @@ private slots:
     void pacerAfterIdle();
     void options_data();
     void options();
+    void stuckAndRefused_data();
+    void stuckAndRefused();
 };
 
 void tst_ModemModel::reportLayout_data() { addProductsAndModules(); }
@@ -656,6 +658,8 @@ void tst_ModemModel::options_data()
     QTest::newRow("unknown register") << QStringList { "--reg", "110=1" } << false << QString();
     QTest::newRow("register without value") << QStringList { "--reg", "104" } << false << QString();
     QTest::newRow("unknown option") << QStringList { "--baud", "9600" } << false << QString();
+    QTest::newRow("stuck unknown register") << QStringList { "--stuck", "110=1" } << false << QString();
+    QTest::newRow("error-on not a command") << QStringList { "--error-on", "S103" } << false << QString();
 }
 
 void tst_ModemModel::options()
@@ -684,6 +688,43 @@ void tst_ModemModel::options()
                                .arg(options.gapMs)
                                .arg(registers.join(' '));
     QCOMPARE(actual, summary);
+}
+
+// A unit that does not take a setting, and one that refuses a command: what
+// the tool's read-back check and its refused-line message are proven with.
+void tst_ModemModel::stuckAndRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("reg");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("stuck link rate") << QStringList { "--stuck", "103=7" } << QByteArray("ATS103=8") << QByteArray("OK\r\n") << 103 << qint64(7);
+    QTest::newRow("stuck work mode") << QStringList { "--stuck", "S101=2" } << QByteArray("AT&F10") << QByteArray("OK\r\n") << 101 << qint64(2);
+    QTest::newRow("other register taken") << QStringList { "--stuck", "103=7" } << QByteArray("ATS102=3") << QByteArray("OK\r\n") << 102 << qint64(3);
+    QTest::newRow("refused value") << QStringList { "--error-on", "ATS103=8" } << QByteArray("ats103=8") << QByteArray("ERROR\r\n") << 103 << qint64(1);
+    QTest::newRow("other value taken") << QStringList { "--error-on", "ATS103=8" } << QByteArray("ATS103=2") << QByteArray("OK\r\n") << 103 << qint64(2);
+    QTest::newRow("refused register") << QStringList { "--error-on", "ATS104" } << QByteArray("ATS104=5") << QByteArray("ERROR\r\n") << 104 << qint64(12345);
+}
+
+void tst_ModemModel::stuckAndRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, answer);
+    QFETCH(int, reg);
+    QFETCH(qint64, value);
+    SimOptions options;
+    QString error;
+    QVERIFY2(parseSimOptions(arguments, &options, &error), qPrintable(error));
+    ModemModel model(Product::Kv5, Tarn);
+    for (auto it = options.stuck.cbegin(); it != options.stuck.cend(); ++it)
+        model.setStuck(it.key(), it.value());
+    for (const QByteArray &refused : options.refused)
+        model.refuseCommand(refused);
+    QCOMPARE(model.execute(command), answer);
+    QCOMPARE(model.value(reg), value);
+    QVERIFY(model.settingsReport().contains("S" + QByteArray::number(reg) + "=" + QByteArray::number(value) + "\r\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_ModemModel)

@@ -1,0 +1,36 @@
+#pragma once
+// The JSON shapes the tool reads and writes: a unit's settings (kvx-cli
+// read --json, the "settings" of write --json) and the profile file that
+// carries a batch's settings between the window and kvx-cli:
+//   {"kvx-profile": 1, "product": "kv6", "module": "tarn", "mode": "p2mp",
+//    "settings": {"workMode": "Master", "baud": 9600, ...}}
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QMap>
+#include <QString>
+
+#include "radio/radiosettings.h"
+#include "radio/settingschange.h"
+
+constexpr int ProfileVersion = 1;
+
+struct ProvisionProfile {
+    int productId = 0;
+    int moduleGroupId = 0;
+    int modeId = 0;
+    SettingsChange settings;
+};
+
+// Captions as the window shows them; rates and addresses as numbers; the
+// repeater as true/false. Fields without a value are left out, the unit
+// address outside point-to-multipoint too.
+QJsonObject settingsToJson(const RadioSettings &settings, int modeId);
+QJsonObject registersToJson(const QMap<int, qint64> &registers);   // {"S101": 0, ...}
+// "product", "module", "mode" and the profile's version.
+QJsonObject unitToJson(const LinkConfig &config);
+
+QByteArray profileToJson(const LinkConfig &config, const RadioSettings &settings);
+// Refuses unknown keys, another version and values the module does not
+// have, with a message that names the key.
+bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *error);

@@ -1,0 +1,44 @@
+#pragma once
+// Settings to put into a unit, checked against its module's lists before
+// anything is sent: the options of kvx-cli and the settings of a profile
+// file, applied over what the unit reported (as the window's form is, after a
+// read).
+
+#include <QString>
+#include <QStringList>
+
+#include "radio/radiosettings.h"
+#include "radio/writeplan.h"
+
+struct SettingsChange {
+    int workModeRow = -1;   // -1: keep the unit's value
+    int baudRow = -1;
+    int linkRateRow = -1;
+    int powerRow = -1;
+    int repeaterRow = -1;
+    bool setNetworkAddress = false;
+    QString networkAddress;   // decimal
+    bool setUnitAddress = false;
+    QString unitAddress;
+
+    bool isEmpty() const;
+};
+
+// The keys of a settings object, in the order the tool shows them.
+const QStringList &settingKeys();   // workMode, baud, linkRate, power, repeater, networkAddress, unitAddress
+
+// Sets `key` from its text form ("master", "Slave(Remote)", "9600", "1000mW",
+// "on", "1234", ...) for a unit of `moduleGroupId` in `modeId`. On a value
+// the module does not have, returns false and puts the allowed values in
+// `allowed` (e.g. "230400, 115200, ...").
+bool setSetting(SettingsChange *change, const QString &key, const QString &value, int moduleGroupId, int modeId,
+                QString *allowed);
+
+// The form with the change applied (rows and the captions they show).
+WriteForm applyChange(WriteForm form, const SettingsChange &change);
+
+// The change that puts `settings` (as the form shows them) into a unit.
+SettingsChange changeFromSettings(const RadioSettings &settings, int modeId);
+
+// Decimal text of a value in 0 .. 4294967295, or empty.
+QString addressText(qint64 value);
