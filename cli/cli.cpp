@@ -21,8 +21,6 @@
 
 namespace {
 
-const QStringList PassThroughRates = { "19200", "38400", "56000", "57600", "115200", "230400" };
-
 // Options that carry a setting, by the key they set.
 const struct {
     const char *option;
@@ -491,8 +489,8 @@ int Cli::baud()
     qint32 rate = 0;
     if (m_parser.isSet(QStringLiteral("set"))) {
         const QString value = m_parser.value(QStringLiteral("set"));
-        if (!PassThroughRates.contains(value))
-            throw UsageError { QStringLiteral("--set %1: allowed: %2").arg(value, PassThroughRates.join(QStringLiteral(", "))) };
+        if (!passThroughRates().contains(value))
+            throw UsageError { QStringLiteral("--set %1: allowed: %2").arg(value, passThroughRates().join(QStringLiteral(", "))) };
         rate = value.toInt();
     }
     std::vector<std::unique_ptr<UnitJob>> jobs;

@@ -71,11 +71,6 @@ bool RadioSession::isOpen() const
     return m_port->isOpen();
 }
 
-QString RadioSession::portName() const
-{
-    return m_port->portName();
-}
-
 bool RadioSession::isRunning(int id) const
 {
     return findRun(id) != nullptr;
@@ -465,7 +460,7 @@ void RadioSession::onPortError(int error)
         return;
     if (!m_port->isOpen())
         return;
-    const QString port = m_port->portName();
+    const QString port = m_config.port;
     const QString reason = m_port->errorString();
     qDebug() << "device lost:" << port << reason;
     closePort();

@@ -94,7 +94,6 @@ public:
     // The result of a finished sequence, once; the last few are kept.
     SequenceResult takeResult(int id);
     const LinkConfig &config() const { return m_config; }
-    QString portName() const;
     QString errorString() const { return m_error; }
 
 signals:

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "profiles/moduleprofile.h"
@@ -28,6 +30,12 @@ int rowIn(int row, const QStringList &rows)
 int lineBaudFor(int productId)
 {
     return productId == 1 ? 115200 : 9600;
+}
+
+const QStringList &passThroughRates()
+{
+    static const QStringList rates = { "19200", "38400", "56000", "57600", "115200", "230400" };
+    return rates;
 }
 
 const QStringList &productKeys()
@@ -140,9 +148,9 @@ RadioSettings settingsFromForm(const WriteForm &form)
     return s;
 }
 
-QMap<int, qint64> registersSetBy(const QList<QByteArray> &lines)
+QList<QPair<int, qint64>> registersSetBy(const QList<QByteArray> &lines)
 {
-    QMap<int, qint64> registers;
+    QList<QPair<int, qint64>> registers;
     for (const QByteArray &line : lines) {
         if (!line.startsWith("ATS"))
             continue;
@@ -152,22 +160,26 @@ QMap<int, qint64> registersSetBy(const QList<QByteArray> &lines)
         bool valueOk = false;
         const int number = body.left(equals).toInt(&numberOk);
         const qint64 value = body.mid(equals + 1).toLongLong(&valueOk);
-        if (equals > 0 && numberOk && valueOk)
-            registers.insert(number, value);
+        if (equals <= 0 || !numberOk || !valueOk)
+            continue;
+        auto it = std::find_if(registers.begin(), registers.end(), [number](const auto &r) { return r.first == number; });
+        if (it != registers.end())
+            it->second = value;
+        else
+            registers.append({ number, value });
     }
     return registers;
 }
 
-QList<RegisterDifference> compareRegisters(const QMap<int, qint64> &written, const QMap<int, qint64> &read)
+QList<RegisterDifference> compareRegisters(const QList<QPair<int, qint64>> &written, const QMap<int, qint64> &read)
 {
     QList<RegisterDifference> differences;
-    for (int reg : ReportedRegisters) {
-        const auto it = written.constFind(reg);
-        if (it == written.cend())
+    for (const auto &[reg, value] : written) {
+        if (std::find(std::begin(ReportedRegisters), std::end(ReportedRegisters), reg) == std::end(ReportedRegisters))
             continue;
-        const qint64 value = read.value(reg, -1);
-        if (value != it.value())
-            differences.append({ reg, it.value(), value });
+        const qint64 readValue = read.value(reg, -1);
+        if (readValue != value)
+            differences.append({ reg, value, readValue });
     }
     return differences;
 }

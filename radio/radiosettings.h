@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ struct LinkConfig {
 
 // Line speed of a product: KV5 9600 baud, KV6 - KV7 115200 baud.
 int lineBaudFor(int productId);
+
+// The pass-through baud rates a KV6 - KV7 unit offers (the window's list).
+const QStringList &passThroughRates();
 
 // Names used on the command line, in profiles and in the record.
 QString productKey(int productId);     // "kv5", "kv6"
@@ -77,11 +81,12 @@ struct RegisterDifference {
     qint64 read = -1;
 };
 
-// Registers set by "ATSnnn=v" lines, the last line of a register winning.
-QMap<int, qint64> registersSetBy(const QList<QByteArray> &lines);
+// Registers set by "ATSnnn=v" lines, in the order they were first set, each
+// with the value of its last line.
+QList<QPair<int, qint64>> registersSetBy(const QList<QByteArray> &lines);
 // Compares what was written with a report's registers; registers a report
 // never names (S118) are not compared.
-QList<RegisterDifference> compareRegisters(const QMap<int, qint64> &written, const QMap<int, qint64> &read);
+QList<RegisterDifference> compareRegisters(const QList<QPair<int, qint64>> &written, const QMap<int, qint64> &read);
 // "S103 reads 7, 8 was written" (translated when a catalogue is installed).
 QString describeDifference(const RegisterDifference &difference);
 QString describeDifferences(const QList<RegisterDifference> &differences);

@@ -19,10 +19,15 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
                                .arg(m_config.port).arg(m_timeoutMs));
     });
     connect(&m_session, &RadioSession::frameReceived, this, [this](const FrameReply &frame) {
-        if (frame.status == FrameReply::BaudRate) {
-            m_rate = frame.rate;
-            m_rateSeen = true;
-        }
+        if (frame.status != FrameReply::BaudRate)
+            return;
+        // The window selects the reported rate in its list, and choosing a
+        // rate sends it: the unit hears its own rate back. Keep the line the
+        // same as the window's.
+        if (!m_rateSeen && passThroughRates().contains(QString::number(frame.rate)))
+            m_session.setPassThroughBaud(qint32(frame.rate));
+        m_rate = frame.rate;
+        m_rateSeen = true;
     });
     connect(&m_session, &RadioSession::linkLost, this, [this](const QString &port, const QString &error) {
         fail(PortLost, QStringLiteral("%1: the port was lost (%2)").arg(port, error));

@@ -699,9 +699,9 @@ void tst_ModemModel::stuckAndRefused_data()
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<int>("reg");
     QTest::addColumn<qint64>("value");
-    QTest::newRow("stuck link rate") << QStringList { "--stuck", "103=7" } << QByteArray("ATS103=8") << QByteArray("OK\r\n") << 103 << qint64(7);
+    QTest::newRow("stuck link rate") << QStringList { "--stuck", "103=2" } << QByteArray("ATS103=4") << QByteArray("OK\r\n") << 103 << qint64(2);
     QTest::newRow("stuck work mode") << QStringList { "--stuck", "S101=2" } << QByteArray("AT&F10") << QByteArray("OK\r\n") << 101 << qint64(2);
-    QTest::newRow("other register taken") << QStringList { "--stuck", "103=7" } << QByteArray("ATS102=3") << QByteArray("OK\r\n") << 102 << qint64(3);
+    QTest::newRow("other register taken") << QStringList { "--stuck", "103=2" } << QByteArray("ATS102=3") << QByteArray("OK\r\n") << 102 << qint64(3);
     QTest::newRow("refused value") << QStringList { "--error-on", "ATS103=8" } << QByteArray("ats103=8") << QByteArray("ERROR\r\n") << 103 << qint64(1);
     QTest::newRow("other value taken") << QStringList { "--error-on", "ATS103=8" } << QByteArray("ATS103=2") << QByteArray("OK\r\n") << 103 << qint64(2);
     QTest::newRow("refused register") << QStringList { "--error-on", "ATS104" } << QByteArray("ATS104=5") << QByteArray("ERROR\r\n") << 104 << qint64(12345);

@@ -1,0 +1,133 @@
+// kvx-cli against simulated units: how much time a write spends beyond the
+// protocol's own pauses, and how a batch of four units compares with one.
+// Prints figures; run from the build folder (kvx-cli and kvx-modemsim beside
+// it), best from a Release build:  build/cli_overhead [REPEATS]
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "radio/radiosession.h"
+#include "radio/writeplan.h"
+
+namespace {
+
+QTextStream out(stdout);
+
+QString beside(const char *name)
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
+}
+
+// A simulated KV5 Tarn unit for the length of a measurement.
+class Unit
+{
+public:
+    bool start()
+    {
+        m_process.start(beside("kvx-modemsim"), { "--product", "kv5", "--module", "tarn" });
+        if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
+            return false;
+        m_port = QString::fromLocal8Bit(m_process.readLine().trimmed());
+        return !m_port.isEmpty();
+    }
+    ~Unit()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+    QString port() const { return m_port; }
+
+private:
+    QProcess m_process;
+    QString m_port;
+};
+
+// Wall time of one kvx-cli run in ms, or -1 when it failed.
+qint64 timeCli(const QStringList &arguments)
+{
+    QProcess cli;
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(beside("kvx-cli"), arguments);
+    if (!cli.waitForFinished(120000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0) {
+        out << "kvx-cli " << arguments.join(' ') << " failed: " << cli.readAllStandardError() << Qt::endl;
+        return -1;
+    }
+    return clock.elapsed();
+}
+
+qint64 median(std::vector<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values.at(values.size() / 2);
+}
+
+// The pauses of open, read, a Tarn master write and close on a KV5 unit.
+int protocolPausesMs()
+{
+    WriteForm form;
+    form.workModeRow = 0;
+    form.moduleCode = 2;
+    int ms = RadioSession::OpenPauseMs + RadioSession::RequestPauseMs + RadioSession::StorePauseMs
+             + RadioSession::ClosePauseMs;
+    for (const WriteLine &line : planWrite(form))
+        ms += line.pauseMs;
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int repeats = argc > 1 ? qMax(1, atoi(argv[1])) : 3;
+    QTemporaryDir dir;
+
+    std::vector<qint64> writes;
+    for (int i = 0; i < repeats; ++i) {
+        Unit unit;
+        if (!unit.start())
+            return 1;
+        writes.push_back(timeCli({ "write", "--port", unit.port(), "--product", "kv5", "--module", "tarn",
+                                   "--work-mode", "master", "--no-verify" }));
+    }
+    const qint64 write = median(writes);
+    out << "cli write wall ms: " << write << " (protocol pauses " << protocolPausesMs() << " ms)" << Qt::endl;
+    out << "cli write overhead ms: " << write - protocolPausesMs() << "   (target <= 200)" << Qt::endl;
+
+    const QString profile = dir.filePath("batch.json");
+    QFile file(profile);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "settings": {"workMode": "slave"}})");
+    file.close();
+    auto provision = [&](int count) {
+        std::vector<qint64> times;
+        for (int i = 0; i < repeats; ++i) {
+            std::vector<std::unique_ptr<Unit>> units;
+            QStringList arguments { "provision", "--profile", profile };
+            for (int u = 0; u < count; ++u) {
+                units.push_back(std::make_unique<Unit>());
+                if (!units.back()->start())
+                    return qint64(-1);
+                arguments << "--port" << units.back()->port();
+            }
+            times.push_back(timeCli(arguments));
+        }
+        return median(times);
+    };
+    const qint64 one = provision(1);
+    const qint64 four = provision(4);
+    out << "provision 1 unit ms: " << one << ", 4 units ms: " << four << Qt::endl;
+    out << "provision 4/1 ratio: " << QString::number(double(four) / double(one), 'f', 3) << "   (target <= 1.3)"
+        << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,181 @@
+// The engine's values and files: settings from a report, the read-back
+// comparison, the profile file and the provisioning record.
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "radio/profilefile.h"
+#include "radio/radiosession.h"
+#include "radio/recordfile.h"
+#include "radio/reportreader.h"
+
+namespace {
+
+QList<RegisterEntry> scan(const QByteArray &report)
+{
+    ReportReader reader;
+    return reader.feed(report, false).entries;
+}
+
+QByteArray profile(const QByteArray &settings, const QByteArray &head = R"("product": "kv6", "module": "tarn", "mode": "p2mp")")
+{
+    return R"({"kvx-profile": 1, )" + head + R"(, "settings": {)" + settings + "}}";
+}
+
+} // namespace
+
+class TestEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsFromReport_data()
+    {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Brae - Loch") << 1 << QByteArray("S101=0 S102=7 S103=8 S104=00123 S105=5 S108=33 S141=1 OK")
+                                     << "Master|9600|57600|2000mW|1|00123|5";
+        QTest::newRow("Half Fjord 1 W") << 3 << QByteArray("S101=2 S102=0 S103=0 S104=9 S108=30 OK")
+                                        << "Slave|230400|19200|1000mW|-1|9|";
+        QTest::newRow("Tarn has no 2 W row") << 0 << QByteArray("S108=33 S103=7 OK") << "||||-1||";
+        QTest::newRow("later entry decides") << 2 << QByteArray("S102=1 S102=2 OK") << "|57600|||-1||";
+    }
+    void settingsFromReport()
+    {
+        QFETCH(int, module);
+        QFETCH(QByteArray, report);
+        QFETCH(QString, expected);
+        const RadioSettings s = settingsFromEntries(scan(report), module);
+        QCOMPARE(QStringList({ s.workMode, s.baud, s.linkRate, s.power, QString::number(s.repeaterRow), s.networkAddress,
+                               s.unitAddress })
+                     .join('|'),
+                 expected);
+    }
+
+    void comparison_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QString>("differences");
+        const QByteArray good = "S101=0 S141=1 S102=7 S105=5 S104=1234 S103=8 S108=30 OK";
+        QTest::newRow("same") << good << "";
+        QTest::newRow("link rate stuck") << QByteArray("S141=1 S102=7 S105=5 S104=1234 S103=7 S108=30 OK")
+                                         << "S103 reads 7, 8 was written";
+        QTest::newRow("address with leading zeros") << QByteArray("S141=1 S102=7 S105=5 S104=01234 S103=8 S108=30 OK") << "";
+        QTest::newRow("two differ, one missing")
+            << QByteArray("S141=0 S102=7 S104=99 S103=8 S108=30 OK")
+            << "S141 reads 0, 1 was written; S105 was not read back, 5 was written; S104 reads 99, 1234 was written";
+    }
+    void comparison()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QString, differences);
+        const QList<QByteArray> written = { "AT&F7\r\n", "ATS141=1\r\n", "ATS102=7\r\n", "ATS105=5\r\n",
+                                            "ATS104=1234\r\n", "ATS103=8\r\n", "ATS108=30\r\n", "AT&W\r\n" };
+        const RadioSettings read = settingsFromEntries(scan(report), 1);
+        QCOMPARE(describeDifferences(compareRegisters(registersSetBy(written), read.registers)), differences);
+    }
+
+    // What kvx-cli read --json prints, without the port and the registers, is
+    // a profile that puts the same settings into a unit.
+    void readOutputIsAProfile()
+    {
+        LinkConfig config { QStringLiteral("/dev/ttyUSB0"), 1, 3, 1 };
+        const RadioSettings read = settingsFromEntries(scan("S101=2 S102=3 S103=6 S104=77 S105=12 S108=33 S141=0 OK"), 3);
+        QJsonObject object = unitToJson(config);
+        object.insert("settings", settingsToJson(read, config.modeId));
+        ProvisionProfile parsed;
+        QString error;
+        QVERIFY2(parseProfile(QJsonDocument(object).toJson(), &parsed, &error), qPrintable(error));
+        QCOMPARE(parsed.productId, 1);
+        QCOMPARE(parsed.moduleGroupId, 3);
+        QCOMPARE(parsed.modeId, 1);
+        WriteForm halfFjord;
+        halfFjord.moduleGroupId = 3;
+        const WriteForm form = applyChange(halfFjord, parsed.settings);
+        QCOMPARE(form.workModeText, QStringLiteral("Slave"));
+        QCOMPARE(form.baudText, QStringLiteral("38400"));
+        QCOMPARE(form.airSpeedText, QStringLiteral("24700"));
+        QCOMPARE(form.powerText, QStringLiteral("2000mW"));
+        QCOMPARE(form.repeaterRow, 0);
+        QCOMPARE(form.addressText, QStringLiteral("77"));
+        QCOMPARE(form.unitText, QStringLiteral("12"));
+        QCOMPARE(QJsonDocument::fromJson(profileToJson(config, read)).object(), object);
+    }
+
+    void profileRefused_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("unknown key") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "colour": 1})") << "colour";
+        QTest::newRow("unknown setting") << profile(R"("speed": 9600)") << "settings.speed";
+        QTest::newRow("wrong version") << QByteArray(R"({"kvx-profile": 2, "product": "kv5", "module": "tarn"})") << "kvx-profile";
+        QTest::newRow("no version") << QByteArray(R"({"product": "kv5", "module": "tarn"})") << "kvx-profile";
+        QTest::newRow("unknown product") << QByteArray(R"({"kvx-profile": 1, "product": "kv9", "module": "tarn"})") << "product";
+        QTest::newRow("no module") << QByteArray(R"({"kvx-profile": 1, "product": "kv5"})") << "module";
+        QTest::newRow("baud not in list") << profile(R"("baud": 9601)") << "settings.baud";
+        QTest::newRow("2 W on Tarn") << profile(R"("power": "2000mW")") << "settings.power";
+        QTest::newRow("repeater mode on Half Fjord")
+            << profile(R"("workMode": "repeater")", R"("product": "kv5", "module": "half-fjord")") << "settings.workMode";
+        QTest::newRow("unit address in point to point")
+            << profile(R"("unitAddress": 3)", R"("product": "kv5", "module": "tarn", "mode": "p2p")") << "settings.unitAddress";
+        QTest::newRow("address too large") << profile(R"("networkAddress": 4294967296)") << "settings.networkAddress";
+        QTest::newRow("repeater not a switch") << profile(R"("repeater": "maybe")") << "settings.repeater";
+        QTest::newRow("link rate as an object") << profile(R"("linkRate": {})") << "settings.linkRate";
+        QTest::newRow("not JSON") << QByteArray("{") << "JSON";
+    }
+    void profileRefused()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, named);
+        ProvisionProfile parsed;
+        parsed.productId = 42;
+        QString error;
+        QVERIFY(!parseProfile(json, &parsed, &error));
+        QVERIFY2(error.contains(named), qPrintable(error));
+        QCOMPARE(parsed.productId, 42);
+    }
+
+    void recordAppends()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("record.csv");
+        UnitRecord record;
+        record.time = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
+        record.config = { QStringLiteral("/dev/tty,\"odd\""), 0, 1, 1 };
+        record.settings.workMode = QStringLiteral("Master");
+        record.settings.networkAddress = QStringLiteral("0042");
+        record.settings.unitAddress = QStringLiteral("7");
+        record.settings.repeaterRow = 1;
+        record.result = QStringLiteral("mismatch");
+        record.differences = { { 103, 8, 7 }, { 108, 30, 20 } };
+        QVERIFY(appendRecord(path, record));
+
+        // A row torn by a crash stays as it is, and the next row starts on a
+        // line of its own.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("2026-12-07T10:00:01Z,/dev/ttyUSB1,kv5");
+        file.close();
+        record.result = QStringLiteral("verified");
+        record.differences.clear();
+        QVERIFY(appendRecord(path, record));
+
+        const QList<QStringList> rows = readRecordRows(path);
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows.at(0), recordHeader());
+        QCOMPARE(rows.at(1),
+                 QStringList({ "2026-12-07T10:00:00Z", "/dev/tty,\"odd\"", "kv5", "brae-loch", "p2mp", "7", "42", "Master",
+                               "", "", "", "on", "mismatch", "S103 reads 7, 8 was written; S108 reads 20, 30 was written" }));
+        QCOMPARE(rows.at(2).size(), 3);
+        QCOMPARE(rows.at(3).value(12), QStringLiteral("verified"));
+        QVERIFY(recordHoldsUnit(path, "07", "42"));
+        QVERIFY(!recordHoldsUnit(path, "7", "43"));
+        QVERIFY(!recordHoldsUnit(dir.filePath("missing.csv"), "7", "42"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "tst_engine.moc"
