@@ -90,9 +90,25 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &RadioSession::reportScanned, this, &MainWindow::applyReport);
     connect(serial, &RadioSession::opened, this, &MainWindow::linkOpened);
     connect(serial, &RadioSession::stored, this, [this] {
-        ui->DisplayLabel->setText(writeSummary(currentWriteForm()));
+        writtenForm = currentWriteForm();
+        writtenSummary = writeSummary(writtenForm);
+        ui->DisplayLabel->setText(writtenSummary);
     });
     connect(serial, &RadioSession::linkLost, this, &MainWindow::slot_linkLost);
+    connect(serial, &RadioSession::noReport, this, [this] {
+        if (linkIsOpen() && serial->isOpen())
+            ui->DisplayLabel->setText(tr("No settings report from the modem."));
+    });
+    connect(serial, &RadioSession::reportRead, this, [this] {
+        if (profileLoaded && ui->ActionApplyProfile->isChecked())
+            applyProfile(loadedProfile);
+    });
+
+    connect(ui->ActionSaveProfile, &QAction::triggered, this, &MainWindow::slot_SaveProfile);
+    connect(ui->ActionLoadProfile, &QAction::triggered, this, &MainWindow::slot_LoadProfile);
+    connect(ui->ActionRecord, &QAction::triggered, this, &MainWindow::slot_ChooseRecord);
+    ui->ActionApplyProfile->setEnabled(false);   // until a profile is loaded
+    recordPath = storedRecordPath();
 
     lastRandomAddress = 0;
     addressLocked = false;

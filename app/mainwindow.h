@@ -3,7 +3,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "radio/profilefile.h"
 #include "radio/randomaddress.h"
+#include "radio/writeplan.h"
 
 class QButtonGroup;
 class QCloseEvent;
@@ -14,7 +16,6 @@ struct FrameReply;
 struct ReceiveResult;
 struct RegisterEntry;
 struct SequenceResult;
-struct WriteForm;
 
 namespace Ui {
 class MainWindow;
@@ -53,6 +54,9 @@ private slots:
     void on_RefreshButton_clicked();
 
     void slot_linkLost(const QString &port);
+    void slot_SaveProfile();
+    void slot_LoadProfile();
+    void slot_ChooseRecord();
 
 private:
     void probePorts();
@@ -67,6 +71,18 @@ private:
     void applyEntry(const RegisterEntry &entry);
     void applyFrame(const FrameReply &frame);
     void updateConfigButton();
+    // The five fields a write needs have been filled by a report.
+    bool formIsFilled() const;
+    // Puts a profile's settings into the form; false (with the reason on the
+    // status line) when it does not fit the connected unit.
+    bool applyProfile(const ProvisionProfile &profile);
+    // Before a point-to-multipoint write: false when the record already holds
+    // this unit address on this network and the operator does not confirm.
+    bool confirmUnitAddress();
+    // After a write: the check's result, refused lines, the record and the
+    // next unit address.
+    void finishWrite(const SequenceResult &result);
+    static QString storedRecordPath();
     WriteForm currentWriteForm() const;
     bool linkIsOpen() const;
     // Returns when the sequence has ended (or at once when the program is
@@ -91,4 +107,10 @@ private:
     QTranslator *switchTranslator = nullptr;   // the last language switch
     bool writeRunning = false;                 // a configuration write is under way
     bool deviceLost = false;                   // the device vanished under an open link
+
+    ProvisionProfile loadedProfile;            // the last profile loaded
+    bool profileLoaded = false;
+    QString recordPath;                        // the provisioning record, empty for none
+    WriteForm writtenForm;                     // the form as "AT&W" went out
+    QString writtenSummary;
 };

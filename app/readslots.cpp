@@ -110,9 +110,14 @@ void MainWindow::updateConfigButton()
     // A running write releases the button itself when it is done.
     if (writeRunning)
         return;
-    if (ui->AddressEdit->isEnabled() && ui->WorkModeBox->isEnabled() && ui->BaudSetBox->isEnabled()
-        && ui->AirSpeedBox->isEnabled() && ui->OutputPowerBox->isEnabled()) {
+    if (formIsFilled()) {
         ui->ConfigButton->setEnabled(true);
         ui->ConfigButton->setStyleSheet(QLatin1String(ConfigReady));
     }
+}
+
+bool MainWindow::formIsFilled() const
+{
+    return ui->AddressEdit->isEnabled() && ui->WorkModeBox->isEnabled() && ui->BaudSetBox->isEnabled()
+           && ui->AirSpeedBox->isEnabled() && ui->OutputPowerBox->isEnabled();
 }

@@ -36,18 +36,22 @@ void MainWindow::on_ConfigButton_clicked()
         ui->DisplayLabel->setText(tr("The configuration was not written."));
         return;
     }
+    if (!confirmUnitAddress())
+        return;
     writeRunning = true;
     ui->ConfigButton->setEnabled(false);
     ui->ConfigButton->setStyleSheet(QLatin1String(ConfigBusy));
 
     // Each line takes the form's values as they are when it is sent; the
     // summary goes up when "AT&W" has gone out.
-    const SequenceResult result = waitForSequence(serial->write([this] { return currentWriteForm(); }, false));
+    const bool verify = ui->ActionVerifyWrite->isChecked();
+    const SequenceResult result = waitForSequence(serial->write([this] { return currentWriteForm(); }, verify));
     writeRunning = false;
     // Once "AT&W" went out the configuration is complete, whatever happens to
     // the link in the pause after it; a lost device keeps its own message.
     if (!result.stored && !deviceLost)
         ui->DisplayLabel->setText(tr("The configuration was not written."));
+    finishWrite(result);
     // The link may have closed and opened again meanwhile: decide the button
     // as a scan of the report would.
     if (linkIsOpen() && serial->isOpen())

@@ -72,6 +72,7 @@ public:
         , m_pacer(options.chunkBytes, options.gapMs)
         , m_startNs(monotonicNs())
     {
+        m_session.setSilentAfterStore(options.silentAfterStore);
     }
     ~Simulator()
     {

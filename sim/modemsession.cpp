@@ -27,6 +27,8 @@ QByteArray ModemSession::receive(const QByteArray &bytes, int lineBaud, qint64 n
             if (m_echo)
                 answer += item.bytes + "\r\n";
             answer += item.overflow ? QByteArrayLiteral("ERROR\r\n") : m_model->execute(item.bytes);
+            if (m_silentAfterStore && item.bytes.toUpper() == "AT&W")
+                m_silent = true;
             break;
         case InputSplitter::Item::Frame:
             answer += m_model->handleFrame(item.command, item.payload);
@@ -35,7 +37,7 @@ QByteArray ModemSession::receive(const QByteArray &bytes, int lineBaud, qint64 n
             break;
         }
     }
-    return answer;
+    return m_silent ? QByteArray() : answer;
 }
 
 } // namespace modemsim

@@ -13,6 +13,10 @@ class ModemSession
 public:
     ModemSession(ModemModel *model, bool echo);
 
+    // A unit that goes quiet once it has stored its settings (as one that
+    // restarts slowly would): nothing is answered after "AT&W".
+    void setSilentAfterStore(bool silent) { m_silentAfterStore = silent; }
+
     bool understandsSpeed(int lineBaud) const;
     // Bytes received at `lineBaud`; returns everything the unit answers.
     QByteArray receive(const QByteArray &bytes, int lineBaud, qint64 nowMs);
@@ -25,6 +29,8 @@ private:
     bool m_echo;
     InputSplitter m_splitter;
     qint64 m_ignored = 0;
+    bool m_silentAfterStore = false;
+    bool m_silent = false;
 };
 
 } // namespace modemsim

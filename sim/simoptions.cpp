@@ -30,6 +30,7 @@ QString simUsage()
         "  --once                end when the serial side, once opened, has stayed\n"
         "                        closed for 2 s\n"
         "  --echo                echo every received line before its answer\n"
+        "  --silent-after-store  answer nothing once AT&W has been received\n"
         "  --chunk N             send answers in pieces of N bytes\n"
         "  --gap MS              wait MS milliseconds between pieces\n"
         "  --log FILE            log each received chunk: \"<ms> <hex>\" per line\n"
@@ -61,6 +62,8 @@ bool parseSimOptions(const QStringList &arguments, SimOptions *options, QString 
             options->once = true;
         } else if (option == "--echo") {
             options->echo = true;
+        } else if (option == "--silent-after-store") {
+            options->silentAfterStore = true;
         } else if (option == "--product") {
             if (!needValue(&value))
                 return false;

@@ -18,6 +18,7 @@ struct SimOptions {
     QString statePath;    // --state: registers kept by AT&W
     bool once = false;    // --once: end when the peer has gone for good
     bool echo = false;    // --echo: repeat each received line first
+    bool silentAfterStore = false;   // --silent-after-store
     int chunkBytes = 0;   // --chunk: answer piece size, 0 = whole answers
     int gapMs = 0;        // --gap: pause between answer pieces
     Registers initial;    // --reg NNN=V: start values over the stored ones

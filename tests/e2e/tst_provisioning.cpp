@@ -1,0 +1,355 @@
+// Provisioning a batch from the window, against the simulated modem, through
+// the Tools menu: profiles, the check after a write, the record of every
+// unit, the next unit address and the added status messages.
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include "radio/recordfile.h"
+#include "rig.h"
+
+namespace {
+
+// Handles the next modal dialog once it is up (file dialogs, questions).
+void whenDialogOpens(std::function<void(QWidget *)> handle)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, handle] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        handle(dialog);
+    });
+    poll->start(20);
+}
+
+void chooseFile(const QString &path)
+{
+    whenDialogOpens([path](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        QVERIFY(dialog);
+        // As the operator would: the path typed into the file name box.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(path);
+        static_cast<QDialog *>(dialog)->accept();   // QFileDialog::accept, which takes the file
+    });
+}
+
+void answer(QMessageBox::StandardButton button, QString *question = nullptr)
+{
+    whenDialogOpens([button, question](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        if (question)
+            *question = box->text();
+        box->button(button)->click();
+    });
+}
+
+QStringList formValues(const Rig &rig)
+{
+    return { rig.combo("WorkModeBox")->currentText(), rig.combo("BaudSetBox")->currentText(),
+             rig.combo("AirSpeedBox")->currentText(), rig.combo("OutputPowerBox")->currentText(),
+             rig.combo("repeater_state")->currentText(), rig.edit("AddressEdit")->text(), rig.edit("UnitEdit")->text() };
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Connected and read: the form is filled from the unit.
+bool readyRig(Rig &rig, int product, int module, int mode, const QStringList &simArgs = {})
+{
+    if (!rig.start(product, module, mode, simArgs))
+        return false;
+    rig.toggleLink();
+    return rig.read();
+}
+
+void write(Rig &rig)
+{
+    rig.button("ConfigButton")->click();
+}
+
+} // namespace
+
+class TestProvisioning : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+    }
+    void init()
+    {
+        // No record remembered from an earlier test.
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                      + "/kvx-config/kvx-config.ini");
+    }
+
+    void saveThenLoadRoundTrips()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV6, BraeLoch, PointToMultipoint));
+        // Before a read the lists are empty: loading says so and does nothing.
+        rig.action("ActionLoadProfile")->trigger();
+        QCOMPARE(rig.status(), QStringLiteral("Connect and read the unit before loading a profile."));
+        QVERIFY(!QApplication::activeModalWidget());
+
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        rig.combo("WorkModeBox")->setCurrentIndex(2);
+        rig.combo("BaudSetBox")->setCurrentText("38400");
+        rig.combo("AirSpeedBox")->setCurrentText("340000");
+        rig.combo("OutputPowerBox")->setCurrentText("2000mW");
+        rig.combo("repeater_state")->setCurrentIndex(1);
+        rig.edit("AddressEdit")->setText("4321");
+        rig.edit("UnitEdit")->setText("12");
+        const QStringList saved = formValues(rig);
+        const QString path = dir.filePath("round-trip.json");
+        chooseFile(path);
+        rig.action("ActionSaveProfile")->trigger();
+        QVERIFY(rig.status().contains("round-trip.json"));
+        QVERIFY(!rig.action("ActionApplyProfile")->isEnabled());
+
+        rig.combo("WorkModeBox")->setCurrentIndex(0);
+        rig.combo("BaudSetBox")->setCurrentIndex(0);
+        rig.combo("AirSpeedBox")->setCurrentIndex(0);
+        rig.combo("OutputPowerBox")->setCurrentIndex(0);
+        rig.combo("repeater_state")->setCurrentIndex(0);
+        rig.edit("AddressEdit")->setText("1");
+        rig.edit("UnitEdit")->setText("2");
+        chooseFile(path);
+        rig.action("ActionLoadProfile")->trigger();
+        QCOMPARE(formValues(rig), saved);
+        QCOMPARE(rig.status(), QStringLiteral("Profile round-trip.json applied."));
+        QVERIFY(rig.action("ActionApplyProfile")->isEnabled());
+
+        // The same file drives kvx-cli: it is the engine's profile format.
+        ProvisionProfile parsed;
+        QString error;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(parseProfile(file.readAll(), &parsed, &error), qPrintable(error));
+        QCOMPARE(parsed.settings.networkAddress, QStringLiteral("4321"));
+    }
+
+    void refusedProfileLeavesForm_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("another module") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "skerry", "mode": "p2mp"})") << "\"module\"";
+        QTest::newRow("another mode") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2p"})") << "\"mode\"";
+        QTest::newRow("power the module lacks")
+            << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "settings": {"baud": 300, "power": "2000mW"}})")
+            << "settings.power";
+        QTest::newRow("unknown key") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "colour": "red"})") << "colour";
+    }
+    void refusedProfileLeavesForm()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, named);
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Tarn, PointToMultipoint));
+        const QStringList before = formValues(rig);
+        const QString path = dir.filePath("refused.json");
+        writeFile(path, json);
+        chooseFile(path);
+        rig.action("ActionLoadProfile")->trigger();
+        QVERIFY2(rig.status().contains(named), qPrintable(rig.status()));
+        QVERIFY(rig.label("DisplayLabel")->isVisible());
+        QCOMPARE(formValues(rig), before);
+        QVERIFY(!rig.action("ActionApplyProfile")->isEnabled());
+    }
+
+    // The profile after every read, and the lock over the profile's address.
+    void applyAfterEachReadKeepsLock()
+    {
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Skerry, PointToPoint));
+        const QString path = dir.filePath("batch.json");
+        writeFile(path, R"({"kvx-profile": 1, "product": "kv5", "module": "skerry",
+                           "settings": {"workMode": "slave", "linkRate": 276000, "networkAddress": 555}})");
+        rig.button("RandButton")->click();
+        rig.button("LockButton")->click();
+        const QString locked = rig.edit("AddressEdit")->text();
+        chooseFile(path);
+        rig.action("ActionLoadProfile")->trigger();
+        QCOMPARE(rig.combo("WorkModeBox")->currentText(), QStringLiteral("Slave(Remote)"));
+        QCOMPARE(rig.edit("AddressEdit")->text(), locked);
+        rig.action("ActionApplyProfile")->trigger();
+        QVERIFY(rig.action("ActionApplyProfile")->isChecked());
+
+        // Next unit: connect and read; the profile follows the report.
+        rig.toggleLink();
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        QTRY_COMPARE(rig.combo("AirSpeedBox")->currentText(), QStringLiteral("276000"));
+        QCOMPARE(rig.combo("WorkModeBox")->currentText(), QStringLiteral("Slave(Remote)"));
+        QCOMPARE(rig.edit("AddressEdit")->text(), locked);
+    }
+
+    void verifyAfterWrite_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("good unit") << QStringList() << "verified" << "verified";
+        QTest::newRow("stuck link rate") << QStringList { "--stuck", "103=1" } << "S103 reads 1, 4 was written" << "mismatch";
+        QTest::newRow("stops answering") << QStringList { "--silent-after-store" }
+                                         << "could not be verified: the modem stopped answering." << "failed";
+    }
+    void verifyAfterWrite()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QString, ending);
+        QFETCH(QString, result);
+        Rig rig;
+        QVERIFY(readyRig(rig, KV6, Tarn, PointToMultipoint, simArgs));
+        const QString record = dir.filePath(QStringLiteral("verify-%1.csv").arg(QTest::currentDataTag()).replace(' ', '-'));
+        chooseFile(record);
+        rig.action("ActionRecord")->trigger();
+        rig.action("ActionVerifyWrite")->trigger();
+        rig.combo("AirSpeedBox")->setCurrentIndex(4);
+        rig.edit("UnitEdit")->setText("3");
+        write(rig);
+        QVERIFY2(rig.status().endsWith(ending), qPrintable(rig.status()));
+        QVERIFY(rig.status().startsWith(QStringLiteral("3 ")));
+        // The form shows what was written, ready to be written again.
+        QCOMPARE(rig.combo("AirSpeedBox")->currentIndex(), 4);
+        QVERIFY(rig.button("ConfigButton")->isEnabled());
+        QVERIFY(rig.sim.received().endsWith(QByteArray::fromHex("fae100005f") + "AT&V\r\n"));
+        const QList<QStringList> rows = readRecordRows(record);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(1).at(1), rig.sim.portPath());
+        QCOMPARE(rows.at(1).at(5), QStringLiteral("3"));
+        QCOMPARE(rows.at(1).at(12), result);
+    }
+
+    // A unit that does not answer the read at all.
+    void readTimeout()
+    {
+        Rig rig;
+        SimProcess kv5;
+        QVERIFY(rig.start(KV6, Tarn, PointToPoint));
+        rig.sim.terminate();
+        QVERIFY(kv5.start({ "--product", "kv5" }));
+        qputenv("KVX_EXTRA_PORTS", kv5.portPath().toLocal8Bit());
+        rig.button("flush")->click();
+        rig.combo("SerialBox")->setCurrentIndex(rig.combo("SerialBox")->findText(kv5.portPath()));
+        rig.toggleLink();
+        rig.button("RefreshButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QStringLiteral("No settings report from the modem."), 10000);
+        QVERIFY(!rig.combo("WorkModeBox")->isEnabled());
+        QVERIFY(!rig.edit("AddressEdit")->isEnabled());
+    }
+
+    void refusedLineNamed()
+    {
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, BraeLoch, PointToPoint, { "--error-on", "ATS103" }));
+        rig.combo("AirSpeedBox")->setCurrentIndex(7);
+        write(rig);
+        QVERIFY2(rig.status().endsWith(QStringLiteral("57600 1000mW The modem refused ATS103=8.")), qPrintable(rig.status()));
+    }
+
+    void duplicateUnitAsks_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("write it again") << true;
+        QTest::newRow("keep it") << false;
+    }
+    void duplicateUnitAsks()
+    {
+        QFETCH(bool, confirm);
+        const QString record = dir.filePath(QStringLiteral("duplicate-%1.csv").arg(confirm));
+        {
+            Rig first;
+            QVERIFY(readyRig(first, KV5, Tarn, PointToMultipoint));
+            chooseFile(record);
+            first.action("ActionRecord")->trigger();
+            first.edit("UnitEdit")->setText("7");
+            first.edit("AddressEdit")->setText("900");
+            write(first);
+            QCOMPARE(readRecordRows(record).size(), 2);
+        }
+        // The next run remembers the record; the next unit gets the same
+        // addresses by mistake.
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Tarn, PointToMultipoint));
+        rig.edit("UnitEdit")->setText("7");
+        rig.edit("AddressEdit")->setText("0900");
+        const qsizetype before = rig.sim.received().size();
+        QString question;
+        answer(confirm ? QMessageBox::Yes : QMessageBox::No, &question);
+        write(rig);
+        QVERIFY2(question.contains("7") && question.contains("900"), qPrintable(question));
+        QCOMPARE(rig.sim.received().size() > before, confirm);
+        QCOMPARE(readRecordRows(record).size(), confirm ? 3 : 2);
+        if (!confirm)
+            QVERIFY(rig.status().contains(QStringLiteral("already in use")));
+
+        // Another unit address, or point to point: no question.
+        rig.edit("UnitEdit")->setText("8");
+        write(rig);
+        QCOMPARE(readRecordRows(record).size(), confirm ? 4 : 3);
+    }
+
+    void nextUnitOnlyAfterSuccess()
+    {
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Skerry, PointToMultipoint, { "--stuck", "102=7" }));
+        rig.action("ActionNextUnit")->trigger();
+        rig.edit("UnitEdit")->setText("41");
+        write(rig);
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("42"));
+        rig.action("ActionVerifyWrite")->trigger();
+        write(rig);
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("43"));
+        // The unit does not take the baud rate: the address stays for a retry.
+        rig.combo("BaudSetBox")->setCurrentIndex(2);
+        write(rig);
+        QVERIFY(rig.status().endsWith(QStringLiteral("S102 reads 7, 2 was written")));
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("43"));
+    }
+
+    // With every option off the write is today's: the same lines, nothing
+    // after them, the summary alone.
+    void plainWriteUnchanged()
+    {
+        Rig rig;
+        QVERIFY(readyRig(rig, KV6, HalfFjord, PointToMultipoint));
+        for (const char *name : { "ActionApplyProfile", "ActionVerifyWrite", "ActionNextUnit" })
+            QVERIFY(!rig.action(QLatin1String(name))->isChecked());
+        rig.edit("UnitEdit")->setText("5");
+        rig.edit("AddressEdit")->setText("1234");
+        const qsizetype before = rig.sim.receivedLines().size();
+        write(rig);
+        QTest::qWait(300);
+        QCOMPARE(rig.linesAfter(before), (QList<QByteArray> { "AT&F1\r\n", "ATS141=0\r\n", "ATS102=1\r\n", "ATS105=5\r\n",
+                                                              "ATS104=1234\r\n", "ATS103=1\r\n", "ATS108=30\r\n", "AT&W\r\n" }));
+        QCOMPARE(rig.status(), QStringLiteral("5 1234 Master 115200 115200 1000mW "));
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("5"));
+    }
+};
+
+QTEST_MAIN(TestProvisioning)
+#include "tst_provisioning.moc"
