@@ -1,11 +1,18 @@
 #include "radio/profilefile.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QStringList>
 
 #include <cmath>
 
 namespace {
+
+// The window shows these messages, in its language when a catalogue is
+// installed; kvx-cli installs none and shows them as written here.
+struct ProfileFile {
+    Q_DECLARE_TR_FUNCTIONS(ProfileFile)
+};
 
 void putNumber(QJsonObject &object, const QString &key, const QString &text)
 {
@@ -40,12 +47,12 @@ bool valueText(const QJsonValue &value, QString *text)
 int keyIndex(const QJsonObject &object, const QString &key, const QStringList &keys, QString *error)
 {
     if (!object.contains(key)) {
-        *error = QStringLiteral("\"%1\" is missing").arg(key);
+        *error = ProfileFile::tr("\"%1\" is missing").arg(key);
         return -1;
     }
     const int index = int(keys.indexOf(object.value(key).toString()));
     if (index < 0)
-        *error = QStringLiteral("\"%1\" must be one of %2").arg(key, keys.join(QStringLiteral(", ")));
+        *error = ProfileFile::tr("\"%1\" must be one of %2").arg(key, keys.join(QStringLiteral(", ")));
     return index;
 }
 
@@ -100,20 +107,20 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         *error = parseError.error != QJsonParseError::NoError
-                     ? QStringLiteral("not JSON: %1 at byte %2").arg(parseError.errorString()).arg(parseError.offset)
-                     : QStringLiteral("not a JSON object");
+                     ? ProfileFile::tr("not JSON: %1 at byte %2").arg(parseError.errorString()).arg(parseError.offset)
+                     : ProfileFile::tr("not a JSON object");
         return false;
     }
     const QJsonObject object = document.object();
     static const QStringList TopKeys = { "kvx-profile", "product", "module", "mode", "settings" };
     for (const QString &key : object.keys()) {
         if (!TopKeys.contains(key)) {
-            *error = QStringLiteral("unknown key \"%1\"").arg(key);
+            *error = ProfileFile::tr("unknown key \"%1\"").arg(key);
             return false;
         }
     }
     if (object.value(QStringLiteral("kvx-profile")).toDouble(-1) != ProfileVersion) {
-        *error = QStringLiteral("\"kvx-profile\" must be %1").arg(ProfileVersion);
+        *error = ProfileFile::tr("\"kvx-profile\" must be %1").arg(ProfileVersion);
         return false;
     }
     ProvisionProfile parsed;
@@ -129,13 +136,13 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
 
     const QJsonValue settings = object.value(QStringLiteral("settings"));
     if (!settings.isUndefined() && !settings.isObject()) {
-        *error = QStringLiteral("\"settings\" must be an object");
+        *error = ProfileFile::tr("\"settings\" must be an object");
         return false;
     }
     const QJsonObject values = settings.toObject();
     for (const QString &key : values.keys()) {
         if (!settingKeys().contains(key)) {
-            *error = QStringLiteral("unknown key \"settings.%1\"").arg(key);
+            *error = ProfileFile::tr("unknown key \"settings.%1\"").arg(key);
             return false;
         }
     }
@@ -146,11 +153,11 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
         QString text;
         QString allowed;
         if (!valueText(values.value(key), &text)) {
-            *error = QStringLiteral("\"settings.%1\" must be a string, a number or true/false").arg(key);
+            *error = ProfileFile::tr("\"settings.%1\" must be a string, a number or true/false").arg(key);
             return false;
         }
         if (!setSetting(&parsed.settings, key, text, parsed.moduleGroupId, parsed.modeId, &allowed)) {
-            *error = QStringLiteral("\"settings.%1\": %2 is not allowed for %3 %4 (allowed: %5)")
+            *error = ProfileFile::tr("\"settings.%1\": %2 is not allowed for %3 %4 (allowed: %5)")
                          .arg(key, text, moduleKey(parsed.moduleGroupId), modeKey(parsed.modeId), allowed);
             return false;
         }

@@ -225,17 +225,12 @@ void RadioSession::advance(Run *run)
     case ReadKind:
         switch (run->stage) {
         case StageStart:
-            run->stage = StageRequest;
-            if (kv6) {
-                if (!sendFor(run, frameReadPrepare()))
-                    return finish(run, SequenceResult::SendFailed);
-                return pause(run, PreparePauseMs);
-            }
+            if (prepareRead(run, StageRequest))
+                return;
             Q_FALLTHROUGH();
         case StageRequest:
-            if (!sendFor(run, cmdReadSettings()))
-                return finish(run, SequenceResult::SendFailed);
-            watchReport(run->id, false, run->reportTimeoutMs);
+            if (!requestReport(run, false))
+                return;
             run->stage = StageRequested;
             return pause(run, RequestPauseMs);
         default:
@@ -262,9 +257,30 @@ void RadioSession::advance(Run *run)
     }
 }
 
+bool RadioSession::prepareRead(Run *run, int requestStage)
+{
+    run->stage = requestStage;
+    if (m_config.productId != 1)
+        return false;
+    if (sendFor(run, frameReadPrepare()))
+        pause(run, PreparePauseMs);
+    else
+        finish(run, SequenceResult::SendFailed);
+    return true;
+}
+
+bool RadioSession::requestReport(Run *run, bool forVerify)
+{
+    if (!sendFor(run, cmdReadSettings())) {
+        finish(run, SequenceResult::SendFailed);
+        return false;
+    }
+    watchReport(run->id, forVerify, run->reportTimeoutMs);
+    return true;
+}
+
 void RadioSession::advanceWrite(Run *run)
 {
-    const bool kv6 = m_config.productId == 1;
     switch (run->stage) {
     case StageStart: {
         // Each line takes the form as it is when the line is sent; a step
@@ -293,18 +309,12 @@ void RadioSession::advanceWrite(Run *run)
         if (!run->verify)
             return finish(run, SequenceResult::Completed);
         emit verifying(run->id);
-        run->stage = StageCheckRequest;
-        if (kv6) {
-            if (!sendFor(run, frameReadPrepare()))
-                return finish(run, SequenceResult::SendFailed);
-            return pause(run, PreparePauseMs);
-        }
+        if (prepareRead(run, StageCheckRequest))
+            return;
         Q_FALLTHROUGH();
     case StageCheckRequest:
-        if (!sendFor(run, cmdReadSettings()))
-            return finish(run, SequenceResult::SendFailed);
-        run->stage = StageAwaitCheck;
-        watchReport(run->id, true, run->reportTimeoutMs);
+        if (requestReport(run, true))
+            run->stage = StageAwaitCheck;
         return;
     default:
         return;

@@ -119,6 +119,11 @@ private:
     Run *startRun(int kind);
     void advance(Run *run);
     void advanceWrite(Run *run);
+    // The read-prepare frame and its pause (KV6 - KV7 only); true when the
+    // run now waits (or has ended), to go on at `requestStage`.
+    bool prepareRead(Run *run, int requestStage);
+    // "AT&V" and the watch for the report; false when the run has ended.
+    bool requestReport(Run *run, bool forVerify);
     void pause(Run *run, int ms);
     bool sendFor(Run *run, const QByteArray &bytes);
     bool sendBytes(const QByteArray &bytes);

@@ -153,21 +153,6 @@ WriteForm applyChange(WriteForm form, const SettingsChange &change)
     return form;
 }
 
-SettingsChange changeFromSettings(const RadioSettings &settings, int modeId)
-{
-    SettingsChange change;
-    change.workModeRow = settings.workModeRow;
-    change.baudRow = settings.baudRow;
-    change.linkRateRow = settings.linkRateRow;
-    change.powerRow = settings.powerRow;
-    change.repeaterRow = settings.repeaterRow;
-    change.setNetworkAddress = settings.hasNetworkAddress;
-    change.networkAddress = settings.networkAddress;
-    change.setUnitAddress = modeId != 0 && settings.hasUnitAddress;
-    change.unitAddress = settings.unitAddress;
-    return change;
-}
-
 QString addressText(qint64 value)
 {
     return value >= 0 && value <= 4294967295LL ? QString::number(value) : QString();

@@ -37,8 +37,5 @@ bool setSetting(SettingsChange *change, const QString &key, const QString &value
 // The form with the change applied (rows and the captions they show).
 WriteForm applyChange(WriteForm form, const SettingsChange &change);
 
-// The change that puts `settings` (as the form shows them) into a unit.
-SettingsChange changeFromSettings(const RadioSettings &settings, int modeId);
-
 // Decimal text of a value in 0 .. 4294967295, or empty.
 QString addressText(qint64 value);
