@@ -27,6 +27,26 @@ p, li { white-space: pre-wrap; }
    <source>Enter</source>
    <translation>发送</translation>
   </message>
+  <message>
+   <source>Save transcript…</source>
+   <translation>保存记录…</translation>
+  </message>
+  <message>
+   <source>Show as hex</source>
+   <translation>以十六进制显示</translation>
+  </message>
+  <message>
+   <source>Save transcript</source>
+   <translation>保存记录</translation>
+  </message>
+  <message>
+   <source>Text files (*.txt);;All files (*)</source>
+   <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+  </message>
+  <message>
+   <source>The transcript could not be saved to %1: %2</source>
+   <translation>无法将记录保存到 %1：%2</translation>
+  </message>
  </context>
  <context>
   <name>AdvertiseDialog</name>
@@ -250,6 +270,164 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>The configuration was not written.</source>
    <translation>配置未写入。</translation>
+  </message>
+  <message>
+   <source>No settings report from the modem.</source>
+   <translation>调制解调器没有返回参数报告。</translation>
+  </message>
+  <message>
+   <source>Save profile…</source>
+   <translation>保存配置方案…</translation>
+  </message>
+  <message>
+   <source>Load profile…</source>
+   <translation>载入配置方案…</translation>
+  </message>
+  <message>
+   <source>Apply profile after each read</source>
+   <translation>每次读取后应用配置方案</translation>
+  </message>
+  <message>
+   <source>Verify after write</source>
+   <translation>写入后校验</translation>
+  </message>
+  <message>
+   <source>Provisioning record…</source>
+   <translation>配置记录…</translation>
+  </message>
+  <message>
+   <source>Next unit address after write</source>
+   <translation>写入后单元地址加一</translation>
+  </message>
+  <message>
+   <source>Profiles (*.json);;All files (*)</source>
+   <translation>配置方案 (*.json);;所有文件 (*)</translation>
+  </message>
+  <message>
+   <source>Save profile</source>
+   <translation>保存配置方案</translation>
+  </message>
+  <message>
+   <source>The profile could not be saved: %1</source>
+   <translation>配置方案无法保存：%1</translation>
+  </message>
+  <message>
+   <source>Profile saved to %1.</source>
+   <translation>配置方案已保存到 %1。</translation>
+  </message>
+  <message>
+   <source>Connect and read the unit before loading a profile.</source>
+   <translation>请先连接并读取设备参数，再载入配置方案。</translation>
+  </message>
+  <message>
+   <source>Load profile</source>
+   <translation>载入配置方案</translation>
+  </message>
+  <message>
+   <source>The profile was refused: %1</source>
+   <translation>配置方案被拒绝：%1</translation>
+  </message>
+  <message>
+   <source>Profile %1 applied.</source>
+   <translation>已应用配置方案 %1。</translation>
+  </message>
+  <message>
+   <source>The profile was refused: its "%1" is %2, the unit's is %3.</source>
+   <translation>配置方案被拒绝：其“%1”为 %2，设备的为 %3。</translation>
+  </message>
+  <message>
+   <source>Provisioning record</source>
+   <translation>配置记录</translation>
+  </message>
+  <message>
+   <source>CSV files (*.csv);;All files (*)</source>
+   <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+  </message>
+  <message>
+   <source>Every write is recorded in %1.</source>
+   <translation>每次写入都记录在 %1。</translation>
+  </message>
+  <message>
+   <source>Unit address in use</source>
+   <translation>单元地址已被使用</translation>
+  </message>
+  <message>
+   <source>The record already holds unit address %1 on network address %2. Write it again?</source>
+   <translation>记录中已有网络地址 %2 上的单元地址 %1。仍要写入吗？</translation>
+  </message>
+  <message>
+   <source>Not written: unit address %1 is already in use on network address %2.</source>
+   <translation>未写入：网络地址 %2 上的单元地址 %1 已被使用。</translation>
+  </message>
+  <message>
+   <source>The record %1 could not be written: %2</source>
+   <translation>记录 %1 无法写入：%2</translation>
+  </message>
+  <message>
+   <source>verified</source>
+   <translation>已校验</translation>
+  </message>
+  <message>
+   <source>could not be verified: the modem stopped answering.</source>
+   <translation>无法校验：调制解调器已停止应答。</translation>
+  </message>
+  <message>
+   <source>The modem refused %1.</source>
+   <translation>调制解调器拒绝了 %1。</translation>
+  </message>
+ </context>
+ <context>
+  <name>ProfileFile</name>
+  <message>
+   <source>"%1" is missing</source>
+   <translation>缺少“%1”</translation>
+  </message>
+  <message>
+   <source>"%1" must be one of %2</source>
+   <translation>“%1”必须是以下之一：%2</translation>
+  </message>
+  <message>
+   <source>not JSON: %1 at byte %2</source>
+   <translation>不是 JSON：第 %2 字节处 %1</translation>
+  </message>
+  <message>
+   <source>not a JSON object</source>
+   <translation>不是 JSON 对象</translation>
+  </message>
+  <message>
+   <source>unknown key "%1"</source>
+   <translation>未知的键“%1”</translation>
+  </message>
+  <message>
+   <source>"kvx-profile" must be %1</source>
+   <translation>“kvx-profile”必须为 %1</translation>
+  </message>
+  <message>
+   <source>"settings" must be an object</source>
+   <translation>“settings”必须是对象</translation>
+  </message>
+  <message>
+   <source>unknown key "settings.%1"</source>
+   <translation>未知的键“settings.%1”</translation>
+  </message>
+  <message>
+   <source>"settings.%1" must be a string, a number or true/false</source>
+   <translation>“settings.%1”必须是字符串、数字或 true/false</translation>
+  </message>
+  <message>
+   <source>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</source>
+   <translation>“settings.%1”：%3 %4 不允许 %2（允许：%5）</translation>
+  </message>
+ </context>
+ <context>
+  <name>RadioSession</name>
+  <message>
+   <source>S%1 reads %2, %3 was written</source>
+   <translation>S%1 读回 %2，写入的是 %3</translation>
+  </message>
+  <message>
+   <source>S%1 was not read back, %2 was written</source>
+   <translation>S%1 未能读回，写入的是 %2</translation>
   </message>
  </context>
  <context>

@@ -27,6 +27,26 @@ p, li { white-space: pre-wrap; }
    <source>Enter</source>
    <translation>Enter</translation>
   </message>
+  <message>
+   <source>Save transcript…</source>
+   <translation>Save transcript…</translation>
+  </message>
+  <message>
+   <source>Show as hex</source>
+   <translation>Show as hex</translation>
+  </message>
+  <message>
+   <source>Save transcript</source>
+   <translation>Save transcript</translation>
+  </message>
+  <message>
+   <source>Text files (*.txt);;All files (*)</source>
+   <translation>Text files (*.txt);;All files (*)</translation>
+  </message>
+  <message>
+   <source>The transcript could not be saved to %1: %2</source>
+   <translation>The transcript could not be saved to %1: %2</translation>
+  </message>
  </context>
  <context>
   <name>AdvertiseDialog</name>
@@ -250,6 +270,164 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>The configuration was not written.</source>
    <translation>The configuration was not written.</translation>
+  </message>
+  <message>
+   <source>No settings report from the modem.</source>
+   <translation>No settings report from the modem.</translation>
+  </message>
+  <message>
+   <source>Save profile…</source>
+   <translation>Save profile…</translation>
+  </message>
+  <message>
+   <source>Load profile…</source>
+   <translation>Load profile…</translation>
+  </message>
+  <message>
+   <source>Apply profile after each read</source>
+   <translation>Apply profile after each read</translation>
+  </message>
+  <message>
+   <source>Verify after write</source>
+   <translation>Verify after write</translation>
+  </message>
+  <message>
+   <source>Provisioning record…</source>
+   <translation>Provisioning record…</translation>
+  </message>
+  <message>
+   <source>Next unit address after write</source>
+   <translation>Next unit address after write</translation>
+  </message>
+  <message>
+   <source>Profiles (*.json);;All files (*)</source>
+   <translation>Profiles (*.json);;All files (*)</translation>
+  </message>
+  <message>
+   <source>Save profile</source>
+   <translation>Save profile</translation>
+  </message>
+  <message>
+   <source>The profile could not be saved: %1</source>
+   <translation>The profile could not be saved: %1</translation>
+  </message>
+  <message>
+   <source>Profile saved to %1.</source>
+   <translation>Profile saved to %1.</translation>
+  </message>
+  <message>
+   <source>Connect and read the unit before loading a profile.</source>
+   <translation>Connect and read the unit before loading a profile.</translation>
+  </message>
+  <message>
+   <source>Load profile</source>
+   <translation>Load profile</translation>
+  </message>
+  <message>
+   <source>The profile was refused: %1</source>
+   <translation>The profile was refused: %1</translation>
+  </message>
+  <message>
+   <source>Profile %1 applied.</source>
+   <translation>Profile %1 applied.</translation>
+  </message>
+  <message>
+   <source>The profile was refused: its "%1" is %2, the unit's is %3.</source>
+   <translation>The profile was refused: its "%1" is %2, the unit's is %3.</translation>
+  </message>
+  <message>
+   <source>Provisioning record</source>
+   <translation>Provisioning record</translation>
+  </message>
+  <message>
+   <source>CSV files (*.csv);;All files (*)</source>
+   <translation>CSV files (*.csv);;All files (*)</translation>
+  </message>
+  <message>
+   <source>Every write is recorded in %1.</source>
+   <translation>Every write is recorded in %1.</translation>
+  </message>
+  <message>
+   <source>Unit address in use</source>
+   <translation>Unit address in use</translation>
+  </message>
+  <message>
+   <source>The record already holds unit address %1 on network address %2. Write it again?</source>
+   <translation>The record already holds unit address %1 on network address %2. Write it again?</translation>
+  </message>
+  <message>
+   <source>Not written: unit address %1 is already in use on network address %2.</source>
+   <translation>Not written: unit address %1 is already in use on network address %2.</translation>
+  </message>
+  <message>
+   <source>The record %1 could not be written: %2</source>
+   <translation>The record %1 could not be written: %2</translation>
+  </message>
+  <message>
+   <source>verified</source>
+   <translation>verified</translation>
+  </message>
+  <message>
+   <source>could not be verified: the modem stopped answering.</source>
+   <translation>could not be verified: the modem stopped answering.</translation>
+  </message>
+  <message>
+   <source>The modem refused %1.</source>
+   <translation>The modem refused %1.</translation>
+  </message>
+ </context>
+ <context>
+  <name>ProfileFile</name>
+  <message>
+   <source>"%1" is missing</source>
+   <translation>"%1" is missing</translation>
+  </message>
+  <message>
+   <source>"%1" must be one of %2</source>
+   <translation>"%1" must be one of %2</translation>
+  </message>
+  <message>
+   <source>not JSON: %1 at byte %2</source>
+   <translation>not JSON: %1 at byte %2</translation>
+  </message>
+  <message>
+   <source>not a JSON object</source>
+   <translation>not a JSON object</translation>
+  </message>
+  <message>
+   <source>unknown key "%1"</source>
+   <translation>unknown key "%1"</translation>
+  </message>
+  <message>
+   <source>"kvx-profile" must be %1</source>
+   <translation>"kvx-profile" must be %1</translation>
+  </message>
+  <message>
+   <source>"settings" must be an object</source>
+   <translation>"settings" must be an object</translation>
+  </message>
+  <message>
+   <source>unknown key "settings.%1"</source>
+   <translation>unknown key "settings.%1"</translation>
+  </message>
+  <message>
+   <source>"settings.%1" must be a string, a number or true/false</source>
+   <translation>"settings.%1" must be a string, a number or true/false</translation>
+  </message>
+  <message>
+   <source>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</source>
+   <translation>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</translation>
+  </message>
+ </context>
+ <context>
+  <name>RadioSession</name>
+  <message>
+   <source>S%1 reads %2, %3 was written</source>
+   <translation>S%1 reads %2, %3 was written</translation>
+  </message>
+  <message>
+   <source>S%1 was not read back, %2 was written</source>
+   <translation>S%1 was not read back, %2 was written</translation>
   </message>
  </context>
  <context>
