@@ -247,6 +247,31 @@ private slots:
         QVERIFY2(run.err.contains(sim.portPath().toUtf8()), run.err.constData());
     }
 
+    // Scripts run it on machines without a display: no Gui or Widgets
+    // library is even loaded.
+    void runsWithoutDisplay()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), { cliPath() });
+        QVERIFY(ldd.waitForFinished(30000));
+        const QByteArray libraries = ldd.readAllStandardOutput();
+        QVERIFY(libraries.contains("libQt6Core"));
+        QVERIFY2(!libraries.contains("libQt6Gui") && !libraries.contains("libQt6Widgets"), libraries.constData());
+
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("KVX_EXTRA_PORTS"), QStringLiteral("/nonexistent/ttyKVX"));
+        process.setProcessEnvironment(environment);
+        startCli(process, { "ports", "--json" });
+        const CliRun run = finishCli(process);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QJsonDocument::fromJson(run.out).isArray());
+        QVERIFY(!run.out.contains("/nonexistent/ttyKVX"));
+        QCOMPARE(cli({ "--version" }).out.trimmed(), QByteArray("kvx-cli 2.0.7"));
+    }
+
     void provisionFourUnits()
     {
         QTemporaryDir dir;
