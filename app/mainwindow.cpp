@@ -12,7 +12,6 @@
 #include "app/cachedir.h"
 #include "app/language.h"
 #include "app/versiondialog.h"
-#include "radio/writeplan.h"
 #include "radio/radiosession.h"
 #include "radio/serialports.h"
 #include "terminal/atinterface.h"
