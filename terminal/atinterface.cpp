@@ -1,6 +1,11 @@
 #include "terminal/atinterface.h"
 #include "ui_atinterface.h"
 
+#include "terminal/scrollbarpicture.h"
+#include "terminal/terminallayout.h"
+
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,10 +27,11 @@ void unifyLineEnds(QString &text)
 // Makes a piece of received text ready for insertion at the end of the
 // output, in one pass: every line end ("\r\n", a lone "\r", "\n") becomes
 // one line break, and the lines are joined into paragraphs of
-// ATInterface::linesPerParagraph lines by line separators. The first line
-// break stays a paragraph break: it closes the paragraph open at the end of
-// the output, so an insertion only ever re-lays out a short paragraph, the
-// partial line it continues.
+// ATInterface::linesPerParagraph lines by line separators. The first and the
+// last line break stay paragraph breaks, so the paragraph open at the end of
+// the output never holds more than a partial line: an insertion re-lays out
+// and repaints only that line besides the new ones, and the lines already in
+// view are scrolled, not drawn again.
 QString preparedForDocument(const QString &text)
 {
     const qsizetype size = text.size();
@@ -33,6 +39,7 @@ QString preparedForDocument(const QString &text)
     QString out(size, Qt::Uninitialized);
     QChar *dst = out.data();
     int lines = -1; // line breaks in the current paragraph; -1 before the first
+    qsizetype lastBreak = -1;
     for (qsizetype i = 0; i < size; ++i) {
         QChar c = in[i];
         switch (c.unicode()) {
@@ -48,17 +55,21 @@ QString preparedForDocument(const QString &text)
                 c = QChar::ParagraphSeparator;
                 lines = 0;
             }
+            lastBreak = dst - out.constData();
             break;
         case QChar::ParagraphSeparator: // paragraph breaks to the document
         case 0xFDD0:
         case 0xFDD1:
             lines = 0;
+            lastBreak = -1;
             break;
         default:
             break;
         }
         *dst++ = c;
     }
+    if (lastBreak >= 0)
+        out[lastBreak] = QChar::ParagraphSeparator;
     out.truncate(dst - out.constData());
     return out;
 }
@@ -70,21 +81,33 @@ ATInterface::ATInterface(QWidget *parent)
     , ui(new Ui::ATInterface)
 {
     ui->setupUi(this);
+    QTextEdit *output = ui->OutputTextEdit;
 
     // The output is never edited by hand; keeping undo steps for megabytes of
     // modem output would only cost memory and time.
-    ui->OutputTextEdit->setUndoRedoEnabled(false);
+    output->setUndoRedoEnabled(false);
     // Laying out the text is most of the cost of showing it. Latin text needs
     // no shaping to be readable (scripts that need it are still shaped), and
     // skipping it makes the layout more than twice as fast.
-    QFont outputFont = ui->OutputTextEdit->font();
+    QFont outputFont = output->font();
     outputFont.setStyleStrategy(QFont::PreferNoShaping);
-    ui->OutputTextEdit->setFont(outputFont);
+    output->setFont(outputFont);
     // A console runs left to right; this spares guessing each paragraph's
     // direction from its text.
-    QTextOption option = ui->OutputTextEdit->document()->defaultTextOption();
+    QTextOption option = output->document()->defaultTextOption();
     option.setTextDirection(Qt::LeftToRight);
-    ui->OutputTextEdit->document()->setDefaultTextOption(option);
+    output->document()->setDefaultTextOption(option);
+    // Text is laid out when it comes into view, not as it arrives.
+    outputLayout = new TerminalLayout(output->document());
+    output->document()->setDocumentLayout(outputLayout);
+
+    // The style sheet's background makes the view transparent, so every
+    // repaint of it repainted the window behind it as well, and scrolling
+    // could not reuse the pixels already shown. The view paints its own
+    // background instead (see eventFilter) and scrolls by moving pixels.
+    output->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    output->viewport()->installEventFilter(this);
+    new ScrollBarPicture(output->verticalScrollBar());
 
     // Received text is gathered for a moment and shown in one insertion, so a
     // fast line costs one document update and repaint per display delay, not
@@ -96,11 +119,11 @@ ATInterface::ATInterface(QWidget *parent)
     // The document grows its scroll range after the insertion, when its layout
     // catches up; a view that follows the end has to follow that too. A cursor
     // placed elsewhere with the mouse means the operator is reading back.
-    QTextEdit *output = ui->OutputTextEdit;
     connect(output->verticalScrollBar(), &QScrollBar::rangeChanged, this, [output](int, int max) {
         if (output->textCursor().atEnd())
             output->verticalScrollBar()->setValue(max);
     });
+
 }
 
 ATInterface::~ATInterface()
@@ -108,28 +131,34 @@ ATInterface::~ATInterface()
     delete ui;
 }
 
+bool ATInterface::eventFilter(QObject *watched, QEvent *event)
+{
+    QWidget *viewport = ui->OutputTextEdit->viewport();
+    if (watched == viewport) {
+        if (event->type() == QEvent::Paint) {
+            // Under the text, before QTextEdit draws it.
+            QPainter painter(viewport);
+            painter.fillRect(static_cast<QPaintEvent *>(event)->rect(),
+                             viewport->palette().brush(viewport->backgroundRole()));
+        } else if (event->type() == QEvent::Resize) {
+            outputLayout->setEagerHeight(viewport->height());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ATInterface::appendReceived(QString text)
 {
     if (text.isEmpty())
         return;
-    transcript += text;
-    const bool first = pending.isEmpty();
-    pending += text;
-    if (first) {
-        pendingAge.start();
-        displayTimer.start();
-        return;
-    }
-    // While bytes keep arriving the event loop may not get round to the
-    // timer, and a large batch would freeze the window while it is laid out:
-    // show the text now if it has waited long enough or grown large.
-    if (pendingAge.hasExpired(displayDelayMs) || pending.size() >= displayBatchChars)
-        flushPending();
+    takeText(text, waitingForDisplay() > 0);
 }
 
 void ATInterface::appendReceivedBytes(const QByteArray &chunk)
 {
-    appendReceived(decoder.decode(chunk));
+    if (chunk.isEmpty())
+        return;
+    takeText(decoder.decode(chunk), waitingForDisplay() > 0);
 }
 
 void ATInterface::resetDecoder()
@@ -137,14 +166,49 @@ void ATInterface::resetDecoder()
     decoder.resetState();
 }
 
+qsizetype ATInterface::waitingForDisplay() const
+{
+    return pending.size();
+}
+
+void ATInterface::takeText(const QString &text, bool wasWaiting)
+{
+    transcript += text;
+    pending += text;
+    if (waitingForDisplay() == 0)
+        return;
+    if (!wasWaiting) {
+        pendingAge.start();
+        const bool fast = fastStream && !sinceShown.hasExpired(2 * fastStreamDelayMs);
+        displayTimer.start(fast ? fastStreamDelayMs : displayDelayMs);
+        return;
+    }
+    // While bytes keep arriving the event loop may not get round to the
+    // timer, and a large batch would freeze the window while it is laid out:
+    // show the text now if it has waited long enough or grown large.
+    if (pendingAge.hasExpired(displayTimer.interval()) || waitingForDisplay() >= displayBatchChars)
+        flushPending();
+}
+
 void ATInterface::flushPending()
 {
     displayTimer.stop();
-    if (pending.isEmpty())
+    const qsizetype batch = waitingForDisplay();
+    if (batch == 0)
         return;
+    qint64 sincePrevious = -1;
+    if (sinceShown.isValid())
+        sincePrevious = sinceShown.restart();
+    else
+        sinceShown.start();
+    fastStream = sincePrevious > 0 && batch * 1000 >= fastStreamCharsPerSecond * sincePrevious;
     QString text;
     text.swap(pending);
+    showText(text);
+}
 
+void ATInterface::showText(QString text)
+{
     // A "\r\n" split between two reads: its "\r" has already broken the line.
     if (shownEndsInCR && text.startsWith(u'\n'))
         text.remove(0, 1);

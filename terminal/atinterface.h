@@ -1,9 +1,12 @@
 #pragma once
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringDecoder>
 #include <QTimer>
 #include <QWidget>
+
+class TerminalLayout;
 
 namespace Ui {
 class ATInterface;
@@ -43,6 +46,12 @@ public:
     // and how much of it, in characters, is shown in one go at most.
     static constexpr int displayDelayMs = 60;
     static constexpr int displayBatchChars = 256 * 1024;
+    // Text that arrives faster than this (about three screenfuls a second)
+    // scrolls by too fast to be read as it comes; while it does, batches
+    // wait longer, as every batch costs a repaint of the view and a round
+    // trip to the display however little it brings.
+    static constexpr int fastStreamCharsPerSecond = 4000;
+    static constexpr int fastStreamDelayMs = 150;
     // Received lines are shown in paragraphs of up to this many lines, joined
     // by line separators: the text document pays for every paragraph it lays
     // out, and a paragraph per line makes a fast line's layout far slower.
@@ -51,17 +60,28 @@ public:
 signals:
     void signal_sendMessage(QString line);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void on_pushButton_clicked();
     void on_OutputTextEdit_textChanged();
 
 private:
+    void takeText(const QString &text, bool wasWaiting);
+    qsizetype waitingForDisplay() const;
+    void showText(QString text);
+
     Ui::ATInterface *ui;
+    TerminalLayout *outputLayout = nullptr;
     QString transcript;
 
     QStringDecoder decoder { QStringDecoder::Utf8 };
     QString pending;            // received, not yet in the output area
     QTimer displayTimer;        // single shot, started by the first pending piece
     QElapsedTimer pendingAge;   // since the first pending piece arrived
+    QElapsedTimer sinceShown;   // since a batch was last shown
+    bool fastStream = false;    // the last batch came faster than fastStreamCharsPerSecond
     bool shownEndsInCR = false; // the output's last line break came from a "\r"
+
 };
