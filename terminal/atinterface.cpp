@@ -4,9 +4,20 @@
 #include "terminal/scrollbarpicture.h"
 #include "terminal/terminallayout.h"
 
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSaveFile>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
@@ -74,6 +85,92 @@ QString preparedForDocument(const QString &text)
     return out;
 }
 
+// The hex view: rows of `hexdump -C`, each a line of the document. All rows
+// but the last are full and equally long, so a row's place in the document
+// follows from its number, and new bytes only rewrite the view from the last
+// row on. Rows are joined into paragraphs like received lines.
+constexpr int hexRowBytes = 16;
+constexpr int hexTextColumn = 61; // after offset and hex columns: "|" and the text
+// A row of n bytes is hexTextColumn + n + 1 characters long ("|" closes it),
+// and a line break follows it.
+constexpr qsizetype hexRowStride = hexTextColumn + hexRowBytes + 2;
+constexpr int hexOffsetLength = 8;
+
+QString hexOffset(qsizetype offset)
+{
+    return QStringLiteral("%1").arg(offset, hexOffsetLength, 16, QLatin1Char('0'));
+}
+
+// Rows from `firstRow` on, then the end offset; each followed by `newline`,
+// or by the document's line and paragraph breaks when `newline` is null.
+QString hexRows(const QByteArray &bytes, qsizetype firstRow, QChar newline = QChar())
+{
+    static const char digits[] = "0123456789abcdef";
+    QString out;
+    if (bytes.isEmpty())
+        return out;
+    const qsizetype rows = (bytes.size() + hexRowBytes - 1) / hexRowBytes;
+    out.reserve((rows - firstRow + 1) * hexRowStride);
+    auto lineBreak = [&](qsizetype row) {
+        if (!newline.isNull())
+            return newline;
+        return (row + 1) % ATInterface::linesPerParagraph == 0 ? QChar(QChar::ParagraphSeparator)
+                                                                : QChar(QChar::LineSeparator);
+    };
+    for (qsizetype row = firstRow; row < rows; ++row) {
+        const qsizetype start = row * hexRowBytes;
+        const qsizetype count = qMin<qsizetype>(hexRowBytes, bytes.size() - start);
+        out += hexOffset(start);
+        out += QLatin1String("  ");
+        for (int i = 0; i < hexRowBytes; ++i) {
+            if (i < count) {
+                const uchar byte = uchar(bytes.at(start + i));
+                out += QLatin1Char(digits[byte >> 4]);
+                out += QLatin1Char(digits[byte & 0xF]);
+                out += QLatin1Char(' ');
+            } else {
+                out += QLatin1String("   ");
+            }
+            if (i == 7)
+                out += QLatin1Char(' ');
+        }
+        out += QLatin1String(" |");
+        for (qsizetype i = 0; i < count; ++i) {
+            const char byte = bytes.at(start + i);
+            out += QLatin1Char(byte >= 0x20 && byte < 0x7F ? byte : '.');
+        }
+        out += QLatin1Char('|');
+        out += lineBreak(row);
+    }
+    out += hexOffset(bytes.size());
+    if (!newline.isNull())
+        out += newline;
+    return out;
+}
+
+// Length in the document of the hex view of `size` bytes.
+qsizetype hexViewLength(qsizetype size)
+{
+    if (size == 0)
+        return 0;
+    const qsizetype fullRows = size / hexRowBytes;
+    const qsizetype rest = size % hexRowBytes;
+    qsizetype length = fullRows * hexRowStride + hexOffsetLength;
+    if (rest > 0)
+        length += hexTextColumn + rest + 2;
+    return length;
+}
+
+// Hex digits need columns that line up.
+QTextCharFormat hexFormat(const QFont &outputFont)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(outputFont.pointSizeF());
+    QTextCharFormat format;
+    format.setFont(font);
+    return format;
+}
+
 } // namespace
 
 ATInterface::ATInterface(QWidget *parent)
@@ -124,6 +221,17 @@ ATInterface::ATInterface(QWidget *parent)
             output->verticalScrollBar()->setValue(max);
     });
 
+    saveTranscriptAction = new QAction(tr("Save transcript…"), this);
+    saveTranscriptAction->setObjectName(QStringLiteral("saveTranscriptAction"));
+    connect(saveTranscriptAction, &QAction::triggered, this, &ATInterface::saveTranscript);
+    showHexAction = new QAction(tr("Show as hex"), this);
+    showHexAction->setObjectName(QStringLiteral("showHexAction"));
+    showHexAction->setCheckable(true);
+    connect(showHexAction, &QAction::toggled, this, &ATInterface::setHexView);
+    output->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(output, &QWidget::customContextMenuRequested, this, &ATInterface::showOutputMenu);
+
+    ui->IntputTextEdit->installEventFilter(this);
 }
 
 ATInterface::~ATInterface()
@@ -143,6 +251,9 @@ bool ATInterface::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::Resize) {
             outputLayout->setEagerHeight(viewport->height());
         }
+    } else if (watched == ui->IntputTextEdit && event->type() == QEvent::KeyPress) {
+        if (inputKey(static_cast<QKeyEvent *>(event)))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -151,14 +262,18 @@ void ATInterface::appendReceived(QString text)
 {
     if (text.isEmpty())
         return;
-    takeText(text, waitingForDisplay() > 0);
+    const bool wasWaiting = waitingForDisplay() > 0;
+    received += text.toUtf8();
+    takeText(text, wasWaiting);
 }
 
 void ATInterface::appendReceivedBytes(const QByteArray &chunk)
 {
     if (chunk.isEmpty())
         return;
-    takeText(decoder.decode(chunk), waitingForDisplay() > 0);
+    const bool wasWaiting = waitingForDisplay() > 0;
+    received += chunk;
+    takeText(decoder.decode(chunk), wasWaiting);
 }
 
 void ATInterface::resetDecoder()
@@ -168,13 +283,15 @@ void ATInterface::resetDecoder()
 
 qsizetype ATInterface::waitingForDisplay() const
 {
-    return pending.size();
+    // A byte takes about five characters of the hex view.
+    return hexView ? (received.size() - hexShownBytes) * 5 : pending.size();
 }
 
 void ATInterface::takeText(const QString &text, bool wasWaiting)
 {
     transcript += text;
-    pending += text;
+    if (!hexView)
+        pending += text;
     if (waitingForDisplay() == 0)
         return;
     if (!wasWaiting) {
@@ -202,6 +319,10 @@ void ATInterface::flushPending()
     else
         sinceShown.start();
     fastStream = sincePrevious > 0 && batch * 1000 >= fastStreamCharsPerSecond * sincePrevious;
+    if (hexView) {
+        showHexTail();
+        return;
+    }
     QString text;
     text.swap(pending);
     showText(text);
@@ -224,6 +345,87 @@ void ATInterface::showText(QString text)
     cursor.beginEditBlock();
     cursor.insertText(preparedForDocument(text));
     cursor.endEditBlock();
+}
+
+void ATInterface::showHexTail()
+{
+    QTextDocument *document = ui->OutputTextEdit->document();
+    if (document->characterCount() - 1 != hexViewLength(hexShownBytes)) {
+        // The view was changed by other means (a paste): show it afresh.
+        showEverything();
+        return;
+    }
+    const qsizetype firstRow = hexShownBytes / hexRowBytes;
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.setPosition(int(firstRow * hexRowStride));
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.insertText(hexRows(received, firstRow), hexFormat(ui->OutputTextEdit->font()));
+    cursor.endEditBlock();
+    hexShownBytes = received.size();
+}
+
+// The output afresh, in the view chosen, from all that was received.
+void ATInterface::showEverything()
+{
+    displayTimer.stop();
+    pending.clear();
+    shownEndsInCR = false;
+    hexShownBytes = 0;
+    QTextEdit *output = ui->OutputTextEdit;
+    output->clear();
+    if (hexView) {
+        showHexTail();
+    } else {
+        showText(transcript);
+    }
+}
+
+void ATInterface::setHexView(bool on)
+{
+    if (on == hexView)
+        return;
+    hexView = on;
+    showEverything();
+}
+
+QString ATInterface::hexDump(const QByteArray &bytes)
+{
+    return hexRows(bytes, 0, QLatin1Char('\n'));
+}
+
+void ATInterface::showOutputMenu(const QPoint &position)
+{
+    QTextEdit *output = ui->OutputTextEdit;
+    QMenu *menu = output->createStandardContextMenu(position);
+    menu->setObjectName(QStringLiteral("outputMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Captions in the language chosen now.
+    saveTranscriptAction->setText(tr("Save transcript…"));
+    showHexAction->setText(tr("Show as hex"));
+    menu->addSeparator();
+    menu->addAction(saveTranscriptAction);
+    menu->addAction(showHexAction);
+    menu->popup(output->viewport()->mapToGlobal(position));
+}
+
+void ATInterface::saveTranscript()
+{
+    if (saveDirectory.isEmpty())
+        saveDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(saveDirectory).filePath(
+        QStringLiteral("transcript-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save transcript"), suggested,
+                                                      tr("Text files (*.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    saveDirectory = QFileInfo(path).absolutePath();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(received) != received.size() || !file.commit()) {
+        QMessageBox::warning(this, tr("Save transcript"),
+                             tr("The transcript could not be saved to %1: %2")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+    }
 }
 
 QString ATInterface::shownText(const QString &received)
@@ -251,6 +453,8 @@ QString ATInterface::shownText(const QString &received)
 void ATInterface::clearTranscript()
 {
     transcript.clear();
+    received.clear();
+    hexShownBytes = 0;
     decoder.resetState();
     pending.clear();
     displayTimer.stop();
@@ -263,11 +467,56 @@ void ATInterface::focusInput()
     ui->IntputTextEdit->setFocus(Qt::OtherFocusReason);
 }
 
+// Ctrl+Return (Ctrl+Enter on the keypad) sends as the button does; Ctrl+Up
+// and Ctrl+Down step through the commands sent, as shells do. Return alone
+// still breaks the line in the box.
+bool ATInterface::inputKey(QKeyEvent *key)
+{
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        on_pushButton_clicked();
+        return true;
+    case Qt::Key_Up:
+        recall(-1);
+        return true;
+    case Qt::Key_Down:
+        recall(1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ATInterface::recall(int step)
+{
+    const qsizetype index = historyIndex + step;
+    if (index < 0 || index > history.size())
+        return;
+    if (historyIndex == history.size())
+        historyDraft = ui->IntputTextEdit->toPlainText();
+    historyIndex = index;
+    QTextEdit *input = ui->IntputTextEdit;
+    input->setPlainText(index == history.size() ? historyDraft : history.at(index));
+    input->moveCursor(QTextCursor::End);
+}
+
 void ATInterface::on_pushButton_clicked()
 {
-    const QString line = QStringLiteral("%1\r\n").arg(ui->IntputTextEdit->toPlainText());
+    const QString command = ui->IntputTextEdit->toPlainText();
+    const QString line = QStringLiteral("%1\r\n").arg(command);
     emit signal_sendMessage(line);
     ui->IntputTextEdit->clear();
+    // An empty line or the same command again adds nothing to step through.
+    if (!command.isEmpty() && (history.isEmpty() || history.constLast() != command)) {
+        history.append(command);
+        if (history.size() > historyLength)
+            history.removeFirst();
+    }
+    historyIndex = history.size();
+    historyDraft.clear();
 }
 
 void ATInterface::on_OutputTextEdit_textChanged()

@@ -3,9 +3,12 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
+class QAction;
+class QKeyEvent;
 class TerminalLayout;
 
 namespace Ui {
@@ -42,6 +45,14 @@ public:
     // given as QTextEdit::toPlainText gives them.
     static QString shownText(const QString &received);
 
+    // The bytes received since the transcript was last cleared, as they came.
+    const QByteArray &receivedBytes() const { return received; }
+
+    // `bytes` as `hexdump -C` prints them, every row shown (repeated rows
+    // too): offset, sixteen bytes in hex, the printable ones as text, and the
+    // end offset on a line of its own; each line ends in "\n".
+    static QString hexDump(const QByteArray &bytes);
+
     // How long received text may wait before it is shown, in milliseconds,
     // and how much of it, in characters, is shown in one go at most.
     static constexpr int displayDelayMs = 60;
@@ -56,6 +67,8 @@ public:
     // by line separators: the text document pays for every paragraph it lays
     // out, and a paragraph per line makes a fast line's layout far slower.
     static constexpr int linesPerParagraph = 32;
+    // Commands kept for recalling with Ctrl+Up and Ctrl+Down.
+    static constexpr int historyLength = 100;
 
 signals:
     void signal_sendMessage(QString line);
@@ -71,10 +84,18 @@ private:
     void takeText(const QString &text, bool wasWaiting);
     qsizetype waitingForDisplay() const;
     void showText(QString text);
+    void showHexTail();
+    void showEverything();
+    void setHexView(bool on);
+    void showOutputMenu(const QPoint &position);
+    void saveTranscript();
+    bool inputKey(QKeyEvent *key);
+    void recall(int step);
 
     Ui::ATInterface *ui;
     TerminalLayout *outputLayout = nullptr;
     QString transcript;
+    QByteArray received;        // the bytes behind `transcript`
 
     QStringDecoder decoder { QStringDecoder::Utf8 };
     QString pending;            // received, not yet in the output area
@@ -84,4 +105,13 @@ private:
     bool fastStream = false;    // the last batch came faster than fastStreamCharsPerSecond
     bool shownEndsInCR = false; // the output's last line break came from a "\r"
 
+    QAction *saveTranscriptAction = nullptr;
+    QAction *showHexAction = nullptr;
+    bool hexView = false;
+    qsizetype hexShownBytes = 0; // received bytes the hex view shows
+
+    QStringList history;        // oldest first
+    qsizetype historyIndex = 0; // history.size() while editing a new line
+    QString historyDraft;       // the new line, kept while stepping back
+    QString saveDirectory;
 };

@@ -97,6 +97,11 @@ private slots:
     void sendsInputLine();
     void returnInsideBoxSendsNothing();
     void sentLineIsNotEchoed();
+    void ctrlReturnSends_data();
+    void ctrlReturnSends();
+    void historySteps_data();
+    void historySteps();
+    void historyKeepsTheLastHundred();
 
     void receivedTextShowsLiterally_data();
     void receivedTextShowsLiterally();
@@ -258,6 +263,102 @@ void TestATInterface::sentLineIsNotEchoed()
     QTest::mouseClick(p.enter, Qt::LeftButton);
     p.widget.flushPending();
     QVERIFY(p.output->toPlainText().isEmpty());
+}
+
+void TestATInterface::ctrlReturnSends_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("sends");
+
+    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << true;
+    QTest::newRow("Enter on the keypad alone") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+    QTest::newRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << false;
+    QTest::newRow("Ctrl+Shift+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
+}
+
+void TestATInterface::ctrlReturnSends()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, sends);
+
+    Panel p;
+    p.widget.show();
+    QSignalSpy spy(&p.widget, &ATInterface::signal_sendMessage);
+    QTest::keyClicks(p.input, QStringLiteral("AT+RSSI?"));
+    QTest::keyClick(p.input, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (sends) {
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("AT+RSSI?\r\n"));
+        QVERIFY(p.input->toPlainText().isEmpty());
+    } else {
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(p.input->toPlainText().startsWith(QStringLiteral("AT+RSSI?")));
+    }
+}
+
+void TestATInterface::historySteps_data()
+{
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("steps"); // u: Ctrl+Up, d: Ctrl+Down
+    QTest::addColumn<QString>("shown");
+
+    const QStringList three { "AT", "ATI", "AT&V" };
+    QTest::newRow("the last command") << three << "" << "u" << "AT&V";
+    QTest::newRow("three back") << three << "" << "uuu" << "AT";
+    QTest::newRow("stops at the first") << three << "" << "uuuuu" << "AT";
+    QTest::newRow("and forward again") << three << "" << "uuud" << "ATI";
+    QTest::newRow("back to the line being typed") << three << "ATS1" << "uudd" << "ATS1";
+    QTest::newRow("nothing after the line being typed") << three << "ATS1" << "dd" << "ATS1";
+    QTest::newRow("no history yet") << QStringList() << "AT+X" << "u" << "AT+X";
+    QTest::newRow("a repeated command once") << QStringList { "AT", "ATI", "ATI" } << "" << "uu" << "AT";
+    QTest::newRow("empty lines not kept") << QStringList { "AT", "", "ATI" } << "" << "uu" << "AT";
+    QTest::newRow("a line of two rows") << QStringList { "ATS104=1\nAT&W" } << "" << "u" << "ATS104=1\nAT&W";
+}
+
+void TestATInterface::historySteps()
+{
+    QFETCH(QStringList, sent);
+    QFETCH(QString, typed);
+    QFETCH(QString, steps);
+    QFETCH(QString, shown);
+
+    Panel p;
+    p.widget.show();
+    QSignalSpy spy(&p.widget, &ATInterface::signal_sendMessage);
+    for (const QString &command : sent) {
+        p.input->setPlainText(command);
+        QTest::mouseClick(p.enter, Qt::LeftButton);
+    }
+    QCOMPARE(spy.count(), sent.size());
+    QTest::keyClicks(p.input, typed);
+    for (QChar step : steps)
+        QTest::keyClick(p.input, step == u'u' ? Qt::Key_Up : Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(p.input->toPlainText(), shown);
+    QVERIFY(p.input->textCursor().atEnd());
+    QCOMPARE(spy.count(), sent.size());
+
+    // What is recalled goes out as typed.
+    QTest::keyClick(p.input, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(spy.constLast().at(0).toString(), shown + QStringLiteral("\r\n"));
+}
+
+void TestATInterface::historyKeepsTheLastHundred()
+{
+    Panel p;
+    p.widget.show();
+    for (int i = 0; i < 105; ++i) {
+        p.input->setPlainText(QStringLiteral("ATS%1=1").arg(i));
+        QTest::keyClick(p.input, Qt::Key_Return, Qt::ControlModifier);
+    }
+    for (int i = 0; i < ATInterface::historyLength; ++i)
+        QTest::keyClick(p.input, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(p.input->toPlainText(), QStringLiteral("ATS5=1"));
+    QTest::keyClick(p.input, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(p.input->toPlainText(), QStringLiteral("ATS5=1"));
 }
 
 void TestATInterface::receivedTextShowsLiterally_data()
