@@ -25,11 +25,8 @@ void MainWindow::on_ConnectButton_clicked()
 {
     ui->ConnectButton->setEnabled(false);
     if (!linkIsOpen()) {
-        LinkConfig config;
+        LinkConfig config = chosenLink();
         config.port = ui->SerialBox->currentText();
-        config.productId = productGroup->checkedId();
-        config.moduleGroupId = moduleGroup->checkedId();
-        config.modeId = modeGroup->checkedId();
         const int id = serial->open(config);
         if (!id) {
             // A link that did not open must not look connected.
@@ -51,6 +48,15 @@ void MainWindow::on_ConnectButton_clicked()
 
     waitForSequence(serial->close());
     enterClosedState();
+}
+
+LinkConfig MainWindow::chosenLink() const
+{
+    LinkConfig config;
+    config.productId = productGroup->checkedId();
+    config.moduleGroupId = moduleGroup->checkedId();
+    config.modeId = modeGroup->checkedId();
+    return config;
 }
 
 // The port is open and no frame has gone out yet.

@@ -85,6 +85,8 @@ private:
     static QString storedRecordPath();
     WriteForm currentWriteForm() const;
     bool linkIsOpen() const;
+    // Product, module and mode as the radio buttons choose them.
+    LinkConfig chosenLink() const;
     // Returns when the sequence has ended (or at once when the program is
     // quitting), keeping the window alive meanwhile, as the slots' own pauses
     // always did.

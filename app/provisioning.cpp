@@ -48,12 +48,8 @@ void MainWindow::slot_SaveProfile()
                                                       QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return;
-    LinkConfig config;
-    config.productId = productGroup->checkedId();
-    config.moduleGroupId = moduleGroup->checkedId();
-    config.modeId = modeGroup->checkedId();
     QSaveFile file(path);
-    const QByteArray json = profileToJson(config, settingsFromForm(currentWriteForm()));
+    const QByteArray json = profileToJson(chosenLink(), settingsFromForm(currentWriteForm()));
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
         ui->DisplayLabel->setText(tr("The profile could not be saved: %1").arg(file.errorString()));
         return;

@@ -350,7 +350,7 @@ int Cli::read()
     out() << "baud: " << s.baud << Qt::endl;
     out() << "link rate: " << s.linkRate << Qt::endl;
     out() << "power: " << s.power << Qt::endl;
-    out() << "repeater: " << (s.repeaterRow < 0 ? "" : s.repeaterRow == 1 ? "on" : "off") << Qt::endl;
+    out() << "repeater: " << repeaterText(s.repeaterRow) << Qt::endl;
     out() << "network address: " << s.networkAddress << Qt::endl;
     if (config.modeId != 0)
         out() << "unit address: " << s.unitAddress << Qt::endl;

@@ -60,6 +60,13 @@ QString productKey(int productId) { return keyAt(productKeys(), productId); }
 QString moduleKey(int moduleGroupId) { return keyAt(moduleKeys(), moduleGroupId); }
 QString modeKey(int modeId) { return keyAt(modeKeys(), modeId); }
 
+QString repeaterText(int repeaterRow)
+{
+    if (repeaterRow < 0)
+        return QString();
+    return repeaterRow == 1 ? QStringLiteral("on") : QStringLiteral("off");
+}
+
 int rowForEntry(const RegisterEntry &entry, int moduleGroupId)
 {
     switch (entry.reg) {

@@ -57,6 +57,10 @@ struct RadioSettings {
     QMap<int, qint64> registers;   // every reported value by register number
 };
 
+// "on", "off", or empty without a row: the repeater as the record and
+// kvx-cli read show it.
+QString repeaterText(int repeaterRow);
+
 // The row a reported register selects, before the list's length is checked:
 // the value itself, except that link rate 8 stands for row 7 and the output
 // power is a dBm code. -1 for no row.

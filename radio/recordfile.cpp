@@ -73,14 +73,11 @@ bool appendRecord(const QString &path, const UnitRecord &r, QString *error)
             text += QStringLiteral("\r\n");
     }
     const bool multipoint = r.config.modeId != 0;
-    const QString repeater = r.settings.repeaterRow < 0 ? QString()
-                             : r.settings.repeaterRow == 1 ? QStringLiteral("on")
-                                                           : QStringLiteral("off");
     text += csvLine({ r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.productId),
                       moduleKey(r.config.moduleGroupId), modeKey(r.config.modeId),
                       multipoint ? addressOf(r.settings.unitAddress) : QString(), addressOf(r.settings.networkAddress),
                       r.settings.workMode,
-                      r.settings.baud, r.settings.linkRate, r.settings.power, repeater, r.result,
+                      r.settings.baud, r.settings.linkRate, r.settings.power, repeaterText(r.settings.repeaterRow), r.result,
                       describeDifferences(r.differences) });
     // One write of the whole row: with the file in append mode it lands after
     // everything written before, also by another process.

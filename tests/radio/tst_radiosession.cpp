@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "profiles/moduleprofile.h"
 #include "radio/radiosession.h"
 #include "support/simprocess.h"
 
@@ -49,7 +50,7 @@ WriteForm masterForm(const LinkConfig &config)
     form.addressText = QStringLiteral("1234");
     form.moduleGroupId = config.moduleGroupId;
     form.modeGroupId = form.modeId = config.modeId;
-    form.moduleCode = config.moduleGroupId == 0 ? 2 : config.moduleGroupId == 1 ? 1 : config.moduleGroupId == 2 ? 3 : 4;
+    form.moduleCode = moduleCodeForGroupId(config.moduleGroupId);
     return form;
 }
 
