@@ -17,6 +17,7 @@
 
 #include "radio/radiosession.h"
 #include "radio/recordfile.h"
+#include "radio/unitoutcome.h"
 
 namespace {
 
@@ -68,14 +69,9 @@ void MainWindow::slot_LoadProfile()
                                                       QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return;
-    QFile file(path);
     ProvisionProfile profile;
     QString error;
-    if (!file.open(QIODevice::ReadOnly))
-        error = file.errorString();
-    else
-        parseProfile(file.readAll(), &profile, &error);
-    if (!error.isEmpty()) {
+    if (!readProfileFile(path, &profile, &error)) {
         ui->DisplayLabel->setText(tr("The profile was refused: %1").arg(error));
         return;
     }
@@ -157,14 +153,9 @@ bool MainWindow::confirmUnitAddress()
 void MainWindow::finishWrite(const SequenceResult &result)
 {
     if (!recordPath.isEmpty()) {
-        UnitRecord record;
-        record.time = QDateTime::currentDateTimeUtc();
-        record.config = serial->config();
-        record.settings = settingsFromForm(result.stored ? writtenForm : currentWriteForm());
-        record.result = recordResult(result);
-        record.differences = result.differences;
+        const UnitOutcome outcome = writeOutcome(result, result.stored ? writtenForm : currentWriteForm());
         QString error;
-        if (!appendRecord(recordPath, record, &error)) {
+        if (!appendRecord(recordPath, recordFor(outcome, serial->config()), &error)) {
             ui->DisplayLabel->setText(tr("The record %1 could not be written: %2").arg(recordPath, error));
             return;
         }

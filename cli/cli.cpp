@@ -43,6 +43,29 @@ QTextStream &err()
     return stream;
 }
 
+// Exit statuses.
+enum Status {
+    Success = 0,
+    Usage = 1,
+    CannotOpen = 2,
+    NoReport = 3,
+    Mismatch = 4,
+    PortLost = 5,
+};
+
+int statusOf(const UnitJob &job)
+{
+    const UnitOutcome &o = job.outcome();
+    switch (o.cause) {
+    case UnitOutcome::CannotOpen: return CannotOpen;
+    case UnitOutcome::NoReport: return NoReport;
+    case UnitOutcome::CheckUnanswered: return NoReport;
+    case UnitOutcome::PortLost: return PortLost;
+    case UnitOutcome::NoCause: break;
+    }
+    return o.result == UnitOutcome::Mismatch ? Mismatch : Success;
+}
+
 // A usage error or an invalid value: said on stderr, nothing sent.
 struct UsageError {
     QString message;
@@ -222,7 +245,7 @@ void Cli::runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs)
     if (!allDone())
         m_app.exec();
     for (const auto &job : jobs) {
-        if (job->status() != UnitJob::Success)
+        if (statusOf(*job) != Success)
             err() << "kvx-cli: " << job->failure() << Qt::endl;
     }
 }
@@ -232,27 +255,21 @@ void Cli::logUnit(const UnitJob &job, const SettingsChange &change)
     const QString path = m_parser.value(QStringLiteral("log"));
     if (path.isEmpty())
         return;
-    UnitRecord record;
-    record.time = QDateTime::currentDateTimeUtc();
-    record.config = job.config();
-    const WriteForm form = job.wrote() ? job.form() : applyChange(writeFormFor(RadioSettings(), job.config()), change);
-    record.settings = settingsFromForm(form);
-    record.result = recordResult(job.writeResult());
-    record.differences = job.writeResult().differences;
+    Q_UNUSED(change);
     QString error;
-    if (!appendRecord(path, record, &error))
+    if (!appendRecord(path, recordFor(job.outcome(), job.config()), &error))
         err() << "kvx-cli: --log " << path << ": " << error << Qt::endl;
 }
 
 QJsonObject Cli::writeJson(const UnitJob &job) const
 {
-    const SequenceResult &result = job.writeResult();
+    const UnitOutcome &result = job.outcome();
     QJsonArray written;
     for (const QByteArray &line : result.linesSent)
         written.append(QString::fromLatin1(line.trimmed()));
     QJsonValue verified = QJsonValue::Null;
-    if (result.verification != SequenceResult::NotVerified)
-        verified = result.verification == SequenceResult::Verified;
+    if (result.result == UnitOutcome::Verified || result.result == UnitOutcome::Mismatch)
+        verified = result.result == UnitOutcome::Verified;
     QJsonArray differences;
     for (const RegisterDifference &d : result.differences) {
         QJsonObject difference { { "register", QStringLiteral("S%1").arg(d.reg) }, { "written", d.written } };
@@ -269,9 +286,9 @@ QJsonObject Cli::writeJson(const UnitJob &job) const
         { "verified", verified },
         { "differences", differences },
         { "refused", refused },
-        { "status", int(job.status()) },
+        { "status", statusOf(job) },
     };
-    if (job.status() != UnitJob::Success)
+    if (statusOf(job) != Success)
         object.insert(QStringLiteral("error"), job.failure());
     return object;
 }
@@ -290,7 +307,7 @@ QString settingsLine(const RadioSettings &s, int modeId)
 
 void Cli::printWrite(const UnitJob &job) const
 {
-    const SequenceResult &result = job.writeResult();
+    const UnitOutcome &result = job.outcome();
     const QString port = job.config().port;
     QStringList lines;
     for (const QByteArray &line : result.linesSent)
@@ -299,14 +316,7 @@ void Cli::printWrite(const UnitJob &job) const
     out() << port << ": " << settingsLine(settingsFromForm(job.form()), job.config().modeId) << Qt::endl;
     for (const QByteArray &line : result.refusedLines)
         out() << port << ": the modem refused " << QString::fromLatin1(line.trimmed()) << Qt::endl;
-    switch (result.verification) {
-    case SequenceResult::Verified: out() << port << ": verified" << Qt::endl; break;
-    case SequenceResult::Mismatch:
-        out() << port << ": mismatch: " << describeDifferences(result.differences) << Qt::endl;
-        break;
-    case SequenceResult::NoAnswer: out() << port << ": not verified: the modem stopped answering" << Qt::endl; break;
-    case SequenceResult::NotVerified: out() << port << ": not verified" << Qt::endl; break;
-    }
+    out() << port << ": " << result.words() << Qt::endl;
 }
 
 int Cli::ports()
@@ -335,8 +345,8 @@ int Cli::read()
     jobs.front()->startRead();
     runJobs(jobs);
     const UnitJob &job = *jobs.front();
-    if (job.status() != UnitJob::Success)
-        return job.status();
+    if (statusOf(job) != Success)
+        return statusOf(job);
     const RadioSettings &s = job.settings();
     if (m_json) {
         QJsonObject object = unitToJson(config);
@@ -375,13 +385,13 @@ int Cli::write()
     jobs.front()->startWrite(change, !m_parser.isSet(QStringLiteral("no-verify")));
     runJobs(jobs);
     const UnitJob &job = *jobs.front();
-    if (job.status() != UnitJob::CannotOpen)
+    if (statusOf(job) != CannotOpen)
         logUnit(job, change);
     if (m_json)
         out() << QJsonDocument(writeJson(job)).toJson(QJsonDocument::Indented);
-    else if (job.wrote())
+    else if (!job.outcome().linesSent.isEmpty())
         printWrite(job);
-    return job.status();
+    return statusOf(job);
 }
 
 int Cli::provision()
@@ -439,24 +449,24 @@ int Cli::provision()
     QJsonArray units;
     for (size_t i = 0; i < jobs.size(); ++i) {
         const UnitJob &job = *jobs.at(i);
-        if (job.status() != UnitJob::CannotOpen)
+        if (statusOf(job) != CannotOpen)
             logUnit(job, changes.at(i));
-        status = std::max(status, int(job.status()));
-        if (job.status() == UnitJob::Success)
+        status = std::max(status, statusOf(job));
+        if (statusOf(job) == Success)
             ++succeeded;
         if (m_json) {
             units.append(writeJson(job));
             continue;
         }
-        const SequenceResult &result = job.writeResult();
+        const UnitOutcome &result = job.outcome();
         QString line = job.config().port + QStringLiteral(": ");
-        if (job.status() == UnitJob::Success)
+        if (statusOf(job) == Success)
             line += QStringLiteral("verified");
-        else if (result.verification == SequenceResult::Mismatch)
+        else if (result.result == UnitOutcome::Mismatch)
             line += QStringLiteral("mismatch: ") + describeDifferences(result.differences);
         else
             line += QStringLiteral("failed: ") + job.failure();
-        if (job.wrote()) {
+        if (!job.outcome().linesSent.isEmpty()) {
             line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(job.form().addressText)));
             if (profile.modeId != 0)
                 line += QStringLiteral(", unit address %1").arg(job.form().unitText);
@@ -498,8 +508,8 @@ int Cli::baud()
     jobs.front()->startBaud(rate);
     runJobs(jobs);
     const UnitJob &job = *jobs.front();
-    if (job.status() != UnitJob::Success)
-        return job.status();
+    if (statusOf(job) != Success)
+        return statusOf(job);
     if (m_json)
         out() << QJsonDocument(QJsonObject { { "port", config.port }, { "passThroughBaud", qint64(job.passThroughRate()) } })
                      .toJson(QJsonDocument::Indented);
@@ -531,7 +541,7 @@ int Cli::run()
         throw UsageError { QStringLiteral("unknown command \"%1\" (see --help)").arg(command) };
     } catch (const UsageError &error) {
         err() << "kvx-cli: " << error.message << Qt::endl;
-        return UnitJob::Usage;
+        return Usage;
     }
 }
 

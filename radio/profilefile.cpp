@@ -1,7 +1,11 @@
 #include "radio/profilefile.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 #include <QStringList>
 
 #include <cmath>
@@ -13,6 +17,81 @@ namespace {
 struct ProfileFile {
     Q_DECLARE_TR_FUNCTIONS(ProfileFile)
 };
+
+// A text from the file, shown in a message: cut short.
+QString shown(const QString &text)
+{
+    constexpr int Longest = 40;
+    return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("…");
+}
+
+// The JSON string starting at `at` (a quote), decoded; `at` ends after it.
+QString jsonString(const QByteArray &json, qsizetype &at)
+{
+    const qsizetype start = at;
+    for (++at; at < json.size(); ++at) {
+        if (json.at(at) == '\\')
+            ++at;
+        else if (json.at(at) == '"')
+            break;
+    }
+    ++at;
+    // Escapes decoded by the JSON reader itself.
+    const QByteArray array = '[' + json.mid(start, at - start) + ']';
+    return QJsonDocument::fromJson(array).array().at(0).toString();
+}
+
+// The first key named twice in one object ("settings.baud"), or empty.
+// The JSON reader keeps the last of them without a word.
+QString duplicateKey(const QByteArray &json)
+{
+    struct Level {
+        bool object = false;
+        bool expectKey = false;
+        QString name;   // the key this object or array is the value of
+        QSet<QString> keys;
+    };
+    QList<Level> levels;
+    QString lastKey;
+    for (qsizetype at = 0; at < json.size();) {
+        const char c = json.at(at);
+        if (c == '"') {
+            const QString text = jsonString(json, at);
+            if (!levels.isEmpty() && levels.last().object && levels.last().expectKey) {
+                Level &level = levels.last();
+                level.expectKey = false;
+                QString path = text;
+                for (qsizetype i = levels.size() - 1; i >= 1; --i)
+                    path = levels.at(i).name + QLatin1Char('.') + path;
+                if (level.keys.contains(text))
+                    return path;
+                level.keys.insert(text);
+                lastKey = text;
+            }
+            continue;
+        }
+        if (c == '{' || c == '[') {
+            Level level;
+            level.object = c == '{';
+            level.expectKey = level.object;
+            level.name = lastKey;
+            levels.append(level);
+        } else if ((c == '}' || c == ']') && !levels.isEmpty()) {
+            levels.removeLast();
+        } else if (c == ',' && !levels.isEmpty()) {
+            levels.last().expectKey = levels.last().object;
+        }
+        ++at;
+    }
+    return QString();
+}
+
+bool isWholeAddress(const QString &text)
+{
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok, 10);
+    return ok && value <= 4294967295ULL;
+}
 
 void putNumber(QJsonObject &object, const QString &key, const QString &text)
 {
@@ -111,11 +190,18 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
                      : ProfileFile::tr("not a JSON object");
         return false;
     }
+    const QString twice = duplicateKey(json);
+    if (!twice.isEmpty()) {
+        *error = ProfileFile::tr("key \"%1\" is given twice").arg(shown(twice));
+        return false;
+    }
     const QJsonObject object = document.object();
     static const QStringList TopKeys = { "kvx-profile", "product", "module", "mode", "settings" };
+    // What `kvx-cli read --json` adds to a profile; not settings to write.
+    static const QStringList ReadOnlyKeys = { "port", "registers", "passThroughBaud" };
     for (const QString &key : object.keys()) {
-        if (!TopKeys.contains(key)) {
-            *error = ProfileFile::tr("unknown key \"%1\"").arg(key);
+        if (!TopKeys.contains(key) && !ReadOnlyKeys.contains(key)) {
+            *error = ProfileFile::tr("unknown key \"%1\"").arg(shown(key));
             return false;
         }
     }
@@ -132,6 +218,7 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
         parsed.modeId = keyIndex(object, QStringLiteral("mode"), modeKeys(), error);
         if (parsed.modeId < 0)
             return false;
+        parsed.hasMode = true;
     }
 
     const QJsonValue settings = object.value(QStringLiteral("settings"));
@@ -142,26 +229,59 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
     const QJsonObject values = settings.toObject();
     for (const QString &key : values.keys()) {
         if (!settingKeys().contains(key)) {
-            *error = ProfileFile::tr("unknown key \"settings.%1\"").arg(key);
+            *error = ProfileFile::tr("unknown key \"settings.%1\"").arg(shown(key));
             return false;
         }
     }
+    static const QStringList AddressKeys = { "networkAddress", "unitAddress" };
     // In the order the form shows them.
     for (const QString &key : settingKeys()) {
         if (!values.contains(key))
             continue;
         QString text;
         QString allowed;
-        if (!valueText(values.value(key), &text)) {
-            *error = ProfileFile::tr("\"settings.%1\" must be a string, a number or true/false").arg(key);
+        const bool address = AddressKeys.contains(key);
+        const bool isText = valueText(values.value(key), &text);
+        if (!isText || (address && !isWholeAddress(text))) {
+            *error = address ? ProfileFile::tr("\"settings.%1\" must be a whole number 0 … 4294967295").arg(key)
+                             : ProfileFile::tr("\"settings.%1\" must be a string, a number or true/false").arg(key);
             return false;
         }
         if (!setSetting(&parsed.settings, key, text, parsed.moduleGroupId, parsed.modeId, &allowed)) {
             *error = ProfileFile::tr("\"settings.%1\": %2 is not allowed for %3 %4 (allowed: %5)")
-                         .arg(key, text, moduleKey(parsed.moduleGroupId), modeKey(parsed.modeId), allowed);
+                         .arg(key, shown(text), moduleKey(parsed.moduleGroupId), modeKey(parsed.modeId), allowed);
             return false;
         }
     }
     *profile = parsed;
     return true;
+}
+
+bool readProfileFile(const QString &path, ProvisionProfile *profile, QString *error)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = ProfileFile::tr("no such file");
+        return false;
+    }
+    // A device or a pipe could be endless, or never answer.
+    if (!info.isFile()) {
+        *error = ProfileFile::tr("not a regular file");
+        return false;
+    }
+    if (info.size() > ProfileSizeLimit) {
+        *error = ProfileFile::tr("larger than %1 KiB: not a profile").arg(ProfileSizeLimit / 1024);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray json = file.read(ProfileSizeLimit + 1);
+    if (json.size() > ProfileSizeLimit) {
+        *error = ProfileFile::tr("larger than %1 KiB: not a profile").arg(ProfileSizeLimit / 1024);
+        return false;
+    }
+    return parseProfile(json, profile, error);
 }

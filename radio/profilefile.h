@@ -19,8 +19,12 @@ struct ProvisionProfile {
     int productId = 0;
     int moduleGroupId = 0;
     int modeId = 0;
+    bool hasMode = false;   // the file names the mode
     SettingsChange settings;
 };
+
+// The largest profile file read; anything bigger is not a profile.
+constexpr qint64 ProfileSizeLimit = 1024 * 1024;
 
 // Captions as the window shows them; rates and addresses as numbers; the
 // repeater as true/false. Fields without a value are left out, the unit
@@ -31,6 +35,11 @@ QJsonObject registersToJson(const QMap<int, qint64> &registers);   // {"S101": 0
 QJsonObject unitToJson(const LinkConfig &config);
 
 QByteArray profileToJson(const LinkConfig &config, const RadioSettings &settings);
-// Refuses unknown keys, another version and values the module does not
-// have, with a message that names the key.
+// Refuses unknown keys, keys given twice, another version and values the
+// module does not have, with a message that names the key. A document
+// printed by `kvx-cli read --json` is a profile: its read-only keys (port,
+// registers) are passed over.
 bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *error);
+// Reads and parses a profile file: a regular file of at most
+// ProfileSizeLimit bytes (not a device, a pipe or a folder).
+bool readProfileFile(const QString &path, ProvisionProfile *profile, QString *error);

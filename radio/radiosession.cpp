@@ -1,5 +1,6 @@
 #include "radio/radiosession.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSerialPort>
 #include <QTimer>
@@ -23,7 +24,32 @@ enum Stage {
 
 constexpr int KeptResults = 64;
 
+struct RadioSessionText {
+    Q_DECLARE_TR_FUNCTIONS(RadioSession)
+};
+
 } // namespace
+
+QString openErrorText(int error, const QString &systemText)
+{
+    using T = RadioSessionText;
+    switch (error) {
+    case QSerialPort::PermissionError:
+        // The port's lock file, or an exclusive open by another program.
+        if (systemText.contains(QLatin1String("lock"), Qt::CaseInsensitive)
+            || systemText.contains(QLatin1String("busy"), Qt::CaseInsensitive))
+            return T::tr("in use by another program");
+        return T::tr("permission denied (%1); on Linux the user must be in the dialout group").arg(systemText);
+    case QSerialPort::DeviceNotFoundError:
+        return T::tr("no such device (%1)").arg(systemText);
+    default:
+        break;
+    }
+    // What termios says of a path that is no terminal (any more).
+    if (systemText.contains(QLatin1String("Inappropriate ioctl"), Qt::CaseInsensitive))
+        return T::tr("not a serial device, or the device went away");
+    return systemText;
+}
 
 // Both are children of the session, so whatever is left goes with it; a
 // finished one is deleted later, as its own timer may have called us.
@@ -114,7 +140,7 @@ int RadioSession::open(const LinkConfig &config)
     m_port->setParity(QSerialPort::NoParity);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        m_error = m_port->errorString();
+        m_error = openErrorText(m_port->error(), m_port->errorString());
         qDebug() << "open failed:" << config.port << m_error;
         return 0;
     }
@@ -145,6 +171,23 @@ int RadioSession::write(FormSource source, bool verify, int reportTimeoutMs)
     const int id = run->id;
     advance(run);
     return id;
+}
+
+bool RadioSession::interrupt(int id)
+{
+    Run *run = findRun(id);
+    if (!run || run->kind == CloseKind)
+        return false;
+    if (run->kind != WriteKind || !run->result.stored) {
+        finish(run, SequenceResult::Interrupted);
+        return true;
+    }
+    // Stored: the storage pause runs out (the unit is busy saving), the
+    // check is skipped; a check already under way is dropped.
+    run->verify = false;
+    if (run->stage != StageStored)
+        finish(run, SequenceResult::Completed);
+    return true;
 }
 
 int RadioSession::close()
@@ -286,15 +329,26 @@ void RadioSession::advanceWrite(Run *run)
         // Each line takes the form as it is when the line is sent; a step
         // that sends nothing (a preset the module lacks) still pauses.
         WriteLine line;
-        while (run->plan.next(run->source(), line)) {
+        for (;;) {
+            run->result.form = run->source();
+            if (!run->plan.next(run->result.form, line))
+                break;
+            const int id = run->id;
+            if (run->plan.finished()) {
+                emit storing(id);
+                if (!findRun(id))
+                    return;
+            }
             if (!sendFor(run, line.bytes))
                 return finish(run, SequenceResult::SendFailed);
-            if (!line.bytes.isEmpty())
+            if (!line.bytes.isEmpty()) {
                 run->result.linesSent.append(line.bytes);
+                if (line.bytes.startsWith("AT&F"))
+                    run->result.presetRow = run->result.form.workModeRow;
+            }
             if (run->plan.finished()) {
                 run->result.stored = true;
                 run->stage = StageStored;
-                const int id = run->id;
                 emit stored(id);
                 if (findRun(id))
                     pause(run, StorePauseMs);
@@ -394,7 +448,11 @@ void RadioSession::reportTimedOut(Watch *watch)
 void RadioSession::verifyWith(Run *run, const RadioSettings &settings)
 {
     run->result.readBack = settings;
-    run->result.differences = compareRegisters(registersSetBy(run->result.linesSent), settings.registers);
+    // The work mode is set by the preset, so S101 must read the row chosen.
+    QList<QPair<int, qint64>> expected = registersSetBy(run->result.linesSent);
+    if (run->result.presetRow >= 0)
+        expected.prepend({ 101, run->result.presetRow });
+    run->result.differences = compareRegisters(expected, settings.registers);
     run->result.verification =
         run->result.differences.isEmpty() ? SequenceResult::Verified : SequenceResult::Mismatch;
     finish(run, SequenceResult::Completed);

@@ -31,6 +31,7 @@ struct SequenceResult {
         Aborted,      // the link was closed under it
         SendFailed,   // a line could not be written
         LinkLost,     // the port vanished
+        Interrupted,  // stopped at a safe point before "AT&W" (interrupt())
     };
     enum Verification {
         NotVerified,  // not asked for, or the write did not get that far
@@ -45,7 +46,13 @@ struct SequenceResult {
     Verification verification = NotVerified;
     QList<RegisterDifference> differences;
     RadioSettings readBack;            // the report read by the check
+    int presetRow = -1;                // a write: the work-mode row whose preset went out
+    WriteForm form;                    // a write: the form its last line was taken from
 };
+
+// Why a port did not open, for the operator: `error` is the port's
+// QSerialPort::SerialPortError, `systemText` its own description.
+QString openErrorText(int error, const QString &systemText);
 
 class RadioSession : public QObject
 {
@@ -77,6 +84,11 @@ public:
     // pause; with `verify`, then a read whose report is compared with every
     // register the write set.
     int write(FormSource source, bool verify, int reportTimeoutMs = DefaultReportTimeoutMs);
+    // Stops sequence `id` at its next safe point: a write that has not sent
+    // "AT&W" sends no further line and ends Interrupted; one that has waits
+    // out the storage pause and skips its check; a read or an open ends
+    // Interrupted at once. False when no such sequence runs.
+    bool interrupt(int id);
     // Ends every other sequence, sends the link-close frame, pauses, closes.
     int close();
     // Closes at once, without a frame (shut-down).
@@ -107,6 +119,8 @@ signals:
     void noReport(int id);
     void lineSent(int id, const QByteArray &line);
     void lineRefused(int id, const QByteArray &line);
+    // Right before "AT&W" goes out: the last moment to note that it may.
+    void storing(int id);
     void stored(int id);
     void verifying(int id);
     void finished(int id, const SequenceResult &result);

@@ -191,22 +191,21 @@ QList<RegisterDifference> compareRegisters(const QList<QPair<int, qint64>> &writ
     return differences;
 }
 
-QString describeDifference(const RegisterDifference &d)
+QString describeDifference(const RegisterDifference &d, bool translated)
 {
+    const char *notRead = QT_TRANSLATE_NOOP("RadioSession", "S%1 was not read back, %2 was written");
+    const char *reads = QT_TRANSLATE_NOOP("RadioSession", "S%1 reads %2, %3 was written");
+    const char *text = d.read < 0 ? notRead : reads;
+    QString pattern = translated ? QCoreApplication::translate("RadioSession", text) : QString::fromLatin1(text);
     if (d.read < 0)
-        return QCoreApplication::translate("RadioSession", "S%1 was not read back, %2 was written")
-            .arg(d.reg)
-            .arg(d.written);
-    return QCoreApplication::translate("RadioSession", "S%1 reads %2, %3 was written")
-        .arg(d.reg)
-        .arg(d.read)
-        .arg(d.written);
+        return pattern.arg(d.reg).arg(d.written);
+    return pattern.arg(d.reg).arg(d.read).arg(d.written);
 }
 
-QString describeDifferences(const QList<RegisterDifference> &differences)
+QString describeDifferences(const QList<RegisterDifference> &differences, bool translated)
 {
     QStringList parts;
     for (const RegisterDifference &d : differences)
-        parts << describeDifference(d);
+        parts << describeDifference(d, translated);
     return parts.join(QStringLiteral("; "));
 }

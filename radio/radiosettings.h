@@ -91,6 +91,7 @@ QList<QPair<int, qint64>> registersSetBy(const QList<QByteArray> &lines);
 // Compares what was written with a report's registers; registers a report
 // never names (S118) are not compared.
 QList<RegisterDifference> compareRegisters(const QList<QPair<int, qint64>> &written, const QMap<int, qint64> &read);
-// "S103 reads 7, 8 was written" (translated when a catalogue is installed).
-QString describeDifference(const RegisterDifference &difference);
-QString describeDifferences(const QList<RegisterDifference> &differences);
+// "S103 reads 7, 8 was written" (translated when a catalogue is installed
+// and `translated`; the record keeps the plain English).
+QString describeDifference(const RegisterDifference &difference, bool translated = true);
+QString describeDifferences(const QList<RegisterDifference> &differences, bool translated = true);

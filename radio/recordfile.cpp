@@ -1,22 +1,13 @@
 #include "radio/recordfile.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 
-#include "radio/radiosession.h"
 #include "radio/writeplan.h"
-
-QString recordResult(const SequenceResult &result)
-{
-    if (!result.stored)
-        return QStringLiteral("failed");
-    switch (result.verification) {
-    case SequenceResult::Verified: return QStringLiteral("verified");
-    case SequenceResult::Mismatch: return QStringLiteral("mismatch");
-    case SequenceResult::NoAnswer: return QStringLiteral("failed");
-    case SequenceResult::NotVerified: break;
-    }
-    return QStringLiteral("written");
-}
 
 const QStringList &recordHeader()
 {
@@ -52,42 +43,193 @@ QString addressOf(const QString &text)
     return text.isEmpty() ? QString() : QString::number(addressFromText(text));
 }
 
-} // namespace
-
-bool appendRecord(const QString &path, const UnitRecord &r, QString *error)
+// The whole of `bytes`, or nothing: a short write (a full disk) is cut back,
+// so no half row stays behind.
+bool writeWhole(QFile &file, const QByteArray &bytes, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    const qint64 before = file.size();
+    if (file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    const QString message = file.errorString();
+    file.resize(before);
+    if (error)
+        *error = message;
+    return false;
+}
+
+// Other programs (another kvx-cli, the window) may write the same record:
+// one lock per record, in the temporary folder so that a record in a folder
+// we may not create files in can still be locked.
+class RecordLock
+{
+public:
+    explicit RecordLock(const QString &path)
+        : m_lock(lockPathFor(path))
+    {
+        m_lock.setStaleLockTime(30000);
+        m_locked = m_lock.tryLock(10000);
     }
-    QString text;
-    if (file.size() == 0) {
-        text += csvLine(recordHeader());
+    bool isLocked() const { return m_locked; }
+
+private:
+    static QString lockPathFor(const QString &path)
+    {
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        const QByteArray hash = QCryptographicHash::hash(absolute.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+        return QDir::temp().filePath(QStringLiteral("kvx-record-%1.lock").arg(QString::fromLatin1(hash)));
+    }
+
+    QLockFile m_lock;
+    bool m_locked = false;
+};
+
+bool failWith(QString *error, const QString &message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+// Under the lock: opens the record for appending, writing the header into
+// an empty file, and ends a row a crash left unterminated.
+bool openForAppend(QFile &file, QString *error)
+{
+    const qint64 size = QFileInfo(file.fileName()).size();
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+        return failWith(error, file.errorString());
+    QByteArray lead;
+    if (size == 0 || file.size() == 0) {
+        lead = csvLine(recordHeader()).toUtf8();
     } else {
-        // A crash in the middle of a row leaves it unterminated; end it, so
-        // the new row does not run into it.
         char last = 0;
         if (file.seek(file.size() - 1) && file.getChar(&last) && last != '\n')
-            text += QStringLiteral("\r\n");
+            lead = "\r\n";
     }
+    if (lead.isEmpty())
+        return true;
+    return writeWhole(file, lead, error);
+}
+
+} // namespace
+
+QByteArray recordLine(const UnitRecord &r)
+{
     const bool multipoint = r.config.modeId != 0;
-    text += csvLine({ r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.productId),
-                      moduleKey(r.config.moduleGroupId), modeKey(r.config.modeId),
-                      multipoint ? addressOf(r.settings.unitAddress) : QString(), addressOf(r.settings.networkAddress),
-                      r.settings.workMode,
-                      r.settings.baud, r.settings.linkRate, r.settings.power, repeaterText(r.settings.repeaterRow), r.result,
-                      describeDifferences(r.differences) });
-    // One write of the whole row: with the file in append mode it lands after
-    // everything written before, also by another process.
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    return csvLine({ r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.productId),
+                     moduleKey(r.config.moduleGroupId), modeKey(r.config.modeId),
+                     multipoint ? addressOf(r.settings.unitAddress) : QString(), addressOf(r.settings.networkAddress),
+                     r.settings.workMode, r.settings.baud, r.settings.linkRate, r.settings.power,
+                     repeaterText(r.settings.repeaterRow), r.result, r.detail })
+        .toUtf8();
+}
+
+RecordFile::RecordFile(const QString &path)
+    : m_path(path)
+{
+}
+
+bool RecordFile::prepare(QString *error)
+{
+    RecordLock lock(m_path);
+    if (!lock.isLocked())
+        return failWith(error, QStringLiteral("the record is locked by another program"));
+    QFile file(m_path);
+    return openForAppend(file, error);
+}
+
+bool RecordFile::append(const UnitRecord &record, QString *error)
+{
+    return !appendPending(record, error).isEmpty();
+}
+
+QByteArray RecordFile::appendPending(const UnitRecord &record, QString *error)
+{
+    RecordLock lock(m_path);
+    if (!lock.isLocked()) {
+        failWith(error, QStringLiteral("the record is locked by another program"));
+        return {};
     }
+    QFile file(m_path);
+    const QByteArray line = recordLine(record);
+    if (!openForAppend(file, error) || !writeWhole(file, line, error))
+        return {};
+    return line;
+}
+
+bool RecordFile::complete(const QByteArray &pending, const UnitRecord &record, QString *error)
+{
+    if (pending.isEmpty())
+        return append(record, error);
+    RecordLock lock(m_path);
+    if (!lock.isLocked())
+        return failWith(error, QStringLiteral("the record is locked by another program"));
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failWith(error, file.errorString());
+    QByteArray text = file.readAll();
+    file.close();
+    // The pending row starts a line of its own.
+    qsizetype at = text.startsWith(pending) ? 0 : -1;
+    if (at < 0) {
+        at = text.indexOf("\n" + pending);
+        if (at >= 0)
+            ++at;
+    }
+    const QByteArray line = recordLine(record);
+    if (at < 0) {
+        if (!openForAppend(file, error))
+            return false;
+        return writeWhole(file, line, error);
+    }
+    text.replace(at, pending.size(), line);
+    // Written aside and renamed over the record, so a crash leaves either
+    // the old or the new file; in place where the folder allows no new file.
+    QSaveFile save(m_path);
+    save.setDirectWriteFallback(true);
+    if (!save.open(QIODevice::WriteOnly) || save.write(text) != text.size() || !save.commit())
+        return failWith(error, save.errorString());
     return true;
+}
+
+QList<QStringList> RecordFile::rows() const
+{
+    QFile file(m_path);
+    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return parseCsv(QString::fromUtf8(file.readAll()));
+}
+
+bool RecordFile::holdsUnit(const QString &unitAddress, const QString &networkAddress) const
+{
+    const QStringList &header = recordHeader();
+    const int unitColumn = int(header.indexOf(QStringLiteral("unit_address")));
+    const int networkColumn = int(header.indexOf(QStringLiteral("network_address")));
+    const int resultColumn = int(header.indexOf(QStringLiteral("result")));
+    // Only units that may hold the address count: the store went out.
+    static const QStringList InUse = { "verified", "written", "mismatch", "refused", "lost-after-store", "pending" };
+    const QList<QStringList> all = rows();
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        const QStringList &row = all.at(i);
+        if (row.size() > resultColumn && row.at(unitColumn) == addressOf(unitAddress)
+            && row.at(networkColumn) == addressOf(networkAddress) && InUse.contains(row.at(resultColumn)))
+            return true;
+    }
+    return false;
+}
+
+bool appendRecord(const QString &path, const UnitRecord &record, QString *error)
+{
+    return RecordFile(path).append(record, error);
+}
+
+QList<QStringList> readRecordRows(const QString &path)
+{
+    return RecordFile(path).rows();
+}
+
+bool recordHoldsUnit(const QString &path, const QString &unitAddress, const QString &networkAddress)
+{
+    return RecordFile(path).holdsUnit(unitAddress, networkAddress);
 }
 
 QList<QStringList> parseCsv(const QString &text)
@@ -141,24 +283,3 @@ QList<QStringList> parseCsv(const QString &text)
     return rows;
 }
 
-QList<QStringList> readRecordRows(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseCsv(QString::fromUtf8(file.readAll()));
-}
-
-bool recordHoldsUnit(const QString &path, const QString &unitAddress, const QString &networkAddress)
-{
-    const int unitColumn = int(recordHeader().indexOf(QStringLiteral("unit_address")));
-    const int networkColumn = int(recordHeader().indexOf(QStringLiteral("network_address")));
-    const QList<QStringList> rows = readRecordRows(path);
-    for (qsizetype i = 1; i < rows.size(); ++i) {
-        const QStringList &row = rows.at(i);
-        if (row.size() > networkColumn && row.at(unitColumn) == addressOf(unitAddress)
-            && row.at(networkColumn) == addressOf(networkAddress))
-            return true;
-    }
-    return false;
-}

@@ -3,7 +3,12 @@
 // to a file shared by the window and kvx-cli --log:
 //   time,port,product,module,mode,unit_address,network_address,work_mode,
 //   baud,link_rate,power,repeater,result,differences
+//
+// Several programs may append at once: every change is made under a lock
+// (a lock file in the temporary folder, named after the record), the header
+// goes into an empty file only, and a row is written whole or not at all.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -11,27 +16,52 @@
 
 #include "radio/radiosettings.h"
 
-struct SequenceResult;
-
 struct UnitRecord {
     QDateTime time;            // written in UTC
     LinkConfig config;         // port, product, module and mode
-    RadioSettings settings;    // what was written
-    QString result;            // verified, written, mismatch or failed
-    QList<RegisterDifference> differences;
+    RadioSettings settings;    // what was written (or attempted)
+    QString result;            // a result word of UnitOutcome
+    QString detail;            // differences, refused lines, or the reason
 };
-
-// verified, written (not checked), mismatch, or failed (not stored).
-QString recordResult(const SequenceResult &result);
 
 const QStringList &recordHeader();
 
-// Appends one row (the header first when the file is new). Earlier rows are
-// never rewritten, and a row torn by a crash is closed off before the next.
+class RecordFile
+{
+public:
+    explicit RecordFile(const QString &path = QString());
+
+    QString path() const { return m_path; }
+    bool isSet() const { return !m_path.isEmpty(); }
+
+    // Creates the file (with its header) when it is missing and checks that
+    // rows can be appended; call before any unit is touched.
+    bool prepare(QString *error = nullptr);
+    // Appends one row.
+    bool append(const UnitRecord &record, QString *error = nullptr);
+    // Appends a row that a later complete() replaces (a unit whose store is
+    // going out); returns its text, empty on failure.
+    QByteArray appendPending(const UnitRecord &record, QString *error = nullptr);
+    // Replaces the pending row `pending` by `record`; appends it when the
+    // pending row is gone (or was never written).
+    bool complete(const QByteArray &pending, const UnitRecord &record, QString *error = nullptr);
+
+    // Every row, the header included; empty when there is no file.
+    QList<QStringList> rows() const;
+    // Whether a unit recorded as verified or written (or whose store went
+    // out) holds this unit address on this network address.
+    bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const;
+
+private:
+    QString m_path;
+};
+
+// The row as written to the file, with its line end.
+QByteArray recordLine(const UnitRecord &record);
+
+// Compatibility helpers over RecordFile.
 bool appendRecord(const QString &path, const UnitRecord &record, QString *error = nullptr);
-// Every row of the file, the header included; empty when there is no file.
 QList<QStringList> readRecordRows(const QString &path);
-// Whether a row already holds this unit address on this network address.
 bool recordHoldsUnit(const QString &path, const QString &unitAddress, const QString &networkAddress);
 
 QString csvField(const QString &text);

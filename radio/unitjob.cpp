@@ -1,22 +1,34 @@
 #include "radio/unitjob.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "radio/atcommands.h"
+
+namespace {
+
+struct UnitJobText {
+    Q_DECLARE_TR_FUNCTIONS(UnitJob)
+};
+
+} // namespace
 
 UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
     : QObject(parent)
     , m_config(config)
 {
+    m_outcome.cause = UnitOutcome::NoCause;
     connect(&m_session, &RadioSession::finished, this, &UnitJob::sequenceEnded);
     connect(&m_session, &RadioSession::reportRead, this, [this](int id, const RadioSettings &settings) {
-        if (id == m_readId)
+        if (id == m_readId && !m_interrupted)
             reportIn(settings);
     });
     connect(&m_session, &RadioSession::noReport, this, [this](int id) {
-        if (id == m_readId)
-            fail(NoReport, QStringLiteral("%1: no settings report from the modem within %2 ms")
-                               .arg(m_config.port).arg(m_timeoutMs));
+        if (id == m_readId && !m_interrupted)
+            fail(UnitOutcome::NoReport,
+                 UnitJobText::tr("no settings report from the modem within %1 ms (KV5 answers at 9600 baud, "
+                                 "KV6 - KV7 at 115200: is the product right?)")
+                     .arg(m_timeoutMs));
     });
     connect(&m_session, &RadioSession::frameReceived, this, [this](const FrameReply &frame) {
         if (frame.status != FrameReply::BaudRate)
@@ -29,9 +41,32 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
         m_rate = frame.rate;
         m_rateSeen = true;
     });
-    connect(&m_session, &RadioSession::linkLost, this, [this](const QString &port, const QString &error) {
-        fail(PortLost, QStringLiteral("%1: the port was lost (%2)").arg(port, error));
+    connect(&m_session, &RadioSession::lineSent, this, [this](int id, const QByteArray &) {
+        if (id == m_writeId && m_step == Writing)
+            setStep(Writing, ++m_linesSent, m_linesPlanned);
     });
+    connect(&m_session, &RadioSession::storing, this, [this](int id) {
+        if (id == m_writeId)
+            storing();
+    });
+    connect(&m_session, &RadioSession::verifying, this, [this](int id) {
+        if (id == m_writeId)
+            setStep(Verifying);
+    });
+    connect(&m_session, &RadioSession::linkLost, this, [this](const QString &, const QString &) {
+        // A sequence that was running has ended LinkLost and said so; here
+        // only a loss between sequences is left.
+        if (!m_decided)
+            fail(UnitOutcome::PortLost, UnitJobText::tr("the device went away"));
+        else if (!m_done)
+            closeAndFinish();
+    });
+}
+
+void UnitJob::setStep(Step step, int line, int lines)
+{
+    m_step = step;
+    emit progress(step, line, lines);
 }
 
 void UnitJob::startRead()
@@ -57,65 +92,115 @@ void UnitJob::startBaud(qint32 rate)
 
 void UnitJob::begin()
 {
+    setStep(Connecting);
+    // The settings to write, as far as known before the unit is read: what
+    // a lost or failed unit's row says was attempted.
+    m_form = applyChange(writeFormFor(RadioSettings(), m_config), m_change);
     m_openId = m_session.open(m_config);
     if (!m_openId) {
         // Reported from the event loop, like every other end.
         QTimer::singleShot(0, this, [this] {
-            fail(CannotOpen, QStringLiteral("%1: cannot open the port: %2").arg(m_config.port, m_session.errorString()));
+            fail(UnitOutcome::CannotOpen, UnitJobText::tr("cannot open the port: %1").arg(m_session.errorString()));
         });
     }
+}
+
+void UnitJob::interrupt()
+{
+    if (m_interrupted || m_decided || m_done)
+        return;
+    m_interrupted = true;
+    if (m_writeId && m_session.isRunning(m_writeId)) {
+        // Its end, Interrupted or (once stored) Completed, decides the unit.
+        m_session.interrupt(m_writeId);
+        return;
+    }
+    if (m_openId && m_session.isRunning(m_openId))
+        m_session.interrupt(m_openId);
+    if (m_readId && m_session.isRunning(m_readId))
+        m_session.interrupt(m_readId);
+    if (!m_openId)
+        return;   // the port did not open; its failure is on its way
+    UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, QString(), m_form);
+    outcome.result = UnitOutcome::Interrupted;
+    m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
+    decide(outcome);
+}
+
+void UnitJob::storing()
+{
+    if (!m_record || !m_record->isSet()) {
+        setStep(Storing);
+        return;
+    }
+    QString error;
+    m_pendingRow = m_record->appendPending(recordFor(pendingOutcome(m_form), m_config), &error);
+    if (m_pendingRow.isEmpty()) {
+        // Nothing may be stored that the record cannot account for.
+        m_outcome.recordError = error;
+        m_interrupted = true;
+        m_session.interrupt(m_writeId);
+        return;
+    }
+    setStep(Storing);
 }
 
 void UnitJob::sequenceEnded(int id, const SequenceResult &result)
 {
     if (m_done)
         return;
-    if (result.outcome == SequenceResult::LinkLost)
-        return;   // linkLost() reports it
+    if (id == m_closeId) {
+        m_done = true;
+        setStep(Finished);
+        emit done();
+        return;
+    }
+    if (id == m_writeId) {
+        m_session.takeResult(id);   // the same as `result`, taken to free it
+        UnitOutcome outcome = writeOutcome(result, m_form);
+        outcome.recordError = m_outcome.recordError;
+        if (!outcome.recordError.isEmpty() && outcome.result == UnitOutcome::Interrupted)
+            outcome.reason = UnitJobText::tr("the record could not be written: %1").arg(outcome.recordError);
+        if (outcome.result != UnitOutcome::Verified && outcome.result != UnitOutcome::Written)
+            m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
+        else if (outcome.cause == UnitOutcome::CheckUnanswered)
+            m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
+        decide(outcome);
+        return;
+    }
+    if (m_decided)
+        return;
+    if (result.outcome == SequenceResult::LinkLost) {
+        fail(UnitOutcome::PortLost, UnitJobText::tr("the device went away"));
+        return;
+    }
+    if (result.outcome == SequenceResult::Interrupted)
+        return;   // interrupt() has decided already
     if (id == m_openId) {
         opened();
     } else if (id == m_readId) {
         m_readPaused = true;
         if (m_reportIn)
             reportIn(m_settings);
-    } else if (id == m_writeId) {
-        m_writeResult = m_session.takeResult(id);   // the same as `result`, taken to free it
-        m_wrote = true;
-        if (result.outcome == SequenceResult::SendFailed) {
-            fail(PortLost, QStringLiteral("%1: a line could not be sent").arg(m_config.port));
-            return;
-        }
-        if (result.verification == SequenceResult::NoAnswer) {
-            m_status = NoReport;
-            m_failure = QStringLiteral("%1: written, but the modem stopped answering and could not be verified")
-                            .arg(m_config.port);
-        } else if (result.verification == SequenceResult::Mismatch) {
-            m_status = Mismatch;
-            m_failure = QStringLiteral("%1: verify found differences: %2")
-                            .arg(m_config.port, describeDifferences(result.differences));
-        }
-        closeAndFinish();
-    } else if (id == m_closeId) {
-        m_done = true;
-        emit done();
     }
 }
 
 void UnitJob::opened()
 {
     if (m_task != BaudTask) {
+        setStep(Reading);
         m_readId = m_session.read(m_timeoutMs);
         return;
     }
     if (!m_rateSeen) {
-        fail(NoReport, QStringLiteral("%1: the unit did not report its pass-through rate").arg(m_config.port));
+        fail(UnitOutcome::NoReport, UnitJobText::tr("the unit did not report its pass-through rate"));
         return;
     }
     if (m_newRate) {
         m_session.setPassThroughBaud(m_newRate);
         m_rate = quint32(m_newRate);
     }
-    closeAndFinish();
+    decide(UnitOutcome());
 }
 
 void UnitJob::reportIn(const RadioSettings &settings)
@@ -123,36 +208,64 @@ void UnitJob::reportIn(const RadioSettings &settings)
     m_settings = settings;
     m_reportIn = true;
     // The write follows the read as it would in the window: after its pause.
-    if (!m_readPaused || m_writeId || m_closeId)
+    if (!m_readPaused || m_writeId || m_decided)
         return;
     if (m_task == ReadTask) {
-        closeAndFinish();
+        decide(UnitOutcome());
         return;
     }
     m_form = applyChange(writeFormFor(settings, m_config), m_change);
     const WriteForm form = m_form;
+    m_linesPlanned = 0;
+    for (const WriteLine &line : planWrite(form)) {
+        if (!line.bytes.isEmpty())
+            ++m_linesPlanned;
+    }
+    m_linesSent = 0;
+    setStep(Writing, 0, m_linesPlanned);
     m_writeId = m_session.write([form] { return form; }, m_verify, m_timeoutMs);
 }
 
-void UnitJob::fail(Status status, const QString &message)
+void UnitJob::fail(UnitOutcome::Cause cause, const QString &message)
 {
-    if (m_done)
+    if (m_decided || m_done)
         return;
-    if (status > m_status) {
-        m_status = status;
-        m_failure = message;
-    }
-    if (m_session.isOpen() && status != PortLost) {
-        closeAndFinish();
+    m_failure = QStringLiteral("%1: %2").arg(m_config.port, message);
+    decide(failedOutcome(cause, message, m_form));
+}
+
+void UnitJob::decide(const UnitOutcome &outcome)
+{
+    if (m_decided)
         return;
+    m_decided = true;
+    m_outcome = outcome;
+    if (m_task == WriteTask && m_record && m_record->isSet() && outcome.cause != UnitOutcome::CannotOpen) {
+        QString error;
+        if (!m_record->complete(m_pendingRow, recordFor(m_outcome, m_config), &error) && m_outcome.recordError.isEmpty())
+            m_outcome.recordError = error;
     }
-    m_session.closeNow();
-    m_done = true;
-    emit done();
+    emit outcomeReady();
+    closeAndFinish();
 }
 
 void UnitJob::closeAndFinish()
 {
-    if (!m_closeId)
+    if (m_closeId || m_done)
+        return;
+    if (m_session.isOpen()) {
+        setStep(Closing);
+        // Once decided, nothing that happens while closing changes it.
         m_closeId = m_session.close();
+        return;
+    }
+    m_session.closeNow();
+    // Reported from the event loop, after whoever decided has returned.
+    QTimer::singleShot(0, this, [this] {
+        if (m_done)
+            return;
+        m_done = true;
+        setStep(Finished);
+        emit done();
+    });
 }

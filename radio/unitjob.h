@@ -8,26 +8,26 @@
 
 #include "radio/radiosession.h"
 #include "radio/radiosettings.h"
+#include "radio/recordfile.h"
 #include "radio/settingschange.h"
+#include "radio/unitoutcome.h"
 
 class UnitJob : public QObject
 {
     Q_OBJECT
 
 public:
-    // Exit statuses of kvx-cli, also the order of severity.
-    enum Status {
-        Success = 0,
-        Usage = 1,         // usage or invalid value; nothing sent
-        CannotOpen = 2,
-        NoReport = 3,      // no complete settings report within the timeout
-        Mismatch = 4,      // the check found differences
-        PortLost = 5,      // the port vanished mid-sequence
-    };
+    // Where the unit is, for progress shown to the operator.
+    enum Step { Connecting, Reading, Writing, Storing, Verifying, Closing, Finished };
 
     UnitJob(const LinkConfig &config, QObject *parent = nullptr);
 
     void setReportTimeout(int ms) { m_timeoutMs = ms; }
+    // A write appends the unit's row here: a pending row right before "AT&W"
+    // goes out (so a killed program still leaves one), completed the moment
+    // the outcome is known. When the pending row cannot be written, "AT&W"
+    // is not sent.
+    void setRecord(RecordFile *record) { m_record = record; }
     // Starts open, read, close.
     void startRead();
     // Starts open, read, write of the read values with `change` over them,
@@ -36,18 +36,31 @@ public:
     // Starts open (the unit answers with its pass-through rate), the new rate
     // when `rate` is not 0, close.
     void startBaud(qint32 rate);
+    // Stops at the next safe point: before "AT&W" no further line is sent
+    // and the link is closed properly (nothing stored); after it, the
+    // storage pause runs out and the check is skipped.
+    void interrupt();
 
     const LinkConfig &config() const { return m_config; }
-    Status status() const { return m_status; }
     bool isDone() const { return m_done; }
-    QString failure() const { return m_failure; }        // one line, naming the port
+    bool isDecided() const { return m_decided; }
+    bool wasInterrupted() const { return m_interrupted; }
+    // Why the unit failed (NoCause when it did not), and one line naming
+    // the port; for a write, outcome() tells the rest.
+    UnitOutcome::Cause cause() const { return m_outcome.cause; }
+    QString failure() const { return m_failure; }
     const RadioSettings &settings() const { return m_settings; }   // as read
-    const WriteForm &form() const { return m_form; }               // as written
-    const SequenceResult &writeResult() const { return m_writeResult; }
-    bool wrote() const { return m_wrote; }
+    const WriteForm &form() const { return m_form; }               // as planned
+    // A write's outcome, complete once outcomeReady() was emitted.
+    const UnitOutcome &outcome() const { return m_outcome; }
     quint32 passThroughRate() const { return m_rate; }
+    Step step() const { return m_step; }
 
 signals:
+    // `line` of `lines` while writing, 0 otherwise.
+    void progress(int step, int line, int lines);
+    // The outcome is known (and recorded); the link is still being closed.
+    void outcomeReady();
     void done();
 
 private:
@@ -55,8 +68,11 @@ private:
     void opened();
     void reportIn(const RadioSettings &settings);
     void sequenceEnded(int id, const SequenceResult &result);
-    void fail(Status status, const QString &message);
+    void fail(UnitOutcome::Cause cause, const QString &message);
+    void decide(const UnitOutcome &outcome);
     void closeAndFinish();
+    void setStep(Step step, int line = 0, int lines = 0);
+    void storing();
 
     enum Task { ReadTask, WriteTask, BaudTask };
 
@@ -67,6 +83,8 @@ private:
     bool m_verify = true;
     qint32 m_newRate = 0;
     int m_timeoutMs = RadioSession::DefaultReportTimeoutMs;
+    RecordFile *m_record = nullptr;
+    QByteArray m_pendingRow;
 
     int m_openId = 0;
     int m_readId = 0;
@@ -74,14 +92,17 @@ private:
     int m_closeId = 0;
     bool m_readPaused = false;   // the read's own pause is over
     bool m_reportIn = false;
+    bool m_interrupted = false;
+    int m_linesPlanned = 0;
+    int m_linesSent = 0;
+    Step m_step = Connecting;
 
-    Status m_status = Success;
+    bool m_decided = false;
     bool m_done = false;
-    bool m_wrote = false;
     QString m_failure;
     RadioSettings m_settings;
     WriteForm m_form;
-    SequenceResult m_writeResult;
+    UnitOutcome m_outcome;
     quint32 m_rate = 0;
     bool m_rateSeen = false;
 };

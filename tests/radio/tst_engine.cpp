@@ -150,7 +150,7 @@ private slots:
         record.settings.unitAddress = QStringLiteral("7");
         record.settings.repeaterRow = 1;
         record.result = QStringLiteral("mismatch");
-        record.differences = { { 103, 8, 7 }, { 108, 30, 20 } };
+        record.detail = describeDifferences({ { 103, 8, 7 }, { 108, 30, 20 } }, false);
         QVERIFY(appendRecord(path, record));
 
         // A row torn by a crash stays as it is, and the next row starts on a
@@ -160,7 +160,7 @@ private slots:
         file.write("2026-12-07T10:00:01Z,/dev/ttyUSB1,kv5");
         file.close();
         record.result = QStringLiteral("verified");
-        record.differences.clear();
+        record.detail.clear();
         QVERIFY(appendRecord(path, record));
 
         const QList<QStringList> rows = readRecordRows(path);

@@ -1,0 +1,170 @@
+#include "radio/unitoutcome.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "radio/radiosession.h"
+#include "radio/recordfile.h"
+
+namespace {
+
+struct UnitOutcomeText {
+    Q_DECLARE_TR_FUNCTIONS(UnitOutcome)
+};
+
+QString joinedLines(const QList<QByteArray> &lines)
+{
+    QStringList shown;
+    for (const QByteArray &line : lines)
+        shown << QString::fromLatin1(line.trimmed());
+    return shown.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString resultKey(UnitOutcome::Result result)
+{
+    switch (result) {
+    case UnitOutcome::Pending: return QStringLiteral("pending");
+    case UnitOutcome::Verified: return QStringLiteral("verified");
+    case UnitOutcome::Written: return QStringLiteral("written");
+    case UnitOutcome::Mismatch: return QStringLiteral("mismatch");
+    case UnitOutcome::Refused: return QStringLiteral("refused");
+    case UnitOutcome::Interrupted: return QStringLiteral("interrupted");
+    case UnitOutcome::Lost: return QStringLiteral("lost");
+    case UnitOutcome::LostAfterStore: return QStringLiteral("lost-after-store");
+    case UnitOutcome::Failed: break;
+    }
+    return QStringLiteral("failed");
+}
+
+QString UnitOutcome::resultKey() const
+{
+    return ::resultKey(result);
+}
+
+QString UnitOutcome::words() const
+{
+    using T = UnitOutcomeText;
+    switch (result) {
+    case Pending: return T::tr("storing");
+    case Verified: return T::tr("verified");
+    case Written:
+        if (cause == CheckUnanswered)
+            return T::tr("written, but not verified: the modem stopped answering");
+        return T::tr("written");
+    case Mismatch: return T::tr("mismatch: %1").arg(describeDifferences(differences));
+    case Refused: {
+        QString text = stored ? T::tr("refused: the modem answered ERROR to %1 (the other lines were stored)")
+                              : T::tr("refused: the modem answered ERROR to %1 (nothing was stored)");
+        text = text.arg(joinedLines(refusedLines));
+        if (!differences.isEmpty())
+            text += QStringLiteral("; ") + describeDifferences(differences);
+        return text;
+    }
+    case Interrupted: return T::tr("interrupted before storing: nothing was stored");
+    case Lost: return T::tr("lost before storing: %1").arg(reason);
+    case LostAfterStore: return T::tr("lost after storing (not verified): %1").arg(reason);
+    case Failed: break;
+    }
+    return T::tr("failed: %1").arg(reason);
+}
+
+QString UnitOutcome::detail() const
+{
+    QStringList parts;
+    if (!refusedLines.isEmpty())
+        parts << QStringLiteral("refused %1").arg(joinedLines(refusedLines));
+    if (!differences.isEmpty())
+        parts << describeDifferences(differences, false);
+    if (result == Written && cause == CheckUnanswered)
+        parts << QStringLiteral("not verified: the modem stopped answering");
+    else if (result == Interrupted)
+        parts << QStringLiteral("interrupted before AT&W");
+    else if (!reason.isEmpty() && (result == Lost || result == LostAfterStore || result == Failed))
+        parts << reason;
+    return parts.join(QStringLiteral("; "));
+}
+
+RadioSettings settingsSent(const WriteForm &form)
+{
+    RadioSettings s = settingsFromForm(form);
+    // S141 goes out only after the Master preset.
+    if (form.workModeRow != 0)
+        s.repeaterRow = -1;
+    if (form.modeGroupId == 0) {
+        s.unitAddress.clear();
+        s.hasUnitAddress = false;
+    }
+    return s;
+}
+
+UnitOutcome writeOutcome(const SequenceResult &r, const WriteForm &attempted)
+{
+    UnitOutcome o;
+    o.stored = r.stored;
+    o.linesSent = r.linesSent;
+    o.refusedLines = r.refusedLines;
+    o.differences = r.differences;
+    o.settings = settingsSent(r.linesSent.isEmpty() ? attempted : r.form);
+    switch (r.outcome) {
+    case SequenceResult::LinkLost:
+    case SequenceResult::SendFailed:
+        o.result = r.stored ? UnitOutcome::LostAfterStore : UnitOutcome::Lost;
+        o.cause = UnitOutcome::PortLost;
+        o.reason = QCoreApplication::translate("UnitOutcome", "the device went away");
+        return o;
+    case SequenceResult::Interrupted:
+    case SequenceResult::Aborted:
+        if (!r.stored) {
+            o.result = UnitOutcome::Interrupted;
+            return o;
+        }
+        break;
+    case SequenceResult::Completed:
+        break;
+    }
+    if (!r.refusedLines.isEmpty()) {
+        o.result = UnitOutcome::Refused;
+        return o;
+    }
+    switch (r.verification) {
+    case SequenceResult::Verified: o.result = UnitOutcome::Verified; break;
+    case SequenceResult::Mismatch: o.result = UnitOutcome::Mismatch; break;
+    case SequenceResult::NoAnswer:
+        o.result = UnitOutcome::Written;
+        o.cause = UnitOutcome::CheckUnanswered;
+        break;
+    case SequenceResult::NotVerified: o.result = UnitOutcome::Written; break;
+    }
+    return o;
+}
+
+UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const WriteForm &attempted)
+{
+    UnitOutcome o;
+    o.result = cause == UnitOutcome::PortLost ? UnitOutcome::Lost : UnitOutcome::Failed;
+    o.cause = cause;
+    o.reason = reason;
+    o.settings = settingsSent(attempted);
+    return o;
+}
+
+UnitOutcome pendingOutcome(const WriteForm &attempted)
+{
+    UnitOutcome o;
+    o.result = UnitOutcome::Pending;
+    o.settings = settingsSent(attempted);
+    return o;
+}
+
+UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const QDateTime &time)
+{
+    UnitRecord record;
+    record.time = time;
+    record.config = config;
+    record.settings = outcome.settings;
+    record.result = outcome.resultKey();
+    record.detail = outcome.detail();
+    return record;
+}

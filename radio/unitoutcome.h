@@ -1,0 +1,80 @@
+#pragma once
+// How one unit's write ended, told once: the window's status line, kvx-cli's
+// text, JSON and exit status, and the record row all come from this.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include "radio/radiosettings.h"
+#include "radio/writeplan.h"
+
+struct SequenceResult;
+
+struct UnitOutcome {
+    enum Result {
+        Pending,         // "AT&W" is about to go out or has; the end is not known yet
+        Verified,        // stored, and the unit reads back every value written
+        Written,         // stored, not checked (or the unit did not answer the check)
+        Mismatch,        // stored, but the unit reads back other values
+        Refused,         // the unit answered a line with ERROR
+        Interrupted,     // stopped before "AT&W": nothing stored
+        Lost,            // the port vanished before "AT&W" went out
+        LostAfterStore,  // the port vanished after "AT&W" went out
+        Failed,          // nothing written: no report, or the port would not open
+    };
+    // Why a unit failed, finer than the result (kvx-cli's exit status).
+    enum Cause {
+        NoCause,
+        CannotOpen,
+        NoReport,         // no settings report before the write
+        CheckUnanswered,  // stored, but no report came back for the check
+        PortLost,
+    };
+
+    Result result = Failed;
+    Cause cause = NoCause;
+    QString reason;                    // why it failed or was lost, one line
+    bool stored = false;               // "AT&W" went out
+    QList<QByteArray> linesSent;
+    QList<QByteArray> refusedLines;
+    QList<RegisterDifference> differences;
+    RadioSettings settings;            // what the write sent, or was to send
+    QString recordError;               // the unit's record row could not be written
+
+    // verified, written, mismatch, refused, interrupted, lost,
+    // lost-after-store, failed, pending: the record's and JSON's word.
+    QString resultKey() const;
+    // One line for the operator: "verified", "mismatch: S103 reads 1, 4 was
+    // written", "refused: the modem answered ERROR to ATS103=1", ...
+    // (translated when a catalogue is installed).
+    QString words() const;
+    // The record's "differences" column: what differs, what was refused,
+    // or why the unit failed.
+    QString detail() const;
+    // Written as asked: verified, or written when no check was asked for.
+    bool isGood() const { return result == Verified || (result == Written && cause == NoCause); }
+    // The unit address may be used up: the store went out.
+    bool usesUnitAddress() const { return stored; }
+};
+
+// Every result word, in the order above.
+QString resultKey(UnitOutcome::Result result);
+
+// The settings as a write of `form` sends them: the repeater only with the
+// Master preset (S141 goes out with it alone), the unit address only in
+// point to multipoint.
+RadioSettings settingsSent(const WriteForm &form);
+
+// The outcome of a write sequence. `attempted` is the form the write was
+// started with (the result's own form is used once a line went out).
+UnitOutcome writeOutcome(const SequenceResult &result, const WriteForm &attempted);
+// A unit that failed before or without a write.
+UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const WriteForm &attempted);
+// The outcome while "AT&W" goes out: the row kept in case nothing else is.
+UnitOutcome pendingOutcome(const WriteForm &attempted);
+
+struct UnitRecord;
+UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config,
+                     const QDateTime &time = QDateTime::currentDateTimeUtc());
