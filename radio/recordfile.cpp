@@ -205,8 +205,8 @@ bool RecordFile::holdsUnit(const QString &unitAddress, const QString &networkAdd
     const int unitColumn = int(header.indexOf(QStringLiteral("unit_address")));
     const int networkColumn = int(header.indexOf(QStringLiteral("network_address")));
     const int resultColumn = int(header.indexOf(QStringLiteral("result")));
-    // Only units that may hold the address count: the store went out.
-    static const QStringList InUse = { "verified", "written", "mismatch", "refused", "lost-after-store", "pending" };
+    // Only units configured as asked hold their address.
+    static const QStringList InUse = { "verified", "written" };
     const QList<QStringList> all = rows();
     for (qsizetype i = 1; i < all.size(); ++i) {
         const QStringList &row = all.at(i);

@@ -48,8 +48,8 @@ public:
 
     // Every row, the header included; empty when there is no file.
     QList<QStringList> rows() const;
-    // Whether a unit recorded as verified or written (or whose store went
-    // out) holds this unit address on this network address.
+    // Whether a unit recorded as verified or written holds this unit
+    // address on this network address.
     bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const;
 
 private:
