@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
         if (!unit.start())
             return 1;
         writes.push_back(timeCli({ "write", "--port", unit.port(), "--product", "kv5", "--module", "tarn",
-                                   "--work-mode", "master", "--no-verify" }));
+                                   "--mode", "p2p", "--work-mode", "master", "--no-verify", "--quiet" }));
     }
     const qint64 write = median(writes);
     out << "cli write wall ms: " << write << " (protocol pauses " << protocolPausesMs() << " ms)" << Qt::endl;
@@ -113,7 +113,7 @@ int main(int argc, char *argv[])
         std::vector<qint64> times;
         for (int i = 0; i < repeats; ++i) {
             std::vector<std::unique_ptr<Unit>> units;
-            QStringList arguments { "provision", "--profile", profile };
+            QStringList arguments { "provision", "--profile", profile, "--quiet" };
             for (int u = 0; u < count; ++u) {
                 units.push_back(std::make_unique<Unit>());
                 if (!units.back()->start())

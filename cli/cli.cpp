@@ -2,17 +2,20 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
-#include <QTextStream>
+#include <QSet>
+#include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "cli/help.h"
+#include "cli/progress.h"
 #include "radio/profilefile.h"
 #include "radio/randomaddress.h"
 #include "radio/recordfile.h"
@@ -20,6 +23,18 @@
 #include "radio/unitjob.h"
 
 namespace {
+
+// Exit statuses; provision exits with the highest of its units.
+enum Status {
+    Success = 0,
+    Usage = 1,          // usage, an invalid value, or a record that cannot be written: nothing sent
+    CannotOpen = 2,
+    NoReport = 3,       // no settings report, before the write or for the check
+    Mismatch = 4,
+    PortLost = 5,
+    Refused = 6,        // the modem answered a line with ERROR
+    RecordFailed = 7,   // a unit's record row could not be written
+};
 
 // Options that carry a setting, by the key they set.
 const struct {
@@ -31,45 +46,65 @@ const struct {
     { "unit", "unitAddress" },
 };
 
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
-// Exit statuses.
-enum Status {
-    Success = 0,
-    Usage = 1,
-    CannotOpen = 2,
-    NoReport = 3,
-    Mismatch = 4,
-    PortLost = 5,
+// A usage error or an invalid value: said on stderr, nothing sent.
+struct UsageError {
+    QString message;
 };
 
 int statusOf(const UnitJob &job)
 {
     const UnitOutcome &o = job.outcome();
+    int status = Success;
     switch (o.cause) {
-    case UnitOutcome::CannotOpen: return CannotOpen;
-    case UnitOutcome::NoReport: return NoReport;
-    case UnitOutcome::CheckUnanswered: return NoReport;
-    case UnitOutcome::PortLost: return PortLost;
-    case UnitOutcome::NoCause: break;
+    case UnitOutcome::CannotOpen: status = CannotOpen; break;
+    case UnitOutcome::NoReport:
+    case UnitOutcome::CheckUnanswered: status = NoReport; break;
+    case UnitOutcome::PortLost: status = PortLost; break;
+    case UnitOutcome::NoCause:
+        if (o.result == UnitOutcome::Mismatch)
+            status = Mismatch;
+        else if (o.result == UnitOutcome::Refused)
+            status = Refused;
+        break;
     }
-    return o.result == UnitOutcome::Mismatch ? Mismatch : Success;
+    if (!o.recordError.isEmpty())
+        status = std::max(status, int(RecordFailed));
+    return status;
 }
 
-// A usage error or an invalid value: said on stderr, nothing sent.
-struct UsageError {
-    QString message;
-};
+QString sentLines(const QList<QByteArray> &lines)
+{
+    QStringList shown;
+    for (const QByteArray &line : lines)
+        shown << QString::fromLatin1(line.trimmed());
+    return shown.join(QStringLiteral(", "));
+}
+
+// The settings as text, only those a write sends.
+QString settingsLine(const RadioSettings &s, int modeId)
+{
+    QStringList parts;
+    parts << QStringLiteral("work mode %1").arg(s.workMode) << QStringLiteral("baud %1").arg(s.baud)
+          << QStringLiteral("link rate %1").arg(s.linkRate) << QStringLiteral("power %1").arg(s.power);
+    if (s.repeaterRow >= 0)
+        parts << QStringLiteral("repeater %1").arg(repeaterText(s.repeaterRow));
+    parts << QStringLiteral("network address %1").arg(addressText(addressFromText(s.networkAddress)));
+    if (modeId != 0)
+        parts << QStringLiteral("unit address %1").arg(addressText(addressFromText(s.unitAddress)));
+    return parts.join(QStringLiteral(", "));
+}
+
+QString stepText(int step, int line, int lines)
+{
+    switch (step) {
+    case UnitJob::Connecting: return QStringLiteral("connecting");
+    case UnitJob::Reading: return QStringLiteral("reading");
+    case UnitJob::Writing: return line > 0 ? QStringLiteral("writing %1 of %2").arg(line).arg(lines) : QString();
+    case UnitJob::Storing: return QStringLiteral("storing");
+    case UnitJob::Verifying: return QStringLiteral("verifying");
+    default: return QString();
+    }
+}
 
 class Cli
 {
@@ -84,14 +119,17 @@ private:
     void addOptions();
     void allowOnly(const QStringList &names) const;
     QString need(const char *name) const;
-    LinkConfig configFromOptions(const QString &port, const ProvisionProfile *profile) const;
+    QString onePort() const;
+    LinkConfig configFromOptions(const QString &port, const ProvisionProfile *profile, bool modeNeeded) const;
     SettingsChange changeFromOptions(const LinkConfig &config, const ProvisionProfile *profile) const;
     ProvisionProfile loadProfile(const QString &path) const;
+    void prepareRecord();
     int timeout() const;
-    void runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs);
-    void logUnit(const UnitJob &job, const SettingsChange &change);
+    // Runs the jobs to their ends; `unitEnded` is called for each the moment
+    // its outcome is known. Returns the signal that stopped them, or 0.
+    int runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::function<void(UnitJob &)> &start,
+                const std::function<void(const UnitJob &)> &unitEnded);
     QJsonObject writeJson(const UnitJob &job) const;
-    void printWrite(const UnitJob &job) const;
 
     int ports();
     int read();
@@ -101,32 +139,26 @@ private:
 
     QCoreApplication &m_app;
     QCommandLineParser m_parser;
+    QString m_command;
     bool m_json = false;
+    std::unique_ptr<ProgressBoard> m_board;
+    RecordFile m_record;
 };
 
 void Cli::addOptions()
 {
-    m_parser.setApplicationDescription(QStringLiteral(
-        "Reads and writes the settings of KVX radio modems (KV5, KV6 - KV7) on serial ports.\n\n"
-        "Commands:\n"
-        "  ports      list the serial ports that can be opened\n"
-        "  read       open, read the settings report, close\n"
-        "  write      open, read, write (settings not given keep the unit's values), verify, close\n"
-        "  provision  write a profile into every --port at the same time\n"
-        "  baud       show or --set the pass-through baud rate of a KV6 - KV7 unit\n\n"
-        "Exit status: 0 success, 1 usage or invalid value (nothing sent), 2 the port cannot be opened,\n"
-        "3 no complete settings report within the timeout, 4 verify found differences,\n"
-        "5 the port was lost mid-sequence."));
-    m_parser.addHelpOption();
-    m_parser.addVersionOption();
-    m_parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, read, write, provision or baud"));
+    m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     m_parser.addOptions({
+        { { "h", "help" }, "Help." },
+        { "help-all", "Every command's help." },
+        { { "v", "version" }, "Version." },
         { "port", "Serial port (repeat for provision).", "P" },
         { "product", "kv5 or kv6 (KV6 - KV7).", "PRODUCT" },
         { "module", "tarn, brae-loch, skerry or half-fjord.", "MODULE" },
-        { "mode", "p2p (default) or p2mp.", "MODE" },
+        { "mode", "p2p or p2mp.", "MODE" },
         { "timeout", "How long a read waits for the report, in ms (default 3000).", "MS" },
         { "json", "Print JSON." },
+        { "quiet", "Results and failures only." },
         { "profile", "Profile file (JSON) with product, module, mode and settings.", "FILE" },
         { "work-mode", "master, repeater or slave.", "MODE" },
         { "baud", "Serial baud rate of the unit's data port.", "RATE" },
@@ -138,15 +170,15 @@ void Cli::addOptions()
         { "no-verify", "Do not read the unit back after writing." },
         { "log", "Append one CSV row per unit written to FILE.", "FILE" },
         { "unit-start", "First unit address of a provision batch (p2mp).", "N" },
-        { "set", "New pass-through baud rate: 19200, 38400, 56000, 57600, 115200 or 230400.", "RATE" },
+        { "set", "New pass-through baud rate.", "RATE" },
     });
 }
 
 void Cli::allowOnly(const QStringList &names) const
 {
     for (const QString &name : m_parser.optionNames()) {
-        if (!names.contains(name))
-            throw UsageError { QStringLiteral("--%1 does not apply to %2").arg(name, m_parser.positionalArguments().value(0)) };
+        if (!names.contains(name) && name != QLatin1String("quiet"))
+            throw UsageError { QStringLiteral("--%1 does not apply to %2 (see kvx-cli help %2)").arg(name, m_command) };
     }
 }
 
@@ -154,8 +186,15 @@ QString Cli::need(const char *name) const
 {
     const QString value = m_parser.value(QLatin1String(name));
     if (value.isEmpty())
-        throw UsageError { QStringLiteral("--%1 is needed").arg(QLatin1String(name)) };
+        throw UsageError { QStringLiteral("--%1 is needed (see kvx-cli help %2)").arg(QLatin1String(name), m_command) };
     return value;
+}
+
+QString Cli::onePort() const
+{
+    if (m_parser.values(QStringLiteral("port")).size() > 1)
+        throw UsageError { QStringLiteral("--port: %1 takes one port").arg(m_command) };
+    return need("port");
 }
 
 int Cli::timeout() const
@@ -172,24 +211,34 @@ int Cli::timeout() const
 
 ProvisionProfile Cli::loadProfile(const QString &path) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UsageError { QStringLiteral("--profile %1: %2").arg(path, file.errorString()) };
     ProvisionProfile profile;
     QString error;
-    if (!parseProfile(file.readAll(), &profile, &error))
+    if (!readProfileFile(path, &profile, &error))
         throw UsageError { QStringLiteral("--profile %1: %2").arg(path, error) };
     return profile;
 }
 
-LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *profile) const
+void Cli::prepareRecord()
+{
+    const QString path = m_parser.value(QStringLiteral("log"));
+    if (path.isEmpty())
+        return;
+    m_record = RecordFile(path);
+    QString error;
+    // Before any port is opened: a unit must never be written that the
+    // record cannot account for.
+    if (!m_record.prepare(&error))
+        throw UsageError { QStringLiteral("--log %1: cannot be written: %2").arg(path, error) };
+}
+
+LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *profile, bool modeNeeded) const
 {
     LinkConfig config;
     config.port = port;
-    auto pick = [&](const char *name, const QStringList &keys, int fromProfile, int fallback) {
+    auto pick = [&](const char *name, const QStringList &keys, bool inProfile, int fromProfile, int fallback) {
         const QString option = QLatin1String(name);
         if (!m_parser.isSet(option)) {
-            if (profile)
+            if (inProfile)
                 return fromProfile;
             if (fallback >= 0)
                 return fallback;
@@ -199,13 +248,14 @@ LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *p
         if (index < 0)
             throw UsageError { QStringLiteral("--%1 %2: allowed: %3")
                                    .arg(option, m_parser.value(option), keys.join(QStringLiteral(", "))) };
-        if (profile && index != fromProfile)
+        if (inProfile && index != fromProfile)
             throw UsageError { QStringLiteral("--%1 %2: the profile is for %3").arg(option, m_parser.value(option), keys.at(fromProfile)) };
         return index;
     };
-    config.productId = pick("product", productKeys(), profile ? profile->productId : 0, -1);
-    config.moduleGroupId = pick("module", moduleKeys(), profile ? profile->moduleGroupId : 0, -1);
-    config.modeId = pick("mode", modeKeys(), profile ? profile->modeId : 0, 0);
+    config.productId = pick("product", productKeys(), profile, profile ? profile->productId : 0, -1);
+    config.moduleGroupId = pick("module", moduleKeys(), profile, profile ? profile->moduleGroupId : 0, -1);
+    // A write chooses the preset family by the mode: never guessed.
+    config.modeId = pick("mode", modeKeys(), profile && profile->hasMode, profile ? profile->modeId : 0, modeNeeded ? -1 : 0);
     return config;
 }
 
@@ -228,95 +278,89 @@ SettingsChange Cli::changeFromOptions(const LinkConfig &config, const ProvisionP
                                    .arg(option, m_parser.value(option), moduleKey(config.moduleGroupId),
                                         modeKey(config.modeId), allowed) };
     }
+    // S141 goes out only with the Master preset: anything else would be
+    // reported as written and never sent.
+    if (m_parser.isSet(QStringLiteral("repeater")) && change.workModeRow != 0)
+        throw UsageError { QStringLiteral("--repeater is written only with the master work mode (S141 goes out after "
+                                          "the Master preset alone): add --work-mode master") };
     return change;
 }
 
-void Cli::runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs)
+int Cli::runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::function<void(UnitJob &)> &start,
+                 const std::function<void(const UnitJob &)> &unitEnded)
 {
     auto allDone = [&] {
         return std::all_of(jobs.begin(), jobs.end(), [](const std::unique_ptr<UnitJob> &job) { return job->isDone(); });
     };
     for (const auto &job : jobs) {
-        QObject::connect(job.get(), &UnitJob::done, &m_app, [&] {
+        UnitJob *unit = job.get();
+        const QString port = unit->config().port;
+        QObject::connect(unit, &UnitJob::progress, &m_app, [this, port](int step, int line, int lines) {
+            const QString text = stepText(step, line, lines);
+            if (!text.isEmpty())
+                m_board->set(port, text);
+        });
+        QObject::connect(unit, &UnitJob::outcomeReady, &m_app, [this, unit, port, &unitEnded] {
+            m_board->remove(port);
+            unitEnded(*unit);
+        });
+        QObject::connect(unit, &UnitJob::done, &m_app, [&] {
             if (allDone())
                 m_app.quit();
         });
     }
+    // The first stop signal reaches every unit through this watch.
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, &m_app, [&] {
+        if (!StopSignals::received())
+            return;
+        watch.stop();
+        for (const auto &job : jobs)
+            job->interrupt();
+    });
+    watch.start();
+    for (const auto &job : jobs)
+        start(*job);
     if (!allDone())
         m_app.exec();
-    for (const auto &job : jobs) {
-        if (statusOf(*job) != Success)
-            err() << "kvx-cli: " << job->failure() << Qt::endl;
-    }
-}
-
-void Cli::logUnit(const UnitJob &job, const SettingsChange &change)
-{
-    const QString path = m_parser.value(QStringLiteral("log"));
-    if (path.isEmpty())
-        return;
-    Q_UNUSED(change);
-    QString error;
-    if (!appendRecord(path, recordFor(job.outcome(), job.config()), &error))
-        err() << "kvx-cli: --log " << path << ": " << error << Qt::endl;
+    return StopSignals::received();
 }
 
 QJsonObject Cli::writeJson(const UnitJob &job) const
 {
-    const UnitOutcome &result = job.outcome();
+    const UnitOutcome &o = job.outcome();
     QJsonArray written;
-    for (const QByteArray &line : result.linesSent)
+    for (const QByteArray &line : o.linesSent)
         written.append(QString::fromLatin1(line.trimmed()));
     QJsonValue verified = QJsonValue::Null;
-    if (result.result == UnitOutcome::Verified || result.result == UnitOutcome::Mismatch)
-        verified = result.result == UnitOutcome::Verified;
+    if (o.result == UnitOutcome::Verified || o.result == UnitOutcome::Mismatch)
+        verified = o.result == UnitOutcome::Verified;
     QJsonArray differences;
-    for (const RegisterDifference &d : result.differences) {
+    for (const RegisterDifference &d : o.differences) {
         QJsonObject difference { { "register", QStringLiteral("S%1").arg(d.reg) }, { "written", d.written } };
         difference.insert(QStringLiteral("read"), d.read < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(d.read));
         differences.append(difference);
     }
     QJsonArray refused;
-    for (const QByteArray &line : result.refusedLines)
+    for (const QByteArray &line : o.refusedLines)
         refused.append(QString::fromLatin1(line.trimmed()));
     QJsonObject object {
         { "port", job.config().port },
+        { "status", o.resultKey() },
+        { "exitStatus", statusOf(job) },
         { "written", written },
-        { "settings", settingsToJson(settingsFromForm(job.form()), job.config().modeId) },
+        { "stored", o.stored },
+        { "settings", settingsToJson(o.settings, job.config().modeId) },
         { "verified", verified },
         { "differences", differences },
         { "refused", refused },
-        { "status", statusOf(job) },
     };
-    if (statusOf(job) != Success)
+    if (!job.failure().isEmpty())
         object.insert(QStringLiteral("error"), job.failure());
+    if (!o.recordError.isEmpty())
+        object.insert(QStringLiteral("recordError"), o.recordError);
     return object;
-}
-
-QString settingsLine(const RadioSettings &s, int modeId)
-{
-    QStringList parts;
-    parts << QStringLiteral("work mode %1").arg(s.workMode) << QStringLiteral("baud %1").arg(s.baud)
-          << QStringLiteral("link rate %1").arg(s.linkRate) << QStringLiteral("power %1").arg(s.power)
-          << QStringLiteral("repeater %1").arg(s.repeaterRow == 1 ? "on" : "off")
-          << QStringLiteral("network address %1").arg(s.networkAddress);
-    if (modeId != 0)
-        parts << QStringLiteral("unit address %1").arg(s.unitAddress);
-    return parts.join(QStringLiteral(", "));
-}
-
-void Cli::printWrite(const UnitJob &job) const
-{
-    const UnitOutcome &result = job.outcome();
-    const QString port = job.config().port;
-    QStringList lines;
-    for (const QByteArray &line : result.linesSent)
-        lines << QString::fromLatin1(line.trimmed());
-    out() << port << ": written " << lines.join(QStringLiteral(", ")) << Qt::endl;
-    out() << port << ": " << settingsLine(settingsFromForm(job.form()), job.config().modeId) << Qt::endl;
-    for (const QByteArray &line : result.refusedLines)
-        out() << port << ": the modem refused " << QString::fromLatin1(line.trimmed()) << Qt::endl;
-    out() << port << ": " << result.words() << Qt::endl;
 }
 
 int Cli::ports()
@@ -338,14 +382,18 @@ int Cli::ports()
 int Cli::read()
 {
     allowOnly({ "port", "product", "module", "mode", "timeout", "json" });
-    const LinkConfig config = configFromOptions(need("port"), nullptr);
+    const LinkConfig config = configFromOptions(onePort(), nullptr, false);
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(timeout());
-    jobs.front()->startRead();
-    runJobs(jobs);
+    const int signal = runJobs(jobs, [](UnitJob &job) { job.startRead(); }, [this](const UnitJob &job) {
+        if (!job.failure().isEmpty())
+            m_board->printFailure(job.failure());
+    });
     const UnitJob &job = *jobs.front();
-    if (statusOf(job) != Success)
+    if (signal)
+        return 128 + signal;
+    if (job.cause() != UnitOutcome::NoCause)
         return statusOf(job);
     const RadioSettings &s = job.settings();
     if (m_json) {
@@ -371,36 +419,56 @@ int Cli::write()
 {
     allowOnly({ "port", "product", "module", "mode", "profile", "work-mode", "baud", "link-rate", "power", "repeater",
                 "address", "unit", "no-verify", "log", "timeout", "json" });
-    const QString port = need("port");
+    const QString port = onePort();
     std::unique_ptr<ProvisionProfile> profile;
     if (m_parser.isSet(QStringLiteral("profile")))
         profile = std::make_unique<ProvisionProfile>(loadProfile(m_parser.value(QStringLiteral("profile"))));
-    const LinkConfig config = configFromOptions(port, profile.get());
+    const LinkConfig config = configFromOptions(port, profile.get(), true);
     const SettingsChange change = changeFromOptions(config, profile.get());
     const int ms = timeout();
+    prepareRecord();
 
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(ms);
-    jobs.front()->startWrite(change, !m_parser.isSet(QStringLiteral("no-verify")));
-    runJobs(jobs);
+    jobs.front()->setRecord(&m_record);
+    const bool verify = !m_parser.isSet(QStringLiteral("no-verify"));
+    const auto start = [&](UnitJob &job) { job.startWrite(change, verify); };
+    const int signal = runJobs(jobs, start, [this](const UnitJob &job) {
+        const UnitOutcome &o = job.outcome();
+        const QString port = job.config().port;
+        if (!m_json && !o.linesSent.isEmpty()) {
+            // What went out, what it set, and how it ended: the result.
+            m_board->printResult(QStringLiteral("%1: sent %2").arg(port, sentLines(o.linesSent)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(port, settingsLine(o.settings, job.config().modeId)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(port, o.words()));
+        } else if (!job.failure().isEmpty()) {
+            m_board->printFailure(job.failure());
+        }
+        if (!o.recordError.isEmpty())
+            m_board->printFailure(QStringLiteral("%1: the record %2 could not be written: %3")
+                                      .arg(port, m_record.path(), o.recordError));
+    });
     const UnitJob &job = *jobs.front();
-    if (statusOf(job) != CannotOpen)
-        logUnit(job, change);
     if (m_json)
         out() << QJsonDocument(writeJson(job)).toJson(QJsonDocument::Indented);
-    else if (!job.outcome().linesSent.isEmpty())
-        printWrite(job);
-    return statusOf(job);
+    return signal ? 128 + signal : statusOf(job);
 }
 
 int Cli::provision()
 {
-    allowOnly({ "profile", "port", "unit-start", "log", "json", "timeout" });
+    allowOnly({ "profile", "port", "mode", "unit-start", "log", "json", "timeout" });
     const ProvisionProfile profile = loadProfile(need("profile"));
     const QStringList portList = m_parser.values(QStringLiteral("port"));
     if (portList.isEmpty())
-        throw UsageError { QStringLiteral("--port is needed") };
+        throw UsageError { QStringLiteral("--port is needed (one for each unit)") };
+    QSet<QString> seen;
+    for (const QString &port : portList) {
+        if (seen.contains(port))
+            throw UsageError { QStringLiteral("--port %1 is given twice: one unit, one port").arg(port) };
+        seen.insert(port);
+    }
+    const LinkConfig batch = configFromOptions(QString(), &profile, true);
     SettingsChange change = profile.settings;
     // One network for the whole batch: drawn once when the profile has none.
     if (!change.setNetworkAddress) {
@@ -416,21 +484,19 @@ int Cli::provision()
         if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > 4294967295LL)
             throw UsageError { QStringLiteral("--unit-start %1: allowed: 0 .. 4294967295")
                                    .arg(m_parser.value(QStringLiteral("unit-start"))) };
-        if (profile.modeId == 0)
+        if (batch.modeId == 0)
             throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
-    } else if (profile.modeId != 0) {
+    } else if (batch.modeId != 0) {
         firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
     }
     const int ms = timeout();
+    prepareRecord();
 
     std::vector<std::unique_ptr<UnitJob>> jobs;
     std::vector<SettingsChange> changes;
     for (int i = 0; i < portList.size(); ++i) {
-        LinkConfig config;
+        LinkConfig config = batch;
         config.port = portList.at(i);
-        config.productId = profile.productId;
-        config.moduleGroupId = profile.moduleGroupId;
-        config.modeId = profile.modeId;
         SettingsChange unitChange = change;
         if (firstUnit >= 0) {
             unitChange.setUnitAddress = true;
@@ -439,52 +505,55 @@ int Cli::provision()
         changes.push_back(unitChange);
         jobs.push_back(std::make_unique<UnitJob>(config));
         jobs.back()->setReportTimeout(ms);
+        jobs.back()->setRecord(&m_record);
     }
-    for (size_t i = 0; i < jobs.size(); ++i)
-        jobs.at(i)->startWrite(changes.at(i), true);
-    runJobs(jobs);
+    size_t next = 0;
+    const auto start = [&](UnitJob &job) { job.startWrite(changes.at(next++), true); };
+    const int signal = runJobs(jobs, start, [this, &batch](const UnitJob &job) {
+        const UnitOutcome &o = job.outcome();
+        const QString port = job.config().port;
+        if (m_json) {
+            if (!job.failure().isEmpty())
+                m_board->printFailure(job.failure());
+        } else {
+            QString line = QStringLiteral("%1: %2").arg(port, o.words());
+            if (o.stored) {
+                line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(o.settings.networkAddress)));
+                if (batch.modeId != 0)
+                    line += QStringLiteral(", unit address %1").arg(addressText(addressFromText(o.settings.unitAddress)));
+                line += QLatin1Char(')');
+            }
+            m_board->printResult(line);
+        }
+        if (!o.recordError.isEmpty())
+            m_board->printFailure(QStringLiteral("%1: the record %2 could not be written: %3")
+                                      .arg(port, m_record.path(), o.recordError));
+    });
 
     int status = 0;
-    int succeeded = 0;
+    int good = 0;
     QJsonArray units;
-    for (size_t i = 0; i < jobs.size(); ++i) {
-        const UnitJob &job = *jobs.at(i);
-        if (statusOf(job) != CannotOpen)
-            logUnit(job, changes.at(i));
-        status = std::max(status, statusOf(job));
-        if (statusOf(job) == Success)
-            ++succeeded;
-        if (m_json) {
-            units.append(writeJson(job));
-            continue;
-        }
-        const UnitOutcome &result = job.outcome();
-        QString line = job.config().port + QStringLiteral(": ");
-        if (statusOf(job) == Success)
-            line += QStringLiteral("verified");
-        else if (result.result == UnitOutcome::Mismatch)
-            line += QStringLiteral("mismatch: ") + describeDifferences(result.differences);
-        else
-            line += QStringLiteral("failed: ") + job.failure();
-        if (!job.outcome().linesSent.isEmpty()) {
-            line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(job.form().addressText)));
-            if (profile.modeId != 0)
-                line += QStringLiteral(", unit address %1").arg(job.form().unitText);
-            line += QLatin1Char(')');
-        }
-        out() << line << Qt::endl;
+    for (const auto &job : jobs) {
+        status = std::max(status, statusOf(*job));
+        if (job->outcome().result == UnitOutcome::Verified && job->outcome().recordError.isEmpty())
+            ++good;
+        if (m_json)
+            units.append(writeJson(*job));
     }
+    if (signal)
+        status = 128 + signal;
     if (m_json) {
         out() << QJsonDocument(QJsonObject { { "units", units },
                                              { "networkAddress", change.networkAddress.toLongLong() },
-                                             { "succeeded", succeeded },
-                                             { "status", status } })
+                                             { "verified", good },
+                                             { "interrupted", signal != 0 },
+                                             { "exitStatus", status } })
                      .toJson(QJsonDocument::Indented);
     } else {
-        out() << QStringLiteral("%1 of %2 units provisioned on network address %3")
-                     .arg(succeeded)
+        out() << QStringLiteral("%1 of %2 units verified on network address %3%4")
+                     .arg(good)
                      .arg(jobs.size())
-                     .arg(change.networkAddress)
+                     .arg(change.networkAddress, signal ? QStringLiteral(" (interrupted)") : QString())
               << Qt::endl;
     }
     return status;
@@ -492,10 +561,14 @@ int Cli::provision()
 
 int Cli::baud()
 {
-    allowOnly({ "port", "set", "json" });
+    allowOnly({ "port", "product", "set", "json" });
     LinkConfig config;
-    config.port = need("port");
-    config.productId = 1;   // only KV6 - KV7 units have a pass-through rate
+    config.port = onePort();
+    // Only KV6 - KV7 units have a pass-through rate.
+    if (m_parser.isSet(QStringLiteral("product")) && m_parser.value(QStringLiteral("product")).toLower() != QLatin1String("kv6"))
+        throw UsageError { QStringLiteral("--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate")
+                               .arg(m_parser.value(QStringLiteral("product"))) };
+    config.productId = 1;
     qint32 rate = 0;
     if (m_parser.isSet(QStringLiteral("set"))) {
         const QString value = m_parser.value(QStringLiteral("set"));
@@ -505,10 +578,14 @@ int Cli::baud()
     }
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
-    jobs.front()->startBaud(rate);
-    runJobs(jobs);
+    const int signal = runJobs(jobs, [rate](UnitJob &job) { job.startBaud(rate); }, [this](const UnitJob &job) {
+        if (!job.failure().isEmpty())
+            m_board->printFailure(job.failure());
+    });
     const UnitJob &job = *jobs.front();
-    if (statusOf(job) != Success)
+    if (signal)
+        return 128 + signal;
+    if (job.cause() != UnitOutcome::NoCause)
         return statusOf(job);
     if (m_json)
         out() << QJsonDocument(QJsonObject { { "port", config.port }, { "passThroughBaud", qint64(job.passThroughRate()) } })
@@ -521,24 +598,52 @@ int Cli::baud()
 int Cli::run()
 {
     addOptions();
-    m_parser.process(m_app);
-    const QStringList arguments = m_parser.positionalArguments();
-    m_json = m_parser.isSet(QStringLiteral("json"));
     try {
+        if (!m_parser.parse(m_app.arguments()))
+            throw UsageError { m_parser.errorText() + QStringLiteral(" (see kvx-cli --help)") };
+        QStringList arguments = m_parser.positionalArguments();
+        if (m_parser.isSet(QStringLiteral("version"))) {
+            out() << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+            return 0;
+        }
+        if (m_parser.isSet(QStringLiteral("help-all"))) {
+            out() << allHelp();
+            return 0;
+        }
+        const bool help = m_parser.isSet(QStringLiteral("help"));
+        if (!arguments.isEmpty() && arguments.first() == QLatin1String("help")) {
+            arguments.removeFirst();
+            if (arguments.isEmpty()) {
+                out() << generalHelp();
+                return 0;
+            }
+            const QString text = commandHelp(arguments.first());
+            if (text.isEmpty())
+                throw UsageError { QStringLiteral("no command \"%1\" (commands: %2)").arg(arguments.first(), cliCommands().join(QStringLiteral(", "))) };
+            out() << text;
+            return 0;
+        }
+        if (help) {
+            const QString text = arguments.isEmpty() ? QString() : commandHelp(arguments.first());
+            out() << (text.isEmpty() ? generalHelp() : text);
+            return 0;
+        }
         if (arguments.size() != 1)
-            throw UsageError { QStringLiteral("give one command: ports, read, write, provision or baud (see --help)") };
-        const QString command = arguments.first();
-        if (command == QLatin1String("ports"))
+            throw UsageError { QStringLiteral("give one command: %1 (see kvx-cli --help)").arg(cliCommands().join(QStringLiteral(", "))) };
+        m_command = arguments.first();
+        m_json = m_parser.isSet(QStringLiteral("json"));
+        m_board = std::make_unique<ProgressBoard>(m_parser.isSet(QStringLiteral("quiet")));
+        if (m_command == QLatin1String("ports"))
             return ports();
-        if (command == QLatin1String("read"))
+        if (m_command == QLatin1String("read"))
             return read();
-        if (command == QLatin1String("write"))
+        if (m_command == QLatin1String("write"))
             return write();
-        if (command == QLatin1String("provision"))
+        if (m_command == QLatin1String("provision"))
             return provision();
-        if (command == QLatin1String("baud"))
+        if (m_command == QLatin1String("baud"))
             return baud();
-        throw UsageError { QStringLiteral("unknown command \"%1\" (see --help)").arg(command) };
+        throw UsageError { QStringLiteral("unknown command \"%1\" (see kvx-cli --help)").arg(m_command) };
     } catch (const UsageError &error) {
         err() << "kvx-cli: " << error.message << Qt::endl;
         return Usage;
@@ -555,6 +660,7 @@ int runCli(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     QCoreApplication::setApplicationName(QStringLiteral("kvx-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0.7"));
+    StopSignals::install();
     Cli cli(app);
     return cli.run();
 }

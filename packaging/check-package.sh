@@ -27,7 +27,7 @@ chmod 755 "$scratch"
 # The windows open on a virtual X server of their own, never on a desktop.
 # Xvfb picks a free display itself (other builds may run theirs) and names it
 # once it is ready; -ac lets the unprivileged user of the read-only check in.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
+Xvfb -noreset -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
 xvfb=$!
 for _ in $(seq 300); do
   [ -s "$scratch/display" ] && break

@@ -41,8 +41,10 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
         m_rate = frame.rate;
         m_rateSeen = true;
     });
-    connect(&m_session, &RadioSession::lineSent, this, [this](int id, const QByteArray &) {
-        if (id == m_writeId && m_step == Writing)
+    // The write's first line goes out before write() has returned its id;
+    // this session runs nothing else while writing.
+    connect(&m_session, &RadioSession::lineSent, this, [this](int, const QByteArray &) {
+        if (m_step == Writing)
             setStep(Writing, ++m_linesSent, m_linesPlanned);
     });
     connect(&m_session, &RadioSession::storing, this, [this](int id) {
@@ -123,7 +125,8 @@ void UnitJob::interrupt()
         return;   // the port did not open; its failure is on its way
     UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, QString(), m_form);
     outcome.result = UnitOutcome::Interrupted;
-    m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
+    m_failure = QStringLiteral("%1: %2").arg(m_config.port, m_task == WriteTask ? outcome.words()
+                                                                               : UnitJobText::tr("interrupted"));
     decide(outcome);
 }
 
@@ -216,7 +219,8 @@ void UnitJob::reportIn(const RadioSettings &settings)
     }
     m_form = applyChange(writeFormFor(settings, m_config), m_change);
     const WriteForm form = m_form;
-    m_linesPlanned = 0;
+    // The lines before "AT&W", which is the store step of its own.
+    m_linesPlanned = -1;
     for (const WriteLine &line : planWrite(form)) {
         if (!line.bytes.isEmpty())
             ++m_linesPlanned;

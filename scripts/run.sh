@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target kvx-config kvx-modemsim
+cmake --build build -j"$(nproc)" --target kvx-config kvx-cli kvx-modemsim
 
 link="${TMPDIR:-/tmp}/kvx-modem-$$"
 sim_args=("$@")
@@ -26,7 +26,7 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   ./build/kvx-config
 else
   shot="$PWD/kvx-config-screenshot.png"
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  xvfb-run -a -s "-noreset -screen 0 1024x768x24" bash -c '
     ./build/kvx-config & app=$!
     id=
     for _ in $(seq 150); do

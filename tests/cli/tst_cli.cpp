@@ -8,10 +8,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QSerialPort>
+
+#include <csignal>
 #include <memory>
 #include <vector>
 
 #include "../e2e/rig.h"
+#include "radio/profilefile.h"
+#include "radio/recordfile.h"
 
 namespace {
 
@@ -63,6 +68,13 @@ QStringList unitArgs(const SimProcess &sim, int product, int module, int mode)
 {
     return { "--port", sim.portPath(), "--product", productArg(product), "--module", moduleArg(module),
              "--mode", mode == PointToMultipoint ? "p2mp" : "p2p" };
+}
+
+void writeProfile(const QString &path, const QByteArray &json)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(json);
 }
 
 QMap<int, qint64> startRegisters()
@@ -185,32 +197,49 @@ private slots:
         const QMap<int, qint64> state = sim.storedRegisters();
         for (int reg : { 101, 102, 103, 104, 105, 108, 141 })
             QCOMPARE(qint64(registers.value(QStringLiteral("S%1").arg(reg)).toDouble()), state.value(reg));
+        // A golden unit's read is a profile for the next ones, unchanged.
+        ProvisionProfile profile;
+        QString error;
+        QVERIFY2(parseProfile(run.out, &profile, &error), qPrintable(error));
+        QCOMPARE(profile.settings.linkRateRow, 7);
+        QVERIFY(profile.hasMode);
     }
 
     void statuses_data()
     {
         QTest::addColumn<QStringList>("simArgs");
-        QTest::addColumn<QStringList>("arguments");   // "PORT" stands for the simulator's port
+        QTest::addColumn<QStringList>("arguments");   // PORT: the simulator's port; PROFILE: a Tarn p2mp profile
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("named");
-        const QStringList tarn { "--port", "PORT", "--product", "kv5", "--module", "tarn" };
+        const QStringList tarn { "--port", "PORT", "--product", "kv5", "--module", "tarn", "--mode", "p2p" };
         QTest::newRow("verified") << QStringList() << QStringList { "write" } + tarn + QStringList { "--link-rate", "57600" } << 0 << "";
         QTest::newRow("stuck register") << QStringList { "--stuck", "103=1" } << QStringList { "write" } + tarn + QStringList { "--link-rate", "57600" }
-                                        << 4 << "S103";
+                                        << 4 << "S103 reads 1";
         QTest::newRow("missing port") << QStringList() << QStringList { "read", "--port", "/nonexistent/ttyKVX", "--product", "kv5", "--module", "tarn" }
                                       << 2 << "/nonexistent/ttyKVX";
-        QTest::newRow("KV6 settings against a KV5 unit") << QStringList() << QStringList { "write", "--port", "PORT", "--product", "kv6", "--module", "tarn", "--timeout", "1500" }
-                                                         << 3 << "PORT";
+        QTest::newRow("port in use") << QStringList { "HOLD" } << QStringList { "read", "--port", "PORT", "--product", "kv5", "--module", "tarn" }
+                                     << 2 << "in use by another program";
+        QTest::newRow("KV6 settings against a KV5 unit") << QStringList() << QStringList { "read", "--port", "PORT", "--product", "kv6", "--module", "tarn", "--timeout", "1500" }
+                                                         << 3 << "is the product right?";
         QTest::newRow("baud not in the list") << QStringList() << QStringList { "write" } + tarn + QStringList { "--baud", "9601" } << 1 << "--baud";
         QTest::newRow("2 W on Tarn") << QStringList() << QStringList { "write" } + tarn + QStringList { "--power", "2000mW" } << 1 << "1000mW";
         QTest::newRow("repeater on Half Fjord") << QStringList()
-                                                << QStringList { "write", "--port", "PORT", "--product", "kv5", "--module", "half-fjord", "--work-mode", "repeater" }
+                                                << QStringList { "write", "--port", "PORT", "--product", "kv5", "--module", "half-fjord", "--mode", "p2p", "--work-mode", "repeater" }
                                                 << 1 << "master, slave";
+        QTest::newRow("repeater without the master preset") << QStringList() << QStringList { "write" } + tarn + QStringList { "--work-mode", "slave", "--repeater", "on" }
+                                                            << 1 << "--repeater";
+        QTest::newRow("no mode") << QStringList() << QStringList { "write", "--port", "PORT", "--product", "kv5", "--module", "tarn" } << 1 << "--mode";
         QTest::newRow("unit address in point to point") << QStringList() << QStringList { "write" } + tarn + QStringList { "--unit", "3" } << 1 << "--unit";
         QTest::newRow("address too large") << QStringList() << QStringList { "write" } + tarn + QStringList { "--address", "4294967296" } << 1 << "--address";
+        QTest::newRow("record folder missing") << QStringList() << QStringList { "write" } + tarn + QStringList { "--log", "/nonexistent/units.csv" } << 1 << "--log";
+        QTest::newRow("record on a full disk") << QStringList() << QStringList { "write" } + tarn + QStringList { "--log", "/dev/full" } << 1 << "--log";
+        QTest::newRow("profile from a device") << QStringList() << QStringList { "write" } + tarn + QStringList { "--profile", "/dev/zero" } << 1 << "not a regular file";
+        QTest::newRow("one port twice") << QStringList() << QStringList { "provision", "--profile", "PROFILE", "--port", "PORT", "--port", "PORT" } << 1 << "twice";
+        QTest::newRow("read of two ports") << QStringList() << QStringList { "read", "--port", "PORT", "--port", "/dev/null", "--product", "kv5", "--module", "tarn" } << 1 << "one port";
         QTest::newRow("unknown module") << QStringList() << QStringList { "read", "--port", "PORT", "--product", "kv5", "--module", "fjord" } << 1 << "half-fjord";
         QTest::newRow("no command") << QStringList() << QStringList() << 1 << "command";
         QTest::newRow("baud to set not offered") << QStringList() << QStringList { "baud", "--port", "PORT", "--set", "9600" } << 1 << "230400";
+        QTest::newRow("baud of a KV5") << QStringList() << QStringList { "baud", "--port", "PORT", "--product", "kv5" } << 1 << "kv6";
     }
     void statuses()
     {
@@ -218,33 +247,180 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, named);
+        const bool hold = simArgs.removeAll("HOLD") > 0;
         SimProcess sim;
         QVERIFY(sim.start(QStringList { "--product", "kv5" } + simArgs));
+        QSerialPort holder(sim.portPath());
+        if (hold)
+            QVERIFY(holder.open(QIODevice::ReadWrite));
+        QTemporaryDir dir;
+        writeProfile(dir.filePath("p.json"), R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp"})");
         arguments.replaceInStrings(QRegularExpression("^PORT$"), sim.portPath());
-        named.replace("PORT", sim.portPath());
+        arguments.replaceInStrings(QRegularExpression("^PROFILE$"), dir.filePath("p.json"));
         const CliRun run = cli(arguments);
         QVERIFY2(run.exitCode == status, qPrintable(QStringLiteral("exit %1: %2").arg(run.exitCode).arg(QString::fromUtf8(run.err))));
         if (status == 0)
             return;
-        const QList<QByteArray> errorLines = run.err.trimmed().split('\n');
-        QCOMPARE(errorLines.size(), 1);
-        QVERIFY2(errorLines.first().contains(named.toUtf8()), run.err.constData());
+        // Said once: in the result on stdout, or on stderr beside the progress.
+        QList<QByteArray> said = run.out.trimmed().split('\n');
+        for (const QByteArray &line : run.err.split('\n')) {
+            if (line.startsWith("kvx-cli: "))
+                said << line;
+        }
+        QCOMPARE(std::count_if(said.begin(), said.end(), [&](const QByteArray &line) { return line.contains(named.toUtf8()); }), 1);
         if (status == 1)
             QVERIFY(sim.received().isEmpty());
     }
 
-    // The unit vanishing in the middle of a write: status 5, at once.
+    // The unit vanishing in the middle of a write is lost, and its row keeps
+    // what was being written; vanishing once it was verified changes nothing.
+    void lostMidWrite_data()
+    {
+        QTest::addColumn<QByteArray>("killAt");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("while writing") << QByteArray("ATS102=") << 5 << "lost";
+        QTest::newRow("after AT&W") << QByteArray("AT&W") << 5 << "lost-after-store";
+        QTest::newRow("closing after the check") << QByteArray::fromHex("fae200005f") << 0 << "verified";
+    }
     void lostMidWrite()
     {
+        QFETCH(QByteArray, killAt);
+        QFETCH(int, status);
+        QFETCH(QString, result);
         SimProcess sim;
         QVERIFY(sim.start({ "--product", "kv6", "--module", "skerry" }));
+        QTemporaryDir dir;
         QProcess process;
-        startCli(process, QStringList { "write", "--port", sim.portPath(), "--product", "kv6", "--module", "skerry", "--work-mode", "slave" });
-        QVERIFY(sim.waitForReceived("ATS102=", 20000));
+        startCli(process, QStringList { "write", "--port", sim.portPath(), "--product", "kv6", "--module", "skerry", "--mode", "p2mp",
+                                        "--work-mode", "slave", "--unit", "12", "--log", dir.filePath("units.csv") });
+        QVERIFY(sim.waitForReceived(killAt, 20000));
         sim.kill();
         const CliRun run = finishCli(process, 10000);
-        QCOMPARE(run.exitCode, 5);
-        QVERIFY2(run.err.contains(sim.portPath().toUtf8()), run.err.constData());
+        QCOMPARE(run.exitCode, status);
+        const QList<QStringList> rows = readRecordRows(dir.filePath("units.csv"));
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(1).at(12), result);
+        QCOMPARE(rows.at(1).at(5), QStringLiteral("12"));
+        QCOMPARE(rows.at(1).at(7), QStringLiteral("Slave(Remote)"));
+    }
+
+    // A unit whose answer is ERROR, or that lands in another work mode, is
+    // not verified, whatever else reads back.
+    void untrueResults_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("named");
+        const QStringList braeLoch { "--module", "brae-loch" };
+        QTest::newRow("refused store") << QStringList { "--error-on", "AT&W" } << QStringList() << 6 << "refused" << "AT&W";
+        QTest::newRow("refused preset") << QStringList { "--error-on", "AT&F" } << QStringList() << 6 << "refused" << "AT&F11";
+        QTest::newRow("refused register") << QStringList { "--error-on", "ATS103" } << QStringList() << 6 << "refused" << "ATS103=1";
+        QTest::newRow("repeater lands as slave") << braeLoch << QStringList { "--work-mode", "repeater" } << 4 << "mismatch" << "S101 reads 2, 1 was written";
+        QTest::newRow("master, repeater on") << braeLoch << QStringList { "--work-mode", "master", "--repeater", "on" } << 0 << "verified" << "";
+    }
+    void untrueResults()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, result);
+        QFETCH(QString, named);
+        SimProcess sim;
+        QVERIFY(sim.start(QStringList { "--product", "kv5" } + simArgs));
+        const QString module = simArgs.contains("brae-loch") ? "brae-loch" : "tarn";
+        QTemporaryDir dir;
+        const CliRun run = cli(QStringList { "write", "--port", sim.portPath(), "--product", "kv5", "--module", module, "--mode", "p2p",
+                                             "--json", "--log", dir.filePath("units.csv") }
+                               + (options.isEmpty() ? QStringList { "--work-mode", "slave" } : options));
+        QCOMPARE(run.exitCode, status);
+        const QJsonObject object = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(object.value("status").toString(), result);
+        QCOMPARE(object.value("exitStatus").toInt(), status);
+        const QStringList row = readRecordRows(dir.filePath("units.csv")).value(1);
+        QCOMPARE(row.value(12), result);
+        QVERIFY2(row.value(13).contains(named), qPrintable(row.value(13)));
+        // The repeater is shown only where S141 went out.
+        const bool master = options.contains("master");
+        QCOMPARE(row.value(11), master ? QStringLiteral("on") : QString());
+        QCOMPARE(object.value("settings").toObject().contains("repeater"), master);
+    }
+
+    // Ctrl-C or SIGTERM in a batch: before AT&W nothing more is sent and the
+    // link is closed properly; after it the store is waited out and the check
+    // skipped. Every unit has its row; SIGKILL leaves at least a pending one.
+    void interruptions_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QByteArray>("at");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("SIGINT while writing") << int(SIGINT) << QByteArray("ATS104=") << "interrupted";
+        QTest::newRow("SIGTERM after AT&W") << int(SIGTERM) << QByteArray("AT&W") << "written";
+        QTest::newRow("SIGKILL after AT&W") << int(SIGKILL) << QByteArray("AT&W") << "pending";
+    }
+    void interruptions()
+    {
+        QFETCH(int, signal);
+        QFETCH(QByteArray, at);
+        QFETCH(QString, result);
+        QTemporaryDir dir;
+        writeProfile(dir.filePath("p.json"), R"({"kvx-profile": 1, "product": "kv6", "module": "tarn", "mode": "p2mp"})");
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QStringList arguments { "provision", "--profile", dir.filePath("p.json"), "--log", dir.filePath("units.csv") };
+        for (int i = 0; i < 2; ++i) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", "kv6", "--module", "tarn" }));
+            arguments << "--port" << units.back()->portPath();
+        }
+        QProcess process;
+        startCli(process, arguments);
+        for (const auto &unit : units)
+            QVERIFY(unit->waitForReceived(at, 20000));
+        ::kill(pid_t(process.processId()), signal);
+        const CliRun run = finishCli(process, 15000);
+        if (signal != SIGKILL) {
+            QCOMPARE(run.exitCode, 128 + signal);
+            QCOMPARE(run.out.count(": " + result.toUtf8()), 2);
+        }
+        const QList<QStringList> rows = readRecordRows(dir.filePath("units.csv"));
+        QCOMPARE(rows.size(), 3);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(rows.at(1 + i).at(12), result);
+            if (signal == SIGKILL)
+                continue;
+            // Closed properly; before AT&W it never goes out, after it
+            // nothing but the link-close frame follows (no check).
+            QTRY_COMPARE(units.at(i)->receivedLines().last().bytes, QByteArray::fromHex("fae200005f"));
+            QList<QByteArray> sent;
+            for (const ReceivedItem &item : units.at(i)->receivedLines())
+                sent << item.bytes;
+            const qsizetype store = sent.indexOf("AT&W\r\n");
+            QCOMPARE(store < 0 ? -1 : sent.size() - store, result == "interrupted" ? -1 : 2);
+        }
+    }
+
+    // Two runs at once on a new record: one header, every row whole.
+    void recordSharedByTwoRuns()
+    {
+        QTemporaryDir dir;
+        std::vector<std::unique_ptr<SimProcess>> units;
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int i = 0; i < 2; ++i) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", "kv5", "--module", "tarn" }));
+            runs.push_back(std::make_unique<QProcess>());
+            startCli(*runs.back(), { "write", "--port", units.back()->portPath(), "--product", "kv5", "--module", "tarn",
+                                     "--mode", "p2p", "--no-verify", "--log", dir.filePath("units.csv") });
+        }
+        for (const auto &run : runs)
+            QCOMPARE(finishCli(*run).exitCode, 0);
+        const QList<QStringList> rows = readRecordRows(dir.filePath("units.csv"));
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(0), recordHeader());
+        QCOMPARE(rows.at(1).value(12), QStringLiteral("written"));
+        QCOMPARE(rows.at(2).value(12), QStringLiteral("written"));
     }
 
     // Scripts run it on machines without a display: no Gui or Widgets
@@ -270,6 +446,15 @@ private slots:
         QVERIFY(QJsonDocument::fromJson(run.out).isArray());
         QVERIFY(!run.out.contains("/nonexistent/ttyKVX"));
         QCOMPARE(cli({ "--version" }).out.trimmed(), QByteArray("kvx-cli 2.0.7"));
+        // Each command's help: its options, the module's values, an example;
+        // --help-all without the toolkit's own options.
+        const CliRun help = cli({ "help", "write" });
+        QCOMPARE(help.out, cli({ "write", "--help" }).out);
+        for (const char *text : { "--link-rate", "276480", "Example:" })
+            QVERIFY2(help.out.contains(text), help.out.constData());
+        const CliRun all = cli({ "--help-all" });
+        QCOMPARE(all.exitCode, 0);
+        QVERIFY(all.out.contains("kvx-cli baud") && !all.out.contains("qmljsdebugger") && !all.out.contains("-platform"));
     }
 
     void provisionFourUnits()
@@ -300,6 +485,8 @@ private slots:
             QCOMPARE(stored.value(102), 5);
             QCOMPARE(stored.value(108), 27);
             QVERIFY(run.out.contains(units.at(i)->portPath().toUtf8() + ": verified"));
+            // Progress as plain lines when stderr is no terminal.
+            QVERIFY(run.err.contains(units.at(i)->portPath().toUtf8() + ": writing 7 of 7\n"));
         }
         QFile record(dir.filePath("record.csv"));
         QVERIFY(record.open(QIODevice::ReadOnly));

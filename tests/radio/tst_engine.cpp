@@ -125,6 +125,10 @@ private slots:
         QTest::newRow("repeater not a switch") << profile(R"("repeater": "maybe")") << "settings.repeater";
         QTest::newRow("link rate as an object") << profile(R"("linkRate": {})") << "settings.linkRate";
         QTest::newRow("not JSON") << QByteArray("{") << "JSON";
+        QTest::newRow("key twice") << profile(R"("baud": 9600, "power": "100mW", "baud": 300)") << "settings.baud";
+        QTest::newRow("fractional address") << profile(R"("networkAddress": 12.5)") << "whole number 0 … 4294967295";
+        QTest::newRow("huge key cut short") << QByteArray(R"({"kvx-profile": 1, ")" + QByteArray(100000, 'k') + R"(": 1})")
+                                            << QString(40, QLatin1Char('k')) + QStringLiteral("…\"");
     }
     void profileRefused()
     {
@@ -135,6 +139,7 @@ private slots:
         QString error;
         QVERIFY(!parseProfile(json, &parsed, &error));
         QVERIFY2(error.contains(named), qPrintable(error));
+        QVERIFY(error.size() < 200);
         QCOMPARE(parsed.productId, 42);
     }
 

@@ -1,0 +1,132 @@
+#include "cli/progress.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+bool ProgressBoard::stderrIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(fileno(stderr)) != 0;
+#endif
+}
+
+ProgressBoard::ProgressBoard(bool quiet)
+    : m_quiet(quiet)
+    , m_terminal(stderrIsTerminal())
+{
+}
+
+void ProgressBoard::set(const QString &port, const QString &state)
+{
+    if (m_quiet)
+        return;
+    if (!m_terminal) {
+        err() << port << ": " << state << Qt::endl;
+        return;
+    }
+    bool found = false;
+    for (auto &row : m_rows) {
+        if (row.first == port) {
+            if (row.second == state)
+                return;
+            row.second = state;
+            found = true;
+        }
+    }
+    if (!found)
+        m_rows.append({ port, state });
+    erase();
+    draw();
+}
+
+void ProgressBoard::remove(const QString &port)
+{
+    if (m_quiet || !m_terminal)
+        return;
+    erase();
+    m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [&](const auto &row) { return row.first == port; }),
+                 m_rows.end());
+    draw();
+}
+
+void ProgressBoard::printResult(const QString &line)
+{
+    erase();
+    out() << line << Qt::endl;
+    draw();
+}
+
+void ProgressBoard::printFailure(const QString &line)
+{
+    erase();
+    err() << "kvx-cli: " << line << Qt::endl;
+    draw();
+}
+
+void ProgressBoard::erase()
+{
+    if (!m_terminal || m_drawn == 0)
+        return;
+    // Up a line and clear it, once per line drawn.
+    for (int i = 0; i < m_drawn; ++i)
+        err() << "\x1b[1A\x1b[2K";
+    err().flush();
+    m_drawn = 0;
+}
+
+void ProgressBoard::draw()
+{
+    if (m_quiet || !m_terminal)
+        return;
+    for (const auto &row : m_rows)
+        err() << row.first << ": " << row.second << '\n';
+    err().flush();
+    m_drawn = int(m_rows.size());
+}
+
+namespace {
+
+volatile std::sig_atomic_t g_received = 0;
+
+extern "C" void onStopSignal(int signalNumber)
+{
+    // A second signal: the operator means it.
+    if (g_received)
+        std::_Exit(128 + signalNumber);
+    g_received = signalNumber;
+}
+
+} // namespace
+
+void StopSignals::install()
+{
+    std::signal(SIGINT, onStopSignal);
+    std::signal(SIGTERM, onStopSignal);
+}
+
+int StopSignals::received()
+{
+    return int(g_received);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// What kvx-cli says while units are being worked on: a line per unit on
+// stderr (updated in place on a terminal, plain lines otherwise), and each
+// unit's result line on stdout the moment the unit ends.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QTextStream>
+
+QTextStream &out();
+QTextStream &err();
+
+class ProgressBoard
+{
+public:
+    // `quiet`: no progress at all, only results and failures.
+    explicit ProgressBoard(bool quiet);
+
+    // The unit on `port` is now doing `state` ("writing 3 of 8").
+    void set(const QString &port, const QString &state);
+    // The unit on `port` has ended: its line leaves the board.
+    void remove(const QString &port);
+    // A result line on stdout, or a failure on stderr, without tearing the
+    // board apart on a terminal.
+    void printResult(const QString &line);
+    void printFailure(const QString &line);
+
+    static bool stderrIsTerminal();
+
+private:
+    void erase();
+    void draw();
+
+    bool m_quiet;
+    bool m_terminal;
+    QList<QPair<QString, QString>> m_rows;
+    int m_drawn = 0;
+};
+
+// SIGINT and SIGTERM: the first asks every unit to stop at its safe point,
+// a second ends the program at once.
+class StopSignals
+{
+public:
+    static void install();
+    // The signal received, 0 while none.
+    static int received();
+};
