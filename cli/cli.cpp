@@ -20,6 +20,7 @@
 #include "radio/randomaddress.h"
 #include "radio/recordfile.h"
 #include "radio/serialports.h"
+#include "radio/unitdetector.h"
 #include "radio/unitjob.h"
 
 namespace {
@@ -106,6 +107,8 @@ QString stepText(int step, int line, int lines)
     }
 }
 
+void printSettings(const RadioSettings &s, bool unitAddress);
+
 class Cli
 {
 public:
@@ -136,6 +139,7 @@ private:
     int write();
     int provision();
     int baud();
+    int detect();
 
     QCoreApplication &m_app;
     QCommandLineParser m_parser;
@@ -404,14 +408,7 @@ int Cli::read()
         out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return 0;
     }
-    out() << "work mode: " << s.workMode << Qt::endl;
-    out() << "baud: " << s.baud << Qt::endl;
-    out() << "link rate: " << s.linkRate << Qt::endl;
-    out() << "power: " << s.power << Qt::endl;
-    out() << "repeater: " << repeaterText(s.repeaterRow) << Qt::endl;
-    out() << "network address: " << s.networkAddress << Qt::endl;
-    if (config.modeId != 0)
-        out() << "unit address: " << s.unitAddress << Qt::endl;
+    printSettings(s, config.modeId != 0);
     return 0;
 }
 
@@ -595,6 +592,66 @@ int Cli::baud()
     return 0;
 }
 
+void printSettings(const RadioSettings &s, bool unitAddress)
+{
+    out() << "work mode: " << s.workMode << Qt::endl;
+    out() << "baud: " << s.baud << Qt::endl;
+    out() << "link rate: " << s.linkRate << Qt::endl;
+    out() << "power: " << s.power << Qt::endl;
+    out() << "repeater: " << repeaterText(s.repeaterRow) << Qt::endl;
+    out() << "network address: " << s.networkAddress << Qt::endl;
+    if (unitAddress)
+        out() << "unit address: " << s.unitAddress << Qt::endl;
+}
+
+int Cli::detect()
+{
+    allowOnly({ "port", "timeout", "json" });
+    UnitDetector detector(onePort());
+    detector.setReportTimeout(timeout());
+    QObject::connect(&detector, &UnitDetector::trying, &m_app, [&](int productId) {
+        m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(productId)).arg(lineBaudFor(productId)));
+    });
+    QObject::connect(&detector, &UnitDetector::done, &m_app, &QCoreApplication::quit);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &m_app, [&] {
+        if (StopSignals::received()) {
+            watch.stop();
+            detector.interrupt();
+        }
+    });
+    watch.start(20);
+    detector.start();
+    m_app.exec();
+    m_board->remove(detector.port());
+    if (StopSignals::received())
+        return 128 + StopSignals::received();
+    if (detector.productId() < 0) {
+        m_board->printFailure(detector.failure());
+        return detector.portOpened() ? NoReport : CannotOpen;
+    }
+    const RadioSettings &s = detector.settings();
+    if (m_json) {
+        QJsonArray modules;
+        for (int module : detector.modules())
+            modules.append(moduleKey(module));
+        QJsonObject object {
+            { "port", detector.port() },
+            { "product", productKey(detector.productId()) },
+            { "modules", modules },
+            { "settings", settingsToJson(s, 1) },
+            { "registers", registersToJson(s.registers) },
+        };
+        out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    out() << detector.port() << ": " << productCaption(detector.productId()) << " answered at "
+          << lineBaudFor(detector.productId()) << " baud" << Qt::endl;
+    out() << "module: " << detector.modulesText() << Qt::endl;
+    printSettings(s, s.hasUnitAddress);
+    return 0;
+}
+
 int Cli::run()
 {
     addOptions();
@@ -643,6 +700,8 @@ int Cli::run()
             return provision();
         if (m_command == QLatin1String("baud"))
             return baud();
+        if (m_command == QLatin1String("detect"))
+            return detect();
         throw UsageError { QStringLiteral("unknown command \"%1\" (see kvx-cli --help)").arg(m_command) };
     } catch (const UsageError &error) {
         err() << "kvx-cli: " << error.message << Qt::endl;

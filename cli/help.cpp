@@ -71,6 +71,12 @@ const QList<CommandHelp> &commands()
           { Port, { "--product kv6", "the product (only kv6 has a pass-through rate)" },
             { "--set RATE", "19200, 38400, 56000, 57600, 115200 or 230400" }, Json, Quiet },
           false, "kvx-cli baud --port /dev/ttyUSB0 --set 57600" },
+        { "detect", "say which product answers on a port, with which settings and modules",
+          "kvx-cli detect --port P [--json]",
+          "Tries a KV5 at 9600 baud (AT&V), then a KV6 - KV7 at 115200 baud (link-open frame, then the read), "
+          "closing each link properly; prints which product answered, its settings, and which modules' lists "
+          "hold every value it reported (e.g. \"Tarn or Skerry\"). Exit status 3 when nothing answers.",
+          { Port, Timeout, Json, Quiet }, false, "kvx-cli detect --port /dev/ttyUSB0" },
     };
     return list;
 }

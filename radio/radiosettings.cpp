@@ -56,6 +56,18 @@ const QStringList &modeKeys()
     return keys;
 }
 
+QString productCaption(int productId)
+{
+    static const QStringList captions = { "KV5", "KV6 - KV7" };
+    return keyAt(captions, productId);
+}
+
+QString moduleCaption(int moduleGroupId)
+{
+    static const QStringList captions = { "Tarn", "Brae - Loch", "Skerry", "Half Fjord" };
+    return keyAt(captions, moduleGroupId);
+}
+
 QString productKey(int productId) { return keyAt(productKeys(), productId); }
 QString moduleKey(int moduleGroupId) { return keyAt(moduleKeys(), moduleGroupId); }
 QString modeKey(int modeId) { return keyAt(modeKeys(), modeId); }
@@ -77,6 +89,25 @@ int rowForEntry(const RegisterEntry &entry, int moduleGroupId)
     default:
         return entry.value >= 0 && entry.value <= std::numeric_limits<int>::max() ? int(entry.value) : -1;
     }
+}
+
+bool reportFitsModule(const QMap<int, qint64> &registers, int moduleGroupId)
+{
+    const ModuleProfile &profile = moduleProfile(moduleGroupId);
+    const struct {
+        int reg;
+        const QStringList &rows;
+    } lists[] = { { 101, profile.workModes }, { 102, profile.baudRates }, { 103, profile.airSpeeds },
+                  { 108, profile.outputPowers } };
+    for (const auto &list : lists) {
+        if (!registers.contains(list.reg))
+            continue;
+        const int row = rowForEntry({ list.reg, registers.value(list.reg), QString() }, moduleGroupId);
+        // A blank placeholder row is no value the module offers.
+        if (row < 0 || row >= list.rows.size() || list.rows.at(row).isEmpty())
+            return false;
+    }
+    return true;
 }
 
 RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, int moduleGroupId)

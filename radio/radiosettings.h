@@ -34,6 +34,9 @@ const QStringList &passThroughRates();
 QString productKey(int productId);     // "kv5", "kv6"
 QString moduleKey(int moduleGroupId);  // "tarn", "brae-loch", "skerry", "half-fjord"
 QString modeKey(int modeId);           // "p2p", "p2mp"
+// Names as the window's radio buttons show them: "KV5", "Tarn", ...
+QString productCaption(int productId);
+QString moduleCaption(int moduleGroupId);
 const QStringList &productKeys();   // indexed by id
 const QStringList &moduleKeys();
 const QStringList &modeKeys();
@@ -65,6 +68,10 @@ QString repeaterText(int repeaterRow);
 // the value itself, except that link rate 8 stands for row 7 and the output
 // power is a dBm code. -1 for no row.
 int rowForEntry(const RegisterEntry &entry, int moduleGroupId);
+
+// Whether every value a report gave has a row in the module's lists (the
+// report fits the module).
+bool reportFitsModule(const QMap<int, qint64> &registers, int moduleGroupId);
 
 // The fields of a report for a module, applied in report order (a register
 // named twice takes its later value).

@@ -92,6 +92,7 @@ private:
     void readInput();
     void writeOutput();
     void peerGone();
+    bool makeLink();
     void logChunk(const char *data, ssize_t size);
 
     const SimOptions &m_options;
@@ -136,15 +137,8 @@ int Simulator::setUp()
             return fail("log file");
     }
 
-    if (!m_options.linkPath.isEmpty()) {
-        const QByteArray link = m_options.linkPath.toLocal8Bit();
-        struct stat info {};
-        if (lstat(link.constData(), &info) == 0 && S_ISLNK(info.st_mode))
-            unlink(link.constData());
-        if (symlink(m_slavePath.constData(), link.constData()) != 0)
-            return fail("symlink");
-        m_linkMade = true;
-    }
+    if (!m_options.linkPath.isEmpty() && m_options.appearAfterMs == 0 && !makeLink())
+        return fail("symlink");
 
     if (!installSignalHandlers())
         return fail("signal handlers");
@@ -152,6 +146,18 @@ int Simulator::setUp()
     std::printf("%s\n", m_slavePath.constData());
     std::fflush(stdout);
     return 0;
+}
+
+bool Simulator::makeLink()
+{
+    const QByteArray link = m_options.linkPath.toLocal8Bit();
+    struct stat info {};
+    if (lstat(link.constData(), &info) == 0 && S_ISLNK(info.st_mode))
+        unlink(link.constData());
+    if (symlink(m_slavePath.constData(), link.constData()) != 0)
+        return false;
+    m_linkMade = true;
+    return true;
 }
 
 void Simulator::logChunk(const char *data, ssize_t size)
@@ -219,6 +225,10 @@ void Simulator::writeOutput()
 int Simulator::run()
 {
     for (;;) {
+        // A late --link: the device "appears" now.
+        const bool linkDue = !m_options.linkPath.isEmpty() && !m_linkMade;
+        if (linkDue && nowMs() >= m_options.appearAfterMs && !makeLink())
+            return fail("symlink");
         pollfd check { m_master, POLLIN, 0 };
         if (poll(&check, 1, 0) < 0)
             continue;   // interrupted; a stop signal shows up in the pipe below
@@ -247,6 +257,8 @@ int Simulator::run()
         int timeoutMs = 1000;
         if (m_unwritten.isEmpty() && m_pacer.nextDueMs() >= 0)
             timeoutMs = int(qBound(qint64(0), m_pacer.nextDueMs() - nowMs(), qint64(1000)));
+        if (!m_options.linkPath.isEmpty() && !m_linkMade)
+            timeoutMs = int(qBound(qint64(0), m_options.appearAfterMs - nowMs(), qint64(timeoutMs)));
         pollfd waitFor[2] = {
             { g_signalPipe[0], POLLIN, 0 },
             { m_master, short(POLLIN | (m_unwritten.isEmpty() ? 0 : POLLOUT)), 0 },

@@ -27,6 +27,8 @@ QString simUsage()
         "                        kv6 at 115200 baud and also to link control frames\n"
         "  --module NAME         tarn, brae-loch, skerry or half-fjord (default tarn)\n"
         "  --link PATH           make a symlink PATH to the serial side\n"
+        "  --appear-after MS     make the --link symlink only MS milliseconds after\n"
+        "                        the start (an adapter plugged in late)\n"
         "  --once                end when the serial side, once opened, has stayed\n"
         "                        closed for 2 s\n"
         "  --echo                echo every received line before its answer\n"
@@ -87,10 +89,13 @@ bool parseSimOptions(const QStringList &arguments, SimOptions *options, QString 
         } else if (option == "--state") {
             if (!needValue(&options->statePath))
                 return false;
-        } else if (option == "--chunk" || option == "--gap") {
+        } else if (option == "--chunk" || option == "--gap" || option == "--appear-after") {
             if (!needValue(&value))
                 return false;
-            if (!parseCount(value, option == "--chunk" ? &options->chunkBytes : &options->gapMs)) {
+            int *count = option == "--chunk" ? &options->chunkBytes
+                         : option == "--gap" ? &options->gapMs
+                                             : &options->appearAfterMs;
+            if (!parseCount(value, count)) {
                 *error = option + " needs a number of 0 or more: " + value;
                 return false;
             }

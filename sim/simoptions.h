@@ -14,6 +14,7 @@ struct SimOptions {
     Product product = Product::Kv6;
     ModuleId module = Tarn;
     QString linkPath;     // --link: symlink to the serial side
+    int appearAfterMs = 0;   // --appear-after: the symlink comes this late
     QString logPath;      // --log: every received chunk with its time
     QString statePath;    // --state: registers kept by AT&W
     bool once = false;    // --once: end when the peer has gone for good

@@ -401,6 +401,43 @@ private slots:
         }
     }
 
+    // Which product answers, and which modules' lists hold what it reported.
+    void detect_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QStringList>("modules");
+        QTest::newRow("KV5 at 2 W") << QStringList { "--product", "kv5", "--reg", "108=33" } << 0 << "kv5" << QStringList { "brae-loch", "half-fjord" };
+        QTest::newRow("KV6 - KV7, link rate row 7") << QStringList { "--product", "kv6", "--reg", "103=8" } << 0 << "kv6"
+                                                    << QStringList { "brae-loch", "skerry", "half-fjord" };
+        QTest::newRow("nothing answers") << QStringList { "--product", "kv5", "--error-on", "AT&V" } << 3 << "" << QStringList();
+    }
+    void detect()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(int, status);
+        QFETCH(QString, product);
+        QFETCH(QStringList, modules);
+        SimProcess sim;
+        QVERIFY(sim.start(simArgs));
+        const CliRun run = cli({ "detect", "--port", sim.portPath(), "--json", "--timeout", "1500" });
+        QCOMPARE(run.exitCode, status);
+        // Each try ends with the link-close frame: the unit is left as found.
+        QTRY_VERIFY(sim.received().endsWith(QByteArray::fromHex("fae200005f")));
+        if (status != 0) {
+            QVERIFY2(run.err.contains("nothing answered"), run.err.constData());
+            return;
+        }
+        const QJsonObject object = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(object.value("product").toString(), product);
+        QStringList found;
+        for (const QJsonValue &module : object.value("modules").toArray())
+            found << module.toString();
+        QCOMPARE(found, modules);
+        QCOMPARE(object.value("registers").toObject().value("S104").toInt(), int(sim.storedRegisters().value(104, 12345)));
+    }
+
     // Two runs at once on a new record: one header, every row whole.
     void recordSharedByTwoRuns()
     {
