@@ -17,6 +17,7 @@
 #include "cli/help.h"
 #include "cli/progress.h"
 #include "radio/profilefile.h"
+#include "radio/provisionbatch.h"
 #include "radio/randomaddress.h"
 #include "radio/recordfile.h"
 #include "radio/serialports.h"
@@ -175,6 +176,8 @@ void Cli::addOptions()
         { "log", "Append one CSV row per unit written to FILE.", "FILE" },
         { "unit-start", "First unit address of a provision batch (p2mp).", "N" },
         { "set", "New pass-through baud rate.", "RATE" },
+        { "watch", "Provision every port that appears." },
+        { "match", "With --watch: only ports whose path matches GLOB.", "GLOB" },
     });
 }
 
@@ -454,18 +457,21 @@ int Cli::write()
 
 int Cli::provision()
 {
-    allowOnly({ "profile", "port", "mode", "unit-start", "log", "json", "timeout" });
+    allowOnly({ "profile", "port", "mode", "unit-start", "log", "json", "timeout", "watch", "match" });
     const ProvisionProfile profile = loadProfile(need("profile"));
     const QStringList portList = m_parser.values(QStringLiteral("port"));
-    if (portList.isEmpty())
-        throw UsageError { QStringLiteral("--port is needed (one for each unit)") };
+    const bool watching = m_parser.isSet(QStringLiteral("watch"));
+    if (portList.isEmpty() && !watching)
+        throw UsageError { QStringLiteral("--port is needed (one for each unit), or --watch") };
+    if (m_parser.isSet(QStringLiteral("match")) && !watching)
+        throw UsageError { QStringLiteral("--match goes with --watch") };
     QSet<QString> seen;
     for (const QString &port : portList) {
         if (seen.contains(port))
             throw UsageError { QStringLiteral("--port %1 is given twice: one unit, one port").arg(port) };
         seen.insert(port);
     }
-    const LinkConfig batch = configFromOptions(QString(), &profile, true);
+    const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
     SettingsChange change = profile.settings;
     // One network for the whole batch: drawn once when the profile has none.
     if (!change.setNetworkAddress) {
@@ -481,42 +487,34 @@ int Cli::provision()
         if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > 4294967295LL)
             throw UsageError { QStringLiteral("--unit-start %1: allowed: 0 .. 4294967295")
                                    .arg(m_parser.value(QStringLiteral("unit-start"))) };
-        if (batch.modeId == 0)
+        if (batchLink.modeId == 0)
             throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
-    } else if (batch.modeId != 0) {
+    } else if (batchLink.modeId != 0) {
         firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
     }
     const int ms = timeout();
     prepareRecord();
 
-    std::vector<std::unique_ptr<UnitJob>> jobs;
-    std::vector<SettingsChange> changes;
-    for (int i = 0; i < portList.size(); ++i) {
-        LinkConfig config = batch;
-        config.port = portList.at(i);
-        SettingsChange unitChange = change;
-        if (firstUnit >= 0) {
-            unitChange.setUnitAddress = true;
-            unitChange.unitAddress = QString::number(firstUnit + i);
-        }
-        changes.push_back(unitChange);
-        jobs.push_back(std::make_unique<UnitJob>(config));
-        jobs.back()->setReportTimeout(ms);
-        jobs.back()->setRecord(&m_record);
-    }
-    size_t next = 0;
-    const auto start = [&](UnitJob &job) { job.startWrite(changes.at(next++), true); };
-    const int signal = runJobs(jobs, start, [this, &batch](const UnitJob &job) {
-        const UnitOutcome &o = job.outcome();
-        const QString port = job.config().port;
+    ProvisionBatch batch(batchLink, change, firstUnit);
+    batch.setReportTimeout(ms);
+    batch.setRecord(&m_record);
+    QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, int step, int line, int lines) {
+        const QString text = stepText(step, line, lines);
+        if (!text.isEmpty())
+            m_board->set(unit->config().port, text);
+    });
+    QObject::connect(&batch, &ProvisionBatch::unitEnded, &m_app, [this, &batchLink](UnitJob *unit) {
+        const UnitOutcome &o = unit->outcome();
+        const QString port = unit->config().port;
+        m_board->remove(port);
         if (m_json) {
-            if (!job.failure().isEmpty())
-                m_board->printFailure(job.failure());
+            if (!unit->failure().isEmpty())
+                m_board->printFailure(unit->failure());
         } else {
             QString line = QStringLiteral("%1: %2").arg(port, o.words());
             if (o.stored) {
                 line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(o.settings.networkAddress)));
-                if (batch.modeId != 0)
+                if (batchLink.modeId != 0)
                     line += QStringLiteral(", unit address %1").arg(addressText(addressFromText(o.settings.unitAddress)));
                 line += QLatin1Char(')');
             }
@@ -526,31 +524,47 @@ int Cli::provision()
             m_board->printFailure(QStringLiteral("%1: the record %2 could not be written: %3")
                                       .arg(port, m_record.path(), o.recordError));
     });
+    QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &m_app, [&] {
+        if (!StopSignals::received())
+            return;
+        watch.stop();
+        batch.stop();
+    });
+    watch.start(20);
+    if (watching) {
+        const QString glob = m_parser.value(QStringLiteral("match"));
+        batch.watch(glob);
+        m_board->printFailure(QStringLiteral("watching for serial ports that appear%1; Ctrl-C stops")
+                                  .arg(glob.isEmpty() ? QString() : QStringLiteral(" matching %1").arg(glob)));
+    }
+    batch.startPorts(portList);
+    if (!batch.isFinished())
+        m_app.exec();
+    const int signal = StopSignals::received();
 
     int status = 0;
-    int good = 0;
     QJsonArray units;
-    for (const auto &job : jobs) {
-        status = std::max(status, statusOf(*job));
-        if (job->outcome().result == UnitOutcome::Verified && job->outcome().recordError.isEmpty())
-            ++good;
+    for (UnitJob *unit : batch.units()) {
+        status = std::max(status, statusOf(*unit));
         if (m_json)
-            units.append(writeJson(*job));
+            units.append(writeJson(*unit));
     }
     if (signal)
         status = 128 + signal;
     if (m_json) {
         out() << QJsonDocument(QJsonObject { { "units", units },
                                              { "networkAddress", change.networkAddress.toLongLong() },
-                                             { "verified", good },
-                                             { "interrupted", signal != 0 },
+                                             { "verified", batch.verifiedCount() },
+                                             { "stopped", signal != 0 },
                                              { "exitStatus", status } })
                      .toJson(QJsonDocument::Indented);
     } else {
         out() << QStringLiteral("%1 of %2 units verified on network address %3%4")
-                     .arg(good)
-                     .arg(jobs.size())
-                     .arg(change.networkAddress, signal ? QStringLiteral(" (interrupted)") : QString())
+                     .arg(batch.verifiedCount())
+                     .arg(batch.units().size())
+                     .arg(change.networkAddress, signal ? QStringLiteral(" (stopped)") : QString())
               << Qt::endl;
     }
     return status;

@@ -55,7 +55,8 @@ const QList<CommandHelp> &commands()
             { "--no-verify", "do not read the unit back after storing" }, Log, Timeout, Json, Quiet },
           true,
           "kvx-cli write --port /dev/ttyUSB0 --product kv5 --module tarn --mode p2mp --work-mode slave --unit 7" },
-        { "provision", "write a profile into every --port at the same time", "kvx-cli provision --profile FILE --port P [--port P ...] [OPTIONS]",
+        { "provision", "write a profile into every --port at the same time, or into each unit plugged in",
+          "kvx-cli provision --profile FILE (--port P [--port P ...] | --watch [--match GLOB]) [OPTIONS]",
           "Writes a profile into every --port at the same time and checks each unit. In point to multipoint the "
           "units get unit addresses N, N+1, ... in port order; without a network address in the profile one "
           "random address is drawn for the batch. Each unit's result line (and record row) comes the moment "
@@ -63,6 +64,9 @@ const QList<CommandHelp> &commands()
           { { "--profile FILE", "the batch's product, module, mode and settings" },
             { "--port P", "a unit's port; repeat for every unit (each port once)" },
             { "--mode p2p|p2mp", "when the profile does not name the mode" },
+            { "--watch", "assembly line: provision each serial port that appears (after about 1 s to settle), "
+                         "with the next unit address, until Ctrl-C; ports there at the start are left alone" },
+            { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" },
             { "--unit-start N", "first unit address (point to multipoint; else the profile's, else 1)" }, Log,
             Timeout, Json, Quiet },
           true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv" },

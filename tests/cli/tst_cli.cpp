@@ -401,6 +401,41 @@ private slots:
         }
     }
 
+    // An assembly line: units plugged in one after another get the next unit
+    // addresses; a port the pattern does not match is never touched.
+    void watchAssemblyLine()
+    {
+        QTemporaryDir dir;
+        const QStringList links { dir.filePath("unit-a"), dir.filePath("unit-b"), dir.filePath("unit-c"), dir.filePath("bench") };
+        writeProfile(dir.filePath("p.json"), R"({"kvx-profile": 1, "product": "kv6", "module": "skerry", "mode": "p2mp"})");
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KVX_EXTRA_PORTS", links.join(':'));
+        process.setProcessEnvironment(environment);
+        startCli(process, { "provision", "--profile", dir.filePath("p.json"), "--watch", "--match", dir.filePath("unit-*"),
+                            "--unit-start", "7", "--log", dir.filePath("units.csv") });
+        std::vector<std::unique_ptr<SimProcess>> units;
+        const int appearAfter[] = { 300, 2500, 4700, 300 };
+        for (int i = 0; i < 4; ++i) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", "kv6", "--module", "skerry", "--link", links.at(i), "--appear-after",
+                                          QString::number(appearAfter[i]) }));
+        }
+        const auto verifiedRows = [&] {
+            const QList<QStringList> rows = readRecordRows(dir.filePath("units.csv"));
+            return std::count_if(rows.begin(), rows.end(), [](const QStringList &row) { return row.value(12) == "verified"; });
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(verifiedRows(), 3, 40000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        const CliRun run = finishCli(process);
+        QCOMPARE(run.exitCode, 130);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(units.at(i)->storedRegisters().value(105), 7 + i);
+            QVERIFY2(run.out.contains(links.at(i).toUtf8() + ": verified"), run.out.constData());
+        }
+        QVERIFY(units.at(3)->received().isEmpty());
+    }
+
     // Which product answers, and which modules' lists hold what it reported.
     void detect_data()
     {

@@ -1,0 +1,173 @@
+#include "radio/provisionbatch.h"
+
+#include <QCoreApplication>
+#include <QTimerEvent>
+
+#include "radio/portwatcher.h"
+#include "radio/radiosession.h"
+#include "radio/unitjob.h"
+
+namespace {
+
+struct ProvisionBatchText {
+    Q_DECLARE_TR_FUNCTIONS(ProvisionBatch)
+};
+
+} // namespace
+
+ProvisionBatch::ProvisionBatch(const LinkConfig &link, const SettingsChange &change, qint64 firstUnit, QObject *parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_change(change)
+    , m_nextUnit(firstUnit)
+    , m_timeoutMs(RadioSession::DefaultReportTimeoutMs)
+{
+}
+
+ProvisionBatch::~ProvisionBatch() = default;
+
+QList<UnitJob *> ProvisionBatch::units() const
+{
+    QList<UnitJob *> list;
+    for (const auto &unit : m_units)
+        list << unit.get();
+    return list;
+}
+
+void ProvisionBatch::startPorts(const QStringList &ports)
+{
+    m_finished = false;
+    for (const QString &port : ports)
+        startUnit(port);
+    checkFinished();
+}
+
+void ProvisionBatch::watch(const QString &glob)
+{
+    if (m_watcher)
+        return;
+    m_finished = false;
+    // A shell wildcard over the whole path ("*" stops at "/").
+    m_match = glob.isEmpty() ? QRegularExpression()
+                             : QRegularExpression(QRegularExpression::wildcardToRegularExpression(glob));
+    m_watcher = new PortWatcher(this);
+    m_watcher->setPollInterval(WatchPollMs);
+    connect(m_watcher, &PortWatcher::portAppeared, this, &ProvisionBatch::appeared);
+    connect(m_watcher, &PortWatcher::portVanished, this, &ProvisionBatch::vanished);
+    m_watcher->start();
+}
+
+void ProvisionBatch::stop()
+{
+    m_stopping = true;
+    if (m_watcher) {
+        m_watcher->stop();
+        m_watcher->deleteLater();
+        m_watcher = nullptr;
+    }
+    for (auto it = m_settling.cbegin(); it != m_settling.cend(); ++it)
+        killTimer(it.value());
+    m_settling.clear();
+    for (const auto &unit : m_units)
+        unit->interrupt();
+    checkFinished();
+}
+
+void ProvisionBatch::appeared(const PortEntry &port)
+{
+    if (m_stopping || m_settling.contains(port.name))
+        return;
+    // Only what the operator chose: the path matches the pattern.
+    if (!m_match.pattern().isEmpty() && !m_match.match(port.path).hasMatch())
+        return;
+    m_settling.insert(port.name, startTimer(m_settleMs));
+}
+
+void ProvisionBatch::vanished(const QString &name)
+{
+    // Pulled again before it settled: nothing was sent.
+    if (m_settling.contains(name))
+        killTimer(m_settling.take(name));
+}
+
+void ProvisionBatch::timerEvent(QTimerEvent *event)
+{
+    const QString port = m_settling.key(event->timerId());
+    if (port.isEmpty()) {
+        QObject::timerEvent(event);
+        return;
+    }
+    // A unit still ending on this port (pulled mid-write, plugged back):
+    // the new one waits for it.
+    for (const auto &unit : m_units) {
+        if (unit->config().port == port && !unit->isDone())
+            return;
+    }
+    killTimer(m_settling.take(port));
+    startUnit(port);
+}
+
+void ProvisionBatch::startUnit(const QString &port)
+{
+    LinkConfig config = m_link;
+    config.port = port;
+    SettingsChange change = m_change;
+    if (m_nextUnit >= 0) {
+        change.setUnitAddress = true;
+        change.unitAddress = QString::number(m_nextUnit);
+        if (m_nextUnit < 4294967295LL)
+            ++m_nextUnit;
+    }
+    m_units.push_back(std::make_unique<UnitJob>(config));
+    UnitJob *unit = m_units.back().get();
+    unit->setReportTimeout(m_timeoutMs);
+    unit->setRecord(m_record);
+    connect(unit, &UnitJob::progress, this,
+            [this, unit](int step, int line, int lines) { emit unitProgress(unit, step, line, lines); });
+    connect(unit, &UnitJob::outcomeReady, this, [this, unit] { emit unitEnded(unit); });
+    connect(unit, &UnitJob::done, this, &ProvisionBatch::checkFinished);
+    emit unitStarted(unit);
+    unit->startWrite(change, m_verify);
+}
+
+void ProvisionBatch::checkFinished()
+{
+    if (m_finished || m_watcher || !m_settling.isEmpty())
+        return;
+    for (const auto &unit : m_units) {
+        if (!unit->isDone())
+            return;
+    }
+    m_finished = true;
+    emit finished();
+}
+
+int ProvisionBatch::verifiedCount() const
+{
+    int count = 0;
+    for (const auto &unit : m_units) {
+        if (unit->outcome().result == UnitOutcome::Verified && unit->outcome().recordError.isEmpty())
+            ++count;
+    }
+    return count;
+}
+
+QString ProvisionBatch::summary() const
+{
+    QStringList parts;
+    parts << ProvisionBatchText::tr("%1 of %2 verified").arg(verifiedCount()).arg(m_units.size());
+    for (const auto &unit : m_units) {
+        const UnitOutcome &o = unit->outcome();
+        if (o.result == UnitOutcome::Verified && o.recordError.isEmpty())
+            continue;
+        QString said;
+        switch (o.result) {
+        case UnitOutcome::Mismatch: said = describeDifferences(o.differences); break;
+        default: said = o.words(); break;
+        }
+        if (!o.recordError.isEmpty())
+            said = ProvisionBatchText::tr("the record could not be written: %1").arg(o.recordError);
+        parts << QStringLiteral("%1: %2").arg(unit->config().port, said);
+    }
+    return parts.join(QStringLiteral("; "));
+}
