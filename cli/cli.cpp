@@ -23,6 +23,8 @@
 #include "radio/serialports.h"
 #include "radio/unitdetector.h"
 #include "radio/unitjob.h"
+#include "records/databaserecord.h"
+#include "records/recordlocation.h"
 
 namespace {
 
@@ -147,7 +149,13 @@ private:
     QString m_command;
     bool m_json = false;
     std::unique_ptr<ProgressBoard> m_board;
-    RecordFile m_record;
+    RecordFile m_record;                       // --log
+    std::unique_ptr<RecordStore> m_database;   // --record
+    QList<RecordStore *> records() const;
+    void identify(UnitJob &job) const;
+    QString stationName() const;
+    QString operatorName() const;
+    int record(const QStringList &arguments);
 };
 
 void Cli::addOptions()
@@ -177,6 +185,12 @@ void Cli::addOptions()
         { "unit-start", "First unit address of a provision batch (p2mp).", "N" },
         { "set", "New pass-through baud rate.", "RATE" },
         { "watch", "Provision every port that appears." },
+        { "record", "The record: a database file (SQLite) or postgresql://user@host/dbname.", "RECORD" },
+        { "station", "This station's name in the record (default: the host name).", "NAME" },
+        { "operator", "The operator's name in the record (default: the login name).", "NAME" },
+        { "replace", "A unit address held by an earlier unit is taken over." },
+        { "network", "Only this network address.", "N" },
+        { "csv", "Write CSV." },
         { "match", "With --watch: only ports whose path matches GLOB.", "GLOB" },
     });
 }
@@ -227,15 +241,48 @@ ProvisionProfile Cli::loadProfile(const QString &path) const
 
 void Cli::prepareRecord()
 {
-    const QString path = m_parser.value(QStringLiteral("log"));
-    if (path.isEmpty())
-        return;
-    m_record = RecordFile(path);
-    QString error;
     // Before any port is opened: a unit must never be written that the
     // record cannot account for.
-    if (!m_record.prepare(&error))
-        throw UsageError { QStringLiteral("--log %1: cannot be written: %2").arg(path, error) };
+    QString error;
+    const QString path = m_parser.value(QStringLiteral("log"));
+    if (!path.isEmpty()) {
+        m_record = RecordFile(path);
+        if (!m_record.prepare(&error))
+            throw UsageError { QStringLiteral("--log %1: cannot be written: %2").arg(path, error) };
+    }
+    const QString location = m_parser.value(QStringLiteral("record"));
+    if (!location.isEmpty()) {
+        m_database = openRecord(location);
+        if (!m_database->prepare(&error))
+            throw UsageError { QStringLiteral("--record %1: %2").arg(m_database->name(), error) };
+    }
+}
+
+QList<RecordStore *> Cli::records() const
+{
+    QList<RecordStore *> list;
+    if (m_record.isSet())
+        list << const_cast<RecordFile *>(&m_record);
+    if (m_database)
+        list << m_database.get();
+    return list;
+}
+
+QString Cli::stationName() const
+{
+    const QString station = m_parser.value(QStringLiteral("station"));
+    return station.isEmpty() ? defaultStation() : station;
+}
+
+QString Cli::operatorName() const
+{
+    const QString name = m_parser.value(QStringLiteral("operator"));
+    return name.isEmpty() ? defaultOperator() : name;
+}
+
+void Cli::identify(UnitJob &job) const
+{
+    job.setRecordIdentity(stationName(), operatorName(), QCoreApplication::applicationVersion());
 }
 
 LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *profile, bool modeNeeded) const
@@ -418,7 +465,7 @@ int Cli::read()
 int Cli::write()
 {
     allowOnly({ "port", "product", "module", "mode", "profile", "work-mode", "baud", "link-rate", "power", "repeater",
-                "address", "unit", "no-verify", "log", "timeout", "json" });
+                "address", "unit", "no-verify", "log", "record", "station", "operator", "replace", "timeout", "json" });
     const QString port = onePort();
     std::unique_ptr<ProvisionProfile> profile;
     if (m_parser.isSet(QStringLiteral("profile")))
@@ -431,7 +478,10 @@ int Cli::write()
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(ms);
-    jobs.front()->setRecord(&m_record);
+    for (RecordStore *store : records())
+        jobs.front()->addRecord(store);
+    identify(*jobs.front());
+    jobs.front()->setUnitReservation(-1, true, m_parser.isSet(QStringLiteral("replace")));
     const bool verify = !m_parser.isSet(QStringLiteral("no-verify"));
     const auto start = [&](UnitJob &job) { job.startWrite(change, verify); };
     const int signal = runJobs(jobs, start, [this](const UnitJob &job) {
@@ -445,9 +495,10 @@ int Cli::write()
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
         }
-        if (!o.recordError.isEmpty())
-            m_board->printFailure(QStringLiteral("%1: the record %2 could not be written: %3")
-                                      .arg(port, m_record.path(), o.recordError));
+        // Said once: the result line may carry it already.
+        if (!o.recordError.isEmpty() && !o.words().contains(o.recordError)
+            && (o.reason.isEmpty() || !o.recordError.endsWith(o.reason)))
+            m_board->printFailure(QStringLiteral("%1: the record %2").arg(port, o.recordError));
     });
     const UnitJob &job = *jobs.front();
     if (m_json)
@@ -457,7 +508,8 @@ int Cli::write()
 
 int Cli::provision()
 {
-    allowOnly({ "profile", "port", "mode", "unit-start", "log", "json", "timeout", "watch", "match" });
+    allowOnly({ "profile", "port", "mode", "unit-start", "log", "record", "station", "operator", "json", "timeout", "watch",
+                "match" });
     const ProvisionProfile profile = loadProfile(need("profile"));
     const QStringList portList = m_parser.values(QStringLiteral("port"));
     const bool watching = m_parser.isSet(QStringLiteral("watch"));
@@ -481,7 +533,15 @@ int Cli::provision()
         change.networkAddress = QString::number(generator.nextAddress(0));
     }
     qint64 firstUnit = -1;
-    if (m_parser.isSet(QStringLiteral("unit-start"))) {
+    const bool autoUnit = m_parser.value(QStringLiteral("unit-start")) == QLatin1String("auto");
+    if (autoUnit) {
+        if (batchLink.modeId == 0)
+            throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
+        if (!m_parser.isSet(QStringLiteral("record")) || !DatabaseRecord::isDatabaseLocation(m_parser.value(QStringLiteral("record"))))
+            throw UsageError { QStringLiteral("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
+                                              "or --record postgresql://...") };
+        firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
+    } else if (m_parser.isSet(QStringLiteral("unit-start"))) {
         bool ok = false;
         firstUnit = m_parser.value(QStringLiteral("unit-start")).toLongLong(&ok);
         if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > 4294967295LL)
@@ -497,7 +557,9 @@ int Cli::provision()
 
     ProvisionBatch batch(batchLink, change, firstUnit);
     batch.setReportTimeout(ms);
-    batch.setRecord(&m_record);
+    batch.setRecords(records());
+    batch.setAutoUnitAddress(autoUnit);
+    batch.setRecordIdentity(stationName(), operatorName(), QCoreApplication::applicationVersion());
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, int step, int line, int lines) {
         const QString text = stepText(step, line, lines);
         if (!text.isEmpty())
@@ -520,9 +582,10 @@ int Cli::provision()
             }
             m_board->printResult(line);
         }
-        if (!o.recordError.isEmpty())
-            m_board->printFailure(QStringLiteral("%1: the record %2 could not be written: %3")
-                                      .arg(port, m_record.path(), o.recordError));
+        // Said once: the result line may carry it already.
+        if (!o.recordError.isEmpty() && !o.words().contains(o.recordError)
+            && (o.reason.isEmpty() || !o.recordError.endsWith(o.reason)))
+            m_board->printFailure(QStringLiteral("%1: the record %2").arg(port, o.recordError));
     });
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
     QTimer watch;
@@ -666,6 +729,131 @@ int Cli::detect()
     return 0;
 }
 
+int Cli::record(const QStringList &arguments)
+{
+    const QString action = arguments.value(1);
+    const QString location = need("record");
+    m_database = openRecord(location);
+    QString error;
+    if (action == QLatin1String("list")) {
+        allowOnly({ "record", "network", "json" });
+    } else if (action == QLatin1String("check")) {
+        allowOnly({ "record", "network", "json" });
+    } else if (action == QLatin1String("import")) {
+        allowOnly({ "record" });
+        if (arguments.size() != 3)
+            throw UsageError { QStringLiteral("record import takes one CSV file") };
+    } else if (action == QLatin1String("export")) {
+        allowOnly({ "record", "csv", "network" });
+        if (!m_parser.isSet(QStringLiteral("csv")))
+            throw UsageError { QStringLiteral("record export needs --csv (the one format it writes)") };
+    } else {
+        throw UsageError { QStringLiteral("record: give list, check, import FILE.csv or export --csv (see kvx-cli help record)") };
+    }
+    if (arguments.size() > 2 && action != QLatin1String("import"))
+        throw UsageError { QStringLiteral("record %1 takes no file").arg(action) };
+    if (!m_database->prepare(&error)) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        return Usage;
+    }
+    if (action == QLatin1String("import")) {
+        const QList<QStringList> rows = readRecordRows(arguments.at(2));
+        if (rows.isEmpty() || rows.first() != recordHeader())
+            throw UsageError { QStringLiteral("%1: not a provisioning record (its first line must be the header %2)")
+                                   .arg(arguments.at(2), recordHeader().join(QLatin1Char(','))) };
+        QList<UnitRecord> records;
+        for (qsizetype i = 1; i < rows.size(); ++i) {
+            UnitRecord record;
+            if (!recordFromFields(rows.at(i), &record))
+                throw UsageError { QStringLiteral("%1: row %2 is not a record row").arg(arguments.at(2)).arg(i + 1) };
+            record.station = stationName();
+            records << record;
+        }
+        auto *database = dynamic_cast<DatabaseRecord *>(m_database.get());
+        if (!database)
+            throw UsageError { QStringLiteral("--record: import goes into a database record") };
+        const int count = database->importRows(records, &error);
+        if (count < 0) {
+            m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+            return RecordFailed;
+        }
+        out() << count << " rows imported into " << m_database->name() << Qt::endl;
+        return 0;
+    }
+    QList<RecordRow> rows = m_database->rows(&error);
+    if (!error.isEmpty()) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        return RecordFailed;
+    }
+    if (m_parser.isSet(QStringLiteral("network"))) {
+        const QString network = addressText(addressFromText(m_parser.value(QStringLiteral("network"))));
+        rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                  [&](const RecordRow &row) { return row.record.settings.networkAddress != network; }),
+                   rows.end());
+    }
+    if (action == QLatin1String("export")) {
+        out() << recordHeader().join(QLatin1Char(',')) << "\r\n";
+        for (const RecordRow &row : rows)
+            out() << QString::fromUtf8(recordLine(row.record));
+        return 0;
+    }
+    if (action == QLatin1String("check")) {
+        const QList<RecordFinding> findings = checkRecord(rows);
+        if (m_json) {
+            QJsonArray array;
+            static const char *Kinds[] = { "link", "duplicate", "never-verified" };
+            for (const RecordFinding &finding : findings)
+                array.append(QJsonObject { { "kind", QLatin1String(Kinds[finding.kind]) },
+                                           { "networkAddress", finding.networkAddress },
+                                           { "unitAddress", finding.unitAddress },
+                                           { "text", finding.text } });
+            out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        } else {
+            for (const RecordFinding &finding : findings)
+                out() << finding.text << Qt::endl;
+            if (findings.isEmpty())
+                out() << "no conflicts in " << rows.size() << " rows" << Qt::endl;
+        }
+        return findings.isEmpty() ? 0 : Mismatch;
+    }
+    if (m_json) {
+        QJsonArray array;
+        for (const RecordRow &row : rows) {
+            const UnitRecord &r = row.record;
+            QJsonObject object = unitToJson(r.config);
+            object.remove(QStringLiteral("kvx-profile"));
+            object.insert(QStringLiteral("time"), r.time.toUTC().toString(Qt::ISODate));
+            object.insert(QStringLiteral("station"), r.station);
+            object.insert(QStringLiteral("operator"), r.operatorName);
+            object.insert(QStringLiteral("toolVersion"), r.toolVersion);
+            object.insert(QStringLiteral("port"), r.config.port);
+            object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.modeId));
+            object.insert(QStringLiteral("result"), r.result);
+            object.insert(QStringLiteral("differences"), r.detail);
+            object.insert(QStringLiteral("superseded"), row.superseded);
+            object.insert(QStringLiteral("imported"), row.imported);
+            array.append(object);
+        }
+        out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    for (const RecordRow &row : rows) {
+        const UnitRecord &r = row.record;
+        QStringList fields { r.time.toUTC().toString(Qt::ISODate), r.station, r.config.port, productKey(r.config.productId),
+                             moduleKey(r.config.moduleGroupId), modeKey(r.config.modeId) };
+        if (r.config.modeId != 0)
+            fields << QStringLiteral("unit %1").arg(r.settings.unitAddress);
+        fields << QStringLiteral("network %1").arg(r.settings.networkAddress) << r.settings.workMode << r.settings.baud
+               << r.settings.linkRate << r.settings.power << r.result;
+        if (row.superseded)
+            fields << QStringLiteral("(superseded)");
+        if (!r.detail.isEmpty())
+            fields << r.detail;
+        out() << fields.join(QStringLiteral("  ")) << Qt::endl;
+    }
+    return 0;
+}
+
 int Cli::run()
 {
     addOptions();
@@ -699,11 +887,15 @@ int Cli::run()
             out() << (text.isEmpty() ? generalHelp() : text);
             return 0;
         }
+        m_json = m_parser.isSet(QStringLiteral("json"));
+        m_board = std::make_unique<ProgressBoard>(m_parser.isSet(QStringLiteral("quiet")));
+        if (!arguments.isEmpty() && arguments.first() == QLatin1String("record")) {
+            m_command = QStringLiteral("record");
+            return record(arguments);
+        }
         if (arguments.size() != 1)
             throw UsageError { QStringLiteral("give one command: %1 (see kvx-cli --help)").arg(cliCommands().join(QStringLiteral(", "))) };
         m_command = arguments.first();
-        m_json = m_parser.isSet(QStringLiteral("json"));
-        m_board = std::make_unique<ProgressBoard>(m_parser.isSet(QStringLiteral("quiet")));
         if (m_command == QLatin1String("ports"))
             return ports();
         if (m_command == QLatin1String("read"))

@@ -28,6 +28,10 @@ const OptionHelp Timeout { "--timeout MS", "how long to wait for the settings re
 const OptionHelp Json { "--json", "print JSON instead of text" };
 const OptionHelp Quiet { "--quiet", "no progress on stderr; results and failures only" };
 const OptionHelp Log { "--log FILE", "append one CSV row per unit (created before any port is opened)" };
+const OptionHelp Record { "--record RECORD", "a database record shared by stations: FILE.kvxdb (SQLite) or "
+                                             "postgresql://user@host/dbname (password from ~/.pgpass)" };
+const OptionHelp Station { "--station NAME", "this station in the record (default: the host name)" };
+const OptionHelp Operator { "--operator NAME", "the operator in the record (default: the login name)" };
 
 const QList<CommandHelp> &commands()
 {
@@ -52,7 +56,8 @@ const QList<CommandHelp> &commands()
             { "--repeater on|off", "repeater enable; written with the master work mode only" },
             { "--address N|random", "network address, 0 ... 4294967295, or a random one" },
             { "--unit N", "unit address (point to multipoint only)" },
-            { "--no-verify", "do not read the unit back after storing" }, Log, Timeout, Json, Quiet },
+            { "--no-verify", "do not read the unit back after storing" }, Log, Record, Station, Operator,
+            { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, Timeout, Json, Quiet },
           true,
           "kvx-cli write --port /dev/ttyUSB0 --product kv5 --module tarn --mode p2mp --work-mode slave --unit 7" },
         { "provision", "write a profile into every --port at the same time, or into each unit plugged in",
@@ -67,8 +72,9 @@ const QList<CommandHelp> &commands()
             { "--watch", "assembly line: provision each serial port that appears (after about 1 s to settle), "
                          "with the next unit address, until Ctrl-C; ports there at the start are left alone" },
             { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" },
-            { "--unit-start N", "first unit address (point to multipoint; else the profile's, else 1)" }, Log,
-            Timeout, Json, Quiet },
+            { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
+                                     "each unit takes the next free one of its network from the --record database" },
+            Log, Record, Station, Operator, Timeout, Json, Quiet },
           true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv" },
         { "baud", "show or --set the pass-through baud rate of a KV6 - KV7 unit", "kvx-cli baud --port P [--set RATE] [--json]",
           "Shows, or sets, the pass-through baud rate of a KV6 - KV7 unit (KV5 units have none).",
@@ -81,6 +87,15 @@ const QList<CommandHelp> &commands()
           "closing each link properly; prints which product answered, its settings, and which modules' lists "
           "hold every value it reported (e.g. \"Tarn or Skerry\"). Exit status 3 when nothing answers.",
           { Port, Timeout, Json, Quiet }, false, "kvx-cli detect --port /dev/ttyUSB0" },
+        { "record", "list, check, import or export the provisioning record",
+          "kvx-cli record list|check|import FILE.csv|export --csv --record RECORD [--network N] [--json]",
+          "list: every attempt (time, station, port, unit, settings, result). check: units of one network that "
+          "cannot link (differing link rate or link mode), unit addresses held twice, units never verified; exit "
+          "status 4 when anything is found. import FILE.csv: rows of a CSV record (--log) into the database. "
+          "export --csv: the database as a CSV record, the same columns as --log.",
+          { Record, { "--network N", "only this network address (list, check, export)" }, Json,
+            { "--csv", "export: write CSV" } },
+          false, "kvx-cli record check --record postgresql://line@db.example.com/units" },
     };
     return list;
 }
@@ -115,7 +130,7 @@ QString exitStatuses()
         "  4    the check found differences (mismatch)\n"
         "  5    the port was lost\n"
         "  6    the modem refused a line (ERROR)\n"
-        "  7    a unit's record row could not be written\n"
+        "  7    a unit's record row could not be written (or its unit address is in use)\n"
         "  130  stopped by SIGINT (Ctrl-C), 143 by SIGTERM\n"
         "provision exits with the highest status of its units.\n");
 }

@@ -75,6 +75,9 @@ done
 
 field() { dpkg-deb --field "$deb" "$1"; }
 check "Depends computed from the binaries" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *libqt6widgets6* ]]' _ "$deb"
+check "Depends on the SQLite driver (the default record)" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *libqt6sql6-sqlite* ]]' _ "$deb"
+check "PostgreSQL driver recommended, not required" bash -c \
+  '[[ $(dpkg-deb --field "$1" Recommends) == *libqt6sql6-psql* && $(dpkg-deb --field "$1" Depends) != *psql* ]]' _ "$deb"
 for f in Maintainer Description Section Priority; do
   check "control field $f" test -n "$(field $f)"
 done

@@ -34,6 +34,13 @@ QList<UnitJob *> ProvisionBatch::units() const
     return list;
 }
 
+void ProvisionBatch::setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion)
+{
+    m_station = station;
+    m_operator = operatorName;
+    m_toolVersion = toolVersion;
+}
+
 void ProvisionBatch::startPorts(const QStringList &ports)
 {
     m_finished = false;
@@ -115,13 +122,18 @@ void ProvisionBatch::startUnit(const QString &port)
     if (m_nextUnit >= 0) {
         change.setUnitAddress = true;
         change.unitAddress = QString::number(m_nextUnit);
-        if (m_nextUnit < 4294967295LL)
+        // Automatic addresses come from the record when each unit is written.
+        if (m_nextUnit < 4294967295LL && !m_autoUnit)
             ++m_nextUnit;
     }
     m_units.push_back(std::make_unique<UnitJob>(config));
     UnitJob *unit = m_units.back().get();
     unit->setReportTimeout(m_timeoutMs);
-    unit->setRecord(m_record);
+    for (RecordStore *record : m_records)
+        unit->addRecord(record);
+    unit->setRecordIdentity(m_station, m_operator, m_toolVersion);
+    if (m_autoUnit && m_nextUnit >= 0)
+        unit->setUnitReservation(m_nextUnit, false, false);
     connect(unit, &UnitJob::progress, this,
             [this, unit](int step, int line, int lines) { emit unitProgress(unit, step, line, lines); });
     connect(unit, &UnitJob::outcomeReady, this, [this, unit] { emit unitEnded(unit); });

@@ -19,7 +19,7 @@
 #include "radio/settingschange.h"
 
 class PortWatcher;
-class RecordFile;
+class RecordStore;
 class UnitJob;
 struct PortEntry;
 
@@ -39,7 +39,11 @@ public:
 
     void setVerify(bool verify) { m_verify = verify; }
     void setReportTimeout(int ms) { m_timeoutMs = ms; }
-    void setRecord(RecordFile *record) { m_record = record; }
+    void setRecords(const QList<RecordStore *> &records) { m_records = records; }
+    void setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion);
+    // Unit addresses from a record that reserves them: each unit takes the
+    // first free one from the first unit address when it is written.
+    void setAutoUnitAddress(bool automatic) { m_autoUnit = automatic; }
     void setSettleDelay(int ms) { m_settleMs = ms; }
 
     // Starts a unit on each port, in order, all at once.
@@ -83,7 +87,11 @@ private:
     bool m_verify = true;
     int m_timeoutMs;
     int m_settleMs = DefaultSettleMs;
-    RecordFile *m_record = nullptr;
+    QList<RecordStore *> m_records;
+    QString m_station;
+    QString m_operator;
+    QString m_toolVersion;
+    bool m_autoUnit = false;
     std::vector<std::unique_ptr<UnitJob>> m_units;
     PortWatcher *m_watcher = nullptr;
     QRegularExpression m_match;

@@ -156,6 +156,15 @@ QByteArray RecordFile::appendPending(const UnitRecord &record, QString *error)
     return line;
 }
 
+QByteArray RecordFile::writeRow(const QByteArray &handle, const UnitRecord &record, QString *error)
+{
+    if (handle.isEmpty())
+        return appendPending(record, error);
+    if (!complete(handle, record, error))
+        return {};
+    return recordLine(record);
+}
+
 bool RecordFile::complete(const QByteArray &pending, const UnitRecord &record, QString *error)
 {
     if (pending.isEmpty())
@@ -191,7 +200,7 @@ bool RecordFile::complete(const QByteArray &pending, const UnitRecord &record, Q
     return true;
 }
 
-QList<QStringList> RecordFile::rows() const
+QList<QStringList> RecordFile::textRows() const
 {
     QFile file(m_path);
     if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
@@ -207,7 +216,7 @@ bool RecordFile::holdsUnit(const QString &unitAddress, const QString &networkAdd
     const int resultColumn = int(header.indexOf(QStringLiteral("result")));
     // Only units configured as asked hold their address.
     static const QStringList InUse = { "verified", "written" };
-    const QList<QStringList> all = rows();
+    const QList<QStringList> all = textRows();
     for (qsizetype i = 1; i < all.size(); ++i) {
         const QStringList &row = all.at(i);
         if (row.size() > resultColumn && row.at(unitColumn) == addressOf(unitAddress)
@@ -224,7 +233,53 @@ bool appendRecord(const QString &path, const UnitRecord &record, QString *error)
 
 QList<QStringList> readRecordRows(const QString &path)
 {
-    return RecordFile(path).rows();
+    return RecordFile(path).textRows();
+}
+
+QList<RecordRow> RecordFile::rows(QString *error) const
+{
+    QList<RecordRow> list;
+    if (!QFileInfo::exists(m_path))
+        return list;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return list;
+    }
+    const QList<QStringList> all = parseCsv(QString::fromUtf8(file.readAll()));
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        RecordRow row;
+        if (recordFromFields(all.at(i), &row.record))
+            list << row;
+    }
+    return list;
+}
+
+bool recordFromFields(const QStringList &f, UnitRecord *r)
+{
+    if (f.size() != recordHeader().size())
+        return false;
+    r->time = QDateTime::fromString(f.at(0), Qt::ISODate);
+    r->config.port = f.at(1);
+    r->config.productId = int(productKeys().indexOf(f.at(2)));
+    r->config.moduleGroupId = int(moduleKeys().indexOf(f.at(3)));
+    r->config.modeId = int(modeKeys().indexOf(f.at(4)));
+    if (r->config.productId < 0 || r->config.moduleGroupId < 0 || r->config.modeId < 0)
+        return false;
+    RadioSettings &s = r->settings;
+    s.unitAddress = f.at(5);
+    s.hasUnitAddress = !s.unitAddress.isEmpty();
+    s.networkAddress = f.at(6);
+    s.hasNetworkAddress = !s.networkAddress.isEmpty();
+    s.workMode = f.at(7);
+    s.baud = f.at(8);
+    s.linkRate = f.at(9);
+    s.power = f.at(10);
+    s.repeaterRow = f.at(11) == QLatin1String("on") ? 1 : f.at(11) == QLatin1String("off") ? 0 : -1;
+    r->result = f.at(12);
+    r->detail = f.at(13);
+    return true;
 }
 
 bool recordHoldsUnit(const QString &path, const QString &unitAddress, const QString &networkAddress)

@@ -15,18 +15,11 @@
 #include <QStringList>
 
 #include "radio/radiosettings.h"
-
-struct UnitRecord {
-    QDateTime time;            // written in UTC
-    LinkConfig config;         // port, product, module and mode
-    RadioSettings settings;    // what was written (or attempted)
-    QString result;            // a result word of UnitOutcome
-    QString detail;            // differences, refused lines, or the reason
-};
+#include "radio/recordstore.h"
 
 const QStringList &recordHeader();
 
-class RecordFile
+class RecordFile : public RecordStore
 {
 public:
     explicit RecordFile(const QString &path = QString());
@@ -34,9 +27,13 @@ public:
     QString path() const { return m_path; }
     bool isSet() const { return !m_path.isEmpty(); }
 
+    QString name() const override { return m_path; }
     // Creates the file (with its header) when it is missing and checks that
     // rows can be appended; call before any unit is touched.
-    bool prepare(QString *error = nullptr);
+    bool prepare(QString *error = nullptr) override;
+    // A new row, or the row `handle` (its text) replaced; returns the text.
+    QByteArray writeRow(const QByteArray &handle, const UnitRecord &record, QString *error) override;
+    QList<RecordRow> rows(QString *error = nullptr) const override;
     // Appends one row.
     bool append(const UnitRecord &record, QString *error = nullptr);
     // Appends a row that a later complete() replaces (a unit whose store is
@@ -46,11 +43,11 @@ public:
     // pending row is gone (or was never written).
     bool complete(const QByteArray &pending, const UnitRecord &record, QString *error = nullptr);
 
-    // Every row, the header included; empty when there is no file.
-    QList<QStringList> rows() const;
+    // Every row as text, the header included; empty when there is no file.
+    QList<QStringList> textRows() const;
     // Whether a unit recorded as verified or written holds this unit
     // address on this network address.
-    bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const;
+    bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const override;
 
 private:
     QString m_path;
@@ -58,6 +55,9 @@ private:
 
 // The row as written to the file, with its line end.
 QByteArray recordLine(const UnitRecord &record);
+// A row of the file (the header's columns) back as a record; false when it
+// is not one.
+bool recordFromFields(const QStringList &fields, UnitRecord *record);
 
 // Compatibility helpers over RecordFile.
 bool appendRecord(const QString &path, const UnitRecord &record, QString *error = nullptr);

@@ -65,6 +65,82 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
     });
 }
 
+void UnitJob::setRecord(RecordStore *record)
+{
+    m_records.clear();
+    addRecord(record);
+}
+
+void UnitJob::addRecord(RecordStore *record)
+{
+    if (record && !record->name().isEmpty())
+        m_records.append({ record, QByteArray() });
+}
+
+void UnitJob::setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion)
+{
+    m_station = station;
+    m_operator = operatorName;
+    m_toolVersion = toolVersion;
+}
+
+void UnitJob::setUnitReservation(qint64 start, bool exact, bool replace)
+{
+    m_reserveStart = start;
+    m_reserveExact = exact;
+    m_reserveReplace = replace;
+}
+
+void UnitJob::writeRows(const UnitOutcome &outcome, bool pending)
+{
+    UnitRecord record = recordFor(outcome, m_config);
+    record.station = m_station;
+    record.operatorName = m_operator;
+    record.toolVersion = m_toolVersion;
+    for (RecordSlot &slot : m_records) {
+        // A unit that never got as far as its port leaves no row, unless a
+        // reservation must be given back.
+        if (!pending && slot.handle.isEmpty() && outcome.cause == UnitOutcome::CannotOpen)
+            continue;
+        QString error;
+        const QByteArray handle = slot.store->writeRow(slot.handle, record, &error);
+        if (handle.isEmpty()) {
+            if (m_outcome.recordError.isEmpty())
+                m_outcome.recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
+            continue;
+        }
+        slot.handle = handle;
+    }
+}
+
+bool UnitJob::reserveUnitAddress()
+{
+    if (m_form.modeGroupId == 0)
+        return true;
+    for (RecordSlot &slot : m_records) {
+        if (!slot.store->canReserve())
+            continue;
+        UnitRecord record = recordFor(pendingOutcome(m_form), m_config);
+        record.station = m_station;
+        record.operatorName = m_operator;
+        record.toolVersion = m_toolVersion;
+        const qint64 start = m_reserveStart >= 0 && !m_reserveExact ? m_reserveStart : qint64(addressFromText(m_form.unitText));
+        QString error;
+        bool inUse = false;
+        slot.handle = slot.store->reserveUnit(&record, start, m_reserveExact, m_reserveReplace, &error, &inUse);
+        if (slot.handle.isEmpty()) {
+            UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, error, m_form);
+            outcome.recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
+            m_failure = QStringLiteral("%1: %2").arg(m_config.port, error);
+            decide(outcome);
+            return false;
+        }
+        // The address the record handed out is the one written.
+        m_form.unitText = record.settings.unitAddress;
+    }
+    return true;
+}
+
 void UnitJob::setStep(Step step, int line, int lines)
 {
     m_step = step;
@@ -132,15 +208,9 @@ void UnitJob::interrupt()
 
 void UnitJob::storing()
 {
-    if (!m_record || !m_record->isSet()) {
-        setStep(Storing);
-        return;
-    }
-    QString error;
-    m_pendingRow = m_record->appendPending(recordFor(pendingOutcome(m_form), m_config), &error);
-    if (m_pendingRow.isEmpty()) {
+    writeRows(pendingOutcome(m_form), true);
+    if (!m_outcome.recordError.isEmpty()) {
         // Nothing may be stored that the record cannot account for.
-        m_outcome.recordError = error;
         m_interrupted = true;
         m_session.interrupt(m_writeId);
         return;
@@ -218,6 +288,8 @@ void UnitJob::reportIn(const RadioSettings &settings)
         return;
     }
     m_form = applyChange(writeFormFor(settings, m_config), m_change);
+    if (!reserveUnitAddress())
+        return;
     const WriteForm form = m_form;
     // The lines before "AT&W", which is the store step of its own.
     m_linesPlanned = -1;
@@ -243,12 +315,12 @@ void UnitJob::decide(const UnitOutcome &outcome)
     if (m_decided)
         return;
     m_decided = true;
+    const QString recordError = m_outcome.recordError;
     m_outcome = outcome;
-    if (m_task == WriteTask && m_record && m_record->isSet() && outcome.cause != UnitOutcome::CannotOpen) {
-        QString error;
-        if (!m_record->complete(m_pendingRow, recordFor(m_outcome, m_config), &error) && m_outcome.recordError.isEmpty())
-            m_outcome.recordError = error;
-    }
+    if (m_outcome.recordError.isEmpty())
+        m_outcome.recordError = recordError;
+    if (m_task == WriteTask)
+        writeRows(m_outcome, false);
     emit outcomeReady();
     closeAndFinish();
 }

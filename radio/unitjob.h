@@ -23,11 +23,19 @@ public:
     UnitJob(const LinkConfig &config, QObject *parent = nullptr);
 
     void setReportTimeout(int ms) { m_timeoutMs = ms; }
-    // A write appends the unit's row here: a pending row right before "AT&W"
-    // goes out (so a killed program still leaves one), completed the moment
-    // the outcome is known. When the pending row cannot be written, "AT&W"
-    // is not sent.
-    void setRecord(RecordFile *record) { m_record = record; }
+    // A write writes the unit's row into each record: a pending row right
+    // before "AT&W" goes out (so a killed program still leaves one),
+    // completed the moment the outcome is known. When a pending row cannot be
+    // written, "AT&W" is not sent.
+    void setRecord(RecordStore *record);
+    void addRecord(RecordStore *record);
+    // Who writes, for a database record's rows.
+    void setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion);
+    // In point to multipoint, a record that can reserve unit addresses gets
+    // the unit's address reserved before the first line is written: the
+    // first free one from `start` (`exact` false), or the address the unit
+    // is given (`exact`). `replace`: take it over from an earlier unit.
+    void setUnitReservation(qint64 start, bool exact, bool replace);
     // Starts open, read, close.
     void startRead();
     // Starts open, read, write of the read values with `change` over them,
@@ -73,6 +81,10 @@ private:
     void closeAndFinish();
     void setStep(Step step, int line = 0, int lines = 0);
     void storing();
+    // Reserves the unit address in a record that can; false when the unit
+    // must not be written (the reason is decided already).
+    bool reserveUnitAddress();
+    void writeRows(const UnitOutcome &outcome, bool pending);
 
     enum Task { ReadTask, WriteTask, BaudTask };
 
@@ -83,8 +95,17 @@ private:
     bool m_verify = true;
     qint32 m_newRate = 0;
     int m_timeoutMs = RadioSession::DefaultReportTimeoutMs;
-    RecordFile *m_record = nullptr;
-    QByteArray m_pendingRow;
+    struct RecordSlot {
+        RecordStore *store = nullptr;
+        QByteArray handle;
+    };
+    QList<RecordSlot> m_records;
+    QString m_station;
+    QString m_operator;
+    QString m_toolVersion;
+    qint64 m_reserveStart = -1;
+    bool m_reserveExact = true;
+    bool m_reserveReplace = false;
 
     int m_openId = 0;
     int m_readId = 0;

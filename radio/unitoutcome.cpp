@@ -62,7 +62,10 @@ QString UnitOutcome::words() const
             text += QStringLiteral("; ") + describeDifferences(differences);
         return text;
     }
-    case Interrupted: return T::tr("interrupted before storing: nothing was stored");
+    case Interrupted:
+        if (!reason.isEmpty())
+            return T::tr("interrupted before storing (%1): nothing was stored").arg(reason);
+        return T::tr("interrupted before storing: nothing was stored");
     case Lost: return T::tr("lost before storing: %1").arg(reason);
     case LostAfterStore: return T::tr("lost after storing (not verified): %1").arg(reason);
     case Failed: break;

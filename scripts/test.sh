@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+# The shared record's tests start a real PostgreSQL server of their own.
+kvx_install postgresql libqt6sql6-psql
 
 dir=build-test
 opts=(-DCMAKE_BUILD_TYPE=Debug)

@@ -1,0 +1,83 @@
+#pragma once
+// Where the units' rows go: a CSV file (RecordFile), or a database that
+// several stations share (records/). The engine writes every row through
+// this, and checks a record's rows for units that cannot work together.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include "radio/radiosettings.h"
+
+struct UnitRecord {
+    QDateTime time;            // written in UTC
+    LinkConfig config;         // port, product, module and mode
+    RadioSettings settings;    // what was written (or attempted)
+    QString result;            // a result word of UnitOutcome ("reserved" too, in a database)
+    QString detail;            // differences, refused lines, or the reason
+    // Kept by a database record; a CSV file has no columns for them.
+    QString station;           // the computer's host name, or a name given
+    QString operatorName;
+    QString toolVersion;
+};
+
+struct RecordRow {
+    UnitRecord record;
+    QString attempt;          // the attempt's id in a database; empty in a CSV file
+    bool superseded = false;  // an operator wrote its unit address again, knowingly
+    bool imported = false;    // taken from a CSV file
+};
+
+class RecordStore
+{
+public:
+    virtual ~RecordStore();
+
+    // The file, or the database without any password.
+    virtual QString name() const = 0;
+    // Creates the record when it is missing and checks that rows can be
+    // written; before any unit is touched.
+    virtual bool prepare(QString *error) = 0;
+    // A unit's row: a new one when `handle` is empty, else the row written
+    // before under `handle` is replaced. Returns the row's handle, empty
+    // when the row could not be written.
+    virtual QByteArray writeRow(const QByteArray &handle, const UnitRecord &record, QString *error) = 0;
+    // Whether a unit recorded as verified or written (or reserved by a
+    // station writing it now) holds this unit address on this network.
+    virtual bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const = 0;
+    virtual QList<RecordRow> rows(QString *error = nullptr) const = 0;
+
+    // Unit addresses handed out in one transaction, so that stations sharing
+    // the record never give two units the same one (databases only).
+    virtual bool canReserve() const { return false; }
+    // Reserves a unit address on the network of `record` and writes its
+    // row ("reserved"): the first free one from `start` (`exact` false), or
+    // `start` itself. `replace`: an address held by an earlier unit is taken
+    // over (the operator writes it again, knowingly). The address is put
+    // into `record`; returns the row's handle, empty with `*inUse` set when
+    // an exact address is held.
+    virtual QByteArray reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
+                                   bool *inUse = nullptr);
+    // The first free unit address from `start`, without reserving it.
+    virtual qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const;
+};
+
+// What the link-compatibility check finds in a record.
+struct RecordFinding {
+    enum Kind {
+        LinkMismatch,    // units of one network with differing link rate or link mode
+        DuplicateUnit,   // one unit address held twice on one network
+        NeverVerified,   // a unit stored but never verified
+    };
+    Kind kind = LinkMismatch;
+    QString networkAddress;
+    QString unitAddress;
+    QString text;          // one line for the operator
+    QList<int> rows;       // the rows concerned, as indexes into the rows checked
+};
+
+// The units each row stands for are the last row of each unit address on a
+// network that stored settings (not superseded); point-to-point units count
+// for the link check only.
+QList<RecordFinding> checkRecord(const QList<RecordRow> &rows);

@@ -1,0 +1,616 @@
+#include "records/databaserecord.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include <atomic>
+#include <functional>
+
+#include "radio/writeplan.h"
+
+namespace {
+
+struct DatabaseRecordText {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseRecord)
+};
+
+// The results whose unit holds its unit address: configured as asked, or
+// being written by a station right now.
+const char InUse[] = "('verified', 'written', 'reserved', 'pending')";
+
+const char Columns[] = "attempt, time, station, operator, tool_version, port, product, module, mode, unit_address, "
+                       "network_address, work_mode, baud, link_rate, power, repeater, result, differences, superseded, "
+                       "imported";
+
+QString newAttempt()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QVariant addressValue(const QString &text)
+{
+    if (text.isEmpty())
+        return QVariant(QMetaType(QMetaType::LongLong));
+    return QVariant(qint64(addressFromText(text)));
+}
+
+QString errorText(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText().trimmed();
+}
+
+bool isUniqueViolation(const QSqlError &error)
+{
+    // PostgreSQL's unique_violation; SQLite's constraint codes.
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("23505") || code == QLatin1String("2067") || code == QLatin1String("1555")
+           || error.databaseText().contains(QLatin1String("UNIQUE constraint failed"));
+}
+
+} // namespace
+
+struct DatabaseRecord::Private {
+    QString connection;
+    QString host;
+    int port = -1;
+    QString user;
+    QString database;
+    QString nameError;   // the location could not be read
+    bool prepared = false;
+
+    QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
+    bool open(QString *error);
+    // Runs `work` in a transaction; once more after reconnecting when the
+    // connection was lost (the work must be safe to repeat).
+    bool transaction(bool postgres, const std::function<bool(QSqlDatabase &, QString *)> &work, QString *error);
+    bool exec(QSqlQuery &query, QString *error) const;
+};
+
+bool DatabaseRecord::Private::open(QString *error)
+{
+    QSqlDatabase database = db();
+    if (database.isOpen())
+        return true;
+    if (!database.open()) {
+        const QString reason = errorText(database.lastError());
+        *error = DatabaseRecordText::tr("cannot connect to the record database: %1").arg(reason);
+        if (reason.contains(QLatin1String("password")))
+            *error += DatabaseRecordText::tr(" (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)");
+        return false;
+    }
+    if (database.driverName() == QLatin1String("QPSQL")) {
+        // The server's notices ("already exists, skipping") are not for the operator.
+        QSqlQuery quiet(database);
+        quiet.exec(QStringLiteral("SET client_min_messages TO warning"));
+    }
+    return true;
+}
+
+bool DatabaseRecord::Private::exec(QSqlQuery &query, QString *error) const
+{
+    if (query.exec())
+        return true;
+    if (error)
+        *error = errorText(query.lastError());
+    return false;
+}
+
+bool DatabaseRecord::Private::transaction(bool postgres, const std::function<bool(QSqlDatabase &, QString *)> &work,
+                                          QString *error)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!open(error))
+            return false;
+        QSqlDatabase database = db();
+        QSqlQuery begin(database);
+        // SQLite: take the write lock now, so two programs never both read
+        // the same free address; PostgreSQL checks the unique index.
+        if (begin.exec(QLatin1String(postgres ? "BEGIN" : "BEGIN IMMEDIATE"))) {
+            QString failure;
+            if (work(database, &failure)) {
+                QSqlQuery commit(database);
+                if (commit.exec(QStringLiteral("COMMIT")))
+                    return true;
+                failure = errorText(commit.lastError());
+            }
+            QSqlQuery rollback(database);
+            rollback.exec(QStringLiteral("ROLLBACK"));
+            *error = failure;
+            // A refusal of the database's own (a held address) is final;
+            // a lost connection gets one more try on a new one.
+            QSqlQuery alive(database);
+            if (alive.exec(QStringLiteral("SELECT 1")))
+                return false;
+        } else {
+            *error = errorText(begin.lastError());
+        }
+        database.close();
+    }
+    *error = DatabaseRecordText::tr("the record database stopped answering: %1").arg(*error);
+    return false;
+}
+
+DatabaseRecord::DatabaseRecord(const QString &location)
+    : d(new Private)
+    , m_location(location)
+{
+    static std::atomic<int> count { 0 };
+    d->connection = QStringLiteral("kvx-record-%1").arg(++count);
+    m_postgres = location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://"));
+    QSqlDatabase database = QSqlDatabase::addDatabase(QLatin1String(m_postgres ? "QPSQL" : "QSQLITE"), d->connection);
+    if (!m_postgres) {
+        database.setDatabaseName(location);
+        // Another program may be writing: wait for it rather than fail.
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=20000"));
+        return;
+    }
+    // postgresql://[user@][host][:port]/dbname[?host=/socket/folder&port=N]
+    QString rest = location.mid(location.indexOf(QLatin1String("://")) + 3);
+    QString query;
+    if (rest.contains(QLatin1Char('?'))) {
+        query = rest.section(QLatin1Char('?'), 1);
+        rest = rest.section(QLatin1Char('?'), 0, 0);
+    }
+    QString authority = rest.section(QLatin1Char('/'), 0, 0);
+    d->database = QUrl::fromPercentEncoding(rest.section(QLatin1Char('/'), 1).toUtf8());
+    if (authority.contains(QLatin1Char('@'))) {
+        const QString user = authority.section(QLatin1Char('@'), 0, -2);
+        authority = authority.section(QLatin1Char('@'), -1);
+        if (user.contains(QLatin1Char(':')))
+            d->nameError = DatabaseRecordText::tr("a password does not belong in the record's name: put it in ~/.pgpass "
+                                                  "(or PGPASSFILE)");
+        d->user = QUrl::fromPercentEncoding(user.section(QLatin1Char(':'), 0, 0).toUtf8());
+    }
+    if (authority.contains(QLatin1Char(':'))) {
+        d->port = authority.section(QLatin1Char(':'), -1).toInt();
+        authority = authority.section(QLatin1Char(':'), 0, -2);
+    }
+    d->host = QUrl::fromPercentEncoding(authority.toUtf8());
+    const QUrlQuery options(query);
+    if (options.hasQueryItem(QStringLiteral("host")))
+        d->host = options.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
+    if (options.hasQueryItem(QStringLiteral("port")))
+        d->port = options.queryItemValue(QStringLiteral("port")).toInt();
+    if (options.hasQueryItem(QStringLiteral("password")))
+        d->nameError = DatabaseRecordText::tr("a password does not belong in the record's name: put it in ~/.pgpass "
+                                              "(or PGPASSFILE)");
+    if (d->database.isEmpty())
+        d->nameError = DatabaseRecordText::tr("the record's name lacks the database: postgresql://user@host/dbname");
+    database.setHostName(d->host);
+    if (d->port > 0)
+        database.setPort(d->port);
+    database.setUserName(d->user);
+    database.setDatabaseName(d->database);
+    // No password is ever set here: the client library finds it.
+    database.setConnectOptions(QStringLiteral("connect_timeout=5"));
+}
+
+DatabaseRecord::~DatabaseRecord()
+{
+    {
+        QSqlDatabase database = d->db();
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(d->connection);
+    delete d;
+}
+
+bool DatabaseRecord::isDatabaseLocation(const QString &location)
+{
+    if (location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://")))
+        return true;
+    return !location.isEmpty() && !location.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+}
+
+QString DatabaseRecord::name() const
+{
+    if (!m_postgres)
+        return m_location;
+    QString shown = QStringLiteral("postgresql://");
+    if (!d->user.isEmpty())
+        shown += d->user + QLatin1Char('@');
+    shown += d->host.startsWith(QLatin1Char('/')) ? QString() : d->host;
+    if (d->port > 0 && !d->host.startsWith(QLatin1Char('/')))
+        shown += QStringLiteral(":%1").arg(d->port);
+    shown += QLatin1Char('/') + d->database;
+    if (d->host.startsWith(QLatin1Char('/')))
+        shown += QStringLiteral("?host=") + d->host;
+    return shown;
+}
+
+int DatabaseRecord::schemaVersion() const
+{
+    QSqlQuery query(d->db());
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM kvx_schema")) || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+bool DatabaseRecord::prepare(QString *error)
+{
+    if (!d->nameError.isEmpty()) {
+        *error = d->nameError;
+        return false;
+    }
+    if (d->prepared)
+        return true;
+    if (!m_postgres) {
+        const QFileInfo info(m_location);
+        if (info.exists() && !info.isFile()) {
+            *error = DatabaseRecordText::tr("not a record file");
+            return false;
+        }
+    }
+    if (!d->open(error))
+        return false;
+    const QString serial = QLatin1String(m_postgres ? "BIGSERIAL PRIMARY KEY" : "INTEGER PRIMARY KEY AUTOINCREMENT");
+    // Each step brings the schema from one version to the next.
+    const QList<QStringList> migrations = {
+        {
+            QStringLiteral("CREATE TABLE units (id %1, attempt TEXT NOT NULL UNIQUE, time TEXT NOT NULL, "
+                           "station TEXT NOT NULL DEFAULT '', operator TEXT NOT NULL DEFAULT '', "
+                           "tool_version TEXT NOT NULL DEFAULT '', port TEXT NOT NULL DEFAULT '', product TEXT NOT NULL, "
+                           "module TEXT NOT NULL, mode TEXT NOT NULL, unit_address BIGINT, network_address BIGINT, "
+                           "work_mode TEXT NOT NULL DEFAULT '', baud TEXT NOT NULL DEFAULT '', "
+                           "link_rate TEXT NOT NULL DEFAULT '', power TEXT NOT NULL DEFAULT '', "
+                           "repeater TEXT NOT NULL DEFAULT '', result TEXT NOT NULL, differences TEXT NOT NULL DEFAULT '', "
+                           "superseded INTEGER NOT NULL DEFAULT 0, imported INTEGER NOT NULL DEFAULT 0)")
+                .arg(serial),
+            QStringLiteral("CREATE UNIQUE INDEX units_unit_in_use ON units (network_address, unit_address) "
+                           "WHERE unit_address IS NOT NULL AND superseded = 0 AND imported = 0 AND result IN %1")
+                .arg(QLatin1String(InUse)),
+            QStringLiteral("CREATE INDEX units_by_network ON units (network_address, unit_address)"),
+        },
+    };
+    if (!m_postgres) {
+        // Readers do not wait for writers, nor writers for readers.
+        QSqlQuery wal(d->db());
+        wal.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    }
+    const bool postgres = m_postgres;
+    const bool done = d->transaction(postgres, [&](QSqlDatabase &database, QString *failure) {
+        QSqlQuery query(database);
+        // Two stations starting on a new database at once: one creates it.
+        if (postgres && !query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(727001)"))) {
+            *failure = errorText(query.lastError());
+            return false;
+        }
+        if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS kvx_schema (version INTEGER NOT NULL)"))) {
+            *failure = errorText(query.lastError());
+            return false;
+        }
+        int version = 0;
+        if (query.exec(QStringLiteral("SELECT MAX(version) FROM kvx_schema")) && query.next())
+            version = query.value(0).toInt();
+        if (version > SchemaVersion) {
+            *failure = DatabaseRecordText::tr("the record was made by a later version of the tool (schema %1; this "
+                                              "one knows up to %2)")
+                           .arg(version)
+                           .arg(SchemaVersion);
+            return false;
+        }
+        for (int step = version; step < SchemaVersion; ++step) {
+            for (const QString &statement : migrations.at(step)) {
+                if (!query.exec(statement)) {
+                    *failure = errorText(query.lastError());
+                    return false;
+                }
+            }
+        }
+        if (version < SchemaVersion) {
+            query.prepare(QStringLiteral("INSERT INTO kvx_schema (version) VALUES (?)"));
+            query.addBindValue(SchemaVersion);
+            if (!query.exec()) {
+                *failure = errorText(query.lastError());
+                return false;
+            }
+        }
+        return true;
+    }, error);
+    d->prepared = done;
+    return done;
+}
+
+namespace {
+
+// An empty text, never SQL's NULL.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, int superseded, int imported)
+{
+    const RadioSettings &s = r.settings;
+    query.addBindValue(attempt);
+    query.addBindValue(r.time.toUTC().toString(Qt::ISODate));
+    query.addBindValue(text(r.station));
+    query.addBindValue(text(r.operatorName));
+    query.addBindValue(text(r.toolVersion));
+    query.addBindValue(text(r.config.port));
+    query.addBindValue(text(productKey(r.config.productId)));
+    query.addBindValue(text(moduleKey(r.config.moduleGroupId)));
+    query.addBindValue(text(modeKey(r.config.modeId)));
+    query.addBindValue(r.config.modeId != 0 ? addressValue(s.unitAddress) : addressValue(QString()));
+    query.addBindValue(addressValue(s.networkAddress));
+    query.addBindValue(text(s.workMode));
+    query.addBindValue(text(s.baud));
+    query.addBindValue(text(s.linkRate));
+    query.addBindValue(text(s.power));
+    query.addBindValue(text(repeaterText(s.repeaterRow)));
+    query.addBindValue(text(r.result));
+    query.addBindValue(text(r.detail));
+    query.addBindValue(superseded);
+    query.addBindValue(imported);
+}
+
+QString insertStatement()
+{
+    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                          "ON CONFLICT (attempt) DO NOTHING")
+        .arg(QLatin1String(Columns));
+}
+
+} // namespace
+
+QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &record, QString *error)
+{
+    if (!prepare(error))
+        return {};
+    const QString attempt = handle.isEmpty() ? newAttempt() : QString::fromLatin1(handle);
+    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        QSqlQuery query(database);
+        if (!handle.isEmpty()) {
+            query.prepare(QStringLiteral("UPDATE units SET time = ?, port = ?, work_mode = ?, baud = ?, link_rate = ?, "
+                                         "power = ?, repeater = ?, result = ?, differences = ? WHERE attempt = ?"));
+            query.addBindValue(record.time.toUTC().toString(Qt::ISODate));
+            query.addBindValue(text(record.config.port));
+            query.addBindValue(text(record.settings.workMode));
+            query.addBindValue(text(record.settings.baud));
+            query.addBindValue(text(record.settings.linkRate));
+            query.addBindValue(text(record.settings.power));
+            query.addBindValue(text(repeaterText(record.settings.repeaterRow)));
+            query.addBindValue(text(record.result));
+            query.addBindValue(text(record.detail));
+            query.addBindValue(attempt);
+            if (!d->exec(query, failure))
+                return false;
+            if (query.numRowsAffected() > 0)
+                return true;
+        }
+        // A new attempt (or one whose row is gone): the same attempt is never
+        // recorded twice, also when this is a repeat after a lost connection.
+        query.prepare(insertStatement());
+        bindRecord(query, attempt, record, 0, 0);
+        return d->exec(query, failure);
+    }, error);
+    return done ? attempt.toLatin1() : QByteArray();
+}
+
+bool DatabaseRecord::holdsUnit(const QString &unitAddress, const QString &networkAddress) const
+{
+    QString error;
+    if (!const_cast<DatabaseRecord *>(this)->prepare(&error))
+        return false;
+    QSqlQuery query(d->db());
+    query.prepare(QStringLiteral("SELECT 1 FROM units WHERE network_address = ? AND unit_address = ? AND superseded = 0 "
+                                 "AND result IN %1")
+                      .arg(QLatin1String(InUse)));
+    query.addBindValue(qint64(addressFromText(networkAddress)));
+    query.addBindValue(qint64(addressFromText(unitAddress)));
+    return query.exec() && query.next();
+}
+
+QList<RecordRow> DatabaseRecord::rows(QString *error) const
+{
+    QList<RecordRow> list;
+    QString failure;
+    if (!const_cast<DatabaseRecord *>(this)->prepare(&failure)) {
+        if (error)
+            *error = failure;
+        return list;
+    }
+    QSqlQuery query(d->db());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM units ORDER BY id").arg(QLatin1String(Columns)))) {
+        if (error)
+            *error = errorText(query.lastError());
+        return list;
+    }
+    while (query.next()) {
+        RecordRow row;
+        UnitRecord &r = row.record;
+        row.attempt = query.value(0).toString();
+        r.time = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
+        r.station = query.value(2).toString();
+        r.operatorName = query.value(3).toString();
+        r.toolVersion = query.value(4).toString();
+        r.config.port = query.value(5).toString();
+        r.config.productId = int(productKeys().indexOf(query.value(6).toString()));
+        r.config.moduleGroupId = int(moduleKeys().indexOf(query.value(7).toString()));
+        r.config.modeId = int(modeKeys().indexOf(query.value(8).toString()));
+        RadioSettings &s = r.settings;
+        s.unitAddress = query.value(9).isNull() ? QString() : QString::number(query.value(9).toLongLong());
+        s.hasUnitAddress = !s.unitAddress.isEmpty();
+        s.networkAddress = query.value(10).isNull() ? QString() : QString::number(query.value(10).toLongLong());
+        s.hasNetworkAddress = !s.networkAddress.isEmpty();
+        s.workMode = query.value(11).toString();
+        s.baud = query.value(12).toString();
+        s.linkRate = query.value(13).toString();
+        s.power = query.value(14).toString();
+        const QString repeater = query.value(15).toString();
+        s.repeaterRow = repeater == QLatin1String("on") ? 1 : repeater == QLatin1String("off") ? 0 : -1;
+        r.result = query.value(16).toString();
+        r.detail = query.value(17).toString();
+        row.superseded = query.value(18).toInt() != 0;
+        row.imported = query.value(19).toInt() != 0;
+        list << row;
+    }
+    return list;
+}
+
+namespace {
+
+// The unit addresses from `start` on held on a network, in order.
+bool takenAddresses(QSqlDatabase &database, qint64 network, qint64 start, QList<qint64> *taken, QString *error)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("SELECT DISTINCT unit_address FROM units WHERE network_address = ? AND unit_address >= ? "
+                                 "AND superseded = 0 AND result IN %1 ORDER BY unit_address")
+                      .arg(QLatin1String(InUse)));
+    query.addBindValue(network);
+    query.addBindValue(start);
+    if (!query.exec()) {
+        *error = errorText(query.lastError());
+        return false;
+    }
+    while (query.next())
+        *taken << query.value(0).toLongLong();
+    return true;
+}
+
+qint64 firstFree(const QList<qint64> &taken, qint64 start)
+{
+    qint64 address = start;
+    for (qint64 held : taken) {
+        if (held > address)
+            break;
+        if (held == address)
+            ++address;
+    }
+    return address;
+}
+
+} // namespace
+
+qint64 DatabaseRecord::nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const
+{
+    QString failure;
+    if (!const_cast<DatabaseRecord *>(this)->prepare(&failure)) {
+        if (error)
+            *error = failure;
+        return -1;
+    }
+    QSqlDatabase database = d->db();
+    QList<qint64> taken;
+    if (!takenAddresses(database, addressFromText(networkAddress), start, &taken, error ? error : &failure))
+        return -1;
+    return firstFree(taken, start);
+}
+
+QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
+                                       bool *inUse)
+{
+    if (inUse)
+        *inUse = false;
+    if (!prepare(error))
+        return {};
+    const QString attempt = newAttempt();
+    const qint64 network = addressFromText(record->settings.networkAddress);
+    UnitRecord reserved = *record;
+    reserved.result = QStringLiteral("reserved");
+    bool held = false;
+    // Another station may take the same address between our look and our
+    // insert (PostgreSQL): the unique index refuses one; it looks again.
+    for (int tries = 0; tries < 50; ++tries) {
+        qint64 address = start;
+        bool conflict = false;
+        const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+            QSqlQuery query(database);
+            // One station at a time hands out addresses of a network; the
+            // unique index would catch a race, this avoids it.
+            if (m_postgres) {
+                query.prepare(QStringLiteral("SELECT pg_advisory_xact_lock(727002, ?)"));
+                query.addBindValue(int(network % 2147483647));
+                if (!d->exec(query, failure))
+                    return false;
+            }
+            // A repeat after a lost connection: the first try may have landed.
+            query.prepare(QStringLiteral("SELECT unit_address FROM units WHERE attempt = ?"));
+            query.addBindValue(attempt);
+            if (!d->exec(query, failure))
+                return false;
+            if (query.next()) {
+                address = query.value(0).toLongLong();
+                return true;
+            }
+            QList<qint64> taken;
+            if (!takenAddresses(database, network, start, &taken, failure))
+                return false;
+            if (exact && taken.value(0, -1) == start) {
+                if (!replace) {
+                    held = true;
+                    *failure = DatabaseRecordText::tr("unit address %1 is already in use on network address %2")
+                                   .arg(start)
+                                   .arg(network);
+                    return false;
+                }
+                // Written again knowingly: the earlier units give it up; one
+                // being written by another station right now keeps it.
+                query.prepare(QStringLiteral("UPDATE units SET superseded = 1 WHERE network_address = ? AND unit_address = ? "
+                                             "AND superseded = 0 AND result IN ('verified', 'written')"));
+                query.addBindValue(network);
+                query.addBindValue(start);
+                if (!d->exec(query, failure))
+                    return false;
+            } else if (!exact) {
+                address = firstFree(taken, start);
+            }
+            reserved.settings.unitAddress = QString::number(address);
+            query.prepare(insertStatement());
+            bindRecord(query, attempt, reserved, 0, 0);
+            if (query.exec())
+                return true;
+            conflict = isUniqueViolation(query.lastError());
+            *failure = errorText(query.lastError());
+            return false;
+        }, error);
+        if (done) {
+            record->settings.unitAddress = QString::number(address);
+            record->settings.hasUnitAddress = true;
+            return attempt.toLatin1();
+        }
+        if (held || (conflict && exact && !replace)) {
+            if (inUse)
+                *inUse = true;
+            if (conflict && error)
+                *error = DatabaseRecordText::tr("unit address %1 is already in use on network address %2")
+                             .arg(start)
+                             .arg(network);
+            return {};
+        }
+        if (!conflict)
+            return {};
+    }
+    return {};
+}
+
+int DatabaseRecord::importRows(const QList<UnitRecord> &records, QString *error)
+{
+    if (!prepare(error))
+        return -1;
+    // Named once, so a repeat after a lost connection adds nothing twice.
+    QStringList attempts;
+    for (qsizetype i = 0; i < records.size(); ++i)
+        attempts << newAttempt();
+    int count = 0;
+    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        count = 0;
+        QSqlQuery query(database);
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            query.prepare(insertStatement());
+            bindRecord(query, attempts.at(i), records.at(i), 0, 1);
+            if (!d->exec(query, failure))
+                return false;
+            ++count;
+        }
+        return true;
+    }, error);
+    return done ? count : -1;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The provisioning record in a database: a file of its own (SQLite, the
+// default) or a PostgreSQL database that the stations of a production line
+// share. One row per attempt; unit addresses are handed out in one
+// transaction each, and a unique index keeps one unit address per network
+// for the units recorded as verified or written (or being written now).
+//
+// PostgreSQL is named as "postgresql://user@host:port/dbname" (a socket
+// folder as "?host=/path"); its password comes from where the PostgreSQL
+// client library looks (~/.pgpass, PGPASSFILE, PGPASSWORD), never from
+// the name.
+
+#include <QString>
+
+#include "radio/recordstore.h"
+
+class DatabaseRecord : public RecordStore
+{
+public:
+    // The schema this program writes; a record made by a later version is
+    // refused, an earlier one is brought up to date.
+    static constexpr int SchemaVersion = 1;
+
+    // `location`: a file path, or a postgresql:// name.
+    explicit DatabaseRecord(const QString &location);
+    ~DatabaseRecord() override;
+    DatabaseRecord(const DatabaseRecord &) = delete;
+    DatabaseRecord &operator=(const DatabaseRecord &) = delete;
+
+    static bool isDatabaseLocation(const QString &location);
+    bool isPostgres() const { return m_postgres; }
+
+    QString name() const override;
+    // Connects, creates or updates the schema.
+    bool prepare(QString *error) override;
+    QByteArray writeRow(const QByteArray &handle, const UnitRecord &record, QString *error) override;
+    bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const override;
+    QList<RecordRow> rows(QString *error = nullptr) const override;
+    bool canReserve() const override { return true; }
+    QByteArray reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
+                           bool *inUse = nullptr) override;
+    qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const override;
+
+    // Rows of a CSV record taken in (marked imported); returns how many.
+    int importRows(const QList<UnitRecord> &records, QString *error);
+    int schemaVersion() const;
+
+private:
+    struct Private;
+    Private *d;
+    QString m_location;
+    bool m_postgres = false;
+};
