@@ -125,6 +125,25 @@ bool setSetting(SettingsChange *change, const QString &key, const QString &value
     return false;
 }
 
+SettingsChange changeFromForm(const WriteForm &form)
+{
+    SettingsChange change;
+    change.workModeRow = form.workModeRow;
+    change.baudRow = form.baudRow;
+    change.linkRateRow = form.airSpeedRow;
+    change.powerRow = form.powerRow;
+    change.repeaterRow = form.repeaterRow;
+    if (!form.addressText.isEmpty()) {
+        change.setNetworkAddress = true;
+        change.networkAddress = QString::number(addressFromText(form.addressText));
+    }
+    if (form.modeGroupId != 0 && !form.unitText.isEmpty()) {
+        change.setUnitAddress = true;
+        change.unitAddress = QString::number(addressFromText(form.unitText));
+    }
+    return change;
+}
+
 WriteForm applyChange(WriteForm form, const SettingsChange &change)
 {
     const ModuleProfile &profile = moduleProfile(form.moduleGroupId);

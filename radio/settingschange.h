@@ -34,6 +34,10 @@ const QStringList &settingKeys();   // workMode, baud, linkRate, power, repeater
 bool setSetting(SettingsChange *change, const QString &key, const QString &value, int moduleGroupId, int modeId,
                 QString *allowed);
 
+// Every field of a form as a change: what a profile taken from the form
+// puts into other units (blank fields are left out).
+SettingsChange changeFromForm(const WriteForm &form);
+
 // The form with the change applied (rows and the captions they show).
 WriteForm applyChange(WriteForm form, const SettingsChange &change);
 

@@ -1,0 +1,451 @@
+#include "app/provisiondialog.h"
+#include "ui_provisiondialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QRegularExpressionValidator>
+#include <QTreeWidgetItem>
+
+#include "radio/provisionbatch.h"
+#include "radio/randomaddress.h"
+#include "radio/unitdetector.h"
+#include "radio/unitjob.h"
+#include "radio/writeplan.h"
+#include "records/recordlocation.h"
+
+namespace {
+
+enum Column { PortColumn, ProgressColumn, OutcomeColumn };
+
+// How far a unit is, for its bar: connect, read, the lines, store, check.
+int progressFor(int step, int line, int lines)
+{
+    switch (step) {
+    case UnitJob::Connecting: return 5;
+    case UnitJob::Reading: return 15;
+    case UnitJob::Writing: return 20 + (lines > 0 ? 55 * line / lines : 0);
+    case UnitJob::Storing: return 80;
+    case UnitJob::Verifying: return 92;
+    default: return 100;
+    }
+}
+
+QColor colourFor(const UnitOutcome &outcome)
+{
+    if (!outcome.recordError.isEmpty())
+        return QColor(190, 0, 0);
+    switch (outcome.result) {
+    case UnitOutcome::Verified: return QColor(0, 120, 0);
+    case UnitOutcome::Written: return outcome.cause == UnitOutcome::NoCause ? QColor(0, 90, 160) : QColor(190, 100, 0);
+    case UnitOutcome::Mismatch: return QColor(190, 100, 0);
+    default: return QColor(190, 0, 0);
+    }
+}
+
+} // namespace
+
+ProvisionDialog::ProvisionDialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::ProvisionDialog)
+{
+    ui->setupUi(this);
+    ui->UnitStartEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), ui->UnitStartEdit));
+    ui->PortList->setColumnWidth(PortColumn, 220);
+    ui->PortList->setColumnWidth(ProgressColumn, 160);
+    // No port is opened to list it: a live list of what the system offers.
+    connect(&m_watcher, &PortWatcher::portAppeared, this, &ProvisionDialog::addPort);
+    connect(&m_watcher, &PortWatcher::portVanished, this, &ProvisionDialog::portVanished);
+    m_watcher.start();
+    for (const PortEntry &port : m_watcher.ports())
+        addPort(port);
+    connect(ui->FormProfileButton, &QRadioButton::toggled, this, &ProvisionDialog::showProfile);
+    connect(ui->PortList, &QTreeWidget::itemChanged, this, &ProvisionDialog::updateControls);
+    connect(ui->PortList, &QTreeWidget::currentItemChanged, this, &ProvisionDialog::updateControls);
+    connect(ui->WatchBox, &QCheckBox::toggled, this, &ProvisionDialog::updateControls);
+    setRecordLocation(QString());
+    showProfile();
+}
+
+ProvisionDialog::~ProvisionDialog()
+{
+    // Units still running end with their links closed at once.
+    m_batch.reset();
+    m_detector.reset();
+    delete ui;
+}
+
+void ProvisionDialog::setFormProfile(const ProvisionProfile &profile, const QString &whyNot)
+{
+    m_formProfile = profile;
+    m_formWhyNot = whyNot;
+    if (!whyNot.isEmpty() && !m_fileName.isEmpty())
+        ui->FileProfileButton->setChecked(true);
+    showProfile();
+}
+
+void ProvisionDialog::setRecordLocation(const QString &location)
+{
+    m_recordLocation = location;
+    ui->RecordLabel->setText(location.isEmpty() ? tr("none") : QDir::toNativeSeparators(location));
+}
+
+void ProvisionDialog::setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion)
+{
+    m_station = station;
+    m_operator = operatorName;
+    m_toolVersion = toolVersion;
+}
+
+void ProvisionDialog::setMainLinkOpen(bool open, const QString &port)
+{
+    m_mainLinkOpen = open;
+    m_mainPort = port;
+    updateControls();
+}
+
+bool ProvisionDialog::isRunning() const
+{
+    return m_batch && !m_batch->isFinished();
+}
+
+const ProvisionProfile *ProvisionDialog::chosenProfile() const
+{
+    if (ui->FormProfileButton->isChecked())
+        return m_formWhyNot.isEmpty() ? &m_formProfile : nullptr;
+    return m_fileName.isEmpty() ? nullptr : &m_fileProfile;
+}
+
+void ProvisionDialog::showProfile()
+{
+    const ProvisionProfile *profile = chosenProfile();
+    if (!profile) {
+        ui->ProfileLabel->setText(ui->FormProfileButton->isChecked() ? m_formWhyNot
+                                                                     : tr("Load a profile file first."));
+    } else {
+        LinkConfig link;
+        link.productId = profile->productId;
+        link.moduleGroupId = profile->moduleGroupId;
+        link.modeId = profile->modeId;
+        const RadioSettings s = settingsSent(applyChange(writeFormFor(RadioSettings(), link), profile->settings));
+        QStringList parts { QStringLiteral("%1, %2, %3").arg(productCaption(link.productId), moduleCaption(link.moduleGroupId),
+                                                             link.modeId ? tr("point to multipoint") : tr("point to point")) };
+        for (const QString &value : { s.workMode, s.baud, s.linkRate, s.power }) {
+            if (!value.isEmpty())
+                parts << value;
+        }
+        parts << (s.networkAddress.isEmpty() ? tr("a random network address") : tr("network address %1").arg(s.networkAddress));
+        ui->ProfileLabel->setText((m_fileName.isEmpty() || ui->FormProfileButton->isChecked() ? QString() : m_fileName + QStringLiteral(": "))
+                                  + parts.join(QStringLiteral(", ")));
+        if (ui->UnitStartEdit->text().isEmpty() && profile->settings.setUnitAddress)
+            ui->UnitStartEdit->setText(profile->settings.unitAddress);
+    }
+    updateControls();
+}
+
+void ProvisionDialog::on_LoadProfileButton_clicked()
+{
+    // Window-modal and answered by a signal: no event loop of its own.
+    auto *dialog = new QFileDialog(this, tr("Load profile"), QString(), tr("Profiles (*.json);;All files (*)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    connect(dialog, &QFileDialog::fileSelected, this, &ProvisionDialog::loadProfileFile);
+    dialog->open();
+}
+
+void ProvisionDialog::loadProfileFile(const QString &path)
+{
+    ProvisionProfile profile;
+    QString error;
+    if (!readProfileFile(path, &profile, &error)) {
+        say(tr("The profile %1 was refused: %2").arg(QFileInfo(path).fileName(), error), true);
+        return;
+    }
+    m_fileProfile = profile;
+    m_fileName = QFileInfo(path).fileName();
+    ui->FileProfileButton->setChecked(true);
+    ui->UnitStartEdit->clear();
+    showProfile();
+    say(QString());
+}
+
+void ProvisionDialog::on_RecordButton_clicked()
+{
+    auto *dialog = new QFileDialog(this, tr("Provisioning record"), m_recordLocation,
+                                   tr("Records (*.kvxdb *.csv);;All files (*)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        setRecordLocation(path);
+        emit recordLocationChosen(path);
+    });
+    dialog->open();
+}
+
+void ProvisionDialog::addPort(const PortEntry &port)
+{
+    QTreeWidgetItem *row = rowFor(port.name, true);
+    row->setDisabled(false);
+    // A port that came back after a batch: ready for the next one.
+    if (!isRunning())
+        row->setText(OutcomeColumn, QString());
+}
+
+void ProvisionDialog::portVanished(const QString &name)
+{
+    // Kept, greyed out: its outcome stays readable.
+    if (QTreeWidgetItem *row = rowFor(name, false))
+        row->setDisabled(true);
+    updateControls();
+}
+
+QTreeWidgetItem *ProvisionDialog::rowFor(const QString &port, bool create)
+{
+    for (int i = 0; i < ui->PortList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = ui->PortList->topLevelItem(i);
+        if (row->text(PortColumn) == port)
+            return row;
+    }
+    if (!create)
+        return nullptr;
+    auto *row = new QTreeWidgetItem(ui->PortList, { port });
+    row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+    // Nothing is written to a port the operator did not tick.
+    row->setCheckState(PortColumn, Qt::Unchecked);
+    auto *bar = new QProgressBar;
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    ui->PortList->setItemWidget(row, ProgressColumn, bar);
+    return row;
+}
+
+void ProvisionDialog::on_StartButton_clicked()
+{
+    if (isRunning())
+        return;
+    const ProvisionProfile *profile = chosenProfile();
+    if (!profile) {
+        say(ui->FormProfileButton->isChecked() ? m_formWhyNot : tr("Load a profile file first."), true);
+        return;
+    }
+    if (m_mainLinkOpen) {
+        say(tr("Disconnect in the main window first: it holds %1 open.").arg(m_mainPort), true);
+        return;
+    }
+    QStringList ports;
+    for (int i = 0; i < ui->PortList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = ui->PortList->topLevelItem(i);
+        if (row->checkState(PortColumn) == Qt::Checked && !row->isDisabled())
+            ports << row->text(PortColumn);
+    }
+    if (ports.isEmpty() && !ui->WatchBox->isChecked()) {
+        say(tr("Tick the ports to write, or take each unit as it is plugged in."), true);
+        return;
+    }
+    // The record first: no unit is written that it cannot account for.
+    m_record.reset();
+    if (!m_recordLocation.isEmpty()) {
+        m_record = openRecord(m_recordLocation);
+        QString error;
+        if (!m_record->prepare(&error)) {
+            say(tr("The record %1 cannot be written: %2. Nothing was sent.").arg(m_recordLocation, error), true);
+            m_record.reset();
+            return;
+        }
+    }
+    LinkConfig link;
+    link.productId = profile->productId;
+    link.moduleGroupId = profile->moduleGroupId;
+    link.modeId = profile->modeId;
+    SettingsChange change = profile->settings;
+    // One network for the whole batch.
+    if (!change.setNetworkAddress) {
+        RandomAddressGenerator generator;
+        generator.seedFromClock();
+        change.setNetworkAddress = true;
+        change.networkAddress = QString::number(generator.nextAddress(0));
+    }
+    qint64 firstUnit = -1;
+    if (link.modeId != 0)
+        firstUnit = ui->UnitStartEdit->text().isEmpty() ? 1 : qint64(addressFromText(ui->UnitStartEdit->text()));
+
+    for (const QString &port : ports) {
+        QTreeWidgetItem *row = rowFor(port, false);
+        row->setText(OutcomeColumn, QString());
+        static_cast<QProgressBar *>(ui->PortList->itemWidget(row, ProgressColumn))->setValue(0);
+    }
+    m_batch = std::make_unique<ProvisionBatch>(link, change, firstUnit);
+    m_batch->setVerify(ui->VerifyBox->isChecked());
+    if (m_record)
+        m_batch->setRecords({ m_record.get() });
+    m_batch->setRecordIdentity(m_station, m_operator, m_toolVersion);
+    // A shared record hands out free unit addresses itself.
+    m_batch->setAutoUnitAddress(m_record && m_record->canReserve() && firstUnit >= 0);
+    connect(m_batch.get(), &ProvisionBatch::unitStarted, this, &ProvisionDialog::unitStarted);
+    connect(m_batch.get(), &ProvisionBatch::unitProgress, this, &ProvisionDialog::unitProgress);
+    connect(m_batch.get(), &ProvisionBatch::unitEnded, this, &ProvisionDialog::unitEnded);
+    connect(m_batch.get(), &ProvisionBatch::finished, this, &ProvisionDialog::batchFinished);
+    if (ui->WatchBox->isChecked()) {
+        m_batch->watch(QString());
+        say(tr("Waiting for units: each port that appears is written after a second to settle. Stop ends it."));
+    } else {
+        say(QString());
+    }
+    ui->SummaryLabel->clear();
+    updateControls();
+    emit runningChanged(true);
+    m_batch->startPorts(ports);
+}
+
+void ProvisionDialog::on_StopButton_clicked()
+{
+    if (!isRunning())
+        return;
+    say(tr("Stopping: each unit ends at a safe point (before AT&W nothing more is sent; after it the store is waited out)."));
+    m_batch->stop();
+}
+
+void ProvisionDialog::unitStarted(UnitJob *unit)
+{
+    QTreeWidgetItem *row = rowFor(unit->config().port, true);
+    row->setText(OutcomeColumn, tr("connecting"));
+    row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));
+}
+
+void ProvisionDialog::unitProgress(UnitJob *unit, int step, int line, int lines)
+{
+    QTreeWidgetItem *row = rowFor(unit->config().port, true);
+    static_cast<QProgressBar *>(ui->PortList->itemWidget(row, ProgressColumn))->setValue(progressFor(step, line, lines));
+    switch (step) {
+    case UnitJob::Connecting: row->setText(OutcomeColumn, tr("connecting")); break;
+    case UnitJob::Reading: row->setText(OutcomeColumn, tr("reading")); break;
+    case UnitJob::Writing:
+        if (line > 0)
+            row->setText(OutcomeColumn, tr("writing %1 of %2").arg(line).arg(lines));
+        break;
+    case UnitJob::Storing: row->setText(OutcomeColumn, tr("storing")); break;
+    case UnitJob::Verifying: row->setText(OutcomeColumn, tr("verifying")); break;
+    default: break;
+    }
+}
+
+void ProvisionDialog::unitEnded(UnitJob *unit)
+{
+    QTreeWidgetItem *row = rowFor(unit->config().port, true);
+    const UnitOutcome &o = unit->outcome();
+    static_cast<QProgressBar *>(ui->PortList->itemWidget(row, ProgressColumn))->setValue(100);
+    QString text = o.words();
+    if (o.stored && unit->config().modeId != 0)
+        text += tr(" (unit address %1)").arg(o.settings.unitAddress);
+    if (!o.recordError.isEmpty() && !text.contains(o.recordError))
+        text += tr("; not recorded: %1").arg(o.recordError);
+    row->setText(OutcomeColumn, text);
+    row->setToolTip(OutcomeColumn, text);
+    row->setForeground(OutcomeColumn, colourFor(o));
+    // Written once: a unit left on its port is not written again by mistake.
+    row->setCheckState(PortColumn, Qt::Unchecked);
+}
+
+void ProvisionDialog::batchFinished()
+{
+    ui->SummaryLabel->setText(m_batch->summary());
+    const bool allGood = m_batch->verifiedCount() == m_batch->units().size();
+    ui->SummaryLabel->setStyleSheet(allGood ? QStringLiteral("color: rgb(0, 120, 0);") : QStringLiteral("color: rgb(190, 0, 0);"));
+    say(QString());
+    updateControls();
+    emit runningChanged(false);
+}
+
+void ProvisionDialog::on_DetectButton_clicked()
+{
+    QTreeWidgetItem *row = ui->PortList->currentItem();
+    if (!row || isRunning() || m_detector)
+        return;
+    m_detector = std::make_unique<UnitDetector>(row->text(PortColumn));
+    connect(m_detector.get(), &UnitDetector::trying, this, [this](int productId) {
+        ui->DetectLabel->setText(tr("%1: trying %2 at %3 baud…")
+                                     .arg(m_detector->port(), productCaption(productId))
+                                     .arg(lineBaudFor(productId)));
+    });
+    connect(m_detector.get(), &UnitDetector::done, this, &ProvisionDialog::detected, Qt::QueuedConnection);
+    updateControls();
+    m_detector->start();
+}
+
+void ProvisionDialog::detected()
+{
+    std::unique_ptr<UnitDetector> detector = std::move(m_detector);
+    if (detector->productId() < 0) {
+        ui->DetectLabel->setText(detector->failure());
+    } else {
+        const RadioSettings &s = detector->settings();
+        QStringList settings;
+        for (const QString &value : { s.workMode, s.baud, s.linkRate, s.power })
+            if (!value.isEmpty())
+                settings << value;
+        settings << tr("network address %1").arg(s.networkAddress);
+        if (s.hasUnitAddress)
+            settings << tr("unit address %1").arg(s.unitAddress);
+        ui->DetectLabel->setText(tr("%1: a %2 answered; module %3 (%4)")
+                                     .arg(detector->port(), productCaption(detector->productId()), detector->modulesText(),
+                                          settings.join(QStringLiteral(", "))));
+    }
+    updateControls();
+}
+
+void ProvisionDialog::on_CloseButton_clicked()
+{
+    close();
+}
+
+void ProvisionDialog::closeEvent(QCloseEvent *event)
+{
+    // Units half written must end at their safe points first.
+    if (isRunning() || m_detector) {
+        say(tr("Stop the batch first; the window closes once every unit has ended."), true);
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void ProvisionDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        setRecordLocation(m_recordLocation);
+        showProfile();
+    }
+    QDialog::changeEvent(event);
+}
+
+void ProvisionDialog::updateControls()
+{
+    const bool running = isRunning();
+    const bool detecting = m_detector != nullptr;
+    ui->ProfileGroup->setEnabled(!running);
+    ui->UnitStartEdit->setEnabled(!running && chosenProfile() && chosenProfile()->modeId != 0);
+    ui->VerifyBox->setEnabled(!running);
+    ui->WatchBox->setEnabled(!running);
+    ui->RecordButton->setEnabled(!running);
+    ui->StartButton->setEnabled(!running && !detecting && !m_mainLinkOpen && chosenProfile());
+    ui->StopButton->setEnabled(running);
+    ui->CloseButton->setEnabled(!running && !detecting);
+    QTreeWidgetItem *current = ui->PortList->currentItem();
+    ui->DetectButton->setEnabled(!running && !detecting && current && !current->isDisabled() && !m_mainLinkOpen);
+    if (m_mainLinkOpen)
+        say(tr("Disconnect in the main window first: it holds %1 open.").arg(m_mainPort), true);
+}
+
+void ProvisionDialog::say(const QString &text, bool failure)
+{
+    ui->NoticeLabel->setText(text);
+    ui->NoticeLabel->setStyleSheet(failure ? QStringLiteral("color: rgb(190, 0, 0);") : QString());
+}

@@ -1,0 +1,94 @@
+#pragma once
+// Provisioning several units from the window: a profile (a file, or the
+// main window's form), the ports to write (a live list), the first unit
+// address, the check and the record; every checked port runs at once, and
+// with "Take each unit as it is plugged in" every port that appears gets the
+// next unit. The units are the engine's (ProvisionBatch, UnitJob), as in
+// `kvx-cli provision`.
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+#include "radio/portwatcher.h"
+#include "radio/profilefile.h"
+
+class QTreeWidgetItem;
+class ProvisionBatch;
+class RecordStore;
+class UnitDetector;
+class UnitJob;
+
+namespace Ui {
+class ProvisionDialog;
+}
+
+class ProvisionDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ProvisionDialog(QWidget *parent = nullptr);
+    ~ProvisionDialog() override;
+
+    // The main window's form as a profile; `whyNot` says why it cannot be
+    // taken (not read yet, a blank field) when it is not usable.
+    void setFormProfile(const ProvisionProfile &profile, const QString &whyNot);
+    // The record every unit's row goes to (empty: none).
+    void setRecordLocation(const QString &location);
+    QString recordLocation() const { return m_recordLocation; }
+    void setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion);
+    // The main window holds a port open: no batch starts meanwhile.
+    void setMainLinkOpen(bool open, const QString &port);
+
+    bool isRunning() const;
+
+signals:
+    void runningChanged(bool running);
+    // Another record was chosen here.
+    void recordLocationChosen(const QString &location);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_LoadProfileButton_clicked();
+    void on_StartButton_clicked();
+    void on_StopButton_clicked();
+    void on_DetectButton_clicked();
+    void on_RecordButton_clicked();
+    void on_CloseButton_clicked();
+
+private:
+    void loadProfileFile(const QString &path);
+    const ProvisionProfile *chosenProfile() const;
+    void showProfile();
+    void addPort(const PortEntry &port);
+    void portVanished(const QString &name);
+    QTreeWidgetItem *rowFor(const QString &port, bool create);
+    void unitStarted(UnitJob *unit);
+    void unitProgress(UnitJob *unit, int step, int line, int lines);
+    void unitEnded(UnitJob *unit);
+    void batchFinished();
+    void detected();
+    void updateControls();
+    void say(const QString &text, bool failure = false);
+
+    Ui::ProvisionDialog *ui;
+    PortWatcher m_watcher;
+    ProvisionProfile m_formProfile;
+    QString m_formWhyNot;
+    ProvisionProfile m_fileProfile;
+    QString m_fileName;
+    QString m_recordLocation;
+    QString m_station;
+    QString m_operator;
+    QString m_toolVersion;
+    bool m_mainLinkOpen = false;
+    QString m_mainPort;
+    std::unique_ptr<RecordStore> m_record;
+    std::unique_ptr<ProvisionBatch> m_batch;
+    std::unique_ptr<UnitDetector> m_detector;
+};

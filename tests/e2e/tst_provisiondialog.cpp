@@ -1,0 +1,142 @@
+// The batch dialog against simulated units: every ticked port at once with
+// each unit's outcome and record row, and an assembly line that takes each
+// unit as it is plugged in.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+#include "app/provisiondialog.h"
+#include "radio/recordfile.h"
+#include "support/simprocess.h"
+
+namespace {
+
+ProvisionProfile tarnProfile()
+{
+    ProvisionProfile profile;
+    QString error;
+    parseProfile(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp",
+                     "settings": {"workMode": "slave", "linkRate": 115200, "networkAddress": 321}})",
+                 &profile, &error);
+    return profile;
+}
+
+QTreeWidgetItem *row(QTreeWidget *list, const QString &port)
+{
+    const auto found = list->findItems(port, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+} // namespace
+
+class TestProvisionDialog : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // Four units at once: a good one, one that keeps its link rate, one that
+    // refuses a line, one pulled out mid-write.
+    void batchOfFour()
+    {
+        const QStringList simArgs[] = { {}, { "--stuck", "103=1" }, { "--error-on", "ATS104" }, {} };
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QStringList paths;
+        for (const QStringList &args : simArgs) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start(QStringList { "--product", "kv5", "--module", "tarn" } + args));
+            paths << units.back()->portPath();
+        }
+        qputenv("KVX_EXTRA_PORTS", paths.join(':').toLocal8Bit());
+        ProvisionDialog dialog;
+        dialog.setFormProfile(tarnProfile(), QString());
+        dialog.setRecordLocation(dir.filePath("batch.csv"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *list = dialog.findChild<QTreeWidget *>("PortList");
+        for (const QString &path : paths) {
+            QTRY_VERIFY(row(list, path));
+            row(list, path)->setCheckState(0, Qt::Checked);
+        }
+        dialog.findChild<QLineEdit *>("UnitStartEdit")->setText("20");
+        QTimer::singleShot(0, [&] { QVERIFY(units.at(3)->waitForReceived("ATS102=", 20000)); units.at(3)->kill(); });
+        dialog.findChild<QPushButton *>("StartButton")->click();
+        QVERIFY(dialog.findChild<QPushButton *>("StopButton")->isEnabled());
+        // The README's picture of a batch under way.
+        const QString shots = qEnvironmentVariable("KVX_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(row(list, paths.at(1))->text(2).startsWith("writing 4"), 20000);
+            QVERIFY(dialog.grab().save(shots + "/provision-dialog.png"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 30000);
+
+        const QStringList expected[] = { { "verified", "unit address 20" }, { "mismatch", "S103 reads 1, 4 was written" },
+                                         { "refused", "ATS104=321" }, { "lost", "" } };
+        for (int i = 0; i < 4; ++i) {
+            QTreeWidgetItem *item = row(list, paths.at(i));
+            for (const QString &text : expected[i])
+                QVERIFY2(item->text(2).contains(text), qPrintable(item->text(2)));
+            QCOMPARE(static_cast<QProgressBar *>(list->itemWidget(item, 1))->value(), 100);
+        }
+        QCOMPARE(row(list, paths.at(0))->foreground(2).color(), QColor(0, 120, 0));
+        QVERIFY(row(list, paths.at(3))->isDisabled());
+        const QString summary = dialog.findChild<QLabel *>("SummaryLabel")->text();
+        QVERIFY2(summary.startsWith("1 of 4 verified; ") && summary.contains(paths.at(1) + ": S103 reads 1, 4 was written"),
+                 qPrintable(summary));
+        QVERIFY(dialog.findChild<QLabel *>("SummaryLabel")->isVisible());
+        const QList<QStringList> rows = readRecordRows(dir.filePath("batch.csv"));
+        QCOMPARE(rows.size(), 5);
+        QStringList results;
+        for (int i = 1; i < 5; ++i)
+            results << rows.at(i).at(12);
+        results.sort();
+        QCOMPARE(results, (QStringList { "lost", "mismatch", "refused", "verified" }));
+        QCOMPARE(units.at(0)->storedRegisters().value(105), 20);
+    }
+
+    // Units plugged in one after another get the next unit addresses; the
+    // port that was there before is never written.
+    void assemblyLine()
+    {
+        const QStringList links { dir.filePath("usb-a"), dir.filePath("usb-b"), dir.filePath("usb-c") };
+        SimProcess present;
+        QVERIFY(present.start({ "--product", "kv5" }));
+        qputenv("KVX_EXTRA_PORTS", (QStringList(links) << present.portPath()).join(':').toLocal8Bit());
+        ProvisionDialog dialog;
+        dialog.setFormProfile(tarnProfile(), QString());
+        dialog.setRecordLocation(dir.filePath("line.csv"));
+        dialog.show();
+        dialog.findChild<QLineEdit *>("UnitStartEdit")->setText("7");
+        dialog.findChild<QCheckBox *>("WatchBox")->setChecked(true);
+        dialog.findChild<QPushButton *>("StartButton")->click();
+        QVERIFY(dialog.isRunning());
+        std::vector<std::unique_ptr<SimProcess>> units;
+        const int appearAfter[] = { 200, 2400, 4600 };
+        for (int i = 0; i < 3; ++i) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", "kv5", "--link", links.at(i), "--appear-after", QString::number(appearAfter[i]) }));
+        }
+        auto *list = dialog.findChild<QTreeWidget *>("PortList");
+        for (const QString &link : links)
+            QTRY_VERIFY_WITH_TIMEOUT(row(list, link) && row(list, link)->text(2).startsWith("verified"), 30000);
+        dialog.findChild<QPushButton *>("StopButton")->click();
+        QTRY_VERIFY(!dialog.isRunning());
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(units.at(i)->storedRegisters().value(105), 7 + i);
+        QCOMPARE(readRecordRows(dir.filePath("line.csv")).size(), 4);
+        QVERIFY(present.received().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestProvisionDialog)
+#include "tst_provisiondialog.moc"
