@@ -1,0 +1,124 @@
+#include "app/recorddialog.h"
+#include "ui_recorddialog.h"
+
+#include <QDir>
+#include <QRegularExpressionValidator>
+
+#include <memory>
+
+#include "radio/recordstore.h"
+#include "radio/writeplan.h"
+#include "records/recordlocation.h"
+
+namespace {
+
+// The columns shown: the CSV record's, then what a database adds.
+QStringList rowFields(const RecordRow &row)
+{
+    const UnitRecord &r = row.record;
+    QString result = r.result;
+    if (row.superseded)
+        result += QCoreApplication::translate("RecordDialog", " (superseded)");
+    return { r.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+             r.station,
+             r.operatorName,
+             r.config.port,
+             productKey(r.config.productId),
+             moduleKey(r.config.moduleGroupId),
+             modeKey(r.config.modeId),
+             r.settings.unitAddress,
+             r.settings.networkAddress,
+             r.settings.workMode,
+             r.settings.baud,
+             r.settings.linkRate,
+             r.settings.power,
+             repeaterText(r.settings.repeaterRow),
+             result,
+             r.detail };
+}
+
+} // namespace
+
+RecordDialog::RecordDialog(const QString &location, QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::RecordDialog)
+    , m_location(location)
+{
+    ui->setupUi(this);
+    ui->NetworkFilterEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui->NetworkFilterEdit));
+    connect(ui->NetworkFilterEdit, &QLineEdit::textChanged, this, &RecordDialog::reload);
+    connect(ui->ReloadButton, &QPushButton::clicked, this, &RecordDialog::reload);
+    reload();
+}
+
+RecordDialog::~RecordDialog()
+{
+    delete ui;
+}
+
+void RecordDialog::reload()
+{
+    fill(ui->NetworkFilterEdit->text());
+}
+
+void RecordDialog::fill(const QString &network)
+{
+    ui->RecordNameLabel->setText(tr("Record: %1").arg(QDir::toNativeSeparators(m_location)));
+    ui->RecordTable->setColumnCount(16);
+    ui->RecordTable->setHorizontalHeaderLabels({ tr("Time"), tr("Station"), tr("Operator"), tr("Port"), tr("Product"),
+                                                 tr("Module"), tr("Mode"), tr("Unit address"), tr("Network address"),
+                                                 tr("Work mode"), tr("Baud"), tr("Link rate"), tr("Power"),
+                                                 tr("Repeater"), tr("Result"), tr("Differences") });
+    ui->RecordTable->setRowCount(0);
+    const std::unique_ptr<RecordStore> store = openRecord(m_location);
+    QString error;
+    QList<RecordRow> rows = store->rows(&error);
+    if (!error.isEmpty()) {
+        ui->FindingsLabel->setText(tr("The record cannot be read: %1").arg(error));
+        ui->FindingsLabel->setStyleSheet(QStringLiteral("color: rgb(190, 0, 0);"));
+        return;
+    }
+    if (!network.isEmpty()) {
+        const QString wanted = QString::number(addressFromText(network));
+        rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                  [&](const RecordRow &row) { return row.record.settings.networkAddress != wanted; }),
+                   rows.end());
+    }
+    // The check runs on what is shown: a network's units among themselves.
+    const QList<RecordFinding> findings = checkRecord(rows);
+    QMap<int, QColor> marked;
+    for (const RecordFinding &finding : findings) {
+        const QColor colour = finding.kind == RecordFinding::NeverVerified ? QColor(255, 236, 200) : QColor(255, 205, 205);
+        for (int row : finding.rows) {
+            if (!marked.contains(row) || finding.kind != RecordFinding::NeverVerified)
+                marked.insert(row, colour);
+        }
+    }
+    ui->RecordTable->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList fields = rowFields(rows.at(i));
+        for (int column = 0; column < fields.size(); ++column) {
+            auto *item = new QTableWidgetItem(fields.at(column));
+            if (marked.contains(i))
+                item->setBackground(marked.value(i));
+            ui->RecordTable->setItem(i, column, item);
+        }
+    }
+    ui->RecordTable->resizeColumnsToContents();
+    QStringList said;
+    for (const RecordFinding &finding : findings)
+        said << finding.text;
+    ui->FindingsLabel->setText(findings.isEmpty() ? tr("%n row(s); no conflicts.", nullptr, int(rows.size()))
+                                                  : said.join(QLatin1Char('\n')));
+    ui->FindingsLabel->setStyleSheet(findings.isEmpty() ? QString() : QStringLiteral("color: rgb(190, 0, 0);"));
+}
+
+void RecordDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        reload();
+    }
+    QDialog::changeEvent(event);
+}
