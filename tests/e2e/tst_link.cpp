@@ -1,7 +1,9 @@
 // Opening and closing the link against the simulated modem: line speed,
 // link control frames and the state of the controls.
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QThread>
 #include <QtTest>
 
 #include "rig.h"
@@ -167,7 +169,10 @@ private slots:
         Rig rig;
         QVERIFY(rig.start(KV6, Tarn));
         rig.sim.kill();
-        QTRY_VERIFY(!QFile::exists(rig.sim.portPath()));
+        // Gone, and not yet noticed by the port list, which looks twice a second.
+        QDeadlineTimer deadline(5000);
+        while (QFile::exists(rig.sim.portPath()) && !deadline.hasExpired())
+            QThread::msleep(5);
         rig.toggleLink();
         QCOMPARE(rig.button("ConnectButton")->text(), QStringLiteral("Connect"));
         QVERIFY(rig.button("ConnectButton")->isEnabled());
