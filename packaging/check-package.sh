@@ -75,6 +75,7 @@ done
 
 field() { dpkg-deb --field "$deb" "$1"; }
 check "Depends computed from the binaries" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *libqt6widgets6* ]]' _ "$deb"
+check "Depends on Qt's catalogues" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *qt6-translations-l10n* ]]' _ "$deb"
 for f in Maintainer Description Section Priority; do
   check "control field $f" test -n "$(field $f)"
 done

@@ -116,6 +116,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Depends comes from dpkg-shlibdeps run on the binaries.
+# Depends comes from dpkg-shlibdeps run on the binaries, plus Qt's own
+# catalogues, which keep Qt's dialogs in the language the window shows.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 include(CPack)
