@@ -117,7 +117,9 @@ MainWindow::MainWindow(QWidget *parent)
         if (id != readId || state != LinkState::Reading)
             return;
         readAnswered = true;
-        showStatus(tr("No settings report from the modem."), StatusKind::Failure);
+        showStatus(tr("No settings report from the modem. Is the product right? KV5 answers at 9600 baud, "
+                      "KV6 - KV7 at 115200."),
+                   StatusKind::Failure);
         if (readPaused)
             endRead();
     });

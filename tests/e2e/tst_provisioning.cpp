@@ -275,7 +275,9 @@ private slots:
         rig.combo("SerialBox")->setCurrentIndex(rig.combo("SerialBox")->findText(kv5.portPath()));
         rig.toggleLink();
         rig.button("RefreshButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QStringLiteral("No settings report from the modem."), 10000);
+        QVERIFY(rig.settle());
+        QVERIFY2(rig.status().startsWith(QStringLiteral("No settings report from the modem. Is the product right?")),
+                 qPrintable(rig.status()));
         QVERIFY(!rig.combo("WorkModeBox")->isEnabled());
         QVERIFY(!rig.edit("AddressEdit")->isEnabled());
     }
