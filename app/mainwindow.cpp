@@ -267,8 +267,9 @@ void MainWindow::applyState()
     const bool writable = ready && formIsFilled();
     ui->ConfigButton->setEnabled(writable);
     setSheet(ui->ConfigButton, writable ? ConfigReady : ConfigBusy);
+    // Grey while locked, and while a sequence runs.
     ui->RandButton->setEnabled(idle && !addressLocked);
-    setSheet(ui->RandButton, addressLocked ? RandBlocked : RandUsable);
+    setSheet(ui->RandButton, ui->RandButton->isEnabled() ? RandUsable : RandBlocked);
     ui->LockButton->setEnabled(idle);
     setSheet(ui->LockButton, addressLocked ? LockClosed : LockOpen);
 
