@@ -191,35 +191,24 @@ private slots:
     }
 
     // While disconnected the port list follows devices coming and going,
-    // without a byte sent to any; the choice stays while it exists.
-    void portListFollowsDevices()
-    {
-        PtyPair first;
-        auto second = std::make_unique<PtyPair>();
-        qputenv("KVX_EXTRA_PORTS", first.path().toLocal8Bit());
-        MainWindow w;
-        auto *ports = child<QComboBox>(&w, "SerialBox");
-        ports->setCurrentIndex(ports->findText(first.path()));
-        qputenv("KVX_EXTRA_PORTS", (first.path() + QDir::listSeparator() + second->path()).toLocal8Bit());
-        QTRY_VERIFY(ports->findText(second->path()) >= 0);
-        const QString gone = second->path();
-        second.reset();
-        QTRY_COMPARE(ports->findText(gone), -1);
-        QCOMPARE(ports->currentText(), first.path());
-        QVERIFY(first.readAvailable().isEmpty());
-    }
-
-    // The next run starts with the port, product, module, mode and Tools
-    // options of the last.
-    void remembersChoices()
+    // opening none; the next run starts with the last port, choices and options.
+    void followsPortsAndRemembers()
     {
         PtyPair pty;
+        auto other = std::make_unique<PtyPair>();
         qputenv("KVX_EXTRA_PORTS", pty.path().toLocal8Bit());
         const char *chosen[] = { "product_2", "module_4", "mode_2" };
         {
             MainWindow w;
             auto *ports = child<QComboBox>(&w, "SerialBox");
             ports->setCurrentIndex(ports->findText(pty.path()));
+            qputenv("KVX_EXTRA_PORTS", (pty.path() + QDir::listSeparator() + other->path()).toLocal8Bit());
+            QTRY_VERIFY(ports->findText(other->path()) >= 0);
+            const QString gone = other->path();
+            other.reset();
+            QTRY_COMPARE(ports->findText(gone), -1);
+            QCOMPARE(ports->currentText(), pty.path());
+            QVERIFY(pty.readAvailable().isEmpty());
             for (const char *name : chosen)
                 child<QRadioButton>(&w, name)->click();
             trigger(&w, "ActionVerifyWrite");
@@ -231,7 +220,6 @@ private slots:
         for (const char *name : chosen)
             QVERIFY2(child<QRadioButton>(&w, name)->isChecked(), name);
         QVERIFY(child<QAction>(&w, "ActionVerifyWrite")->isChecked());
-        QVERIFY(!child<QAction>(&w, "ActionNextUnit")->isChecked());
         QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                       + QStringLiteral("/kvx-config/kvx-config.ini"));
     }

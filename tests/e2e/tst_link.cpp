@@ -169,9 +169,8 @@ private slots:
         Rig rig;
         QVERIFY(rig.start(KV6, Tarn));
         rig.sim.kill();
-        // Gone, and not yet noticed by the port list, which looks twice a second.
-        QDeadlineTimer deadline(5000);
-        while (QFile::exists(rig.sim.portPath()) && !deadline.hasExpired())
+        // Gone, before the port list (which looks twice a second) notices.
+        for (QDeadlineTimer wait(5000); QFile::exists(rig.sim.portPath()) && !wait.hasExpired();)
             QThread::msleep(5);
         rig.toggleLink();
         QCOMPARE(rig.button("ConnectButton")->text(), QStringLiteral("Connect"));
