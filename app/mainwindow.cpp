@@ -436,11 +436,6 @@ void MainWindow::closePort()
     serial->closeNow();
 }
 
-bool MainWindow::linkIsOpen() const
-{
-    return state != LinkState::Closed;
-}
-
 // A widget taken out of the central place stays a hidden child of the window,
 // so it keeps its state and is destroyed with the window.
 void MainWindow::keepAside(QWidget *widget)

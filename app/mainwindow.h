@@ -121,7 +121,6 @@ private:
     static QString storedRecordPath();
     void setRecordPath(const QString &path);
     WriteForm currentWriteForm() const;
-    bool linkIsOpen() const;
     // Product, module and mode as the radio buttons choose them.
     LinkConfig chosenLink() const;
 

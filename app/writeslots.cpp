@@ -6,8 +6,6 @@
 #include <QButtonGroup>
 #include <QDir>
 
-#include <utility>
-
 #include "radio/formcheck.h"
 #include "radio/radiosession.h"
 #include "radio/unitoutcome.h"
