@@ -1,6 +1,7 @@
 #include "app/language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -22,4 +23,11 @@ QString catalogueFile(bool chinese)
 bool loadCatalogue(QTranslator &translator, bool chinese)
 {
     return translator.load(catalogueFile(chinese), QCoreApplication::applicationDirPath(), QString(), QString());
+}
+
+bool loadQtCatalogue(QTranslator &translator, bool chinese)
+{
+    if (!chinese)
+        return false;
+    return translator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -12,3 +12,7 @@ QString catalogueFile(bool chinese);
 
 // Loads the catalogue from the program's directory.
 bool loadCatalogue(QTranslator &translator, bool chinese);
+
+// Qt's own catalogue for the language (its dialogs and standard buttons),
+// from the folder Qt was installed with; English needs none.
+bool loadQtCatalogue(QTranslator &translator, bool chinese);

@@ -3,15 +3,19 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QCoreApplication>
 #include <QDebug>
-#include <QEventLoop>
+#include <QFileInfo>
 #include <QRegularExpressionValidator>
 #include <QTranslator>
 
+#include "app/buttonstyles.h"
 #include "app/cachedir.h"
 #include "app/language.h"
+#include "app/toolsettings.h"
 #include "app/versiondialog.h"
+#include "radio/portwatcher.h"
 #include "radio/radiosession.h"
 #include "radio/serialports.h"
 #include "terminal/atinterface.h"
@@ -38,6 +42,23 @@ public:
     }
 };
 
+// Replacing a style sheet re-polishes the widget; skip it when nothing changes.
+void setSheet(QWidget *widget, const char *sheet)
+{
+    const QString text = QLatin1String(sheet);
+    if (widget->styleSheet() != text)
+        widget->setStyleSheet(text);
+}
+
+const char PortKey[] = "window/port";
+const char ProductKey[] = "window/product";
+const char ModuleKey[] = "window/module";
+const char ModeKey[] = "window/mode";
+const char VerifyKey[] = "tools/verify";
+const char NextUnitKey[] = "tools/nextUnit";
+const char ProfileKey[] = "tools/profile";
+const char ApplyProfileKey[] = "tools/applyProfile";
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -50,6 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     const bool chinese = systemLocaleIsChinese();
     ui->ActionChinese->setChecked(chinese);
     ui->ActionEnglish->setChecked(!chinese);
+    installQtCatalogue(chinese);
 
     probePorts();
     qDebug() << "ports : " << portCount;
@@ -88,31 +110,58 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &RadioSession::frameReceived, this, &MainWindow::applyFrame);
     connect(serial, &RadioSession::reportScanned, this, &MainWindow::applyReport);
     connect(serial, &RadioSession::opened, this, &MainWindow::linkOpened);
-    connect(serial, &RadioSession::stored, this, [this] {
-        writtenForm = currentWriteForm();
-        writtenSummary = writeSummary(writtenForm);
-        ui->DisplayLabel->setText(writtenSummary);
-    });
+    connect(serial, &RadioSession::finished, this, &MainWindow::sequenceFinished);
     connect(serial, &RadioSession::linkLost, this, &MainWindow::slot_linkLost);
-    connect(serial, &RadioSession::noReport, this, [this] {
-        if (linkIsOpen() && serial->isOpen())
-            ui->DisplayLabel->setText(tr("No settings report from the modem."));
+    connect(serial, &RadioSession::reportRead, this, &MainWindow::reportIn);
+    connect(serial, &RadioSession::noReport, this, [this](int id) {
+        if (id != readId || state != LinkState::Reading)
+            return;
+        readAnswered = true;
+        showStatus(tr("No settings report from the modem. Is the product right? KV5 answers at 9600 baud, "
+                      "KV6 - KV7 at 115200."),
+                   StatusKind::Failure);
+        if (readPaused)
+            endRead();
     });
-    connect(serial, &RadioSession::reportRead, this, [this] {
-        if (profileLoaded && ui->ActionApplyProfile->isChecked())
-            applyProfile(loadedProfile);
+    connect(serial, &RadioSession::lineSent, this, [this](int, const QByteArray &line) {
+        // The write's own lines up to "AT&W"; the check's request is not one.
+        if (state != LinkState::Writing || storingSeen || line.startsWith("AT&W") || linesSent >= linesPlanned)
+            return;
+        ++linesSent;
+        showStatus(tr("Writing %1 of %2…").arg(linesSent).arg(linesPlanned));
+    });
+    connect(serial, &RadioSession::storing, this, &MainWindow::noteStoring);
+    connect(serial, &RadioSession::verifying, this, [this] {
+        if (state == LinkState::Writing)
+            showStatus(tr("Checking…"));
     });
 
     connect(ui->ActionSaveProfile, &QAction::triggered, this, &MainWindow::slot_SaveProfile);
     connect(ui->ActionLoadProfile, &QAction::triggered, this, &MainWindow::slot_LoadProfile);
     connect(ui->ActionRecord, &QAction::triggered, this, &MainWindow::slot_ChooseRecord);
-    ui->ActionApplyProfile->setEnabled(false);   // until a profile is loaded
-    recordPath = storedRecordPath();
+    connect(ui->ActionStopRecord, &QAction::triggered, this, &MainWindow::slot_StopRecord);
 
     lastRandomAddress = 0;
     addressLocked = false;
     moduleCode = 0;
+    restoreChoices();
     modeId = modeGroup->checkedId();
+    setRecordPath(storedRecordPath());
+
+    // The options are remembered as the operator sets them.
+    const std::pair<QAction *, const char *> options[] = {
+        { ui->ActionVerifyWrite, VerifyKey }, { ui->ActionNextUnit, NextUnitKey }, { ui->ActionApplyProfile, ApplyProfileKey }
+    };
+    for (const auto &[action, key] : options)
+        connect(action, &QAction::toggled, this, [key = key](bool on) { toolSettings().setValue(QLatin1String(key), on); });
+
+    // While disconnected the list follows devices plugged in and out.
+    portWatcher = new PortWatcher(this);
+    connect(portWatcher, &PortWatcher::portAppeared, this, &MainWindow::portAppeared);
+    connect(portWatcher, &PortWatcher::portVanished, this, &MainWindow::portVanished);
+    portWatcher->start();
+
+    applyState();
 }
 
 MainWindow::~MainWindow()
@@ -129,6 +178,162 @@ void MainWindow::probePorts()
         ui->SerialBox->addItem(name);
         ++portCount;
     }
+}
+
+void MainWindow::restoreChoices()
+{
+    const QSettings settings = toolSettings();
+    rememberedPort = settings.value(QLatin1String(PortKey)).toString();
+    const int row = ui->SerialBox->findText(rememberedPort);
+    if (row >= 0)
+        ui->SerialBox->setCurrentIndex(row);
+    const std::pair<QButtonGroup *, const char *> groups[] = {
+        { productGroup, ProductKey }, { moduleGroup, ModuleKey }, { modeGroup, ModeKey }
+    };
+    for (const auto &[group, key] : groups) {
+        bool ok = false;
+        const int id = settings.value(QLatin1String(key)).toInt(&ok);
+        if (QAbstractButton *button = ok ? group->button(id) : nullptr)
+            button->setChecked(true);
+    }
+    ui->ActionVerifyWrite->setChecked(settings.value(QLatin1String(VerifyKey), false).toBool());
+    ui->ActionNextUnit->setChecked(settings.value(QLatin1String(NextUnitKey), false).toBool());
+    const QString profile = settings.value(QLatin1String(ProfileKey)).toString();
+    QString error;
+    if (!profile.isEmpty() && readProfileFile(profile, &loadedProfile, &error)) {
+        profileLoaded = true;
+        profileName = QFileInfo(profile).fileName();
+        ui->ActionApplyProfile->setChecked(settings.value(QLatin1String(ApplyProfileKey), false).toBool());
+    }
+}
+
+void MainWindow::rememberChoices()
+{
+    QSettings settings = toolSettings();
+    settings.setValue(QLatin1String(PortKey), rememberedPort);
+    settings.setValue(QLatin1String(ProductKey), productGroup->checkedId());
+    settings.setValue(QLatin1String(ModuleKey), moduleGroup->checkedId());
+    settings.setValue(QLatin1String(ModeKey), modeGroup->checkedId());
+}
+
+void MainWindow::portAppeared(const PortEntry &port)
+{
+    if (state != LinkState::Closed) {
+        portChanges << QLatin1Char('+') + port.name;
+        return;
+    }
+    if (ui->SerialBox->findText(port.name) < 0)
+        ui->SerialBox->addItem(port.name);
+    // The adapter last used, plugged in again, is the one wanted.
+    if (ui->SerialBox->currentIndex() < 0 || port.name == rememberedPort)
+        ui->SerialBox->setCurrentIndex(ui->SerialBox->findText(port.name));
+}
+
+void MainWindow::portVanished(const QString &name)
+{
+    if (state != LinkState::Closed) {
+        portChanges << QLatin1Char('-') + name;
+        return;
+    }
+    const int row = ui->SerialBox->findText(name);
+    if (row >= 0)
+        ui->SerialBox->removeItem(row);
+}
+
+void MainWindow::setState(LinkState next)
+{
+    state = next;
+    applyState();
+}
+
+// Every control that depends on the link, in one place.
+void MainWindow::applyState()
+{
+    const bool closed = state == LinkState::Closed;
+    const bool ready = state == LinkState::Ready;
+    const bool idle = closed || ready;   // no sequence runs
+
+    ui->ConnectButton->setText(closed ? QStringLiteral("Connect") : tr("DisConnect"));
+    ui->ConnectButton->setEnabled(state != LinkState::Closing);
+    for (QButtonGroup *group : { productGroup, moduleGroup, modeGroup }) {
+        const auto buttons = group->buttons();
+        for (QAbstractButton *button : buttons)
+            button->setEnabled(closed);
+    }
+    ui->SerialBox->setEnabled(closed);
+
+    ui->RefreshButton->setEnabled(ready);
+    setSheet(ui->RefreshButton, ready ? RefreshActive : RefreshIdle);
+    const bool writable = ready && formIsFilled();
+    ui->ConfigButton->setEnabled(writable);
+    setSheet(ui->ConfigButton, writable ? ConfigReady : ConfigBusy);
+    // Grey while locked, and while a sequence runs.
+    ui->RandButton->setEnabled(idle && !addressLocked);
+    setSheet(ui->RandButton, ui->RandButton->isEnabled() ? RandUsable : RandBlocked);
+    ui->LockButton->setEnabled(idle);
+    setSheet(ui->LockButton, addressLocked ? LockClosed : LockOpen);
+
+    // A field takes input once the unit has reported it; the unit address
+    // exists in point to multipoint only.
+    const std::pair<QWidget *, int> fields[] = {
+        { ui->AddressEdit, 104 }, { ui->WorkModeBox, 101 }, { ui->BaudSetBox, 102 }, { ui->AirSpeedBox, 103 },
+        { ui->OutputPowerBox, 108 }, { ui->repeater_state, 141 },
+    };
+    for (const auto &[field, reg] : fields)
+        field->setEnabled(ready && reportedRegisters.contains(reg));
+    ui->UnitEdit->setEnabled(ready && modeId == 1);
+    // Frame replies enable the rate list, also while closing; never while a
+    // sequence runs, as a rate sends a frame.
+    ui->SerialSetBox->setEnabled(rateListLive && (ready || state == LinkState::Closing));
+
+    for (QAction *action : { ui->ActionChinese, ui->ActionEnglish, ui->ATCommand, ui->ActionSaveProfile,
+                             ui->ActionLoadProfile, ui->ActionVerifyWrite, ui->ActionNextUnit, ui->ActionRecord,
+                             ui->Version })
+        action->setEnabled(idle);
+    ui->ActionApplyProfile->setEnabled(idle && profileLoaded);
+    ui->ActionStopRecord->setEnabled(idle && !recordPath.isEmpty());
+}
+
+void MainWindow::showStatus(const QString &text, StatusKind kind)
+{
+    statusKind = text.isEmpty() ? StatusKind::Plain : kind;
+    ui->DisplayLabel->setText(text);
+    fitStatus();
+}
+
+// White on the window's grey for progress; a result on a box of its own
+// colour, so a failure cannot pass for a success at a glance. A long line (a
+// refused command, a record's path) gets a smaller font rather than being
+// cut off, the whole of it in the tooltip.
+void MainWindow::fitStatus()
+{
+    static const char *const backgrounds[] = {
+        "",
+        "background-color: rgb(0, 110, 0);padding: 0px 4px;",
+        "background-color: rgb(170, 0, 0);padding: 0px 4px;",
+    };
+    const QString text = ui->DisplayLabel->text();
+    const QMargins margins = ui->verticalLayout_2->contentsMargins();
+    int room = qMax(width(), minimumWidth()) - margins.left() - margins.right() - 8;
+    if (!ui->RecordLabel->isHidden())
+        room -= ui->RecordLabel->sizeHint().width() + ui->horizontalLayout_2->spacing();
+    QFont font = ui->DisplayLabel->font();
+    int size = 17;
+    for (; size > 11; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room)
+            break;
+    }
+    ui->DisplayLabel->setToolTip(size < 17 ? text : QString());
+    const QString sheet = QStringLiteral("font-size:%1px;").arg(size) + QLatin1String(backgrounds[int(statusKind)]);
+    if (ui->DisplayLabel->styleSheet() != sheet)
+        ui->DisplayLabel->setStyleSheet(sheet);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitStatus();
 }
 
 void MainWindow::slot_TranslateChinese()
@@ -159,21 +364,41 @@ void MainWindow::switchLanguage(bool chinese)
     }
     switchTranslator = translator;
     QCoreApplication::installTranslator(switchTranslator);
+    installQtCatalogue(chinese);
 
     // Re-labelling the form would wipe what the operator typed and the status
     // line, and would reset the captions that carry the link and panel state.
     const QString unit = ui->UnitEdit->text();
     const QString address = ui->AddressEdit->text();
     const QString status = ui->DisplayLabel->text();
-    const bool linkOpen = linkIsOpen();
     ui->retranslateUi(this);
     ui->UnitEdit->setText(unit);
     ui->AddressEdit->setText(address);
     ui->DisplayLabel->setText(status);
-    if (linkOpen)
-        ui->ConnectButton->setText(tr("DisConnect"));
+    applyState();
+    setRecordPath(recordPath);
     if (terminalShown)
         ui->ATCommand->setText(tr("Main window"));
+}
+
+// Qt's own texts (file dialogs, the buttons of a question) in the language
+// of the window; English is their own.
+void MainWindow::installQtCatalogue(bool chinese)
+{
+    if (qtTranslator) {
+        QCoreApplication::removeTranslator(qtTranslator);
+        delete qtTranslator;
+        qtTranslator = nullptr;
+    }
+    if (!chinese)
+        return;
+    auto *translator = new QTranslator(this);
+    if (!loadQtCatalogue(*translator, chinese)) {
+        delete translator;
+        return;
+    }
+    qtTranslator = translator;
+    QCoreApplication::installTranslator(qtTranslator);
 }
 
 void MainWindow::slot_Exit()
@@ -192,7 +417,10 @@ void MainWindow::slot_Version()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A write under way ends here, before "AT&W" with nothing more sent, and
+    // its record row is completed.
     closePort();
+    rememberChoices();
     QMainWindow::closeEvent(event);
 }
 
@@ -208,11 +436,6 @@ void MainWindow::closePort()
     serial->closeNow();
 }
 
-bool MainWindow::linkIsOpen() const
-{
-    return ui->ConnectButton->text() != QLatin1String("Connect");
-}
-
 // A widget taken out of the central place stays a hidden child of the window,
 // so it keeps its state and is destroyed with the window.
 void MainWindow::keepAside(QWidget *widget)
@@ -225,6 +448,9 @@ void MainWindow::keepAside(QWidget *widget)
 
 void MainWindow::slot_CommandInterface()
 {
+    // Lines typed into the terminal would land between a sequence's own.
+    if (state != LinkState::Closed && state != LinkState::Ready)
+        return;
     // The action's caption tells which widget is central; neither widget is
     // destroyed by the swap, so both keep their state.
     if (ui->ATCommand->text() == tr("AT interface")) {
@@ -250,19 +476,4 @@ void MainWindow::slot_CommandInterface()
 void MainWindow::slot_recvMessage(QString msg)
 {
     serial->send(msg.toUtf8());
-}
-
-SequenceResult MainWindow::waitForSequence(int id)
-{
-    while (serial->isRunning(id)) {
-        QEventLoop loop;
-        connect(serial, &RadioSession::finished, &loop, [&loop, id](int done) {
-            if (done == id)
-                loop.quit();
-        });
-        // Once the program is quitting every event loop returns at once.
-        if (loop.exec() < 0)
-            break;
-    }
-    return serial->takeResult(id);
 }

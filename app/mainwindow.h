@@ -1,21 +1,30 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include "radio/profilefile.h"
 #include "radio/randomaddress.h"
+#include "radio/radiosettings.h"
+#include "radio/recordfile.h"
 #include "radio/writeplan.h"
 
 class QButtonGroup;
 class QCloseEvent;
 class QTranslator;
 class ATInterface;
+class PortWatcher;
 class RadioSession;
 struct FrameReply;
+struct PortEntry;
 struct ReceiveResult;
 struct RegisterEntry;
 struct SequenceResult;
+struct UnitOutcome;
 
 namespace Ui {
 class MainWindow;
@@ -26,8 +35,15 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    // What the link is doing. One state decides every control (applyState);
+    // a slot starts a sequence and returns, the sequence's end moves on.
+    enum class LinkState { Closed, Opening, Ready, Reading, Writing, Closing };
+    Q_ENUM(LinkState)
+
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    LinkState linkState() const { return state; }
 
 signals:
     void signal_sendMessage(QString);
@@ -47,6 +63,7 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void on_flush_clicked();
@@ -57,40 +74,61 @@ private slots:
     void slot_SaveProfile();
     void slot_LoadProfile();
     void slot_ChooseRecord();
+    void slot_StopRecord();
 
 private:
+    enum class StatusKind { Plain, Good, Failure };
+
     void probePorts();
     void loadModuleProfile();
     void switchLanguage(bool chinese);
+    void installQtCatalogue(bool chinese);
+    void setState(LinkState next);
+    void applyState();
+    void showStatus(const QString &text, StatusKind kind = StatusKind::Plain);
+    void fitStatus();
     void enterClosedState();
     void keepAside(QWidget *widget);
     void closePort();
     QList<QWidget *> parameterWidgets() const;
     void linkOpened();
+    void sequenceFinished(int id, const SequenceResult &result);
+    void openFinished(const SequenceResult &result);
+    void readFinished(const SequenceResult &result);
+    void reportIn(int id, const RadioSettings &settings);
+    void endRead();
     void applyReport(const ReceiveResult &result, bool verifying);
     void applyEntry(const RegisterEntry &entry);
     void applyFrame(const FrameReply &frame);
-    void updateConfigButton();
     // The five fields a write needs have been filled by a report.
     bool formIsFilled() const;
-    // Puts a profile's settings into the form; false (with the reason on the
-    // status line) when it does not fit the connected unit.
-    bool applyProfile(const ProvisionProfile &profile);
-    // Before a point-to-multipoint write: false when the record already holds
-    // this unit address on this network and the operator does not confirm.
-    bool confirmUnitAddress();
-    // After a write: the check's result, refused lines, the record and the
-    // next unit address.
+    // Puts a profile's settings into the form; false (with the reason in
+    // `refusal`) when it does not fit the connected unit. `afterRead`: the
+    // automatic application after a report.
+    bool applyProfile(const ProvisionProfile &profile, bool afterRead, QString *refusal);
+    // Writes `form` unless the record holds its unit address on its network
+    // and the operator does not confirm.
+    void confirmThenWrite(const WriteForm &form);
+    // A file dialog of the window's, not yet open: `chosen` gets the file.
+    QFileDialog *fileDialog(const QString &caption, const QString &directory, const QString &filter,
+                            QFileDialog::AcceptMode mode, const std::function<void(const QString &)> &chosen);
+    void startWrite(const WriteForm &form);
+    void noteStoring(int id);
+    // After a write: its outcome on the status line and in the record, and
+    // the next unit address.
     void finishWrite(const SequenceResult &result);
+    QString outcomeText(const UnitOutcome &outcome) const;
     static QString storedRecordPath();
+    void setRecordPath(const QString &path);
     WriteForm currentWriteForm() const;
-    bool linkIsOpen() const;
     // Product, module and mode as the radio buttons choose them.
     LinkConfig chosenLink() const;
-    // Returns when the sequence has ended (or at once when the program is
-    // quitting), keeping the window alive meanwhile, as the slots' own pauses
-    // always did.
-    SequenceResult waitForSequence(int id);
+
+    // What the window remembers between runs.
+    void restoreChoices();
+    void rememberChoices();
+    void portAppeared(const PortEntry &port);
+    void portVanished(const QString &name);
 
     Ui::MainWindow *ui;
     quint16 portCount = 0;
@@ -107,12 +145,38 @@ private:
 
     RandomAddressGenerator randomGenerator;
     QTranslator *switchTranslator = nullptr;   // the last language switch
-    bool writeRunning = false;                 // a configuration write is under way
-    bool deviceLost = false;                   // the device vanished under an open link
+    QTranslator *qtTranslator = nullptr;       // Qt's own dialogs in Chinese
+    PortWatcher *portWatcher = nullptr;
+    QStringList portChanges;                   // "+name"/"-name" seen while the link was in use
+    QString rememberedPort;
+
+    StatusKind statusKind = StatusKind::Plain;
+    LinkState state = LinkState::Closed;
+    int openId = 0;
+    int readId = 0;
+    int writeId = 0;
+    int closeId = 0;
+    bool readPaused = false;                   // the read's own pause is over
+    bool readAnswered = false;                 // its report, or the lack of one, is in
+    QList<int> reportedRegisters;              // registers reported since the link opened
+    RadioSettings lastReport;
+    bool rateListLive = false;                 // a frame reply has enabled the rate list
+    QString lostWriteText;                     // a write that ended with the device
 
     ProvisionProfile loadedProfile;            // the last profile loaded
     bool profileLoaded = false;
+    QString profileName;
+    bool profileRefusalShown = false;          // said once per profile
     QString recordPath;                        // the provisioning record, empty for none
-    WriteForm writtenForm;                     // the form as "AT&W" went out
+
+    // The running write: the form as Write was clicked, its record row.
+    WriteForm writingForm;
+    LinkConfig writingLink;
+    RecordFile writingRecord;
+    QByteArray pendingRow;
+    QString recordError;
+    int linesPlanned = 0;
+    int linesSent = 0;
+    bool storingSeen = false;                  // "AT&W" is about to go out or has
     QString writtenSummary;
 };

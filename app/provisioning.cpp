@@ -1,35 +1,27 @@
-// Provisioning a batch of units: profiles, the check after a write, the
-// record of every unit and the next unit address.
+// Provisioning a batch of units: profiles, the record of every unit and the
+// question before a unit address is used twice.
 
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
-#include <QSettings>
-#include <QStandardPaths>
 
+#include "app/toolsettings.h"
 #include "radio/radiosession.h"
-#include "radio/recordfile.h"
-#include "radio/unitoutcome.h"
 
 namespace {
 
 const char RecordKey[] = "record/path";
-
-// The one setting the tool keeps: which provisioning record is in use.
-QSettings toolSettings()
-{
-    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                         + QStringLiteral("/kvx-config/kvx-config.ini"),
-                     QSettings::IniFormat);
-}
+// The window's white labels are meant for its grey; its dialogs have their own.
+const char DialogSheet[] = "QLabel { color: rgb(0, 0, 0); }";
+const char ProfileKey[] = "tools/profile";
 
 QString profileFilter()
 {
@@ -43,47 +35,68 @@ QString MainWindow::storedRecordPath()
     return toolSettings().value(QLatin1String(RecordKey)).toString();
 }
 
+QFileDialog *MainWindow::fileDialog(const QString &caption, const QString &directory, const QString &filter,
+                                    QFileDialog::AcceptMode mode, const std::function<void(const QString &)> &chosen)
+{
+    auto *dialog = new QFileDialog(this, caption, directory, filter);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setStyleSheet(QLatin1String(DialogSheet));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, chosen);
+    return dialog;
+}
+
 void MainWindow::slot_SaveProfile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save profile"), QString(), profileFilter(), nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    const QByteArray json = profileToJson(chosenLink(), settingsFromForm(currentWriteForm()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        ui->DisplayLabel->setText(tr("The profile could not be saved: %1").arg(file.errorString()));
-        return;
-    }
-    ui->DisplayLabel->setText(tr("Profile saved to %1.").arg(QDir::toNativeSeparators(path)));
+    const auto save = [this](const QString &path) {
+        QSaveFile file(path);
+        const QByteArray json = profileToJson(chosenLink(), settingsFromForm(currentWriteForm()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+            showStatus(tr("The profile could not be saved: %1").arg(file.errorString()), StatusKind::Failure);
+            return;
+        }
+        showStatus(tr("Profile saved to %1.").arg(QDir::toNativeSeparators(path)));
+    };
+    QFileDialog *dialog = fileDialog(tr("Save profile"), QString(), profileFilter(), QFileDialog::AcceptSave, save);
+    // A profile is found again by its suffix (the dialogs list *.json).
+    dialog->setDefaultSuffix(QStringLiteral("json"));
+    dialog->open();
 }
 
 void MainWindow::slot_LoadProfile()
 {
     // The option lists are only there once the unit has been read.
-    if (!linkIsOpen() || !serial->isOpen() || !formIsFilled()) {
-        ui->DisplayLabel->setText(tr("Connect and read the unit before loading a profile."));
+    if (state != LinkState::Ready || !formIsFilled()) {
+        showStatus(tr("Connect and read the unit before loading a profile."));
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, tr("Load profile"), QString(), profileFilter(), nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty())
-        return;
-    ProvisionProfile profile;
-    QString error;
-    if (!readProfileFile(path, &profile, &error)) {
-        ui->DisplayLabel->setText(tr("The profile was refused: %1").arg(error));
-        return;
-    }
-    if (!applyProfile(profile))
-        return;
-    loadedProfile = profile;
-    profileLoaded = true;
-    ui->ActionApplyProfile->setEnabled(true);
-    ui->DisplayLabel->setText(tr("Profile %1 applied.").arg(QFileInfo(path).fileName()));
+    fileDialog(tr("Load profile"), QString(), profileFilter(), QFileDialog::AcceptOpen, [this](const QString &path) {
+        // The device may have gone while the dialog was open.
+        if (state != LinkState::Ready)
+            return;
+        ProvisionProfile profile;
+        QString error;
+        if (!readProfileFile(path, &profile, &error)) {
+            showStatus(tr("The profile was refused: %1").arg(error), StatusKind::Failure);
+            return;
+        }
+        if (!applyProfile(profile, false, &error)) {
+            showStatus(error, StatusKind::Failure);
+            return;
+        }
+        loadedProfile = profile;
+        profileLoaded = true;
+        profileName = QFileInfo(path).fileName();
+        profileRefusalShown = false;
+        toolSettings().setValue(QLatin1String(ProfileKey), QFileInfo(path).absoluteFilePath());
+        applyState();
+        showStatus(tr("Profile %1 applied.").arg(profileName));
+    })->open();
 }
 
-bool MainWindow::applyProfile(const ProvisionProfile &profile)
+bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead, QString *refusal)
 {
     const LinkConfig link = serial->config();
     const struct {
@@ -97,8 +110,8 @@ bool MainWindow::applyProfile(const ProvisionProfile &profile)
     };
     for (const auto &check : checks) {
         if (check.wanted != check.actual) {
-            ui->DisplayLabel->setText(tr("The profile was refused: its \"%1\" is %2, the unit's is %3.")
-                                          .arg(QLatin1String(check.key), check.wanted, check.actual));
+            *refusal = tr("The profile was refused: its \"%1\" is %2, the unit's is %3.")
+                           .arg(QLatin1String(check.key), check.wanted, check.actual);
             return false;
         }
     }
@@ -115,78 +128,79 @@ bool MainWindow::applyProfile(const ProvisionProfile &profile)
     // The locked address goes into every unit; a profile does not change it.
     if (change.setNetworkAddress && !addressLocked)
         ui->AddressEdit->setText(change.networkAddress);
-    if (change.setUnitAddress && modeId == 1)
+    // After a read, a stepped unit address is the next unit's, not the profile's.
+    const bool stepped = afterRead && ui->ActionNextUnit->isChecked() && !ui->UnitEdit->text().isEmpty();
+    if (change.setUnitAddress && modeId == 1 && !stepped)
         ui->UnitEdit->setText(change.unitAddress);
     return true;
 }
 
 void MainWindow::slot_ChooseRecord()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Provisioning record"), recordPath,
-                                                      tr("CSV files (*.csv);;All files (*)"), nullptr,
-                                                      QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty())
-        return;
+    const auto choose = [this](const QString &path) {
+        setRecordPath(path);
+        showStatus(tr("Every write is recorded in %1.").arg(QDir::toNativeSeparators(path)));
+    };
+    QFileDialog *dialog = fileDialog(tr("Provisioning record"), recordPath, tr("CSV files (*.csv);;All files (*)"),
+                                     QFileDialog::AcceptSave, choose);
+    // Rows are added to a record that exists: nothing is overwritten.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->open();
+}
+
+void MainWindow::slot_StopRecord()
+{
+    const QString path = recordPath;
+    setRecordPath(QString());
+    showStatus(tr("Writes are no longer recorded in %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+// The record in use, remembered for the next run and shown beside the
+// status line while there is one.
+void MainWindow::setRecordPath(const QString &path)
+{
+    if (path != storedRecordPath()) {
+        QSettings settings = toolSettings();
+        if (path.isEmpty())
+            settings.remove(QLatin1String(RecordKey));
+        else
+            settings.setValue(QLatin1String(RecordKey), path);
+    }
     recordPath = path;
-    toolSettings().setValue(QLatin1String(RecordKey), path);
-    ui->DisplayLabel->setText(tr("Every write is recorded in %1.").arg(QDir::toNativeSeparators(path)));
+    ui->RecordLabel->setVisible(!path.isEmpty());
+    ui->RecordLabel->setText(path.isEmpty() ? QString() : tr("Recording to %1").arg(QFileInfo(path).fileName()));
+    ui->RecordLabel->setToolTip(QDir::toNativeSeparators(path));
+    fitStatus();
+    applyState();
 }
 
-bool MainWindow::confirmUnitAddress()
+void MainWindow::confirmThenWrite(const WriteForm &form)
 {
-    if (recordPath.isEmpty() || modeGroup->checkedId() == 0)
-        return true;
-    const QString unit = QString::number(addressFromText(ui->UnitEdit->text()));
-    const QString network = QString::number(addressFromText(ui->AddressEdit->text()));
-    if (!recordHoldsUnit(recordPath, unit, network))
-        return true;
+    const QString unit = QString::number(addressFromText(form.unitText));
+    const QString network = QString::number(addressFromText(form.addressText));
+    if (!writingRecord.isSet() || serial->config().modeId == 0 || !writingRecord.holdsUnit(unit, network)) {
+        startWrite(form);
+        return;
+    }
     // Two units with one address on one network do not link.
-    const auto answer = QMessageBox::question(
-        this, tr("Unit address in use"),
-        tr("The record already holds unit address %1 on network address %2. Write it again?").arg(unit, network));
-    if (answer == QMessageBox::Yes)
-        return true;
-    ui->DisplayLabel->setText(tr("Not written: unit address %1 is already in use on network address %2.").arg(unit, network));
-    return false;
-}
-
-void MainWindow::finishWrite(const SequenceResult &result)
-{
-    if (!recordPath.isEmpty()) {
-        const UnitOutcome outcome = writeOutcome(result, result.stored ? writtenForm : currentWriteForm());
-        QString error;
-        if (!appendRecord(recordPath, recordFor(outcome, serial->config()), &error)) {
-            ui->DisplayLabel->setText(tr("The record %1 could not be written: %2").arg(recordPath, error));
+    auto *box = new QMessageBox(QMessageBox::Question, tr("Unit address in use"),
+                                tr("The record already holds unit address %1 on network address %2. Write it again?")
+                                    .arg(unit, network),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    // Enter and Escape keep the unit as it is.
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    box->setStyleSheet(QLatin1String(DialogSheet));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, form, unit, network] {
+        if (box->clickedButton() != box->button(QMessageBox::Yes)) {
+            showStatus(tr("Not written: unit address %1 is already in use on network address %2.").arg(unit, network),
+                       StatusKind::Failure);
             return;
         }
-    }
-    // A lost device and a write that never stored keep their own message.
-    if (!result.stored || deviceLost)
-        return;
-
-    QString status = writtenSummary;
-    switch (result.verification) {
-    case SequenceResult::Verified: status += tr("verified"); break;
-    case SequenceResult::Mismatch: status += describeDifferences(result.differences); break;
-    case SequenceResult::NoAnswer: status += tr("could not be verified: the modem stopped answering."); break;
-    case SequenceResult::NotVerified: break;
-    }
-    QStringList refused;
-    for (const QByteArray &line : result.refusedLines)
-        refused << QString::fromLatin1(line.trimmed());
-    if (!refused.isEmpty())
-        status += (status.endsWith(QLatin1Char(' ')) ? QString() : QStringLiteral(" "))
-                  + tr("The modem refused %1.").arg(refused.join(QStringLiteral(", ")));
-    if (status != writtenSummary)
-        ui->DisplayLabel->setText(status);
-
-    // Ready for the next unit of the batch.
-    const bool complete = result.verification == SequenceResult::Verified
-                          || result.verification == SequenceResult::NotVerified;
-    if (ui->ActionNextUnit->isChecked() && complete && serial->config().modeId != 0) {
-        for (const auto &[reg, value] : registersSetBy(result.linesSent)) {
-            if (reg == 105 && value < 4294967295LL)
-                ui->UnitEdit->setText(QString::number(value + 1));
-        }
-    }
+        // The device may have gone while the question was open.
+        if (state == LinkState::Ready && serial->isOpen())
+            startWrite(form);
+    });
+    box->open();
 }

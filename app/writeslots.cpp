@@ -4,9 +4,11 @@
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
+#include <QDir>
 
-#include "app/buttonstyles.h"
+#include "radio/formcheck.h"
 #include "radio/radiosession.h"
+#include "radio/unitoutcome.h"
 #include "radio/writeplan.h"
 
 WriteForm MainWindow::currentWriteForm() const
@@ -32,30 +34,109 @@ WriteForm MainWindow::currentWriteForm() const
 
 void MainWindow::on_ConfigButton_clicked()
 {
-    if (!serial->isOpen()) {
-        ui->DisplayLabel->setText(tr("The configuration was not written."));
+    if (state != LinkState::Ready || !serial->isOpen())
+        return;
+    // The write sends the form as it is now, and only a form whose every
+    // field holds a value the module offers.
+    const WriteForm form = currentWriteForm();
+    const QString problem = checkWriteForm(form, lastReport, moduleGroup->checkedId());
+    if (!problem.isEmpty()) {
+        showStatus(problem, StatusKind::Failure);
         return;
     }
-    if (!confirmUnitAddress())
+    // A unit stored without its row would be missing from the batch's record.
+    writingRecord = RecordFile(recordPath);
+    QString error;
+    if (writingRecord.isSet() && !writingRecord.prepare(&error)) {
+        showStatus(tr("Nothing was sent: the record %1 cannot be written: %2")
+                       .arg(QDir::toNativeSeparators(recordPath), error),
+                   StatusKind::Failure);
         return;
-    writeRunning = true;
-    ui->ConfigButton->setEnabled(false);
-    ui->ConfigButton->setStyleSheet(QLatin1String(ConfigBusy));
+    }
+    confirmThenWrite(form);
+}
 
-    // Each line takes the form's values as they are when it is sent; the
-    // summary goes up when "AT&W" has gone out.
-    const bool verify = ui->ActionVerifyWrite->isChecked();
-    const SequenceResult result = waitForSequence(serial->write([this] { return currentWriteForm(); }, verify));
-    writeRunning = false;
-    // Once "AT&W" went out the configuration is complete, whatever happens to
-    // the link in the pause after it; a lost device keeps its own message.
-    if (!result.stored && !deviceLost)
-        ui->DisplayLabel->setText(tr("The configuration was not written."));
-    finishWrite(result);
-    // The link may have closed and opened again meanwhile: decide the button
-    // as a scan of the report would.
-    if (linkIsOpen() && serial->isOpen())
-        updateConfigButton();
+void MainWindow::startWrite(const WriteForm &form)
+{
+    writingForm = form;
+    writingLink = serial->config();
+    pendingRow.clear();
+    recordError.clear();
+    lostWriteText.clear();
+    storingSeen = false;
+    linesSent = 0;
+    linesPlanned = 0;
+    for (const WriteLine &line : planWrite(form)) {
+        if (!line.bytes.isEmpty() && !line.bytes.startsWith("AT&W"))
+            ++linesPlanned;
+    }
+    writtenSummary = writeSummary(form);
+    showStatus(tr("Writing…"));
+    writeId = 0;
+    setState(LinkState::Writing);
+    const int id = serial->write([form] { return form; }, ui->ActionVerifyWrite->isChecked());
+    if (state == LinkState::Writing)
+        writeId = id;
+}
+
+// Right before "AT&W": the unit's row goes into the record first, so a
+// program killed now still leaves one; without it nothing is stored.
+void MainWindow::noteStoring(int id)
+{
+    if (state != LinkState::Writing)
+        return;
+    storingSeen = true;
+    if (writingRecord.isSet()) {
+        pendingRow = writingRecord.appendPending(recordFor(pendingOutcome(writingForm), writingLink), &recordError);
+        if (pendingRow.isEmpty()) {
+            if (recordError.isEmpty())
+                recordError = tr("unknown error");
+            serial->interrupt(id);
+            return;
+        }
+    }
+    showStatus(tr("Storing…"));
+}
+
+QString MainWindow::outcomeText(const UnitOutcome &outcome) const
+{
+    // Without a check a good write shows the summary alone, as it always did.
+    if (outcome.result == UnitOutcome::Written && outcome.cause == UnitOutcome::NoCause)
+        return writtenSummary;
+    // The summary names the values only once they were stored.
+    return outcome.stored ? writtenSummary + outcome.words() : outcome.words();
+}
+
+void MainWindow::finishWrite(const SequenceResult &result)
+{
+    writeId = 0;
+    UnitOutcome outcome = writeOutcome(result, writingForm);
+    outcome.recordError = recordError;
+    QString text = outcomeText(outcome);
+    if (!recordError.isEmpty())
+        text = tr("Nothing was stored: the record %1 could not be written: %2")
+                   .arg(QDir::toNativeSeparators(writingRecord.path()), recordError);
+    QString error;
+    const bool recorded = !writingRecord.isSet()
+                          || writingRecord.complete(pendingRow, recordFor(outcome, writingLink), &error);
+    if (!recorded && recordError.isEmpty())
+        text += QLatin1Char(' ')
+                + tr("The record %1 could not be written: %2").arg(QDir::toNativeSeparators(writingRecord.path()), error);
+    const bool good = outcome.isGood() && recorded && recordError.isEmpty();
+    showStatus(text, good ? StatusKind::Good : StatusKind::Failure);
+    // The lost device's own message comes next and keeps this one.
+    if (result.outcome == SequenceResult::LinkLost)
+        lostWriteText = text;
+
+    // Ready for the next unit of the batch: only after a write that took.
+    if (good && ui->ActionNextUnit->isChecked() && writingLink.modeId != 0) {
+        for (const auto &[reg, value] : registersSetBy(outcome.linesSent)) {
+            if (reg == 105 && value < 4294967295LL)
+                ui->UnitEdit->setText(QString::number(value + 1));
+        }
+    }
+    if (state == LinkState::Writing)
+        setState(LinkState::Ready);
 }
 
 void MainWindow::on_RandButton_clicked()
@@ -68,7 +149,5 @@ void MainWindow::on_RandButton_clicked()
 void MainWindow::on_LockButton_clicked()
 {
     addressLocked = !addressLocked;
-    ui->RandButton->setEnabled(!addressLocked);
-    ui->RandButton->setStyleSheet(QLatin1String(addressLocked ? RandBlocked : RandUsable));
-    ui->LockButton->setStyleSheet(QLatin1String(addressLocked ? LockClosed : LockOpen));
+    applyState();
 }

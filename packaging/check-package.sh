@@ -78,6 +78,7 @@ check "Depends computed from the binaries" bash -c '[[ $(dpkg-deb --field "$1" D
 check "Depends on the SQLite driver (the default record)" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *libqt6sql6-sqlite* ]]' _ "$deb"
 check "PostgreSQL driver recommended, not required" bash -c \
   '[[ $(dpkg-deb --field "$1" Recommends) == *libqt6sql6-psql* && $(dpkg-deb --field "$1" Depends) != *psql* ]]' _ "$deb"
+check "Depends on Qt's catalogues" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *qt6-translations-l10n* ]]' _ "$deb"
 for f in Maintainer Description Section Priority; do
   check "control field $f" test -n "$(field $f)"
 done

@@ -116,10 +116,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Depends comes from dpkg-shlibdeps run on the binaries, plus the plugins
-# they load at run time: the SQLite driver holds the default record. The
-# PostgreSQL driver only matters where stations share a record.
+# Depends comes from dpkg-shlibdeps run on the binaries, plus what they load
+# at run time: Qt's own catalogues, which keep Qt's dialogs in the language
+# the window shows, and the SQLite driver, which holds the default record.
+# The PostgreSQL driver only matters where stations share a record.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 include(CPack)

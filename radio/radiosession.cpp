@@ -32,22 +32,21 @@ struct RadioSessionText {
 
 QString openErrorText(int error, const QString &systemText)
 {
-    using T = RadioSessionText;
     switch (error) {
     case QSerialPort::PermissionError:
         // The port's lock file, or an exclusive open by another program.
         if (systemText.contains(QLatin1String("lock"), Qt::CaseInsensitive)
             || systemText.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-            return T::tr("in use by another program");
-        return T::tr("permission denied (%1); on Linux the user must be in the dialout group").arg(systemText);
+            return RadioSessionText::tr("in use by another program");
+        return RadioSessionText::tr("permission denied (%1); on Linux the user must be in the dialout group").arg(systemText);
     case QSerialPort::DeviceNotFoundError:
-        return T::tr("no such device (%1)").arg(systemText);
+        return RadioSessionText::tr("no such device (%1)").arg(systemText);
     default:
         break;
     }
     // What termios says of a path that is no terminal (any more).
     if (systemText.contains(QLatin1String("Inappropriate ioctl"), Qt::CaseInsensitive))
-        return T::tr("not a serial device, or the device went away");
+        return RadioSessionText::tr("not a serial device, or the device went away");
     return systemText;
 }
 

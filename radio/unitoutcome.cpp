@@ -45,18 +45,17 @@ QString UnitOutcome::resultKey() const
 
 QString UnitOutcome::words() const
 {
-    using T = UnitOutcomeText;
     switch (result) {
-    case Pending: return T::tr("storing");
-    case Verified: return T::tr("verified");
+    case Pending: return UnitOutcomeText::tr("storing");
+    case Verified: return UnitOutcomeText::tr("verified");
     case Written:
         if (cause == CheckUnanswered)
-            return T::tr("written, but not verified: the modem stopped answering");
-        return T::tr("written");
-    case Mismatch: return T::tr("mismatch: %1").arg(describeDifferences(differences));
+            return UnitOutcomeText::tr("written, but not verified: the modem stopped answering");
+        return UnitOutcomeText::tr("written");
+    case Mismatch: return UnitOutcomeText::tr("mismatch: %1").arg(describeDifferences(differences));
     case Refused: {
-        QString text = stored ? T::tr("refused: the modem answered ERROR to %1 (the other lines were stored)")
-                              : T::tr("refused: the modem answered ERROR to %1 (nothing was stored)");
+        QString text = stored ? UnitOutcomeText::tr("refused: the modem answered ERROR to %1 (the other lines were stored)")
+                              : UnitOutcomeText::tr("refused: the modem answered ERROR to %1 (nothing was stored)");
         text = text.arg(joinedLines(refusedLines));
         if (!differences.isEmpty())
             text += QStringLiteral("; ") + describeDifferences(differences);
@@ -64,13 +63,13 @@ QString UnitOutcome::words() const
     }
     case Interrupted:
         if (!reason.isEmpty())
-            return T::tr("interrupted before storing (%1): nothing was stored").arg(reason);
-        return T::tr("interrupted before storing: nothing was stored");
-    case Lost: return T::tr("lost before storing: %1").arg(reason);
-    case LostAfterStore: return T::tr("lost after storing (not verified): %1").arg(reason);
+            return UnitOutcomeText::tr("interrupted before storing (%1): nothing was stored").arg(reason);
+        return UnitOutcomeText::tr("interrupted before storing: nothing was stored");
+    case Lost: return UnitOutcomeText::tr("lost before storing: %1").arg(reason);
+    case LostAfterStore: return UnitOutcomeText::tr("lost after storing (not verified): %1").arg(reason);
     case Failed: break;
     }
-    return T::tr("failed: %1").arg(reason);
+    return UnitOutcomeText::tr("failed: %1").arg(reason);
 }
 
 QString UnitOutcome::detail() const

@@ -5,7 +5,7 @@
 kvx_packages=(
   cmake ninja-build g++ pkg-config libgl-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev libqt6svg6
-  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6sql6-sqlite
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite
   fonts-wqy-microhei fonts-crosextra-carlito
   xvfb xauth x11-utils socat imagemagick openssl
 )

@@ -56,6 +56,57 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>FormCheck</name>
+  <message>
+   <source>%1 is empty: the unit did not report it. Read the unit again.</source>
+   <translation>%1为空：设备没有报告该值。请重新读取设备。</translation>
+  </message>
+  <message>
+   <source>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</source>
+   <translation>%1为空：设备报告的值为 %2，%3 没有这一项。模组选对了吗？</translation>
+  </message>
+  <message>
+   <source>%1 is empty: the unit reported %2, which is not a choice of the list.</source>
+   <translation>%1为空：设备报告的值为 %2，不在可选项之中。</translation>
+  </message>
+  <message>
+   <source>%1 is empty.</source>
+   <translation>%1为空。</translation>
+  </message>
+  <message>
+   <source>%1 %2 is out of range (0 to 4294967295).</source>
+   <translation>%1 %2 超出范围（0 至 4294967295）。</translation>
+  </message>
+  <message>
+   <source>Work mode</source>
+   <translation>工作模式</translation>
+  </message>
+  <message>
+   <source>Repeater</source>
+   <translation>中继使能</translation>
+  </message>
+  <message>
+   <source>Baud rate</source>
+   <translation>波特率</translation>
+  </message>
+  <message>
+   <source>Unit address</source>
+   <translation>单元地址</translation>
+  </message>
+  <message>
+   <source>Network address</source>
+   <translation>网络地址</translation>
+  </message>
+  <message>
+   <source>Link rate</source>
+   <translation>无线链路速率</translation>
+  </message>
+  <message>
+   <source>Output power</source>
+   <translation>输出功率</translation>
+  </message>
+ </context>
+ <context>
   <name>MainWindow</name>
   <message>
    <source>MainWindow</source>
@@ -268,14 +319,6 @@ p, li { white-space: pre-wrap; }
    <translation>%1 上的设备已断开。</translation>
   </message>
   <message>
-   <source>The configuration was not written.</source>
-   <translation>配置未写入。</translation>
-  </message>
-  <message>
-   <source>No settings report from the modem.</source>
-   <translation>调制解调器没有返回参数报告。</translation>
-  </message>
-  <message>
    <source>Save profile…</source>
    <translation>保存配置方案…</translation>
   </message>
@@ -364,16 +407,68 @@ p, li { white-space: pre-wrap; }
    <translation>记录 %1 无法写入：%2</translation>
   </message>
   <message>
-   <source>verified</source>
-   <translation>已校验</translation>
+   <source>Stop recording</source>
+   <translation>停止记录</translation>
   </message>
   <message>
-   <source>could not be verified: the modem stopped answering.</source>
-   <translation>无法校验：调制解调器已停止应答。</translation>
+   <source>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</source>
+   <translation>调制解调器没有返回参数报告。产品选对了吗？KV5 以 9600 波特应答，KV6 - KV7 以 115200 波特应答。</translation>
   </message>
   <message>
-   <source>The modem refused %1.</source>
-   <translation>调制解调器拒绝了 %1。</translation>
+   <source>Writing %1 of %2…</source>
+   <translation>正在写入第 %1 条，共 %2 条…</translation>
+  </message>
+  <message>
+   <source>Checking…</source>
+   <translation>正在校验…</translation>
+  </message>
+  <message>
+   <source>Connecting to %1…</source>
+   <translation>正在连接 %1…</translation>
+  </message>
+  <message>
+   <source>Connected to %1.</source>
+   <translation>已连接 %1。</translation>
+  </message>
+  <message>
+   <source>Reading…</source>
+   <translation>正在读取…</translation>
+  </message>
+  <message>
+   <source>The read request could not be sent.</source>
+   <translation>读取请求无法发送。</translation>
+  </message>
+  <message>
+   <source>Read: %1</source>
+   <translation>已读取：%1</translation>
+  </message>
+  <message>
+   <source>Nothing was sent: the record %1 cannot be written: %2</source>
+   <translation>未发送任何内容：记录 %1 无法写入：%2</translation>
+  </message>
+  <message>
+   <source>Writing…</source>
+   <translation>正在写入…</translation>
+  </message>
+  <message>
+   <source>unknown error</source>
+   <translation>未知错误</translation>
+  </message>
+  <message>
+   <source>Storing…</source>
+   <translation>正在保存…</translation>
+  </message>
+  <message>
+   <source>Nothing was stored: the record %1 could not be written: %2</source>
+   <translation>未保存任何内容：记录 %1 无法写入：%2</translation>
+  </message>
+  <message>
+   <source>Writes are no longer recorded in %1.</source>
+   <translation>写入不再记录到 %1。</translation>
+  </message>
+  <message>
+   <source>Recording to %1</source>
+   <translation>正在记录到 %1</translation>
   </message>
  </context>
  <context>
@@ -418,6 +513,26 @@ p, li { white-space: pre-wrap; }
    <source>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</source>
    <translation>“settings.%1”：%3 %4 不允许 %2（允许：%5）</translation>
   </message>
+  <message>
+   <source>key "%1" is given twice</source>
+   <translation>键 "%1" 出现了两次</translation>
+  </message>
+  <message>
+   <source>"settings.%1" must be a whole number 0 … 4294967295</source>
+   <translation>"settings.%1" 必须是 0 … 4294967295 之间的整数</translation>
+  </message>
+  <message>
+   <source>no such file</source>
+   <translation>文件不存在</translation>
+  </message>
+  <message>
+   <source>not a regular file</source>
+   <translation>不是普通文件</translation>
+  </message>
+  <message>
+   <source>larger than %1 KiB: not a profile</source>
+   <translation>大于 %1 KiB：不是配置文件</translation>
+  </message>
  </context>
  <context>
   <name>RadioSession</name>
@@ -428,6 +543,96 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>S%1 was not read back, %2 was written</source>
    <translation>S%1 未能读回，写入的是 %2</translation>
+  </message>
+  <message>
+   <source>in use by another program</source>
+   <translation>正被其他程序使用</translation>
+  </message>
+  <message>
+   <source>permission denied (%1); on Linux the user must be in the dialout group</source>
+   <translation>权限不足（%1）；在 Linux 上用户须属于 dialout 组</translation>
+  </message>
+  <message>
+   <source>no such device (%1)</source>
+   <translation>设备不存在（%1）</translation>
+  </message>
+  <message>
+   <source>not a serial device, or the device went away</source>
+   <translation>不是串口设备，或设备已断开</translation>
+  </message>
+ </context>
+ <context>
+  <name>UnitJob</name>
+  <message>
+   <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
+   <translation>调制解调器在 %1 毫秒内没有返回参数报告（KV5 以 9600 波特应答，KV6 - KV7 以 115200 波特应答：产品选对了吗？）</translation>
+  </message>
+  <message>
+   <source>the device went away</source>
+   <translation>设备已断开</translation>
+  </message>
+  <message>
+   <source>cannot open the port: %1</source>
+   <translation>无法打开端口：%1</translation>
+  </message>
+  <message>
+   <source>the record could not be written: %1</source>
+   <translation>记录无法写入：%1</translation>
+  </message>
+  <message>
+   <source>the unit did not report its pass-through rate</source>
+   <translation>设备没有报告透传波特率</translation>
+  </message>
+ </context>
+ <context>
+  <name>UnitOutcome</name>
+  <message>
+   <source>storing</source>
+   <translation>正在保存</translation>
+  </message>
+  <message>
+   <source>verified</source>
+   <translation>已校验</translation>
+  </message>
+  <message>
+   <source>written, but not verified: the modem stopped answering</source>
+   <translation>已写入，但未校验：调制解调器已停止应答</translation>
+  </message>
+  <message>
+   <source>written</source>
+   <translation>已写入</translation>
+  </message>
+  <message>
+   <source>mismatch: %1</source>
+   <translation>不一致：%1</translation>
+  </message>
+  <message>
+   <source>refused: the modem answered ERROR to %1 (the other lines were stored)</source>
+   <translation>被拒绝：调制解调器对 %1 应答 ERROR（其余各行已保存）</translation>
+  </message>
+  <message>
+   <source>refused: the modem answered ERROR to %1 (nothing was stored)</source>
+   <translation>被拒绝：调制解调器对 %1 应答 ERROR（未保存任何内容）</translation>
+  </message>
+  <message>
+   <source>interrupted before storing: nothing was stored</source>
+   <translation>在保存前中断：未保存任何内容</translation>
+  </message>
+  <message>
+   <source>lost before storing: %1</source>
+   <translation>保存前断开：%1</translation>
+  </message>
+  <message>
+   <source>lost after storing (not verified): %1</source>
+   <translation>保存后断开（未校验）：%1</translation>
+  </message>
+  <message>
+   <source>failed: %1</source>
+   <translation>失败：%1</translation>
+  </message>
+  <message>
+   <source>the device went away</source>
+   <translation>设备已断开</translation>
   </message>
  </context>
  <context>

@@ -56,6 +56,57 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>FormCheck</name>
+  <message>
+   <source>%1 is empty: the unit did not report it. Read the unit again.</source>
+   <translation>%1 is empty: the unit did not report it. Read the unit again.</translation>
+  </message>
+  <message>
+   <source>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</source>
+   <translation>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</translation>
+  </message>
+  <message>
+   <source>%1 is empty: the unit reported %2, which is not a choice of the list.</source>
+   <translation>%1 is empty: the unit reported %2, which is not a choice of the list.</translation>
+  </message>
+  <message>
+   <source>%1 is empty.</source>
+   <translation>%1 is empty.</translation>
+  </message>
+  <message>
+   <source>%1 %2 is out of range (0 to 4294967295).</source>
+   <translation>%1 %2 is out of range (0 to 4294967295).</translation>
+  </message>
+  <message>
+   <source>Work mode</source>
+   <translation>Work mode</translation>
+  </message>
+  <message>
+   <source>Repeater</source>
+   <translation>Repeater</translation>
+  </message>
+  <message>
+   <source>Baud rate</source>
+   <translation>Baud rate</translation>
+  </message>
+  <message>
+   <source>Unit address</source>
+   <translation>Unit address</translation>
+  </message>
+  <message>
+   <source>Network address</source>
+   <translation>Network address</translation>
+  </message>
+  <message>
+   <source>Link rate</source>
+   <translation>Link rate</translation>
+  </message>
+  <message>
+   <source>Output power</source>
+   <translation>Output power</translation>
+  </message>
+ </context>
+ <context>
   <name>MainWindow</name>
   <message>
    <source>MainWindow</source>
@@ -268,14 +319,6 @@ p, li { white-space: pre-wrap; }
    <translation>The device on %1 was lost.</translation>
   </message>
   <message>
-   <source>The configuration was not written.</source>
-   <translation>The configuration was not written.</translation>
-  </message>
-  <message>
-   <source>No settings report from the modem.</source>
-   <translation>No settings report from the modem.</translation>
-  </message>
-  <message>
    <source>Save profile…</source>
    <translation>Save profile…</translation>
   </message>
@@ -364,16 +407,68 @@ p, li { white-space: pre-wrap; }
    <translation>The record %1 could not be written: %2</translation>
   </message>
   <message>
-   <source>verified</source>
-   <translation>verified</translation>
+   <source>Stop recording</source>
+   <translation>Stop recording</translation>
   </message>
   <message>
-   <source>could not be verified: the modem stopped answering.</source>
-   <translation>could not be verified: the modem stopped answering.</translation>
+   <source>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</source>
+   <translation>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</translation>
   </message>
   <message>
-   <source>The modem refused %1.</source>
-   <translation>The modem refused %1.</translation>
+   <source>Writing %1 of %2…</source>
+   <translation>Writing %1 of %2…</translation>
+  </message>
+  <message>
+   <source>Checking…</source>
+   <translation>Checking…</translation>
+  </message>
+  <message>
+   <source>Connecting to %1…</source>
+   <translation>Connecting to %1…</translation>
+  </message>
+  <message>
+   <source>Connected to %1.</source>
+   <translation>Connected to %1.</translation>
+  </message>
+  <message>
+   <source>Reading…</source>
+   <translation>Reading…</translation>
+  </message>
+  <message>
+   <source>The read request could not be sent.</source>
+   <translation>The read request could not be sent.</translation>
+  </message>
+  <message>
+   <source>Read: %1</source>
+   <translation>Read: %1</translation>
+  </message>
+  <message>
+   <source>Nothing was sent: the record %1 cannot be written: %2</source>
+   <translation>Nothing was sent: the record %1 cannot be written: %2</translation>
+  </message>
+  <message>
+   <source>Writing…</source>
+   <translation>Writing…</translation>
+  </message>
+  <message>
+   <source>unknown error</source>
+   <translation>unknown error</translation>
+  </message>
+  <message>
+   <source>Storing…</source>
+   <translation>Storing…</translation>
+  </message>
+  <message>
+   <source>Nothing was stored: the record %1 could not be written: %2</source>
+   <translation>Nothing was stored: the record %1 could not be written: %2</translation>
+  </message>
+  <message>
+   <source>Writes are no longer recorded in %1.</source>
+   <translation>Writes are no longer recorded in %1.</translation>
+  </message>
+  <message>
+   <source>Recording to %1</source>
+   <translation>Recording to %1</translation>
   </message>
  </context>
  <context>
@@ -418,6 +513,26 @@ p, li { white-space: pre-wrap; }
    <source>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</source>
    <translation>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</translation>
   </message>
+  <message>
+   <source>key "%1" is given twice</source>
+   <translation>key "%1" is given twice</translation>
+  </message>
+  <message>
+   <source>"settings.%1" must be a whole number 0 … 4294967295</source>
+   <translation>"settings.%1" must be a whole number 0 … 4294967295</translation>
+  </message>
+  <message>
+   <source>no such file</source>
+   <translation>no such file</translation>
+  </message>
+  <message>
+   <source>not a regular file</source>
+   <translation>not a regular file</translation>
+  </message>
+  <message>
+   <source>larger than %1 KiB: not a profile</source>
+   <translation>larger than %1 KiB: not a profile</translation>
+  </message>
  </context>
  <context>
   <name>RadioSession</name>
@@ -428,6 +543,96 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>S%1 was not read back, %2 was written</source>
    <translation>S%1 was not read back, %2 was written</translation>
+  </message>
+  <message>
+   <source>in use by another program</source>
+   <translation>in use by another program</translation>
+  </message>
+  <message>
+   <source>permission denied (%1); on Linux the user must be in the dialout group</source>
+   <translation>permission denied (%1); on Linux the user must be in the dialout group</translation>
+  </message>
+  <message>
+   <source>no such device (%1)</source>
+   <translation>no such device (%1)</translation>
+  </message>
+  <message>
+   <source>not a serial device, or the device went away</source>
+   <translation>not a serial device, or the device went away</translation>
+  </message>
+ </context>
+ <context>
+  <name>UnitJob</name>
+  <message>
+   <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
+   <translation>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</translation>
+  </message>
+  <message>
+   <source>the device went away</source>
+   <translation>the device went away</translation>
+  </message>
+  <message>
+   <source>cannot open the port: %1</source>
+   <translation>cannot open the port: %1</translation>
+  </message>
+  <message>
+   <source>the record could not be written: %1</source>
+   <translation>the record could not be written: %1</translation>
+  </message>
+  <message>
+   <source>the unit did not report its pass-through rate</source>
+   <translation>the unit did not report its pass-through rate</translation>
+  </message>
+ </context>
+ <context>
+  <name>UnitOutcome</name>
+  <message>
+   <source>storing</source>
+   <translation>storing</translation>
+  </message>
+  <message>
+   <source>verified</source>
+   <translation>verified</translation>
+  </message>
+  <message>
+   <source>written, but not verified: the modem stopped answering</source>
+   <translation>written, but not verified: the modem stopped answering</translation>
+  </message>
+  <message>
+   <source>written</source>
+   <translation>written</translation>
+  </message>
+  <message>
+   <source>mismatch: %1</source>
+   <translation>mismatch: %1</translation>
+  </message>
+  <message>
+   <source>refused: the modem answered ERROR to %1 (the other lines were stored)</source>
+   <translation>refused: the modem answered ERROR to %1 (the other lines were stored)</translation>
+  </message>
+  <message>
+   <source>refused: the modem answered ERROR to %1 (nothing was stored)</source>
+   <translation>refused: the modem answered ERROR to %1 (nothing was stored)</translation>
+  </message>
+  <message>
+   <source>interrupted before storing: nothing was stored</source>
+   <translation>interrupted before storing: nothing was stored</translation>
+  </message>
+  <message>
+   <source>lost before storing: %1</source>
+   <translation>lost before storing: %1</translation>
+  </message>
+  <message>
+   <source>lost after storing (not verified): %1</source>
+   <translation>lost after storing (not verified): %1</translation>
+  </message>
+  <message>
+   <source>failed: %1</source>
+   <translation>failed: %1</translation>
+  </message>
+  <message>
+   <source>the device went away</source>
+   <translation>the device went away</translation>
   </message>
  </context>
  <context>

@@ -12,10 +12,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QValidator>
 #include <QtTest>
+
+#include <memory>
 
 #include "app/cachedir.h"
 #include "app/language.h"
@@ -75,6 +78,10 @@ private slots:
         for (const char *name : { "SerialBox", "SerialSetBox", "WorkModeBox", "BaudSetBox", "AirSpeedBox",
                                   "OutputPowerBox", "repeater_state" })
             QVERIFY2(child<QComboBox>(&w, name)->styleSheet().contains(QStringLiteral("font-size:18px;")), name);
+        // Never smaller than designed: the fixed-size fields would overlap.
+        w.show();
+        w.resize(400, 200);
+        QCOMPARE(w.size(), QSize(915, 406));
         // The image buttons really find their pictures in the bundle.
         QVERIFY(QFile::exists(QStringLiteral(":/png/image/reflush.svg")));
         QVERIFY(QFile::exists(QStringLiteral(":/png/image/label.png")));
@@ -147,6 +154,7 @@ private slots:
 
         trigger(&w, "ActionEnglish");
         child<QPushButton>(&w, "ConnectButton")->click();
+        QTRY_COMPARE(w.linkState(), MainWindow::LinkState::Ready);
         QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Disconnect"));
         child<QLineEdit>(&w, "AddressEdit")->setText(QStringLiteral("4321"));
         child<QLineEdit>(&w, "UnitEdit")->setText(QStringLiteral("17"));
@@ -167,8 +175,53 @@ private slots:
         QCOMPARE(w.centralWidget()->objectName(), QStringLiteral("centralwidget"));
         QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("AT指令界面"));
         child<QPushButton>(&w, "ConnectButton")->click();
+        QTRY_COMPARE(w.linkState(), MainWindow::LinkState::Closed);
         QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Connect"));
         trigger(&w, "ActionEnglish");
+    }
+
+    // Qt's own dialogs and buttons follow the language menu.
+    void qtTextsFollowLanguage()
+    {
+        MainWindow w;
+        trigger(&w, "ActionChinese");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("是(&Y)"));
+        trigger(&w, "ActionEnglish");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+    }
+
+    // While disconnected the port list follows devices coming and going,
+    // opening none; the next run starts with the last port, choices and options.
+    void followsPortsAndRemembers()
+    {
+        PtyPair pty;
+        auto other = std::make_unique<PtyPair>();
+        qputenv("KVX_EXTRA_PORTS", pty.path().toLocal8Bit());
+        const char *chosen[] = { "product_2", "module_4", "mode_2" };
+        {
+            MainWindow w;
+            auto *ports = child<QComboBox>(&w, "SerialBox");
+            ports->setCurrentIndex(ports->findText(pty.path()));
+            qputenv("KVX_EXTRA_PORTS", (pty.path() + QDir::listSeparator() + other->path()).toLocal8Bit());
+            QTRY_VERIFY(ports->findText(other->path()) >= 0);
+            const QString gone = other->path();
+            other.reset();
+            QTRY_COMPARE(ports->findText(gone), -1);
+            QCOMPARE(ports->currentText(), pty.path());
+            QVERIFY(pty.readAvailable().isEmpty());
+            for (const char *name : chosen)
+                child<QRadioButton>(&w, name)->click();
+            trigger(&w, "ActionVerifyWrite");
+            child<QPushButton>(&w, "ConnectButton")->click();
+            w.close();
+        }
+        MainWindow w;
+        QCOMPARE(child<QComboBox>(&w, "SerialBox")->currentText(), pty.path());
+        for (const char *name : chosen)
+            QVERIFY2(child<QRadioButton>(&w, name)->isChecked(), name);
+        QVERIFY(child<QAction>(&w, "ActionVerifyWrite")->isChecked());
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                      + QStringLiteral("/kvx-config/kvx-config.ini"));
     }
 
     void validators_data()

@@ -2,6 +2,7 @@
 // A main window connected to a simulated modem over a pseudo-terminal.
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,19 +74,40 @@ public:
 
     bool isOpen() const { return button("ConnectButton")->text() != QLatin1String("Connect"); }
     QString status() const { return label("DisplayLabel")->text(); }
+    MainWindow::LinkState state() const { return window->linkState(); }
 
-    // The connect and disconnect slots return after their own one-second wait.
-    void toggleLink() { button("ConnectButton")->click(); }
+    // Waits until no sequence runs: the link is closed or ready.
+    bool settle(int timeoutMs = 20000) const
+    {
+        return QTest::qWaitFor([this] {
+            return (state() == MainWindow::LinkState::Closed || state() == MainWindow::LinkState::Ready)
+                   && !QApplication::activeModalWidget();
+        }, timeoutMs);
+    }
+
+    // Connects or disconnects once no sequence runs, and waits until the
+    // link is ready or closed (connecting and disconnecting take a second).
+    void toggleLink()
+    {
+        settle();
+        button("ConnectButton")->click();
+        settle();
+    }
 
     // Reads the modem's parameters; true once the write button is released.
-    bool read(int timeoutMs = 10000)
+    bool read()
     {
+        settle();
         button("RefreshButton")->click();
-        QElapsedTimer t;
-        t.start();
-        while (!button("ConfigButton")->isEnabled() && t.elapsed() < timeoutMs)
-            QTest::qWait(20);
+        settle();
         return button("ConfigButton")->isEnabled();
+    }
+
+    // Clicks Write and waits until the write (and a question before it) is over.
+    void write()
+    {
+        button("ConfigButton")->click();
+        settle();
     }
 
     QList<QByteArray> linesAfter(qsizetype firstItem) const

@@ -45,14 +45,22 @@ void chooseFile(const QString &path)
     });
 }
 
-void answer(QMessageBox::StandardButton button, QString *question = nullptr)
+// Yes is clicked; No is the answer Enter gives.
+void answer(QMessageBox::StandardButton button, QString *question = nullptr, QColor *textColour = nullptr)
 {
-    whenDialogOpens([button, question](QWidget *widget) {
+    whenDialogOpens([button, question, textColour](QWidget *widget) {
         auto *box = qobject_cast<QMessageBox *>(widget);
         QVERIFY(box);
         if (question)
             *question = box->text();
-        box->button(button)->click();
+        if (textColour) {
+            auto *text = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            *textColour = text->palette().color(text->foregroundRole());
+        }
+        if (button == QMessageBox::No)
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            box->button(button)->click();
     });
 }
 
@@ -79,9 +87,16 @@ bool readyRig(Rig &rig, int product, int module, int mode, const QStringList &si
     return rig.read();
 }
 
+// Triggers an action whose dialog a handler above answers, and waits for it.
+void answerDialog(Rig &rig, const char *action)
+{
+    rig.action(QLatin1String(action))->trigger();
+    QVERIFY(rig.settle());
+}
+
 void write(Rig &rig)
 {
-    rig.button("ConfigButton")->click();
+    rig.write();
 }
 
 } // namespace
@@ -110,7 +125,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.start(KV6, BraeLoch, PointToMultipoint));
         // Before a read the lists are empty: loading says so and does nothing.
-        rig.action("ActionLoadProfile")->trigger();
+        answerDialog(rig, "ActionLoadProfile");
         QCOMPARE(rig.status(), QStringLiteral("Connect and read the unit before loading a profile."));
         QVERIFY(!QApplication::activeModalWidget());
 
@@ -124,9 +139,11 @@ private slots:
         rig.edit("AddressEdit")->setText("4321");
         rig.edit("UnitEdit")->setText("12");
         const QStringList saved = formValues(rig);
+        // Typed without its suffix, the name gets one.
         const QString path = dir.filePath("round-trip.json");
-        chooseFile(path);
-        rig.action("ActionSaveProfile")->trigger();
+        chooseFile(dir.filePath("round-trip"));
+        answerDialog(rig, "ActionSaveProfile");
+        QVERIFY(QFile::exists(path));
         QVERIFY(rig.status().contains("round-trip.json"));
         QVERIFY(!rig.action("ActionApplyProfile")->isEnabled());
 
@@ -138,7 +155,7 @@ private slots:
         rig.edit("AddressEdit")->setText("1");
         rig.edit("UnitEdit")->setText("2");
         chooseFile(path);
-        rig.action("ActionLoadProfile")->trigger();
+        answerDialog(rig, "ActionLoadProfile");
         QCOMPARE(formValues(rig), saved);
         QCOMPARE(rig.status(), QStringLiteral("Profile round-trip.json applied."));
         QVERIFY(rig.action("ActionApplyProfile")->isEnabled());
@@ -173,7 +190,7 @@ private slots:
         const QString path = dir.filePath("refused.json");
         writeFile(path, json);
         chooseFile(path);
-        rig.action("ActionLoadProfile")->trigger();
+        answerDialog(rig, "ActionLoadProfile");
         QVERIFY2(rig.status().contains(named), qPrintable(rig.status()));
         QVERIFY(rig.label("DisplayLabel")->isVisible());
         QCOMPARE(formValues(rig), before);
@@ -192,7 +209,7 @@ private slots:
         rig.button("LockButton")->click();
         const QString locked = rig.edit("AddressEdit")->text();
         chooseFile(path);
-        rig.action("ActionLoadProfile")->trigger();
+        answerDialog(rig, "ActionLoadProfile");
         QCOMPARE(rig.combo("WorkModeBox")->currentText(), QStringLiteral("Slave(Remote)"));
         QCOMPARE(rig.edit("AddressEdit")->text(), locked);
         rig.action("ActionApplyProfile")->trigger();
@@ -202,6 +219,7 @@ private slots:
         rig.toggleLink();
         rig.toggleLink();
         QVERIFY(rig.read());
+        QVERIFY2(rig.status().endsWith(QStringLiteral("Profile batch.json applied.")), qPrintable(rig.status()));
         QTRY_COMPARE(rig.combo("AirSpeedBox")->currentText(), QStringLiteral("276000"));
         QCOMPARE(rig.combo("WorkModeBox")->currentText(), QStringLiteral("Slave(Remote)"));
         QCOMPARE(rig.edit("AddressEdit")->text(), locked);
@@ -213,9 +231,9 @@ private slots:
         QTest::addColumn<QString>("ending");
         QTest::addColumn<QString>("result");
         QTest::newRow("good unit") << QStringList() << "verified" << "verified";
-        QTest::newRow("stuck link rate") << QStringList { "--stuck", "103=1" } << "S103 reads 1, 4 was written" << "mismatch";
+        QTest::newRow("stuck link rate") << QStringList { "--stuck", "103=1" } << "mismatch: S103 reads 1, 4 was written" << "mismatch";
         QTest::newRow("stops answering") << QStringList { "--silent-after-store" }
-                                         << "could not be verified: the modem stopped answering." << "failed";
+                                         << "written, but not verified: the modem stopped answering" << "written";
     }
     void verifyAfterWrite()
     {
@@ -226,7 +244,7 @@ private slots:
         QVERIFY(readyRig(rig, KV6, Tarn, PointToMultipoint, simArgs));
         const QString record = dir.filePath(QStringLiteral("verify-%1.csv").arg(QTest::currentDataTag()).replace(' ', '-'));
         chooseFile(record);
-        rig.action("ActionRecord")->trigger();
+        answerDialog(rig, "ActionRecord");
         rig.action("ActionVerifyWrite")->trigger();
         rig.combo("AirSpeedBox")->setCurrentIndex(4);
         rig.edit("UnitEdit")->setText("3");
@@ -257,18 +275,84 @@ private slots:
         rig.combo("SerialBox")->setCurrentIndex(rig.combo("SerialBox")->findText(kv5.portPath()));
         rig.toggleLink();
         rig.button("RefreshButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QStringLiteral("No settings report from the modem."), 10000);
+        QVERIFY(rig.settle());
+        QVERIFY2(rig.status().startsWith(QStringLiteral("No settings report from the modem. Is the product right?")),
+                 qPrintable(rig.status()));
         QVERIFY(!rig.combo("WorkModeBox")->isEnabled());
         QVERIFY(!rig.edit("AddressEdit")->isEnabled());
     }
 
-    void refusedLineNamed()
+    // A refused line fails the write: no next unit address, the record's
+    // row says "refused" and names the line, and the unit holds no address.
+    void refusedLineFails()
     {
         Rig rig;
-        QVERIFY(readyRig(rig, KV5, BraeLoch, PointToPoint, { "--error-on", "ATS103" }));
+        QVERIFY(readyRig(rig, KV5, BraeLoch, PointToMultipoint, { "--error-on", "ATS103" }));
+        const QString record = dir.filePath("refused.csv");
+        chooseFile(record);
+        answerDialog(rig, "ActionRecord");
+        rig.action("ActionNextUnit")->trigger();
         rig.combo("AirSpeedBox")->setCurrentIndex(7);
+        rig.edit("UnitEdit")->setText("6");
         write(rig);
-        QVERIFY2(rig.status().endsWith(QStringLiteral("57600 1000mW The modem refused ATS103=8.")), qPrintable(rig.status()));
+        QVERIFY2(rig.status().endsWith(QStringLiteral(
+                     "57600 1000mW refused: the modem answered ERROR to ATS103=8 (the other lines were stored)")),
+                 qPrintable(rig.status()));
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("6"));
+        QCOMPARE(readRecordRows(record).last().mid(12), (QStringList { "refused", "refused ATS103=8" }));
+        // Written again without a question: the unit never held the address.
+        write(rig);
+        QCOMPARE(readRecordRows(record).size(), 3);
+    }
+
+    // Pulling the unit mid-write: its row keeps the settings attempted and
+    // says whether the store went out.
+    void lostUnitRecorded_data()
+    {
+        QTest::addColumn<QByteArray>("killAfter");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("before AT&W") << QByteArray("ATS104=") << "lost";
+        QTest::newRow("after AT&W") << QByteArray("AT&W\r\n") << "lost-after-store";
+    }
+    void lostUnitRecorded()
+    {
+        QFETCH(QByteArray, killAfter);
+        QFETCH(QString, result);
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Skerry, PointToMultipoint));
+        const QString record = dir.filePath(QStringLiteral("%1.csv").arg(result));
+        chooseFile(record);
+        answerDialog(rig, "ActionRecord");
+        const QStringList form = formValues(rig);
+        rig.button("ConfigButton")->click();
+        QVERIFY(rig.sim.waitForReceived(killAfter));
+        rig.sim.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.isOpen(), 10000);
+        QVERIFY2(rig.status().contains(QStringLiteral("lost")), qPrintable(rig.status()));
+        const QStringList row = readRecordRows(record).last();
+        QCOMPARE(row.at(12), result);
+        QCOMPARE(row.mid(5, 6), (QStringList { form.at(6), form.at(5), form.at(0), form.at(1), form.at(2), form.at(3) }));
+    }
+
+    // The record is checked before anything is sent, and can be stopped.
+    void unwritableRecordSendsNothing()
+    {
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Tarn, PointToMultipoint));
+        QTemporaryDir gone;
+        chooseFile(gone.filePath("units.csv"));
+        answerDialog(rig, "ActionRecord");
+        QCOMPARE(rig.label("RecordLabel")->text(), QStringLiteral("Recording to units.csv"));
+        QVERIFY(rig.label("RecordLabel")->isVisible());
+        QVERIFY(gone.remove());
+        const qsizetype before = rig.sim.received().size();
+        write(rig);
+        QVERIFY2(rig.status().contains(QStringLiteral("cannot be written")), qPrintable(rig.status()));
+        QCOMPARE(rig.sim.received().size(), before);
+        rig.action("ActionStopRecord")->trigger();
+        QVERIFY(!rig.label("RecordLabel")->isVisible());
+        write(rig);
+        QVERIFY(rig.sim.received().endsWith("AT&W\r\n"));
     }
 
     void duplicateUnitAsks_data()
@@ -285,7 +369,7 @@ private slots:
             Rig first;
             QVERIFY(readyRig(first, KV5, Tarn, PointToMultipoint));
             chooseFile(record);
-            first.action("ActionRecord")->trigger();
+            answerDialog(first, "ActionRecord");
             first.edit("UnitEdit")->setText("7");
             first.edit("AddressEdit")->setText("900");
             write(first);
@@ -299,9 +383,11 @@ private slots:
         rig.edit("AddressEdit")->setText("0900");
         const qsizetype before = rig.sim.received().size();
         QString question;
-        answer(confirm ? QMessageBox::Yes : QMessageBox::No, &question);
+        QColor textColour;
+        answer(confirm ? QMessageBox::Yes : QMessageBox::No, &question, &textColour);
         write(rig);
         QVERIFY2(question.contains("7") && question.contains("900"), qPrintable(question));
+        QVERIFY2(textColour.lightness() < 80, qPrintable(textColour.name()));
         QCOMPARE(rig.sim.received().size() > before, confirm);
         QCOMPARE(readRecordRows(record).size(), confirm ? 3 : 2);
         if (!confirm)
@@ -321,13 +407,16 @@ private slots:
         rig.edit("UnitEdit")->setText("41");
         write(rig);
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("42"));
+        // The unit's own address (41) does not undo the step.
+        QVERIFY(rig.read());
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("42"));
         rig.action("ActionVerifyWrite")->trigger();
         write(rig);
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("43"));
         // The unit does not take the baud rate: the address stays for a retry.
         rig.combo("BaudSetBox")->setCurrentIndex(2);
         write(rig);
-        QVERIFY(rig.status().endsWith(QStringLiteral("S102 reads 7, 2 was written")));
+        QVERIFY(rig.status().endsWith(QStringLiteral("mismatch: S102 reads 7, 2 was written")));
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("43"));
     }
 

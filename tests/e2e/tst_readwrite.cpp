@@ -124,7 +124,7 @@ private slots:
             << int(HalfFjord) << int(PointToPoint) << WriteCase { 1, 0, 0, "", "7", 0, 0 }
             << QList<QByteArray> { "ATS102=0\r\n", "ATS104=7\r\n", "ATS103=0\r\n", "ATS108=30\r\n", "AT&W\r\n" };
         QTest::newRow("Half Fjord point-to-point slave")
-            << int(HalfFjord) << int(PointToPoint) << WriteCase { 2, 0, 3, "", "", 6, 1 }
+            << int(HalfFjord) << int(PointToPoint) << WriteCase { 2, 0, 3, "", "0", 6, 1 }
             << QList<QByteArray> { "AT&F4\r\n", "ATS118=65535\r\n", "ATS102=3\r\n", "ATS104=0\r\n", "ATS103=6\r\n",
                                    "ATS108=33\r\n", "AT&W\r\n" };
     }
@@ -142,7 +142,7 @@ private slots:
         fillForm(rig, form);
         const qsizetype before = rig.sim.receivedLines().size();
 
-        rig.button("ConfigButton")->click();
+        rig.write();
         QVERIFY(rig.button("ConfigButton")->isEnabled());
         QVERIFY(rig.button("ConfigButton")->styleSheet().contains(QStringLiteral("config_light.svg")));
 
@@ -164,6 +164,108 @@ private slots:
                                    .arg(form.unit, form.address, rig.combo("WorkModeBox")->currentText(),
                                         rig.combo("BaudSetBox")->currentText(), rig.combo("AirSpeedBox")->currentText(),
                                         rig.combo("OutputPowerBox")->currentText()));
+    }
+
+    // Write refuses a form with a field it cannot send: nothing goes out and
+    // the status line names the field and the likely cause.
+    void blankFieldsRefused_data()
+    {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<int>("reg");           // reported with a value the module lacks
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<QString>("cleared");   // or a field the operator empties
+        QTest::addColumn<QString>("message");
+        const QString lacks = QStringLiteral("%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?");
+        QTest::newRow("link rate") << int(Tarn) << 103 << qint64(7) << QString() << lacks.arg("Link rate", "7", "Tarn");
+        QTest::newRow("power") << int(Skerry) << 108 << qint64(33) << QString() << lacks.arg("Output power", "33", "Skerry");
+        QTest::newRow("work mode") << int(BraeLoch) << 101 << qint64(5) << QString() << lacks.arg("Work mode", "5", "Brae - Loch");
+        QTest::newRow("network address") << int(Tarn) << 0 << qint64(0) << "AddressEdit" << "Network address is empty.";
+        QTest::newRow("unit address") << int(Tarn) << 0 << qint64(0) << "UnitEdit" << "Unit address is empty.";
+    }
+    void blankFieldsRefused()
+    {
+        QFETCH(int, module);
+        QFETCH(int, reg);
+        QFETCH(qint64, value);
+        QFETCH(QString, cleared);
+        QFETCH(QString, message);
+        Rig rig;
+        QMap<int, qint64> regs = registersFor(module);
+        if (reg)
+            regs[reg] = value;
+        rig.sim.setInitialRegisters(regs);
+        QVERIFY(rig.start(KV5, module, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        if (!cleared.isEmpty())
+            rig.edit(cleared)->clear();
+        const qsizetype before = rig.sim.received().size();
+        rig.write();
+        QCOMPARE(rig.status(), message);
+        QVERIFY(rig.label("DisplayLabel")->isVisible());
+        // A write that started would have ended, all its lines sent, by now.
+        QCOMPARE(rig.sim.received().size(), before);
+    }
+
+    // While a write runs only Disconnect (and Exit) stay live: the write
+    // sends the form as it was when Write was clicked, nothing else reaches
+    // the line, and Disconnect stops it before "AT&W".
+    void actionsDuringWrite_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char *control : { "RefreshButton", "ActionLoadProfile", "ActionChinese", "ATCommand", "ConnectButton" })
+            QTest::newRow(control) << QString::fromLatin1(control);
+    }
+    void actionsDuringWrite()
+    {
+        QFETCH(QString, control);
+        const bool disconnect = control == QLatin1String("ConnectButton");
+        Rig rig;
+        const QMap<int, qint64> regs = registersFor(Tarn);
+        rig.sim.setInitialRegisters(regs);
+        QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        fillForm(rig, WriteCase { 0, 1, 1, "5", "4321", 2, 10 });
+        const qsizetype before = rig.sim.receivedLines().size();
+        const QString caption = rig.label("label_13")->text();
+        QAction *action = control.contains(QLatin1String("Action")) || control == QLatin1String("ATCommand")
+                              ? rig.action(control) : nullptr;
+        bool live = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (!rig.sim.received().contains("ATS102="))
+                return;
+            poll.stop();
+            live = action ? action->isEnabled() : rig.button(control)->isEnabled();
+            if (!action)
+                rig.button(control)->click();
+            else if (control != QLatin1String("ActionLoadProfile"))   // its file dialog would wait for an answer
+                action->trigger();
+        });
+        poll.start(5);
+        rig.button("ConfigButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!poll.isActive(), 10000);
+        QVERIFY(rig.settle());
+        QCOMPARE(live, disconnect);
+        const QList<QByteArray> lines { "AT&F7\r\n", "ATS141=1\r\n", "ATS102=1\r\n", "ATS105=5\r\n",
+                                        "ATS104=4321\r\n", "ATS103=2\r\n", "ATS108=30\r\n", "AT&W\r\n" };
+        QList<QByteArray> sent = rig.linesAfter(before);
+        if (disconnect) {
+            QCOMPARE(sent.takeLast(), QByteArray::fromHex("fae200005f"));
+            QVERIFY(sent.size() < lines.size() - 1);
+            QCOMPARE(sent, lines.mid(0, sent.size()));
+            QCOMPARE(rig.sim.storedRegisters(), regs);
+            QCOMPARE(rig.status(), QStringLiteral("interrupted before storing: nothing was stored"));
+            return;
+        }
+        QCOMPARE(sent, lines);
+        QCOMPARE(rig.sim.storedRegisters().value(104), 4321);
+        QCOMPARE(rig.sim.storedRegisters().value(105), 5);
+        QCOMPARE(rig.status(), QStringLiteral("5 4321 Master 115200 276480 1000mW "));
+        QVERIFY(rig.find<QWidget>("centralwidget")->isVisible());
+        QCOMPARE(rig.label("label_13")->text(), caption);
+        QCOMPARE(rig.edit("AddressEdit")->text(), QStringLiteral("4321"));
     }
 
     // Half Fjord's power register knows 30 and 33 dBm only: the list offers
@@ -202,7 +304,7 @@ private slots:
 
         power->setCurrentIndex(chosen);
         const qsizetype before = rig.sim.receivedLines().size();
-        rig.button("ConfigButton")->click();
+        rig.write();
         QVERIFY(rig.linesAfter(before).contains(line));
         QVERIFY(rig.status().endsWith(power->currentText() + QLatin1Char(' ')));
         QCOMPARE(rig.sim.storedRegisters().value(108), line == "ATS108=33\r\n" ? 33 : 30);
@@ -241,7 +343,7 @@ private slots:
 
     // Closing the link in the pause after "AT&W" (the natural move between
     // units) keeps the summary: every line went out. Closing it before "AT&W"
-    // says the configuration was not written.
+    // ends the write there and says nothing was stored.
     void closeDuringWrite_data()
     {
         QTest::addColumn<QByteArray>("closeAfter");
@@ -259,31 +361,23 @@ private slots:
         rig.toggleLink();
         QVERIFY(rig.read());
         fillForm(rig, WriteCase { 0, 1, 1, "5", "1234", 2, 10 });
-        QString summaryBeforeClose;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (!rig.sim.received().contains(closeAfter))
-                return;
-            watch.stop();
-            summaryBeforeClose = rig.status();
-            rig.toggleLink();
-        });
-        watch.start(5);
         rig.button("ConfigButton")->click();
-        QTRY_VERIFY(!watch.isActive());
+        QVERIFY(rig.sim.waitForReceived(closeAfter));
+        rig.button("ConnectButton")->click();
+        QVERIFY(rig.settle());
         QVERIFY(!rig.isOpen());
         if (written) {
             QCOMPARE(rig.status(), QStringLiteral("5 1234 Master 115200 276480 1000mW "));
-            QCOMPARE(summaryBeforeClose, rig.status());
         } else {
-            QCOMPARE(rig.status(), QStringLiteral("The configuration was not written."));
+            QCOMPARE(rig.status(), QStringLiteral("interrupted before storing: nothing was stored"));
             QVERIFY(!rig.sim.received().contains("AT&W"));
         }
+        QVERIFY(rig.label("DisplayLabel")->isVisible());
         QVERIFY(!rig.button("ConfigButton")->isEnabled());
     }
 
-    // Close, reconnect and read while the last write still pauses: when that
-    // write ends, the button is released as the report would release it.
+    // Close in the pause after "AT&W", reconnect and read: the write button
+    // is released as the report releases it.
     void quickReconnectReleasesWriteButton()
     {
         Rig rig;
@@ -291,28 +385,14 @@ private slots:
         QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
         rig.toggleLink();
         QVERIFY(rig.read());
-        bool fieldsFilled = false;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (!rig.sim.received().contains("AT&W\r\n"))
-                return;
-            watch.stop();
-            rig.toggleLink();
-            rig.toggleLink();
-            rig.combo("WorkModeBox")->setCurrentIndex(-1);
-            rig.button("RefreshButton")->click();
-            QElapsedTimer t;
-            t.start();
-            while (!rig.combo("WorkModeBox")->isEnabled() && t.elapsed() < 10000)
-                QTest::qWait(10);
-            fieldsFilled = rig.combo("WorkModeBox")->isEnabled() && rig.edit("AddressEdit")->isEnabled()
-                           && rig.combo("OutputPowerBox")->isEnabled();
-        });
-        watch.start(5);
         rig.button("ConfigButton")->click();
-        QTRY_VERIFY(!watch.isActive());
-        QVERIFY(fieldsFilled);
-        QTRY_VERIFY(rig.button("ConfigButton")->isEnabled());
+        QVERIFY(rig.sim.waitForReceived("AT&W\r\n"));
+        rig.button("ConnectButton")->click();
+        rig.toggleLink();
+        rig.combo("WorkModeBox")->setCurrentIndex(-1);
+        QVERIFY(rig.read());
+        QVERIFY(rig.combo("WorkModeBox")->isEnabled() && rig.edit("AddressEdit")->isEnabled()
+                && rig.combo("OutputPowerBox")->isEnabled());
         QVERIFY(rig.button("ConfigButton")->styleSheet().contains(QStringLiteral("config_light.svg")));
         QVERIFY(rig.isOpen());
     }
@@ -326,7 +406,7 @@ private slots:
         rig.toggleLink();
         QVERIFY(rig.read());
         fillForm(rig, WriteCase { 0, 0, 3, "321", "98765", 5, 9 });
-        rig.button("ConfigButton")->click();
+        rig.write();
         QTRY_VERIFY(rig.button("ConfigButton")->isEnabled());
 
         const QMap<int, qint64> stored = rig.sim.storedRegisters();
@@ -378,7 +458,7 @@ private slots:
         // The next modem gets the same address.
         rig.toggleLink();
         QVERIFY(rig.read());
-        rig.button("ConfigButton")->click();
+        rig.write();
         QCOMPARE(rig.sim.storedRegisters().value(104), address.toLongLong());
 
         rig.button("LockButton")->click();
@@ -396,6 +476,11 @@ private slots:
         const QString dir = qEnvironmentVariable("KVX_SCREENSHOT_DIR");
         if (dir.isEmpty())
             QSKIP("set KVX_SCREENSHOT_DIR to make the README pictures");
+        // Laid out anew first: a grab right after a new status shows the old width.
+        const auto shoot = [&dir](Rig &rig, const char *name) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            return rig.window->grab().save(dir + QLatin1Char('/') + QLatin1String(name));
+        };
         Rig rig;
         QVERIFY(rig.start(KV6, BraeLoch, PointToMultipoint));
         rig.action("ActionChinese")->trigger();
@@ -406,8 +491,21 @@ private slots:
         QVERIFY(rig.read());
         rig.button("RandButton")->click();
         rig.button("LockButton")->click();
-        rig.button("ConfigButton")->click();
         QVERIFY(rig.window->grab().save(dir + QStringLiteral("/filled-form.png")));
+        // The status line while a write runs and after it, good and failed.
+        rig.action("ActionVerifyWrite")->trigger();
+        rig.button("ConfigButton")->click();
+        QTRY_VERIFY(rig.status().startsWith(QStringLiteral("Writing 4 ")));
+        QVERIFY(shoot(rig, "status-writing.png"));
+        QVERIFY(rig.settle());
+        QVERIFY(shoot(rig, "status-verified.png"));
+        rig.action("ActionVerifyWrite")->trigger();
+        Rig refusing;
+        QVERIFY(refusing.start(KV5, Skerry, PointToMultipoint, { "--error-on", "ATS108" }));
+        refusing.toggleLink();
+        QVERIFY(refusing.read());
+        refusing.write();
+        QVERIFY(shoot(refusing, "status-refused.png"));
     }
 
     void randomNeverRepeats()
