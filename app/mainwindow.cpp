@@ -12,6 +12,7 @@
 
 #include "app/buttonstyles.h"
 #include "app/cachedir.h"
+#include "app/provisiondialog.h"
 #include "app/language.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
@@ -140,6 +141,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ActionLoadProfile, &QAction::triggered, this, &MainWindow::slot_LoadProfile);
     connect(ui->ActionRecord, &QAction::triggered, this, &MainWindow::slot_ChooseRecord);
     connect(ui->ActionStopRecord, &QAction::triggered, this, &MainWindow::slot_StopRecord);
+    connect(ui->ActionSharedRecord, &QAction::triggered, this, &MainWindow::slot_SharedRecord);
+    connect(ui->ActionShowRecord, &QAction::triggered, this, &MainWindow::slot_ShowRecord);
+    connect(ui->ActionOperator, &QAction::triggered, this, &MainWindow::slot_Operator);
+    connect(ui->ActionProvision, &QAction::triggered, this, &MainWindow::slot_Provision);
 
     lastRandomAddress = 0;
     addressLocked = false;
@@ -254,7 +259,8 @@ void MainWindow::applyState()
     const bool idle = closed || ready;   // no sequence runs
 
     ui->ConnectButton->setText(closed ? QStringLiteral("Connect") : tr("DisConnect"));
-    ui->ConnectButton->setEnabled(state != LinkState::Closing);
+    // While the batch dialog writes units, the window opens no port of its own.
+    ui->ConnectButton->setEnabled(state != LinkState::Closing && !(closed && batchRunning));
     for (QButtonGroup *group : { productGroup, moduleGroup, modeGroup }) {
         const auto buttons = group->buttons();
         for (QAbstractButton *button : buttons)
@@ -288,10 +294,22 @@ void MainWindow::applyState()
 
     for (QAction *action : { ui->ActionChinese, ui->ActionEnglish, ui->ATCommand, ui->ActionSaveProfile,
                              ui->ActionLoadProfile, ui->ActionVerifyWrite, ui->ActionNextUnit, ui->ActionRecord,
-                             ui->Version })
+                             ui->ActionSharedRecord, ui->ActionOperator, ui->ActionProvision, ui->Version })
         action->setEnabled(idle);
     ui->ActionApplyProfile->setEnabled(idle && profileLoaded);
     ui->ActionStopRecord->setEnabled(idle && !recordPath.isEmpty());
+    ui->ActionShowRecord->setEnabled(!recordPath.isEmpty());
+    // The batch dialog starts only while the window holds no port; the form
+    // it may take is the one shown while a unit is ready.
+    if (provisionDialog) {
+        provisionDialog->setMainLinkOpen(!closed, serial->config().port);
+        if (ready && !batchRunning) {
+            QString whyNot;
+            const ProvisionProfile profile = formProfile(&whyNot);
+            if (whyNot.isEmpty())
+                provisionDialog->setFormProfile(profile, whyNot);
+        }
+    }
 }
 
 void MainWindow::showStatus(const QString &text, StatusKind kind)

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <QPointer>
+
 #include <functional>
+#include <memory>
 
 #include "radio/profilefile.h"
 #include "radio/randomaddress.h"
@@ -18,6 +21,8 @@ class QCloseEvent;
 class QTranslator;
 class ATInterface;
 class PortWatcher;
+class ProvisionDialog;
+class RecordStore;
 class RadioSession;
 struct FrameReply;
 struct PortEntry;
@@ -74,7 +79,11 @@ private slots:
     void slot_SaveProfile();
     void slot_LoadProfile();
     void slot_ChooseRecord();
+    void slot_SharedRecord();
     void slot_StopRecord();
+    void slot_ShowRecord();
+    void slot_Operator();
+    void slot_Provision();
 
 private:
     enum class StatusKind { Plain, Good, Failure };
@@ -112,7 +121,18 @@ private:
     // A file dialog of the window's, not yet open: `chosen` gets the file.
     QFileDialog *fileDialog(const QString &caption, const QString &directory, const QString &filter,
                             QFileDialog::AcceptMode mode, const std::function<void(const QString &)> &chosen);
-    void startWrite(const WriteForm &form);
+    // `replace`: the operator chose to write a unit address the record
+    // holds; a shared record hands it over.
+    void startWrite(const WriteForm &form, bool replace);
+    // A one-line question of the window's, not yet open.
+    class QInputDialog *textQuestion(const QString &title, const QString &label, const QString &text,
+                                     const std::function<void(const QString &)> &answered);
+    // A record row of the running write, with who wrote it.
+    UnitRecord recordRow(const UnitOutcome &outcome) const;
+    // The form as a profile for the batch dialog; `whyNot` says why it
+    // cannot be taken.
+    ProvisionProfile formProfile(QString *whyNot) const;
+    QString operatorName() const;
     void noteStoring(int id);
     // After a write: its outcome on the status line and in the record, and
     // the next unit address.
@@ -172,7 +192,9 @@ private:
     // The running write: the form as Write was clicked, its record row.
     WriteForm writingForm;
     LinkConfig writingLink;
-    RecordFile writingRecord;
+    std::unique_ptr<RecordStore> writingRecord;
+    QPointer<ProvisionDialog> provisionDialog;
+    bool batchRunning = false;                 // the batch dialog is writing units
     QByteArray pendingRow;
     QString recordError;
     int linesPlanned = 0;

@@ -13,8 +13,15 @@
 #include <QPushButton>
 #include <QSaveFile>
 
+#include <QInputDialog>
+
+#include "app/provisiondialog.h"
+#include "app/recorddialog.h"
 #include "app/toolsettings.h"
+#include "radio/formcheck.h"
 #include "radio/radiosession.h"
+#include "records/databaserecord.h"
+#include "records/recordlocation.h"
 
 namespace {
 
@@ -22,6 +29,7 @@ const char RecordKey[] = "record/path";
 // The window's white labels are meant for its grey; its dialogs have their own.
 const char DialogSheet[] = "QLabel { color: rgb(0, 0, 0); }";
 const char ProfileKey[] = "tools/profile";
+const char OperatorKey[] = "record/operator";
 
 QString profileFilter()
 {
@@ -141,11 +149,112 @@ void MainWindow::slot_ChooseRecord()
         setRecordPath(path);
         showStatus(tr("Every write is recorded in %1.").arg(QDir::toNativeSeparators(path)));
     };
-    QFileDialog *dialog = fileDialog(tr("Provisioning record"), recordPath, tr("CSV files (*.csv);;All files (*)"),
+    QFileDialog *dialog = fileDialog(tr("Provisioning record"), recordPath.startsWith(QLatin1String("postgres")) ? QString() : recordPath,
+                                     tr("Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)"),
                                      QFileDialog::AcceptSave, choose);
-    // Rows are added to a record that exists: nothing is overwritten.
+    // Rows are added to a record that exists: nothing is overwritten. A new
+    // name without a suffix becomes a database file.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setDefaultSuffix(QStringLiteral("kvxdb"));
     dialog->open();
+}
+
+QInputDialog *MainWindow::textQuestion(const QString &title, const QString &label, const QString &text,
+                                       const std::function<void(const QString &)> &answered)
+{
+    auto *dialog = new QInputDialog(this);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(label);
+    dialog->setTextValue(text);
+    dialog->setStyleSheet(QLatin1String(DialogSheet));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QInputDialog::textValueSelected, this, answered);
+    return dialog;
+}
+
+void MainWindow::slot_SharedRecord()
+{
+    const QString current = recordPath.startsWith(QLatin1String("postgres")) ? recordPath : QStringLiteral("postgresql://");
+    textQuestion(tr("Shared record"),
+                 tr("A PostgreSQL database that the stations share, as postgresql://user@host/dbname.\n"
+                    "Its password is read from ~/.pgpass (or PGPASSFILE), never typed here."),
+                 current, [this](const QString &text) {
+                     const QString location = text.trimmed();
+                     if (!DatabaseRecord::isDatabaseLocation(location) || !location.startsWith(QLatin1String("postgres")))
+                         return showStatus(tr("Not a PostgreSQL record: %1").arg(location), StatusKind::Failure);
+                     const std::unique_ptr<RecordStore> store = openRecord(location);
+                     QString error;
+                     if (!store->prepare(&error))
+                         return showStatus(tr("The record %1 cannot be used: %2").arg(store->name(), error), StatusKind::Failure);
+                     setRecordPath(location);
+                     showStatus(tr("Every write is recorded in %1.").arg(store->name()));
+                 })
+        ->open();
+}
+
+void MainWindow::slot_ShowRecord()
+{
+    if (recordPath.isEmpty())
+        return;
+    auto *dialog = new RecordDialog(recordPath, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+QString MainWindow::operatorName() const
+{
+    const QString name = toolSettings().value(QLatin1String(OperatorKey)).toString();
+    return name.isEmpty() ? defaultOperator() : name;
+}
+
+void MainWindow::slot_Operator()
+{
+    textQuestion(tr("Operator"), tr("The operator's name, kept with every unit in a database record:"), operatorName(),
+                 [this](const QString &name) {
+                     toolSettings().setValue(QLatin1String(OperatorKey), name.trimmed());
+                     showStatus(tr("Units are recorded as written by %1.").arg(operatorName()));
+                 })
+        ->open();
+}
+
+ProvisionProfile MainWindow::formProfile(QString *whyNot) const
+{
+    ProvisionProfile profile;
+    const LinkConfig link = state == LinkState::Closed ? chosenLink() : serial->config();
+    profile.productId = link.productId;
+    profile.moduleGroupId = link.moduleGroupId;
+    profile.modeId = link.modeId;
+    profile.hasMode = true;
+    const WriteForm form = currentWriteForm();
+    whyNot->clear();
+    if (state != LinkState::Ready || !formIsFilled())
+        *whyNot = tr("Connect and read a unit to take its form, or load a profile file.");
+    else
+        *whyNot = checkWriteForm(form, lastReport, moduleGroup->checkedId());
+    profile.settings = changeFromForm(form);
+    return profile;
+}
+
+void MainWindow::slot_Provision()
+{
+    if (!provisionDialog) {
+        provisionDialog = new ProvisionDialog(this);
+        provisionDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(provisionDialog, &ProvisionDialog::runningChanged, this, [this](bool running) {
+            batchRunning = running;
+            applyState();
+        });
+        connect(provisionDialog, &ProvisionDialog::recordLocationChosen, this, &MainWindow::setRecordPath);
+        QString whyNot;
+        const ProvisionProfile profile = formProfile(&whyNot);
+        provisionDialog->setFormProfile(profile, whyNot);
+    }
+    provisionDialog->setRecordLocation(recordPath);
+    provisionDialog->setRecordIdentity(defaultStation(), operatorName(), QStringLiteral("2.0.7"));
+    provisionDialog->setMainLinkOpen(state != LinkState::Closed, serial->config().port);
+    provisionDialog->show();
+    provisionDialog->raise();
+    provisionDialog->activateWindow();
 }
 
 void MainWindow::slot_StopRecord()
@@ -168,7 +277,10 @@ void MainWindow::setRecordPath(const QString &path)
     }
     recordPath = path;
     ui->RecordLabel->setVisible(!path.isEmpty());
-    ui->RecordLabel->setText(path.isEmpty() ? QString() : tr("Recording to %1").arg(QFileInfo(path).fileName()));
+    const QString shown = DatabaseRecord::isDatabaseLocation(path) && path.startsWith(QLatin1String("postgres"))
+                              ? DatabaseRecord(path).name()
+                              : QFileInfo(path).fileName();
+    ui->RecordLabel->setText(path.isEmpty() ? QString() : tr("Recording to %1").arg(shown));
     ui->RecordLabel->setToolTip(QDir::toNativeSeparators(path));
     fitStatus();
     applyState();
@@ -178,8 +290,8 @@ void MainWindow::confirmThenWrite(const WriteForm &form)
 {
     const QString unit = QString::number(addressFromText(form.unitText));
     const QString network = QString::number(addressFromText(form.addressText));
-    if (!writingRecord.isSet() || serial->config().modeId == 0 || !writingRecord.holdsUnit(unit, network)) {
-        startWrite(form);
+    if (!writingRecord || serial->config().modeId == 0 || !writingRecord->holdsUnit(unit, network)) {
+        startWrite(form, false);
         return;
     }
     // Two units with one address on one network do not link.
@@ -200,7 +312,7 @@ void MainWindow::confirmThenWrite(const WriteForm &form)
         }
         // The device may have gone while the question was open.
         if (state == LinkState::Ready && serial->isOpen())
-            startWrite(form);
+            startWrite(form, true);
     });
     box->open();
 }

@@ -10,6 +10,7 @@
 #include "radio/radiosession.h"
 #include "radio/unitoutcome.h"
 #include "radio/writeplan.h"
+#include "records/recordlocation.h"
 
 WriteForm MainWindow::currentWriteForm() const
 {
@@ -45,9 +46,11 @@ void MainWindow::on_ConfigButton_clicked()
         return;
     }
     // A unit stored without its row would be missing from the batch's record.
-    writingRecord = RecordFile(recordPath);
+    writingRecord.reset();
     QString error;
-    if (writingRecord.isSet() && !writingRecord.prepare(&error)) {
+    if (!recordPath.isEmpty())
+        writingRecord = openRecord(recordPath);
+    if (writingRecord && !writingRecord->prepare(&error)) {
         showStatus(tr("Nothing was sent: the record %1 cannot be written: %2")
                        .arg(QDir::toNativeSeparators(recordPath), error),
                    StatusKind::Failure);
@@ -56,12 +59,31 @@ void MainWindow::on_ConfigButton_clicked()
     confirmThenWrite(form);
 }
 
-void MainWindow::startWrite(const WriteForm &form)
+void MainWindow::startWrite(const WriteForm &form, bool replace)
 {
     writingForm = form;
     writingLink = serial->config();
     pendingRow.clear();
     recordError.clear();
+    // A shared record reserves the unit address before anything is sent: a
+    // station writing the same network cannot take it meanwhile.
+    if (writingRecord && writingRecord->canReserve() && writingLink.modeId != 0) {
+        UnitRecord row = recordRow(pendingOutcome(form));
+        QString error;
+        bool inUse = false;
+        pendingRow = writingRecord->reserveUnit(&row, addressFromText(form.unitText), true, replace, &error, &inUse);
+        if (pendingRow.isEmpty()) {
+            const QString unit = QString::number(addressFromText(form.unitText));
+            const QString network = QString::number(addressFromText(form.addressText));
+            showStatus(inUse ? tr("Not written: unit address %1 is already in use on network address %2 (another "
+                                  "station is writing it).")
+                                   .arg(unit, network)
+                             : tr("Nothing was sent: the record %1 cannot be written: %2")
+                                   .arg(QDir::toNativeSeparators(writingRecord->name()), error),
+                       StatusKind::Failure);
+            return;
+        }
+    }
     lostWriteText.clear();
     storingSeen = false;
     linesSent = 0;
@@ -86,8 +108,8 @@ void MainWindow::noteStoring(int id)
     if (state != LinkState::Writing)
         return;
     storingSeen = true;
-    if (writingRecord.isSet()) {
-        pendingRow = writingRecord.appendPending(recordFor(pendingOutcome(writingForm), writingLink), &recordError);
+    if (writingRecord) {
+        pendingRow = writingRecord->writeRow(pendingRow, recordRow(pendingOutcome(writingForm)), &recordError);
         if (pendingRow.isEmpty()) {
             if (recordError.isEmpty())
                 recordError = tr("unknown error");
@@ -115,13 +137,12 @@ void MainWindow::finishWrite(const SequenceResult &result)
     QString text = outcomeText(outcome);
     if (!recordError.isEmpty())
         text = tr("Nothing was stored: the record %1 could not be written: %2")
-                   .arg(QDir::toNativeSeparators(writingRecord.path()), recordError);
+                   .arg(QDir::toNativeSeparators(writingRecord->name()), recordError);
     QString error;
-    const bool recorded = !writingRecord.isSet()
-                          || writingRecord.complete(pendingRow, recordFor(outcome, writingLink), &error);
+    const bool recorded = !writingRecord || !writingRecord->writeRow(pendingRow, recordRow(outcome), &error).isEmpty();
     if (!recorded && recordError.isEmpty())
         text += QLatin1Char(' ')
-                + tr("The record %1 could not be written: %2").arg(QDir::toNativeSeparators(writingRecord.path()), error);
+                + tr("The record %1 could not be written: %2").arg(QDir::toNativeSeparators(writingRecord->name()), error);
     const bool good = outcome.isGood() && recorded && recordError.isEmpty();
     showStatus(text, good ? StatusKind::Good : StatusKind::Failure);
     // The lost device's own message comes next and keeps this one.
@@ -131,12 +152,29 @@ void MainWindow::finishWrite(const SequenceResult &result)
     // Ready for the next unit of the batch: only after a write that took.
     if (good && ui->ActionNextUnit->isChecked() && writingLink.modeId != 0) {
         for (const auto &[reg, value] : registersSetBy(outcome.linesSent)) {
-            if (reg == 105 && value < 4294967295LL)
-                ui->UnitEdit->setText(QString::number(value + 1));
+            if (reg != 105 || value >= 4294967295LL)
+                continue;
+            // A shared record knows the addresses other stations gave out.
+            qint64 next = value + 1;
+            if (writingRecord && writingRecord->canReserve()) {
+                const qint64 free = writingRecord->nextFreeUnit(outcome.settings.networkAddress, next, &error);
+                if (free >= 0)
+                    next = free;
+            }
+            ui->UnitEdit->setText(QString::number(next));
         }
     }
     if (state == LinkState::Writing)
         setState(LinkState::Ready);
+}
+
+UnitRecord MainWindow::recordRow(const UnitOutcome &outcome) const
+{
+    UnitRecord row = recordFor(outcome, writingLink);
+    row.station = defaultStation();
+    row.operatorName = operatorName();
+    row.toolVersion = QStringLiteral("2.0.7");
+    return row;
 }
 
 void MainWindow::on_RandButton_clicked()

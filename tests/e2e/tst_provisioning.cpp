@@ -12,7 +12,13 @@
 
 #include <functional>
 
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "app/provisiondialog.h"
 #include "radio/recordfile.h"
+#include "records/databaserecord.h"
 #include "rig.h"
 
 namespace {
@@ -437,6 +443,79 @@ private slots:
                                                               "ATS104=1234\r\n", "ATS103=1\r\n", "ATS108=30\r\n", "AT&W\r\n" }));
         QCOMPARE(rig.status(), QStringLiteral("5 1234 Master 115200 115200 1000mW "));
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("5"));
+    }
+
+    // A database record: the duplicate question asks it, the next unit
+    // address skips one another station holds, and Show record lists both.
+    void sharedRecordInWindow()
+    {
+        const QString record = dir.filePath("line.kvxdb");
+        {
+            // Another station's unit 8 on network 900.
+            DatabaseRecord other(record);
+            UnitRecord row;
+            row.time = QDateTime::currentDateTimeUtc();
+            row.config = { "/dev/ttyUSB9", 0, 0, 1 };
+            row.settings.networkAddress = "900";
+            row.settings.unitAddress = "8";
+            row.settings.linkRate = "230400";
+            row.result = "verified";
+            row.station = "B";
+            QString error;
+            QVERIFY2(!other.writeRow({}, row, &error).isEmpty(), qPrintable(error));
+        }
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Tarn, PointToMultipoint));
+        chooseFile(record);
+        answerDialog(rig, "ActionRecord");
+        QCOMPARE(rig.label("RecordLabel")->text(), QStringLiteral("Recording to line.kvxdb"));
+        rig.action("ActionNextUnit")->trigger();
+        rig.edit("AddressEdit")->setText("900");
+        rig.edit("UnitEdit")->setText("7");
+        write(rig);
+        QCOMPARE(rig.sim.storedRegisters().value(105), 7);
+        QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("9"));
+
+        // Unit 8 is held: the question comes, No sends nothing.
+        rig.edit("UnitEdit")->setText("8");
+        const qsizetype before = rig.sim.received().size();
+        answer(QMessageBox::No);
+        write(rig);
+        QCOMPARE(rig.sim.received().size(), before);
+
+        rig.action("ActionShowRecord")->trigger();
+        QTableWidget *table = nullptr;
+        QTRY_VERIFY((table = rig.window->findChild<QTableWidget *>("RecordTable")));
+        QTRY_VERIFY(table->isVisible());
+        QCOMPARE(table->rowCount(), 2);
+        table->window()->findChild<QLineEdit *>("NetworkFilterEdit")->setText("901");
+        QCOMPARE(table->rowCount(), 0);
+    }
+
+    // Tools → Provision several units: the form is its profile, and no batch
+    // starts while the window holds a port; while one runs, the window opens none.
+    void batchFromWindow()
+    {
+        Rig rig;
+        QVERIFY(readyRig(rig, KV5, Tarn, PointToMultipoint));
+        rig.combo("AirSpeedBox")->setCurrentText("115200");
+        rig.action("ActionProvision")->trigger();
+        auto *dialog = rig.window->findChild<ProvisionDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        auto *start = dialog->findChild<QPushButton *>("StartButton");
+        QVERIFY(!start->isEnabled());
+        QVERIFY(dialog->findChild<QLabel *>("NoticeLabel")->text().contains(rig.sim.portPath()));
+        QVERIFY(dialog->findChild<QLabel *>("ProfileLabel")->text().contains("115200"));
+
+        rig.toggleLink();
+        QVERIFY(start->isEnabled());
+        auto *ports = dialog->findChild<QTreeWidget *>("PortList");
+        ports->findItems(rig.sim.portPath(), Qt::MatchExactly).value(0)->setCheckState(0, Qt::Checked);
+        start->click();
+        QVERIFY(!rig.button("ConnectButton")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isRunning(), 30000);
+        QVERIFY(rig.button("ConnectButton")->isEnabled());
+        QCOMPARE(rig.sim.storedRegisters().value(103), 4);
     }
 };
 
