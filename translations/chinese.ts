@@ -56,6 +56,41 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>DatabaseRecord</name>
+  <message>
+   <source>cannot connect to the record database: %1</source>
+   <translation>无法连接记录数据库：%1</translation>
+  </message>
+  <message>
+   <source> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</source>
+   <translation>（密码从 ~/.pgpass、PGPASSFILE 或 PGPASSWORD 读取）</translation>
+  </message>
+  <message>
+   <source>the record database stopped answering: %1</source>
+   <translation>记录数据库已停止应答：%1</translation>
+  </message>
+  <message>
+   <source>a password does not belong in the record's name: put it in ~/.pgpass (or PGPASSFILE)</source>
+   <translation>记录名称中不应包含密码：请把密码写入 ~/.pgpass（或 PGPASSFILE）</translation>
+  </message>
+  <message>
+   <source>the record's name lacks the database: postgresql://user@host/dbname</source>
+   <translation>记录名称缺少数据库：postgresql://user@host/dbname</translation>
+  </message>
+  <message>
+   <source>not a record file</source>
+   <translation>不是记录文件</translation>
+  </message>
+  <message>
+   <source>the record was made by a later version of the tool (schema %1; this one knows up to %2)</source>
+   <translation>该记录由更新版本的工具创建（结构版本 %1；本版本只认识到 %2）</translation>
+  </message>
+  <message>
+   <source>unit address %1 is already in use on network address %2</source>
+   <translation>网络地址 %2 上的单元地址 %1 已被使用</translation>
+  </message>
+ </context>
+ <context>
   <name>FormCheck</name>
   <message>
    <source>%1 is empty: the unit did not report it. Read the unit again.</source>
@@ -383,10 +418,6 @@ p, li { white-space: pre-wrap; }
    <translation>配置记录</translation>
   </message>
   <message>
-   <source>CSV files (*.csv);;All files (*)</source>
-   <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
-  </message>
-  <message>
    <source>Every write is recorded in %1.</source>
    <translation>每次写入都记录在 %1。</translation>
   </message>
@@ -470,6 +501,64 @@ p, li { white-space: pre-wrap; }
    <source>Recording to %1</source>
    <translation>正在记录到 %1</translation>
   </message>
+  <message>
+   <source>Shared record (PostgreSQL)…</source>
+   <translation>共享记录（PostgreSQL）…</translation>
+  </message>
+  <message>
+   <source>Show record…</source>
+   <translation>查看记录…</translation>
+  </message>
+  <message>
+   <source>Operator…</source>
+   <translation>操作员…</translation>
+  </message>
+  <message>
+   <source>Provision several units…</source>
+   <translation>批量配置多台设备…</translation>
+  </message>
+  <message>
+   <source>Not written: unit address %1 is already in use on network address %2 (another station is writing it).</source>
+   <translation>未写入：网络地址 %2 上的单元地址 %1 已被使用（另一工位正在写入）。</translation>
+  </message>
+  <message>
+   <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
+   <translation>记录 (*.kvxdb *.csv);;数据库记录 (*.kvxdb);;CSV 文件 (*.csv);;所有文件 (*)</translation>
+  </message>
+  <message>
+   <source>Shared record</source>
+   <translation>共享记录</translation>
+  </message>
+  <message>
+   <source>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
+Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
+   <translation>各工位共享的 PostgreSQL 数据库，格式为 postgresql://user@host/dbname。
+密码从 ~/.pgpass（或 PGPASSFILE）读取，不在此处输入。</translation>
+  </message>
+  <message>
+   <source>Not a PostgreSQL record: %1</source>
+   <translation>不是 PostgreSQL 记录：%1</translation>
+  </message>
+  <message>
+   <source>The record %1 cannot be used: %2</source>
+   <translation>记录 %1 无法使用：%2</translation>
+  </message>
+  <message>
+   <source>Operator</source>
+   <translation>操作员</translation>
+  </message>
+  <message>
+   <source>The operator's name, kept with every unit in a database record:</source>
+   <translation>操作员姓名，随每台设备一起保存在数据库记录中：</translation>
+  </message>
+  <message>
+   <source>Units are recorded as written by %1.</source>
+   <translation>设备记录为由 %1 写入。</translation>
+  </message>
+  <message>
+   <source>Connect and read a unit to take its form, or load a profile file.</source>
+   <translation>请连接并读取一台设备以采用其表单，或载入配置方案文件。</translation>
+  </message>
  </context>
  <context>
   <name>ProfileFile</name>
@@ -535,6 +624,204 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>ProvisionBatch</name>
+  <message>
+   <source>%1 of %2 verified</source>
+   <translation>%2 台中 %1 台已校验</translation>
+  </message>
+  <message>
+   <source>the record could not be written: %1</source>
+   <translation>记录无法写入：%1</translation>
+  </message>
+ </context>
+ <context>
+  <name>ProvisionDialog</name>
+  <message>
+   <source>Provision several units</source>
+   <translation>批量配置多台设备</translation>
+  </message>
+  <message>
+   <source>Profile</source>
+   <translation>配置方案</translation>
+  </message>
+  <message>
+   <source>Take the form as it is</source>
+   <translation>采用当前表单</translation>
+  </message>
+  <message>
+   <source>Profile file</source>
+   <translation>配置方案文件</translation>
+  </message>
+  <message>
+   <source>Load…</source>
+   <translation>载入…</translation>
+  </message>
+  <message>
+   <source>Ports</source>
+   <translation>端口</translation>
+  </message>
+  <message>
+   <source>Port</source>
+   <translation>端口</translation>
+  </message>
+  <message>
+   <source>Progress</source>
+   <translation>进度</translation>
+  </message>
+  <message>
+   <source>Outcome</source>
+   <translation>结果</translation>
+  </message>
+  <message>
+   <source>Which product answers on the selected port, and which modules fit what it reports</source>
+   <translation>检测所选端口上应答的产品，以及哪些模组符合其报告的参数</translation>
+  </message>
+  <message>
+   <source>Detect</source>
+   <translation>检测</translation>
+  </message>
+  <message>
+   <source>First unit address:</source>
+   <translation>起始单元地址：</translation>
+  </message>
+  <message>
+   <source>Verify after write</source>
+   <translation>写入后校验</translation>
+  </message>
+  <message>
+   <source>Take each unit as it is plugged in</source>
+   <translation>逐台配置新插入的设备</translation>
+  </message>
+  <message>
+   <source>Record:</source>
+   <translation>记录：</translation>
+  </message>
+  <message>
+   <source>Choose…</source>
+   <translation>选择…</translation>
+  </message>
+  <message>
+   <source>Start</source>
+   <translation>开始</translation>
+  </message>
+  <message>
+   <source>Stop</source>
+   <translation>停止</translation>
+  </message>
+  <message>
+   <source>Close</source>
+   <translation>关闭</translation>
+  </message>
+  <message>
+   <source>none</source>
+   <translation>无</translation>
+  </message>
+  <message>
+   <source>Load a profile file first.</source>
+   <translation>请先载入配置方案文件。</translation>
+  </message>
+  <message>
+   <source>point to multipoint</source>
+   <translation>点对多点</translation>
+  </message>
+  <message>
+   <source>point to point</source>
+   <translation>点对点</translation>
+  </message>
+  <message>
+   <source>a random network address</source>
+   <translation>随机网络地址</translation>
+  </message>
+  <message>
+   <source>network address %1</source>
+   <translation>网络地址 %1</translation>
+  </message>
+  <message>
+   <source>Load profile</source>
+   <translation>载入配置方案</translation>
+  </message>
+  <message>
+   <source>Profiles (*.json);;All files (*)</source>
+   <translation>配置方案 (*.json);;所有文件 (*)</translation>
+  </message>
+  <message>
+   <source>The profile %1 was refused: %2</source>
+   <translation>配置方案 %1 被拒绝：%2</translation>
+  </message>
+  <message>
+   <source>Provisioning record</source>
+   <translation>配置记录</translation>
+  </message>
+  <message>
+   <source>Records (*.kvxdb *.csv);;All files (*)</source>
+   <translation>记录 (*.kvxdb *.csv);;所有文件 (*)</translation>
+  </message>
+  <message>
+   <source>Disconnect in the main window first: it holds %1 open.</source>
+   <translation>请先在主界面断开连接：主界面正占用 %1。</translation>
+  </message>
+  <message>
+   <source>Tick the ports to write, or take each unit as it is plugged in.</source>
+   <translation>请勾选要写入的端口，或选择逐台配置新插入的设备。</translation>
+  </message>
+  <message>
+   <source>The record %1 cannot be written: %2. Nothing was sent.</source>
+   <translation>记录 %1 无法写入：%2。未发送任何内容。</translation>
+  </message>
+  <message>
+   <source>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</source>
+   <translation>等待设备：每个新出现的端口在稳定约一秒后写入。按“停止”结束。</translation>
+  </message>
+  <message>
+   <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
+   <translation>正在停止：每台设备在安全点结束（AT&amp;W 之前不再发送任何内容；之后等待保存完成）。</translation>
+  </message>
+  <message>
+   <source>connecting</source>
+   <translation>正在连接</translation>
+  </message>
+  <message>
+   <source>reading</source>
+   <translation>正在读取</translation>
+  </message>
+  <message>
+   <source>writing %1 of %2</source>
+   <translation>正在写入第 %1 条，共 %2 条</translation>
+  </message>
+  <message>
+   <source>storing</source>
+   <translation>正在保存</translation>
+  </message>
+  <message>
+   <source>verifying</source>
+   <translation>正在校验</translation>
+  </message>
+  <message>
+   <source> (unit address %1)</source>
+   <translation>（单元地址 %1）</translation>
+  </message>
+  <message>
+   <source>; not recorded: %1</source>
+   <translation>；未记录：%1</translation>
+  </message>
+  <message>
+   <source>%1: trying %2 at %3 baud…</source>
+   <translation>%1：正在以 %3 波特尝试 %2…</translation>
+  </message>
+  <message>
+   <source>unit address %1</source>
+   <translation>单元地址 %1</translation>
+  </message>
+  <message>
+   <source>%1: a %2 answered; module %3 (%4)</source>
+   <translation>%1：%2 已应答；模组 %3（%4）</translation>
+  </message>
+  <message>
+   <source>Stop the batch first; the window closes once every unit has ended.</source>
+   <translation>请先停止批量配置；所有设备结束后窗口才能关闭。</translation>
+  </message>
+ </context>
+ <context>
   <name>RadioSession</name>
   <message>
    <source>S%1 reads %2, %3 was written</source>
@@ -562,6 +849,159 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>RecordCheck</name>
+  <message numerus="yes">
+   <source>%1 (%n unit(s))</source>
+   <translation>
+    <numerusform>%1（%n 台）</numerusform>
+   </translation>
+  </message>
+  <message>
+   <source>this record cannot reserve unit addresses (a database can)</source>
+   <translation>此记录无法预留单元地址（数据库记录可以）</translation>
+  </message>
+  <message>
+   <source>network %1: unit address %2 is held by %3 units (%4)</source>
+   <translation>网络 %1：单元地址 %2 被 %3 台设备占用（%4）</translation>
+  </message>
+  <message>
+   <source>network %1: unit address %2 was never verified (last: %3)</source>
+   <translation>网络 %1：单元地址 %2 从未校验（最后一次：%3）</translation>
+  </message>
+  <message>
+   <source>link rate %1</source>
+   <translation>链路速率 %1</translation>
+  </message>
+  <message>
+   <source>link mode %1</source>
+   <translation>链路模式 %1</translation>
+  </message>
+  <message>
+   <source>network %1: units cannot link: %2</source>
+   <translation>网络 %1：设备之间无法建立链路：%2</translation>
+  </message>
+ </context>
+ <context>
+  <name>RecordDialog</name>
+  <message>
+   <source>Provisioning record</source>
+   <translation>配置记录</translation>
+  </message>
+  <message>
+   <source>Network address:</source>
+   <translation>网络地址：</translation>
+  </message>
+  <message>
+   <source>all</source>
+   <translation>全部</translation>
+  </message>
+  <message>
+   <source>Reload</source>
+   <translation>重新载入</translation>
+  </message>
+  <message>
+   <source> (superseded)</source>
+   <translation>（已被取代）</translation>
+  </message>
+  <message>
+   <source>Record: %1</source>
+   <translation>记录：%1</translation>
+  </message>
+  <message>
+   <source>Time</source>
+   <translation>时间</translation>
+  </message>
+  <message>
+   <source>Station</source>
+   <translation>工位</translation>
+  </message>
+  <message>
+   <source>Operator</source>
+   <translation>操作员</translation>
+  </message>
+  <message>
+   <source>Port</source>
+   <translation>端口</translation>
+  </message>
+  <message>
+   <source>Product</source>
+   <translation>产品</translation>
+  </message>
+  <message>
+   <source>Module</source>
+   <translation>模组</translation>
+  </message>
+  <message>
+   <source>Mode</source>
+   <translation>模式</translation>
+  </message>
+  <message>
+   <source>Unit address</source>
+   <translation>单元地址</translation>
+  </message>
+  <message>
+   <source>Network address</source>
+   <translation>网络地址</translation>
+  </message>
+  <message>
+   <source>Work mode</source>
+   <translation>工作模式</translation>
+  </message>
+  <message>
+   <source>Baud</source>
+   <translation>波特率</translation>
+  </message>
+  <message>
+   <source>Link rate</source>
+   <translation>链路速率</translation>
+  </message>
+  <message>
+   <source>Power</source>
+   <translation>功率</translation>
+  </message>
+  <message>
+   <source>Repeater</source>
+   <translation>中继</translation>
+  </message>
+  <message>
+   <source>Result</source>
+   <translation>结果</translation>
+  </message>
+  <message>
+   <source>Differences</source>
+   <translation>差异</translation>
+  </message>
+  <message>
+   <source>The record cannot be read: %1</source>
+   <translation>记录无法读取：%1</translation>
+  </message>
+  <message numerus="yes">
+   <source>%n row(s); no conflicts.</source>
+   <translation>
+    <numerusform>%n 行；没有冲突。</numerusform>
+   </translation>
+  </message>
+ </context>
+ <context>
+  <name>UnitDetector</name>
+  <message>
+   <source>%1: interrupted</source>
+   <translation>%1：已中断</translation>
+  </message>
+  <message>
+   <source>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</source>
+   <translation>%1：没有应答，既不是 9600 波特的 KV5，也不是 115200 波特的 KV6 - KV7</translation>
+  </message>
+  <message>
+   <source>none of the modules</source>
+   <translation>没有符合的模组</translation>
+  </message>
+  <message>
+   <source> or </source>
+   <translation> 或 </translation>
+  </message>
+ </context>
+ <context>
   <name>UnitJob</name>
   <message>
    <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
@@ -582,6 +1022,10 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>the unit did not report its pass-through rate</source>
    <translation>设备没有报告透传波特率</translation>
+  </message>
+  <message>
+   <source>interrupted</source>
+   <translation>已中断</translation>
   </message>
  </context>
  <context>
@@ -633,6 +1077,10 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>the device went away</source>
    <translation>设备已断开</translation>
+  </message>
+  <message>
+   <source>interrupted before storing (%1): nothing was stored</source>
+   <translation>在保存前中断（%1）：未保存任何内容</translation>
   </message>
  </context>
  <context>

@@ -56,6 +56,41 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>DatabaseRecord</name>
+  <message>
+   <source>cannot connect to the record database: %1</source>
+   <translation>cannot connect to the record database: %1</translation>
+  </message>
+  <message>
+   <source> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</source>
+   <translation> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</translation>
+  </message>
+  <message>
+   <source>the record database stopped answering: %1</source>
+   <translation>the record database stopped answering: %1</translation>
+  </message>
+  <message>
+   <source>a password does not belong in the record's name: put it in ~/.pgpass (or PGPASSFILE)</source>
+   <translation>a password does not belong in the record's name: put it in ~/.pgpass (or PGPASSFILE)</translation>
+  </message>
+  <message>
+   <source>the record's name lacks the database: postgresql://user@host/dbname</source>
+   <translation>the record's name lacks the database: postgresql://user@host/dbname</translation>
+  </message>
+  <message>
+   <source>not a record file</source>
+   <translation>not a record file</translation>
+  </message>
+  <message>
+   <source>the record was made by a later version of the tool (schema %1; this one knows up to %2)</source>
+   <translation>the record was made by a later version of the tool (schema %1; this one knows up to %2)</translation>
+  </message>
+  <message>
+   <source>unit address %1 is already in use on network address %2</source>
+   <translation>unit address %1 is already in use on network address %2</translation>
+  </message>
+ </context>
+ <context>
   <name>FormCheck</name>
   <message>
    <source>%1 is empty: the unit did not report it. Read the unit again.</source>
@@ -383,10 +418,6 @@ p, li { white-space: pre-wrap; }
    <translation>Provisioning record</translation>
   </message>
   <message>
-   <source>CSV files (*.csv);;All files (*)</source>
-   <translation>CSV files (*.csv);;All files (*)</translation>
-  </message>
-  <message>
    <source>Every write is recorded in %1.</source>
    <translation>Every write is recorded in %1.</translation>
   </message>
@@ -470,6 +501,64 @@ p, li { white-space: pre-wrap; }
    <source>Recording to %1</source>
    <translation>Recording to %1</translation>
   </message>
+  <message>
+   <source>Shared record (PostgreSQL)…</source>
+   <translation>Shared record (PostgreSQL)…</translation>
+  </message>
+  <message>
+   <source>Show record…</source>
+   <translation>Show record…</translation>
+  </message>
+  <message>
+   <source>Operator…</source>
+   <translation>Operator…</translation>
+  </message>
+  <message>
+   <source>Provision several units…</source>
+   <translation>Provision several units…</translation>
+  </message>
+  <message>
+   <source>Not written: unit address %1 is already in use on network address %2 (another station is writing it).</source>
+   <translation>Not written: unit address %1 is already in use on network address %2 (another station is writing it).</translation>
+  </message>
+  <message>
+   <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
+   <translation>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</translation>
+  </message>
+  <message>
+   <source>Shared record</source>
+   <translation>Shared record</translation>
+  </message>
+  <message>
+   <source>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
+Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
+   <translation>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
+Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translation>
+  </message>
+  <message>
+   <source>Not a PostgreSQL record: %1</source>
+   <translation>Not a PostgreSQL record: %1</translation>
+  </message>
+  <message>
+   <source>The record %1 cannot be used: %2</source>
+   <translation>The record %1 cannot be used: %2</translation>
+  </message>
+  <message>
+   <source>Operator</source>
+   <translation>Operator</translation>
+  </message>
+  <message>
+   <source>The operator's name, kept with every unit in a database record:</source>
+   <translation>The operator's name, kept with every unit in a database record:</translation>
+  </message>
+  <message>
+   <source>Units are recorded as written by %1.</source>
+   <translation>Units are recorded as written by %1.</translation>
+  </message>
+  <message>
+   <source>Connect and read a unit to take its form, or load a profile file.</source>
+   <translation>Connect and read a unit to take its form, or load a profile file.</translation>
+  </message>
  </context>
  <context>
   <name>ProfileFile</name>
@@ -535,6 +624,204 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>ProvisionBatch</name>
+  <message>
+   <source>%1 of %2 verified</source>
+   <translation>%1 of %2 verified</translation>
+  </message>
+  <message>
+   <source>the record could not be written: %1</source>
+   <translation>the record could not be written: %1</translation>
+  </message>
+ </context>
+ <context>
+  <name>ProvisionDialog</name>
+  <message>
+   <source>Provision several units</source>
+   <translation>Provision several units</translation>
+  </message>
+  <message>
+   <source>Profile</source>
+   <translation>Profile</translation>
+  </message>
+  <message>
+   <source>Take the form as it is</source>
+   <translation>Take the form as it is</translation>
+  </message>
+  <message>
+   <source>Profile file</source>
+   <translation>Profile file</translation>
+  </message>
+  <message>
+   <source>Load…</source>
+   <translation>Load…</translation>
+  </message>
+  <message>
+   <source>Ports</source>
+   <translation>Ports</translation>
+  </message>
+  <message>
+   <source>Port</source>
+   <translation>Port</translation>
+  </message>
+  <message>
+   <source>Progress</source>
+   <translation>Progress</translation>
+  </message>
+  <message>
+   <source>Outcome</source>
+   <translation>Outcome</translation>
+  </message>
+  <message>
+   <source>Which product answers on the selected port, and which modules fit what it reports</source>
+   <translation>Which product answers on the selected port, and which modules fit what it reports</translation>
+  </message>
+  <message>
+   <source>Detect</source>
+   <translation>Detect</translation>
+  </message>
+  <message>
+   <source>First unit address:</source>
+   <translation>First unit address:</translation>
+  </message>
+  <message>
+   <source>Verify after write</source>
+   <translation>Verify after write</translation>
+  </message>
+  <message>
+   <source>Take each unit as it is plugged in</source>
+   <translation>Take each unit as it is plugged in</translation>
+  </message>
+  <message>
+   <source>Record:</source>
+   <translation>Record:</translation>
+  </message>
+  <message>
+   <source>Choose…</source>
+   <translation>Choose…</translation>
+  </message>
+  <message>
+   <source>Start</source>
+   <translation>Start</translation>
+  </message>
+  <message>
+   <source>Stop</source>
+   <translation>Stop</translation>
+  </message>
+  <message>
+   <source>Close</source>
+   <translation>Close</translation>
+  </message>
+  <message>
+   <source>none</source>
+   <translation>none</translation>
+  </message>
+  <message>
+   <source>Load a profile file first.</source>
+   <translation>Load a profile file first.</translation>
+  </message>
+  <message>
+   <source>point to multipoint</source>
+   <translation>point to multipoint</translation>
+  </message>
+  <message>
+   <source>point to point</source>
+   <translation>point to point</translation>
+  </message>
+  <message>
+   <source>a random network address</source>
+   <translation>a random network address</translation>
+  </message>
+  <message>
+   <source>network address %1</source>
+   <translation>network address %1</translation>
+  </message>
+  <message>
+   <source>Load profile</source>
+   <translation>Load profile</translation>
+  </message>
+  <message>
+   <source>Profiles (*.json);;All files (*)</source>
+   <translation>Profiles (*.json);;All files (*)</translation>
+  </message>
+  <message>
+   <source>The profile %1 was refused: %2</source>
+   <translation>The profile %1 was refused: %2</translation>
+  </message>
+  <message>
+   <source>Provisioning record</source>
+   <translation>Provisioning record</translation>
+  </message>
+  <message>
+   <source>Records (*.kvxdb *.csv);;All files (*)</source>
+   <translation>Records (*.kvxdb *.csv);;All files (*)</translation>
+  </message>
+  <message>
+   <source>Disconnect in the main window first: it holds %1 open.</source>
+   <translation>Disconnect in the main window first: it holds %1 open.</translation>
+  </message>
+  <message>
+   <source>Tick the ports to write, or take each unit as it is plugged in.</source>
+   <translation>Tick the ports to write, or take each unit as it is plugged in.</translation>
+  </message>
+  <message>
+   <source>The record %1 cannot be written: %2. Nothing was sent.</source>
+   <translation>The record %1 cannot be written: %2. Nothing was sent.</translation>
+  </message>
+  <message>
+   <source>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</source>
+   <translation>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</translation>
+  </message>
+  <message>
+   <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
+   <translation>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</translation>
+  </message>
+  <message>
+   <source>connecting</source>
+   <translation>connecting</translation>
+  </message>
+  <message>
+   <source>reading</source>
+   <translation>reading</translation>
+  </message>
+  <message>
+   <source>writing %1 of %2</source>
+   <translation>writing %1 of %2</translation>
+  </message>
+  <message>
+   <source>storing</source>
+   <translation>storing</translation>
+  </message>
+  <message>
+   <source>verifying</source>
+   <translation>verifying</translation>
+  </message>
+  <message>
+   <source> (unit address %1)</source>
+   <translation> (unit address %1)</translation>
+  </message>
+  <message>
+   <source>; not recorded: %1</source>
+   <translation>; not recorded: %1</translation>
+  </message>
+  <message>
+   <source>%1: trying %2 at %3 baud…</source>
+   <translation>%1: trying %2 at %3 baud…</translation>
+  </message>
+  <message>
+   <source>unit address %1</source>
+   <translation>unit address %1</translation>
+  </message>
+  <message>
+   <source>%1: a %2 answered; module %3 (%4)</source>
+   <translation>%1: a %2 answered; module %3 (%4)</translation>
+  </message>
+  <message>
+   <source>Stop the batch first; the window closes once every unit has ended.</source>
+   <translation>Stop the batch first; the window closes once every unit has ended.</translation>
+  </message>
+ </context>
+ <context>
   <name>RadioSession</name>
   <message>
    <source>S%1 reads %2, %3 was written</source>
@@ -562,6 +849,161 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>RecordCheck</name>
+  <message numerus="yes">
+   <source>%1 (%n unit(s))</source>
+   <translation>
+    <numerusform>%1 (%n unit)</numerusform>
+    <numerusform>%1 (%n units)</numerusform>
+   </translation>
+  </message>
+  <message>
+   <source>this record cannot reserve unit addresses (a database can)</source>
+   <translation>this record cannot reserve unit addresses (a database can)</translation>
+  </message>
+  <message>
+   <source>network %1: unit address %2 is held by %3 units (%4)</source>
+   <translation>network %1: unit address %2 is held by %3 units (%4)</translation>
+  </message>
+  <message>
+   <source>network %1: unit address %2 was never verified (last: %3)</source>
+   <translation>network %1: unit address %2 was never verified (last: %3)</translation>
+  </message>
+  <message>
+   <source>link rate %1</source>
+   <translation>link rate %1</translation>
+  </message>
+  <message>
+   <source>link mode %1</source>
+   <translation>link mode %1</translation>
+  </message>
+  <message>
+   <source>network %1: units cannot link: %2</source>
+   <translation>network %1: units cannot link: %2</translation>
+  </message>
+ </context>
+ <context>
+  <name>RecordDialog</name>
+  <message>
+   <source>Provisioning record</source>
+   <translation>Provisioning record</translation>
+  </message>
+  <message>
+   <source>Network address:</source>
+   <translation>Network address:</translation>
+  </message>
+  <message>
+   <source>all</source>
+   <translation>all</translation>
+  </message>
+  <message>
+   <source>Reload</source>
+   <translation>Reload</translation>
+  </message>
+  <message>
+   <source> (superseded)</source>
+   <translation> (superseded)</translation>
+  </message>
+  <message>
+   <source>Record: %1</source>
+   <translation>Record: %1</translation>
+  </message>
+  <message>
+   <source>Time</source>
+   <translation>Time</translation>
+  </message>
+  <message>
+   <source>Station</source>
+   <translation>Station</translation>
+  </message>
+  <message>
+   <source>Operator</source>
+   <translation>Operator</translation>
+  </message>
+  <message>
+   <source>Port</source>
+   <translation>Port</translation>
+  </message>
+  <message>
+   <source>Product</source>
+   <translation>Product</translation>
+  </message>
+  <message>
+   <source>Module</source>
+   <translation>Module</translation>
+  </message>
+  <message>
+   <source>Mode</source>
+   <translation>Mode</translation>
+  </message>
+  <message>
+   <source>Unit address</source>
+   <translation>Unit address</translation>
+  </message>
+  <message>
+   <source>Network address</source>
+   <translation>Network address</translation>
+  </message>
+  <message>
+   <source>Work mode</source>
+   <translation>Work mode</translation>
+  </message>
+  <message>
+   <source>Baud</source>
+   <translation>Baud</translation>
+  </message>
+  <message>
+   <source>Link rate</source>
+   <translation>Link rate</translation>
+  </message>
+  <message>
+   <source>Power</source>
+   <translation>Power</translation>
+  </message>
+  <message>
+   <source>Repeater</source>
+   <translation>Repeater</translation>
+  </message>
+  <message>
+   <source>Result</source>
+   <translation>Result</translation>
+  </message>
+  <message>
+   <source>Differences</source>
+   <translation>Differences</translation>
+  </message>
+  <message>
+   <source>The record cannot be read: %1</source>
+   <translation>The record cannot be read: %1</translation>
+  </message>
+  <message numerus="yes">
+   <source>%n row(s); no conflicts.</source>
+   <translation>
+    <numerusform>%n row; no conflicts.</numerusform>
+    <numerusform>%n rows; no conflicts.</numerusform>
+   </translation>
+  </message>
+ </context>
+ <context>
+  <name>UnitDetector</name>
+  <message>
+   <source>%1: interrupted</source>
+   <translation>%1: interrupted</translation>
+  </message>
+  <message>
+   <source>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</source>
+   <translation>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</translation>
+  </message>
+  <message>
+   <source>none of the modules</source>
+   <translation>none of the modules</translation>
+  </message>
+  <message>
+   <source> or </source>
+   <translation> or </translation>
+  </message>
+ </context>
+ <context>
   <name>UnitJob</name>
   <message>
    <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
@@ -582,6 +1024,10 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>the unit did not report its pass-through rate</source>
    <translation>the unit did not report its pass-through rate</translation>
+  </message>
+  <message>
+   <source>interrupted</source>
+   <translation>interrupted</translation>
   </message>
  </context>
  <context>
@@ -633,6 +1079,10 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>the device went away</source>
    <translation>the device went away</translation>
+  </message>
+  <message>
+   <source>interrupted before storing (%1): nothing was stored</source>
+   <translation>interrupted before storing (%1): nothing was stored</translation>
   </message>
  </context>
  <context>
