@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 #include "radio/radiosession.h"
 #include "radio/serialports.h"
 #include "terminal/atinterface.h"

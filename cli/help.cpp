@@ -1,6 +1,6 @@
 #include "cli/help.h"
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 #include "radio/radiosettings.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 #include "radio/reportreader.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <limits>
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 #include "radio/writeplan.h"
 
 namespace {

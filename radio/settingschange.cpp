@@ -1,6 +1,6 @@
 #include "radio/settingschange.h"
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 
 namespace {
 

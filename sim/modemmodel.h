@@ -3,7 +3,7 @@
 // link control frames and stored state. No I/O apart from the state file;
 // the pseudo-terminal shell in main.cpp feeds it bytes.
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 
 #include <QByteArray>
 #include <QList>

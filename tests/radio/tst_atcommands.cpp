@@ -2,7 +2,7 @@
 // sends, of the frame reply decoder and of the event-pumping pause.
 
 #include "radio/atcommands.h"
-#include "radio/wait.h"
+#include "support/wait.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // The option rows per module model. Row numbers are register values, so a
 // row out of place silently configures a modem wrongly.
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 #include "radio/reportreader.h"
 #include "radio/writeplan.h"
 

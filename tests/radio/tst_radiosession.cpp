@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 #include "radio/radiosession.h"
 #include "support/simprocess.h"
 

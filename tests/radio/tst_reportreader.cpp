@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 #include "radio/reportreader.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // QSerialPort as the tool drives a modem.
 
 #include "radio/atcommands.h"
-#include "radio/wait.h"
+#include "support/wait.h"
 #include "support/simprocess.h"
 
 #include <QDeadlineTimer>

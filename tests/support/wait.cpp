@@ -1,4 +1,4 @@
-#include "radio/wait.h"
+#include "support/wait.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QButtonGroup>
 #include <QStandardItemModel>
 
-#include "profiles/moduleprofile.h"
+#include "radio/moduleprofile.h"
 
 void MainWindow::loadModuleProfile()
 {
