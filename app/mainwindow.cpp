@@ -20,6 +20,7 @@
 #include "radio/radiosession.h"
 #include "radio/serialports.h"
 #include "terminal/atinterface.h"
+#include "radio/version.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
-    setWindowTitle(QStringLiteral("KVX_2.0.7"));
+    setWindowTitle(QStringLiteral("KVX_" KVX_VERSION));
 
     const bool chinese = systemLocaleIsChinese();
     ui->ActionChinese->setChecked(chinese);
@@ -390,6 +391,8 @@ void MainWindow::switchLanguage(bool chinese)
     const QString address = ui->AddressEdit->text();
     const QString status = ui->DisplayLabel->text();
     ui->retranslateUi(this);
+    // The catalogues name the window too; the version is the build's own.
+    setWindowTitle(QStringLiteral("KVX_" KVX_VERSION));
     ui->UnitEdit->setText(unit);
     ui->AddressEdit->setText(address);
     ui->DisplayLabel->setText(status);

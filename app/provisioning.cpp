@@ -22,6 +22,7 @@
 #include "radio/radiosession.h"
 #include "records/databaserecord.h"
 #include "records/recordlocation.h"
+#include "radio/version.h"
 
 namespace {
 
@@ -250,7 +251,7 @@ void MainWindow::slot_Provision()
         provisionDialog->setFormProfile(profile, whyNot);
     }
     provisionDialog->setRecordLocation(recordPath);
-    provisionDialog->setRecordIdentity(defaultStation(), operatorName(), QStringLiteral("2.0.7"));
+    provisionDialog->setRecordIdentity(defaultStation(), operatorName(), QStringLiteral(KVX_VERSION));
     provisionDialog->setMainLinkOpen(state != LinkState::Closed, serial->config().port);
     provisionDialog->show();
     provisionDialog->raise();

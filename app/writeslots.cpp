@@ -11,6 +11,7 @@
 #include "radio/unitoutcome.h"
 #include "radio/writeplan.h"
 #include "records/recordlocation.h"
+#include "radio/version.h"
 
 WriteForm MainWindow::currentWriteForm() const
 {
@@ -173,7 +174,7 @@ UnitRecord MainWindow::recordRow(const UnitOutcome &outcome) const
     UnitRecord row = recordFor(outcome, writingLink);
     row.station = defaultStation();
     row.operatorName = operatorName();
-    row.toolVersion = QStringLiteral("2.0.7");
+    row.toolVersion = QStringLiteral(KVX_VERSION);
     return row;
 }
 

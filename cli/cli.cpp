@@ -25,6 +25,7 @@
 #include "radio/unitjob.h"
 #include "records/databaserecord.h"
 #include "records/recordlocation.h"
+#include "radio/version.h"
 
 namespace {
 
@@ -924,7 +925,7 @@ int runCli(int argc, char *argv[])
     // script reading our output.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     QCoreApplication::setApplicationName(QStringLiteral("kvx-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0.7"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KVX_VERSION));
     StopSignals::install();
     Cli cli(app);
     return cli.run();

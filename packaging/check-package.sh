@@ -16,7 +16,9 @@ deb=${1:-${debs[0]:-}}
 [ -f "$deb" ] || { echo "No package: run scripts/package.sh first." >&2; exit 1; }
 deb=$(realpath "$deb")
 app_id=com.example.kvx.Config
-title=KVX_2.0.7
+# The version is typed once, in the top-level CMakeLists.txt.
+version=$(sed -n 's/^project(kvx-config VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+title=KVX_$version
 
 scratch=$(mktemp -d)
 xvfb=
@@ -82,7 +84,7 @@ check "Depends on Qt's catalogues" bash -c '[[ $(dpkg-deb --field "$1" Depends) 
 for f in Maintainer Description Section Priority; do
   check "control field $f" test -n "$(field $f)"
 done
-check "version 2.0.7-1" test "$(field Version)" = 2.0.7-1
+check "version $version-1" test "$(field Version)" = "$version-1"
 check "lintian reports no errors" lintian --fail-on error "$deb"
 
 root=$scratch/root
@@ -91,7 +93,7 @@ check "desktop-file-validate" desktop-file-validate "$root/usr/share/application
 check "appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 
 cli=$root/usr/bin/kvx-cli
-check "kvx-cli --version" bash -c '[ "$("$1" --version)" = "kvx-cli 2.0.7" ]' _ "$cli"
+check "kvx-cli --version" bash -c '[ "$("$1" --version)" = "kvx-cli $2" ]' _ "$cli" "$version"
 check "kvx-cli ports" "$cli" ports
 
 # Captures window ID into OUT once two captures in a row agree (painting is

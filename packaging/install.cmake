@@ -44,7 +44,11 @@ install(TARGETS kvx-modemsim RUNTIME DESTINATION bin)
 
 install(FILES ${kvx_packaging_src}/${kvx_app_id}.desktop DESTINATION share/applications)
 install(FILES ${kvx_packaging_src}/${kvx_app_id}.svg DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES ${kvx_packaging_src}/${kvx_app_id}.metainfo.xml DESTINATION share/metainfo)
+# The version in these comes from project(... VERSION ...).
+foreach(template ${kvx_app_id}.metainfo.xml changelog.Debian kvx-config.1 kvx-modemsim.1)
+  configure_file(${kvx_packaging_src}/${template}.in ${kvx_packaging_bin}/${template} @ONLY)
+endforeach()
+install(FILES ${kvx_packaging_bin}/${kvx_app_id}.metainfo.xml DESTINATION share/metainfo)
 
 # Debian wants the changelog and manual pages gzip -9 without a time stamp, so
 # the package is reproducible.
@@ -53,8 +57,8 @@ set(kvx_gzipped)
 foreach(doc changelog.Debian kvx-config.1 kvx-modemsim.1)
   add_custom_command(
     OUTPUT ${kvx_packaging_bin}/${doc}.gz
-    COMMAND ${KVX_GZIP} -9nc ${kvx_packaging_src}/${doc} > ${kvx_packaging_bin}/${doc}.gz
-    DEPENDS ${kvx_packaging_src}/${doc}
+    COMMAND ${KVX_GZIP} -9nc ${kvx_packaging_bin}/${doc} > ${kvx_packaging_bin}/${doc}.gz
+    DEPENDS ${kvx_packaging_bin}/${doc}
     VERBATIM)
   list(APPEND kvx_gzipped ${kvx_packaging_bin}/${doc}.gz)
 endforeach()

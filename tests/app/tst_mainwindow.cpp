@@ -23,6 +23,7 @@
 #include "app/cachedir.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
+#include "radio/version.h"
 #include "ptypair.h"
 
 namespace {
@@ -62,7 +63,7 @@ private slots:
     void startState()
     {
         MainWindow w;
-        QCOMPARE(w.windowTitle(), QStringLiteral("KVX_2.0.7"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("KVX_" KVX_VERSION));
         QCOMPARE(w.size(), QSize(915, 406));
         for (const char *name : { "WorkModeBox", "BaudSetBox", "AirSpeedBox", "OutputPowerBox" })
             QCOMPARE(child<QComboBox>(&w, name)->count(), 0);
@@ -132,7 +133,7 @@ private slots:
         QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("AT指令界面"));
         QVERIFY(child<QPushButton>(&w, "RefreshButton")->toolTip().contains(QStringLiteral("读取参数")));
         QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Connect"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("KVX_2.0.7"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("KVX_" KVX_VERSION));
         QVERIFY(child<QAction>(&w, "ActionChinese")->isChecked());
 
         // Choosing the language on show again keeps it and its mark.

@@ -17,6 +17,7 @@
 #include "../e2e/rig.h"
 #include "radio/profilefile.h"
 #include "radio/recordfile.h"
+#include "radio/version.h"
 
 namespace {
 
@@ -517,7 +518,7 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QJsonDocument::fromJson(run.out).isArray());
         QVERIFY(!run.out.contains("/nonexistent/ttyKVX"));
-        QCOMPARE(cli({ "--version" }).out.trimmed(), QByteArray("kvx-cli 2.0.7"));
+        QCOMPARE(cli({ "--version" }).out.trimmed(), QByteArray("kvx-cli " KVX_VERSION));
         // Each command's help: its options, the module's values, an example;
         // --help-all without the toolkit's own options.
         const CliRun help = cli({ "help", "write" });
