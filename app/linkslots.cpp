@@ -8,6 +8,7 @@
 
 #include <utility>
 
+#include "app/radiobuttons.h"
 #include "radio/moduleprofile.h"
 #include "radio/radiosession.h"
 #include "radio/serialports.h"
@@ -43,9 +44,9 @@ void MainWindow::on_ConnectButton_clicked()
 LinkConfig MainWindow::chosenLink() const
 {
     LinkConfig config;
-    config.productId = productGroup->checkedId();
-    config.moduleGroupId = moduleGroup->checkedId();
-    config.modeId = modeGroup->checkedId();
+    config.product = productForButton(productGroup->checkedId());
+    config.module = moduleForButton(moduleGroup->checkedId());
+    config.mode = modeForButton(modeGroup->checkedId());
     return config;
 }
 
@@ -54,7 +55,7 @@ void MainWindow::linkOpened()
 {
     atInterface->resetDecoder();
     modeId = modeGroup->checkedId();
-    moduleCode = moduleCodeForGroupId(moduleGroup->checkedId());
+    moduleCode = ::moduleCode(moduleForButton(moduleGroup->checkedId()));
     reportedRegisters.clear();
     lastReport = RadioSettings();
     rateListLive = false;

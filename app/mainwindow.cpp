@@ -13,6 +13,7 @@
 #include "app/buttonstyles.h"
 #include "app/cachedir.h"
 #include "app/provisiondialog.h"
+#include "app/radiobuttons.h"
 #include "app/language.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
@@ -40,7 +41,7 @@ public:
             return state;
         bool ok = false;
         input.toULongLong(&ok);
-        return (ok && input.toULongLong() <= 4294967295ULL) ? state : Invalid;
+        return (ok && input.toULongLong() <= qulonglong(MaxAddress)) ? state : Invalid;
     }
 };
 
@@ -288,7 +289,7 @@ void MainWindow::applyState()
     };
     for (const auto &[field, reg] : fields)
         field->setEnabled(ready && reportedRegisters.contains(reg));
-    ui->UnitEdit->setEnabled(ready && modeId == 1);
+    ui->UnitEdit->setEnabled(ready && isMultipoint(modeForButton(modeId)));
     // Frame replies enable the rate list, also while closing; never while a
     // sequence runs, as a rate sends a frame.
     ui->SerialSetBox->setEnabled(rateListLive && (ready || state == LinkState::Closing));

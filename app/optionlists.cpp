@@ -4,11 +4,12 @@
 #include <QButtonGroup>
 #include <QStandardItemModel>
 
+#include "app/radiobuttons.h"
 #include "radio/moduleprofile.h"
 
 void MainWindow::loadModuleProfile()
 {
-    const ModuleProfile &profile = moduleProfile(moduleGroup->checkedId());
+    const ModuleProfile &profile = moduleProfile(moduleForButton(moduleGroup->checkedId()));
     const std::pair<QComboBox *, const QStringList *> lists[] = {
         { ui->WorkModeBox, &profile.workModes },
         { ui->BaudSetBox, &profile.baudRates },

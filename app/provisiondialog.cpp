@@ -127,12 +127,12 @@ void ProvisionDialog::showProfile()
                                                                      : tr("Load a profile file first."));
     } else {
         LinkConfig link;
-        link.productId = profile->productId;
-        link.moduleGroupId = profile->moduleGroupId;
-        link.modeId = profile->modeId;
+        link.product = profile->product;
+        link.module = profile->module;
+        link.mode = profile->mode;
         const RadioSettings s = settingsSent(applyChange(writeFormFor(RadioSettings(), link), profile->settings));
-        QStringList parts { QStringLiteral("%1, %2, %3").arg(productCaption(link.productId), moduleCaption(link.moduleGroupId),
-                                                             link.modeId ? tr("point to multipoint") : tr("point to point")) };
+        QStringList parts { QStringLiteral("%1, %2, %3").arg(productCaption(link.product), moduleCaption(link.module),
+                                                             isMultipoint(link.mode) ? tr("point to multipoint") : tr("point to point")) };
         for (const QString &value : { s.workMode, s.baud, s.linkRate, s.power }) {
             if (!value.isEmpty())
                 parts << value;
@@ -261,9 +261,9 @@ void ProvisionDialog::on_StartButton_clicked()
         }
     }
     LinkConfig link;
-    link.productId = profile->productId;
-    link.moduleGroupId = profile->moduleGroupId;
-    link.modeId = profile->modeId;
+    link.product = profile->product;
+    link.module = profile->module;
+    link.mode = profile->mode;
     SettingsChange change = profile->settings;
     // One network for the whole batch.
     if (!change.setNetworkAddress) {
@@ -273,7 +273,7 @@ void ProvisionDialog::on_StartButton_clicked()
         change.networkAddress = QString::number(generator.nextAddress(0));
     }
     qint64 firstUnit = -1;
-    if (link.modeId != 0)
+    if (isMultipoint(link.mode))
         firstUnit = ui->UnitStartEdit->text().isEmpty() ? 1 : qint64(addressFromText(ui->UnitStartEdit->text()));
 
     for (const QString &port : ports) {
@@ -342,7 +342,7 @@ void ProvisionDialog::unitEnded(UnitJob *unit)
     const UnitOutcome &o = unit->outcome();
     static_cast<QProgressBar *>(ui->PortList->itemWidget(row, ProgressColumn))->setValue(100);
     QString text = o.words();
-    if (o.stored && unit->config().modeId != 0)
+    if (o.stored && isMultipoint(unit->config().mode))
         text += tr(" (unit address %1)").arg(o.settings.unitAddress);
     if (!o.recordError.isEmpty() && !text.contains(o.recordError))
         text += tr("; not recorded: %1").arg(o.recordError);
@@ -369,10 +369,10 @@ void ProvisionDialog::on_DetectButton_clicked()
     if (!row || isRunning() || m_detector)
         return;
     m_detector = std::make_unique<UnitDetector>(row->text(PortColumn));
-    connect(m_detector.get(), &UnitDetector::trying, this, [this](int productId) {
+    connect(m_detector.get(), &UnitDetector::trying, this, [this](Product product) {
         ui->DetectLabel->setText(tr("%1: trying %2 at %3 baud…")
-                                     .arg(m_detector->port(), productCaption(productId))
-                                     .arg(lineBaudFor(productId)));
+                                     .arg(m_detector->port(), productCaption(product))
+                                     .arg(lineBaudFor(product)));
     });
     connect(m_detector.get(), &UnitDetector::done, this, &ProvisionDialog::detected, Qt::QueuedConnection);
     updateControls();
@@ -382,7 +382,7 @@ void ProvisionDialog::on_DetectButton_clicked()
 void ProvisionDialog::detected()
 {
     std::unique_ptr<UnitDetector> detector = std::move(m_detector);
-    if (detector->productId() < 0) {
+    if (!detector->product()) {
         ui->DetectLabel->setText(detector->failure());
     } else {
         const RadioSettings &s = detector->settings();
@@ -394,7 +394,7 @@ void ProvisionDialog::detected()
         if (s.hasUnitAddress)
             settings << tr("unit address %1").arg(s.unitAddress);
         ui->DetectLabel->setText(tr("%1: a %2 answered; module %3 (%4)")
-                                     .arg(detector->port(), productCaption(detector->productId()), detector->modulesText(),
+                                     .arg(detector->port(), productCaption(*detector->product()), detector->modulesText(),
                                           settings.join(QStringLiteral(", "))));
     }
     updateControls();
@@ -431,7 +431,7 @@ void ProvisionDialog::updateControls()
     const bool running = isRunning();
     const bool detecting = m_detector != nullptr;
     ui->ProfileGroup->setEnabled(!running);
-    ui->UnitStartEdit->setEnabled(!running && chosenProfile() && chosenProfile()->modeId != 0);
+    ui->UnitStartEdit->setEnabled(!running && chosenProfile() && isMultipoint(chosenProfile()->mode));
     ui->VerifyBox->setEnabled(!running);
     ui->WatchBox->setEnabled(!running);
     ui->RecordButton->setEnabled(!running);

@@ -16,6 +16,7 @@
 #include <QInputDialog>
 
 #include "app/provisiondialog.h"
+#include "app/radiobuttons.h"
 #include "app/recorddialog.h"
 #include "app/toolsettings.h"
 #include "radio/formcheck.h"
@@ -113,9 +114,9 @@ bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead, Q
         QString wanted;
         QString actual;
     } checks[] = {
-        { "product", productKey(profile.productId), productKey(link.productId) },
-        { "module", moduleKey(profile.moduleGroupId), moduleKey(link.moduleGroupId) },
-        { "mode", modeKey(profile.modeId), modeKey(link.modeId) },
+        { "product", productKey(profile.product), productKey(link.product) },
+        { "module", moduleKey(profile.module), moduleKey(link.module) },
+        { "mode", modeKey(profile.mode), modeKey(link.mode) },
     };
     for (const auto &check : checks) {
         if (check.wanted != check.actual) {
@@ -139,7 +140,7 @@ bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead, Q
         ui->AddressEdit->setText(change.networkAddress);
     // After a read, a stepped unit address is the next unit's, not the profile's.
     const bool stepped = afterRead && ui->ActionNextUnit->isChecked() && !ui->UnitEdit->text().isEmpty();
-    if (change.setUnitAddress && modeId == 1 && !stepped)
+    if (change.setUnitAddress && isMultipoint(modeForButton(modeId)) && !stepped)
         ui->UnitEdit->setText(change.unitAddress);
     return true;
 }
@@ -222,16 +223,16 @@ ProvisionProfile MainWindow::formProfile(QString *whyNot) const
 {
     ProvisionProfile profile;
     const LinkConfig link = state == LinkState::Closed ? chosenLink() : serial->config();
-    profile.productId = link.productId;
-    profile.moduleGroupId = link.moduleGroupId;
-    profile.modeId = link.modeId;
+    profile.product = link.product;
+    profile.module = link.module;
+    profile.mode = link.mode;
     profile.hasMode = true;
     const WriteForm form = currentWriteForm();
     whyNot->clear();
     if (state != LinkState::Ready || !formIsFilled())
         *whyNot = tr("Connect and read a unit to take its form, or load a profile file.");
     else
-        *whyNot = checkWriteForm(form, lastReport, moduleGroup->checkedId());
+        *whyNot = checkWriteForm(form, lastReport);
     profile.settings = changeFromForm(form);
     return profile;
 }
@@ -291,7 +292,7 @@ void MainWindow::confirmThenWrite(const WriteForm &form)
 {
     const QString unit = QString::number(addressFromText(form.unitText));
     const QString network = QString::number(addressFromText(form.addressText));
-    if (!writingRecord || serial->config().modeId == 0 || !writingRecord->holdsUnit(unit, network)) {
+    if (!writingRecord || !isMultipoint(serial->config().mode) || !writingRecord->holdsUnit(unit, network)) {
         startWrite(form, false);
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 
+#include "app/radiobuttons.h"
 #include "radio/formcheck.h"
 #include "radio/radiosession.h"
 #include "terminal/atinterface.h"
@@ -78,7 +79,7 @@ void MainWindow::reportIn(int id, const RadioSettings &settings)
     }
     // What the unit holds, and what of it the form cannot show.
     const WriteForm form = currentWriteForm();
-    const QString problem = checkWriteForm(form, settings, moduleGroup->checkedId());
+    const QString problem = checkWriteForm(form, settings);
     QStringList parts { tr("Read: %1").arg(writeSummary(form).trimmed()) };
     if (!profileNote.isEmpty())
         parts << profileNote;
@@ -127,7 +128,7 @@ void MainWindow::applyEntry(const RegisterEntry &entry)
 {
     if (!reportedRegisters.contains(entry.reg))
         reportedRegisters.append(entry.reg);
-    const int row = rowForEntry(entry, moduleGroup->checkedId());
+    const int row = rowForEntry(entry, moduleForButton(moduleGroup->checkedId()));
     switch (entry.reg) {
     case 101:
         selectRow(ui->WorkModeBox, row);

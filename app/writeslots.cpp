@@ -6,12 +6,13 @@
 #include <QButtonGroup>
 #include <QDir>
 
+#include "app/radiobuttons.h"
 #include "radio/formcheck.h"
 #include "radio/radiosession.h"
 #include "radio/unitoutcome.h"
 #include "radio/writeplan.h"
-#include "records/recordlocation.h"
 #include "radio/version.h"
+#include "records/recordlocation.h"
 
 WriteForm MainWindow::currentWriteForm() const
 {
@@ -27,10 +28,8 @@ WriteForm MainWindow::currentWriteForm() const
     form.workModeText = ui->WorkModeBox->currentText();
     form.baudText = ui->BaudSetBox->currentText();
     form.airSpeedText = ui->AirSpeedBox->currentText();
-    form.moduleGroupId = moduleGroup->checkedId();
-    form.modeGroupId = modeGroup->checkedId();
-    form.modeId = modeId;
-    form.moduleCode = moduleCode;
+    form.module = moduleForButton(moduleGroup->checkedId());
+    form.mode = modeForButton(modeGroup->checkedId());
     return form;
 }
 
@@ -41,7 +40,7 @@ void MainWindow::on_ConfigButton_clicked()
     // The write sends the form as it is now, and only a form whose every
     // field holds a value the module offers.
     const WriteForm form = currentWriteForm();
-    const QString problem = checkWriteForm(form, lastReport, moduleGroup->checkedId());
+    const QString problem = checkWriteForm(form, lastReport);
     if (!problem.isEmpty()) {
         showStatus(problem, StatusKind::Failure);
         return;
@@ -68,7 +67,7 @@ void MainWindow::startWrite(const WriteForm &form, bool replace)
     recordError.clear();
     // A shared record reserves the unit address before anything is sent: a
     // station writing the same network cannot take it meanwhile.
-    if (writingRecord && writingRecord->canReserve() && writingLink.modeId != 0) {
+    if (writingRecord && writingRecord->canReserve() && isMultipoint(writingLink.mode)) {
         UnitRecord row = recordRow(pendingOutcome(form));
         QString error;
         bool inUse = false;
@@ -151,9 +150,9 @@ void MainWindow::finishWrite(const SequenceResult &result)
         lostWriteText = text;
 
     // Ready for the next unit of the batch: only after a write that took.
-    if (good && ui->ActionNextUnit->isChecked() && writingLink.modeId != 0) {
+    if (good && ui->ActionNextUnit->isChecked() && isMultipoint(writingLink.mode)) {
         for (const auto &[reg, value] : registersSetBy(outcome.linesSent)) {
-            if (reg != 105 || value >= 4294967295LL)
+            if (reg != Reg::UnitAddress || value >= MaxAddress)
                 continue;
             // A shared record knows the addresses other stations gave out.
             qint64 next = value + 1;

@@ -75,7 +75,7 @@ int protocolPausesMs()
 {
     WriteForm form;
     form.workModeRow = 0;
-    form.moduleCode = 2;
+    form.module = Module::Tarn;
     int ms = RadioSession::OpenPauseMs + RadioSession::RequestPauseMs + RadioSession::StorePauseMs
              + RadioSession::ClosePauseMs;
     for (const WriteLine &line : planWrite(form))

@@ -86,7 +86,7 @@ QString sentLines(const QList<QByteArray> &lines)
 }
 
 // The settings as text, only those a write sends.
-QString settingsLine(const RadioSettings &s, int modeId)
+QString settingsLine(const RadioSettings &s, LinkMode mode)
 {
     QStringList parts;
     parts << QStringLiteral("work mode %1").arg(s.workMode) << QStringLiteral("baud %1").arg(s.baud)
@@ -94,7 +94,7 @@ QString settingsLine(const RadioSettings &s, int modeId)
     if (s.repeaterRow >= 0)
         parts << QStringLiteral("repeater %1").arg(repeaterText(s.repeaterRow));
     parts << QStringLiteral("network address %1").arg(addressText(addressFromText(s.networkAddress)));
-    if (modeId != 0)
+    if (isMultipoint(mode))
         parts << QStringLiteral("unit address %1").arg(addressText(addressFromText(s.unitAddress)));
     return parts.join(QStringLiteral(", "));
 }
@@ -307,10 +307,13 @@ LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *p
             throw UsageError { QStringLiteral("--%1 %2: the profile is for %3").arg(option, m_parser.value(option), keys.at(fromProfile)) };
         return index;
     };
-    config.productId = pick("product", productKeys(), profile, profile ? profile->productId : 0, -1);
-    config.moduleGroupId = pick("module", moduleKeys(), profile, profile ? profile->moduleGroupId : 0, -1);
+    config.product = allProducts().at(pick("product", productKeys(), profile,
+                                           profile ? int(allProducts().indexOf(profile->product)) : 0, -1));
+    config.module = allModules().at(pick("module", moduleKeys(), profile,
+                                         profile ? int(allModules().indexOf(profile->module)) : 0, -1));
     // A write chooses the preset family by the mode: never guessed.
-    config.modeId = pick("mode", modeKeys(), profile && profile->hasMode, profile ? profile->modeId : 0, modeNeeded ? -1 : 0);
+    config.mode = allLinkModes().at(pick("mode", modeKeys(), profile && profile->hasMode,
+                                         profile ? int(allLinkModes().indexOf(profile->mode)) : 0, modeNeeded ? -1 : 0));
     return config;
 }
 
@@ -328,10 +331,10 @@ SettingsChange Cli::changeFromOptions(const LinkConfig &config, const ProvisionP
             value = QString::number(generator.nextAddress(0));
         }
         QString allowed;
-        if (!setSetting(&change, QLatin1String(setting.key), value, config.moduleGroupId, config.modeId, &allowed))
+        if (!setSetting(&change, QLatin1String(setting.key), value, config.module, config.mode, &allowed))
             throw UsageError { QStringLiteral("--%1 %2: not a value of %3 %4; allowed: %5")
-                                   .arg(option, m_parser.value(option), moduleKey(config.moduleGroupId),
-                                        modeKey(config.modeId), allowed) };
+                                   .arg(option, m_parser.value(option), moduleKey(config.module), modeKey(config.mode),
+                                        allowed) };
     }
     // S141 goes out only with the Master preset: anything else would be
     // reported as written and never sent.
@@ -406,7 +409,7 @@ QJsonObject Cli::writeJson(const UnitJob &job) const
         { "exitStatus", statusOf(job) },
         { "written", written },
         { "stored", o.stored },
-        { "settings", settingsToJson(o.settings, job.config().modeId) },
+        { "settings", settingsToJson(o.settings, job.config().mode) },
         { "verified", verified },
         { "differences", differences },
         { "refused", refused },
@@ -454,12 +457,12 @@ int Cli::read()
     if (m_json) {
         QJsonObject object = unitToJson(config);
         object.insert(QStringLiteral("port"), config.port);
-        object.insert(QStringLiteral("settings"), settingsToJson(s, config.modeId));
+        object.insert(QStringLiteral("settings"), settingsToJson(s, config.mode));
         object.insert(QStringLiteral("registers"), registersToJson(s.registers));
         out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return 0;
     }
-    printSettings(s, config.modeId != 0);
+    printSettings(s, isMultipoint(config.mode));
     return 0;
 }
 
@@ -491,7 +494,7 @@ int Cli::write()
         if (!m_json && !o.linesSent.isEmpty()) {
             // What went out, what it set, and how it ended: the result.
             m_board->printResult(QStringLiteral("%1: sent %2").arg(port, sentLines(o.linesSent)));
-            m_board->printResult(QStringLiteral("%1: %2").arg(port, settingsLine(o.settings, job.config().modeId)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(port, settingsLine(o.settings, job.config().mode)));
             m_board->printResult(QStringLiteral("%1: %2").arg(port, o.words()));
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
@@ -536,7 +539,7 @@ int Cli::provision()
     qint64 firstUnit = -1;
     const bool autoUnit = m_parser.value(QStringLiteral("unit-start")) == QLatin1String("auto");
     if (autoUnit) {
-        if (batchLink.modeId == 0)
+        if (!isMultipoint(batchLink.mode))
             throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
         if (!m_parser.isSet(QStringLiteral("record")) || !DatabaseRecord::isDatabaseLocation(m_parser.value(QStringLiteral("record"))))
             throw UsageError { QStringLiteral("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
@@ -545,12 +548,13 @@ int Cli::provision()
     } else if (m_parser.isSet(QStringLiteral("unit-start"))) {
         bool ok = false;
         firstUnit = m_parser.value(QStringLiteral("unit-start")).toLongLong(&ok);
-        if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > 4294967295LL)
-            throw UsageError { QStringLiteral("--unit-start %1: allowed: 0 .. 4294967295")
-                                   .arg(m_parser.value(QStringLiteral("unit-start"))) };
-        if (batchLink.modeId == 0)
+        if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > MaxAddress)
+            throw UsageError { QStringLiteral("--unit-start %1: allowed: 0 .. %2, or auto")
+                                   .arg(m_parser.value(QStringLiteral("unit-start")))
+                                   .arg(MaxAddress) };
+        if (!isMultipoint(batchLink.mode))
             throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
-    } else if (batchLink.modeId != 0) {
+    } else if (isMultipoint(batchLink.mode)) {
         firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
     }
     const int ms = timeout();
@@ -577,7 +581,7 @@ int Cli::provision()
             QString line = QStringLiteral("%1: %2").arg(port, o.words());
             if (o.stored) {
                 line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(o.settings.networkAddress)));
-                if (batchLink.modeId != 0)
+                if (isMultipoint(batchLink.mode))
                     line += QStringLiteral(", unit address %1").arg(addressText(addressFromText(o.settings.unitAddress)));
                 line += QLatin1Char(')');
             }
@@ -643,7 +647,7 @@ int Cli::baud()
     if (m_parser.isSet(QStringLiteral("product")) && m_parser.value(QStringLiteral("product")).toLower() != QLatin1String("kv6"))
         throw UsageError { QStringLiteral("--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate")
                                .arg(m_parser.value(QStringLiteral("product"))) };
-    config.productId = 1;
+    config.product = Product::Kv6;
     qint32 rate = 0;
     if (m_parser.isSet(QStringLiteral("set"))) {
         const QString value = m_parser.value(QStringLiteral("set"));
@@ -687,8 +691,8 @@ int Cli::detect()
     allowOnly({ "port", "timeout", "json" });
     UnitDetector detector(onePort());
     detector.setReportTimeout(timeout());
-    QObject::connect(&detector, &UnitDetector::trying, &m_app, [&](int productId) {
-        m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(productId)).arg(lineBaudFor(productId)));
+    QObject::connect(&detector, &UnitDetector::trying, &m_app, [&](Product product) {
+        m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
     });
     QObject::connect(&detector, &UnitDetector::done, &m_app, &QCoreApplication::quit);
     QTimer watch;
@@ -704,27 +708,27 @@ int Cli::detect()
     m_board->remove(detector.port());
     if (StopSignals::received())
         return 128 + StopSignals::received();
-    if (detector.productId() < 0) {
+    if (!detector.product()) {
         m_board->printFailure(detector.failure());
         return detector.portOpened() ? NoReport : CannotOpen;
     }
     const RadioSettings &s = detector.settings();
     if (m_json) {
         QJsonArray modules;
-        for (int module : detector.modules())
+        for (Module module : detector.modules())
             modules.append(moduleKey(module));
         QJsonObject object {
             { "port", detector.port() },
-            { "product", productKey(detector.productId()) },
+            { "product", productKey(*detector.product()) },
             { "modules", modules },
-            { "settings", settingsToJson(s, 1) },
+            { "settings", settingsToJson(s, LinkMode::PointToMultipoint) },
             { "registers", registersToJson(s.registers) },
         };
         out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return 0;
     }
-    out() << detector.port() << ": " << productCaption(detector.productId()) << " answered at "
-          << lineBaudFor(detector.productId()) << " baud" << Qt::endl;
+    out() << detector.port() << ": " << productCaption(*detector.product()) << " answered at "
+          << lineBaudFor(*detector.product()) << " baud" << Qt::endl;
     out() << "module: " << detector.modulesText() << Qt::endl;
     printSettings(s, s.hasUnitAddress);
     return 0;
@@ -828,7 +832,7 @@ int Cli::record(const QStringList &arguments)
             object.insert(QStringLiteral("operator"), r.operatorName);
             object.insert(QStringLiteral("toolVersion"), r.toolVersion);
             object.insert(QStringLiteral("port"), r.config.port);
-            object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.modeId));
+            object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.mode));
             object.insert(QStringLiteral("result"), r.result);
             object.insert(QStringLiteral("differences"), r.detail);
             object.insert(QStringLiteral("superseded"), row.superseded);
@@ -840,9 +844,9 @@ int Cli::record(const QStringList &arguments)
     }
     for (const RecordRow &row : rows) {
         const UnitRecord &r = row.record;
-        QStringList fields { r.time.toUTC().toString(Qt::ISODate), r.station, r.config.port, productKey(r.config.productId),
-                             moduleKey(r.config.moduleGroupId), modeKey(r.config.modeId) };
-        if (r.config.modeId != 0)
+        QStringList fields { r.time.toUTC().toString(Qt::ISODate), r.station, r.config.port, productKey(r.config.product),
+                             moduleKey(r.config.module), modeKey(r.config.mode) };
+        if (isMultipoint(r.config.mode))
             fields << QStringLiteral("unit %1").arg(r.settings.unitAddress);
         fields << QStringLiteral("network %1").arg(r.settings.networkAddress) << r.settings.workMode << r.settings.baud
                << r.settings.linkRate << r.settings.power << r.result;

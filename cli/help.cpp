@@ -21,9 +21,9 @@ struct CommandHelp {
 };
 
 const OptionHelp Port { "--port P", "serial port, e.g. /dev/ttyUSB0 (kvx-cli ports lists them)" };
-const OptionHelp Product { "--product kv5|kv6", "KV5 (9600 baud) or KV6 - KV7 (115200 baud)" };
-const OptionHelp Module { "--module M", "tarn, brae-loch, skerry or half-fjord" };
-const OptionHelp Mode { "--mode p2p|p2mp", "point to point or point to multipoint" };
+const OptionHelp ProductOption { "--product kv5|kv6", "KV5 (9600 baud) or KV6 - KV7 (115200 baud)" };
+const OptionHelp ModuleOption { "--module M", "tarn, brae-loch, skerry or half-fjord" };
+const OptionHelp ModeOption { "--mode p2p|p2mp", "point to point or point to multipoint" };
 const OptionHelp Timeout { "--timeout MS", "how long to wait for the settings report (default 3000)" };
 const OptionHelp Json { "--json", "print JSON instead of text" };
 const OptionHelp Quiet { "--quiet", "no progress on stderr; results and failures only" };
@@ -40,21 +40,21 @@ const QList<CommandHelp> &commands()
           "kvx-cli ports" },
         { "read", "open, read the settings report, close", "kvx-cli read --port P --product kv5|kv6 --module M [--mode p2p|p2mp] [OPTIONS]",
           "Opens the port, reads the unit's settings report, closes the link.",
-          { Port, Product, Module, { "--mode p2p|p2mp", "link mode (default p2p; p2mp also shows the unit address)" },
+          { Port, ProductOption, ModuleOption, { "--mode p2p|p2mp", "link mode (default p2p; p2mp also shows the unit address)" },
             Timeout, Json, Quiet },
           false, "kvx-cli read --port /dev/ttyUSB0 --product kv6 --module tarn --mode p2mp --json > golden.json" },
         { "write", "open, read, write (settings not given keep the unit's values), verify, close", "kvx-cli write --port P --product kv5|kv6 --module M --mode p2p|p2mp [SETTINGS] [OPTIONS]",
           "Opens the port, reads the unit, writes its settings with the changes given (a setting not given keeps "
           "the unit's value), stores them (AT&W), reads the unit back and compares, closes the link. "
           "The mode is needed (here or in the profile): it chooses the preset family.",
-          { Port, Product, Module, Mode,
+          { Port, ProductOption, ModuleOption, ModeOption,
             { "--profile FILE", "settings from a profile file (kvx-cli read --json output is one)" },
             { "--work-mode W", "master, repeater or slave (as the module offers)" },
             { "--baud RATE", "serial baud rate of the unit's data port" },
             { "--link-rate RATE", "wireless link rate" },
             { "--power CAPTION", "output power, e.g. 1000mW" },
             { "--repeater on|off", "repeater enable; written with the master work mode only" },
-            { "--address N|random", "network address, 0 ... 4294967295, or a random one" },
+            { "--address N|random", "network address, 0 ... 4294967295 (32 bits), or a random one" },
             { "--unit N", "unit address (point to multipoint only)" },
             { "--no-verify", "do not read the unit back after storing" }, Log, Record, Station, Operator,
             { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, Timeout, Json, Quiet },
@@ -103,8 +103,8 @@ const QList<CommandHelp> &commands()
 QString valueLists()
 {
     QString text = QStringLiteral("\nValues by module:\n");
-    for (int id = 0; id < moduleKeys().size(); ++id) {
-        const ModuleProfile &profile = moduleProfile(id);
+    for (Module module : allModules()) {
+        const ModuleProfile &profile = moduleProfile(module);
         QStringList modes;
         static const char *Words[] = { "master", "repeater", "slave" };
         for (int row = 0; row < profile.workModes.size() && row < 3; ++row) {
@@ -112,10 +112,10 @@ QString valueLists()
                 modes << QLatin1String(Words[row]);
         }
         text += QStringLiteral("  %1\n    work mode:  %2\n    link rate:  %3\n    power:      %4\n")
-                    .arg(moduleKeys().at(id), modes.join(QStringLiteral(", ")),
+                    .arg(moduleKey(module), modes.join(QStringLiteral(", ")),
                          profile.airSpeeds.join(QStringLiteral(", ")), profile.outputPowers.join(QStringLiteral(", ")));
     }
-    text += QStringLiteral("  every module\n    baud:       %1\n").arg(moduleProfile(0).baudRates.join(QStringLiteral(", ")));
+    text += QStringLiteral("  every module\n    baud:       %1\n").arg(moduleProfile(Module::Tarn).baudRates.join(QStringLiteral(", ")));
     return text;
 }
 

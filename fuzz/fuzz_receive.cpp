@@ -38,9 +38,9 @@ int rowFromValue(qint64 value)
     return value >= 0 && value <= std::numeric_limits<int>::max() ? int(value) : -1;
 }
 
-void checkEntry(const RegisterEntry &entry, int moduleGroupId)
+void checkEntry(const RegisterEntry &entry, Module module)
 {
-    const ModuleProfile &profile = moduleProfile(moduleGroupId);
+    const ModuleProfile &profile = moduleProfile(module);
     int row = -1;
     qsizetype size = 0;
     switch (entry.reg) {
@@ -68,7 +68,7 @@ void checkEntry(const RegisterEntry &entry, int moduleGroupId)
         return;
     case 108:
         size = profile.outputPowers.size();
-        row = rowIn(powerRowForCode(entry.value, moduleGroupId == HalfFjord), size);
+        row = rowIn(powerRowForCode(entry.value, module == Module::HalfFjord), size);
         break;
     case 141:
         size = 2;   // "NO", "YES"
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
-    const int moduleGroupId = data[0] & 3;
+    const Module module = allModules().at(data[0] & 3);
     size_t pos = 1;
 
     ReportReader reader;
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             check(frame.size >= 5 && frame.size <= 260, "frame size");
         }
         for (const RegisterEntry &entry : result.entries)
-            checkEntry(entry, moduleGroupId);
+            checkEntry(entry, module);
     }
     return 0;
 }

@@ -10,12 +10,9 @@
 struct RadioSettings;
 struct WriteForm;
 
-// The module's name as the window's buttons show it ("Tarn", "Half Fjord").
-QString moduleDisplayName(int moduleGroupId);
-
 // Empty when every field the write of `form` sends holds a value the module
 // offers; otherwise one line for the operator naming the first field that
 // does not and the likely cause, e.g. "Link rate is empty: the unit reported
 // 7, which Tarn does not offer. Is the module right?". `report` is the
 // unit's last settings report, which tells what a blank list stands for.
-QString checkWriteForm(const WriteForm &form, const RadioSettings &report, int moduleGroupId);
+QString checkWriteForm(const WriteForm &form, const RadioSettings &report);

@@ -25,20 +25,13 @@ const ModuleProfile Profiles[4] = {
 
 } // namespace
 
-const ModuleProfile &moduleProfile(int moduleGroupId)
+const ModuleProfile &moduleProfile(Module module)
 {
-    if (moduleGroupId >= 0 && moduleGroupId <= 2)
-        return Profiles[moduleGroupId];
-    return Profiles[3];
-}
-
-int moduleCodeForGroupId(int moduleGroupId)
-{
-    switch (moduleGroupId) {
-    case 0: return 2;
-    case 1: return 1;
-    case 2: return 3;
-    case 3: return 4;
-    default: return 0;
+    switch (module) {
+    case Module::Tarn: return Profiles[0];
+    case Module::BraeLoch: return Profiles[1];
+    case Module::Skerry: return Profiles[2];
+    case Module::HalfFjord: break;
     }
+    return Profiles[3];
 }

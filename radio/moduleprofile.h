@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include "radio/radiotypes.h"
+
 struct ModuleProfile {
     // A work mode with an empty caption is a placeholder that keeps the
     // rows after it at their register values; it cannot be chosen.
@@ -14,12 +16,4 @@ struct ModuleProfile {
     QStringList outputPowers;
 };
 
-// By the checked id of the module buttons: 0 Tarn, 1 Brae - Loch, 2 Skerry,
-// 3 (and anything else) Half Fjord.
-const ModuleProfile &moduleProfile(int moduleGroupId);
-
-// Module code sent with the presets: 0 -> 2, 1 -> 1, 2 -> 3, 3 -> 4.
-int moduleCodeForGroupId(int moduleGroupId);
-
-// The module name used on the simulator's command line and in tests.
-enum ModuleId { Tarn = 0, BraeLoch = 1, Skerry = 2, HalfFjord = 3 };
+const ModuleProfile &moduleProfile(Module module);

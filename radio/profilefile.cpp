@@ -90,7 +90,7 @@ bool isWholeAddress(const QString &text)
 {
     bool ok = false;
     const qulonglong value = text.toULongLong(&ok, 10);
-    return ok && value <= 4294967295ULL;
+    return ok && value <= qulonglong(MaxAddress);
 }
 
 void putNumber(QJsonObject &object, const QString &key, const QString &text)
@@ -137,7 +137,7 @@ int keyIndex(const QJsonObject &object, const QString &key, const QStringList &k
 
 } // namespace
 
-QJsonObject settingsToJson(const RadioSettings &s, int modeId)
+QJsonObject settingsToJson(const RadioSettings &s, LinkMode mode)
 {
     QJsonObject object;
     if (!s.workMode.isEmpty())
@@ -150,7 +150,7 @@ QJsonObject settingsToJson(const RadioSettings &s, int modeId)
         object.insert(QStringLiteral("repeater"), s.repeaterRow == 1);
     if (s.hasNetworkAddress)
         putNumber(object, QStringLiteral("networkAddress"), s.networkAddress);
-    if (modeId != 0 && s.hasUnitAddress)
+    if (isMultipoint(mode) && s.hasUnitAddress)
         putNumber(object, QStringLiteral("unitAddress"), s.unitAddress);
     return object;
 }
@@ -167,16 +167,16 @@ QJsonObject unitToJson(const LinkConfig &config)
 {
     return QJsonObject {
         { QStringLiteral("kvx-profile"), ProfileVersion },
-        { QStringLiteral("product"), productKey(config.productId) },
-        { QStringLiteral("module"), moduleKey(config.moduleGroupId) },
-        { QStringLiteral("mode"), modeKey(config.modeId) },
+        { QStringLiteral("product"), productKey(config.product) },
+        { QStringLiteral("module"), moduleKey(config.module) },
+        { QStringLiteral("mode"), modeKey(config.mode) },
     };
 }
 
 QByteArray profileToJson(const LinkConfig &config, const RadioSettings &settings)
 {
     QJsonObject object = unitToJson(config);
-    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.modeId));
+    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.mode));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -210,14 +210,17 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
         return false;
     }
     ProvisionProfile parsed;
-    parsed.productId = keyIndex(object, QStringLiteral("product"), productKeys(), error);
-    parsed.moduleGroupId = parsed.productId < 0 ? -1 : keyIndex(object, QStringLiteral("module"), moduleKeys(), error);
-    if (parsed.moduleGroupId < 0)
+    const int product = keyIndex(object, QStringLiteral("product"), productKeys(), error);
+    const int module = product < 0 ? -1 : keyIndex(object, QStringLiteral("module"), moduleKeys(), error);
+    if (module < 0)
         return false;
+    parsed.product = allProducts().at(product);
+    parsed.module = allModules().at(module);
     if (object.contains(QStringLiteral("mode"))) {
-        parsed.modeId = keyIndex(object, QStringLiteral("mode"), modeKeys(), error);
-        if (parsed.modeId < 0)
+        const int mode = keyIndex(object, QStringLiteral("mode"), modeKeys(), error);
+        if (mode < 0)
             return false;
+        parsed.mode = allLinkModes().at(mode);
         parsed.hasMode = true;
     }
 
@@ -243,13 +246,13 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
         const bool address = AddressKeys.contains(key);
         const bool isText = valueText(values.value(key), &text);
         if (!isText || (address && !isWholeAddress(text))) {
-            *error = address ? ProfileFile::tr("\"settings.%1\" must be a whole number 0 … 4294967295").arg(key)
+            *error = address ? ProfileFile::tr("\"settings.%1\" must be a whole number 0 … %2").arg(key).arg(MaxAddress)
                              : ProfileFile::tr("\"settings.%1\" must be a string, a number or true/false").arg(key);
             return false;
         }
-        if (!setSetting(&parsed.settings, key, text, parsed.moduleGroupId, parsed.modeId, &allowed)) {
+        if (!setSetting(&parsed.settings, key, text, parsed.module, parsed.mode, &allowed)) {
             *error = ProfileFile::tr("\"settings.%1\": %2 is not allowed for %3 %4 (allowed: %5)")
-                         .arg(key, shown(text), moduleKey(parsed.moduleGroupId), modeKey(parsed.modeId), allowed);
+                         .arg(key, shown(text), moduleKey(parsed.module), modeKey(parsed.mode), allowed);
             return false;
         }
     }

@@ -16,9 +16,9 @@
 constexpr int ProfileVersion = 1;
 
 struct ProvisionProfile {
-    int productId = 0;
-    int moduleGroupId = 0;
-    int modeId = 0;
+    Product product = Product::Kv5;
+    Module module = Module::Tarn;
+    LinkMode mode = LinkMode::PointToPoint;
     bool hasMode = false;   // the file names the mode
     SettingsChange settings;
 };
@@ -29,7 +29,7 @@ constexpr qint64 ProfileSizeLimit = 1024 * 1024;
 // Captions as the window shows them; rates and addresses as numbers; the
 // repeater as true/false. Fields without a value are left out, the unit
 // address outside point-to-multipoint too.
-QJsonObject settingsToJson(const RadioSettings &settings, int modeId);
+QJsonObject settingsToJson(const RadioSettings &settings, LinkMode mode);
 QJsonObject registersToJson(const QMap<int, qint64> &registers);   // {"S101": 0, ...}
 // "product", "module", "mode" and the profile's version.
 QJsonObject unitToJson(const LinkConfig &config);

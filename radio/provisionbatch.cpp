@@ -123,7 +123,7 @@ void ProvisionBatch::startUnit(const QString &port)
         change.setUnitAddress = true;
         change.unitAddress = QString::number(m_nextUnit);
         // Automatic addresses come from the record when each unit is written.
-        if (m_nextUnit < 4294967295LL && !m_autoUnit)
+        if (m_nextUnit < MaxAddress && !m_autoUnit)
             ++m_nextUnit;
     }
     m_units.push_back(std::make_unique<UnitJob>(config));

@@ -132,7 +132,7 @@ int RadioSession::open(const LinkConfig &config)
     if (m_port->isOpen())
         closeNow();
     m_config = config;
-    m_port->setBaudRate(lineBaudFor(config.productId));
+    m_port->setBaudRate(lineBaudFor(config.product));
     m_port->setPortName(config.port);
     m_port->setDataBits(QSerialPort::Data8);
     m_port->setStopBits(QSerialPort::OneStop);
@@ -251,7 +251,7 @@ bool RadioSession::sendBytes(const QByteArray &bytes)
 
 void RadioSession::advance(Run *run)
 {
-    const bool kv6 = m_config.productId == 1;
+    const bool kv6 = m_config.product == Product::Kv6;
     switch (run->kind) {
     case OpenKind:
         if (run->stage == StageStart) {
@@ -302,7 +302,7 @@ void RadioSession::advance(Run *run)
 bool RadioSession::prepareRead(Run *run, int requestStage)
 {
     run->stage = requestStage;
-    if (m_config.productId != 1)
+    if (m_config.product != Product::Kv6)
         return false;
     if (sendFor(run, frameReadPrepare()))
         pause(run, PreparePauseMs);
@@ -450,7 +450,7 @@ void RadioSession::verifyWith(Run *run, const RadioSettings &settings)
     // The work mode is set by the preset, so S101 must read the row chosen.
     QList<QPair<int, qint64>> expected = registersSetBy(run->result.linesSent);
     if (run->result.presetRow >= 0)
-        expected.prepend({ 101, run->result.presetRow });
+        expected.prepend({ Reg::WorkMode, run->result.presetRow });
     run->result.differences = compareRegisters(expected, settings.registers);
     run->result.verification =
         run->result.differences.isEmpty() ? SequenceResult::Verified : SequenceResult::Mismatch;
@@ -487,7 +487,7 @@ void RadioSession::onReadyRead()
     // single command is not.
     if (result.entries.isEmpty() || m_watches.isEmpty())
         return;
-    const RadioSettings settings = settingsFromEntries(result.entries, m_config.moduleGroupId);
+    const RadioSettings settings = settingsFromEntries(result.entries, m_config.module);
     const QList<Watch *> watches = m_watches;
     m_watches.clear();
     for (Watch *watch : watches) {

@@ -13,12 +13,8 @@
 namespace {
 
 // The registers a settings report is scanned for.
-constexpr int ReportedRegisters[] = { 101, 102, 103, 104, 105, 108, 141 };
-
-QString keyAt(const QStringList &keys, int index)
-{
-    return index >= 0 && index < keys.size() ? keys.at(index) : QString();
-}
+constexpr int ReportedRegisters[] = { Reg::WorkMode,    Reg::SerialBaud,  Reg::LinkRate,      Reg::NetworkAddress,
+                                      Reg::UnitAddress, Reg::OutputPower, Reg::RepeaterEnable };
 
 int rowIn(int row, const QStringList &rows)
 {
@@ -27,50 +23,11 @@ int rowIn(int row, const QStringList &rows)
 
 } // namespace
 
-int lineBaudFor(int productId)
-{
-    return productId == 1 ? 115200 : 9600;
-}
-
 const QStringList &passThroughRates()
 {
     static const QStringList rates = { "19200", "38400", "56000", "57600", "115200", "230400" };
     return rates;
 }
-
-const QStringList &productKeys()
-{
-    static const QStringList keys = { "kv5", "kv6" };
-    return keys;
-}
-
-const QStringList &moduleKeys()
-{
-    static const QStringList keys = { "tarn", "brae-loch", "skerry", "half-fjord" };
-    return keys;
-}
-
-const QStringList &modeKeys()
-{
-    static const QStringList keys = { "p2p", "p2mp" };
-    return keys;
-}
-
-QString productCaption(int productId)
-{
-    static const QStringList captions = { "KV5", "KV6 - KV7" };
-    return keyAt(captions, productId);
-}
-
-QString moduleCaption(int moduleGroupId)
-{
-    static const QStringList captions = { "Tarn", "Brae - Loch", "Skerry", "Half Fjord" };
-    return keyAt(captions, moduleGroupId);
-}
-
-QString productKey(int productId) { return keyAt(productKeys(), productId); }
-QString moduleKey(int moduleGroupId) { return keyAt(moduleKeys(), moduleGroupId); }
-QString modeKey(int modeId) { return keyAt(modeKeys(), modeId); }
 
 QString repeaterText(int repeaterRow)
 {
@@ -79,30 +36,30 @@ QString repeaterText(int repeaterRow)
     return repeaterRow == 1 ? QStringLiteral("on") : QStringLiteral("off");
 }
 
-int rowForEntry(const RegisterEntry &entry, int moduleGroupId)
+int rowForEntry(const RegisterEntry &entry, Module module)
 {
     switch (entry.reg) {
-    case 103:
+    case Reg::LinkRate:
         return airSpeedRowForValue(entry.value);
-    case 108:
-        return powerRowForCode(entry.value, moduleGroupId == HalfFjord);
+    case Reg::OutputPower:
+        return powerRowForCode(entry.value, module == Module::HalfFjord);
     default:
         return entry.value >= 0 && entry.value <= std::numeric_limits<int>::max() ? int(entry.value) : -1;
     }
 }
 
-bool reportFitsModule(const QMap<int, qint64> &registers, int moduleGroupId)
+bool reportFitsModule(const QMap<int, qint64> &registers, Module module)
 {
-    const ModuleProfile &profile = moduleProfile(moduleGroupId);
+    const ModuleProfile &profile = moduleProfile(module);
     const struct {
         int reg;
         const QStringList &rows;
-    } lists[] = { { 101, profile.workModes }, { 102, profile.baudRates }, { 103, profile.airSpeeds },
-                  { 108, profile.outputPowers } };
+    } lists[] = { { Reg::WorkMode, profile.workModes }, { Reg::SerialBaud, profile.baudRates },
+                  { Reg::LinkRate, profile.airSpeeds }, { Reg::OutputPower, profile.outputPowers } };
     for (const auto &list : lists) {
         if (!registers.contains(list.reg))
             continue;
-        const int row = rowForEntry({ list.reg, registers.value(list.reg), QString() }, moduleGroupId);
+        const int row = rowForEntry({ list.reg, registers.value(list.reg), QString() }, module);
         // A blank placeholder row is no value the module offers.
         if (row < 0 || row >= list.rows.size() || list.rows.at(row).isEmpty())
             return false;
@@ -110,28 +67,28 @@ bool reportFitsModule(const QMap<int, qint64> &registers, int moduleGroupId)
     return true;
 }
 
-RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, int moduleGroupId)
+RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, Module module)
 {
-    const ModuleProfile &profile = moduleProfile(moduleGroupId);
+    const ModuleProfile &profile = moduleProfile(module);
     static const QStringList Repeater = { "NO", "YES" };
     RadioSettings s;
     auto select = [&](int *row, QString *caption, const QStringList &rows, const RegisterEntry &entry) {
-        *row = rowIn(rowForEntry(entry, moduleGroupId), rows);
+        *row = rowIn(rowForEntry(entry, module), rows);
         *caption = *row >= 0 ? rows.at(*row) : QString();
     };
     for (const RegisterEntry &entry : entries) {
         switch (entry.reg) {
-        case 101: select(&s.workModeRow, &s.workMode, profile.workModes, entry); break;
-        case 102: select(&s.baudRow, &s.baud, profile.baudRates, entry); break;
-        case 103: select(&s.linkRateRow, &s.linkRate, profile.airSpeeds, entry); break;
-        case 108: select(&s.powerRow, &s.power, profile.outputPowers, entry); break;
-        case 141: s.repeaterRow = rowIn(rowForEntry(entry, moduleGroupId), Repeater); break;
-        case 104:
+        case Reg::WorkMode: select(&s.workModeRow, &s.workMode, profile.workModes, entry); break;
+        case Reg::SerialBaud: select(&s.baudRow, &s.baud, profile.baudRates, entry); break;
+        case Reg::LinkRate: select(&s.linkRateRow, &s.linkRate, profile.airSpeeds, entry); break;
+        case Reg::OutputPower: select(&s.powerRow, &s.power, profile.outputPowers, entry); break;
+        case Reg::RepeaterEnable: s.repeaterRow = rowIn(rowForEntry(entry, module), Repeater); break;
+        case Reg::NetworkAddress:
             s.networkAddress = entry.digits;
             s.hasNetworkAddress = true;
-            s.registers.insert(104, entry.digits.toLongLong());
+            s.registers.insert(Reg::NetworkAddress, entry.digits.toLongLong());
             continue;
-        case 105:
+        case Reg::UnitAddress:
             // An unreadable unit address leaves the one before it.
             if (entry.value >= 0) {
                 s.unitAddress = QString::number(entry.value);
@@ -160,10 +117,8 @@ WriteForm writeFormFor(const RadioSettings &settings, const LinkConfig &config)
     form.workModeText = settings.workMode;
     form.baudText = settings.baud;
     form.airSpeedText = settings.linkRate;
-    form.moduleGroupId = config.moduleGroupId;
-    form.modeGroupId = config.modeId;
-    form.modeId = config.modeId;
-    form.moduleCode = moduleCodeForGroupId(config.moduleGroupId);
+    form.module = config.module;
+    form.mode = config.mode;
     return form;
 }
 

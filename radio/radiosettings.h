@@ -10,36 +10,22 @@
 #include <QString>
 #include <QStringList>
 
+#include "radio/radiotypes.h"
 #include "radio/reportreader.h"
 
 struct WriteForm;
 
-// The unit at the other end of a port. The ids are those of the window's
-// radio buttons: product 0 KV5, 1 KV6 - KV7; module 0 Tarn, 1 Brae - Loch,
-// 2 Skerry, 3 Half Fjord; mode 0 point to point, 1 point to multipoint.
+// The unit at the other end of a port.
 struct LinkConfig {
     QString port;
-    int productId = 0;
-    int moduleGroupId = 0;
-    int modeId = 0;
+    Product product = Product::Kv5;
+    Module module = Module::Tarn;
+    LinkMode mode = LinkMode::PointToPoint;
 };
-
-// Line speed of a product: KV5 9600 baud, KV6 - KV7 115200 baud.
-int lineBaudFor(int productId);
 
 // The pass-through baud rates a KV6 - KV7 unit offers (the window's list).
 const QStringList &passThroughRates();
 
-// Names used on the command line, in profiles and in the record.
-QString productKey(int productId);     // "kv5", "kv6"
-QString moduleKey(int moduleGroupId);  // "tarn", "brae-loch", "skerry", "half-fjord"
-QString modeKey(int modeId);           // "p2p", "p2mp"
-// Names as the window's radio buttons show them: "KV5", "Tarn", ...
-QString productCaption(int productId);
-QString moduleCaption(int moduleGroupId);
-const QStringList &productKeys();   // indexed by id
-const QStringList &moduleKeys();
-const QStringList &modeKeys();
 
 // The seven fields of a settings report. A row is -1 when the report did not
 // name the register or named a value the module's list has no row for.
@@ -67,15 +53,15 @@ QString repeaterText(int repeaterRow);
 // The row a reported register selects, before the list's length is checked:
 // the value itself, except that link rate 8 stands for row 7 and the output
 // power is a dBm code. -1 for no row.
-int rowForEntry(const RegisterEntry &entry, int moduleGroupId);
+int rowForEntry(const RegisterEntry &entry, Module module);
 
 // Whether every value a report gave has a row in the module's lists (the
 // report fits the module).
-bool reportFitsModule(const QMap<int, qint64> &registers, int moduleGroupId);
+bool reportFitsModule(const QMap<int, qint64> &registers, Module module);
 
 // The fields of a report for a module, applied in report order (a register
 // named twice takes its later value).
-RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, int moduleGroupId);
+RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, Module module);
 
 // What a write would send for these settings: the form the window shows after
 // reading them.

@@ -114,9 +114,9 @@ bool openForAppend(QFile &file, QString *error)
 
 QByteArray recordLine(const UnitRecord &r)
 {
-    const bool multipoint = r.config.modeId != 0;
-    return csvLine({ r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.productId),
-                     moduleKey(r.config.moduleGroupId), modeKey(r.config.modeId),
+    const bool multipoint = isMultipoint(r.config.mode);
+    return csvLine({ r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.product),
+                     moduleKey(r.config.module), modeKey(r.config.mode),
                      multipoint ? addressOf(r.settings.unitAddress) : QString(), addressOf(r.settings.networkAddress),
                      r.settings.workMode, r.settings.baud, r.settings.linkRate, r.settings.power,
                      repeaterText(r.settings.repeaterRow), r.result, r.detail })
@@ -262,11 +262,14 @@ bool recordFromFields(const QStringList &f, UnitRecord *r)
         return false;
     r->time = QDateTime::fromString(f.at(0), Qt::ISODate);
     r->config.port = f.at(1);
-    r->config.productId = int(productKeys().indexOf(f.at(2)));
-    r->config.moduleGroupId = int(moduleKeys().indexOf(f.at(3)));
-    r->config.modeId = int(modeKeys().indexOf(f.at(4)));
-    if (r->config.productId < 0 || r->config.moduleGroupId < 0 || r->config.modeId < 0)
+    const std::optional<Product> product = productForKey(f.at(2));
+    const std::optional<Module> module = moduleForKey(f.at(3));
+    const std::optional<LinkMode> mode = modeForKey(f.at(4));
+    if (!product || !module || !mode)
         return false;
+    r->config.product = *product;
+    r->config.module = *module;
+    r->config.mode = *mode;
     RadioSettings &s = r->settings;
     s.unitAddress = f.at(5);
     s.hasUnitAddress = !s.unitAddress.isEmpty();

@@ -50,7 +50,7 @@ qint64 RecordStore::nextFreeUnit(const QString &networkAddress, qint64 start, QS
             taken.insert(row.record.settings.unitAddress.toLongLong());
     }
     qint64 address = start;
-    while (taken.contains(address) && address < 4294967295LL)
+    while (taken.contains(address) && address < MaxAddress)
         ++address;
     return address;
 }
@@ -67,7 +67,7 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows)
         if (!storedSettings(row))
             continue;
         const QString network = row.record.settings.networkAddress;
-        const QString unit = row.record.config.modeId != 0 ? row.record.settings.unitAddress : QString();
+        const QString unit = isMultipoint(row.record.config.mode) ? row.record.settings.unitAddress : QString();
         if (unit.isEmpty()) {
             unitsOfNetwork[network] << i;
             continue;
@@ -117,7 +117,7 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows)
         QMap<QString, int> modes;
         for (int i : it.value()) {
             ++rates[rows.at(i).record.settings.linkRate];
-            ++modes[modeKey(rows.at(i).record.config.modeId)];
+            ++modes[modeKey(rows.at(i).record.config.mode)];
         }
         if (rates.size() < 2 && modes.size() < 2)
             continue;

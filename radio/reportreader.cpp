@@ -14,8 +14,8 @@ struct RegisterName {
 // The order matters: after an entry the names that follow are compared at
 // the head of the buffer before the scan moves on.
 constexpr RegisterName RegisterNames[] = {
-    { "S101", 101 }, { "S102", 102 }, { "S103", 103 }, { "S104", 104 },
-    { "S105", 105 }, { "S108", 108 }, { "S141", 141 },
+    { "S101", Reg::WorkMode },    { "S102", Reg::SerialBaud },  { "S103", Reg::LinkRate },      { "S104", Reg::NetworkAddress },
+    { "S105", Reg::UnitAddress }, { "S108", Reg::OutputPower }, { "S141", Reg::RepeaterEnable },
 };
 constexpr int NameLength = 4;
 
@@ -76,7 +76,7 @@ RegisterEntry takeEntry(QByteArray &buffer, int reg)
     RegisterEntry entry;
     entry.reg = reg;
     switch (reg) {
-    case 104: {
+    case Reg::NetworkAddress: {
         buffer.remove(0, NameLength + 1);
         int count = 0;
         while (count < buffer.size() && isDigit(buffer.at(count)))
@@ -86,7 +86,7 @@ RegisterEntry takeEntry(QByteArray &buffer, int reg)
         qDebug().nospace().noquote() << "S104 = " << entry.digits;
         return entry;
     }
-    case 105:
+    case Reg::UnitAddress:
         // Written as an unsigned 32-bit number, read back the same way.
         entry.value = readValue(buffer, 0, std::numeric_limits<quint32>::max());
         break;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "radio/atcommands.h"
+#include "radio/radiotypes.h"
 
 struct RegisterEntry {
     int reg = 0;          // 101, 102, 103, 104, 105, 108 or 141

@@ -33,7 +33,7 @@ bool readAddress(const QString &value, QString *text)
 {
     bool ok = false;
     const qulonglong number = value.trimmed().toULongLong(&ok, 10);
-    if (!ok || number > 4294967295ULL)
+    if (!ok || number > qulonglong(MaxAddress))
         return false;
     *text = QString::number(number);
     return true;
@@ -59,10 +59,11 @@ const QStringList &settingKeys()
     return keys;
 }
 
-bool setSetting(SettingsChange *change, const QString &key, const QString &value, int moduleGroupId, int modeId,
+bool setSetting(SettingsChange *change, const QString &key, const QString &value, Module module, LinkMode mode,
                 QString *allowed)
 {
-    const ModuleProfile &profile = moduleProfile(moduleGroupId);
+    const ModuleProfile &profile = moduleProfile(module);
+    const QString addresses = QStringLiteral("0 .. %1").arg(MaxAddress);
     auto choose = [&](int *row, const QStringList &rows) {
         *row = captionRow(rows, value);
         if (*row < 0)
@@ -106,7 +107,7 @@ bool setSetting(SettingsChange *change, const QString &key, const QString &value
     }
     if (key == QLatin1String("networkAddress")) {
         if (!readAddress(value, &change->networkAddress)) {
-            *allowed = QStringLiteral("0 .. 4294967295");
+            *allowed = addresses;
             return false;
         }
         change->setNetworkAddress = true;
@@ -114,8 +115,8 @@ bool setSetting(SettingsChange *change, const QString &key, const QString &value
     }
     if (key == QLatin1String("unitAddress")) {
         // Only a point-to-multipoint unit has one.
-        if (modeId == 0 || !readAddress(value, &change->unitAddress)) {
-            *allowed = modeId != 0 ? QStringLiteral("0 .. 4294967295") : QStringLiteral("none in point-to-point mode");
+        if (!isMultipoint(mode) || !readAddress(value, &change->unitAddress)) {
+            *allowed = isMultipoint(mode) ? addresses : QStringLiteral("none in point-to-point mode");
             return false;
         }
         change->setUnitAddress = true;
@@ -137,7 +138,7 @@ SettingsChange changeFromForm(const WriteForm &form)
         change.setNetworkAddress = true;
         change.networkAddress = QString::number(addressFromText(form.addressText));
     }
-    if (form.modeGroupId != 0 && !form.unitText.isEmpty()) {
+    if (isMultipoint(form.mode) && !form.unitText.isEmpty()) {
         change.setUnitAddress = true;
         change.unitAddress = QString::number(addressFromText(form.unitText));
     }
@@ -146,7 +147,7 @@ SettingsChange changeFromForm(const WriteForm &form)
 
 WriteForm applyChange(WriteForm form, const SettingsChange &change)
 {
-    const ModuleProfile &profile = moduleProfile(form.moduleGroupId);
+    const ModuleProfile &profile = moduleProfile(form.module);
     if (change.workModeRow >= 0) {
         form.workModeRow = change.workModeRow;
         form.workModeText = captionOf(profile.workModes, change.workModeRow);
@@ -174,5 +175,5 @@ WriteForm applyChange(WriteForm form, const SettingsChange &change)
 
 QString addressText(qint64 value)
 {
-    return value >= 0 && value <= 4294967295LL ? QString::number(value) : QString();
+    return value >= 0 && value <= MaxAddress ? QString::number(value) : QString();
 }

@@ -28,10 +28,10 @@ struct SettingsChange {
 const QStringList &settingKeys();   // workMode, baud, linkRate, power, repeater, networkAddress, unitAddress
 
 // Sets `key` from its text form ("master", "Slave(Remote)", "9600", "1000mW",
-// "on", "1234", ...) for a unit of `moduleGroupId` in `modeId`. On a value
+// "on", "1234", ...) for a unit of `module` in `mode`. On a value
 // the module does not have, returns false and puts the allowed values in
 // `allowed` (e.g. "230400, 115200, ...").
-bool setSetting(SettingsChange *change, const QString &key, const QString &value, int moduleGroupId, int modeId,
+bool setSetting(SettingsChange *change, const QString &key, const QString &value, Module module, LinkMode mode,
                 QString *allowed);
 
 // Every field of a form as a change: what a profile taken from the form
@@ -41,5 +41,5 @@ SettingsChange changeFromForm(const WriteForm &form);
 // The form with the change applied (rows and the captions they show).
 WriteForm applyChange(WriteForm form, const SettingsChange &change);
 
-// Decimal text of a value in 0 .. 4294967295, or empty.
+// Decimal text of a value in 0 .. MaxAddress, or empty.
 QString addressText(qint64 value);

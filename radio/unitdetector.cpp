@@ -22,7 +22,7 @@ UnitDetector::~UnitDetector() = default;
 
 void UnitDetector::start()
 {
-    tryProduct(0);
+    tryProduct(Product::Kv5);
 }
 
 void UnitDetector::interrupt()
@@ -32,21 +32,21 @@ void UnitDetector::interrupt()
         m_job->interrupt();
 }
 
-void UnitDetector::tryProduct(int productId)
+void UnitDetector::tryProduct(Product product)
 {
-    m_trying = productId;
+    m_trying = product;
     LinkConfig config;
     config.port = m_port;
-    config.productId = productId;
+    config.product = product;
     // The module only names the rows; which ones fit is decided below.
-    config.moduleGroupId = 0;
+    config.module = Module::Tarn;
     // Point to multipoint, so a unit address is shown when there is one.
-    config.modeId = 1;
+    config.mode = LinkMode::PointToMultipoint;
     m_job = std::make_unique<UnitJob>(config);
     m_job->setReportTimeout(m_timeoutMs);
     // Queued: the try's job may go once its own signal has returned.
     connect(m_job.get(), &UnitJob::done, this, &UnitDetector::tried, Qt::QueuedConnection);
-    emit trying(productId);
+    emit trying(product);
     m_job->startRead();
 }
 
@@ -56,20 +56,20 @@ void UnitDetector::tried()
     if (job->cause() != UnitOutcome::CannotOpen)
         m_portOpened = true;
     if (job->cause() == UnitOutcome::NoCause && !job->wasInterrupted()) {
-        m_productId = m_trying;
+        m_product = m_trying;
         const QMap<int, qint64> &registers = job->settings().registers;
-        for (int module = 0; module < moduleKeys().size(); ++module) {
+        for (Module module : allModules()) {
             if (reportFitsModule(registers, module))
                 m_modules << module;
         }
         QList<RegisterEntry> entries;
         for (auto it = registers.cbegin(); it != registers.cend(); ++it)
-            entries.append({ it.key(), it.value(), it.key() == 104 ? job->settings().networkAddress : QString() });
-        m_settings = settingsFromEntries(entries, m_modules.value(0, 0));
+            entries.append({ it.key(), it.value(), it.key() == Reg::NetworkAddress ? job->settings().networkAddress : QString() });
+        m_settings = settingsFromEntries(entries, m_modules.value(0, Module::Tarn));
     } else if (job->cause() == UnitOutcome::CannotOpen) {
         m_failure = job->failure();
-    } else if (m_trying == 0 && !m_interrupted) {
-        tryProduct(1);
+    } else if (m_trying == Product::Kv5 && !m_interrupted) {
+        tryProduct(Product::Kv6);
         return;
     } else {
         m_failure = m_interrupted ? UnitDetectorText::tr("%1: interrupted").arg(m_port)
@@ -86,7 +86,7 @@ QString UnitDetector::modulesText() const
     if (m_modules.isEmpty())
         return UnitDetectorText::tr("none of the modules");
     QStringList names;
-    for (int module : m_modules)
+    for (Module module : m_modules)
         names << moduleCaption(module);
     return names.join(UnitDetectorText::tr(" or "));
 }

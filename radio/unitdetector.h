@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 #include "radio/radiosettings.h"
 
@@ -29,12 +30,12 @@ public:
 
     QString port() const { return m_port; }
     bool isDone() const { return m_done; }
-    // -1 when nothing answered.
-    int productId() const { return m_productId; }
+    // The product that answered; none when nothing did.
+    std::optional<Product> product() const { return m_product; }
     // The report, its captions taken from the first module that fits.
     const RadioSettings &settings() const { return m_settings; }
     // Every module whose lists hold all the reported values.
-    const QList<int> &modules() const { return m_modules; }
+    const QList<Module> &modules() const { return m_modules; }
     // "Tarn or Skerry", or "none of the modules" when no list fits.
     QString modulesText() const;
     // Why nothing was found (the port would not open, no answer).
@@ -43,22 +44,22 @@ public:
 
 signals:
     // "KV5 at 9600 baud", then "KV6 - KV7 at 115200 baud".
-    void trying(int productId);
+    void trying(Product product);
     void done();
 
 private:
-    void tryProduct(int productId);
+    void tryProduct(Product product);
     void tried();
 
     QString m_port;
     int m_timeoutMs = 3000;
     std::unique_ptr<UnitJob> m_job;
-    int m_trying = -1;
+    Product m_trying = Product::Kv5;
     bool m_interrupted = false;
     bool m_done = false;
     bool m_portOpened = false;
-    int m_productId = -1;
+    std::optional<Product> m_product;
     RadioSettings m_settings;
-    QList<int> m_modules;
+    QList<Module> m_modules;
     QString m_failure;
 };

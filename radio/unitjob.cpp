@@ -115,7 +115,7 @@ void UnitJob::writeRows(const UnitOutcome &outcome, bool pending)
 
 bool UnitJob::reserveUnitAddress()
 {
-    if (m_form.modeGroupId == 0)
+    if (!isMultipoint(m_form.mode))
         return true;
     for (RecordSlot &slot : m_records) {
         if (!slot.store->canReserve())

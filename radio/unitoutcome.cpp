@@ -94,7 +94,7 @@ RadioSettings settingsSent(const WriteForm &form)
     // S141 goes out only after the Master preset.
     if (form.workModeRow != 0)
         s.repeaterRow = -1;
-    if (form.modeGroupId == 0) {
+    if (!isMultipoint(form.mode)) {
         s.unitAddress.clear();
         s.hasUnitAddress = false;
     }

@@ -30,19 +30,20 @@ bool WriteSequence::next(const WriteForm &form, WriteLine &line)
         switch (m_stage) {
         case StagePreset: {
             m_branchRow = form.workModeRow;
-            const bool multipoint = form.modeId != 0;
+            const bool multipoint = isMultipoint(form.mode);
+            const int code = moduleCode(form.module);
             switch (m_branchRow) {
             case 0:
-                line = { cmdPresetMaster(multipoint, form.moduleCode), LinePause };
+                line = { cmdPresetMaster(multipoint, code), LinePause };
                 m_stage = StageRepeater;
                 return true;
             case 1:
                 // Empty for Half Fjord: nothing is sent but the pause still runs.
-                line = { cmdPresetRepeater(multipoint, form.moduleCode), LinePause };
+                line = { cmdPresetRepeater(multipoint, code), LinePause };
                 m_stage = StageBaud;
                 return true;
             case 2:
-                line = { cmdPresetSlave(multipoint, form.moduleCode), LinePause };
+                line = { cmdPresetSlave(multipoint, code), LinePause };
                 m_stage = StageS118;
                 return true;
             default:
@@ -66,7 +67,7 @@ bool WriteSequence::next(const WriteForm &form, WriteLine &line)
         case StageUnit:
             m_stage = StageAddress;
             // The unit address only exists in point-to-multipoint mode.
-            if (form.modeGroupId != 0) {
+            if (isMultipoint(form.mode)) {
                 line = { cmdSetS105(addressFromText(form.unitText)), LinePause };
                 return true;
             }
@@ -135,7 +136,7 @@ quint32 addressFromText(const QString &text)
 int powerCodeFor(const WriteForm &form)
 {
     // Half Fjord knows only 30 and 33 dBm.
-    if (form.moduleGroupId == 3)
+    if (form.module == Module::HalfFjord)
         return form.powerRow == 0 ? 30 : 33;
     if (form.powerText == QLatin1String("2000mW"))
         return 33;

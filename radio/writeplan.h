@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include "radio/radiotypes.h"
+
 struct WriteForm {
     int workModeRow = -1;
     int repeaterRow = -1;
@@ -19,10 +21,8 @@ struct WriteForm {
     QString workModeText;
     QString baudText;
     QString airSpeedText;
-    int moduleGroupId = 0;   // checked id of the module buttons (3: Half Fjord)
-    int modeGroupId = 0;     // checked id of the mode buttons, read at its step
-    int modeId = 0;          // link mode stored at connect (preset choice)
-    int moduleCode = 0;      // module code stored at connect (preset choice)
+    Module module = Module::Tarn;   // chooses the presets and the power code
+    LinkMode mode = LinkMode::PointToPoint;
 };
 
 struct WriteLine {

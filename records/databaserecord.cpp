@@ -334,10 +334,10 @@ void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, i
     query.addBindValue(text(r.operatorName));
     query.addBindValue(text(r.toolVersion));
     query.addBindValue(text(r.config.port));
-    query.addBindValue(text(productKey(r.config.productId)));
-    query.addBindValue(text(moduleKey(r.config.moduleGroupId)));
-    query.addBindValue(text(modeKey(r.config.modeId)));
-    query.addBindValue(r.config.modeId != 0 ? addressValue(s.unitAddress) : addressValue(QString()));
+    query.addBindValue(text(productKey(r.config.product)));
+    query.addBindValue(text(moduleKey(r.config.module)));
+    query.addBindValue(text(modeKey(r.config.mode)));
+    query.addBindValue(isMultipoint(r.config.mode) ? addressValue(s.unitAddress) : addressValue(QString()));
     query.addBindValue(addressValue(s.networkAddress));
     query.addBindValue(text(s.workMode));
     query.addBindValue(text(s.baud));
@@ -432,9 +432,9 @@ QList<RecordRow> DatabaseRecord::rows(QString *error) const
         r.operatorName = query.value(3).toString();
         r.toolVersion = query.value(4).toString();
         r.config.port = query.value(5).toString();
-        r.config.productId = int(productKeys().indexOf(query.value(6).toString()));
-        r.config.moduleGroupId = int(moduleKeys().indexOf(query.value(7).toString()));
-        r.config.modeId = int(modeKeys().indexOf(query.value(8).toString()));
+        r.config.product = productForKey(query.value(6).toString()).value_or(Product::Kv5);
+        r.config.module = moduleForKey(query.value(7).toString()).value_or(Module::Tarn);
+        r.config.mode = modeForKey(query.value(8).toString()).value_or(LinkMode::PointToPoint);
         RadioSettings &s = r.settings;
         s.unitAddress = query.value(9).isNull() ? QString() : QString::number(query.value(9).toLongLong());
         s.hasUnitAddress = !s.unitAddress.isEmpty();

@@ -182,7 +182,7 @@ void Simulator::readInput()
             logChunk(buffer, size);
             if (!m_session.understandsSpeed(baud))
                 std::fprintf(stderr, "kvx-modemsim: %d bytes at %d baud not understood (unit listens at %d)\n",
-                             int(size), baud, productBaud(m_options.product));
+                             int(size), baud, lineBaudFor(m_options.product));
             m_pacer.enqueue(m_session.receive(QByteArray(buffer, int(size)), baud, nowMs()));
             continue;
         }

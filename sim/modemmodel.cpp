@@ -29,49 +29,35 @@ bool parseDecimal(const QByteArray &text, int maxDigits, bool allowMinus, qint64
     return ok;
 }
 
-bool isAddressRegister(int number) { return number == 104 || number == 105; }
+bool isAddressRegister(int number) { return number == Reg::NetworkAddress || number == Reg::UnitAddress; }
 
 } // namespace
 
-int productBaud(Product product) { return product == Product::Kv5 ? 9600 : 115200; }
-
 bool parseProduct(const QString &text, Product *product)
 {
-    const QString name = text.toLower();
-    if (name == "kv5")
-        *product = Product::Kv5;
-    else if (name == "kv6")
-        *product = Product::Kv6;
-    else
-        return false;
-    return true;
+    const std::optional<Product> parsed = productForKey(text.toLower());
+    if (parsed)
+        *product = *parsed;
+    return parsed.has_value();
 }
 
-bool parseModule(const QString &text, ModuleId *module)
+bool parseModule(const QString &text, Module *module)
 {
-    const QString name = text.toLower();
-    if (name == "tarn")
-        *module = Tarn;
-    else if (name == "brae-loch")
-        *module = BraeLoch;
-    else if (name == "skerry")
-        *module = Skerry;
-    else if (name == "half-fjord")
-        *module = HalfFjord;
-    else
-        return false;
-    return true;
+    const std::optional<Module> parsed = moduleForKey(text.toLower());
+    if (parsed)
+        *module = *parsed;
+    return parsed.has_value();
 }
 
 QString productName(Product product) { return product == Product::Kv5 ? "KV5" : "KV6-KV7"; }
 
-QString moduleName(ModuleId module)
+QString moduleName(Module module)
 {
     switch (module) {
-    case Tarn: return "Tarn";
-    case BraeLoch: return "Brae-Loch";
-    case Skerry: return "Skerry";
-    case HalfFjord: return "Half Fjord";
+    case Module::Tarn: return "Tarn";
+    case Module::BraeLoch: return "Brae-Loch";
+    case Module::Skerry: return "Skerry";
+    case Module::HalfFjord: return "Half Fjord";
     }
     return QString();
 }
@@ -101,7 +87,7 @@ Registers parseRegisters(const QByteArray &text)
     return registers;
 }
 
-ModemModel::ModemModel(Product product, ModuleId module)
+ModemModel::ModemModel(Product product, Module module)
     : m_product(product)
     , m_module(module)
     , m_registers(defaultRegisters(product, module))
@@ -109,13 +95,13 @@ ModemModel::ModemModel(Product product, ModuleId module)
 {
 }
 
-int ModemModel::moduleCode() const { return moduleCodeForGroupId(m_module); }
+int ModemModel::moduleCode() const { return ::moduleCode(m_module); }
 
 QList<int> ModemModel::registerNumbers() { return { 101, 102, 103, 104, 105, 108, 118, 141 }; }
 
 bool ModemModel::isRegister(int number) { return registerNumbers().contains(number); }
 
-Registers ModemModel::defaultRegisters(Product product, ModuleId module)
+Registers ModemModel::defaultRegisters(Product product, Module module)
 {
     Q_UNUSED(module); // 1 W (code 30) and link-rate row 1 exist on every module
     return {
@@ -145,9 +131,9 @@ bool ModemModel::canSet(int number, qint64 value) const
     }
     case 104:
     case 105:
-        return value >= 0 && value <= 4294967295LL;
+        return value >= 0 && value <= MaxAddress;
     case 108:
-        if (m_module == HalfFjord)
+        if (m_module == Module::HalfFjord)
             return value == 30 || value == 33;
         if (value == 33)
             return profile.outputPowers.size() > 11;
@@ -166,7 +152,7 @@ bool ModemModel::load(int number, qint64 value)
 {
     if (!isRegister(number))
         return false;
-    const bool inRange = isAddressRegister(number) ? (value >= 0 && value <= 4294967295LL)
+    const bool inRange = isAddressRegister(number) ? (value >= 0 && value <= MaxAddress)
                                                    : (value >= -2147483648LL && value <= 2147483647LL);
     if (!inRange)
         return false;

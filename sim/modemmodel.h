@@ -13,14 +13,12 @@
 
 namespace modemsim {
 
-enum class Product { Kv5, Kv6 };
-
-// Line speed at which a unit of the product understands what it receives.
-int productBaud(Product product);
+// The unit's product and module are the engine's (radio/radiotypes.h).
 bool parseProduct(const QString &text, Product *product);   // "kv5", "kv6"
-bool parseModule(const QString &text, ModuleId *module);    // "tarn", "brae-loch", "skerry", "half-fjord"
+bool parseModule(const QString &text, Module *module);      // "tarn", "brae-loch", "skerry", "half-fjord"
+// The names the simulated unit gives itself in its settings report.
 QString productName(Product product);                       // "KV5", "KV6-KV7"
-QString moduleName(ModuleId module);                        // "Tarn", "Brae-Loch", ...
+QString moduleName(Module module);                          // "Tarn", "Brae-Loch", ...
 
 using Registers = QMap<int, qint64>;
 
@@ -32,16 +30,16 @@ Registers parseRegisters(const QByteArray &text);
 class ModemModel
 {
 public:
-    ModemModel(Product product, ModuleId module);
+    ModemModel(Product product, Module module);
 
     Product product() const { return m_product; }
-    ModuleId module() const { return m_module; }
+    Module module() const { return m_module; }
     int moduleCode() const;
 
     // S101, S102, S103, S104, S105, S108, S118, S141.
     static QList<int> registerNumbers();
     static bool isRegister(int number);
-    static Registers defaultRegisters(Product product, ModuleId module);
+    static Registers defaultRegisters(Product product, Module module);
 
     const Registers &registers() const { return m_registers; }
     qint64 value(int number) const { return m_registers.value(number, -1); }
@@ -92,7 +90,7 @@ private:
     QByteArray loadPreset(const QByteArray &digits);
 
     Product m_product;
-    ModuleId m_module;
+    Module m_module;
     Registers m_registers;
     Registers m_stored;
     QString m_statePath;

@@ -10,7 +10,7 @@ ModemSession::ModemSession(ModemModel *model, bool echo)
 
 bool ModemSession::understandsSpeed(int lineBaud) const
 {
-    return lineBaud == productBaud(m_model->product());
+    return lineBaud == lineBaudFor(m_model->product());
 }
 
 QByteArray ModemSession::receive(const QByteArray &bytes, int lineBaud, qint64 nowMs)

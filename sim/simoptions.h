@@ -12,7 +12,7 @@ namespace modemsim {
 
 struct SimOptions {
     Product product = Product::Kv6;
-    ModuleId module = Tarn;
+    Module module = Module::Tarn;
     QString linkPath;     // --link: symlink to the serial side
     int appearAfterMs = 0;   // --appear-after: the symlink comes this late
     QString logPath;      // --log: every received chunk with its time

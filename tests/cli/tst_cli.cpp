@@ -65,7 +65,7 @@ CliRun cli(const QStringList &arguments, int timeoutMs = 60000)
     return finishCli(process, timeoutMs);
 }
 
-QStringList unitArgs(const SimProcess &sim, int product, int module, int mode)
+QStringList unitArgs(const SimProcess &sim, Product product, Module module, LinkMode mode)
 {
     return { "--port", sim.portPath(), "--product", productArg(product), "--module", moduleArg(module),
              "--mode", mode == PointToMultipoint ? "p2mp" : "p2p" };
@@ -94,28 +94,28 @@ private slots:
     // line with the same pauses: connect, read, write, disconnect.
     void sameWireAsWindow_data()
     {
-        QTest::addColumn<int>("product");
-        QTest::addColumn<int>("module");
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<Product>("product");
+        QTest::addColumn<Module>("module");
+        QTest::addColumn<LinkMode>("mode");
         QTest::addColumn<int>("workMode");
         QTest::addColumn<QStringList>("options");
-        for (int product : { KV5, KV6 }) {
+        for (Product product : { KV5, KV6 }) {
             const char *p = product == KV5 ? "KV5" : "KV6 - KV7";
-            QTest::addRow("%s Tarn", p) << product << int(Tarn) << int(PointToMultipoint) << 0
+            QTest::addRow("%s Tarn", p) << product << Tarn << PointToMultipoint << 0
                                         << QStringList { "--work-mode", "master", "--repeater", "on", "--unit", "5" };
-            QTest::addRow("%s Brae - Loch", p) << product << int(BraeLoch) << int(PointToPoint) << 1
+            QTest::addRow("%s Brae - Loch", p) << product << BraeLoch << PointToPoint << 1
                                                << QStringList { "--work-mode", "repeater", "--power", "2000mW" };
-            QTest::addRow("%s Skerry", p) << product << int(Skerry) << int(PointToMultipoint) << 2
+            QTest::addRow("%s Skerry", p) << product << Skerry << PointToMultipoint << 2
                                           << QStringList { "--work-mode", "slave", "--link-rate", "57600", "--unit", "5" };
-            QTest::addRow("%s Half Fjord", p) << product << int(HalfFjord) << int(PointToPoint) << 2
+            QTest::addRow("%s Half Fjord", p) << product << HalfFjord << PointToPoint << 2
                                               << QStringList { "--work-mode", "slave", "--baud", "115200", "--power", "1000mW" };
         }
     }
     void sameWireAsWindow()
     {
-        QFETCH(int, product);
-        QFETCH(int, module);
-        QFETCH(int, mode);
+        QFETCH(Product, product);
+        QFETCH(Module, module);
+        QFETCH(LinkMode, mode);
         QFETCH(int, workMode);
         QFETCH(QStringList, options);
 

@@ -14,18 +14,25 @@
 #include <memory>
 
 #include "app/mainwindow.h"
+#include "app/radiobuttons.h"
 #include "support/simprocess.h"
 
-enum Product { KV5 = 0, KV6 = 1 };
-enum Module { Tarn = 0, BraeLoch = 1, Skerry = 2, HalfFjord = 3 };
-enum Mode { PointToPoint = 0, PointToMultipoint = 1 };
+// The engine's names, short, as the tests read best with them.
+inline constexpr Product KV5 = Product::Kv5;
+inline constexpr Product KV6 = Product::Kv6;
+inline constexpr Module Tarn = Module::Tarn;
+inline constexpr Module BraeLoch = Module::BraeLoch;
+inline constexpr Module Skerry = Module::Skerry;
+inline constexpr Module HalfFjord = Module::HalfFjord;
+inline constexpr LinkMode PointToPoint = LinkMode::PointToPoint;
+inline constexpr LinkMode PointToMultipoint = LinkMode::PointToMultipoint;
+Q_DECLARE_METATYPE(Product)
+Q_DECLARE_METATYPE(Module)
+Q_DECLARE_METATYPE(LinkMode)
 
-inline const char *productArg(int product) { return product == KV6 ? "kv6" : "kv5"; }
-inline const char *moduleArg(int module)
-{
-    static const char *names[] = { "tarn", "brae-loch", "skerry", "half-fjord" };
-    return names[module];
-}
+// The simulator's and kvx-cli's words for them.
+inline QString productArg(Product product) { return productKey(product); }
+inline QString moduleArg(Module module) { return moduleKey(module); }
 
 class Rig
 {
@@ -35,7 +42,7 @@ public:
 
     // Starts the simulator for `product`/`module` and a window that offers its
     // port, with the radio buttons set; does not connect.
-    bool start(int product, int module, int mode = PointToPoint, const QStringList &extraSimArgs = {})
+    bool start(Product product, Module module, LinkMode mode = PointToPoint, const QStringList &extraSimArgs = {})
     {
         QStringList args { "--product", productArg(product), "--module", moduleArg(module) };
         args += extraSimArgs;
@@ -51,9 +58,9 @@ public:
         if (row < 0)
             return false;
         ports->setCurrentIndex(row);
-        radio(QStringLiteral("product_%1").arg(product + 1))->click();
-        radio(QStringLiteral("module_%1").arg(module + 1))->click();
-        radio(QStringLiteral("mode_%1").arg(mode + 1))->click();
+        radio(QStringLiteral("product_%1").arg(buttonFor(product) + 1))->click();
+        radio(QStringLiteral("module_%1").arg(buttonFor(module) + 1))->click();
+        radio(QStringLiteral("mode_%1").arg(buttonFor(mode) + 1))->click();
         return true;
     }
 

@@ -33,9 +33,9 @@ private slots:
         QRandomGenerator random(20261207);
         const int trials = 24;
         for (int trial = 0; trial < trials; ++trial) {
-            const int product = trial % 2 ? KV6 : KV5;
+            const Product product = trial % 2 ? KV6 : KV5;
             const bool writing = (trial / 2) % 2;
-            const int module = trial % 4;
+            const Module module = allModules().at(trial % 4);
             // A read lasts about 1.1 s on KV6 - KV7 and 0.1 s plus the reply
             // on KV5; a write about 4 s.
             const int span = writing ? 4200 : (product == KV6 ? 1400 : 500);

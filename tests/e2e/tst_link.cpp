@@ -31,15 +31,15 @@ class TestLink : public QObject
 private slots:
     void openAndClose_data()
     {
-        QTest::addColumn<int>("product");
-        QTest::addColumn<int>("mode");
-        QTest::newRow("KV5 point to point") << int(KV5) << int(PointToPoint);
-        QTest::newRow("KV6 - KV7 point to multipoint") << int(KV6) << int(PointToMultipoint);
+        QTest::addColumn<Product>("product");
+        QTest::addColumn<LinkMode>("mode");
+        QTest::newRow("KV5 point to point") << KV5 << PointToPoint;
+        QTest::newRow("KV6 - KV7 point to multipoint") << KV6 << PointToMultipoint;
     }
     void openAndClose()
     {
-        QFETCH(int, product);
-        QFETCH(int, mode);
+        QFETCH(Product, product);
+        QFETCH(LinkMode, mode);
         Rig rig;
         QVERIFY(rig.start(product, Tarn, mode));
 
@@ -113,7 +113,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.start(KV5, Tarn));
         const struct {
-            int module;
+            Module module;
             int linkRates;
             QString firstLinkRate;
             int powers;
@@ -125,7 +125,7 @@ private slots:
             { BraeLoch, 8, "19200", 12, "Repeater" },
         };
         for (const auto &c : cases) {
-            rig.radio(QStringLiteral("module_%1").arg(c.module + 1))->click();
+            rig.radio(QStringLiteral("module_%1").arg(buttonFor(c.module) + 1))->click();
             rig.toggleLink();
             QVERIFY(rig.isOpen());
             QCOMPARE(rig.combo("AirSpeedBox")->count(), c.linkRates);
@@ -183,13 +183,13 @@ private slots:
 
     void deviceLostWhileOpen_data()
     {
-        QTest::addColumn<int>("product");
-        QTest::newRow("KV5") << int(KV5);
-        QTest::newRow("KV6 - KV7") << int(KV6);
+        QTest::addColumn<Product>("product");
+        QTest::newRow("KV5") << KV5;
+        QTest::newRow("KV6 - KV7") << KV6;
     }
     void deviceLostWhileOpen()
     {
-        QFETCH(int, product);
+        QFETCH(Product, product);
         Rig rig;
         QVERIFY(rig.start(product, BraeLoch, PointToMultipoint));
         rig.toggleLink();

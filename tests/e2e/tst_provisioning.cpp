@@ -85,7 +85,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // Connected and read: the form is filled from the unit.
-bool readyRig(Rig &rig, int product, int module, int mode, const QStringList &simArgs = {})
+bool readyRig(Rig &rig, Product product, Module module, LinkMode mode, const QStringList &simArgs = {})
 {
     if (!rig.start(product, module, mode, simArgs))
         return false;
@@ -455,7 +455,7 @@ private slots:
             DatabaseRecord other(record);
             UnitRecord row;
             row.time = QDateTime::currentDateTimeUtc();
-            row.config = { "/dev/ttyUSB9", 0, 0, 1 };
+            row.config = { "/dev/ttyUSB9", KV5, Tarn, PointToMultipoint };
             row.settings.networkAddress = "900";
             row.settings.unitAddress = "8";
             row.settings.linkRate = "230400";

@@ -8,7 +8,7 @@
 namespace {
 
 // Values every module can take, as the modem would report them.
-QMap<int, qint64> registersFor(int module)
+QMap<int, qint64> registersFor(Module module)
 {
     QMap<int, qint64> regs { { 101, 2 }, { 102, 7 }, { 104, 1234 }, { 105, 4000000000LL }, { 118, 0 }, { 141, 1 } };
     regs[103] = module == Tarn ? 4 : 8;
@@ -48,22 +48,22 @@ class TestReadWrite : public QObject
 private slots:
     void readFillsForm_data()
     {
-        QTest::addColumn<int>("product");
-        QTest::addColumn<int>("module");
+        QTest::addColumn<Product>("product");
+        QTest::addColumn<Module>("module");
         QTest::addColumn<int>("airRow");
         QTest::addColumn<int>("powerRow");
-        for (int product : { KV5, KV6 }) {
+        for (Product product : { KV5, KV6 }) {
             const char *p = product == KV5 ? "KV5" : "KV6 - KV7";
-            QTest::addRow("%s Tarn", p) << product << int(Tarn) << 4 << 10;
-            QTest::addRow("%s Brae - Loch", p) << product << int(BraeLoch) << 7 << 11;
-            QTest::addRow("%s Skerry", p) << product << int(Skerry) << 7 << 10;
-            QTest::addRow("%s Half Fjord", p) << product << int(HalfFjord) << 7 << 1;
+            QTest::addRow("%s Tarn", p) << product << Tarn << 4 << 10;
+            QTest::addRow("%s Brae - Loch", p) << product << BraeLoch << 7 << 11;
+            QTest::addRow("%s Skerry", p) << product << Skerry << 7 << 10;
+            QTest::addRow("%s Half Fjord", p) << product << HalfFjord << 7 << 1;
         }
     }
     void readFillsForm()
     {
-        QFETCH(int, product);
-        QFETCH(int, module);
+        QFETCH(Product, product);
+        QFETCH(Module, module);
         QFETCH(int, airRow);
         QFETCH(int, powerRow);
         Rig rig;
@@ -104,34 +104,34 @@ private slots:
 
     void writeSequence_data()
     {
-        QTest::addColumn<int>("module");
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<Module>("module");
+        QTest::addColumn<LinkMode>("mode");
         QTest::addColumn<WriteCase>("form");
         QTest::addColumn<QList<QByteArray>>("lines");
         QTest::newRow("multipoint master, Tarn")
-            << int(Tarn) << int(PointToMultipoint) << WriteCase { 0, 1, 1, "5", "1234", 2, 10 }
+            << Tarn << PointToMultipoint << WriteCase { 0, 1, 1, "5", "1234", 2, 10 }
             << QList<QByteArray> { "AT&F7\r\n", "ATS141=1\r\n", "ATS102=1\r\n", "ATS105=5\r\n", "ATS104=1234\r\n",
                                    "ATS103=2\r\n", "ATS108=30\r\n", "AT&W\r\n" };
         QTest::newRow("point-to-point repeater, Brae - Loch, top rate and power")
-            << int(BraeLoch) << int(PointToPoint) << WriteCase { 1, 1, 14, "9", "4294967295", 7, 11 }
+            << BraeLoch << PointToPoint << WriteCase { 1, 1, 14, "9", "4294967295", 7, 11 }
             << QList<QByteArray> { "AT&F7\r\n", "ATS102=14\r\n", "ATS104=4294967295\r\n", "ATS103=8\r\n",
                                    "ATS108=33\r\n", "AT&W\r\n" };
         QTest::newRow("multipoint slave, Skerry")
-            << int(Skerry) << int(PointToMultipoint) << WriteCase { 2, 0, 7, "65000", "42", 4, 0 }
+            << Skerry << PointToMultipoint << WriteCase { 2, 0, 7, "65000", "42", 4, 0 }
             << QList<QByteArray> { "AT&F2\r\n", "ATS118=65535\r\n", "ATS102=7\r\n", "ATS105=65000\r\n",
                                    "ATS104=42\r\n", "ATS103=4\r\n", "ATS108=20\r\n", "AT&W\r\n" };
         QTest::newRow("Half Fjord blank row sends no preset")
-            << int(HalfFjord) << int(PointToPoint) << WriteCase { 1, 0, 0, "", "7", 0, 0 }
+            << HalfFjord << PointToPoint << WriteCase { 1, 0, 0, "", "7", 0, 0 }
             << QList<QByteArray> { "ATS102=0\r\n", "ATS104=7\r\n", "ATS103=0\r\n", "ATS108=30\r\n", "AT&W\r\n" };
         QTest::newRow("Half Fjord point-to-point slave")
-            << int(HalfFjord) << int(PointToPoint) << WriteCase { 2, 0, 3, "", "0", 6, 1 }
+            << HalfFjord << PointToPoint << WriteCase { 2, 0, 3, "", "0", 6, 1 }
             << QList<QByteArray> { "AT&F4\r\n", "ATS118=65535\r\n", "ATS102=3\r\n", "ATS104=0\r\n", "ATS103=6\r\n",
                                    "ATS108=33\r\n", "AT&W\r\n" };
     }
     void writeSequence()
     {
-        QFETCH(int, module);
-        QFETCH(int, mode);
+        QFETCH(Module, module);
+        QFETCH(LinkMode, mode);
         QFETCH(WriteCase, form);
         QFETCH(QList<QByteArray>, lines);
         Rig rig;
@@ -170,21 +170,21 @@ private slots:
     // the status line names the field and the likely cause.
     void blankFieldsRefused_data()
     {
-        QTest::addColumn<int>("module");
+        QTest::addColumn<Module>("module");
         QTest::addColumn<int>("reg");           // reported with a value the module lacks
         QTest::addColumn<qint64>("value");
         QTest::addColumn<QString>("cleared");   // or a field the operator empties
         QTest::addColumn<QString>("message");
         const QString lacks = QStringLiteral("%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?");
-        QTest::newRow("link rate") << int(Tarn) << 103 << qint64(7) << QString() << lacks.arg("Link rate", "7", "Tarn");
-        QTest::newRow("power") << int(Skerry) << 108 << qint64(33) << QString() << lacks.arg("Output power", "33", "Skerry");
-        QTest::newRow("work mode") << int(BraeLoch) << 101 << qint64(5) << QString() << lacks.arg("Work mode", "5", "Brae - Loch");
-        QTest::newRow("network address") << int(Tarn) << 0 << qint64(0) << "AddressEdit" << "Network address is empty.";
-        QTest::newRow("unit address") << int(Tarn) << 0 << qint64(0) << "UnitEdit" << "Unit address is empty.";
+        QTest::newRow("link rate") << Tarn << 103 << qint64(7) << QString() << lacks.arg("Link rate", "7", "Tarn");
+        QTest::newRow("power") << Skerry << 108 << qint64(33) << QString() << lacks.arg("Output power", "33", "Skerry");
+        QTest::newRow("work mode") << BraeLoch << 101 << qint64(5) << QString() << lacks.arg("Work mode", "5", "Brae - Loch");
+        QTest::newRow("network address") << Tarn << 0 << qint64(0) << "AddressEdit" << "Network address is empty.";
+        QTest::newRow("unit address") << Tarn << 0 << qint64(0) << "UnitEdit" << "Unit address is empty.";
     }
     void blankFieldsRefused()
     {
-        QFETCH(int, module);
+        QFETCH(Module, module);
         QFETCH(int, reg);
         QFETCH(qint64, value);
         QFETCH(QString, cleared);

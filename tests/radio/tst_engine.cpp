@@ -48,7 +48,7 @@ private slots:
         QFETCH(int, module);
         QFETCH(QByteArray, report);
         QFETCH(QString, expected);
-        const RadioSettings s = settingsFromEntries(scan(report), module);
+        const RadioSettings s = settingsFromEntries(scan(report), allModules().at(module));
         QCOMPARE(QStringList({ s.workMode, s.baud, s.linkRate, s.power, QString::number(s.repeaterRow), s.networkAddress,
                                s.unitAddress })
                      .join('|'),
@@ -74,7 +74,7 @@ private slots:
         QFETCH(QString, differences);
         const QList<QByteArray> written = { "AT&F7\r\n", "ATS141=1\r\n", "ATS102=7\r\n", "ATS105=5\r\n",
                                             "ATS104=1234\r\n", "ATS103=8\r\n", "ATS108=30\r\n", "AT&W\r\n" };
-        const RadioSettings read = settingsFromEntries(scan(report), 1);
+        const RadioSettings read = settingsFromEntries(scan(report), Module::BraeLoch);
         QCOMPARE(describeDifferences(compareRegisters(registersSetBy(written), read.registers)), differences);
     }
 
@@ -82,18 +82,19 @@ private slots:
     // a profile that puts the same settings into a unit.
     void readOutputIsAProfile()
     {
-        LinkConfig config { QStringLiteral("/dev/ttyUSB0"), 1, 3, 1 };
-        const RadioSettings read = settingsFromEntries(scan("S101=2 S102=3 S103=6 S104=77 S105=12 S108=33 S141=0 OK"), 3);
+        LinkConfig config { QStringLiteral("/dev/ttyUSB0"), Product::Kv6, Module::HalfFjord, LinkMode::PointToMultipoint };
+        const RadioSettings read =
+            settingsFromEntries(scan("S101=2 S102=3 S103=6 S104=77 S105=12 S108=33 S141=0 OK"), Module::HalfFjord);
         QJsonObject object = unitToJson(config);
-        object.insert("settings", settingsToJson(read, config.modeId));
+        object.insert("settings", settingsToJson(read, config.mode));
         ProvisionProfile parsed;
         QString error;
         QVERIFY2(parseProfile(QJsonDocument(object).toJson(), &parsed, &error), qPrintable(error));
-        QCOMPARE(parsed.productId, 1);
-        QCOMPARE(parsed.moduleGroupId, 3);
-        QCOMPARE(parsed.modeId, 1);
+        QCOMPARE(parsed.product, Product::Kv6);
+        QCOMPARE(parsed.module, Module::HalfFjord);
+        QCOMPARE(parsed.mode, LinkMode::PointToMultipoint);
         WriteForm halfFjord;
-        halfFjord.moduleGroupId = 3;
+        halfFjord.module = Module::HalfFjord;
         const WriteForm form = applyChange(halfFjord, parsed.settings);
         QCOMPARE(form.workModeText, QStringLiteral("Slave"));
         QCOMPARE(form.baudText, QStringLiteral("38400"));
@@ -135,12 +136,12 @@ private slots:
         QFETCH(QByteArray, json);
         QFETCH(QString, named);
         ProvisionProfile parsed;
-        parsed.productId = 42;
+        parsed.module = Module::Skerry;
         QString error;
         QVERIFY(!parseProfile(json, &parsed, &error));
         QVERIFY2(error.contains(named), qPrintable(error));
         QVERIFY(error.size() < 200);
-        QCOMPARE(parsed.productId, 42);
+        QCOMPARE(parsed.module, Module::Skerry);
     }
 
     void recordAppends()
@@ -149,7 +150,7 @@ private slots:
         const QString path = dir.filePath("record.csv");
         UnitRecord record;
         record.time = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
-        record.config = { QStringLiteral("/dev/tty,\"odd\""), 0, 1, 1 };
+        record.config = { QStringLiteral("/dev/tty,\"odd\""), Product::Kv5, Module::BraeLoch, LinkMode::PointToMultipoint };
         record.settings.workMode = QStringLiteral("Master");
         record.settings.networkAddress = QStringLiteral("0042");
         record.settings.unitAddress = QStringLiteral("7");

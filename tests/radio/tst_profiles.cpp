@@ -1,6 +1,7 @@
 // The option rows per module model. Row numbers are register values, so a
 // row out of place silently configures a modem wrongly.
 
+#include "app/radiobuttons.h"
 #include "radio/moduleprofile.h"
 #include "radio/reportreader.h"
 #include "radio/writeplan.h"
@@ -50,24 +51,25 @@ void tst_Profiles::moduleCodes_data()
     QTest::newRow("Brae - Loch") << 1 << 1;
     QTest::newRow("Skerry") << 2 << 3;
     QTest::newRow("Half Fjord") << 3 << 4;
-    QTest::newRow("no button") << -1 << 0;
-    QTest::newRow("beyond") << 4 << 0;
 }
 
 void tst_Profiles::moduleCodes()
 {
     QFETCH(int, groupId);
     QFETCH(int, code);
-    QCOMPARE(moduleCodeForGroupId(groupId), code);
+    QCOMPARE(moduleCode(moduleForButton(groupId)), code);
 }
 
 void tst_Profiles::moduleIds()
 {
-    // The ids are the module buttons' group ids.
-    QCOMPARE(int(Tarn), 0);
-    QCOMPARE(int(BraeLoch), 1);
-    QCOMPARE(int(Skerry), 2);
-    QCOMPARE(int(HalfFjord), 3);
+    // The module buttons' group ids, both ways.
+    const int ids[] = { 0, 1, 2, 3 };
+    for (int id : ids)
+        QCOMPARE(buttonFor(moduleForButton(id)), id);
+    QCOMPARE(moduleForButton(0), Module::Tarn);
+    QCOMPARE(moduleForButton(1), Module::BraeLoch);
+    QCOMPARE(moduleForButton(2), Module::Skerry);
+    QCOMPARE(moduleForButton(3), Module::HalfFjord);
 }
 
 void tst_Profiles::workModes_data()
@@ -88,7 +90,7 @@ void tst_Profiles::workModes()
     QFETCH(int, groupId);
     QFETCH(QStringList, rows);
 
-    const QStringList actual = moduleProfile(groupId).workModes;
+    const QStringList actual = moduleProfile(moduleForButton(groupId)).workModes;
     QCOMPARE(actual, rows);
     QCOMPARE(actual.size(), 3);
     QCOMPARE(actual.at(0), QString("Master"));
@@ -108,7 +110,7 @@ void tst_Profiles::baudRates()
 {
     QFETCH(int, groupId);
 
-    const QStringList rows = moduleProfile(groupId).baudRates;
+    const QStringList rows = moduleProfile(moduleForButton(groupId)).baudRates;
     QCOMPARE(rows.size(), 15);
     QCOMPARE(rows, AllBauds);
     // Falling rates: register S102 counts down from 230400.
@@ -138,7 +140,7 @@ void tst_Profiles::airSpeeds()
     QFETCH(int, groupId);
     QFETCH(QStringList, rows);
 
-    const QStringList actual = moduleProfile(groupId).airSpeeds;
+    const QStringList actual = moduleProfile(moduleForButton(groupId)).airSpeeds;
     QCOMPARE(actual, rows);
     // No row 8 anywhere: register value 8 stands for row 7.
     QVERIFY(actual.size() <= 8);
@@ -164,7 +166,7 @@ void tst_Profiles::outputPowers()
     QFETCH(int, groupId);
     QFETCH(QStringList, rows);
 
-    const QStringList actual = moduleProfile(groupId).outputPowers;
+    const QStringList actual = moduleProfile(moduleForButton(groupId)).outputPowers;
     QCOMPARE(actual, rows);
 }
 
@@ -184,7 +186,7 @@ void tst_Profiles::powerCaptionsMatchPowerCodes()
     // Each row's caption must name the power its row is written as, and that
     // power must read back as the same row; otherwise the operator sets
     // another power than he reads.
-    const QStringList rows = moduleProfile(groupId).outputPowers;
+    const QStringList rows = moduleProfile(moduleForButton(groupId)).outputPowers;
     for (int row = 0; row < rows.size(); ++row) {
         QString caption = rows.at(row);
         QVERIFY2(caption.endsWith("mW"), qPrintable(caption));
@@ -192,20 +194,20 @@ void tst_Profiles::powerCaptionsMatchPowerCodes()
         const double milliwatts = caption.toDouble();
         const int dbm = int(std::lround(10.0 * std::log10(milliwatts)));
         WriteForm form;
-        form.moduleGroupId = groupId;
+        form.module = moduleForButton(groupId);
         form.powerRow = row;
         form.powerText = rows.at(row);
         const int code = powerCodeFor(form);
         QVERIFY2(dbm == code, qPrintable(QString("row %1 %2 is %3 dBm, written as %4")
                                              .arg(row).arg(rows.at(row)).arg(dbm).arg(code)));
-        QCOMPARE(powerRowForCode(code, groupId == HalfFjord), row);
+        QCOMPARE(powerRowForCode(code, form.module == Module::HalfFjord), row);
     }
 }
 
 void tst_Profiles::braeLochAndSkerryDiffer()
 {
-    const ModuleProfile &braeLoch = moduleProfile(BraeLoch);
-    const ModuleProfile &skerry = moduleProfile(Skerry);
+    const ModuleProfile &braeLoch = moduleProfile(Module::BraeLoch);
+    const ModuleProfile &skerry = moduleProfile(Module::Skerry);
 
     QCOMPARE(braeLoch.workModes, skerry.workModes);
     QCOMPARE(braeLoch.baudRates, skerry.baudRates);
@@ -237,8 +239,8 @@ void tst_Profiles::unknownIdsFallBackToHalfFjord()
 {
     QFETCH(int, groupId);
 
-    const ModuleProfile &profile = moduleProfile(groupId);
-    const ModuleProfile &halfFjord = moduleProfile(HalfFjord);
+    const ModuleProfile &profile = moduleProfile(moduleForButton(groupId));
+    const ModuleProfile &halfFjord = moduleProfile(Module::HalfFjord);
     QCOMPARE(profile.workModes, halfFjord.workModes);
     QCOMPARE(profile.baudRates, halfFjord.baudRates);
     QCOMPARE(profile.airSpeeds, halfFjord.airSpeeds);

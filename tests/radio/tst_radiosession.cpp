@@ -24,7 +24,7 @@ struct Unit {
                            QStringList { "tarn", "brae-loch", "skerry", "half-fjord" }.at(module) };
         if (!sim.start(args + extra))
             return false;
-        config = { sim.portPath(), product, module, mode };
+        config = { sim.portPath(), allProducts().at(product), allModules().at(module), allLinkModes().at(mode) };
         return true;
     }
     // Runs until the sequence `id` has finished; its result.
@@ -48,9 +48,8 @@ WriteForm masterForm(const LinkConfig &config)
     form.powerRow = 10;
     form.unitText = QStringLiteral("5");
     form.addressText = QStringLiteral("1234");
-    form.moduleGroupId = config.moduleGroupId;
-    form.modeGroupId = form.modeId = config.modeId;
-    form.moduleCode = moduleCodeForGroupId(config.moduleGroupId);
+    form.module = config.module;
+    form.mode = config.mode;
     return form;
 }
 
@@ -194,9 +193,9 @@ private slots:
         bool stored = false;
         {
             RadioSession session;
-            QVERIFY(session.open({ sim.portPath(), 0, 0, 0 }));
+            QVERIFY(session.open({ sim.portPath(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint }));
             connect(&session, &RadioSession::stored, this, [&] { stored = true; });
-            const LinkConfig config { sim.portPath(), 0, 0, 0 };
+            const LinkConfig config { sim.portPath(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint };
             session.write([config] { return masterForm(config); }, true);
             QVERIFY(sim.waitForReceived("ATS102="));
         }

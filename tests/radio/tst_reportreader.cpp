@@ -49,9 +49,9 @@ struct FormRows {
 int inList(int row, qsizetype size) { return row >= 0 && row < size ? row : -1; }
 int plainRow(qint64 v) { return v >= 0 && v <= std::numeric_limits<int>::max() ? int(v) : -1; }
 
-FormRows apply(const QList<RegisterEntry> &entries, int moduleGroupId)
+FormRows apply(const QList<RegisterEntry> &entries, Module module)
 {
-    const ModuleProfile &p = moduleProfile(moduleGroupId);
+    const ModuleProfile &p = moduleProfile(module);
     FormRows f;
     for (const RegisterEntry &e : entries) {
         switch (e.reg) {
@@ -60,7 +60,7 @@ FormRows apply(const QList<RegisterEntry> &entries, int moduleGroupId)
         case 103: f.airSpeed = inList(airSpeedRowForValue(e.value), p.airSpeeds.size()); break;
         case 104: f.address = e.digits; break;
         case 105: f.unit = e.value; break;
-        case 108: f.power = inList(powerRowForCode(e.value, moduleGroupId == HalfFjord), p.outputPowers.size()); break;
+        case 108: f.power = inList(powerRowForCode(e.value, module == Module::HalfFjord), p.outputPowers.size()); break;
         case 141: f.repeater = inList(plainRow(e.value), 2); break;
         }
     }
@@ -120,7 +120,7 @@ void tst_ReportReader::workedExample()
     QCOMPARE(describe(r.entries), WorkedEntries);
     QVERIFY(reader.buffer().isEmpty());
 
-    const FormRows f = apply(r.entries, BraeLoch);   // module code 1
+    const FormRows f = apply(r.entries, Module::BraeLoch);   // module code 1
     QCOMPARE(f.workMode, 0);
     QCOMPARE(f.baud, 7);
     QCOMPARE(f.airSpeed, 7);
@@ -249,13 +249,13 @@ void tst_ReportReader::airSpeedRow_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("module");
     QTest::addColumn<int>("row");
-    QTest::newRow("8 is row 7") << QByteArray("S103=8 OK") << int(BraeLoch) << 7;
-    QTest::newRow("7 is row 7") << QByteArray("S103=7 OK") << int(Skerry) << 7;
-    QTest::newRow("0") << QByteArray("S103=0 OK") << int(HalfFjord) << 0;
-    QTest::newRow("Tarn has no row 7") << QByteArray("S103=8 OK") << int(Tarn) << -1;
-    QTest::newRow("9 is no row") << QByteArray("S103=9 OK") << int(BraeLoch) << -1;
-    QTest::newRow("negative") << QByteArray("S103=-2 OK") << int(BraeLoch) << -1;
-    QTest::newRow("unreadable") << QByteArray("S103=? OK") << int(BraeLoch) << -1;
+    QTest::newRow("8 is row 7") << QByteArray("S103=8 OK") << int(Module::BraeLoch) << 7;
+    QTest::newRow("7 is row 7") << QByteArray("S103=7 OK") << int(Module::Skerry) << 7;
+    QTest::newRow("0") << QByteArray("S103=0 OK") << int(Module::HalfFjord) << 0;
+    QTest::newRow("Tarn has no row 7") << QByteArray("S103=8 OK") << int(Module::Tarn) << -1;
+    QTest::newRow("9 is no row") << QByteArray("S103=9 OK") << int(Module::BraeLoch) << -1;
+    QTest::newRow("negative") << QByteArray("S103=-2 OK") << int(Module::BraeLoch) << -1;
+    QTest::newRow("unreadable") << QByteArray("S103=? OK") << int(Module::BraeLoch) << -1;
 }
 
 void tst_ReportReader::airSpeedRow()
@@ -264,7 +264,7 @@ void tst_ReportReader::airSpeedRow()
     QFETCH(int, module);
     QFETCH(int, row);
     ReportReader reader;
-    QCOMPARE(apply(reader.feed(text, false).entries, module).airSpeed, row);
+    QCOMPARE(apply(reader.feed(text, false).entries, static_cast<Module>(module)).airSpeed, row);
 }
 
 void tst_ReportReader::powerRow_data()
@@ -274,7 +274,8 @@ void tst_ReportReader::powerRow_data()
     QTest::addColumn<int>("row");
 
     const struct { const char *name; int id; bool has2000; } modules[] = {
-        { "Tarn", Tarn, false }, { "Brae - Loch", BraeLoch, true }, { "Skerry", Skerry, false },
+        { "Tarn", int(Module::Tarn), false }, { "Brae - Loch", int(Module::BraeLoch), true },
+        { "Skerry", int(Module::Skerry), false },
     };
     for (const auto &m : modules) {
         QTest::addRow("%s 20", m.name) << m.id << 20 << 0;
@@ -286,11 +287,11 @@ void tst_ReportReader::powerRow_data()
         QTest::addRow("%s 31", m.name) << m.id << 31 << (m.has2000 ? 11 : -1);
         QTest::addRow("%s -1", m.name) << m.id << -1 << -1;
     }
-    QTest::newRow("Half Fjord 30") << int(HalfFjord) << 30 << 0;
-    QTest::newRow("Half Fjord 33") << int(HalfFjord) << 33 << 1;
-    QTest::newRow("Half Fjord 20") << int(HalfFjord) << 20 << 0;
-    QTest::newRow("Half Fjord 5") << int(HalfFjord) << 5 << -1;
-    QTest::newRow("Half Fjord 31") << int(HalfFjord) << 31 << -1;
+    QTest::newRow("Half Fjord 30") << int(Module::HalfFjord) << 30 << 0;
+    QTest::newRow("Half Fjord 33") << int(Module::HalfFjord) << 33 << 1;
+    QTest::newRow("Half Fjord 20") << int(Module::HalfFjord) << 20 << 0;
+    QTest::newRow("Half Fjord 5") << int(Module::HalfFjord) << 5 << -1;
+    QTest::newRow("Half Fjord 31") << int(Module::HalfFjord) << 31 << -1;
 }
 
 void tst_ReportReader::powerRow()
@@ -301,7 +302,7 @@ void tst_ReportReader::powerRow()
     ReportReader reader;
     const ReceiveResult r = reader.feed(QByteArray("S108=") + QByteArray::number(code) + " OK", false);
     QCOMPARE(describe(r.entries), QStringLiteral("108=%1").arg(code));
-    QCOMPARE(apply(r.entries, module).power, row);
+    QCOMPARE(apply(r.entries, static_cast<Module>(module)).power, row);
 }
 
 void tst_ReportReader::bufferLimit_data()

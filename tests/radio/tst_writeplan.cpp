@@ -27,10 +27,8 @@ WriteForm baseForm()
     f.workModeText = "Master";
     f.baudText = "115200";
     f.airSpeedText = "276480";
-    f.moduleGroupId = 0;
-    f.modeGroupId = 1;
-    f.modeId = 1;
-    f.moduleCode = 2;
+    f.module = Module::Tarn;
+    f.mode = LinkMode::PointToMultipoint;
     return f;
 }
 
@@ -111,19 +109,17 @@ void tst_WritePlan::plan_data()
                                << QStringList { "AT&F8|100", "ATS118=65535|100" } + BaseTail;
     QTest::newRow("no work-mode row") << with([](WriteForm &f) { f.workModeRow = -1; }) << BaseTail;
     QTest::newRow("work-mode row 3") << with([](WriteForm &f) { f.workModeRow = 3; }) << BaseTail;
-    QTest::newRow("point-to-point master") << with([](WriteForm &f) { f.modeId = 0; f.modeGroupId = 0; })
+    QTest::newRow("point-to-point master") << with([](WriteForm &f) { f.mode = LinkMode::PointToPoint; })
         << QStringList { "AT&F10|100", "ATS141=1|100", "ATS102=1|100", "ATS104=1234|100", "ATS103=2|100",
                          "ATS108=30|100", "AT&W|0" };
     QTest::newRow("Half Fjord blank row pauses") << with([](WriteForm &f) {
-        f.workModeRow = 1; f.moduleCode = 4; f.moduleGroupId = 3; f.powerRow = 0; })
+        f.workModeRow = 1; f.module = Module::HalfFjord; f.powerRow = 0; })
         << QStringList { "|100" } + BaseTail;
     QTest::newRow("Half Fjord slave") << with([](WriteForm &f) {
-        f.workModeRow = 2; f.moduleCode = 4; f.moduleGroupId = 3; f.powerRow = 11; f.powerText = "2000mW"; })
+        f.workModeRow = 2; f.module = Module::HalfFjord; f.powerRow = 11; f.powerText = "2000mW"; })
         << QStringList { "AT&F2|100", "ATS118=65535|100", "ATS102=1|100", "ATS105=5|100", "ATS104=1234|100",
                          "ATS103=2|100", "ATS108=33|100", "AT&W|0" };
-    QTest::newRow("no module code yet") << with([](WriteForm &f) { f.moduleCode = 0; })
-                                        << QStringList { "|100", "ATS141=1|100" } + BaseTail;
-    QTest::newRow("link row 7 sent as 8") << with([](WriteForm &f) { f.moduleCode = 1; f.airSpeedRow = 7; })
+    QTest::newRow("link row 7 sent as 8") << with([](WriteForm &f) { f.module = Module::BraeLoch; f.airSpeedRow = 7; })
         << QStringList { "AT&F1|100", "ATS141=1|100", "ATS102=1|100", "ATS105=5|100", "ATS104=1234|100",
                          "ATS103=8|100", "ATS108=30|100", "AT&W|0" };
     QTest::newRow("no current rows") << with([](WriteForm &f) {
@@ -177,7 +173,7 @@ void tst_WritePlan::powerCode()
     QFETCH(int, code);
 
     WriteForm f = baseForm();
-    f.moduleGroupId = moduleGroupId;
+    f.module = allModules().at(moduleGroupId);
     f.powerRow = row;
     f.powerText = text;
     QCOMPARE(powerCodeFor(f), code);
@@ -245,7 +241,7 @@ void tst_WritePlan::valuesReadAtTheirStep()
             if (change == "repeater") form.repeaterRow = 0;
             else if (change == "workMode") form.workModeRow = 2;
             else if (change == "baud") form.baudRow = 9;
-            else if (change == "mode") form.modeGroupId = 0;
+            else if (change == "mode") form.mode = LinkMode::PointToPoint;
             else if (change == "address") form.addressText = "777";
             else if (change == "airSpeed") form.airSpeedRow = 7;
             else if (change == "power") { form.powerRow = 11; form.powerText = "2000mW"; }
@@ -285,7 +281,7 @@ void tst_WritePlan::summary_data()
 
     QTest::newRow("worked example") << baseForm() << "5 1234 Master 115200 276480 1000mW ";
     WriteForm pointToPoint = baseForm();
-    pointToPoint.modeGroupId = 0;
+    pointToPoint.mode = LinkMode::PointToPoint;
     QTest::newRow("unit shown though not sent") << pointToPoint << "5 1234 Master 115200 276480 1000mW ";
     QTest::newRow("all empty") << WriteForm() << "      ";
     WriteForm percent = baseForm();

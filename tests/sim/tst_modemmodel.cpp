@@ -16,8 +16,8 @@
 
 using namespace modemsim;
 
-Q_DECLARE_METATYPE(modemsim::Product)
-Q_DECLARE_METATYPE(ModuleId)
+Q_DECLARE_METATYPE(Product)
+Q_DECLARE_METATYPE(Module)
 
 namespace {
 
@@ -42,9 +42,9 @@ QString describe(const InputSplitter::Item &item)
 void addProductsAndModules()
 {
     QTest::addColumn<Product>("product");
-    QTest::addColumn<ModuleId>("module");
+    QTest::addColumn<Module>("module");
     for (Product product : { Product::Kv5, Product::Kv6 })
-        for (ModuleId module : { Tarn, BraeLoch, Skerry, HalfFjord })
+        for (Module module : { Module::Tarn, Module::BraeLoch, Module::Skerry, Module::HalfFjord })
             QTest::newRow(qPrintable(productName(product) + ' ' + moduleName(module))) << product << module;
 }
 
@@ -96,7 +96,7 @@ void tst_ModemModel::reportLayout_data() { addProductsAndModules(); }
 void tst_ModemModel::reportLayout()
 {
     QFETCH(Product, product);
-    QFETCH(ModuleId, module);
+    QFETCH(Module, module);
 
     const ModemModel model(product, module);
     const QByteArray report = model.settingsReport();
@@ -130,7 +130,7 @@ void tst_ModemModel::reportReadableByPattern()
 {
     // The tool reads each entry with sscanf("Snnn=%d ") from wherever the
     // name stands; the value must come out whole, also the large address.
-    ModemModel model(Product::Kv6, BraeLoch);
+    ModemModel model(Product::Kv6, Module::BraeLoch);
     QCOMPARE(model.execute("ATS104=4000000000"), Ok);
     QCOMPARE(model.execute("ATS103=8"), Ok);
     const QByteArray report = model.settingsReport();
@@ -150,7 +150,7 @@ void tst_ModemModel::defaultsAreValidRows_data() { addProductsAndModules(); }
 void tst_ModemModel::defaultsAreValidRows()
 {
     QFETCH(Product, product);
-    QFETCH(ModuleId, module);
+    QFETCH(Module, module);
 
     const ModemModel model(product, module);
     QCOMPARE(model.registers().keys(), ModemModel::registerNumbers());
@@ -159,89 +159,89 @@ void tst_ModemModel::defaultsAreValidRows()
         QVERIFY2(model.canSet(number, model.value(number)), qPrintable(QString::number(number)));
     // The data port starts at the line speed of the unit.
     QCOMPARE(moduleProfile(module).baudRates.at(int(model.value(102))),
-             QString::number(productBaud(product)));
+             QString::number(lineBaudFor(product)));
 }
 
 void tst_ModemModel::setRegister_data()
 {
-    QTest::addColumn<ModuleId>("module");
+    QTest::addColumn<Module>("module");
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<int>("number");
     QTest::addColumn<qint64>("value");   // afterwards; the default when refused
 
-    const ModemModel defaults(Product::Kv6, Tarn);
-    auto refused = [&](const char *name, ModuleId module, const char *line, int number) {
+    const ModemModel defaults(Product::Kv6, Module::Tarn);
+    auto refused = [&](const char *name, Module module, const char *line, int number) {
         QTest::newRow(name) << module << QByteArray(line) << Error << number << defaults.value(number);
     };
-    auto taken = [](const char *name, ModuleId module, const char *line, int number, qint64 value) {
+    auto taken = [](const char *name, Module module, const char *line, int number, qint64 value) {
         QTest::newRow(name) << module << QByteArray(line) << Ok << number << value;
     };
 
-    taken("baud row 0", Tarn, "ATS102=0", 102, 0);
-    taken("baud row 14", Skerry, "ATS102=14", 102, 14);
-    refused("baud row 15", Tarn, "ATS102=15", 102);
-    refused("baud no row", Tarn, "ATS102=-1", 102);
+    taken("baud row 0", Module::Tarn, "ATS102=0", 102, 0);
+    taken("baud row 14", Module::Skerry, "ATS102=14", 102, 14);
+    refused("baud row 15", Module::Tarn, "ATS102=15", 102);
+    refused("baud no row", Module::Tarn, "ATS102=-1", 102);
 
-    taken("Tarn link row 4", Tarn, "ATS103=4", 103, 4);
-    refused("Tarn link row 5", Tarn, "ATS103=5", 103);
-    refused("Tarn link 8", Tarn, "ATS103=8", 103);
-    taken("Brae-Loch link row 6", BraeLoch, "ATS103=6", 103, 6);
-    refused("Brae-Loch link 7", BraeLoch, "ATS103=7", 103);
-    taken("Brae-Loch link row 7 as 8", BraeLoch, "ATS103=8", 103, 8);
-    taken("Skerry link row 7 as 8", Skerry, "ATS103=8", 103, 8);
-    taken("Half Fjord link row 7 as 8", HalfFjord, "ATS103=8", 103, 8);
-    refused("Half Fjord link 9", HalfFjord, "ATS103=9", 103);
-    refused("link no row", Skerry, "ATS103=-1", 103);
+    taken("Tarn link row 4", Module::Tarn, "ATS103=4", 103, 4);
+    refused("Tarn link row 5", Module::Tarn, "ATS103=5", 103);
+    refused("Tarn link 8", Module::Tarn, "ATS103=8", 103);
+    taken("Brae-Loch link row 6", Module::BraeLoch, "ATS103=6", 103, 6);
+    refused("Brae-Loch link 7", Module::BraeLoch, "ATS103=7", 103);
+    taken("Brae-Loch link row 7 as 8", Module::BraeLoch, "ATS103=8", 103, 8);
+    taken("Skerry link row 7 as 8", Module::Skerry, "ATS103=8", 103, 8);
+    taken("Half Fjord link row 7 as 8", Module::HalfFjord, "ATS103=8", 103, 8);
+    refused("Half Fjord link 9", Module::HalfFjord, "ATS103=9", 103);
+    refused("link no row", Module::Skerry, "ATS103=-1", 103);
 
-    taken("address 0", Tarn, "ATS104=0", 104, 0);
-    taken("address leading zeros", Tarn, "ATS104=00123", 104, 123);
-    taken("address above int", Tarn, "ATS104=2147483648", 104, 2147483648LL);
-    taken("address max", Tarn, "ATS104=4294967295", 104, 4294967295LL);
-    refused("address beyond 32 bits", Tarn, "ATS104=4294967296", 104);
-    refused("address negative", Tarn, "ATS104=-1", 104);
-    taken("unit max", HalfFjord, "ATS105=4294967295", 105, 4294967295LL);
-    refused("unit beyond 32 bits", HalfFjord, "ATS105=99999999999", 105);
-    refused("unit negative", HalfFjord, "ATS105=-5", 105);
+    taken("address 0", Module::Tarn, "ATS104=0", 104, 0);
+    taken("address leading zeros", Module::Tarn, "ATS104=00123", 104, 123);
+    taken("address above int", Module::Tarn, "ATS104=2147483648", 104, 2147483648LL);
+    taken("address max", Module::Tarn, "ATS104=4294967295", 104, 4294967295LL);
+    refused("address beyond 32 bits", Module::Tarn, "ATS104=4294967296", 104);
+    refused("address negative", Module::Tarn, "ATS104=-1", 104);
+    taken("unit max", Module::HalfFjord, "ATS105=4294967295", 105, 4294967295LL);
+    refused("unit beyond 32 bits", Module::HalfFjord, "ATS105=99999999999", 105);
+    refused("unit negative", Module::HalfFjord, "ATS105=-5", 105);
 
-    taken("Tarn 100 mW", Tarn, "ATS108=20", 108, 20);
-    taken("Tarn 1 W", Tarn, "ATS108=30", 108, 30);
-    refused("Tarn below 100 mW", Tarn, "ATS108=19", 108);
-    refused("Tarn 31", Tarn, "ATS108=31", 108);
-    refused("Tarn 2 W", Tarn, "ATS108=33", 108);
-    refused("Skerry 2 W", Skerry, "ATS108=33", 108);
-    taken("Brae-Loch 2 W", BraeLoch, "ATS108=33", 108, 33);
-    taken("Brae-Loch 125 mW", BraeLoch, "ATS108=21", 108, 21);
-    refused("Brae-Loch 32", BraeLoch, "ATS108=32", 108);
-    taken("Half Fjord 33", HalfFjord, "ATS108=33", 108, 33);
-    refused("Half Fjord 20", HalfFjord, "ATS108=20", 108);
-    refused("Half Fjord 29", HalfFjord, "ATS108=29", 108);
+    taken("Tarn 100 mW", Module::Tarn, "ATS108=20", 108, 20);
+    taken("Tarn 1 W", Module::Tarn, "ATS108=30", 108, 30);
+    refused("Tarn below 100 mW", Module::Tarn, "ATS108=19", 108);
+    refused("Tarn 31", Module::Tarn, "ATS108=31", 108);
+    refused("Tarn 2 W", Module::Tarn, "ATS108=33", 108);
+    refused("Skerry 2 W", Module::Skerry, "ATS108=33", 108);
+    taken("Brae-Loch 2 W", Module::BraeLoch, "ATS108=33", 108, 33);
+    taken("Brae-Loch 125 mW", Module::BraeLoch, "ATS108=21", 108, 21);
+    refused("Brae-Loch 32", Module::BraeLoch, "ATS108=32", 108);
+    taken("Half Fjord 33", Module::HalfFjord, "ATS108=33", 108, 33);
+    refused("Half Fjord 20", Module::HalfFjord, "ATS108=20", 108);
+    refused("Half Fjord 29", Module::HalfFjord, "ATS108=29", 108);
 
-    taken("S118 65535", Tarn, "ATS118=65535", 118, 65535);
-    taken("S118 0", Tarn, "ATS118=0", 118, 0);
-    refused("S118 65536", Tarn, "ATS118=65536", 118);
-    refused("S118 -1", Tarn, "ATS118=-1", 118);
+    taken("S118 65535", Module::Tarn, "ATS118=65535", 118, 65535);
+    taken("S118 0", Module::Tarn, "ATS118=0", 118, 0);
+    refused("S118 65536", Module::Tarn, "ATS118=65536", 118);
+    refused("S118 -1", Module::Tarn, "ATS118=-1", 118);
 
-    taken("repeater on", Skerry, "ATS141=1", 141, 1);
-    refused("repeater 2", Skerry, "ATS141=2", 141);
-    refused("repeater -1", Skerry, "ATS141=-1", 141);
+    taken("repeater on", Module::Skerry, "ATS141=1", 141, 1);
+    refused("repeater 2", Module::Skerry, "ATS141=2", 141);
+    refused("repeater -1", Module::Skerry, "ATS141=-1", 141);
 
     // The work mode follows the factory presets only.
-    refused("work mode", Tarn, "ATS101=2", 101);
+    refused("work mode", Module::Tarn, "ATS101=2", 101);
 
-    taken("lower case", Tarn, "ats102=3", 102, 3);
-    refused("no value", Tarn, "ATS102=", 102);
-    refused("no equals", Tarn, "ATS102", 102);
-    refused("plus sign", Tarn, "ATS102=+3", 102);
-    refused("letters", Tarn, "ATS102=3a", 102);
-    refused("blank in value", Tarn, "ATS102= 3", 102);
-    refused("trailing blank", Tarn, "ATS102=3 ", 102);
-    refused("no number", Tarn, "ATS=3", 102);
+    taken("lower case", Module::Tarn, "ats102=3", 102, 3);
+    refused("no value", Module::Tarn, "ATS102=", 102);
+    refused("no equals", Module::Tarn, "ATS102", 102);
+    refused("plus sign", Module::Tarn, "ATS102=+3", 102);
+    refused("letters", Module::Tarn, "ATS102=3a", 102);
+    refused("blank in value", Module::Tarn, "ATS102= 3", 102);
+    refused("trailing blank", Module::Tarn, "ATS102=3 ", 102);
+    refused("no number", Module::Tarn, "ATS=3", 102);
 }
 
 void tst_ModemModel::setRegister()
 {
-    QFETCH(ModuleId, module);
+    QFETCH(Module, module);
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, answer);
     QFETCH(int, number);
@@ -255,16 +255,16 @@ void tst_ModemModel::setRegister()
 
 void tst_ModemModel::presets_data()
 {
-    QTest::addColumn<ModuleId>("module");
+    QTest::addColumn<Module>("module");
     QTest::addColumn<int>("preset");
     QTest::addColumn<int>("workMode");   // -1: refused
 
     // Work mode per preset number 0..13 (-1 where the module has none).
-    const QMap<ModuleId, QList<int>> modes = {
-        { Tarn, { -1, -1, -1, -1, -1, -1, -1, 0, 2, 1, 0, 2, 1, -1 } },
-        { BraeLoch, { -1, 0, 2, 1, -1, -1, 0, 2, -1, -1, -1, -1, -1, -1 } },
-        { Skerry, { -1, 0, 2, 1, -1, -1, 0, 2, -1, -1, -1, -1, -1, -1 } },
-        { HalfFjord, { -1, 0, 2, 0, 2, -1, -1, -1, -1, -1, -1, -1, -1, -1 } },
+    const QMap<Module, QList<int>> modes = {
+        { Module::Tarn, { -1, -1, -1, -1, -1, -1, -1, 0, 2, 1, 0, 2, 1, -1 } },
+        { Module::BraeLoch, { -1, 0, 2, 1, -1, -1, 0, 2, -1, -1, -1, -1, -1, -1 } },
+        { Module::Skerry, { -1, 0, 2, 1, -1, -1, 0, 2, -1, -1, -1, -1, -1, -1 } },
+        { Module::HalfFjord, { -1, 0, 2, 0, 2, -1, -1, -1, -1, -1, -1, -1, -1, -1 } },
     };
     for (auto it = modes.cbegin(); it != modes.cend(); ++it)
         for (int preset = 0; preset < it.value().size(); ++preset)
@@ -274,7 +274,7 @@ void tst_ModemModel::presets_data()
 
 void tst_ModemModel::presets()
 {
-    QFETCH(ModuleId, module);
+    QFETCH(Module, module);
     QFETCH(int, preset);
     QFETCH(int, workMode);
 
@@ -314,7 +314,7 @@ void tst_ModemModel::unknownCommands_data()
 void tst_ModemModel::unknownCommands()
 {
     QFETCH(QByteArray, line);
-    ModemModel model(Product::Kv6, Tarn);
+    ModemModel model(Product::Kv6, Module::Tarn);
     const Registers before = model.registers();
     QCOMPARE(model.execute(line), Error);
     QCOMPARE(model.registers(), before);
@@ -343,14 +343,14 @@ void tst_ModemModel::frames()
     QFETCH(QByteArray, payload);
     QFETCH(QByteArray, answer);
 
-    ModemModel model(product, Tarn);
+    ModemModel model(product, Module::Tarn);
     QCOMPARE(model.handleFrame(quint8(command), payload).toHex(' '), answer.toHex(' '));
     QCOMPARE(model.readPrepared(), product == Product::Kv6 && command == 0xE1);
 }
 
 void tst_ModemModel::passThroughBaudIsKept()
 {
-    ModemModel model(Product::Kv6, Skerry);
+    ModemModel model(Product::Kv6, Module::Skerry);
     QCOMPARE(model.passThroughBaud(), 115200u);
     model.handleFrame(0xB1, hex("00 84 03 00"));
     QCOMPARE(model.passThroughBaud(), 230400u);
@@ -365,7 +365,7 @@ void tst_ModemModel::storeWritesStateFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("state");
-    ModemModel model(Product::Kv6, BraeLoch);
+    ModemModel model(Product::Kv6, Module::BraeLoch);
     model.setStatePath(path);
 
     QVERIFY(model.execute("ATS104=777") == Ok);
@@ -378,7 +378,7 @@ void tst_ModemModel::storeWritesStateFile()
     const Registers stored = parseRegisters(file.readAll());
     QCOMPARE(stored.keys(), ModemModel::registerNumbers());
     QCOMPARE(stored.value(104), 777);
-    QCOMPARE(stored.value(102), ModemModel::defaultRegisters(Product::Kv6, BraeLoch).value(102));
+    QCOMPARE(stored.value(102), ModemModel::defaultRegisters(Product::Kv6, Module::BraeLoch).value(102));
     QCOMPARE(model.storedRegisters(), stored);
 }
 
@@ -387,13 +387,13 @@ void tst_ModemModel::stateFileIsReadAtStart()
     QTemporaryDir dir;
     const QString path = dir.filePath("state");
     {
-        ModemModel first(Product::Kv6, Skerry);
+        ModemModel first(Product::Kv6, Module::Skerry);
         first.setStatePath(path);
         QVERIFY(first.execute("AT&F2") == Ok);
         QVERIFY(first.execute("ATS105=3000000000") == Ok);
         QVERIFY(first.execute("AT&W") == Ok);
     }
-    ModemModel second(Product::Kv6, Skerry);
+    ModemModel second(Product::Kv6, Module::Skerry);
     second.setStatePath(path);
     QVERIFY(second.loadState());
     QCOMPARE(second.value(101), 2);
@@ -401,16 +401,16 @@ void tst_ModemModel::stateFileIsReadAtStart()
     QCOMPARE(second.storedRegisters(), second.registers());
 
     // A missing file is a unit that never stored anything.
-    ModemModel fresh(Product::Kv6, Skerry);
+    ModemModel fresh(Product::Kv6, Module::Skerry);
     fresh.setStatePath(dir.filePath("none"));
     QVERIFY(fresh.loadState());
-    QCOMPARE(fresh.registers(), ModemModel::defaultRegisters(Product::Kv6, Skerry));
+    QCOMPARE(fresh.registers(), ModemModel::defaultRegisters(Product::Kv6, Module::Skerry));
 }
 
 void tst_ModemModel::storeFailsOnUnwritableState()
 {
     QTemporaryDir dir;
-    ModemModel model(Product::Kv5, Tarn);
+    ModemModel model(Product::Kv5, Module::Tarn);
     model.setStatePath(dir.filePath("missing/folder/state"));
     QCOMPARE(model.execute("AT&W"), Error);
 }
@@ -432,10 +432,10 @@ void tst_ModemModel::stateFileFormat()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("S104=4294967296\nS105=9\nS999=1\nS101=-7\n");
     file.close();
-    ModemModel model(Product::Kv6, Tarn);
+    ModemModel model(Product::Kv6, Module::Tarn);
     model.setStatePath(file.fileName());
     QVERIFY(model.loadState());
-    QCOMPARE(model.value(104), ModemModel::defaultRegisters(Product::Kv6, Tarn).value(104));
+    QCOMPARE(model.value(104), ModemModel::defaultRegisters(Product::Kv6, Module::Tarn).value(104));
     QCOMPARE(model.value(105), 9);
     QCOMPARE(model.value(101), -7);   // odd but storable: a report can carry it
     QVERIFY(!model.registers().contains(999));
@@ -529,18 +529,18 @@ void tst_ModemModel::speedCheck()
     QFETCH(int, baud);
     QFETCH(bool, answers);
 
-    ModemModel model(product, Tarn);
+    ModemModel model(product, Module::Tarn);
     ModemSession session(&model, false);
     QCOMPARE(session.understandsSpeed(baud), answers);
     const QByteArray answer = session.receive("ATS102=4\r\n", baud, 0);
     QCOMPARE(answer, answers ? Ok : QByteArray());
-    QCOMPARE(model.value(102), answers ? 4 : ModemModel::defaultRegisters(product, Tarn).value(102));
+    QCOMPARE(model.value(102), answers ? 4 : ModemModel::defaultRegisters(product, Module::Tarn).value(102));
     QCOMPARE(session.ignoredBytes(), answers ? 0 : 10);
 }
 
 void tst_ModemModel::wrongSpeedBytesLeaveNoTrace()
 {
-    ModemModel model(Product::Kv6, Tarn);
+    ModemModel model(Product::Kv6, Module::Tarn);
     ModemSession session(&model, false);
     QCOMPARE(session.receive("AT&", 9600, 0), QByteArray());
     QCOMPARE(session.receive(hex("FA B0"), 9600, 0), QByteArray());
@@ -551,7 +551,7 @@ void tst_ModemModel::wrongSpeedBytesLeaveNoTrace()
 
 void tst_ModemModel::echo()
 {
-    ModemModel model(Product::Kv5, Skerry);
+    ModemModel model(Product::Kv5, Module::Skerry);
     ModemSession echoing(&model, true);
     QCOMPARE(echoing.receive("ATS102=3\r\nATS102=99\r\n", 9600, 0), QByteArray("ATS102=3\r\nOK\r\nATS102=99\r\nERROR\r\n"));
     // A line ended by CR alone is echoed with a full line end.
@@ -563,7 +563,7 @@ void tst_ModemModel::echo()
 
 void tst_ModemModel::frameAndLinesInOneChunk()
 {
-    ModemModel model(Product::Kv6, Tarn);
+    ModemModel model(Product::Kv6, Module::Tarn);
     ModemSession session(&model, true);
     const QByteArray answer = session.receive(hex("FA E1 00 00 5F") + "AT&V\r\n" + hex("FA E2 00 00 5F"), 115200, 0);
     // Frames are never echoed; the line is.
@@ -577,7 +577,7 @@ void tst_ModemModel::kv5SkipsFramesAndKeepsLines()
 {
     // The tool sends its link-close frame to every product; it must not
     // spoil the next line a KV5 receives.
-    ModemModel model(Product::Kv5, Tarn);
+    ModemModel model(Product::Kv5, Module::Tarn);
     ModemSession session(&model, false);
     QCOMPARE(session.receive(hex("FA E2 00 00 5F"), 9600, 0), QByteArray());
     QCOMPARE(session.receive(hex("FA B0 00 00 5F") + "ATS141=1\r\n", 9600, 0), Ok);
@@ -717,7 +717,7 @@ void tst_ModemModel::stuckAndRefused()
     SimOptions options;
     QString error;
     QVERIFY2(parseSimOptions(arguments, &options, &error), qPrintable(error));
-    ModemModel model(Product::Kv5, Tarn);
+    ModemModel model(Product::Kv5, Module::Tarn);
     for (auto it = options.stuck.cbegin(); it != options.stuck.cend(); ++it)
         model.setStuck(it.key(), it.value());
     for (const QByteArray &refused : options.refused)
