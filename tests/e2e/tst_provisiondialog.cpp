@@ -89,7 +89,7 @@ private slots:
             QCOMPARE(static_cast<QProgressBar *>(list->itemWidget(item, 1))->value(), 100);
         }
         QCOMPARE(row(list, paths.at(0))->foreground(2).color(), QColor(0, 120, 0));
-        QVERIFY(row(list, paths.at(3))->isDisabled());
+        QTRY_VERIFY(row(list, paths.at(3))->isDisabled());
         const QString summary = dialog.findChild<QLabel *>("SummaryLabel")->text();
         QVERIFY2(summary.startsWith("1 of 4 verified; ") && summary.contains(paths.at(1) + ": S103 reads 1, 4 was written"),
                  qPrintable(summary));
