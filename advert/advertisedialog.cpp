@@ -40,11 +40,11 @@ bool isPlainFileName(const QString &name)
 
 } // namespace
 
-AdvertiseDialog::AdvertiseDialog(QWidget *parent, const QString &siteRoot, const QString &appDir)
+AdvertiseDialog::AdvertiseDialog(QWidget *parent, const QString &root, const QString &programDir)
     : QDialog(parent)
     , ui(new Ui::AdvertiseDialog)
-    , siteRoot(siteRoot)
-    , appDir(appDir)
+    , siteRoot(root)
+    , appDir(programDir)
 {
     ui->setupUi(this);
 
@@ -243,10 +243,10 @@ void AdvertiseDialog::showPicture(QString relativePath)
     setLabelPicture(file.readAll());
 }
 
-void AdvertiseDialog::setLabelPicture(const QByteArray &data)
+void AdvertiseDialog::setLabelPicture(const QByteArray &picture)
 {
     QPixmap pixmap;
-    if (!pixmap.loadFromData(data))
+    if (!pixmap.loadFromData(picture))
         return;
     const QSize size = ui->label->size();
     // Scaling to an empty size would yield no picture at all.

@@ -154,8 +154,8 @@ QByteArray modemText(qint64 minBytes, unsigned seed)
 class Writer
 {
 public:
-    Writer(int fd, QByteArray data, double bytesPerSecond)
-        : fd(fd), data(std::move(data)), rate(bytesPerSecond)
+    Writer(int masterFd, QByteArray bytes, double bytesPerSecond)
+        : fd(masterFd), data(std::move(bytes)), rate(bytesPerSecond)
     {
     }
     ~Writer() { join(); }

@@ -490,19 +490,19 @@ int Cli::write()
     const auto start = [&](UnitJob &job) { job.startWrite(change, verify); };
     const int signal = runJobs(jobs, start, [this](const UnitJob &job) {
         const UnitOutcome &o = job.outcome();
-        const QString port = job.config().port;
+        const QString unitPort = job.config().port;
         if (!m_json && !o.linesSent.isEmpty()) {
             // What went out, what it set, and how it ended: the result.
-            m_board->printResult(QStringLiteral("%1: sent %2").arg(port, sentLines(o.linesSent)));
-            m_board->printResult(QStringLiteral("%1: %2").arg(port, settingsLine(o.settings, job.config().mode)));
-            m_board->printResult(QStringLiteral("%1: %2").arg(port, o.words()));
+            m_board->printResult(QStringLiteral("%1: sent %2").arg(unitPort, sentLines(o.linesSent)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config().mode)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, o.words()));
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
         }
         // Said once: the result line may carry it already.
         if (!o.recordError.isEmpty() && !o.words().contains(o.recordError)
             && (o.reason.isEmpty() || !o.recordError.endsWith(o.reason)))
-            m_board->printFailure(QStringLiteral("%1: the record %2").arg(port, o.recordError));
+            m_board->printFailure(QStringLiteral("%1: the record %2").arg(unitPort, o.recordError));
     });
     const UnitJob &job = *jobs.front();
     if (m_json)

@@ -74,19 +74,19 @@ struct DatabaseRecord::Private {
 
 bool DatabaseRecord::Private::open(QString *error)
 {
-    QSqlDatabase database = db();
-    if (database.isOpen())
+    QSqlDatabase handle = db();
+    if (handle.isOpen())
         return true;
-    if (!database.open()) {
-        const QString reason = errorText(database.lastError());
+    if (!handle.open()) {
+        const QString reason = errorText(handle.lastError());
         *error = DatabaseRecordText::tr("cannot connect to the record database: %1").arg(reason);
         if (reason.contains(QLatin1String("password")))
             *error += DatabaseRecordText::tr(" (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)");
         return false;
     }
-    if (database.driverName() == QLatin1String("QPSQL")) {
+    if (handle.driverName() == QLatin1String("QPSQL")) {
         // The server's notices ("already exists, skipping") are not for the operator.
-        QSqlQuery quiet(database);
+        QSqlQuery quiet(handle);
         quiet.exec(QStringLiteral("SET client_min_messages TO warning"));
     }
     return true;
@@ -107,32 +107,32 @@ bool DatabaseRecord::Private::transaction(bool postgres, const std::function<boo
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!open(error))
             return false;
-        QSqlDatabase database = db();
-        QSqlQuery begin(database);
+        QSqlDatabase handle = db();
+        QSqlQuery begin(handle);
         // SQLite: take the write lock now, so two programs never both read
         // the same free address; PostgreSQL checks the unique index.
         if (begin.exec(QLatin1String(postgres ? "BEGIN" : "BEGIN IMMEDIATE"))) {
             QString failure;
-            if (work(database, &failure)) {
-                QSqlQuery commit(database);
+            if (work(handle, &failure)) {
+                QSqlQuery commit(handle);
                 if (commit.exec(QStringLiteral("COMMIT")))
                     return true;
                 failure = errorText(commit.lastError());
             }
-            QSqlQuery rollback(database);
+            QSqlQuery rollback(handle);
             rollback.exec(QStringLiteral("ROLLBACK"));
             *error = failure;
-            // A refusal of the database's own (a held address) is final;
-            // a lost connection gets one more try on a new one.
-            QSqlQuery alive(database);
+            // A refusal of the handle's own (a held address) is final;
+            // a lost handle gets one more try on a new one.
+            QSqlQuery alive(handle);
             if (alive.exec(QStringLiteral("SELECT 1")))
                 return false;
         } else {
             *error = errorText(begin.lastError());
         }
-        database.close();
+        handle.close();
     }
-    *error = DatabaseRecordText::tr("the record database stopped answering: %1").arg(*error);
+    *error = DatabaseRecordText::tr("the record handle stopped answering: %1").arg(*error);
     return false;
 }
 

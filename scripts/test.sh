@@ -9,10 +9,10 @@ source scripts/setup.sh
 kvx_install postgresql libqt6sql6-psql
 
 dir=build-test
-opts=(-DCMAKE_BUILD_TYPE=Debug)
+opts=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-asan
-  opts=(-DCMAKE_BUILD_TYPE=Debug -DKVX_SANITIZE=ON)
+  opts=(-DCMAKE_BUILD_TYPE=Debug -DKVX_SANITIZE=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   # The toolkit's own one-time allocations are not ours to report.

@@ -24,9 +24,9 @@ bool isOpaque(const QImage &image)
 
 } // namespace
 
-ScrollBarPicture::ScrollBarPicture(QScrollBar *bar)
-    : QObject(bar)
-    , bar(bar)
+ScrollBarPicture::ScrollBarPicture(QScrollBar *scrollBar)
+    : QObject(scrollBar)
+    , bar(scrollBar)
 {
     bar->installEventFilter(this);
 }
