@@ -132,7 +132,7 @@ bool DatabaseRecord::Private::transaction(bool postgres, const std::function<boo
         }
         handle.close();
     }
-    *error = DatabaseRecordText::tr("the record handle stopped answering: %1").arg(*error);
+    *error = DatabaseRecordText::tr("the record database stopped answering: %1").arg(*error);
     return false;
 }
 

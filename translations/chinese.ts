@@ -109,10 +109,6 @@ p, li { white-space: pre-wrap; }
    <translation>%1为空。</translation>
   </message>
   <message>
-   <source>%1 %2 is out of range (0 to 4294967295).</source>
-   <translation>%1 %2 超出范围（0 至 4294967295）。</translation>
-  </message>
-  <message>
    <source>Work mode</source>
    <translation>工作模式</translation>
   </message>
@@ -139,6 +135,10 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>Output power</source>
    <translation>输出功率</translation>
+  </message>
+  <message>
+   <source>%1 %2 is out of range (0 to %3).</source>
+   <translation>%1 %2 超出范围（0 到 %3）。</translation>
   </message>
  </context>
  <context>
@@ -607,10 +607,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
    <translation>键 "%1" 出现了两次</translation>
   </message>
   <message>
-   <source>"settings.%1" must be a whole number 0 … 4294967295</source>
-   <translation>"settings.%1" 必须是 0 … 4294967295 之间的整数</translation>
-  </message>
-  <message>
    <source>no such file</source>
    <translation>文件不存在</translation>
   </message>
@@ -621,6 +617,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
   <message>
    <source>larger than %1 KiB: not a profile</source>
    <translation>大于 %1 KiB：不是配置文件</translation>
+  </message>
+  <message>
+   <source>"settings.%1" must be a whole number 0 … %2</source>
+   <translation>“settings.%1”必须是 0 … %2 之间的整数</translation>
   </message>
  </context>
  <context>

@@ -109,10 +109,6 @@ p, li { white-space: pre-wrap; }
    <translation>%1 is empty.</translation>
   </message>
   <message>
-   <source>%1 %2 is out of range (0 to 4294967295).</source>
-   <translation>%1 %2 is out of range (0 to 4294967295).</translation>
-  </message>
-  <message>
    <source>Work mode</source>
    <translation>Work mode</translation>
   </message>
@@ -139,6 +135,10 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>Output power</source>
    <translation>Output power</translation>
+  </message>
+  <message>
+   <source>%1 %2 is out of range (0 to %3).</source>
+   <translation>%1 %2 is out of range (0 to %3).</translation>
   </message>
  </context>
  <context>
@@ -607,10 +607,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
    <translation>key "%1" is given twice</translation>
   </message>
   <message>
-   <source>"settings.%1" must be a whole number 0 … 4294967295</source>
-   <translation>"settings.%1" must be a whole number 0 … 4294967295</translation>
-  </message>
-  <message>
    <source>no such file</source>
    <translation>no such file</translation>
   </message>
@@ -621,6 +617,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
   <message>
    <source>larger than %1 KiB: not a profile</source>
    <translation>larger than %1 KiB: not a profile</translation>
+  </message>
+  <message>
+   <source>"settings.%1" must be a whole number 0 … %2</source>
+   <translation>"settings.%1" must be a whole number 0 … %2</translation>
   </message>
  </context>
  <context>
