@@ -430,11 +430,14 @@ void MainWindow::slot_Exit()
 
 void MainWindow::slot_Version()
 {
-    VersionDialog dialog(this);
-    dialog.setStyleSheet(QStringLiteral(
+    // Modal to the window and destroyed when closed, without an event loop
+    // of its own: sequences keep their timers meanwhile.
+    auto *dialog = new VersionDialog(this);
+    dialog->setStyleSheet(QStringLiteral(
         "QGroupBox {background-color:rgb(255,255,255);border-radius:0px;border:1px solid rgb(255, 170, 0);"
         "color:rgb(0,0,0);}QLabel {color:rgb(0,0,0);}"));
-    dialog.exec();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -415,16 +415,31 @@ void ATInterface::saveTranscript()
         saveDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested = QDir(saveDirectory).filePath(
         QStringLiteral("transcript-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save transcript"), suggested,
-                                                      tr("Text files (*.txt);;All files (*)"));
-    if (path.isEmpty())
-        return;
+    // Modal to the window and answered by a signal: the link keeps running
+    // while the operator chooses. Dark text, as the window's white labels
+    // would be unreadable on the dialog's light grey.
+    auto *dialog = new QFileDialog(this, tr("Save transcript"), suggested, tr("Text files (*.txt);;All files (*)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setStyleSheet(QStringLiteral("QLabel { color: rgb(0, 0, 0); }"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // What was received up to the moment the name is chosen.
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) { saveTranscriptTo(path); });
+    dialog->open();
+}
+
+void ATInterface::saveTranscriptTo(const QString &path)
+{
     saveDirectory = QFileInfo(path).absolutePath();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(received) != received.size() || !file.commit()) {
-        QMessageBox::warning(this, tr("Save transcript"),
-                             tr("The transcript could not be saved to %1: %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Save transcript"),
+                                    tr("The transcript could not be saved to %1: %2")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+                                    QMessageBox::Ok, this);
+        box->setStyleSheet(QStringLiteral("QLabel { color: rgb(0, 0, 0); }"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     }
 }
 

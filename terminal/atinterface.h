@@ -89,6 +89,7 @@ private:
     void setHexView(bool on);
     void showOutputMenu(const QPoint &position);
     void saveTranscript();
+    void saveTranscriptTo(const QString &path);
     bool inputKey(QKeyEvent *key);
     void recall(int step);
 

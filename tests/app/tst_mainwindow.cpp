@@ -326,8 +326,9 @@ private slots:
                 dialog->close();
             });
             trigger(&w, "Version");
-            QVERIFY(checked);
+            QTRY_VERIFY(checked);
             checked = false;
+            QTRY_VERIFY(!w.findChild<QDialog *>(QStringLiteral("VersionDialog")));
         }
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.urls.size(), 2);

@@ -189,6 +189,7 @@ private slots:
         saveAs(path);
         QVERIFY(choose(rig, QString::fromUtf8("Save transcript…")));
         QFile file(path);
+        QTRY_VERIFY(file.exists());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), expected);
     }

@@ -193,8 +193,9 @@ void TestOutputTools::saveWritesTheBytesReceived()
         typeFileName(dialog, path);
     });
     QVERIFY(p.choose(QString::fromUtf8("Save transcript…")));
-    QVERIFY(answered);
+    QTRY_VERIFY(answered);
     QFile file(path);
+    QTRY_VERIFY(file.exists());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), joined(kPieces));
 }
@@ -218,7 +219,7 @@ void TestOutputTools::saveFailureIsReported()
         box->accept();
     });
     QVERIFY(p.choose(QString::fromUtf8("Save transcript…")));
-    QVERIFY2(message.contains(path), qPrintable(message));
+    QTRY_VERIFY2(message.contains(path), qPrintable(message));
     QVERIFY(!QFile::exists(path));
 }
 
