@@ -57,6 +57,7 @@ struct RadioSession::Run : QObject {
     int id = 0;
     int kind = OpenKind;
     int stage = StageStart;
+    SessionTiming timing;   // as it was when the run started
     QTimer timer;
     FormSource source;
     WriteSequence plan;
@@ -120,6 +121,7 @@ RadioSession::Run *RadioSession::startRun(int kind)
     auto *run = new Run(this);
     run->id = m_nextId++;
     run->kind = kind;
+    run->timing = m_timing;
     run->timer.setSingleShot(true);
     run->timer.setTimerType(Qt::PreciseTimer);
     connect(&run->timer, &QTimer::timeout, this, [this, run] { advance(run); });
@@ -152,6 +154,11 @@ int RadioSession::open(const LinkConfig &config)
     return id;
 }
 
+int RadioSession::read()
+{
+    return read(m_timing.reportTimeoutMs);
+}
+
 int RadioSession::read(int reportTimeoutMs)
 {
     Run *run = startRun(ReadKind);
@@ -159,6 +166,11 @@ int RadioSession::read(int reportTimeoutMs)
     const int id = run->id;
     advance(run);
     return id;
+}
+
+int RadioSession::write(FormSource source, bool verify)
+{
+    return write(std::move(source), verify, m_timing.reportTimeoutMs);
 }
 
 int RadioSession::write(FormSource source, bool verify, int reportTimeoutMs)
@@ -258,7 +270,7 @@ void RadioSession::advance(Run *run)
             if (kv6)
                 sendFor(run, frameLinkOpen());
             run->stage = StageRequested;
-            pause(run, OpenPauseMs);
+            pause(run, run->timing.openMs);
         } else {
             finish(run, SequenceResult::Completed);
         }
@@ -274,7 +286,7 @@ void RadioSession::advance(Run *run)
             if (!requestReport(run, false))
                 return;
             run->stage = StageRequested;
-            return pause(run, RequestPauseMs);
+            return pause(run, run->timing.requestMs);
         default:
             return finish(run, SequenceResult::Completed);
         }
@@ -288,7 +300,7 @@ void RadioSession::advance(Run *run)
             endAll(SequenceResult::Aborted, run);
             sendFor(run, frameLinkClose());
             run->stage = StageClosing;
-            pause(run, ClosePauseMs);
+            pause(run, run->timing.closeMs);
         } else {
             closePort();
             finish(run, SequenceResult::Completed);
@@ -305,7 +317,7 @@ bool RadioSession::prepareRead(Run *run, int requestStage)
     if (m_config.product != Product::Kv6)
         return false;
     if (sendFor(run, frameReadPrepare()))
-        pause(run, PreparePauseMs);
+        pause(run, run->timing.prepareMs);
     else
         finish(run, SequenceResult::SendFailed);
     return true;
@@ -350,11 +362,12 @@ void RadioSession::advanceWrite(Run *run)
                 run->stage = StageStored;
                 emit stored(id);
                 if (findRun(id))
-                    pause(run, StorePauseMs);
+                    pause(run, run->timing.storeMs);
                 return;
             }
+            // The plan says which lines pause, the timing how long.
             if (line.pauseMs > 0)
-                return pause(run, line.pauseMs);
+                return pause(run, run->timing.lineMs);
         }
         return finish(run, SequenceResult::Completed);
     }

@@ -50,6 +50,19 @@ struct SequenceResult {
     WriteForm form;                    // a write: the form its last line was taken from
 };
 
+// How long a session pauses on the line, and how long a read waits for its
+// report. The defaults are the pauses the units need; only tests shorten
+// them.
+struct SessionTiming {
+    int openMs = 1000;                // after opening (and the link-open frame)
+    int prepareMs = 1000;             // after the read-prepare frame
+    int requestMs = 100;              // after "AT&V"
+    int lineMs = WriteLinePauseMs;    // after each line of a write that pauses
+    int storeMs = 3000;               // after "AT&W"
+    int closeMs = 1000;               // after the link-close frame
+    int reportTimeoutMs = 3000;       // read() and write() given no timeout
+};
+
 // Why a port did not open, for the operator: `error` is the port's
 // QSerialPort::SerialPortError, `systemText` its own description.
 QString openErrorText(int error, const QString &systemText);
@@ -59,12 +72,13 @@ class RadioSession : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int OpenPauseMs = 1000;
-    static constexpr int PreparePauseMs = 1000;   // after the read-prepare frame
-    static constexpr int RequestPauseMs = 100;    // after "AT&V"
-    static constexpr int StorePauseMs = 3000;     // after "AT&W"
-    static constexpr int ClosePauseMs = 1000;
-    static constexpr int DefaultReportTimeoutMs = 3000;
+    // The default pauses, by name.
+    static constexpr int OpenPauseMs = SessionTiming().openMs;
+    static constexpr int PreparePauseMs = SessionTiming().prepareMs;
+    static constexpr int RequestPauseMs = SessionTiming().requestMs;
+    static constexpr int StorePauseMs = SessionTiming().storeMs;
+    static constexpr int ClosePauseMs = SessionTiming().closeMs;
+    static constexpr int DefaultReportTimeoutMs = SessionTiming().reportTimeoutMs;
 
     // The form a write reads before each of its lines.
     using FormSource = std::function<WriteForm()>;
@@ -72,18 +86,25 @@ public:
     explicit RadioSession(QObject *parent = nullptr);
     ~RadioSession() override;
 
+    // For the sequences started from now on; one under way keeps its pauses
+    // and timeout.
+    void setTiming(const SessionTiming &timing) { m_timing = timing; }
+    const SessionTiming &timing() const { return m_timing; }
+
     // Each starter returns the sequence's id; finished() reports its end.
     // open() returns 0 when the port did not open (errorString() says why);
     // opened() is emitted right after it opened, before any frame is sent.
     int open(const LinkConfig &config);
     // Read-prepare frame and pause (KV6 - KV7), "AT&V", pause. The sequence
     // ends after the pause; reportRead() or noReport() follows when the
-    // report is in or `reportTimeoutMs` after "AT&V".
-    int read(int reportTimeoutMs = DefaultReportTimeoutMs);
+    // report is in or `reportTimeoutMs` (by default the timing's) after "AT&V".
+    int read();
+    int read(int reportTimeoutMs);
     // The write plan's lines and pauses from `source`, "AT&W" and the storage
     // pause; with `verify`, then a read whose report is compared with every
     // register the write set.
-    int write(FormSource source, bool verify, int reportTimeoutMs = DefaultReportTimeoutMs);
+    int write(FormSource source, bool verify);
+    int write(FormSource source, bool verify, int reportTimeoutMs);
     // Stops sequence `id` at its next safe point: a write that has not sent
     // "AT&W" sends no further line and ends Interrupted; one that has waits
     // out the storage pause and skips its check; a read or an open ends
@@ -155,6 +176,7 @@ private:
 
     QSerialPort *m_port;
     LinkConfig m_config;
+    SessionTiming m_timing;
     ReportReader m_reader;
     bool m_hold = false;
     QString m_error;

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int LinePause = 100;
+constexpr int LinePause = WriteLinePauseMs;
 
 enum Stage {
     StagePreset,

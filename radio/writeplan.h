@@ -25,6 +25,10 @@ struct WriteForm {
     LinkMode mode = LinkMode::PointToPoint;
 };
 
+// The pause after each line of a write, so the unit has taken the line
+// before the next one comes.
+constexpr int WriteLinePauseMs = 100;
+
 struct WriteLine {
     QByteArray bytes;   // may be empty: a preset the module lacks sends nothing
     int pauseMs = 0;    // pause after the line

@@ -1,6 +1,7 @@
 // The radio session against the simulated modem: sequences side by side,
 // closing, several sessions at once, a vanishing port, and the check after
-// a write.
+// a write. Two tests time the line at the real pauses; the rest run on
+// short ones.
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,10 +14,24 @@
 
 namespace {
 
+// Short pauses, for the tests of what the session does rather than when. A
+// write's lines keep theirs: the tests act between two lines, and an "ERROR"
+// must be back before the next line goes.
+SessionTiming quick()
+{
+    SessionTiming timing;
+    timing.openMs = timing.prepareMs = timing.closeMs = 50;
+    timing.requestMs = 20;
+    timing.storeMs = 100;
+    return timing;
+}
+
 struct Unit {
     SimProcess sim;
     RadioSession session;
     LinkConfig config;
+
+    explicit Unit(const SessionTiming &timing = quick()) { session.setTiming(timing); }
 
     bool start(int product, int module, int mode, const QStringList &extra = {})
     {
@@ -73,7 +88,7 @@ private slots:
     // pauses, as the operator may do in the window.
     void readBesideOpen()
     {
-        Unit unit;
+        Unit unit { SessionTiming() };
         QVERIFY(unit.start(1, 0, 0));
         QElapsedTimer clock;
         clock.start();
@@ -125,9 +140,12 @@ private slots:
     // take the time of one.
     void sessionsSideBySide()
     {
+        // The writes at the real pace; the opens before them are not timed.
+        SessionTiming timing;
+        timing.openMs = quick().openMs;
         std::vector<std::unique_ptr<Unit>> units;
         for (int i = 0; i < 3; ++i) {
-            units.push_back(std::make_unique<Unit>());
+            units.push_back(std::make_unique<Unit>(timing));
             QVERIFY(units.back()->start(i % 2, i, 1));
         }
         for (auto &unit : units) {
@@ -193,6 +211,7 @@ private slots:
         bool stored = false;
         {
             RadioSession session;
+            session.setTiming(quick());
             QVERIFY(session.open({ sim.portPath(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint }));
             connect(&session, &RadioSession::stored, this, [&] { stored = true; });
             const LinkConfig config { sim.portPath(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint };

@@ -455,7 +455,10 @@ void TestATInterface::appendWaitsForDisplayTimer()
 void TestATInterface::largeBatchShowsAtOnce()
 {
     Panel p;
-    const QString half(ATInterface::displayBatchChars / 2 + 1, QLatin1Char('x'));
+    // In lines, as a unit sends them: one unbroken line of this size takes
+    // the text layout half a minute.
+    QString half = QStringLiteral("0123456789abcde\n").repeated(ATInterface::displayBatchChars / 32);
+    half += QLatin1Char('x');
     p.widget.appendReceived(half);
     QVERIFY(p.output->toPlainText().isEmpty());
     // Past the batch size the text goes in without waiting for the event loop.
