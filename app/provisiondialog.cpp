@@ -10,7 +10,6 @@
 #include <QTreeWidgetItem>
 
 #include "radio/provisionbatch.h"
-#include "radio/randomaddress.h"
 #include "radio/unitdetector.h"
 #include "radio/unitjob.h"
 #include "radio/writeplan.h"
@@ -264,14 +263,7 @@ void ProvisionDialog::on_StartButton_clicked()
     link.product = profile->product;
     link.module = profile->module;
     link.mode = profile->mode;
-    SettingsChange change = profile->settings;
-    // One network for the whole batch.
-    if (!change.setNetworkAddress) {
-        RandomAddressGenerator generator;
-        generator.seedFromClock();
-        change.setNetworkAddress = true;
-        change.networkAddress = QString::number(generator.nextAddress(0));
-    }
+    const SettingsChange change = withBatchNetworkAddress(profile->settings);
     qint64 firstUnit = -1;
     if (isMultipoint(link.mode))
         firstUnit = ui->UnitStartEdit->text().isEmpty() ? 1 : qint64(addressFromText(ui->UnitStartEdit->text()));

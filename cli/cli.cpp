@@ -528,14 +528,7 @@ int Cli::provision()
         seen.insert(port);
     }
     const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
-    SettingsChange change = profile.settings;
-    // One network for the whole batch: drawn once when the profile has none.
-    if (!change.setNetworkAddress) {
-        RandomAddressGenerator generator;
-        generator.seedFromClock();
-        change.setNetworkAddress = true;
-        change.networkAddress = QString::number(generator.nextAddress(0));
-    }
+    const SettingsChange change = withBatchNetworkAddress(profile.settings);
     qint64 firstUnit = -1;
     const bool autoUnit = m_parser.value(QStringLiteral("unit-start")) == QLatin1String("auto");
     if (autoUnit) {

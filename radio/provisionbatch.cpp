@@ -4,6 +4,7 @@
 #include <QTimerEvent>
 
 #include "radio/portwatcher.h"
+#include "radio/randomaddress.h"
 #include "radio/radiosession.h"
 #include "radio/unitjob.h"
 
@@ -14,6 +15,17 @@ struct ProvisionBatchText {
 };
 
 } // namespace
+
+SettingsChange withBatchNetworkAddress(SettingsChange change)
+{
+    if (!change.setNetworkAddress) {
+        RandomAddressGenerator generator;
+        generator.seedFromClock();
+        change.setNetworkAddress = true;
+        change.networkAddress = QString::number(generator.nextAddress(0));
+    }
+    return change;
+}
 
 ProvisionBatch::ProvisionBatch(const LinkConfig &link, const SettingsChange &change, qint64 firstUnit, QObject *parent)
     : QObject(parent)

@@ -23,6 +23,10 @@ class RecordStore;
 class UnitJob;
 struct PortEntry;
 
+// A batch is one network: a profile without a network address gets one
+// random address, drawn once for all its units.
+SettingsChange withBatchNetworkAddress(SettingsChange change);
+
 class ProvisionBatch : public QObject
 {
     Q_OBJECT
