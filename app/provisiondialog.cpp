@@ -92,13 +92,6 @@ void ProvisionDialog::setRecordLocation(const QString &location)
     ui->RecordLabel->setText(location.isEmpty() ? tr("none") : QDir::toNativeSeparators(location));
 }
 
-void ProvisionDialog::setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion)
-{
-    m_station = station;
-    m_operator = operatorName;
-    m_toolVersion = toolVersion;
-}
-
 void ProvisionDialog::setMainLinkOpen(bool open, const QString &port)
 {
     m_mainLinkOpen = open;
@@ -277,7 +270,7 @@ void ProvisionDialog::on_StartButton_clicked()
     m_batch->setVerify(ui->VerifyBox->isChecked());
     if (m_record)
         m_batch->setRecords({ m_record.get() });
-    m_batch->setRecordIdentity(m_station, m_operator, m_toolVersion);
+    m_batch->setRecordIdentity(m_identity);
     // A shared record hands out free unit addresses itself.
     m_batch->setAutoUnitAddress(m_record && m_record->canReserve() && firstUnit >= 0);
     connect(m_batch.get(), &ProvisionBatch::unitStarted, this, &ProvisionDialog::unitStarted);

@@ -13,6 +13,7 @@
 
 #include "radio/portwatcher.h"
 #include "radio/profilefile.h"
+#include "radio/recordstore.h"
 
 class QTreeWidgetItem;
 class ProvisionBatch;
@@ -38,7 +39,7 @@ public:
     // The record every unit's row goes to (empty: none).
     void setRecordLocation(const QString &location);
     QString recordLocation() const { return m_recordLocation; }
-    void setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion);
+    void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // The main window holds a port open: no batch starts meanwhile.
     void setMainLinkOpen(bool open, const QString &port);
 
@@ -83,9 +84,7 @@ private:
     ProvisionProfile m_fileProfile;
     QString m_fileName;
     QString m_recordLocation;
-    QString m_station;
-    QString m_operator;
-    QString m_toolVersion;
+    RecordIdentity m_identity;
     bool m_mainLinkOpen = false;
     QString m_mainPort;
     std::unique_ptr<RecordStore> m_record;

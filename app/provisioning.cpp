@@ -23,7 +23,6 @@
 #include "radio/radiosession.h"
 #include "records/databaserecord.h"
 #include "records/recordlocation.h"
-#include "radio/version.h"
 
 namespace {
 
@@ -252,7 +251,7 @@ void MainWindow::slot_Provision()
         provisionDialog->setFormProfile(profile, whyNot);
     }
     provisionDialog->setRecordLocation(recordPath);
-    provisionDialog->setRecordIdentity(defaultStation(), operatorName(), QStringLiteral(KVX_VERSION));
+    provisionDialog->setRecordIdentity({ defaultStation(), operatorName() });
     provisionDialog->setMainLinkOpen(state != LinkState::Closed, serial->config().port);
     provisionDialog->show();
     provisionDialog->raise();

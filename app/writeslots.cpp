@@ -11,7 +11,6 @@
 #include "radio/radiosession.h"
 #include "radio/unitoutcome.h"
 #include "radio/writeplan.h"
-#include "radio/version.h"
 #include "records/recordlocation.h"
 
 WriteForm MainWindow::currentWriteForm() const
@@ -170,11 +169,7 @@ void MainWindow::finishWrite(const SequenceResult &result)
 
 UnitRecord MainWindow::recordRow(const UnitOutcome &outcome) const
 {
-    UnitRecord row = recordFor(outcome, writingLink);
-    row.station = defaultStation();
-    row.operatorName = operatorName();
-    row.toolVersion = QStringLiteral(KVX_VERSION);
-    return row;
+    return recordFor(outcome, writingLink, { defaultStation(), operatorName() });
 }
 
 void MainWindow::on_RandButton_clicked()

@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QLoggingCategory>
 #include <QSet>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -75,14 +74,6 @@ int statusOf(const UnitJob &job)
     if (!o.recordError.isEmpty())
         status = std::max(status, int(RecordFailed));
     return status;
-}
-
-QString sentLines(const QList<QByteArray> &lines)
-{
-    QStringList shown;
-    for (const QByteArray &line : lines)
-        shown << QString::fromLatin1(line.trimmed());
-    return shown.join(QStringLiteral(", "));
 }
 
 // The settings as text, only those a write sends.
@@ -283,7 +274,7 @@ QString Cli::operatorName() const
 
 void Cli::identify(UnitJob &job) const
 {
-    job.setRecordIdentity(stationName(), operatorName(), QCoreApplication::applicationVersion());
+    job.setRecordIdentity({ stationName(), operatorName() });
 }
 
 LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *profile, bool modeNeeded) const
@@ -367,17 +358,12 @@ int Cli::runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::f
                 m_app.quit();
         });
     }
-    // The first stop signal reaches every unit through this watch.
-    QTimer watch;
-    watch.setInterval(20);
-    QObject::connect(&watch, &QTimer::timeout, &m_app, [&] {
-        if (!StopSignals::received())
-            return;
-        watch.stop();
+    // The first stop signal reaches every unit.
+    QObject stopWatch;
+    StopSignals::onFirst(&stopWatch, [&] {
         for (const auto &job : jobs)
             job->interrupt();
     });
-    watch.start();
     for (const auto &job : jobs)
         start(*job);
     if (!allDone())
@@ -493,7 +479,7 @@ int Cli::write()
         const QString unitPort = job.config().port;
         if (!m_json && !o.linesSent.isEmpty()) {
             // What went out, what it set, and how it ended: the result.
-            m_board->printResult(QStringLiteral("%1: sent %2").arg(unitPort, sentLines(o.linesSent)));
+            m_board->printResult(QStringLiteral("%1: sent %2").arg(unitPort, joinedLines(o.linesSent)));
             m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config().mode)));
             m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, o.words()));
         } else if (!job.failure().isEmpty()) {
@@ -557,7 +543,7 @@ int Cli::provision()
     batch.setReportTimeout(ms);
     batch.setRecords(records());
     batch.setAutoUnitAddress(autoUnit);
-    batch.setRecordIdentity(stationName(), operatorName(), QCoreApplication::applicationVersion());
+    batch.setRecordIdentity({ stationName(), operatorName() });
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, int step, int line, int lines) {
         const QString text = stepText(step, line, lines);
         if (!text.isEmpty())
@@ -586,14 +572,8 @@ int Cli::provision()
             m_board->printFailure(QStringLiteral("%1: the record %2").arg(port, o.recordError));
     });
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, &m_app, [&] {
-        if (!StopSignals::received())
-            return;
-        watch.stop();
-        batch.stop();
-    });
-    watch.start(20);
+    QObject stopWatch;
+    StopSignals::onFirst(&stopWatch, [&] { batch.stop(); });
     if (watching) {
         const QString glob = m_parser.value(QStringLiteral("match"));
         batch.watch(glob);
@@ -688,14 +668,8 @@ int Cli::detect()
         m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
     });
     QObject::connect(&detector, &UnitDetector::done, &m_app, &QCoreApplication::quit);
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, &m_app, [&] {
-        if (StopSignals::received()) {
-            watch.stop();
-            detector.interrupt();
-        }
-    });
-    watch.start(20);
+    QObject stopWatch;
+    StopSignals::onFirst(&stopWatch, [&] { detector.interrupt(); });
     detector.start();
     m_app.exec();
     m_board->remove(detector.port());

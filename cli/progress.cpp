@@ -1,5 +1,7 @@
 #include "cli/progress.h"
 
+#include <QTimer>
+
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
@@ -129,4 +131,16 @@ void StopSignals::install()
 int StopSignals::received()
 {
     return int(g_received);
+}
+
+void StopSignals::onFirst(QObject *context, const std::function<void()> &stop)
+{
+    auto *watch = new QTimer(context);
+    QObject::connect(watch, &QTimer::timeout, context, [watch, stop] {
+        if (!received())
+            return;
+        watch->stop();
+        stop();
+    });
+    watch->start(20);
 }

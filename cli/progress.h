@@ -8,6 +8,10 @@
 #include <QString>
 #include <QTextStream>
 
+#include <functional>
+
+class QObject;
+
 QTextStream &out();
 QTextStream &err();
 
@@ -46,4 +50,7 @@ public:
     static void install();
     // The signal received, 0 while none.
     static int received();
+    // Calls `stop` once, soon after the first signal; watching ends with
+    // `context`. (A handler may only set a flag; the event loop acts on it.)
+    static void onFirst(QObject *context, const std::function<void()> &stop);
 };

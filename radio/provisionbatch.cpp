@@ -46,13 +46,6 @@ QList<UnitJob *> ProvisionBatch::units() const
     return list;
 }
 
-void ProvisionBatch::setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion)
-{
-    m_station = station;
-    m_operator = operatorName;
-    m_toolVersion = toolVersion;
-}
-
 void ProvisionBatch::startPorts(const QStringList &ports)
 {
     m_finished = false;
@@ -143,7 +136,7 @@ void ProvisionBatch::startUnit(const QString &port)
     unit->setReportTimeout(m_timeoutMs);
     for (RecordStore *record : m_records)
         unit->addRecord(record);
-    unit->setRecordIdentity(m_station, m_operator, m_toolVersion);
+    unit->setRecordIdentity(m_identity);
     if (m_autoUnit && m_nextUnit >= 0)
         unit->setUnitReservation(m_nextUnit, false, false);
     connect(unit, &UnitJob::progress, this,

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "radio/radiosettings.h"
+#include "radio/recordstore.h"
 #include "radio/settingschange.h"
 
 class PortWatcher;
@@ -44,7 +45,7 @@ public:
     void setVerify(bool verify) { m_verify = verify; }
     void setReportTimeout(int ms) { m_timeoutMs = ms; }
     void setRecords(const QList<RecordStore *> &records) { m_records = records; }
-    void setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion);
+    void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // Unit addresses from a record that reserves them: each unit takes the
     // first free one from the first unit address when it is written.
     void setAutoUnitAddress(bool automatic) { m_autoUnit = automatic; }
@@ -92,9 +93,7 @@ private:
     int m_timeoutMs;
     int m_settleMs = DefaultSettleMs;
     QList<RecordStore *> m_records;
-    QString m_station;
-    QString m_operator;
-    QString m_toolVersion;
+    RecordIdentity m_identity;
     bool m_autoUnit = false;
     std::vector<std::unique_ptr<UnitJob>> m_units;
     PortWatcher *m_watcher = nullptr;

@@ -22,6 +22,13 @@ struct UnitRecord {
     QString toolVersion;
 };
 
+// Who writes a row: kept by a database record with every attempt (the tool's
+// version is added by recordFor()).
+struct RecordIdentity {
+    QString station;
+    QString operatorName;
+};
+
 struct RecordRow {
     UnitRecord record;
     QString attempt;          // the attempt's id in a database; empty in a CSV file

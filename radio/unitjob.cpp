@@ -17,7 +17,6 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
     : QObject(parent)
     , m_config(config)
 {
-    m_outcome.cause = UnitOutcome::NoCause;
     connect(&m_session, &RadioSession::finished, this, &UnitJob::sequenceEnded);
     connect(&m_session, &RadioSession::reportRead, this, [this](int id, const RadioSettings &settings) {
         if (id == m_readId && !m_interrupted)
@@ -77,13 +76,6 @@ void UnitJob::addRecord(RecordStore *record)
         m_records.append({ record, QByteArray() });
 }
 
-void UnitJob::setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion)
-{
-    m_station = station;
-    m_operator = operatorName;
-    m_toolVersion = toolVersion;
-}
-
 void UnitJob::setUnitReservation(qint64 start, bool exact, bool replace)
 {
     m_reserveStart = start;
@@ -93,10 +85,7 @@ void UnitJob::setUnitReservation(qint64 start, bool exact, bool replace)
 
 void UnitJob::writeRows(const UnitOutcome &outcome, bool pending)
 {
-    UnitRecord record = recordFor(outcome, m_config);
-    record.station = m_station;
-    record.operatorName = m_operator;
-    record.toolVersion = m_toolVersion;
+    const UnitRecord record = recordFor(outcome, m_config, m_identity);
     for (RecordSlot &slot : m_records) {
         // A unit that never got as far as its port leaves no row, unless a
         // reservation must be given back.
@@ -120,10 +109,7 @@ bool UnitJob::reserveUnitAddress()
     for (RecordSlot &slot : m_records) {
         if (!slot.store->canReserve())
             continue;
-        UnitRecord record = recordFor(pendingOutcome(m_form), m_config);
-        record.station = m_station;
-        record.operatorName = m_operator;
-        record.toolVersion = m_toolVersion;
+        UnitRecord record = recordFor(pendingOutcome(m_form), m_config, m_identity);
         const qint64 start = m_reserveStart >= 0 && !m_reserveExact ? m_reserveStart : qint64(addressFromText(m_form.unitText));
         QString error;
         bool inUse = false;
@@ -234,9 +220,7 @@ void UnitJob::sequenceEnded(int id, const SequenceResult &result)
         outcome.recordError = m_outcome.recordError;
         if (!outcome.recordError.isEmpty() && outcome.result == UnitOutcome::Interrupted)
             outcome.reason = UnitJobText::tr("the record could not be written: %1").arg(outcome.recordError);
-        if (outcome.result != UnitOutcome::Verified && outcome.result != UnitOutcome::Written)
-            m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
-        else if (outcome.cause == UnitOutcome::CheckUnanswered)
+        if (!outcome.isGood())
             m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
         decide(outcome);
         return;

@@ -30,7 +30,7 @@ public:
     void setRecord(RecordStore *record);
     void addRecord(RecordStore *record);
     // Who writes, for a database record's rows.
-    void setRecordIdentity(const QString &station, const QString &operatorName, const QString &toolVersion);
+    void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // In point to multipoint, a record that can reserve unit addresses gets
     // the unit's address reserved before the first line is written: the
     // first free one from `start` (`exact` false), or the address the unit
@@ -100,9 +100,7 @@ private:
         QByteArray handle;
     };
     QList<RecordSlot> m_records;
-    QString m_station;
-    QString m_operator;
-    QString m_toolVersion;
+    RecordIdentity m_identity;
     qint64 m_reserveStart = -1;
     bool m_reserveExact = true;
     bool m_reserveReplace = false;

@@ -5,12 +5,15 @@
 
 #include "radio/radiosession.h"
 #include "radio/recordfile.h"
+#include "radio/version.h"
 
 namespace {
 
 struct UnitOutcomeText {
     Q_DECLARE_TR_FUNCTIONS(UnitOutcome)
 };
+
+} // namespace
 
 QString joinedLines(const QList<QByteArray> &lines)
 {
@@ -19,8 +22,6 @@ QString joinedLines(const QList<QByteArray> &lines)
         shown << QString::fromLatin1(line.trimmed());
     return shown.join(QStringLiteral(", "));
 }
-
-} // namespace
 
 QString resultKey(UnitOutcome::Result result)
 {
@@ -160,10 +161,14 @@ UnitOutcome pendingOutcome(const WriteForm &attempted)
     return o;
 }
 
-UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const QDateTime &time)
+UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const RecordIdentity &identity,
+                     const QDateTime &time)
 {
     UnitRecord record;
     record.time = time;
+    record.station = identity.station;
+    record.operatorName = identity.operatorName;
+    record.toolVersion = QStringLiteral(KVX_VERSION);
     record.config = config;
     record.settings = outcome.settings;
     record.result = outcome.resultKey();

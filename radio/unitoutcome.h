@@ -59,6 +59,9 @@ struct UnitOutcome {
     bool usesUnitAddress() const { return stored; }
 };
 
+// Lines as sent, without their line ends: "AT&F10, ATS141=0, AT&W".
+QString joinedLines(const QList<QByteArray> &lines);
+
 // Every result word, in the order above.
 QString resultKey(UnitOutcome::Result result);
 
@@ -76,5 +79,8 @@ UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const
 UnitOutcome pendingOutcome(const WriteForm &attempted);
 
 struct UnitRecord;
-UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config,
+struct RecordIdentity;
+// The record row of an outcome, written by `identity` with this version of
+// the tool.
+UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const RecordIdentity &identity,
                      const QDateTime &time = QDateTime::currentDateTimeUtc());
