@@ -1,6 +1,9 @@
 #include "radio/recordfile.h"
 
 #include <QCryptographicHash>
+
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,12 +140,15 @@ bool RecordFile::prepare(QString *error)
     return openForAppend(file, error);
 }
 
-bool RecordFile::append(const UnitRecord &record, QString *error)
+QByteArray RecordFile::writeRow(const QByteArray &handle, const UnitRecord &record, QString *error)
 {
-    return !appendPending(record, error).isEmpty();
+    const QByteArray line = recordLine(record);
+    if (handle.isEmpty())
+        return appendLine(line, error);
+    return replaceLine(handle, line, error) ? line : QByteArray();
 }
 
-QByteArray RecordFile::appendPending(const UnitRecord &record, QString *error)
+QByteArray RecordFile::appendLine(const QByteArray &line, QString *error)
 {
     RecordLock lock(m_path);
     if (!lock.isLocked()) {
@@ -150,25 +156,13 @@ QByteArray RecordFile::appendPending(const UnitRecord &record, QString *error)
         return {};
     }
     QFile file(m_path);
-    const QByteArray line = recordLine(record);
     if (!openForAppend(file, error) || !writeWhole(file, line, error))
         return {};
     return line;
 }
 
-QByteArray RecordFile::writeRow(const QByteArray &handle, const UnitRecord &record, QString *error)
+bool RecordFile::replaceLine(const QByteArray &pending, const QByteArray &line, QString *error)
 {
-    if (handle.isEmpty())
-        return appendPending(record, error);
-    if (!complete(handle, record, error))
-        return {};
-    return recordLine(record);
-}
-
-bool RecordFile::complete(const QByteArray &pending, const UnitRecord &record, QString *error)
-{
-    if (pending.isEmpty())
-        return append(record, error);
     RecordLock lock(m_path);
     if (!lock.isLocked())
         return failWith(error, QStringLiteral("the record is locked by another program"));
@@ -184,7 +178,6 @@ bool RecordFile::complete(const QByteArray &pending, const UnitRecord &record, Q
         if (at >= 0)
             ++at;
     }
-    const QByteArray line = recordLine(record);
     if (at < 0) {
         if (!openForAppend(file, error))
             return false;
@@ -210,25 +203,11 @@ QList<QStringList> RecordFile::textRows() const
 
 bool RecordFile::holdsUnit(const QString &unitAddress, const QString &networkAddress) const
 {
-    const QStringList &header = recordHeader();
-    const int unitColumn = int(header.indexOf(QStringLiteral("unit_address")));
-    const int networkColumn = int(header.indexOf(QStringLiteral("network_address")));
-    const int resultColumn = int(header.indexOf(QStringLiteral("result")));
-    // Only units configured as asked hold their address.
-    static const QStringList InUse = { "verified", "written" };
-    const QList<QStringList> all = textRows();
-    for (qsizetype i = 1; i < all.size(); ++i) {
-        const QStringList &row = all.at(i);
-        if (row.size() > resultColumn && row.at(unitColumn) == addressOf(unitAddress)
-            && row.at(networkColumn) == addressOf(networkAddress) && InUse.contains(row.at(resultColumn)))
-            return true;
-    }
-    return false;
-}
-
-bool appendRecord(const QString &path, const UnitRecord &record, QString *error)
-{
-    return RecordFile(path).append(record, error);
+    const QList<RecordRow> all = rows();
+    return std::any_of(all.begin(), all.end(), [&](const RecordRow &row) {
+        return holdsItsAddress(row) && row.record.settings.unitAddress == addressOf(unitAddress)
+               && row.record.settings.networkAddress == addressOf(networkAddress);
+    });
 }
 
 QList<QStringList> readRecordRows(const QString &path)
@@ -283,11 +262,6 @@ bool recordFromFields(const QStringList &f, UnitRecord *r)
     r->result = f.at(12);
     r->detail = f.at(13);
     return true;
-}
-
-bool recordHoldsUnit(const QString &path, const QString &unitAddress, const QString &networkAddress)
-{
-    return RecordFile(path).holdsUnit(unitAddress, networkAddress);
 }
 
 QList<QStringList> parseCsv(const QString &text)

@@ -31,17 +31,10 @@ public:
     // Creates the file (with its header) when it is missing and checks that
     // rows can be appended; call before any unit is touched.
     bool prepare(QString *error = nullptr) override;
-    // A new row, or the row `handle` (its text) replaced; returns the text.
+    // A new row, or the row whose text is `handle` replaced (appended when
+    // it is gone); returns the row's text, empty on failure.
     QByteArray writeRow(const QByteArray &handle, const UnitRecord &record, QString *error) override;
     QList<RecordRow> rows(QString *error = nullptr) const override;
-    // Appends one row.
-    bool append(const UnitRecord &record, QString *error = nullptr);
-    // Appends a row that a later complete() replaces (a unit whose store is
-    // going out); returns its text, empty on failure.
-    QByteArray appendPending(const UnitRecord &record, QString *error = nullptr);
-    // Replaces the pending row `pending` by `record`; appends it when the
-    // pending row is gone (or was never written).
-    bool complete(const QByteArray &pending, const UnitRecord &record, QString *error = nullptr);
 
     // Every row as text, the header included; empty when there is no file.
     QList<QStringList> textRows() const;
@@ -50,6 +43,9 @@ public:
     bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const override;
 
 private:
+    QByteArray appendLine(const QByteArray &line, QString *error);
+    bool replaceLine(const QByteArray &old, const QByteArray &line, QString *error);
+
     QString m_path;
 };
 
@@ -59,10 +55,8 @@ QByteArray recordLine(const UnitRecord &record);
 // is not one.
 bool recordFromFields(const QStringList &fields, UnitRecord *record);
 
-// Compatibility helpers over RecordFile.
-bool appendRecord(const QString &path, const UnitRecord &record, QString *error = nullptr);
+// Every row of the file at `path` as text, the header included.
 QList<QStringList> readRecordRows(const QString &path);
-bool recordHoldsUnit(const QString &path, const QString &unitAddress, const QString &networkAddress);
 
 QString csvField(const QString &text);
 QList<QStringList> parseCsv(const QString &text);

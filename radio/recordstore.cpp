@@ -29,6 +29,12 @@ QString counted(const QMap<QString, int> &counts)
 
 } // namespace
 
+bool holdsItsAddress(const RecordRow &row)
+{
+    return !row.superseded
+           && (row.record.result == QLatin1String("verified") || row.record.result == QLatin1String("written"));
+}
+
 RecordStore::~RecordStore() = default;
 
 QByteArray RecordStore::reserveUnit(UnitRecord *, qint64, bool, bool, QString *error, bool *inUse)
@@ -45,8 +51,7 @@ qint64 RecordStore::nextFreeUnit(const QString &networkAddress, qint64 start, QS
     const QList<RecordRow> all = rows(error);
     QSet<qint64> taken;
     for (const RecordRow &row : all) {
-        if (!row.superseded && row.record.settings.networkAddress == networkAddress
-            && (row.record.result == QLatin1String("verified") || row.record.result == QLatin1String("written")))
+        if (holdsItsAddress(row) && row.record.settings.networkAddress == networkAddress)
             taken.insert(row.record.settings.unitAddress.toLongLong());
     }
     qint64 address = start;

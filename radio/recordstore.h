@@ -70,6 +70,10 @@ public:
     virtual qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const;
 };
 
+// Whether a row's unit holds its unit address: configured as asked
+// (verified or written) and not superseded.
+bool holdsItsAddress(const RecordRow &row);
+
 // What the link-compatibility check finds in a record.
 struct RecordFinding {
     enum Kind {

@@ -157,7 +157,7 @@ private slots:
         record.settings.repeaterRow = 1;
         record.result = QStringLiteral("mismatch");
         record.detail = describeDifferences({ { 103, 8, 7 }, { 108, 30, 20 } }, false);
-        QVERIFY(appendRecord(path, record));
+        QVERIFY(!RecordFile(path).writeRow({}, record, nullptr).isEmpty());
 
         // A row torn by a crash stays as it is, and the next row starts on a
         // line of its own.
@@ -167,7 +167,7 @@ private slots:
         file.close();
         record.result = QStringLiteral("verified");
         record.detail.clear();
-        QVERIFY(appendRecord(path, record));
+        QVERIFY(!RecordFile(path).writeRow({}, record, nullptr).isEmpty());
 
         const QList<QStringList> rows = readRecordRows(path);
         QCOMPARE(rows.size(), 4);
@@ -177,9 +177,9 @@ private slots:
                                "", "", "", "on", "mismatch", "S103 reads 7, 8 was written; S108 reads 20, 30 was written" }));
         QCOMPARE(rows.at(2).size(), 3);
         QCOMPARE(rows.at(3).value(12), QStringLiteral("verified"));
-        QVERIFY(recordHoldsUnit(path, "07", "42"));
-        QVERIFY(!recordHoldsUnit(path, "7", "43"));
-        QVERIFY(!recordHoldsUnit(dir.filePath("missing.csv"), "7", "42"));
+        QVERIFY(RecordFile(path).holdsUnit("07", "42"));
+        QVERIFY(!RecordFile(path).holdsUnit("7", "43"));
+        QVERIFY(!RecordFile(dir.filePath("missing.csv")).holdsUnit("7", "42"));
     }
 };
 
