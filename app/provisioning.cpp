@@ -150,7 +150,7 @@ void MainWindow::slot_ChooseRecord()
         setRecordPath(path);
         showStatus(tr("Every write is recorded in %1.").arg(QDir::toNativeSeparators(path)));
     };
-    QFileDialog *dialog = fileDialog(tr("Provisioning record"), recordPath.startsWith(QLatin1String("postgres")) ? QString() : recordPath,
+    QFileDialog *dialog = fileDialog(tr("Provisioning record"), recordKind(recordPath) == RecordKind::Postgres ? QString() : recordPath,
                                      tr("Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)"),
                                      QFileDialog::AcceptSave, choose);
     // Rows are added to a record that exists: nothing is overwritten. A new
@@ -175,13 +175,13 @@ QInputDialog *MainWindow::textQuestion(const QString &title, const QString &labe
 
 void MainWindow::slot_SharedRecord()
 {
-    const QString current = recordPath.startsWith(QLatin1String("postgres")) ? recordPath : QStringLiteral("postgresql://");
+    const QString current = recordKind(recordPath) == RecordKind::Postgres ? recordPath : QStringLiteral("postgresql://");
     textQuestion(tr("Shared record"),
                  tr("A PostgreSQL database that the stations share, as postgresql://user@host/dbname.\n"
                     "Its password is read from ~/.pgpass (or PGPASSFILE), never typed here."),
                  current, [this](const QString &text) {
                      const QString location = text.trimmed();
-                     if (!DatabaseRecord::isDatabaseLocation(location) || !location.startsWith(QLatin1String("postgres")))
+                     if (recordKind(location) != RecordKind::Postgres)
                          return showStatus(tr("Not a PostgreSQL record: %1").arg(location), StatusKind::Failure);
                      const std::unique_ptr<RecordStore> store = openRecord(location);
                      QString error;
@@ -278,10 +278,7 @@ void MainWindow::setRecordPath(const QString &path)
     }
     recordPath = path;
     ui->RecordLabel->setVisible(!path.isEmpty());
-    const QString shown = DatabaseRecord::isDatabaseLocation(path) && path.startsWith(QLatin1String("postgres"))
-                              ? DatabaseRecord(path).name()
-                              : QFileInfo(path).fileName();
-    ui->RecordLabel->setText(path.isEmpty() ? QString() : tr("Recording to %1").arg(shown));
+    ui->RecordLabel->setText(path.isEmpty() ? QString() : tr("Recording to %1").arg(recordShownName(path)));
     ui->RecordLabel->setToolTip(QDir::toNativeSeparators(path));
     fitStatus();
     applyState();

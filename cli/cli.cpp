@@ -148,6 +148,11 @@ private:
     QString stationName() const;
     QString operatorName() const;
     int record(const QStringList &arguments);
+    int recordCheck(const QList<RecordRow> &rows, int timeoutS);
+    int recordImport(const QString &path);
+    int recordRelease(const QString &network, const QString &unit);
+    int reservationTimeout() const;
+    QString addressOption(const char *name) const;
 };
 
 void Cli::addOptions()
@@ -184,6 +189,8 @@ void Cli::addOptions()
         { "network", "Only this network address.", "N" },
         { "csv", "Write CSV." },
         { "match", "With --watch: only ports whose path matches GLOB.", "GLOB" },
+        { "reservation-timeout", "Seconds after which a reservation with no result no longer holds its unit address "
+                                 "(default 600).", "SECONDS" },
     });
 }
 
@@ -245,6 +252,7 @@ void Cli::prepareRecord()
     const QString location = m_parser.value(QStringLiteral("record"));
     if (!location.isEmpty()) {
         m_database = openRecord(location);
+        m_database->setReservationTimeout(reservationTimeout());
         if (!m_database->prepare(&error))
             throw UsageError { QStringLiteral("--record %1: %2").arg(m_database->name(), error) };
     }
@@ -455,7 +463,8 @@ int Cli::read()
 int Cli::write()
 {
     allowOnly({ "port", "product", "module", "mode", "profile", "work-mode", "baud", "link-rate", "power", "repeater",
-                "address", "unit", "no-verify", "log", "record", "station", "operator", "replace", "timeout", "json" });
+                "address", "unit", "no-verify", "log", "record", "station", "operator", "replace", "timeout", "json",
+                "reservation-timeout" });
     const QString port = onePort();
     std::unique_ptr<ProvisionProfile> profile;
     if (m_parser.isSet(QStringLiteral("profile")))
@@ -485,10 +494,6 @@ int Cli::write()
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
         }
-        // Said once: the result line may carry it already.
-        if (!o.recordError.isEmpty() && !o.words().contains(o.recordError)
-            && (o.reason.isEmpty() || !o.recordError.endsWith(o.reason)))
-            m_board->printFailure(QStringLiteral("%1: the record %2").arg(unitPort, o.recordError));
     });
     const UnitJob &job = *jobs.front();
     if (m_json)
@@ -499,7 +504,7 @@ int Cli::write()
 int Cli::provision()
 {
     allowOnly({ "profile", "port", "mode", "unit-start", "log", "record", "station", "operator", "json", "timeout", "watch",
-                "match" });
+                "match", "reservation-timeout" });
     const ProvisionProfile profile = loadProfile(need("profile"));
     const QStringList portList = m_parser.values(QStringLiteral("port"));
     const bool watching = m_parser.isSet(QStringLiteral("watch"));
@@ -520,7 +525,7 @@ int Cli::provision()
     if (autoUnit) {
         if (!isMultipoint(batchLink.mode))
             throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
-        if (!m_parser.isSet(QStringLiteral("record")) || !DatabaseRecord::isDatabaseLocation(m_parser.value(QStringLiteral("record"))))
+        if (!m_parser.isSet(QStringLiteral("record")) || !isDatabaseRecord(m_parser.value(QStringLiteral("record"))))
             throw UsageError { QStringLiteral("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
                                               "or --record postgresql://...") };
         firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
@@ -557,19 +562,17 @@ int Cli::provision()
             if (!unit->failure().isEmpty())
                 m_board->printFailure(unit->failure());
         } else {
-            QString line = QStringLiteral("%1: %2").arg(port, o.words());
+            // One unit, one line: its result, what it holds, and whether
+            // its row could be recorded.
+            QString line = QStringLiteral("%1: %2").arg(port, o.resultWords());
             if (o.stored) {
                 line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(o.settings.networkAddress)));
                 if (isMultipoint(batchLink.mode))
                     line += QStringLiteral(", unit address %1").arg(addressText(addressFromText(o.settings.unitAddress)));
                 line += QLatin1Char(')');
             }
-            m_board->printResult(line);
+            m_board->printResult(line + o.recordNote());
         }
-        // Said once: the result line may carry it already.
-        if (!o.recordError.isEmpty() && !o.words().contains(o.recordError)
-            && (o.reason.isEmpty() || !o.recordError.endsWith(o.reason)))
-            m_board->printFailure(QStringLiteral("%1: the record %2").arg(port, o.recordError));
     });
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
     QObject stopWatch;
@@ -701,56 +704,64 @@ int Cli::detect()
     return 0;
 }
 
+int Cli::reservationTimeout() const
+{
+    const QString option = QStringLiteral("reservation-timeout");
+    if (!m_parser.isSet(option))
+        return DefaultReservationTimeoutS;
+    bool ok = false;
+    const int seconds = m_parser.value(option).toInt(&ok);
+    if (!ok || seconds <= 0)
+        throw UsageError { QStringLiteral("--reservation-timeout %1: allowed: a number of seconds above 0").arg(m_parser.value(option)) };
+    return seconds;
+}
+
+QString Cli::addressOption(const char *name) const
+{
+    const QString value = need(name);
+    bool ok = false;
+    const qulonglong address = value.toULongLong(&ok);
+    if (!ok || address > qulonglong(MaxAddress))
+        throw UsageError { QStringLiteral("--%1 %2: must be a whole number 0 … %3").arg(QLatin1String(name), value).arg(MaxAddress) };
+    return QString::number(address);
+}
+
 int Cli::record(const QStringList &arguments)
 {
     const QString action = arguments.value(1);
-    const QString location = need("record");
-    m_database = openRecord(location);
-    QString error;
-    if (action == QLatin1String("list")) {
+    static const QStringList Actions = { "list", "check", "import", "export", "release" };
+    if (!Actions.contains(action))
+        throw UsageError { QStringLiteral("record: give list, check, import FILE.csv, export --csv or release (see kvx-cli help record)") };
+    if (action == QLatin1String("list"))
         allowOnly({ "record", "network", "json" });
-    } else if (action == QLatin1String("check")) {
-        allowOnly({ "record", "network", "json" });
-    } else if (action == QLatin1String("import")) {
+    else if (action == QLatin1String("check"))
+        allowOnly({ "record", "network", "json", "reservation-timeout" });
+    else if (action == QLatin1String("import"))
         allowOnly({ "record" });
-        if (arguments.size() != 3)
-            throw UsageError { QStringLiteral("record import takes one CSV file") };
-    } else if (action == QLatin1String("export")) {
+    else if (action == QLatin1String("export"))
         allowOnly({ "record", "csv", "network" });
-        if (!m_parser.isSet(QStringLiteral("csv")))
-            throw UsageError { QStringLiteral("record export needs --csv (the one format it writes)") };
-    } else {
-        throw UsageError { QStringLiteral("record: give list, check, import FILE.csv or export --csv (see kvx-cli help record)") };
-    }
+    else
+        allowOnly({ "record", "network", "unit" });
+    if (action == QLatin1String("import") && arguments.size() != 3)
+        throw UsageError { QStringLiteral("record import takes one CSV file") };
     if (arguments.size() > 2 && action != QLatin1String("import"))
         throw UsageError { QStringLiteral("record %1 takes no file").arg(action) };
-    if (!m_database->prepare(&error)) {
+    if (action == QLatin1String("export") && !m_parser.isSet(QStringLiteral("csv")))
+        throw UsageError { QStringLiteral("record export needs --csv (the one format it writes)") };
+    const QString location = need("record");
+    const int timeoutS = reservationTimeout();
+    m_database = openRecord(location);
+    m_database->setReservationTimeout(timeoutS);
+    if (action == QLatin1String("import"))
+        return recordImport(arguments.at(2));
+    if (action == QLatin1String("release"))
+        return recordRelease(addressOption("network"), addressOption("unit"));
+
+    // A record that is not there is not made by looking at it.
+    QString error;
+    if (!m_database->openExisting(&error)) {
         m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
         return Usage;
-    }
-    if (action == QLatin1String("import")) {
-        const QList<QStringList> rows = readRecordRows(arguments.at(2));
-        if (rows.isEmpty() || rows.first() != recordHeader())
-            throw UsageError { QStringLiteral("%1: not a provisioning record (its first line must be the header %2)")
-                                   .arg(arguments.at(2), recordHeader().join(QLatin1Char(','))) };
-        QList<UnitRecord> records;
-        for (qsizetype i = 1; i < rows.size(); ++i) {
-            UnitRecord record;
-            if (!recordFromFields(rows.at(i), &record))
-                throw UsageError { QStringLiteral("%1: row %2 is not a record row").arg(arguments.at(2)).arg(i + 1) };
-            record.station = stationName();
-            records << record;
-        }
-        auto *database = dynamic_cast<DatabaseRecord *>(m_database.get());
-        if (!database)
-            throw UsageError { QStringLiteral("--record: import goes into a database record") };
-        const int count = database->importRows(records, &error);
-        if (count < 0) {
-            m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
-            return RecordFailed;
-        }
-        out() << count << " rows imported into " << m_database->name() << Qt::endl;
-        return 0;
     }
     QList<RecordRow> rows = m_database->rows(&error);
     if (!error.isEmpty()) {
@@ -758,7 +769,7 @@ int Cli::record(const QStringList &arguments)
         return RecordFailed;
     }
     if (m_parser.isSet(QStringLiteral("network"))) {
-        const QString network = addressText(addressFromText(m_parser.value(QStringLiteral("network"))));
+        const QString network = addressOption("network");
         rows.erase(std::remove_if(rows.begin(), rows.end(),
                                   [&](const RecordRow &row) { return row.record.settings.networkAddress != network; }),
                    rows.end());
@@ -766,28 +777,11 @@ int Cli::record(const QStringList &arguments)
     if (action == QLatin1String("export")) {
         out() << recordHeader().join(QLatin1Char(',')) << "\r\n";
         for (const RecordRow &row : rows)
-            out() << QString::fromUtf8(recordLine(row.record));
+            out() << QString::fromUtf8(recordLine(row.record, row.attempt));
         return 0;
     }
-    if (action == QLatin1String("check")) {
-        const QList<RecordFinding> findings = checkRecord(rows);
-        if (m_json) {
-            QJsonArray array;
-            static const char *Kinds[] = { "link", "duplicate", "never-verified" };
-            for (const RecordFinding &finding : findings)
-                array.append(QJsonObject { { "kind", QLatin1String(Kinds[finding.kind]) },
-                                           { "networkAddress", finding.networkAddress },
-                                           { "unitAddress", finding.unitAddress },
-                                           { "text", finding.text } });
-            out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
-        } else {
-            for (const RecordFinding &finding : findings)
-                out() << finding.text << Qt::endl;
-            if (findings.isEmpty())
-                out() << "no conflicts in " << rows.size() << " rows" << Qt::endl;
-        }
-        return findings.isEmpty() ? 0 : Mismatch;
-    }
+    if (action == QLatin1String("check"))
+        return recordCheck(rows, timeoutS);
     if (m_json) {
         QJsonArray array;
         for (const RecordRow &row : rows) {
@@ -804,6 +798,7 @@ int Cli::record(const QStringList &arguments)
             object.insert(QStringLiteral("differences"), r.detail);
             object.insert(QStringLiteral("superseded"), row.superseded);
             object.insert(QStringLiteral("imported"), row.imported);
+            object.insert(QStringLiteral("attempt"), row.attempt);
             array.append(object);
         }
         out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
@@ -822,6 +817,86 @@ int Cli::record(const QStringList &arguments)
         if (!r.detail.isEmpty())
             fields << r.detail;
         out() << fields.join(QStringLiteral("  ")) << Qt::endl;
+    }
+    return 0;
+}
+
+int Cli::recordCheck(const QList<RecordRow> &rows, int timeoutS)
+{
+    const QList<RecordFinding> findings = checkRecord(rows, QDateTime::currentDateTimeUtc(), timeoutS);
+    if (m_json) {
+        QJsonArray array;
+        for (const RecordFinding &finding : findings) {
+            QJsonObject object { { "kind", findingKey(finding.kind) },
+                                 { "networkAddress", finding.networkAddress },
+                                 { "unitAddress", finding.unitAddress },
+                                 { "text", finding.text } };
+            // Who left an unfinished attempt, to ask them.
+            if (finding.kind == RecordFinding::Pending || finding.kind == RecordFinding::Expired) {
+                const UnitRecord &r = rows.at(finding.rows.first()).record;
+                object.insert(QStringLiteral("station"), r.station);
+                object.insert(QStringLiteral("operator"), r.operatorName);
+                object.insert(QStringLiteral("time"), r.time.toUTC().toString(Qt::ISODate));
+            }
+            array.append(object);
+        }
+        out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    } else {
+        for (const RecordFinding &finding : findings)
+            out() << finding.text << Qt::endl;
+        if (findings.isEmpty())
+            out() << "no conflicts in " << rows.size() << " rows" << Qt::endl;
+    }
+    return findings.isEmpty() ? 0 : Mismatch;
+}
+
+int Cli::recordImport(const QString &path)
+{
+    auto *database = dynamic_cast<DatabaseRecord *>(m_database.get());
+    if (!database)
+        throw UsageError { QStringLiteral("--record: import goes into a database record (.kvxdb or postgresql://)") };
+    QList<RecordRow> rows;
+    QString error;
+    if (!readImportFile(path, &rows, &error))
+        throw UsageError { QStringLiteral("%1: %2").arg(path, error) };
+    for (RecordRow &row : rows)
+        row.record.station = stationName();
+    DatabaseRecord::ImportCount count;
+    const bool done = database->importRows(rows, &count, &error, [] { return StopSignals::received() != 0; });
+    if (StopSignals::received())
+        return 128 + StopSignals::received();
+    if (!done) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        return RecordFailed;
+    }
+    out() << count.imported << " rows imported into " << m_database->name();
+    if (count.skipped)
+        out() << ", " << count.skipped << " skipped (held already)";
+    out() << Qt::endl;
+    return 0;
+}
+
+int Cli::recordRelease(const QString &network, const QString &unit)
+{
+    QString error;
+    QList<RecordRow> released;
+    if (!m_database->openExisting(&error) || !m_database->release(network, unit, &released, &error)) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        return error.isEmpty() ? Usage : RecordFailed;
+    }
+    if (released.isEmpty()) {
+        out() << "nothing held unit address " << unit << " on network address " << network
+              << " for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)"
+              << Qt::endl;
+        return 0;
+    }
+    for (const RecordRow &row : released) {
+        const UnitRecord &r = row.record;
+        QString who = r.station.isEmpty() ? r.config.port : QStringLiteral("station %1").arg(r.station);
+        if (!r.operatorName.isEmpty())
+            who += QStringLiteral(" (operator %1)").arg(r.operatorName);
+        out() << "released unit address " << unit << " on network address " << network << ": " << r.result << " by " << who
+              << " at " << r.time.toUTC().toString(Qt::ISODate) << Qt::endl;
     }
     return 0;
 }

@@ -177,13 +177,7 @@ QString ProvisionBatch::summary() const
         const UnitOutcome &o = unit->outcome();
         if (o.result == UnitOutcome::Verified && o.recordError.isEmpty())
             continue;
-        QString said;
-        switch (o.result) {
-        case UnitOutcome::Mismatch: said = describeDifferences(o.differences); break;
-        default: said = o.words(); break;
-        }
-        if (!o.recordError.isEmpty())
-            said = ProvisionBatchText::tr("the record could not be written: %1").arg(o.recordError);
+        const QString said = o.result == UnitOutcome::Mismatch ? describeDifferences(o.differences) + o.recordNote() : o.words();
         parts << QStringLiteral("%1: %2").arg(unit->config().port, said);
     }
     return parts.join(QStringLiteral("; "));

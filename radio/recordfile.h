@@ -1,12 +1,21 @@
 #pragma once
-// The provisioning record: one CSV row (RFC 4180) per unit written, appended
-// to a file shared by the window and kvx-cli --log:
+// The provisioning record as a CSV journal (RFC 4180), shared by the window
+// and kvx-cli --log:
 //   time,port,product,module,mode,unit_address,network_address,work_mode,
-//   baud,link_rate,power,repeater,result,differences
+//   baud,link_rate,power,repeater,result,differences,attempt
 //
-// Several programs may append at once: every change is made under a lock
-// (a lock file in the temporary folder, named after the record), the header
-// goes into an empty file only, and a row is written whole or not at all.
+// The file is only ever appended to: an attempt writes a `pending` row right
+// before "AT&W" and its final row when the unit ends, both carrying the
+// attempt's id; a reader takes the last row of each attempt. Nothing
+// truncates, rewrites or renames the file, so a full disk or a killed
+// program can cost at most the row being written. Files written before the
+// attempt column existed stay readable (each of their rows is an attempt of
+// its own).
+//
+// Several programs may append at once: each append is made under one lock
+// beside the record, named from its canonical path (the same for every
+// program however it spells the path), the header goes into an empty file
+// only, and a row is written whole or cut back.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -17,7 +26,10 @@
 #include "radio/radiosettings.h"
 #include "radio/recordstore.h"
 
+// The columns as written now; the first 14 are those of older files.
 const QStringList &recordHeader();
+// Whether `fields` is the header of a record file, old or new.
+bool isRecordHeader(const QStringList &fields);
 
 class RecordFile : public RecordStore
 {
@@ -31,32 +43,44 @@ public:
     // Creates the file (with its header) when it is missing and checks that
     // rows can be appended; call before any unit is touched.
     bool prepare(QString *error = nullptr) override;
-    // A new row, or the row whose text is `handle` replaced (appended when
-    // it is gone); returns the row's text, empty on failure.
+    bool openExisting(QString *error) override;
+    // Appends the row of attempt `handle` (a new attempt when empty);
+    // returns the attempt's id, empty when the row could not be written.
     QByteArray writeRow(const QByteArray &handle, const UnitRecord &record, QString *error) override;
+    // The last row of each attempt, in the order the attempts began.
     QList<RecordRow> rows(QString *error = nullptr) const override;
-
-    // Every row as text, the header included; empty when there is no file.
-    QList<QStringList> textRows() const;
-    // Whether a unit recorded as verified or written holds this unit
-    // address on this network address.
     bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const override;
+    // Appends a `released` row to each attempt on this address that was
+    // stored and never ended.
+    bool release(const QString &networkAddress, const QString &unitAddress, QList<RecordRow> *released,
+                 QString *error) override;
+
+    // Every line of the file as text, the header included, as written.
+    QList<QStringList> journal() const;
 
 private:
-    QByteArray appendLine(const QByteArray &line, QString *error);
-    bool replaceLine(const QByteArray &old, const QByteArray &line, QString *error);
-
     QString m_path;
 };
 
 // The row as written to the file, with its line end.
-QByteArray recordLine(const UnitRecord &record);
-// A row of the file (the header's columns) back as a record; false when it
-// is not one.
-bool recordFromFields(const QStringList &fields, UnitRecord *record);
+QByteArray recordLine(const UnitRecord &record, const QString &attempt = QString());
+// A row of the file back as a record (and its attempt, empty in a row of an
+// older file); false when it is not one.
+bool recordFromFields(const QStringList &fields, UnitRecord *record, QString *attempt = nullptr);
 
-// Every row of the file at `path` as text, the header included.
+// The header and the last row of each attempt, as text: the record as its
+// readers see it.
 QList<QStringList> readRecordRows(const QString &path);
+
+// The largest file `record import` takes.
+constexpr qint64 MaxImportBytes = qint64(64) << 20;
+// The rows of a record file to take into another record: the last row of
+// each attempt, a row of an older file known by its content. Only regular
+// files of at most MaxImportBytes are read.
+bool readImportFile(const QString &path, QList<RecordRow> *rows, QString *error);
+
+// A new attempt's id.
+QString newAttemptId();
 
 QString csvField(const QString &text);
 QList<QStringList> parseCsv(const QString &text);

@@ -31,8 +31,27 @@ QString counted(const QMap<QString, int> &counts)
 
 bool holdsItsAddress(const RecordRow &row)
 {
-    return !row.superseded
-           && (row.record.result == QLatin1String("verified") || row.record.result == QLatin1String("written"));
+    // A unit stored whose result never came may hold it too: counted, to be
+    // safe, until it is written again or released.
+    static const QStringList Holding = { "verified", "written", "pending" };
+    return !row.superseded && Holding.contains(row.record.result);
+}
+
+QString oneLine(const QString &text)
+{
+    return text.simplified();
+}
+
+QString findingKey(RecordFinding::Kind kind)
+{
+    switch (kind) {
+    case RecordFinding::LinkMismatch: return QStringLiteral("link");
+    case RecordFinding::DuplicateUnit: return QStringLiteral("duplicate");
+    case RecordFinding::NeverVerified: return QStringLiteral("never-verified");
+    case RecordFinding::Pending: return QStringLiteral("pending");
+    case RecordFinding::Expired: break;
+    }
+    return QStringLiteral("expired");
 }
 
 RecordStore::~RecordStore() = default;
@@ -44,6 +63,13 @@ QByteArray RecordStore::reserveUnit(UnitRecord *, qint64, bool, bool, QString *e
     if (error)
         *error = QCoreApplication::translate("RecordCheck", "this record cannot reserve unit addresses (a database can)");
     return {};
+}
+
+bool RecordStore::release(const QString &, const QString &, QList<RecordRow> *, QString *error)
+{
+    if (error)
+        *error = QCoreApplication::translate("RecordCheck", "this record cannot release unit addresses");
+    return false;
 }
 
 qint64 RecordStore::nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const
@@ -60,9 +86,51 @@ qint64 RecordStore::nextFreeUnit(const QString &networkAddress, qint64 start, QS
     return address;
 }
 
-QList<RecordFinding> checkRecord(const QList<RecordRow> &rows)
+namespace {
+
+// Who left a row, and when: "station A (operator ann) at 2026-12-01T10:00:00Z".
+QString leftBy(const UnitRecord &r)
+{
+    QString who = r.station.isEmpty() ? r.config.port : RecordCheckText::tr("station %1").arg(r.station);
+    if (!r.operatorName.isEmpty())
+        who += RecordCheckText::tr(" (operator %1)").arg(r.operatorName);
+    return RecordCheckText::tr("%1 at %2").arg(who, r.time.toUTC().toString(Qt::ISODate));
+}
+
+QString unitOf(const UnitRecord &r)
+{
+    return isMultipoint(r.config.mode) ? r.settings.unitAddress : QString();
+}
+
+} // namespace
+
+QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &now, int reservationTimeoutS)
 {
     QList<RecordFinding> findings;
+    // Attempts a station left unfinished.
+    for (int i = 0; i < rows.size(); ++i) {
+        const RecordRow &row = rows.at(i);
+        const UnitRecord &r = row.record;
+        if (row.superseded)
+            continue;
+        RecordFinding finding;
+        finding.networkAddress = r.settings.networkAddress;
+        finding.unitAddress = unitOf(r);
+        finding.rows = { i };
+        const QString unit = finding.unitAddress.isEmpty() ? r.config.port : RecordCheckText::tr("unit address %1").arg(finding.unitAddress);
+        if (r.result == QLatin1String("pending")) {
+            finding.kind = RecordFinding::Pending;
+            finding.text = RecordCheckText::tr("network %1: %2 was stored by %3, its result never came (check the unit)")
+                               .arg(finding.networkAddress, unit, leftBy(r));
+        } else if (r.result == QLatin1String("reserved") && r.time.secsTo(now) >= reservationTimeoutS) {
+            finding.kind = RecordFinding::Expired;
+            finding.text = RecordCheckText::tr("network %1: %2 was reserved by %3 and never written (the reservation has ended)")
+                               .arg(finding.networkAddress, unit, leftBy(r));
+        } else {
+            continue;
+        }
+        findings << finding;
+    }
     // Each unit: the last row that stored settings under its unit address;
     // a point-to-point row stands for a unit of its own.
     QMap<QString, QList<int>> unitsOfNetwork;

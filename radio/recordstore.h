@@ -10,6 +10,9 @@
 
 #include "radio/radiosettings.h"
 
+// How long a unit address stays reserved for a unit whose end never came.
+constexpr int DefaultReservationTimeoutS = 600;
+
 struct UnitRecord {
     QDateTime time;            // written in UTC
     LinkConfig config;         // port, product, module and mode
@@ -44,8 +47,11 @@ public:
     // The file, or the database without any password.
     virtual QString name() const = 0;
     // Creates the record when it is missing and checks that rows can be
-    // written; before any unit is touched.
+    // written (a row could be added right now); before any port is opened.
     virtual bool prepare(QString *error) = 0;
+    // For reading a record that must exist: false (with the reason) when
+    // there is none at this location, or it is not a record. Creates nothing.
+    virtual bool openExisting(QString *error) = 0;
     // A unit's row: a new one when `handle` is empty, else the row written
     // before under `handle` is replaced. Returns the row's handle, empty
     // when the row could not be written.
@@ -68,6 +74,19 @@ public:
                                    bool *inUse = nullptr);
     // The first free unit address from `start`, without reserving it.
     virtual qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const;
+    // Gives back what a station left holding this unit address (a
+    // reservation, or a unit stored whose result never came); the rows
+    // released, as they were, in `released`. False on failure.
+    virtual bool release(const QString &networkAddress, const QString &unitAddress, QList<RecordRow> *released,
+                         QString *error);
+
+    // A reservation with no final row after this long no longer holds its
+    // unit address.
+    void setReservationTimeout(int seconds) { m_reservationTimeoutS = seconds; }
+    int reservationTimeout() const { return m_reservationTimeoutS; }
+
+private:
+    int m_reservationTimeoutS = DefaultReservationTimeoutS;
 };
 
 // Whether a row's unit holds its unit address: configured as asked
@@ -80,6 +99,8 @@ struct RecordFinding {
         LinkMismatch,    // units of one network with differing link rate or link mode
         DuplicateUnit,   // one unit address held twice on one network
         NeverVerified,   // a unit stored but never verified
+        Pending,         // "AT&W" went out, the result never came
+        Expired,         // a reservation that ended with no final row
     };
     Kind kind = LinkMismatch;
     QString networkAddress;
@@ -90,5 +111,12 @@ struct RecordFinding {
 
 // The units each row stands for are the last row of each unit address on a
 // network that stored settings (not superseded); point-to-point units count
-// for the link check only.
-QList<RecordFinding> checkRecord(const QList<RecordRow> &rows);
+// for the link check only. Rows still `pending`, and reservations older
+// than `reservationTimeoutS` at `now`, are reported with who left them.
+QList<RecordFinding> checkRecord(const QList<RecordRow> &rows,
+                                 const QDateTime &now = QDateTime::currentDateTimeUtc(),
+                                 int reservationTimeoutS = DefaultReservationTimeoutS);
+// The word of a finding's kind: link, duplicate, never-verified, pending, expired.
+QString findingKey(RecordFinding::Kind kind);
+// Folds a driver's or the system's message to one line.
+QString oneLine(const QString &text);

@@ -115,7 +115,7 @@ bool UnitJob::reserveUnitAddress()
         bool inUse = false;
         slot.handle = slot.store->reserveUnit(&record, start, m_reserveExact, m_reserveReplace, &error, &inUse);
         if (slot.handle.isEmpty()) {
-            UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, error, m_form);
+            UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, QString(), m_form);
             outcome.recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
             m_failure = QStringLiteral("%1: %2").arg(m_config.port, error);
             decide(outcome);
@@ -218,8 +218,6 @@ void UnitJob::sequenceEnded(int id, const SequenceResult &result)
         m_session.takeResult(id);   // the same as `result`, taken to free it
         UnitOutcome outcome = writeOutcome(result, m_form);
         outcome.recordError = m_outcome.recordError;
-        if (!outcome.recordError.isEmpty() && outcome.result == UnitOutcome::Interrupted)
-            outcome.reason = UnitJobText::tr("the record could not be written: %1").arg(outcome.recordError);
         if (!outcome.isGood())
             m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
         decide(outcome);

@@ -46,6 +46,23 @@ QString UnitOutcome::resultKey() const
 
 QString UnitOutcome::words() const
 {
+    return resultWords() + recordNote();
+}
+
+QString UnitOutcome::recordNote() const
+{
+    if (recordError.isEmpty() || blockedByRecord())
+        return QString();
+    return UnitOutcomeText::tr("; not recorded: %1").arg(recordError);
+}
+
+QString UnitOutcome::resultWords() const
+{
+    if (blockedByRecord()) {
+        return result == Interrupted
+                   ? UnitOutcomeText::tr("not stored: the record could not be written: %1").arg(recordError)
+                   : UnitOutcomeText::tr("not written: %1").arg(recordError);
+    }
     switch (result) {
     case Pending: return UnitOutcomeText::tr("storing");
     case Verified: return UnitOutcomeText::tr("verified");

@@ -47,14 +47,28 @@ struct UnitOutcome {
     // lost-after-store, failed, pending: the record's and JSON's word.
     QString resultKey() const;
     // One line for the operator: "verified", "mismatch: S103 reads 1, 4 was
-    // written", "refused: the modem answered ERROR to ATS103=1", ...
-    // (translated when a catalogue is installed).
+    // written", "refused: the modem answered ERROR to ATS103=1", ...,
+    // with recordNote() after it (translated when a catalogue is installed).
     QString words() const;
+    // words() without the record's part.
+    QString resultWords() const;
+    // "; not recorded: …" when the unit's row could not be written.
+    QString recordNote() const;
     // The record's "differences" column: what differs, what was refused,
     // or why the unit failed.
     QString detail() const;
-    // Written as asked: verified, or written when no check was asked for.
-    bool isGood() const { return result == Verified || (result == Written && cause == NoCause); }
+    // Written as asked (verified, or written when no check was asked for)
+    // and recorded: the one definition of a unit that is done.
+    bool isGood() const
+    {
+        return (result == Verified || (result == Written && cause == NoCause)) && recordError.isEmpty();
+    }
+    // Nothing was written, or nothing stored, because of the record: it
+    // could not take the unit's row, or would not give its unit address.
+    bool blockedByRecord() const
+    {
+        return !recordError.isEmpty() && (result == Interrupted || (result == Failed && reason.isEmpty()));
+    }
     // The unit address may be used up: the store went out.
     bool usesUnitAddress() const { return stored; }
 };

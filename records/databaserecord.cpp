@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "radio/writeplan.h"
+#include "records/recordlocation.h"
 
 namespace {
 
@@ -20,9 +21,12 @@ struct DatabaseRecordText {
     Q_DECLARE_TR_FUNCTIONS(DatabaseRecord)
 };
 
-// The results whose unit holds its unit address: configured as asked, or
-// being written by a station right now.
-const char InUse[] = "('verified', 'written', 'reserved', 'pending')";
+// The rows whose unit holds its unit address: configured as asked, stored
+// with the result not yet known, or reserved by a station writing it now
+// (until the reservation times out). The placeholder is the cutoff time.
+const char Holding[] = "(result IN ('verified', 'written', 'pending') OR (result = 'reserved' AND time >= ?))";
+// What the unique index covers: every row that may hold its address.
+const char Indexed[] = "('verified', 'written', 'reserved', 'pending')";
 
 const char Columns[] = "attempt, time, station, operator, tool_version, port, product, module, mode, unit_address, "
                        "network_address, work_mode, baud, link_rate, power, repeater, result, differences, superseded, "
@@ -40,9 +44,17 @@ QVariant addressValue(const QString &text)
     return QVariant(qint64(addressFromText(text)));
 }
 
+// The driver's or the server's message, on one line: it ends up in a
+// unit's one-line result.
 QString errorText(const QSqlError &error)
 {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText().trimmed();
+    return oneLine(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
+// The time before which a reservation has ended, as the rows keep times.
+QString cutoffFor(int timeoutS)
+{
+    return QDateTime::currentDateTimeUtc().addSecs(-timeoutS).toString(Qt::ISODate);
 }
 
 bool isUniqueViolation(const QSqlError &error)
@@ -62,7 +74,8 @@ struct DatabaseRecord::Private {
     QString user;
     QString database;
     QString nameError;   // the location could not be read
-    bool prepared = false;
+    bool prepared = false;   // made or brought up to date, and writable
+    bool opened = false;     // found to be a record, for reading
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     bool open(QString *error);
@@ -104,7 +117,9 @@ bool DatabaseRecord::Private::exec(QSqlQuery &query, QString *error) const
 bool DatabaseRecord::Private::transaction(bool postgres, const std::function<bool(QSqlDatabase &, QString *)> &work,
                                           QString *error)
 {
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // Only a server's connection can be lost and opened again.
+    const int tries = postgres ? 2 : 1;
+    for (int attempt = 0; attempt < tries; ++attempt) {
         if (!open(error))
             return false;
         QSqlDatabase handle = db();
@@ -119,16 +134,20 @@ bool DatabaseRecord::Private::transaction(bool postgres, const std::function<boo
                     return true;
                 failure = errorText(commit.lastError());
             }
+            // Whatever failed, the transaction ends here, before anything
+            // else is sent on this connection.
             QSqlQuery rollback(handle);
-            rollback.exec(QStringLiteral("ROLLBACK"));
+            const bool rolledBack = rollback.exec(QStringLiteral("ROLLBACK"));
             *error = failure;
             // A refusal of the handle's own (a held address) is final;
             // a lost handle gets one more try on a new one.
             QSqlQuery alive(handle);
-            if (alive.exec(QStringLiteral("SELECT 1")))
+            if (!postgres || (rolledBack && alive.exec(QStringLiteral("SELECT 1"))))
                 return false;
         } else {
             *error = errorText(begin.lastError());
+            if (!postgres)
+                return false;
         }
         handle.close();
     }
@@ -142,7 +161,7 @@ DatabaseRecord::DatabaseRecord(const QString &location)
 {
     static std::atomic<int> count { 0 };
     d->connection = QStringLiteral("kvx-record-%1").arg(++count);
-    m_postgres = location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://"));
+    m_postgres = recordKind(location) == RecordKind::Postgres;
     QSqlDatabase database = QSqlDatabase::addDatabase(QLatin1String(m_postgres ? "QPSQL" : "QSQLITE"), d->connection);
     if (!m_postgres) {
         database.setDatabaseName(location);
@@ -201,13 +220,6 @@ DatabaseRecord::~DatabaseRecord()
     delete d;
 }
 
-bool DatabaseRecord::isDatabaseLocation(const QString &location)
-{
-    if (location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://")))
-        return true;
-    return !location.isEmpty() && !location.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-}
-
 QString DatabaseRecord::name() const
 {
     if (!m_postgres)
@@ -219,8 +231,11 @@ QString DatabaseRecord::name() const
     if (d->port > 0 && !d->host.startsWith(QLatin1Char('/')))
         shown += QStringLiteral(":%1").arg(d->port);
     shown += QLatin1Char('/') + d->database;
-    if (d->host.startsWith(QLatin1Char('/')))
+    if (d->host.startsWith(QLatin1Char('/'))) {
         shown += QStringLiteral("?host=") + d->host;
+        if (d->port > 0)
+            shown += QStringLiteral("&port=%1").arg(d->port);
+    }
     return shown;
 }
 
@@ -230,6 +245,52 @@ int DatabaseRecord::schemaVersion() const
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM kvx_schema")) || !query.next())
         return 0;
     return query.value(0).toInt();
+}
+
+bool DatabaseRecord::openExisting(QString *error)
+{
+    if (!d->nameError.isEmpty()) {
+        *error = d->nameError;
+        return false;
+    }
+    if (d->prepared || d->opened)
+        return true;
+    if (!m_postgres) {
+        // Opening a file that is not there would make an empty one.
+        const QFileInfo info(m_location);
+        if (!info.exists()) {
+            *error = DatabaseRecordText::tr("no such record");
+            return false;
+        }
+        if (!info.isFile()) {
+            *error = DatabaseRecordText::tr("not a record file");
+            return false;
+        }
+    }
+    if (!d->open(error))
+        return false;
+    QSqlQuery query(d->db());
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM kvx_schema")) || !query.next()) {
+        const QString reason = errorText(query.lastError());
+        *error = !m_postgres && reason.contains(QLatin1String("not a database"))
+                     ? DatabaseRecordText::tr("not a record database (%1)").arg(reason)
+                     : DatabaseRecordText::tr("not a provisioning record (it holds no kvx_schema table)");
+        return false;
+    }
+    const int version = query.value(0).toInt();
+    if (version > SchemaVersion) {
+        *error = laterVersionText(version);
+        return false;
+    }
+    d->opened = true;
+    return true;
+}
+
+QString DatabaseRecord::laterVersionText(int version)
+{
+    return DatabaseRecordText::tr("the record was made by a later version of the tool (schema %1; this one knows up to %2)")
+        .arg(version)
+        .arg(SchemaVersion);
 }
 
 bool DatabaseRecord::prepare(QString *error)
@@ -264,7 +325,7 @@ bool DatabaseRecord::prepare(QString *error)
                 .arg(serial),
             QStringLiteral("CREATE UNIQUE INDEX units_unit_in_use ON units (network_address, unit_address) "
                            "WHERE unit_address IS NOT NULL AND superseded = 0 AND imported = 0 AND result IN %1")
-                .arg(QLatin1String(InUse)),
+                .arg(QLatin1String(Indexed)),
             QStringLiteral("CREATE INDEX units_by_network ON units (network_address, unit_address)"),
         },
     };
@@ -289,10 +350,7 @@ bool DatabaseRecord::prepare(QString *error)
         if (query.exec(QStringLiteral("SELECT MAX(version) FROM kvx_schema")) && query.next())
             version = query.value(0).toInt();
         if (version > SchemaVersion) {
-            *failure = DatabaseRecordText::tr("the record was made by a later version of the tool (schema %1; this "
-                                              "one knows up to %2)")
-                           .arg(version)
-                           .arg(SchemaVersion);
+            *failure = laterVersionText(version);
             return false;
         }
         for (int step = version; step < SchemaVersion; ++step) {
@@ -313,8 +371,28 @@ bool DatabaseRecord::prepare(QString *error)
         }
         return true;
     }, error);
-    d->prepared = done;
-    return done;
+    // A record that can be read is not yet one that can be written (a
+    // read-only file, a user without the right to insert): a row is added
+    // and taken back, before any unit is touched.
+    d->prepared = done && probeWrite(error);
+    d->opened = d->prepared;
+    return d->prepared;
+}
+
+bool DatabaseRecord::probeWrite(QString *error)
+{
+    QSqlDatabase handle = d->db();
+    QSqlQuery query(handle);
+    if (!query.exec(QLatin1String(m_postgres ? "BEGIN" : "BEGIN IMMEDIATE"))) {
+        *error = DatabaseRecordText::tr("the record cannot be written: %1").arg(errorText(query.lastError()));
+        return false;
+    }
+    const bool written = query.exec(QStringLiteral("INSERT INTO kvx_schema (version) VALUES (0)"));
+    const QString failure = errorText(query.lastError());
+    query.exec(QStringLiteral("ROLLBACK"));
+    if (!written)
+        *error = DatabaseRecordText::tr("the record cannot be written: %1").arg(failure);
+    return written;
 }
 
 namespace {
@@ -396,22 +474,58 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
 bool DatabaseRecord::holdsUnit(const QString &unitAddress, const QString &networkAddress) const
 {
     QString error;
-    if (!const_cast<DatabaseRecord *>(this)->prepare(&error))
+    if (!const_cast<DatabaseRecord *>(this)->openExisting(&error))
         return false;
     QSqlQuery query(d->db());
     query.prepare(QStringLiteral("SELECT 1 FROM units WHERE network_address = ? AND unit_address = ? AND superseded = 0 "
-                                 "AND result IN %1")
-                      .arg(QLatin1String(InUse)));
+                                 "AND %1")
+                      .arg(QLatin1String(Holding)));
     query.addBindValue(qint64(addressFromText(networkAddress)));
     query.addBindValue(qint64(addressFromText(unitAddress)));
+    query.addBindValue(cutoffFor(reservationTimeout()));
     return query.exec() && query.next();
 }
+
+namespace {
+
+RecordRow rowFrom(const QSqlQuery &query)
+{
+    RecordRow row;
+    UnitRecord &r = row.record;
+    row.attempt = query.value(0).toString();
+    r.time = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
+    r.station = query.value(2).toString();
+    r.operatorName = query.value(3).toString();
+    r.toolVersion = query.value(4).toString();
+    r.config.port = query.value(5).toString();
+    r.config.product = productForKey(query.value(6).toString()).value_or(Product::Kv5);
+    r.config.module = moduleForKey(query.value(7).toString()).value_or(Module::Tarn);
+    r.config.mode = modeForKey(query.value(8).toString()).value_or(LinkMode::PointToPoint);
+    RadioSettings &s = r.settings;
+    s.unitAddress = query.value(9).isNull() ? QString() : QString::number(query.value(9).toLongLong());
+    s.hasUnitAddress = !s.unitAddress.isEmpty();
+    s.networkAddress = query.value(10).isNull() ? QString() : QString::number(query.value(10).toLongLong());
+    s.hasNetworkAddress = !s.networkAddress.isEmpty();
+    s.workMode = query.value(11).toString();
+    s.baud = query.value(12).toString();
+    s.linkRate = query.value(13).toString();
+    s.power = query.value(14).toString();
+    const QString repeater = query.value(15).toString();
+    s.repeaterRow = repeater == QLatin1String("on") ? 1 : repeater == QLatin1String("off") ? 0 : -1;
+    r.result = query.value(16).toString();
+    r.detail = query.value(17).toString();
+    row.superseded = query.value(18).toInt() != 0;
+    row.imported = query.value(19).toInt() != 0;
+    return row;
+}
+
+} // namespace
 
 QList<RecordRow> DatabaseRecord::rows(QString *error) const
 {
     QList<RecordRow> list;
     QString failure;
-    if (!const_cast<DatabaseRecord *>(this)->prepare(&failure)) {
+    if (!const_cast<DatabaseRecord *>(this)->openExisting(&failure)) {
         if (error)
             *error = failure;
         return list;
@@ -423,49 +537,24 @@ QList<RecordRow> DatabaseRecord::rows(QString *error) const
             *error = errorText(query.lastError());
         return list;
     }
-    while (query.next()) {
-        RecordRow row;
-        UnitRecord &r = row.record;
-        row.attempt = query.value(0).toString();
-        r.time = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
-        r.station = query.value(2).toString();
-        r.operatorName = query.value(3).toString();
-        r.toolVersion = query.value(4).toString();
-        r.config.port = query.value(5).toString();
-        r.config.product = productForKey(query.value(6).toString()).value_or(Product::Kv5);
-        r.config.module = moduleForKey(query.value(7).toString()).value_or(Module::Tarn);
-        r.config.mode = modeForKey(query.value(8).toString()).value_or(LinkMode::PointToPoint);
-        RadioSettings &s = r.settings;
-        s.unitAddress = query.value(9).isNull() ? QString() : QString::number(query.value(9).toLongLong());
-        s.hasUnitAddress = !s.unitAddress.isEmpty();
-        s.networkAddress = query.value(10).isNull() ? QString() : QString::number(query.value(10).toLongLong());
-        s.hasNetworkAddress = !s.networkAddress.isEmpty();
-        s.workMode = query.value(11).toString();
-        s.baud = query.value(12).toString();
-        s.linkRate = query.value(13).toString();
-        s.power = query.value(14).toString();
-        const QString repeater = query.value(15).toString();
-        s.repeaterRow = repeater == QLatin1String("on") ? 1 : repeater == QLatin1String("off") ? 0 : -1;
-        r.result = query.value(16).toString();
-        r.detail = query.value(17).toString();
-        row.superseded = query.value(18).toInt() != 0;
-        row.imported = query.value(19).toInt() != 0;
-        list << row;
-    }
+    while (query.next())
+        list << rowFrom(query);
     return list;
 }
 
 namespace {
 
 // The unit addresses from `start` on held on a network, in order.
-bool takenAddresses(QSqlDatabase &database, qint64 network, qint64 start, QList<qint64> *taken, QString *error)
+bool takenAddresses(QSqlDatabase &database, qint64 network, qint64 start, const QString &cutoff, QList<qint64> *taken,
+                    QString *error)
 {
     QSqlQuery query(database);
     query.prepare(QStringLiteral("SELECT DISTINCT unit_address FROM units WHERE network_address = ? AND unit_address >= ? "
-                                 "AND superseded = 0 AND result IN %1 ORDER BY unit_address")
-                      .arg(QLatin1String(InUse)));
+                                 "AND superseded = 0 AND %1 ORDER BY unit_address")
+                      .arg(QLatin1String(Holding)));
     query.addBindValue(network);
     query.addBindValue(start);
+    query.addBindValue(cutoff);
     if (!query.exec()) {
         *error = errorText(query.lastError());
         return false;
@@ -492,14 +581,15 @@ qint64 firstFree(const QList<qint64> &taken, qint64 start)
 qint64 DatabaseRecord::nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const
 {
     QString failure;
-    if (!const_cast<DatabaseRecord *>(this)->prepare(&failure)) {
+    if (!const_cast<DatabaseRecord *>(this)->openExisting(&failure)) {
         if (error)
             *error = failure;
         return -1;
     }
     QSqlDatabase database = d->db();
     QList<qint64> taken;
-    if (!takenAddresses(database, addressFromText(networkAddress), start, &taken, error ? error : &failure))
+    if (!takenAddresses(database, addressFromText(networkAddress), start, cutoffFor(reservationTimeout()), &taken,
+                        error ? error : &failure))
         return -1;
     return firstFree(taken, start);
 }
@@ -521,6 +611,7 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
     for (int tries = 0; tries < 50; ++tries) {
         qint64 address = start;
         bool conflict = false;
+        const QString cutoff = cutoffFor(reservationTimeout());
         const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
             QSqlQuery query(database);
             // One station at a time hands out addresses of a network; the
@@ -540,10 +631,34 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
                 address = query.value(0).toLongLong();
                 return true;
             }
+            // Reservations whose station never came back hold nothing now.
+            query.prepare(QStringLiteral("UPDATE units SET result = 'expired' WHERE network_address = ? "
+                                         "AND result = 'reserved' AND time < ?"));
+            query.addBindValue(network);
+            query.addBindValue(cutoff);
+            if (!d->exec(query, failure))
+                return false;
             QList<qint64> taken;
-            if (!takenAddresses(database, network, start, &taken, failure))
+            if (!takenAddresses(database, network, start, cutoff, &taken, failure))
                 return false;
             if (exact && taken.value(0, -1) == start) {
+                // A station writing this unit address right now keeps it,
+                // also from an operator who writes it again knowingly.
+                query.prepare(QStringLiteral("SELECT station, operator, time FROM units WHERE network_address = ? "
+                                             "AND unit_address = ? AND superseded = 0 AND result = 'reserved'"));
+                query.addBindValue(network);
+                query.addBindValue(start);
+                if (!d->exec(query, failure))
+                    return false;
+                if (query.next()) {
+                    held = true;
+                    *failure = DatabaseRecordText::tr("unit address %1 on network address %2 is being written by station "
+                                                      "%3 (operator %4) since %5")
+                                   .arg(start)
+                                   .arg(network)
+                                   .arg(query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
+                    return false;
+                }
                 if (!replace) {
                     held = true;
                     *failure = DatabaseRecordText::tr("unit address %1 is already in use on network address %2")
@@ -551,10 +666,10 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
                                    .arg(network);
                     return false;
                 }
-                // Written again knowingly: the earlier units give it up; one
-                // being written by another station right now keeps it.
+                // Written again knowingly: the earlier units give it up,
+                // also one stored whose result never came.
                 query.prepare(QStringLiteral("UPDATE units SET superseded = 1 WHERE network_address = ? AND unit_address = ? "
-                                             "AND superseded = 0 AND result IN ('verified', 'written')"));
+                                             "AND superseded = 0 AND result IN ('verified', 'written', 'pending')"));
                 query.addBindValue(network);
                 query.addBindValue(start);
                 if (!d->exec(query, failure))
@@ -576,41 +691,73 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
             record->settings.hasUnitAddress = true;
             return attempt.toLatin1();
         }
-        if (held || (conflict && exact && !replace)) {
+        if (held) {
             if (inUse)
                 *inUse = true;
-            if (conflict && error)
-                *error = DatabaseRecordText::tr("unit address %1 is already in use on network address %2")
-                             .arg(start)
-                             .arg(network);
             return {};
         }
-        if (!conflict)
+        // Only a race for an address handed out by us is tried again.
+        if (!conflict || exact)
             return {};
     }
     return {};
 }
 
-int DatabaseRecord::importRows(const QList<UnitRecord> &records, QString *error)
+bool DatabaseRecord::release(const QString &networkAddress, const QString &unitAddress, QList<RecordRow> *released,
+                             QString *error)
 {
-    if (!prepare(error))
-        return -1;
-    // Named once, so a repeat after a lost connection adds nothing twice.
-    QStringList attempts;
-    for (qsizetype i = 0; i < records.size(); ++i)
-        attempts << newAttempt();
-    int count = 0;
-    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
-        count = 0;
+    if (!openExisting(error) || !prepare(error))
+        return false;
+    const qint64 network = addressFromText(networkAddress);
+    const qint64 unit = addressFromText(unitAddress);
+    return d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        released->clear();
         QSqlQuery query(database);
-        for (qsizetype i = 0; i < records.size(); ++i) {
-            query.prepare(insertStatement());
-            bindRecord(query, attempts.at(i), records.at(i), 0, 1);
+        query.prepare(QStringLiteral("SELECT %1 FROM units WHERE network_address = ? AND unit_address = ? AND superseded = 0 "
+                                     "AND result IN ('reserved', 'pending') ORDER BY id")
+                          .arg(QLatin1String(Columns)));
+        query.addBindValue(network);
+        query.addBindValue(unit);
+        if (!d->exec(query, failure))
+            return false;
+        while (query.next())
+            *released << rowFrom(query);
+        for (const RecordRow &row : std::as_const(*released)) {
+            query.prepare(QStringLiteral("UPDATE units SET result = 'released', differences = ? WHERE attempt = ?"));
+            query.addBindValue(QStringLiteral("released by hand (was %1)").arg(row.record.result));
+            query.addBindValue(row.attempt);
             if (!d->exec(query, failure))
                 return false;
-            ++count;
         }
         return true;
     }, error);
-    return done ? count : -1;
+}
+
+bool DatabaseRecord::importRows(const QList<RecordRow> &rows, ImportCount *count, QString *error,
+                                const std::function<bool()> &stop)
+{
+    if (!prepare(error))
+        return false;
+    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        *count = ImportCount();
+        QSqlQuery query(database);
+        for (const RecordRow &row : rows) {
+            if (stop && stop()) {
+                *failure = DatabaseRecordText::tr("stopped: nothing was imported");
+                return false;
+            }
+            // A row's attempt is its identity: a row this record holds
+            // already (imported before, or written here) is passed over.
+            query.prepare(insertStatement());
+            bindRecord(query, row.attempt, row.record, 0, 1);
+            if (!d->exec(query, failure))
+                return false;
+            if (query.numRowsAffected() > 0)
+                ++count->imported;
+            else
+                ++count->skipped;
+        }
+        return true;
+    }, error);
+    return done;
 }

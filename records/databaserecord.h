@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include "radio/recordstore.h"
 
 class DatabaseRecord : public RecordStore
@@ -27,12 +29,14 @@ public:
     DatabaseRecord(const DatabaseRecord &) = delete;
     DatabaseRecord &operator=(const DatabaseRecord &) = delete;
 
-    static bool isDatabaseLocation(const QString &location);
     bool isPostgres() const { return m_postgres; }
 
     QString name() const override;
-    // Connects, creates or updates the schema.
+    // Connects, creates or updates the schema, and checks that a row can be
+    // written.
     bool prepare(QString *error) override;
+    // Connects to a record that exists; creates nothing.
+    bool openExisting(QString *error) override;
     QByteArray writeRow(const QByteArray &handle, const UnitRecord &record, QString *error) override;
     bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const override;
     QList<RecordRow> rows(QString *error = nullptr) const override;
@@ -40,12 +44,24 @@ public:
     QByteArray reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
                            bool *inUse = nullptr) override;
     qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const override;
+    bool release(const QString &networkAddress, const QString &unitAddress, QList<RecordRow> *released,
+                 QString *error) override;
 
-    // Rows of a CSV record taken in (marked imported); returns how many.
-    int importRows(const QList<UnitRecord> &records, QString *error);
+    struct ImportCount {
+        int imported = 0;
+        int skipped = 0;   // held already (the same attempt)
+    };
+    // Rows of a CSV record taken in, marked imported, all or none; a row
+    // whose attempt the record holds is skipped. `stop` is asked between
+    // rows: when it says so, nothing is imported.
+    bool importRows(const QList<RecordRow> &rows, ImportCount *count, QString *error,
+                    const std::function<bool()> &stop = {});
     int schemaVersion() const;
 
 private:
+    static QString laterVersionText(int version);
+    bool probeWrite(QString *error);
+
     struct Private;
     Private *d;
     QString m_location;

@@ -1,15 +1,39 @@
 #include "records/recordlocation.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSysInfo>
 
 #include "radio/recordfile.h"
 #include "records/databaserecord.h"
 
+RecordKind recordKind(const QString &location)
+{
+    if (location.isEmpty())
+        return RecordKind::None;
+    if (location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://")))
+        return RecordKind::Postgres;
+    if (location.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return RecordKind::Csv;
+    return RecordKind::Sqlite;
+}
+
 std::unique_ptr<RecordStore> openRecord(const QString &location)
 {
-    if (DatabaseRecord::isDatabaseLocation(location))
+    if (isDatabaseRecord(location))
         return std::make_unique<DatabaseRecord>(location);
     return std::make_unique<RecordFile>(location);
+}
+
+QString recordShownName(const QString &location)
+{
+    switch (recordKind(location)) {
+    case RecordKind::None: return QString();
+    case RecordKind::Postgres: return DatabaseRecord(location).name();
+    case RecordKind::Csv:
+    case RecordKind::Sqlite: break;
+    }
+    return QFileInfo(location).fileName();
 }
 
 QString defaultStation()
@@ -19,6 +43,12 @@ QString defaultStation()
 
 QString defaultOperator()
 {
-    const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
+    for (const char *variable : { "USER", "LOGNAME", "USERNAME" }) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return name;
+    }
+    // A service or a bare shell without them: the account's home folder
+    // carries its name.
+    return QDir::home().dirName();
 }

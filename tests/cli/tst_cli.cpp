@@ -496,6 +496,44 @@ private slots:
         QCOMPARE(rows.at(2).value(12), QStringLiteral("written"));
     }
 
+    // No room left for the unit's row: nothing is stored, the unit exits 7,
+    // and every row recorded before stays.
+    void fullRecordDisk()
+    {
+        QTemporaryDir dir;
+        const QString mountPoint = dir.filePath("small");
+        QVERIFY(QDir(dir.path()).mkdir("small"));
+        if (QProcess::execute("mount", { "-t", "tmpfs", "-o", "size=8k", "tmpfs", mountPoint }) != 0)
+            QSKIP("cannot mount a small tmpfs here (needs root); CI runs as root");
+        struct Unmount {
+            QString point;
+            ~Unmount() { QProcess::execute("umount", { point }); }
+        } unmount { mountPoint };
+        const QString path = mountPoint + "/units.csv";
+        UnitRecord earlier;
+        earlier.config.port = QStringLiteral("/dev/ttyUSB0");
+        earlier.result = QStringLiteral("verified");
+        RecordFile record(path);
+        QVERIFY(record.prepare());
+        QFile filler(mountPoint + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+        // The record's last page is as full as rows make it.
+        while (!record.writeRow({}, earlier, nullptr).isEmpty()) {
+        }
+        const QList<RecordRow> before = record.rows();
+        QVERIFY(before.size() > 10);
+
+        SimProcess sim;
+        QVERIFY(sim.start({ "--product", "kv5", "--module", "tarn" }));
+        const CliRun run = cli(unitArgs(sim, Product::Kv5, Module::Tarn, PointToPoint) + QStringList { "write", "--log", path });
+        QCOMPARE(run.exitCode, 7);
+        QVERIFY2(run.out.contains("not stored: the record could not be written"), run.out.constData());
+        QVERIFY(!sim.received().contains("AT&W"));
+        QCOMPARE(record.rows().size(), before.size());
+    }
+
     // Scripts run it on machines without a display: no Gui or Widgets
     // library is even loaded.
     void runsWithoutDisplay()

@@ -305,7 +305,7 @@ private slots:
                      "57600 1000mW refused: the modem answered ERROR to ATS103=8 (the other lines were stored)")),
                  qPrintable(rig.status()));
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("6"));
-        QCOMPARE(readRecordRows(record).last().mid(12), (QStringList { "refused", "refused ATS103=8" }));
+        QCOMPARE(readRecordRows(record).last().mid(12, 2), (QStringList { "refused", "refused ATS103=8" }));
         // Written again without a question: the unit never held the address.
         write(rig);
         QCOMPARE(readRecordRows(record).size(), 3);

@@ -143,44 +143,6 @@ private slots:
         QVERIFY(error.size() < 200);
         QCOMPARE(parsed.module, Module::Skerry);
     }
-
-    void recordAppends()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("record.csv");
-        UnitRecord record;
-        record.time = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
-        record.config = { QStringLiteral("/dev/tty,\"odd\""), Product::Kv5, Module::BraeLoch, LinkMode::PointToMultipoint };
-        record.settings.workMode = QStringLiteral("Master");
-        record.settings.networkAddress = QStringLiteral("0042");
-        record.settings.unitAddress = QStringLiteral("7");
-        record.settings.repeaterRow = 1;
-        record.result = QStringLiteral("mismatch");
-        record.detail = describeDifferences({ { 103, 8, 7 }, { 108, 30, 20 } }, false);
-        QVERIFY(!RecordFile(path).writeRow({}, record, nullptr).isEmpty());
-
-        // A row torn by a crash stays as it is, and the next row starts on a
-        // line of its own.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("2026-12-07T10:00:01Z,/dev/ttyUSB1,kv5");
-        file.close();
-        record.result = QStringLiteral("verified");
-        record.detail.clear();
-        QVERIFY(!RecordFile(path).writeRow({}, record, nullptr).isEmpty());
-
-        const QList<QStringList> rows = readRecordRows(path);
-        QCOMPARE(rows.size(), 4);
-        QCOMPARE(rows.at(0), recordHeader());
-        QCOMPARE(rows.at(1),
-                 QStringList({ "2026-12-07T10:00:00Z", "/dev/tty,\"odd\"", "kv5", "brae-loch", "p2mp", "7", "42", "Master",
-                               "", "", "", "on", "mismatch", "S103 reads 7, 8 was written; S108 reads 20, 30 was written" }));
-        QCOMPARE(rows.at(2).size(), 3);
-        QCOMPARE(rows.at(3).value(12), QStringLiteral("verified"));
-        QVERIFY(RecordFile(path).holdsUnit("07", "42"));
-        QVERIFY(!RecordFile(path).holdsUnit("7", "43"));
-        QVERIFY(!RecordFile(dir.filePath("missing.csv")).holdsUnit("7", "42"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestEngine)

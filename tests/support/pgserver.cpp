@@ -88,6 +88,12 @@ bool PostgresServer::start()
                                          "-E", "UTF8", "--no-sync" },
              true))
         return false;
+    return resume();
+}
+
+bool PostgresServer::resume()
+{
+    const QString dir = m_dir.path();
     if (!run(QStringLiteral("pg_ctl"), { "-D", dir + "/data", "-l", dir + "/server.log", "-w", "-o",
                                          "-k " + dir + " -c listen_addresses='' -c fsync=off", "start" },
              true))

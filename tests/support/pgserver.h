@@ -22,6 +22,8 @@ public:
 
     bool start();
     bool stop();
+    // Starts a stopped server again, with its databases.
+    bool resume();
     QString errorString() const { return m_error; }
 
     bool createDatabase(const QString &name);
