@@ -32,6 +32,9 @@ const OptionHelp Record { "--record RECORD", "a database record shared by statio
                                              "postgresql://user@host/dbname (password from ~/.pgpass)" };
 const OptionHelp Station { "--station NAME", "this station in the record (default: the host name)" };
 const OptionHelp Operator { "--operator NAME", "the operator in the record (default: the login name)" };
+const OptionHelp ReservationTimeout { "--reservation-timeout SECONDS",
+                                      "a unit address reserved by a unit that never ended is free again after this "
+                                      "long (default 600)" };
 
 const QList<CommandHelp> &commands()
 {
@@ -57,7 +60,8 @@ const QList<CommandHelp> &commands()
             { "--address N|random", "network address, 0 ... 4294967295 (32 bits), or a random one" },
             { "--unit N", "unit address (point to multipoint only)" },
             { "--no-verify", "do not read the unit back after storing" }, Log, Record, Station, Operator,
-            { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, Timeout, Json, Quiet },
+            { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, ReservationTimeout,
+            Timeout, Json, Quiet },
           true,
           "kvx-cli write --port /dev/ttyUSB0 --product kv5 --module tarn --mode p2mp --work-mode slave --unit 7" },
         { "provision", "write a profile into every --port at the same time, or into each unit plugged in",
@@ -74,7 +78,7 @@ const QList<CommandHelp> &commands()
             { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" },
             { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
                                      "each unit takes the next free one of its network from the --record database" },
-            Log, Record, Station, Operator, Timeout, Json, Quiet },
+            Log, Record, Station, Operator, ReservationTimeout, Timeout, Json, Quiet },
           true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv" },
         { "baud", "show or --set the pass-through baud rate of a KV6 - KV7 unit", "kvx-cli baud --port P [--set RATE] [--json]",
           "Shows, or sets, the pass-through baud rate of a KV6 - KV7 unit (KV5 units have none).",
@@ -87,13 +91,18 @@ const QList<CommandHelp> &commands()
           "closing each link properly; prints which product answered, its settings, and which modules' lists "
           "hold every value it reported (e.g. \"Tarn or Skerry\"). Exit status 3 when nothing answers.",
           { Port, Timeout, Json, Quiet }, false, "kvx-cli detect --port /dev/ttyUSB0" },
-        { "record", "list, check, import or export the provisioning record",
-          "kvx-cli record list|check|import FILE.csv|export --csv --record RECORD [--network N] [--json]",
-          "list: every attempt (time, station, port, unit, settings, result). check: units of one network that "
-          "cannot link (differing link rate or link mode), unit addresses held twice, units never verified; exit "
-          "status 4 when anything is found. import FILE.csv: rows of a CSV record (--log) into the database. "
-          "export --csv: the database as a CSV record, the same columns as --log.",
-          { Record, { "--network N", "only this network address (list, check, export)" }, Json,
+        { "record", "list, check, import, export or release in the provisioning record",
+          "kvx-cli record list|check|import FILE.csv|export --csv|release --record RECORD [--network N] [--unit U] [--json]",
+          "The record must exist (nothing is created by reading it). list: every attempt, its last row (time, "
+          "station, port, unit, settings, result). check: units of one network that cannot link (differing link "
+          "rate or link mode), unit addresses held twice, units never verified, units stored whose result never "
+          "came (pending) and reservations that ended with no result, with station, operator and time; exit "
+          "status 4 when anything is found. import FILE.csv: a CSV record (--log; a regular file of at most "
+          "64 MiB) into a database record, rows it holds already skipped. export --csv: the record as a CSV "
+          "record, the same columns as --log. release --network N --unit U: gives back a unit address a station "
+          "left holding (reserved, or stored with no result), saying whose it was.",
+          { Record, { "--network N", "only this network address (list, check, export); the address to release" },
+            { "--unit U", "release: the unit address to give back" }, ReservationTimeout, Json,
             { "--csv", "export: write CSV" } },
           false, "kvx-cli record check --record postgresql://line@db.example.com/units" },
     };

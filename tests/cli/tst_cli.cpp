@@ -599,13 +599,17 @@ private slots:
             // Progress as plain lines when stderr is no terminal.
             QVERIFY(run.err.contains(units.at(i)->portPath().toUtf8() + ": writing 7 of 7\n"));
         }
+        // Each unit's pending row, then its final one.
         QFile record(dir.filePath("record.csv"));
         QVERIFY(record.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = record.readAll().trimmed().split('\n');
-        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows.size(), 9);
         QVERIFY(rows.first().startsWith("time,port,product,module,mode,unit_address,network_address"));
+        QCOMPARE(rows.count(rows.first()), 1);
+        const QList<QStringList> ended = readRecordRows(dir.filePath("record.csv"));
+        QCOMPARE(ended.size(), 5);
         for (int i = 1; i < 5; ++i)
-            QVERIFY2(rows.at(i).contains(",kv5,tarn,p2mp,") && rows.at(i).contains(",verified,"), rows.at(i).constData());
+            QCOMPARE(ended.at(i).mid(2, 3) + ended.at(i).mid(12, 1), (QStringList { "kv5", "tarn", "p2mp", "verified" }));
     }
 };
 
