@@ -2,10 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -58,6 +60,9 @@ struct UsageError {
 int statusOf(const UnitJob &job)
 {
     const UnitOutcome &o = job.outcome();
+    // A unit stopped by a signal ends with the program's status for it.
+    if (job.wasInterrupted() && StopSignals::received() && !o.isGood())
+        return 128 + StopSignals::received();
     int status = Success;
     switch (o.cause) {
     case UnitOutcome::CannotOpen: status = CannotOpen; break;
@@ -428,6 +433,10 @@ int Cli::ports()
         for (const PortEntry &entry : entries)
             out() << entry.name << Qt::endl;
     }
+    if (entries.isEmpty())
+        m_board->printFailure(QStringLiteral("no serial ports; devices the system does not list as serial ports "
+                                             "(pseudo-terminals, the simulator's link) are added by naming their paths "
+                                             "in KVX_EXTRA_PORTS"));
     return 0;
 }
 
@@ -514,6 +523,8 @@ int Cli::provision()
         throw UsageError { QStringLiteral("--match goes with --watch") };
     QSet<QString> seen;
     for (const QString &port : portList) {
+        if (port.isEmpty())
+            throw UsageError { QStringLiteral("--port is needed (see kvx-cli help provision)") };
         if (seen.contains(port))
             throw UsageError { QStringLiteral("--port %1 is given twice: one unit, one port").arg(port) };
         seen.insert(port);
@@ -580,8 +591,25 @@ int Cli::provision()
     if (watching) {
         const QString glob = m_parser.value(QStringLiteral("match"));
         batch.watch(glob);
+        // What it waits for, and what it sees now: a line station left
+        // waiting must be able to tell why nothing happens.
+        QStringList present;
+        for (const PortEntry &entry : openablePortEntries())
+            present << entry.path;
         m_board->printFailure(QStringLiteral("watching for serial ports that appear%1; Ctrl-C stops")
                                   .arg(glob.isEmpty() ? QString() : QStringLiteral(" matching %1").arg(glob)));
+        m_board->printFailure(QStringLiteral("ports there now, left alone: %1")
+                                  .arg(present.isEmpty() ? QStringLiteral("none") : present.join(QStringLiteral(", "))));
+        const QStringList extra = qEnvironmentVariable("KVX_EXTRA_PORTS").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+        const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(glob));
+        if (!glob.isEmpty() && !glob.startsWith(QLatin1String("/dev/"))
+            && std::none_of(extra.begin(), extra.end(), [&](const QString &path) { return match.match(path).hasMatch(); }))
+            m_board->printFailure(QStringLiteral("note: %1 names no device the system lists as a serial port; a pseudo-"
+                                                 "terminal or a simulator's link is seen only when KVX_EXTRA_PORTS names "
+                                                 "its path").arg(glob));
+        QObject::connect(&batch, &ProvisionBatch::portPassedOver, &m_app, [this, glob](const QString &path) {
+            m_board->printFailure(QStringLiteral("%1 appeared: left alone, it does not match %2").arg(path, glob));
+        });
     }
     batch.startPorts(portList);
     if (!batch.isFinished())
@@ -601,13 +629,14 @@ int Cli::provision()
         out() << QJsonDocument(QJsonObject { { "units", units },
                                              { "networkAddress", change.networkAddress.toLongLong() },
                                              { "verified", batch.verifiedCount() },
-                                             { "stopped", signal != 0 },
+                                             { "interrupted", signal != 0 },
                                              { "exitStatus", status } })
                      .toJson(QJsonDocument::Indented);
     } else {
-        out() << QStringLiteral("%1 of %2 units verified on network address %3%4")
+        out() << QStringLiteral("%1 of %2 %3 verified on network address %4%5")
                      .arg(batch.verifiedCount())
                      .arg(batch.units().size())
+                     .arg(QLatin1String(batch.units().size() == 1 ? "unit" : "units"))
                      .arg(change.networkAddress, signal ? QStringLiteral(" (stopped)") : QString())
               << Qt::endl;
     }
@@ -680,6 +709,9 @@ int Cli::detect()
         return 128 + StopSignals::received();
     if (!detector.product()) {
         m_board->printFailure(detector.failure());
+        // A port that opened for one try and not for the next went away.
+        if (detector.portLost())
+            return PortLost;
         return detector.portOpened() ? NoReport : CannotOpen;
     }
     const RadioSettings &s = detector.settings();

@@ -1,5 +1,7 @@
 #include "cli/help.h"
 
+#include <QDir>
+
 #include "radio/moduleprofile.h"
 #include "radio/radiosettings.h"
 
@@ -39,7 +41,8 @@ const OptionHelp ReservationTimeout { "--reservation-timeout SECONDS",
 const QList<CommandHelp> &commands()
 {
     static const QList<CommandHelp> list = {
-        { "ports", "list the serial ports that can be opened", "kvx-cli ports [--json]", "Lists the serial ports that can be opened.", { Json }, false,
+        { "ports", "list the serial ports that can be opened", "kvx-cli ports [--json]",
+          "Lists the serial ports that can be opened, and the paths of KVX_EXTRA_PORTS that exist.", { Json }, false,
           "kvx-cli ports" },
         { "read", "open, read the settings report, close", "kvx-cli read --port P --product kv5|kv6 --module M [--mode p2p|p2mp] [OPTIONS]",
           "Opens the port, reads the unit's settings report, closes the link.",
@@ -75,7 +78,8 @@ const QList<CommandHelp> &commands()
             { "--mode p2p|p2mp", "when the profile does not name the mode" },
             { "--watch", "assembly line: provision each serial port that appears (after about 1 s to settle), "
                          "with the next unit address, until Ctrl-C; ports there at the start are left alone" },
-            { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" },
+            { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'; a path the "
+                              "system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it" },
             { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
                                      "each unit takes the next free one of its network from the --record database" },
             Log, Record, Station, Operator, ReservationTimeout, Timeout, Json, Quiet },
@@ -128,6 +132,17 @@ QString valueLists()
     return text;
 }
 
+// Where ports come from, for every help that names ports.
+QString extraPorts()
+{
+    return QStringLiteral(
+        "\nPorts: the serial ports the system lists, plus the paths in the environment variable KVX_EXTRA_PORTS\n"
+        "(separated by '%1'), for devices it does not list as serial ports: pseudo-terminals, network bridges,\n"
+        "the simulator (kvx-modemsim --link /tmp/kvx-modem). For example:\n"
+        "  KVX_EXTRA_PORTS=/tmp/kvx-modem kvx-cli ports\n")
+        .arg(QDir::listSeparator());
+}
+
 QString exitStatuses()
 {
     return QStringLiteral(
@@ -167,7 +182,7 @@ QString generalHelp()
     text += QStringLiteral(
         "  help       a command's options and an example: kvx-cli help write (or kvx-cli write --help)\n\n"
         "Options of every command: -h, --help; --help-all (every command's help); -v, --version\n");
-    return text + exitStatuses();
+    return text + extraPorts() + exitStatuses();
 }
 
 QString commandHelp(const QString &name)
@@ -181,6 +196,8 @@ QString commandHelp(const QString &name)
             text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(option.name).leftJustified(22), QLatin1String(option.text));
         if (command.valueLists)
             text += valueLists();
+        if (QByteArray(command.synopsis).contains("--port") || QByteArray(command.name) == "ports")
+            text += extraPorts();
         text += QStringLiteral("\nExample:\n  %1\n").arg(QLatin1String(command.example));
         return text;
     }

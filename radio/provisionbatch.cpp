@@ -90,8 +90,10 @@ void ProvisionBatch::appeared(const PortEntry &port)
     if (m_stopping || m_settling.contains(port.name))
         return;
     // Only what the operator chose: the path matches the pattern.
-    if (!m_match.pattern().isEmpty() && !m_match.match(port.path).hasMatch())
+    if (!m_match.pattern().isEmpty() && !m_match.match(port.path).hasMatch()) {
+        emit portPassedOver(port.path);
         return;
+    }
     m_settling.insert(port.name, startTimer(m_settleMs));
 }
 

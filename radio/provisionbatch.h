@@ -79,6 +79,8 @@ signals:
     void unitEnded(UnitJob *unit);
     // Every unit has ended and nothing is being watched.
     void finished();
+    // While watching: a port appeared whose path the pattern leaves out.
+    void portPassedOver(const QString &path);
 
 private:
     void startUnit(const QString &port);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -30,8 +31,15 @@ struct RadioSessionText {
 
 } // namespace
 
-QString openErrorText(int error, const QString &systemText)
+QString openErrorText(int error, const QString &systemText, const QString &port)
 {
+    // A path that names something else than a device: said plainly, before
+    // whatever the system made of opening it.
+    const QFileInfo info(port);
+    if (info.isDir())
+        return RadioSessionText::tr("not a serial port: %1 is a folder").arg(port);
+    if (info.isFile())
+        return RadioSessionText::tr("not a serial port: %1 is a regular file").arg(port);
     switch (error) {
     case QSerialPort::PermissionError:
         // The port's lock file, or an exclusive open by another program.
@@ -44,9 +52,12 @@ QString openErrorText(int error, const QString &systemText)
     default:
         break;
     }
-    // What termios says of a path that is no terminal (any more).
-    if (systemText.contains(QLatin1String("Inappropriate ioctl"), Qt::CaseInsensitive))
-        return RadioSessionText::tr("not a serial device, or the device went away");
+    // What termios says of a path that is no terminal: a pipe, a socket, or
+    // a device that went away meanwhile.
+    if (systemText.contains(QLatin1String("Inappropriate ioctl"), Qt::CaseInsensitive)) {
+        return info.exists() ? RadioSessionText::tr("not a serial port: %1 is no terminal device").arg(port)
+                             : RadioSessionText::tr("the device went away");
+    }
     return systemText;
 }
 
@@ -141,7 +152,7 @@ int RadioSession::open(const LinkConfig &config)
     m_port->setParity(QSerialPort::NoParity);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        m_error = openErrorText(m_port->error(), m_port->errorString());
+        m_error = openErrorText(m_port->error(), m_port->errorString(), config.port);
         qDebug() << "open failed:" << config.port << m_error;
         return 0;
     }

@@ -63,9 +63,9 @@ struct SessionTiming {
     int reportTimeoutMs = 3000;       // read() and write() given no timeout
 };
 
-// Why a port did not open, for the operator: `error` is the port's
+// Why `port` did not open, for the operator: `error` is the port's
 // QSerialPort::SerialPortError, `systemText` its own description.
-QString openErrorText(int error, const QString &systemText);
+QString openErrorText(int error, const QString &systemText, const QString &port);
 
 class RadioSession : public QObject
 {

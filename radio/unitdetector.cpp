@@ -53,6 +53,8 @@ void UnitDetector::tryProduct(Product product)
 void UnitDetector::tried()
 {
     UnitJob *job = m_job.get();
+    if (job->cause() == UnitOutcome::PortLost || (m_portOpened && job->cause() == UnitOutcome::CannotOpen))
+        m_portLost = true;
     if (job->cause() != UnitOutcome::CannotOpen)
         m_portOpened = true;
     if (job->cause() == UnitOutcome::NoCause && !job->wasInterrupted()) {
@@ -66,7 +68,7 @@ void UnitDetector::tried()
         for (auto it = registers.cbegin(); it != registers.cend(); ++it)
             entries.append({ it.key(), it.value(), it.key() == Reg::NetworkAddress ? job->settings().networkAddress : QString() });
         m_settings = settingsFromEntries(entries, m_modules.value(0, Module::Tarn));
-    } else if (job->cause() == UnitOutcome::CannotOpen) {
+    } else if (job->cause() == UnitOutcome::CannotOpen || m_portLost) {
         m_failure = job->failure();
     } else if (m_trying == Product::Kv5 && !m_interrupted) {
         tryProduct(Product::Kv6);

@@ -41,6 +41,8 @@ public:
     // Why nothing was found (the port would not open, no answer).
     QString failure() const { return m_failure; }
     bool portOpened() const { return m_portOpened; }
+    // The port opened for a try, and vanished before the end.
+    bool portLost() const { return m_portLost; }
 
 signals:
     // "KV5 at 9600 baud", then "KV6 - KV7 at 115200 baud".
@@ -58,6 +60,7 @@ private:
     bool m_interrupted = false;
     bool m_done = false;
     bool m_portOpened = false;
+    bool m_portLost = false;
     std::optional<Product> m_product;
     RadioSettings m_settings;
     QList<Module> m_modules;

@@ -201,7 +201,7 @@ private slots:
         const QList<QByteArray> lines = stopped.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines.at(0).contains(": verified (network address 4321, unit address 5); not recorded: "), lines.at(0).constData());
-        QVERIFY2(lines.at(1).startsWith("0 of 1 units verified"), lines.at(1).constData());
+        QVERIFY2(lines.at(1).startsWith("0 of 1 unit verified"), lines.at(1).constData());
 
         QVERIFY2(postgres->resume(), qPrintable(postgres->errorString()));
         const Run pending = cli({ "record", "check", "--record", location, "--json" }, environment());
