@@ -36,12 +36,27 @@ QColor colourFor(const UnitOutcome &outcome)
 {
     if (!outcome.recordError.isEmpty())
         return QColor(190, 0, 0);
+    if (outcome.isGood())
+        return outcome.result == UnitOutcome::Verified ? QColor(0, 120, 0) : QColor(0, 90, 160);
     switch (outcome.result) {
     case UnitOutcome::Verified: return QColor(0, 120, 0);
     case UnitOutcome::Written: return outcome.cause == UnitOutcome::NoCause ? QColor(0, 90, 160) : QColor(190, 100, 0);
     case UnitOutcome::Mismatch: return QColor(190, 100, 0);
     default: return QColor(190, 0, 0);
     }
+}
+
+// A bar shows how far its unit got; its colour says how the unit ended
+// (none while it runs).
+void paintBar(QProgressBar *bar, const QColor &colour)
+{
+    bar->setStyleSheet(colour.isValid() ? QStringLiteral("QProgressBar::chunk { background-color: %1; }").arg(colour.name())
+                                        : QString());
+}
+
+QProgressBar *barOf(QTreeWidget *list, QTreeWidgetItem *row)
+{
+    return static_cast<QProgressBar *>(list->itemWidget(row, ProgressColumn));
 }
 
 } // namespace
@@ -73,7 +88,7 @@ ProvisionDialog::~ProvisionDialog()
 {
     // Units still running end with their links closed at once.
     m_batch.reset();
-    m_detector.reset();
+    m_detectors.clear();
     delete ui;
 }
 
@@ -94,8 +109,12 @@ void ProvisionDialog::setRecordLocation(const QString &location)
 
 void ProvisionDialog::setMainLinkOpen(bool open, const QString &port)
 {
+    const bool wasOpen = m_mainLinkOpen;
     m_mainLinkOpen = open;
     m_mainPort = port;
+    // The notice describes the present: gone with the main window's link.
+    if (wasOpen && !open)
+        say(QString());
     updateControls();
 }
 
@@ -231,12 +250,7 @@ void ProvisionDialog::on_StartButton_clicked()
         say(tr("Disconnect in the main window first: it holds %1 open.").arg(m_mainPort), true);
         return;
     }
-    QStringList ports;
-    for (int i = 0; i < ui->PortList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *row = ui->PortList->topLevelItem(i);
-        if (row->checkState(PortColumn) == Qt::Checked && !row->isDisabled())
-            ports << row->text(PortColumn);
-    }
+    const QStringList ports = tickedPorts();
     if (ports.isEmpty() && !ui->WatchBox->isChecked()) {
         say(tr("Tick the ports to write, or take each unit as it is plugged in."), true);
         return;
@@ -264,7 +278,9 @@ void ProvisionDialog::on_StartButton_clicked()
     for (const QString &port : ports) {
         QTreeWidgetItem *row = rowFor(port, false);
         row->setText(OutcomeColumn, QString());
-        static_cast<QProgressBar *>(ui->PortList->itemWidget(row, ProgressColumn))->setValue(0);
+        row->setToolTip(OutcomeColumn, QString());
+        barOf(ui->PortList, row)->setValue(0);
+        paintBar(barOf(ui->PortList, row), QColor());
     }
     m_batch = std::make_unique<ProvisionBatch>(link, change, firstUnit);
     m_batch->setVerify(ui->VerifyBox->isChecked());
@@ -301,13 +317,17 @@ void ProvisionDialog::unitStarted(UnitJob *unit)
 {
     QTreeWidgetItem *row = rowFor(unit->config().port, true);
     row->setText(OutcomeColumn, tr("connecting"));
+    row->setToolTip(OutcomeColumn, QString());
     row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));
+    barOf(ui->PortList, row)->setValue(0);
+    paintBar(barOf(ui->PortList, row), QColor());
 }
 
 void ProvisionDialog::unitProgress(UnitJob *unit, int step, int line, int lines)
 {
     QTreeWidgetItem *row = rowFor(unit->config().port, true);
-    static_cast<QProgressBar *>(ui->PortList->itemWidget(row, ProgressColumn))->setValue(progressFor(step, line, lines));
+    if (step != UnitJob::Closing && step != UnitJob::Finished)
+        barOf(ui->PortList, row)->setValue(progressFor(step, line, lines));
     switch (step) {
     case UnitJob::Connecting: row->setText(OutcomeColumn, tr("connecting")); break;
     case UnitJob::Reading: row->setText(OutcomeColumn, tr("reading")); break;
@@ -325,22 +345,27 @@ void ProvisionDialog::unitEnded(UnitJob *unit)
 {
     QTreeWidgetItem *row = rowFor(unit->config().port, true);
     const UnitOutcome &o = unit->outcome();
-    static_cast<QProgressBar *>(ui->PortList->itemWidget(row, ProgressColumn))->setValue(100);
-    QString text = o.words();
+    // A unit that took everything fills its bar; one that failed keeps it
+    // where it got to.
+    QProgressBar *bar = barOf(ui->PortList, row);
+    if (o.isGood())
+        bar->setValue(100);
+    paintBar(bar, colourFor(o));
+    QString text = o.resultWords();
     if (o.stored && isMultipoint(unit->config().mode))
         text += tr(" (unit address %1)").arg(o.settings.unitAddress);
-    if (!o.recordError.isEmpty() && !text.contains(o.recordError))
-        text += tr("; not recorded: %1").arg(o.recordError);
+    text += o.recordNote();
+    // A long outcome is cut in the column, whole in its tooltip.
     row->setText(OutcomeColumn, text);
     row->setToolTip(OutcomeColumn, text);
+    row->setToolTip(PortColumn, text);
     row->setForeground(OutcomeColumn, colourFor(o));
-    // Written once: a unit left on its port is not written again by mistake.
-    row->setCheckState(PortColumn, Qt::Unchecked);
 }
 
 void ProvisionDialog::batchFinished()
 {
     ui->SummaryLabel->setText(m_batch->summary());
+    ui->SummaryLabel->setToolTip(m_batch->summary());
     const bool allGood = m_batch->verifiedCount() == m_batch->units().size();
     ui->SummaryLabel->setStyleSheet(allGood ? QStringLiteral("color: rgb(0, 120, 0);") : QStringLiteral("color: rgb(190, 0, 0);"));
     say(QString());
@@ -348,27 +373,47 @@ void ProvisionDialog::batchFinished()
     emit runningChanged(false);
 }
 
-void ProvisionDialog::on_DetectButton_clicked()
+QStringList ProvisionDialog::tickedPorts() const
 {
-    QTreeWidgetItem *row = ui->PortList->currentItem();
-    if (!row || isRunning() || m_detector)
-        return;
-    m_detector = std::make_unique<UnitDetector>(row->text(PortColumn));
-    connect(m_detector.get(), &UnitDetector::trying, this, [this](Product product) {
-        ui->DetectLabel->setText(tr("%1: trying %2 at %3 baud…")
-                                     .arg(m_detector->port(), productCaption(product))
-                                     .arg(lineBaudFor(product)));
-    });
-    connect(m_detector.get(), &UnitDetector::done, this, &ProvisionDialog::detected, Qt::QueuedConnection);
-    updateControls();
-    m_detector->start();
+    QStringList ports;
+    for (int i = 0; i < ui->PortList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = ui->PortList->topLevelItem(i);
+        if (row->checkState(PortColumn) == Qt::Checked && !row->isDisabled())
+            ports << row->text(PortColumn);
+    }
+    return ports;
 }
 
-void ProvisionDialog::detected()
+void ProvisionDialog::on_DetectButton_clicked()
 {
-    std::unique_ptr<UnitDetector> detector = std::move(m_detector);
+    const QStringList ports = tickedPorts();
+    if (ports.isEmpty() || isRunning() || !m_detectors.empty())
+        return;
+    // Each ticked port on a link of its own, all at once.
+    for (const QString &port : ports) {
+        auto detector = std::make_unique<UnitDetector>(port);
+        UnitDetector *unit = detector.get();
+        connect(unit, &UnitDetector::trying, this, [this, unit](Product product) {
+            QTreeWidgetItem *row = rowFor(unit->port(), true);
+            row->setText(OutcomeColumn, tr("trying %1 at %2 baud…").arg(productCaption(product)).arg(lineBaudFor(product)));
+            row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));
+        });
+        connect(unit, &UnitDetector::done, this, [this, unit] { detected(unit); }, Qt::QueuedConnection);
+        m_detectors.push_back(std::move(detector));
+    }
+    ui->DetectLabel->setText(tr("Detecting the units on %n port(s)…", nullptr, int(ports.size())));
+    updateControls();
+    for (const auto &detector : m_detectors)
+        detector->start();
+}
+
+void ProvisionDialog::detected(UnitDetector *detector)
+{
+    QTreeWidgetItem *row = rowFor(detector->port(), true);
+    QString text;
     if (!detector->product()) {
-        ui->DetectLabel->setText(detector->failure());
+        text = detector->failure();
+        row->setForeground(OutcomeColumn, QColor(190, 0, 0));
     } else {
         const RadioSettings &s = detector->settings();
         QStringList settings;
@@ -378,9 +423,17 @@ void ProvisionDialog::detected()
         settings << tr("network address %1").arg(s.networkAddress);
         if (s.hasUnitAddress)
             settings << tr("unit address %1").arg(s.unitAddress);
-        ui->DetectLabel->setText(tr("%1: a %2 answered; module %3 (%4)")
-                                     .arg(detector->port(), productCaption(*detector->product()), detector->modulesText(),
-                                          settings.join(QStringLiteral(", "))));
+        text = tr("a %1 answered; module %2 (%3)")
+                   .arg(productCaption(*detector->product()), detector->modulesText(), settings.join(QStringLiteral(", ")));
+        row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));
+    }
+    row->setText(OutcomeColumn, text);
+    row->setToolTip(OutcomeColumn, text);
+    if (std::all_of(m_detectors.begin(), m_detectors.end(), [](const auto &d) { return d->isDone(); })) {
+        // The last one: each port's answer is on its row, the label says where.
+        ui->DetectLabel->setText(m_detectors.size() == 1 ? QStringLiteral("%1: %2").arg(detector->port(), text)
+                                                         : tr("Detected: each port's answer is on its row."));
+        m_detectors.clear();
     }
     updateControls();
 }
@@ -393,7 +446,7 @@ void ProvisionDialog::on_CloseButton_clicked()
 void ProvisionDialog::closeEvent(QCloseEvent *event)
 {
     // Units half written must end at their safe points first.
-    if (isRunning() || m_detector) {
+    if (isRunning() || !m_detectors.empty()) {
         say(tr("Stop the batch first; the window closes once every unit has ended."), true);
         event->ignore();
         return;
@@ -414,7 +467,7 @@ void ProvisionDialog::changeEvent(QEvent *event)
 void ProvisionDialog::updateControls()
 {
     const bool running = isRunning();
-    const bool detecting = m_detector != nullptr;
+    const bool detecting = !m_detectors.empty();
     ui->ProfileGroup->setEnabled(!running);
     ui->UnitStartEdit->setEnabled(!running && chosenProfile() && isMultipoint(chosenProfile()->mode));
     ui->VerifyBox->setEnabled(!running);
@@ -423,8 +476,7 @@ void ProvisionDialog::updateControls()
     ui->StartButton->setEnabled(!running && !detecting && !m_mainLinkOpen && chosenProfile());
     ui->StopButton->setEnabled(running);
     ui->CloseButton->setEnabled(!running && !detecting);
-    QTreeWidgetItem *current = ui->PortList->currentItem();
-    ui->DetectButton->setEnabled(!running && !detecting && current && !current->isDisabled() && !m_mainLinkOpen);
+    ui->DetectButton->setEnabled(!running && !detecting && !tickedPorts().isEmpty() && !m_mainLinkOpen);
     if (m_mainLinkOpen)
         say(tr("Disconnect in the main window first: it holds %1 open.").arg(m_mainPort), true);
 }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 #include "radio/portwatcher.h"
 #include "radio/profilefile.h"
@@ -73,7 +74,8 @@ private:
     void unitProgress(UnitJob *unit, int step, int line, int lines);
     void unitEnded(UnitJob *unit);
     void batchFinished();
-    void detected();
+    void detected(UnitDetector *detector);
+    QStringList tickedPorts() const;
     void updateControls();
     void say(const QString &text, bool failure = false);
 
@@ -89,5 +91,5 @@ private:
     QString m_mainPort;
     std::unique_ptr<RecordStore> m_record;
     std::unique_ptr<ProvisionBatch> m_batch;
-    std::unique_ptr<UnitDetector> m_detector;
+    std::vector<std::unique_ptr<UnitDetector>> m_detectors;
 };
