@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "radio/recordstore.h"
+#include "radio/unitoutcome.h"
 #include "radio/writeplan.h"
 #include "records/recordlocation.h"
 
@@ -16,16 +17,17 @@ namespace {
 QStringList rowFields(const RecordRow &row)
 {
     const UnitRecord &r = row.record;
-    QString result = r.result;
+    QString result = resultCaption(r.result);
     if (row.superseded)
         result += QCoreApplication::translate("RecordDialog", " (superseded)");
     return { r.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
              r.station,
              r.operatorName,
              r.config.port,
-             productKey(r.config.product),
-             moduleKey(r.config.module),
-             modeKey(r.config.mode),
+             productCaption(r.config.product),
+             moduleCaption(r.config.module),
+             isMultipoint(r.config.mode) ? QCoreApplication::translate("RecordDialog", "point to multipoint")
+                                         : QCoreApplication::translate("RecordDialog", "point to point"),
              r.settings.unitAddress,
              r.settings.networkAddress,
              r.settings.workMode,

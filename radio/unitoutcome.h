@@ -78,6 +78,9 @@ QString joinedLines(const QList<QByteArray> &lines);
 
 // Every result word, in the order above.
 QString resultKey(UnitOutcome::Result result);
+// A record's result word as the operator reads it, in the language installed
+// ("verified", "lost after storing", "reserved", ...); an unknown word as it is.
+QString resultCaption(const QString &key);
 
 // The settings as a write of `form` sends them: the repeater only with the
 // Master preset (S141 goes out with it alone), the unit address only in
