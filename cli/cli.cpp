@@ -62,8 +62,10 @@ int statusOf(const UnitJob &job)
     switch (o.cause) {
     case UnitOutcome::CannotOpen: status = CannotOpen; break;
     case UnitOutcome::NoReport:
-    case UnitOutcome::CheckUnanswered: status = NoReport; break;
+    case UnitOutcome::CheckUnanswered:
+    case UnitOutcome::LinesUnanswered: status = NoReport; break;
     case UnitOutcome::PortLost: status = PortLost; break;
+    case UnitOutcome::Unwritable: status = Usage; break;
     case UnitOutcome::NoCause:
         if (o.result == UnitOutcome::Mismatch)
             status = Mismatch;

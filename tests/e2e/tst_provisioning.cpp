@@ -288,12 +288,14 @@ private slots:
         QVERIFY(!rig.edit("AddressEdit")->isEnabled());
     }
 
-    // A refused line fails the write: no next unit address, the record's
-    // row says "refused" and names the line, and the unit holds no address.
+    // A refused line fails the write: nothing after it goes out, so the unit
+    // keeps what it had stored; no next unit address, the record's row says
+    // "refused" and names the line, and the unit holds no address.
     void refusedLineFails()
     {
         Rig rig;
         QVERIFY(readyRig(rig, KV5, BraeLoch, PointToMultipoint, { "--error-on", "ATS103" }));
+        const QMap<int, qint64> before = rig.sim.storedRegisters();
         const QString record = dir.filePath("refused.csv");
         chooseFile(record);
         answerDialog(rig, "ActionRecord");
@@ -301,9 +303,9 @@ private slots:
         rig.combo("AirSpeedBox")->setCurrentIndex(7);
         rig.edit("UnitEdit")->setText("6");
         write(rig);
-        QVERIFY2(rig.status().endsWith(QStringLiteral(
-                     "57600 1000mW refused: the modem answered ERROR to ATS103=8 (the other lines were stored)")),
-                 qPrintable(rig.status()));
+        QCOMPARE(rig.status(), QStringLiteral("refused: ATS103=8 — nothing stored"));
+        QVERIFY(rig.sim.received().endsWith("ATS103=8\r\n"));
+        QCOMPARE(rig.sim.storedRegisters(), before);
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("6"));
         QCOMPARE(readRecordRows(record).last().mid(12), (QStringList { "refused", "refused ATS103=8" }));
         // Written again without a question: the unit never held the address.
