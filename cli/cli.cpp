@@ -599,13 +599,13 @@ int Cli::provision()
     if (m_json) {
         out() << QJsonDocument(QJsonObject { { "units", units },
                                              { "networkAddress", change.networkAddress.toLongLong() },
-                                             { "verified", batch.verifiedCount() },
+                                             { "verified", batch.goodCount() },
                                              { "stopped", signal != 0 },
                                              { "exitStatus", status } })
                      .toJson(QJsonDocument::Indented);
     } else {
         out() << QStringLiteral("%1 of %2 units verified on network address %3%4")
-                     .arg(batch.verifiedCount())
+                     .arg(batch.goodCount())
                      .arg(batch.units().size())
                      .arg(change.networkAddress, signal ? QStringLiteral(" (stopped)") : QString())
               << Qt::endl;

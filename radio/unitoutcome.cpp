@@ -93,6 +93,18 @@ QString UnitOutcome::detail() const
     return parts.join(QStringLiteral("; "));
 }
 
+QString UnitOutcome::withSummary(const QString &summary) const
+{
+    QString text;
+    if (result == Written && cause == NoCause)
+        text = summary;
+    else
+        text = keptSettings() ? summary + words() : words();
+    if (!recordError.isEmpty() && !text.contains(recordError))
+        text += QLatin1Char(' ') + UnitOutcomeText::tr("Not recorded: %1").arg(recordError);
+    return text;
+}
+
 bool UnitOutcome::keptSettings() const
 {
     return stored && !refusedLines.contains(cmdStoreSettings());
