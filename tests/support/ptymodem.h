@@ -1,14 +1,13 @@
 #pragma once
 // The simulator's modem model answering on a pseudo-terminal inside the test
-// process: no simulator to start, and the test decides how slowly the unit
-// answers. The engine opens portPath() as it would a serial port.
+// process: nothing to start, and the test sets how slowly the unit answers.
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPair>
-#include <QString>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <memory>
@@ -16,30 +15,21 @@
 #include "sim/modemmodel.h"
 #include "sim/modemsession.h"
 
-class QSocketNotifier;
-
 class PtyModem : public QObject
 {
-    Q_OBJECT
-
 public:
-    PtyModem(Product product, Module module, QObject *parent = nullptr);
+    PtyModem(Product product, Module module);
     ~PtyModem() override;
 
-    bool isValid() const { return m_master >= 0; }
     QString portPath() const { return m_path; }
     modemsim::ModemModel &model() { return m_model; }
-
-    // A slow unit: each answer goes out `ms` after the one before it (and
-    // after its line came), so answers fall behind the lines.
+    // A slow unit: each answer goes out `ms` after the one before it.
     void setAnswerGap(int ms) { m_gapMs = ms; }
-    // A unit that stops answering lines (frames still) from now on.
+    // From now on the unit answers no line (frames still).
     void setMute(bool mute) { m_mute = mute; }
-
-    // Every byte the unit received, and the lines among them (without their
-    // line ends; frames left out).
+    // Every byte received, and the last line among them (without its end).
     QByteArray received() const { return m_received; }
-    QList<QByteArray> receivedLines() const;
+    QByteArray lastLine() const;
 
 private:
     void readable();
@@ -50,12 +40,11 @@ private:
     int m_master = -1;
     int m_slave = -1;   // kept open, so the master never reads a hang-up
     QString m_path;
-    QSocketNotifier *m_notifier = nullptr;
+    std::unique_ptr<QSocketNotifier> m_notifier;
     QByteArray m_received;
     int m_gapMs = 0;
     bool m_mute = false;
     QElapsedTimer m_clock;
-    qint64 m_lastDueMs = 0;
-    QList<QPair<qint64, QByteArray>> m_queue;   // answers with the time each is due
+    QList<QPair<qint64, QByteArray>> m_due;   // answers, each with the time it goes out
     QTimer m_timer;
 };
