@@ -33,7 +33,8 @@ struct UnitOutcome {
         CheckUnanswered,  // stored, but no report came back for the check
         PortLost,
         LinesUnanswered,  // lines still unanswered when "AT&W" was due: not sent
-        Unwritable,       // a field the write would send holds no value the module offers
+        Unwritable,       // a field to send holds no value the module offers, or the
+                          // unit has not reported on this link
     };
 
     Result result = Failed;
