@@ -1,44 +1,44 @@
-// Opening and closing the serial link, the end of every sequence, and the
-// pass-through baud rate.
+// Opening and closing the serial link, and the pass-through baud rate. The
+// link itself (its state, its sequences, its unit) is the engine's
+// LinkController; these slots hand it the operator's choices and show what
+// it says.
 
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
+#include <QSignalBlocker>
 
 #include <utility>
 
 #include "app/radiobuttons.h"
+#include "radio/linkcontroller.h"
 #include "radio/moduleprofile.h"
-#include "radio/radiosession.h"
 #include "radio/serialports.h"
 #include "terminal/atinterface.h"
 
 void MainWindow::on_ConnectButton_clicked()
 {
+    const LinkState state = serial->state();
     if (state == LinkState::Closing)
         return;
     if (state != LinkState::Closed) {
         // Any sequence under way ends first: a write that has not sent
         // "AT&W" sends nothing more, and says so when it ends.
-        setState(LinkState::Closing);
-        closeId = serial->close();
+        serial->close();
         return;
     }
 
     LinkConfig config = chosenLink();
     config.port = ui->SerialBox->currentText();
-    const int id = serial->open(config);
-    if (!id) {
+    if (!serial->open(config)) {
         // A link that did not open must not look connected.
         showStatus(tr("Could not open the port %1: %2").arg(config.port, serial->errorString()), StatusKind::Failure);
         return;
     }
-    openId = id;
     rememberedPort = config.port;
     rememberChoices();
     showStatus(tr("Connecting to %1…").arg(config.port));
-    setState(LinkState::Opening);
 }
 
 LinkConfig MainWindow::chosenLink() const
@@ -50,56 +50,28 @@ LinkConfig MainWindow::chosenLink() const
     return config;
 }
 
-// The port is open and no frame has gone out yet.
+// The port is open and no frame has gone out yet: the form starts from this
+// unit's lists, and shows nothing of the last unit's rate.
 void MainWindow::linkOpened()
 {
     atInterface->resetDecoder();
     modeId = modeGroup->checkedId();
     moduleCode = ::moduleCode(moduleForButton(moduleGroup->checkedId()));
-    reportedRegisters.clear();
-    lastReport = RadioSettings();
     rateListLive = false;
     loadModuleProfile();
-}
-
-void MainWindow::sequenceFinished(int id, const SequenceResult &result)
-{
-    serial->takeResult(id);
-    // A read or a write can end inside its own start (a line that could not
-    // be sent), before its id is known.
-    if (id == openId) {
-        openId = 0;
-        openFinished(result);
-    } else if (id == readId || (state == LinkState::Reading && !readId)) {
-        readFinished(result);
-    } else if (id == writeId || (state == LinkState::Writing && !writeId)) {
-        finishWrite(result);
-    } else if (id == closeId) {
-        closeId = 0;
-        enterClosedState();
-    }
-}
-
-void MainWindow::openFinished(const SequenceResult &result)
-{
-    // A close or a lost device has taken over and says what happened.
-    if (state != LinkState::Opening || result.outcome != SequenceResult::Completed)
-        return;
-    showStatus(tr("Connected to %1.").arg(serial->config().port));
-    setState(LinkState::Ready);
+    // Quietly: choosing a rate sends it.
+    const QSignalBlocker quiet(ui->SerialSetBox);
+    ui->SerialSetBox->setCurrentIndex(-1);
 }
 
 void MainWindow::enterClosedState()
 {
-    closePort();
-    openId = readId = writeId = closeId = 0;
-    reportedRegisters.clear();
     rateListLive = false;
     for (QComboBox *box : { ui->WorkModeBox, ui->BaudSetBox, ui->OutputPowerBox, ui->AirSpeedBox, ui->repeater_state })
         box->setCurrentIndex(-1);
     if (!addressLocked)
         ui->AddressEdit->clear();
-    setState(LinkState::Closed);
+    applyState();
     // Ports that came and went while the link was in use.
     const QStringList changes = std::exchange(portChanges, QStringList());
     for (const QString &change : changes) {
@@ -111,8 +83,8 @@ void MainWindow::enterClosedState()
 }
 
 // The device vanished under the link (adapter unplugged, peer gone): the
-// session has closed the port and ended what ran; the window follows and
-// says why, with what became of a write that was under way.
+// link has closed and ended what ran; the window follows and says why, with
+// what became of a write that was under way.
 void MainWindow::slot_linkLost(const QString &port)
 {
     enterClosedState();
@@ -124,14 +96,29 @@ void MainWindow::slot_linkLost(const QString &port)
 
 void MainWindow::on_flush_clicked()
 {
-    if (state != LinkState::Closed)
+    if (serial->state() != LinkState::Closed)
         return;
     ui->SerialBox->clear();
     probePorts();
 }
 
+// The unit's rate, or the link-close answer, came: the list goes live and
+// shows the unit's rate (quietly, as the link has answered it already).
+void MainWindow::showPassThroughRate()
+{
+    rateListLive = true;
+    const qint64 rate = serial->passThroughRate();
+    for (int row = 0; rate && row < ui->SerialSetBox->count(); ++row) {
+        if (ui->SerialSetBox->itemText(row).toInt() == rate) {
+            const QSignalBlocker quiet(ui->SerialSetBox);
+            ui->SerialSetBox->setCurrentIndex(row);
+        }
+    }
+    applyState();
+}
+
 void MainWindow::on_SerialSetBox_currentIndexChanged(int index)
 {
     const int rate = index < 0 ? 0 : ui->SerialSetBox->itemText(index).toInt();
-    serial->setPassThroughBaud(rate);
+    serial->setPassThroughRate(rate);
 }

@@ -17,8 +17,8 @@
 #include "app/language.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
+#include "radio/linkcontroller.h"
 #include "radio/portwatcher.h"
-#include "radio/radiosession.h"
 #include "radio/serialports.h"
 #include "terminal/atinterface.h"
 #include "radio/version.h"
@@ -104,40 +104,31 @@ MainWindow::MainWindow(QWidget *parent)
     for (QWidget *field : parameterWidgets())
         field->setEnabled(false);
 
-    serial = new RadioSession(this);
+    serial = new LinkController(this);
 
     atInterface = new ATInterface(this);
     atInterface->hide();
     connect(atInterface, &ATInterface::signal_sendMessage, this, &MainWindow::slot_recvMessage);
-    connect(serial, &RadioSession::chunkReceived, this, &MainWindow::slot_readyRead);
-    connect(serial, &RadioSession::frameReceived, this, &MainWindow::applyFrame);
-    connect(serial, &RadioSession::reportScanned, this, &MainWindow::applyReport);
-    connect(serial, &RadioSession::opened, this, &MainWindow::linkOpened);
-    connect(serial, &RadioSession::finished, this, &MainWindow::sequenceFinished);
-    connect(serial, &RadioSession::linkLost, this, &MainWindow::slot_linkLost);
-    connect(serial, &RadioSession::reportRead, this, &MainWindow::reportIn);
-    connect(serial, &RadioSession::noReport, this, [this](int id) {
-        if (id != readId || state != LinkState::Reading)
-            return;
-        readAnswered = true;
+    connect(serial, &LinkController::chunkReceived, this, &MainWindow::slot_readyRead);
+    connect(serial, &LinkController::stateChanged, this, &MainWindow::applyState);
+    connect(serial, &LinkController::linkOpened, this, &MainWindow::linkOpened);
+    connect(serial, &LinkController::connected, this,
+            [this] { showStatus(tr("Connected to %1.").arg(serial->config().port)); });
+    connect(serial, &LinkController::passThroughChanged, this, &MainWindow::showPassThroughRate);
+    connect(serial, &LinkController::reportApplied, this, &MainWindow::applyReport);
+    connect(serial, &LinkController::reportRead, this, &MainWindow::reportIn);
+    connect(serial, &LinkController::noReport, this, [this] {
         showStatus(tr("No settings report from the modem. Is the product right? KV5 answers at 9600 baud, "
                       "KV6 - KV7 at 115200."),
                    StatusKind::Failure);
-        if (readPaused)
-            endRead();
     });
-    connect(serial, &RadioSession::lineSent, this, [this](int, const QByteArray &line) {
-        // The write's own lines up to "AT&W"; the check's request is not one.
-        if (state != LinkState::Writing || storingSeen || line.startsWith("AT&W") || linesSent >= linesPlanned)
-            return;
-        ++linesSent;
-        showStatus(tr("Writing %1 of %2…").arg(linesSent).arg(linesPlanned));
-    });
-    connect(serial, &RadioSession::storing, this, &MainWindow::noteStoring);
-    connect(serial, &RadioSession::verifying, this, [this] {
-        if (state == LinkState::Writing)
-            showStatus(tr("Checking…"));
-    });
+    connect(serial, &LinkController::readFailed, this,
+            [this] { showStatus(tr("The read request could not be sent."), StatusKind::Failure); });
+    connect(serial, &LinkController::writeProgress, this,
+            [this](LinkController::WriteStep step, int line, int lines) { showWriteProgress(int(step), line, lines); });
+    connect(serial, &LinkController::writeEnded, this, &MainWindow::finishWrite);
+    connect(serial, &LinkController::linkLost, this, &MainWindow::slot_linkLost);
+    connect(serial, &LinkController::closed, this, &MainWindow::enterClosedState);
 
     connect(ui->ActionSaveProfile, &QAction::triggered, this, &MainWindow::slot_SaveProfile);
     connect(ui->ActionLoadProfile, &QAction::triggered, this, &MainWindow::slot_LoadProfile);
@@ -223,9 +214,19 @@ void MainWindow::rememberChoices()
     settings.setValue(QLatin1String(ModeKey), modeGroup->checkedId());
 }
 
+MainWindow::LinkState MainWindow::linkState() const
+{
+    return serial->state();
+}
+
+bool MainWindow::formIsFilled() const
+{
+    return serial->reportComplete();
+}
+
 void MainWindow::portAppeared(const PortEntry &port)
 {
-    if (state != LinkState::Closed) {
+    if (serial->state() != LinkState::Closed) {
         portChanges << QLatin1Char('+') + port.name;
         return;
     }
@@ -238,7 +239,7 @@ void MainWindow::portAppeared(const PortEntry &port)
 
 void MainWindow::portVanished(const QString &name)
 {
-    if (state != LinkState::Closed) {
+    if (serial->state() != LinkState::Closed) {
         portChanges << QLatin1Char('-') + name;
         return;
     }
@@ -247,15 +248,10 @@ void MainWindow::portVanished(const QString &name)
         ui->SerialBox->removeItem(row);
 }
 
-void MainWindow::setState(LinkState next)
-{
-    state = next;
-    applyState();
-}
-
 // Every control that depends on the link, in one place.
 void MainWindow::applyState()
 {
+    const LinkState state = serial->state();
     const bool closed = state == LinkState::Closed;
     const bool ready = state == LinkState::Ready;
     const bool idle = closed || ready;   // no sequence runs
@@ -288,7 +284,7 @@ void MainWindow::applyState()
         { ui->OutputPowerBox, 108 }, { ui->repeater_state, 141 },
     };
     for (const auto &[field, reg] : fields)
-        field->setEnabled(ready && reportedRegisters.contains(reg));
+        field->setEnabled(ready && serial->hasReported(reg));
     ui->UnitEdit->setEnabled(ready && isMultipoint(modeForButton(modeId)));
     // Frame replies enable the rate list, also while closing; never while a
     // sequence runs, as a rate sends a frame.
@@ -474,7 +470,7 @@ void MainWindow::keepAside(QWidget *widget)
 void MainWindow::slot_CommandInterface()
 {
     // Lines typed into the terminal would land between a sequence's own.
-    if (state != LinkState::Closed && state != LinkState::Ready)
+    if (serial->state() != LinkState::Closed && serial->state() != LinkState::Ready)
         return;
     // The action's caption tells which widget is central; neither widget is
     // destroyed by the swap, so both keep their state.
@@ -500,5 +496,5 @@ void MainWindow::slot_CommandInterface()
 
 void MainWindow::slot_recvMessage(QString msg)
 {
-    serial->send(msg.toUtf8());
+    serial->sendRaw(msg.toUtf8());
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "radio/linkcontroller.h"
 #include "radio/profilefile.h"
 #include "radio/randomaddress.h"
 #include "radio/radiosettings.h"
@@ -23,12 +24,8 @@ class ATInterface;
 class PortWatcher;
 class ProvisionDialog;
 class RecordStore;
-class RadioSession;
-struct FrameReply;
 struct PortEntry;
-struct ReceiveResult;
 struct RegisterEntry;
-struct SequenceResult;
 struct UnitOutcome;
 
 namespace Ui {
@@ -40,15 +37,15 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // What the link is doing. One state decides every control (applyState);
-    // a slot starts a sequence and returns, the sequence's end moves on.
-    enum class LinkState { Closed, Opening, Ready, Reading, Writing, Closing };
-    Q_ENUM(LinkState)
+    // What the link is doing (the link's own state). One state decides every
+    // control (applyState); a slot hands the link a value and returns, the
+    // link's signals move on.
+    using LinkState = LinkController::State;
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    LinkState linkState() const { return state; }
+    LinkState linkState() const;
 
 signals:
     void signal_sendMessage(QString);
@@ -92,7 +89,6 @@ private:
     void loadModuleProfile();
     void switchLanguage(bool chinese);
     void installQtCatalogue(bool chinese);
-    void setState(LinkState next);
     void applyState();
     void showStatus(const QString &text, StatusKind kind = StatusKind::Plain);
     void fitStatus();
@@ -101,15 +97,11 @@ private:
     void closePort();
     QList<QWidget *> parameterWidgets() const;
     void linkOpened();
-    void sequenceFinished(int id, const SequenceResult &result);
-    void openFinished(const SequenceResult &result);
-    void readFinished(const SequenceResult &result);
-    void reportIn(int id, const RadioSettings &settings);
-    void endRead();
-    void applyReport(const ReceiveResult &result, bool verifying);
+    void reportIn(const RadioSettings &settings);
+    void applyReport(const QList<RegisterEntry> &entries);
     void applyEntry(const RegisterEntry &entry);
-    void applyFrame(const FrameReply &frame);
-    // The five fields a write needs have been filled by a report.
+    void showPassThroughRate();
+    // The five fields a write needs have been filled by this unit's report.
     bool formIsFilled() const;
     // Puts a profile's settings into the form; false (with the reason in
     // `refusal`) when it does not fit the connected unit. `afterRead`: the
@@ -127,17 +119,13 @@ private:
     // A one-line question of the window's, not yet open.
     class QInputDialog *textQuestion(const QString &title, const QString &label, const QString &text,
                                      const std::function<void(const QString &)> &answered);
-    // A record row of the running write, with who wrote it.
-    UnitRecord recordRow(const UnitOutcome &outcome) const;
     // The form as a profile for the batch dialog; `whyNot` says why it
     // cannot be taken.
     ProvisionProfile formProfile(QString *whyNot) const;
     QString operatorName() const;
-    void noteStoring(int id);
-    // After a write: its outcome on the status line and in the record, and
-    // the next unit address.
-    void finishWrite(const SequenceResult &result);
-    QString outcomeText(const UnitOutcome &outcome) const;
+    void showWriteProgress(int step, int line, int lines);
+    // After a write: how it ended, and the next unit address.
+    void finishWrite(const UnitOutcome &outcome);
     static QString storedRecordPath();
     void setRecordPath(const QString &path);
     WriteForm currentWriteForm() const;
@@ -152,7 +140,7 @@ private:
 
     Ui::MainWindow *ui;
     quint16 portCount = 0;
-    RadioSession *serial = nullptr;   // the link to the modem and its sequences
+    LinkController *serial = nullptr;   // the link to the modem and the unit on it
     ATInterface *atInterface = nullptr;
     QButtonGroup *productGroup = nullptr;
     QButtonGroup *moduleGroup = nullptr;
@@ -171,15 +159,6 @@ private:
     QString rememberedPort;
 
     StatusKind statusKind = StatusKind::Plain;
-    LinkState state = LinkState::Closed;
-    int openId = 0;
-    int readId = 0;
-    int writeId = 0;
-    int closeId = 0;
-    bool readPaused = false;                   // the read's own pause is over
-    bool readAnswered = false;                 // its report, or the lack of one, is in
-    QList<int> reportedRegisters;              // registers reported since the link opened
-    RadioSettings lastReport;
     bool rateListLive = false;                 // a frame reply has enabled the rate list
     QString lostWriteText;                     // a write that ended with the device
 
@@ -189,16 +168,8 @@ private:
     bool profileRefusalShown = false;          // said once per profile
     QString recordPath;                        // the provisioning record, empty for none
 
-    // The running write: the form as Write was clicked, its record row.
-    WriteForm writingForm;
-    LinkConfig writingLink;
+    // The record the last write went into; the link writes its rows.
     std::unique_ptr<RecordStore> writingRecord;
     QPointer<ProvisionDialog> provisionDialog;
     bool batchRunning = false;                 // the batch dialog is writing units
-    QByteArray pendingRow;
-    QString recordError;
-    int linesPlanned = 0;
-    int linesSent = 0;
-    bool storingSeen = false;                  // "AT&W" is about to go out or has
-    QString writtenSummary;
 };

@@ -34,16 +34,11 @@ int progressFor(int step, int line, int lines)
 
 QColor colourFor(const UnitOutcome &outcome)
 {
-    if (!outcome.recordError.isEmpty())
-        return QColor(190, 0, 0);
     if (outcome.isGood())
         return outcome.result == UnitOutcome::Verified ? QColor(0, 120, 0) : QColor(0, 90, 160);
-    switch (outcome.result) {
-    case UnitOutcome::Verified: return QColor(0, 120, 0);
-    case UnitOutcome::Written: return outcome.cause == UnitOutcome::NoCause ? QColor(0, 90, 160) : QColor(190, 100, 0);
-    case UnitOutcome::Mismatch: return QColor(190, 100, 0);
-    default: return QColor(190, 0, 0);
-    }
+    // Stored, but not as asked or not checked; the rest failed.
+    const bool stored = outcome.result == UnitOutcome::Mismatch || outcome.result == UnitOutcome::Written;
+    return stored && outcome.recordError.isEmpty() ? QColor(190, 100, 0) : QColor(190, 0, 0);
 }
 
 // A bar shows how far its unit got; its colour says how the unit ended
@@ -366,7 +361,7 @@ void ProvisionDialog::batchFinished()
 {
     ui->SummaryLabel->setText(m_batch->summary());
     ui->SummaryLabel->setToolTip(m_batch->summary());
-    const bool allGood = m_batch->verifiedCount() == m_batch->units().size();
+    const bool allGood = m_batch->goodCount() == m_batch->units().size();
     ui->SummaryLabel->setStyleSheet(allGood ? QStringLiteral("color: rgb(0, 120, 0);") : QStringLiteral("color: rgb(190, 0, 0);"));
     say(QString());
     updateControls();

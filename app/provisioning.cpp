@@ -19,8 +19,7 @@
 #include "app/radiobuttons.h"
 #include "app/recorddialog.h"
 #include "app/toolsettings.h"
-#include "radio/formcheck.h"
-#include "radio/radiosession.h"
+#include "radio/linkcontroller.h"
 #include "records/databaserecord.h"
 #include "records/recordlocation.h"
 
@@ -77,13 +76,13 @@ void MainWindow::slot_SaveProfile()
 void MainWindow::slot_LoadProfile()
 {
     // The option lists are only there once the unit has been read.
-    if (state != LinkState::Ready || !formIsFilled()) {
+    if (serial->state() != LinkState::Ready || !formIsFilled()) {
         showStatus(tr("Connect and read the unit before loading a profile."));
         return;
     }
     fileDialog(tr("Load profile"), QString(), profileFilter(), QFileDialog::AcceptOpen, [this](const QString &path) {
         // The device may have gone while the dialog was open.
-        if (state != LinkState::Ready)
+        if (serial->state() != LinkState::Ready)
             return;
         ProvisionProfile profile;
         QString error;
@@ -221,6 +220,7 @@ void MainWindow::slot_Operator()
 ProvisionProfile MainWindow::formProfile(QString *whyNot) const
 {
     ProvisionProfile profile;
+    const LinkState state = serial->state();
     const LinkConfig link = state == LinkState::Closed ? chosenLink() : serial->config();
     profile.product = link.product;
     profile.module = link.module;
@@ -231,7 +231,7 @@ ProvisionProfile MainWindow::formProfile(QString *whyNot) const
     if (state != LinkState::Ready || !formIsFilled())
         *whyNot = tr("Connect and read a unit to take its form, or load a profile file.");
     else
-        *whyNot = checkWriteForm(form, lastReport);
+        *whyNot = serial->checkWrite(form);
     profile.settings = changeFromForm(form);
     return profile;
 }
@@ -252,7 +252,7 @@ void MainWindow::slot_Provision()
     }
     provisionDialog->setRecordLocation(recordPath);
     provisionDialog->setRecordIdentity({ defaultStation(), operatorName() });
-    provisionDialog->setMainLinkOpen(state != LinkState::Closed, serial->config().port);
+    provisionDialog->setMainLinkOpen(serial->state() != LinkState::Closed, serial->config().port);
     provisionDialog->show();
     provisionDialog->raise();
     provisionDialog->activateWindow();
@@ -286,12 +286,12 @@ void MainWindow::setRecordPath(const QString &path)
 
 void MainWindow::confirmThenWrite(const WriteForm &form)
 {
-    const QString unit = QString::number(addressFromText(form.unitText));
-    const QString network = QString::number(addressFromText(form.addressText));
-    if (!writingRecord || !isMultipoint(serial->config().mode) || !writingRecord->holdsUnit(unit, network)) {
+    if (!serial->unitAddressHeld(form)) {
         startWrite(form, false);
         return;
     }
+    const QString unit = QString::number(addressFromText(form.unitText));
+    const QString network = QString::number(addressFromText(form.addressText));
     // Two units with one address on one network do not link.
     auto *box = new QMessageBox(QMessageBox::Question, tr("Unit address in use"),
                                 tr("The record already holds unit address %1 on network address %2. Write it again?")
@@ -309,7 +309,7 @@ void MainWindow::confirmThenWrite(const WriteForm &form)
             return;
         }
         // The device may have gone while the question was open.
-        if (state == LinkState::Ready && serial->isOpen())
+        if (serial->state() == LinkState::Ready && serial->isOpen())
             startWrite(form, true);
     });
     box->open();

@@ -67,8 +67,10 @@ int statusOf(const UnitJob &job)
     switch (o.cause) {
     case UnitOutcome::CannotOpen: status = CannotOpen; break;
     case UnitOutcome::NoReport:
-    case UnitOutcome::CheckUnanswered: status = NoReport; break;
+    case UnitOutcome::CheckUnanswered:
+    case UnitOutcome::LinesUnanswered: status = NoReport; break;
     case UnitOutcome::PortLost: status = PortLost; break;
+    case UnitOutcome::Unwritable: status = Usage; break;
     case UnitOutcome::NoCause:
         if (o.result == UnitOutcome::Mismatch)
             status = Mismatch;
@@ -628,13 +630,13 @@ int Cli::provision()
     if (m_json) {
         out() << QJsonDocument(QJsonObject { { "units", units },
                                              { "networkAddress", change.networkAddress.toLongLong() },
-                                             { "verified", batch.verifiedCount() },
+                                             { "verified", batch.goodCount() },
                                              { "interrupted", signal != 0 },
                                              { "exitStatus", status } })
                      .toJson(QJsonDocument::Indented);
     } else {
         out() << QStringLiteral("%1 of %2 %3 verified on network address %4%5")
-                     .arg(batch.verifiedCount())
+                     .arg(batch.goodCount())
                      .arg(batch.units().size())
                      .arg(QLatin1String(batch.units().size() == 1 ? "unit" : "units"))
                      .arg(change.networkAddress, signal ? QStringLiteral(" (stopped)") : QString())

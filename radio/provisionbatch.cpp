@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTimerEvent>
 
+#include <algorithm>
+
 #include "radio/portwatcher.h"
 #include "radio/randomaddress.h"
 #include "radio/radiosession.h"
@@ -161,23 +163,21 @@ void ProvisionBatch::checkFinished()
     emit finished();
 }
 
-int ProvisionBatch::verifiedCount() const
+int ProvisionBatch::goodCount() const
 {
-    int count = 0;
-    for (const auto &unit : m_units) {
-        if (unit->outcome().result == UnitOutcome::Verified && unit->outcome().recordError.isEmpty())
-            ++count;
-    }
-    return count;
+    return int(std::count_if(m_units.begin(), m_units.end(),
+                             [](const std::unique_ptr<UnitJob> &unit) { return unit->outcome().isGood(); }));
 }
 
 QString ProvisionBatch::summary() const
 {
     QStringList parts;
-    parts << ProvisionBatchText::tr("%1 of %2 verified").arg(verifiedCount()).arg(m_units.size());
+    parts << (m_verify ? ProvisionBatchText::tr("%1 of %2 verified") : ProvisionBatchText::tr("%1 of %2 written"))
+                 .arg(goodCount())
+                 .arg(m_units.size());
     for (const auto &unit : m_units) {
         const UnitOutcome &o = unit->outcome();
-        if (o.result == UnitOutcome::Verified && o.recordError.isEmpty())
+        if (o.isGood())
             continue;
         const QString said = o.result == UnitOutcome::Mismatch ? describeDifferences(o.differences) + o.recordNote() : o.words();
         parts << QStringLiteral("%1: %2").arg(unit->config().port, said);

@@ -67,9 +67,11 @@ public:
     QList<UnitJob *> units() const;
     // The unit address the next unit gets, -1 for none.
     qint64 nextUnitAddress() const { return m_nextUnit; }
-    // "7 of 8 verified; /dev/ttyUSB3: S103 reads 7, 4 was written"
+    // "7 of 8 verified; /dev/ttyUSB3: S103 reads 7, 4 was written" ("written"
+    // when the batch does not verify).
     QString summary() const;
-    int verifiedCount() const;
+    // The units that ended good (UnitOutcome::isGood()).
+    int goodCount() const;
 
 signals:
     void unitStarted(UnitJob *unit);

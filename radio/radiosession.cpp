@@ -20,6 +20,7 @@ enum Stage {
     StageStored,        // write: the storage pause is over
     StageCheckRequest,  // write: "AT&V" of the check
     StageAwaitCheck,    // write: waiting for the check's report
+    StageAwaitAnswers,  // write: "AT&W" waits for the answers to every earlier line
     StageClosing,       // close: the pause after the close frame is over
 };
 
@@ -72,6 +73,7 @@ struct RadioSession::Run : QObject {
     QTimer timer;
     FormSource source;
     WriteSequence plan;
+    WriteLine storeLine;    // "AT&W", while it waits for answers
     bool verify = false;
     int reportTimeoutMs = RadioSession::DefaultReportTimeoutMs;
     SequenceResult result;
@@ -157,7 +159,7 @@ int RadioSession::open(const LinkConfig &config)
         return 0;
     }
     m_error.clear();
-    m_tail.clear();
+    forgetReceived();
     emit opened();
     Run *run = startRun(OpenKind);
     const int id = run->id;
@@ -228,14 +230,18 @@ void RadioSession::closeNow()
 
 bool RadioSession::setPassThroughBaud(qint32 rate)
 {
-    m_lastLineRun = 0;
     return sendBytes(frameSetBaud(rate));
 }
 
 bool RadioSession::send(const QByteArray &bytes)
 {
-    m_lastLineRun = 0;
-    return sendBytes(bytes);
+    if (!sendBytes(bytes))
+        return false;
+    // Answers to the operator's lines come in the same queue as everyone's.
+    const int lines = AnswerScanner::linesAnswered(bytes, &m_unfinishedLine);
+    for (int i = 0; i < lines; ++i)
+        m_unanswered.append({ 0, QByteArray() });
+    return true;
 }
 
 void RadioSession::setHoldReports(bool hold)
@@ -253,8 +259,9 @@ bool RadioSession::sendFor(Run *run, const QByteArray &bytes)
     if (!sendBytes(bytes))
         return false;
     if (!bytes.isEmpty()) {
-        m_lastLineRun = run->id;
-        m_lastLine = bytes;
+        // A frame gets a frame or nothing back; a line gets "OK" or "ERROR".
+        if (!bytes.startsWith(FrameStart))
+            m_unanswered.append({ run->id, bytes });
         emit lineSent(run->id, bytes);
     }
     return true;
@@ -355,11 +362,9 @@ void RadioSession::advanceWrite(Run *run)
             run->result.form = run->source();
             if (!run->plan.next(run->result.form, line))
                 break;
-            const int id = run->id;
             if (run->plan.finished()) {
-                emit storing(id);
-                if (!findRun(id))
-                    return;
+                run->storeLine = line;
+                return storeWhenAnswered(run);
             }
             if (!sendFor(run, line.bytes))
                 return finish(run, SequenceResult::SendFailed);
@@ -368,20 +373,16 @@ void RadioSession::advanceWrite(Run *run)
                 if (line.bytes.startsWith("AT&F"))
                     run->result.presetRow = run->result.form.workModeRow;
             }
-            if (run->plan.finished()) {
-                run->result.stored = true;
-                run->stage = StageStored;
-                emit stored(id);
-                if (findRun(id))
-                    pause(run, run->timing.storeMs);
-                return;
-            }
             // The plan says which lines pause, the timing how long.
             if (line.pauseMs > 0)
                 return pause(run, run->timing.lineMs);
         }
         return finish(run, SequenceResult::Completed);
     }
+    case StageAwaitAnswers:
+        // No answer for the whole report timeout: the unit has stopped
+        // answering, and nothing is stored that it may not have taken.
+        return finish(run, SequenceResult::Unanswered);
     case StageStored:
         if (!run->verify)
             return finish(run, SequenceResult::Completed);
@@ -396,6 +397,68 @@ void RadioSession::advanceWrite(Run *run)
     default:
         return;
     }
+}
+
+void RadioSession::storeWhenAnswered(Run *run)
+{
+    if (m_unanswered.isEmpty()) {
+        run->timer.stop();
+        sendStore(run);
+        return;
+    }
+    // Every answer restarts the wait: a slow unit that keeps answering is
+    // waited for, a silent one is not.
+    run->stage = StageAwaitAnswers;
+    run->timer.start(run->reportTimeoutMs);
+}
+
+void RadioSession::sendStore(Run *run)
+{
+    const int id = run->id;
+    emit storing(id);
+    if (!findRun(id))
+        return;
+    const QByteArray line = run->storeLine.bytes;
+    if (!sendFor(run, line))
+        return finish(run, SequenceResult::SendFailed);
+    run->result.linesSent.append(line);
+    run->result.stored = true;
+    run->stage = StageStored;
+    emit stored(id);
+    if (findRun(id))
+        pause(run, run->timing.storeMs);
+}
+
+void RadioSession::answered(AnswerScanner::Answer answer)
+{
+    // An answer nobody asked for (a unit talking by itself) is not counted.
+    if (m_unanswered.isEmpty())
+        return;
+    const Asked asked = m_unanswered.takeFirst();
+    Run *run = findRun(asked.run);
+    if (answer == AnswerScanner::Error && run && run->kind == WriteKind) {
+        const int id = run->id;
+        run->result.refusedLines.append(asked.line);
+        emit lineRefused(id, asked.line);
+        // Refused before "AT&W": no further line, so nothing is stored that
+        // the unit did not take whole.
+        run = findRun(id);
+        if (run && !run->result.stored)
+            finish(run, SequenceResult::Completed);
+    }
+    const QList<Run *> runs = m_runs;
+    for (Run *waiting : runs) {
+        if (m_runs.contains(waiting) && waiting->kind == WriteKind && waiting->stage == StageAwaitAnswers)
+            storeWhenAnswered(waiting);
+    }
+}
+
+void RadioSession::forgetReceived()
+{
+    m_reader.clear();
+    m_answers.reset();
+    m_unanswered.clear();
+    m_unfinishedLine.clear();
 }
 
 void RadioSession::finish(Run *run, SequenceResult::Outcome outcome)
@@ -487,6 +550,7 @@ void RadioSession::closePort()
         m_port->clear(QSerialPort::AllDirections);
         m_port->close();
     }
+    forgetReceived();
 }
 
 void RadioSession::onReadyRead()
@@ -494,7 +558,15 @@ void RadioSession::onReadyRead()
     const QByteArray chunk = m_port->readAll();
     if (!chunk.isEmpty())
         emit chunkReceived(chunk);
-    noteRefusals(chunk);
+    const QList<AnswerScanner::Answer> answers = m_answers.feed(chunk);
+    scanReceived(chunk);
+    // After the report: the answer to "AT&V" is the report's own "OK".
+    for (AnswerScanner::Answer answer : answers)
+        answered(answer);
+}
+
+void RadioSession::scanReceived(const QByteArray &chunk)
+{
     const ReceiveResult result = m_reader.feed(chunk, m_hold);
     for (const FrameReply &frame : result.frames)
         emit frameReceived(frame);
@@ -524,21 +596,6 @@ void RadioSession::onReadyRead()
         } else if (Run *run = findRun(id)) {
             verifyWith(run, settings);
         }
-    }
-}
-
-void RadioSession::noteRefusals(const QByteArray &chunk)
-{
-    static const QByteArray Refusal = QByteArrayLiteral("ERROR");
-    const QByteArray text = m_tail + chunk;
-    m_tail = text.right(Refusal.size() - 1);
-    // The tail is shorter than the word, so a match found here is a new one.
-    for (qsizetype at = text.indexOf(Refusal); at >= 0; at = text.indexOf(Refusal, at + 1)) {
-        Run *run = findRun(m_lastLineRun);
-        if (!run || run->kind != WriteKind)
-            continue;
-        run->result.refusedLines.append(m_lastLine);
-        emit lineRefused(run->id, m_lastLine);
     }
 }
 

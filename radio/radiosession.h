@@ -9,6 +9,10 @@
 // started while another pauses runs beside it, each with its own pauses;
 // closing the link ends every other sequence first, so nothing follows the
 // link-close frame on the line.
+//
+// The unit answers every line once, in order, so the n-th "OK" or "ERROR"
+// belongs to the n-th line sent. A write sends "AT&W" only once every
+// earlier line is answered and none was refused; a refused line ends it.
 
 #include <QByteArray>
 #include <QList>
@@ -18,6 +22,7 @@
 
 #include <functional>
 
+#include "radio/answerscanner.h"
 #include "radio/radiosettings.h"
 #include "radio/reportreader.h"
 #include "radio/writeplan.h"
@@ -32,6 +37,7 @@ struct SequenceResult {
         SendFailed,   // a line could not be written
         LinkLost,     // the port vanished
         Interrupted,  // stopped at a safe point before "AT&W" (interrupt())
+        Unanswered,   // a write: lines still unanswered when "AT&W" was due; not sent
     };
     enum Verification {
         NotVerified,  // not asked for, or the write did not get that far
@@ -102,7 +108,9 @@ public:
     int read(int reportTimeoutMs);
     // The write plan's lines and pauses from `source`, "AT&W" and the storage
     // pause; with `verify`, then a read whose report is compared with every
-    // register the write set.
+    // register the write set. A refused line ends the write at once: no
+    // further line, no "AT&W". "AT&W" waits until every earlier line is
+    // answered, for at most the report timeout since the last answer.
     int write(FormSource source, bool verify);
     int write(FormSource source, bool verify, int reportTimeoutMs);
     // Stops sequence `id` at its next safe point: a write that has not sent
@@ -117,9 +125,11 @@ public:
 
     // The pass-through baud rate of a KV6 - KV7 unit (frame 0xB1).
     bool setPassThroughBaud(qint32 rate);
-    // Raw bytes from the operator (terminal lines).
+    // Raw bytes from the operator (terminal lines); the unit answers each
+    // line of them too.
     bool send(const QByteArray &bytes);
     // While set, received bytes are kept but not scanned (terminal shown).
+    // What is held belongs to this link: opening or closing drops it.
     void setHoldReports(bool hold);
 
     bool isOpen() const;
@@ -171,8 +181,15 @@ private:
     Run *findRun(int id) const;
     void closePort();
     void onReadyRead();
+    void scanReceived(const QByteArray &chunk);
     void onPortError(int error);
-    void noteRefusals(const QByteArray &chunk);
+    // One answer of the unit, to the oldest line not yet answered.
+    void answered(AnswerScanner::Answer answer);
+    // "AT&W" once nothing is left unanswered (or the wait for that).
+    void storeWhenAnswered(Run *run);
+    void sendStore(Run *run);
+    // Forgets everything received on the link (a link starts clean).
+    void forgetReceived();
 
     QSerialPort *m_port;
     LinkConfig m_config;
@@ -184,7 +201,13 @@ private:
     QList<Run *> m_runs;
     QList<Watch *> m_watches;
     QMap<int, SequenceResult> m_results;
-    QByteArray m_tail;        // end of the last chunk, for an "ERROR" split in two
-    int m_lastLineRun = 0;    // the sequence and line sent last
-    QByteArray m_lastLine;
+    AnswerScanner m_answers;
+    // Lines sent and not yet answered, oldest first, with the sequence that
+    // sent each (0 for the operator's own).
+    struct Asked {
+        int run = 0;
+        QByteArray line;
+    };
+    QList<Asked> m_unanswered;
+    QByteArray m_unfinishedLine;   // the operator's line not yet ended
 };

@@ -1,12 +1,13 @@
 #pragma once
 // One unit handled from start to end without an operator: open, read, then
 // (for a write) write with the unit's own values where no change is given,
-// check, close. Used by kvx-cli; any number run side by side.
+// check, close. A short script over LinkController, which decides how the
+// unit ended; used by kvx-cli and the batch, any number side by side.
 
 #include <QObject>
 #include <QString>
 
-#include "radio/radiosession.h"
+#include "radio/linkcontroller.h"
 #include "radio/radiosettings.h"
 #include "radio/recordfile.h"
 #include "radio/settingschange.h"
@@ -22,7 +23,7 @@ public:
 
     UnitJob(const LinkConfig &config, QObject *parent = nullptr);
 
-    void setReportTimeout(int ms) { m_timeoutMs = ms; }
+    void setReportTimeout(int ms);
     // A write writes the unit's row into each record: a pending row right
     // before "AT&W" goes out (so a killed program still leaves one),
     // completed the moment the outcome is known. When a pending row cannot be
@@ -30,7 +31,7 @@ public:
     void setRecord(RecordStore *record);
     void addRecord(RecordStore *record);
     // Who writes, for a database record's rows.
-    void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
+    void setRecordIdentity(const RecordIdentity &identity) { m_link.setRecordIdentity(identity); }
     // In point to multipoint, a record that can reserve unit addresses gets
     // the unit's address reserved before the first line is written: the
     // first free one from `start` (`exact` false), or the address the unit
@@ -74,48 +75,30 @@ signals:
 private:
     void begin();
     void opened();
-    void reportIn(const RadioSettings &settings);
-    void sequenceEnded(int id, const SequenceResult &result);
+    void readEnded(bool answered);
     void fail(UnitOutcome::Cause cause, const QString &message);
-    void decide(const UnitOutcome &outcome);
+    // `recorded`: the controller has written the unit's rows already.
+    void decide(const UnitOutcome &outcome, bool recorded);
     void closeAndFinish();
+    void finish();
     void setStep(Step step, int line = 0, int lines = 0);
-    void storing();
-    // Reserves the unit address in a record that can; false when the unit
-    // must not be written (the reason is decided already).
-    bool reserveUnitAddress();
-    void writeRows(const UnitOutcome &outcome, bool pending);
 
     enum Task { ReadTask, WriteTask, BaudTask };
 
-    RadioSession m_session;
+    LinkController m_link;
     LinkConfig m_config;
     Task m_task = ReadTask;
     SettingsChange m_change;
     bool m_verify = true;
     qint32 m_newRate = 0;
     int m_timeoutMs = RadioSession::DefaultReportTimeoutMs;
-    struct RecordSlot {
-        RecordStore *store = nullptr;
-        QByteArray handle;
-    };
-    QList<RecordSlot> m_records;
-    RecordIdentity m_identity;
+    QList<RecordStore *> m_records;
     qint64 m_reserveStart = -1;
     bool m_reserveExact = true;
     bool m_reserveReplace = false;
 
-    int m_openId = 0;
-    int m_readId = 0;
-    int m_writeId = 0;
-    int m_closeId = 0;
-    bool m_readPaused = false;   // the read's own pause is over
-    bool m_reportIn = false;
     bool m_interrupted = false;
-    int m_linesPlanned = 0;
-    int m_linesSent = 0;
     Step m_step = Connecting;
-
     bool m_decided = false;
     bool m_done = false;
     QString m_failure;
@@ -123,5 +106,4 @@ private:
     WriteForm m_form;
     UnitOutcome m_outcome;
     quint32 m_rate = 0;
-    bool m_rateSeen = false;
 };

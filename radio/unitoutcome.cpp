@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "radio/atcommands.h"
 #include "radio/radiosession.h"
 #include "radio/recordfile.h"
 #include "radio/version.h"
@@ -98,8 +99,9 @@ QString UnitOutcome::resultWords() const
         return UnitOutcomeText::tr("written");
     case Mismatch: return UnitOutcomeText::tr("mismatch: %1").arg(describeDifferences(differences));
     case Refused: {
-        QString text = stored ? UnitOutcomeText::tr("refused: the modem answered ERROR to %1 (the other lines were stored)")
-                              : UnitOutcomeText::tr("refused: the modem answered ERROR to %1 (nothing was stored)");
+        // Only "AT&W" itself, or the check's request, is refused after the store.
+        QString text = keptSettings() ? UnitOutcomeText::tr("refused: %1 — the settings were stored")
+                                      : UnitOutcomeText::tr("refused: %1 — nothing stored");
         text = text.arg(joinedLines(refusedLines));
         if (!differences.isEmpty())
             text += QStringLiteral("; ") + describeDifferences(differences);
@@ -123,13 +125,32 @@ QString UnitOutcome::detail() const
         parts << QStringLiteral("refused %1").arg(joinedLines(refusedLines));
     if (!differences.isEmpty())
         parts << describeDifferences(differences, false);
-    if (result == Written && cause == CheckUnanswered)
+    if (result == Failed && cause == LinesUnanswered)
+        parts << QStringLiteral("lines unanswered before AT&W");
+    else if (result == Written && cause == CheckUnanswered)
         parts << QStringLiteral("not verified: the modem stopped answering");
     else if (result == Interrupted)
         parts << QStringLiteral("interrupted before AT&W");
     else if (!reason.isEmpty() && (result == Lost || result == LostAfterStore || result == Failed))
         parts << reason;
     return parts.join(QStringLiteral("; "));
+}
+
+QString UnitOutcome::withSummary(const QString &summary) const
+{
+    QString text;
+    if (result == Written && cause == NoCause)
+        text = summary;
+    else
+        text = keptSettings() ? summary + words() : words();
+    if (!recordError.isEmpty() && !text.contains(recordError))
+        text += QLatin1Char(' ') + UnitOutcomeText::tr("Not recorded: %1").arg(recordError);
+    return text;
+}
+
+bool UnitOutcome::keptSettings() const
+{
+    return stored && !refusedLines.contains(cmdStoreSettings());
 }
 
 RadioSettings settingsSent(const WriteForm &form)
@@ -159,6 +180,11 @@ UnitOutcome writeOutcome(const SequenceResult &r, const WriteForm &attempted)
         o.result = r.stored ? UnitOutcome::LostAfterStore : UnitOutcome::Lost;
         o.cause = UnitOutcome::PortLost;
         o.reason = QCoreApplication::translate("UnitOutcome", "the device went away");
+        return o;
+    case SequenceResult::Unanswered:
+        o.result = UnitOutcome::Failed;
+        o.cause = UnitOutcome::LinesUnanswered;
+        o.reason = QCoreApplication::translate("UnitOutcome", "the modem did not answer every line, so AT&W was not sent");
         return o;
     case SequenceResult::Interrupted:
     case SequenceResult::Aborted:

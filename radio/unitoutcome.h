@@ -18,11 +18,12 @@ struct UnitOutcome {
         Verified,        // stored, and the unit reads back every value written
         Written,         // stored, not checked (or the unit did not answer the check)
         Mismatch,        // stored, but the unit reads back other values
-        Refused,         // the unit answered a line with ERROR
+        Refused,         // the unit answered a line with ERROR (no further line went out)
         Interrupted,     // stopped before "AT&W": nothing stored
         Lost,            // the port vanished before "AT&W" went out
         LostAfterStore,  // the port vanished after "AT&W" went out
-        Failed,          // nothing written: no report, or the port would not open
+        Failed,          // nothing stored: no report, the port would not open, a form
+                         // that cannot be written, or lines left unanswered
     };
     // Why a unit failed, finer than the result (kvx-cli's exit status).
     enum Cause {
@@ -31,6 +32,9 @@ struct UnitOutcome {
         NoReport,         // no settings report before the write
         CheckUnanswered,  // stored, but no report came back for the check
         PortLost,
+        LinesUnanswered,  // lines still unanswered when "AT&W" was due: not sent
+        Unwritable,       // a field to send holds no value the module offers, or the
+                          // unit has not reported on this link
     };
 
     Result result = Failed;
@@ -47,8 +51,8 @@ struct UnitOutcome {
     // lost-after-store, failed, pending: the record's and JSON's word.
     QString resultKey() const;
     // One line for the operator: "verified", "mismatch: S103 reads 1, 4 was
-    // written", "refused: the modem answered ERROR to ATS103=1", ...,
-    // with recordNote() after it (translated when a catalogue is installed).
+    // written", "refused: ATS103=1 — nothing stored", ..., with
+    // recordNote() after it (translated when a catalogue is installed).
     QString words() const;
     // words() without the record's part.
     QString resultWords() const;
@@ -57,8 +61,14 @@ struct UnitOutcome {
     // The record's "differences" column: what differs, what was refused,
     // or why the unit failed.
     QString detail() const;
-    // Written as asked (verified, or written when no check was asked for)
-    // and recorded: the one definition of a unit that is done.
+    // A write's end as the window's status line tells it, after `summary`
+    // (what was sent): the summary alone for a good write without a check,
+    // the summary and the words when the unit kept the settings, the words
+    // alone when it did not; a row that could not be recorded is named.
+    QString withSummary(const QString &summary) const;
+    // The one definition of a good unit (the window's colour, kvx-cli's
+    // exit status, the batch's count): stored as asked, verified or written
+    // when no check was asked for, and recorded.
     bool isGood() const
     {
         return (result == Verified || (result == Written && cause == NoCause)) && recordError.isEmpty();
@@ -69,8 +79,8 @@ struct UnitOutcome {
     {
         return !recordError.isEmpty() && (result == Interrupted || (result == Failed && reason.isEmpty()));
     }
-    // The unit address may be used up: the store went out.
-    bool usesUnitAddress() const { return stored; }
+    // The unit holds the settings sent: "AT&W" went out and was not refused.
+    bool keptSettings() const;
 };
 
 // Lines as sent, without their line ends: "AT&F10, ATS141=0, AT&W".

@@ -142,6 +142,25 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>LinkController</name>
+  <message>
+   <source>the unit has not reported its settings on this link; read it first</source>
+   <translation>设备尚未在此连接上报告参数；请先读取</translation>
+  </message>
+  <message>
+   <source>unit address %1 is already in use on network address %2 (another station is writing it)</source>
+   <translation>网络地址 %2 上的单元地址 %1 已被使用（另一工位正在写入）</translation>
+  </message>
+  <message>
+   <source>the record %1 cannot be written: %2</source>
+   <translation>记录 %1 无法写入：%2</translation>
+  </message>
+  <message>
+   <source>the record could not be written: %1</source>
+   <translation>记录无法写入：%1</translation>
+  </message>
+ </context>
+ <context>
   <name>MainWindow</name>
   <message>
    <source>MainWindow</source>
@@ -434,10 +453,6 @@ p, li { white-space: pre-wrap; }
    <translation>未写入：网络地址 %2 上的单元地址 %1 已被使用。</translation>
   </message>
   <message>
-   <source>The record %1 could not be written: %2</source>
-   <translation>记录 %1 无法写入：%2</translation>
-  </message>
-  <message>
    <source>Stop recording</source>
    <translation>停止记录</translation>
   </message>
@@ -482,16 +497,8 @@ p, li { white-space: pre-wrap; }
    <translation>正在写入…</translation>
   </message>
   <message>
-   <source>unknown error</source>
-   <translation>未知错误</translation>
-  </message>
-  <message>
    <source>Storing…</source>
    <translation>正在保存…</translation>
-  </message>
-  <message>
-   <source>Nothing was stored: the record %1 could not be written: %2</source>
-   <translation>未保存任何内容：记录 %1 无法写入：%2</translation>
   </message>
   <message>
    <source>Writes are no longer recorded in %1.</source>
@@ -516,10 +523,6 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>Provision several units…</source>
    <translation>批量配置多台设备…</translation>
-  </message>
-  <message>
-   <source>Not written: unit address %1 is already in use on network address %2 (another station is writing it).</source>
-   <translation>未写入：网络地址 %2 上的单元地址 %1 已被使用（另一工位正在写入）。</translation>
   </message>
   <message>
    <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
@@ -632,6 +635,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
   <message>
    <source>the record could not be written: %1</source>
    <translation>记录无法写入：%1</translation>
+  </message>
+  <message>
+   <source>%1 of %2 written</source>
+   <translation>%2 台中 %1 台已写入</translation>
   </message>
  </context>
  <context>
@@ -1016,10 +1023,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
    <translation>无法打开端口：%1</translation>
   </message>
   <message>
-   <source>the record could not be written: %1</source>
-   <translation>记录无法写入：%1</translation>
-  </message>
-  <message>
    <source>the unit did not report its pass-through rate</source>
    <translation>设备没有报告透传波特率</translation>
   </message>
@@ -1051,14 +1054,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
    <translation>不一致：%1</translation>
   </message>
   <message>
-   <source>refused: the modem answered ERROR to %1 (the other lines were stored)</source>
-   <translation>被拒绝：调制解调器对 %1 应答 ERROR（其余各行已保存）</translation>
-  </message>
-  <message>
-   <source>refused: the modem answered ERROR to %1 (nothing was stored)</source>
-   <translation>被拒绝：调制解调器对 %1 应答 ERROR（未保存任何内容）</translation>
-  </message>
-  <message>
    <source>interrupted before storing: nothing was stored</source>
    <translation>在保存前中断：未保存任何内容</translation>
   </message>
@@ -1081,6 +1076,22 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
   <message>
    <source>interrupted before storing (%1): nothing was stored</source>
    <translation>在保存前中断（%1）：未保存任何内容</translation>
+  </message>
+  <message>
+   <source>refused: %1 — nothing stored</source>
+   <translation>被拒绝：%1 — 未保存任何内容</translation>
+  </message>
+  <message>
+   <source>refused: %1 — the settings were stored</source>
+   <translation>被拒绝：%1 — 参数已保存</translation>
+  </message>
+  <message>
+   <source>Not recorded: %1</source>
+   <translation>未记录：%1</translation>
+  </message>
+  <message>
+   <source>the modem did not answer every line, so AT&amp;W was not sent</source>
+   <translation>调制解调器没有应答每一行，因此未发送 AT&amp;W</translation>
   </message>
  </context>
  <context>

@@ -142,6 +142,25 @@ p, li { white-space: pre-wrap; }
   </message>
  </context>
  <context>
+  <name>LinkController</name>
+  <message>
+   <source>the unit has not reported its settings on this link; read it first</source>
+   <translation>the unit has not reported its settings on this link; read it first</translation>
+  </message>
+  <message>
+   <source>unit address %1 is already in use on network address %2 (another station is writing it)</source>
+   <translation>unit address %1 is already in use on network address %2 (another station is writing it)</translation>
+  </message>
+  <message>
+   <source>the record %1 cannot be written: %2</source>
+   <translation>the record %1 cannot be written: %2</translation>
+  </message>
+  <message>
+   <source>the record could not be written: %1</source>
+   <translation>the record could not be written: %1</translation>
+  </message>
+ </context>
+ <context>
   <name>MainWindow</name>
   <message>
    <source>MainWindow</source>
@@ -434,10 +453,6 @@ p, li { white-space: pre-wrap; }
    <translation>Not written: unit address %1 is already in use on network address %2.</translation>
   </message>
   <message>
-   <source>The record %1 could not be written: %2</source>
-   <translation>The record %1 could not be written: %2</translation>
-  </message>
-  <message>
    <source>Stop recording</source>
    <translation>Stop recording</translation>
   </message>
@@ -482,16 +497,8 @@ p, li { white-space: pre-wrap; }
    <translation>Writing…</translation>
   </message>
   <message>
-   <source>unknown error</source>
-   <translation>unknown error</translation>
-  </message>
-  <message>
    <source>Storing…</source>
    <translation>Storing…</translation>
-  </message>
-  <message>
-   <source>Nothing was stored: the record %1 could not be written: %2</source>
-   <translation>Nothing was stored: the record %1 could not be written: %2</translation>
   </message>
   <message>
    <source>Writes are no longer recorded in %1.</source>
@@ -516,10 +523,6 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>Provision several units…</source>
    <translation>Provision several units…</translation>
-  </message>
-  <message>
-   <source>Not written: unit address %1 is already in use on network address %2 (another station is writing it).</source>
-   <translation>Not written: unit address %1 is already in use on network address %2 (another station is writing it).</translation>
   </message>
   <message>
    <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
@@ -632,6 +635,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
   <message>
    <source>the record could not be written: %1</source>
    <translation>the record could not be written: %1</translation>
+  </message>
+  <message>
+   <source>%1 of %2 written</source>
+   <translation>%1 of %2 written</translation>
   </message>
  </context>
  <context>
@@ -1018,10 +1025,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
    <translation>cannot open the port: %1</translation>
   </message>
   <message>
-   <source>the record could not be written: %1</source>
-   <translation>the record could not be written: %1</translation>
-  </message>
-  <message>
    <source>the unit did not report its pass-through rate</source>
    <translation>the unit did not report its pass-through rate</translation>
   </message>
@@ -1053,14 +1056,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
    <translation>mismatch: %1</translation>
   </message>
   <message>
-   <source>refused: the modem answered ERROR to %1 (the other lines were stored)</source>
-   <translation>refused: the modem answered ERROR to %1 (the other lines were stored)</translation>
-  </message>
-  <message>
-   <source>refused: the modem answered ERROR to %1 (nothing was stored)</source>
-   <translation>refused: the modem answered ERROR to %1 (nothing was stored)</translation>
-  </message>
-  <message>
    <source>interrupted before storing: nothing was stored</source>
    <translation>interrupted before storing: nothing was stored</translation>
   </message>
@@ -1083,6 +1078,22 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
   <message>
    <source>interrupted before storing (%1): nothing was stored</source>
    <translation>interrupted before storing (%1): nothing was stored</translation>
+  </message>
+  <message>
+   <source>refused: %1 — nothing stored</source>
+   <translation>refused: %1 — nothing stored</translation>
+  </message>
+  <message>
+   <source>refused: %1 — the settings were stored</source>
+   <translation>refused: %1 — the settings were stored</translation>
+  </message>
+  <message>
+   <source>Not recorded: %1</source>
+   <translation>Not recorded: %1</translation>
+  </message>
+  <message>
+   <source>the modem did not answer every line, so AT&amp;W was not sent</source>
+   <translation>the modem did not answer every line, so AT&amp;W was not sent</translation>
   </message>
  </context>
  <context>

@@ -319,6 +319,11 @@ private slots:
         QTest::newRow("refused store") << QStringList { "--error-on", "AT&W" } << QStringList() << 6 << "refused" << "AT&W";
         QTest::newRow("refused preset") << QStringList { "--error-on", "AT&F" } << QStringList() << 6 << "refused" << "AT&F11";
         QTest::newRow("refused register") << QStringList { "--error-on", "ATS103" } << QStringList() << 6 << "refused" << "ATS103=1";
+        // Its answers come long after the next line went out (a report takes
+        // some 16 s): the refusal is named right and AT&W never follows.
+        QTest::newRow("slow unit refuses") << QStringList { "--chunk", "1", "--gap", "150", "--error-on", "ATS102" }
+                                           << QStringList { "--work-mode", "slave", "--no-verify", "--timeout", "30000" } << 6
+                                           << "refused" << "refused ATS102=";
         QTest::newRow("repeater lands as slave") << braeLoch << QStringList { "--work-mode", "repeater" } << 4 << "mismatch" << "S101 reads 2, 1 was written";
         QTest::newRow("master, repeater on") << braeLoch << QStringList { "--work-mode", "master", "--repeater", "on" } << 0 << "verified" << "";
     }
@@ -343,6 +348,9 @@ private slots:
         const QStringList row = readRecordRows(dir.filePath("units.csv")).value(1);
         QCOMPARE(row.value(12), result);
         QVERIFY2(row.value(13).contains(named), qPrintable(row.value(13)));
+        // Nothing is stored after a refused line.
+        if (result == "refused")
+            QCOMPARE(sim.received().contains("AT&W"), named == "AT&W");
         // The repeater is shown only where S141 went out.
         const bool master = options.contains("master");
         QCOMPARE(row.value(11), master ? QStringLiteral("on") : QString());

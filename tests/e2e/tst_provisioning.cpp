@@ -288,24 +288,39 @@ private slots:
         QVERIFY(!rig.edit("AddressEdit")->isEnabled());
     }
 
-    // A refused line fails the write: no next unit address, the record's
-    // row says "refused" and names the line, and the unit holds no address.
+    // A refused line fails the write: nothing after it goes out, so the unit
+    // keeps what it had stored; no next unit address, the record's row says
+    // "refused" and names the line, and the unit holds no address. A slow
+    // unit's answers come after the next line went out: the refusal is
+    // still named right, and AT&W waits for it.
+    void refusedLineFails_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("prompt unit") << QStringList { "--error-on", "ATS103" } << "ATS103=8";
+        QTest::newRow("slow unit") << QStringList { "--chunk", "8", "--gap", "150", "--error-on", "ATS105" } << "ATS105=6";
+    }
     void refusedLineFails()
     {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QString, refused);
         Rig rig;
-        QVERIFY(readyRig(rig, KV5, BraeLoch, PointToMultipoint, { "--error-on", "ATS103" }));
-        const QString record = dir.filePath("refused.csv");
+        QVERIFY(readyRig(rig, KV5, BraeLoch, PointToMultipoint, simArgs));
+        const QMap<int, qint64> before = rig.sim.storedRegisters();
+        const QString record = dir.filePath(QStringLiteral("refused-%1.csv").arg(QTest::currentDataTag()).replace(' ', '-'));
         chooseFile(record);
         answerDialog(rig, "ActionRecord");
         rig.action("ActionNextUnit")->trigger();
         rig.combo("AirSpeedBox")->setCurrentIndex(7);
         rig.edit("UnitEdit")->setText("6");
         write(rig);
-        QVERIFY2(rig.status().endsWith(QStringLiteral(
-                     "57600 1000mW refused: the modem answered ERROR to ATS103=8 (the other lines were stored)")),
-                 qPrintable(rig.status()));
+        QCOMPARE(rig.status(), QStringLiteral("refused: %1 — nothing stored").arg(refused));
+        QVERIFY(!rig.sim.received().contains("AT&W"));
+        if (QTest::currentDataTag() == QLatin1String("prompt unit"))
+            QVERIFY(rig.sim.received().endsWith("ATS103=8\r\n"));
+        QCOMPARE(rig.sim.storedRegisters(), before);
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("6"));
-        QCOMPARE(readRecordRows(record).last().mid(12, 2), (QStringList { "refused", "refused ATS103=8" }));
+        QCOMPARE(readRecordRows(record).last().mid(12, 2), (QStringList { "refused", "refused " + refused }));
         // Written again without a question: the unit never held the address.
         write(rig);
         QCOMPARE(readRecordRows(record).size(), 3);

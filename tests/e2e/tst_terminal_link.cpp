@@ -1,6 +1,7 @@
 // The AT terminal against the simulated modem: the exact bytes of typed
 // lines, and what is shown of the replies.
 
+#include <QDir>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -89,6 +90,53 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(output(rig)->toPlainText().contains(QStringLiteral("ERROR")), 10000);
         QVERIFY(output(rig)->toPlainText().startsWith(text + QLatin1Char('\n')));
         QVERIFY(!output(rig)->toPlainText().contains(QChar::ReplacementCharacter));
+    }
+
+    // A report the terminal asked of unit A belongs to A's link: after a
+    // disconnect, unit B (the other product) shows none of A's settings or
+    // rate, cannot be written before its own read, and the read's status
+    // line names B's values whatever the locked address puts in the form.
+    void reportStaysWithItsLink_data()
+    {
+        QTest::addColumn<Product>("first");
+        QTest::addColumn<Product>("second");
+        QTest::newRow("KV5, then KV6 - KV7") << KV5 << KV6;
+        QTest::newRow("KV6 - KV7, then KV5") << KV6 << KV5;
+    }
+    void reportStaysWithItsLink()
+    {
+        QFETCH(Product, first);
+        QFETCH(Product, second);
+        Rig rig;
+        QVERIFY(rig.start(first, Tarn));
+        SimProcess unitB;
+        unitB.setInitialRegisters({ { 101, 2 }, { 102, 4 }, { 103, 4 }, { 104, 2222 }, { 105, 2 }, { 108, 25 }, { 141, 0 } });
+        QVERIFY(unitB.start({ "--product", productArg(second), "--module", "tarn" }));
+        rig.toggleLink();
+        if (first == KV6)
+            rig.combo("SerialSetBox")->setCurrentText("57600");
+        rig.action("ATCommand")->trigger();
+        send(rig, "AT&V");
+        QTRY_VERIFY(output(rig)->toPlainText().contains(QStringLiteral("OK")));
+        rig.action("ATCommand")->trigger();
+        rig.toggleLink();
+
+        qputenv("KVX_EXTRA_PORTS", (rig.sim.portPath() + QDir::listSeparator() + unitB.portPath()).toLocal8Bit());
+        rig.button("flush")->click();
+        rig.combo("SerialBox")->setCurrentText(unitB.portPath());
+        rig.radio(second == KV6 ? "product_2" : "product_1")->click();
+        rig.toggleLink();
+        QTest::qWait(300);
+        for (const char *name : { "WorkModeBox", "AirSpeedBox", "OutputPowerBox", "AddressEdit", "ConfigButton" })
+            QVERIFY2(!rig.find<QWidget>(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(rig.edit("AddressEdit")->text().isEmpty() && !unitB.received().contains("AT"));
+        QCOMPARE(rig.combo("SerialSetBox")->currentText(), second == KV6 ? QStringLiteral("115200") : QString());
+
+        rig.button("RandButton")->click();
+        rig.button("LockButton")->click();
+        QVERIFY(rig.read());
+        QCOMPARE(rig.status(), QStringLiteral("Read: 2 2222 Slave(Remote) 28800 115200 320mW"));
+        QVERIFY(rig.edit("AddressEdit")->text() != QStringLiteral("2222"));
     }
 
     void swapKeepsFormAndInput()

@@ -230,13 +230,15 @@ private slots:
         QTest::addColumn<int>("verification");
         QTest::addColumn<QString>("differences");
         QTest::addColumn<QByteArrayList>("refused");
-        QTest::newRow("unit takes it") << QStringList() << int(SequenceResult::Verified) << "" << QByteArrayList();
+        QTest::addColumn<QByteArray>("lastLine");
+        QTest::newRow("unit takes it") << QStringList() << int(SequenceResult::Verified) << "" << QByteArrayList() << QByteArray("AT&W\r\n");
         QTest::newRow("stuck link rate") << QStringList { "--stuck", "103=4" } << int(SequenceResult::Mismatch)
-                                         << "S103 reads 4, 2 was written" << QByteArrayList();
-        QTest::newRow("refused power") << QStringList { "--error-on", "ATS108" } << int(SequenceResult::Mismatch)
-                                       << "S108 reads 20, 30 was written" << QByteArrayList { "ATS108=30\r\n" };
+                                         << "S103 reads 4, 2 was written" << QByteArrayList() << QByteArray("AT&W\r\n");
+        // A refused line is the last: nothing after it, no AT&W, no check.
+        QTest::newRow("refused power") << QStringList { "--error-on", "ATS108" } << int(SequenceResult::NotVerified) << ""
+                                       << QByteArrayList { "ATS108=30\r\n" } << QByteArray("ATS108=30\r\n");
         QTest::newRow("stops answering") << QStringList { "--error-on", "AT&V" } << int(SequenceResult::NoAnswer) << ""
-                                         << QByteArrayList { "AT&V\r\n" };
+                                         << QByteArrayList { "AT&V\r\n" } << QByteArray("AT&W\r\n");
     }
     void check()
     {
@@ -244,6 +246,7 @@ private slots:
         QFETCH(int, verification);
         QFETCH(QString, differences);
         QFETCH(QByteArrayList, refused);
+        QFETCH(QByteArray, lastLine);
         Unit unit;
         unit.sim.setInitialRegisters({ { 108, 20 } });
         QVERIFY(unit.start(1, 0, 1, simArgs));
@@ -252,13 +255,15 @@ private slots:
         const LinkConfig config = unit.config;
         const SequenceResult result =
             unit.finish(unit.session.write([config] { return masterForm(config); }, true, 1500));
-        QVERIFY(result.stored);
+        QCOMPARE(result.stored, lastLine == "AT&W\r\n");
         QCOMPARE(int(result.verification), verification);
         QCOMPARE(describeDifferences(result.differences), differences);
         QCOMPARE(result.refusedLines, refused);
         QCOMPARE(refusals.size(), refused.size());
         QCOMPARE(result.linesSent.first(), QByteArray("AT&F7\r\n"));
-        QCOMPARE(result.linesSent.last(), QByteArray("AT&W\r\n"));
+        QCOMPARE(result.linesSent.last(), lastLine);
+        QTest::qWait(200);
+        QCOMPARE(unit.sim.receivedLines().last().bytes, result.stored ? QByteArray("AT&V\r\n") : lastLine);
     }
 };
 
