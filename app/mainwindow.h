@@ -10,12 +10,12 @@
 #include <functional>
 #include <memory>
 
-#include "radio/linkcontroller.h"
-#include "radio/profilefile.h"
-#include "radio/randomaddress.h"
-#include "radio/radiosettings.h"
-#include "radio/recordfile.h"
-#include "radio/writeplan.h"
+#include "engine/linkcontroller.h"
+#include "protocol/profilefile.h"
+#include "protocol/radiosettings.h"
+#include "protocol/randomaddress.h"
+#include "protocol/writeplan.h"
+#include "records/recordfile.h"
 
 class QButtonGroup;
 class QCloseEvent;
