@@ -40,7 +40,8 @@ void MainWindow::on_ConnectButton_clicked()
     }
     rememberedPort = config.port;
     rememberChoices();
-    showStatus([this, port = config.port] { return tr("Connecting to %1…").arg(port); });
+    showStatus([this, port = config.port] { return tr("Connecting to %1…").arg(port); }, StatusKind::Plain,
+               StatusScope::Link);
 }
 
 LinkConfig MainWindow::chosenLink() const

@@ -109,6 +109,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     for (QWidget *field : parameterWidgets())
         field->setEnabled(false);
+    // The choice on show must be plain on the dark form, and a choice that
+    // cannot be changed (while connected) must look it.
+    ui->SerialGroupBox->setStyleSheet(QStringLiteral(
+        "QRadioButton::indicator { width: 12px; height: 12px; border-radius: 8px;"
+        " border: 2px solid rgb(235, 235, 235); background-color: rgb(80, 80, 80); }"
+        "QRadioButton::indicator:checked { background-color: qradialgradient(cx: 0.5, cy: 0.5, radius: 0.5,"
+        " fx: 0.5, fy: 0.5, stop: 0 rgb(66, 170, 249), stop: 0.55 rgb(66, 170, 249), stop: 0.7 rgb(80, 80, 80)); }"
+        "QRadioButton::indicator:disabled { border-color: rgb(150, 150, 150); background-color: rgb(105, 105, 105); }"
+        "QRadioButton::indicator:checked:disabled { background-color: qradialgradient(cx: 0.5, cy: 0.5, radius: 0.5,"
+        " fx: 0.5, fy: 0.5, stop: 0 rgb(185, 185, 185), stop: 0.55 rgb(185, 185, 185), stop: 0.7 rgb(105, 105, 105)); }"
+        "QRadioButton:disabled { color: rgb(165, 165, 165); }"));
 
     serial = new LinkController(this);
 
@@ -119,7 +130,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &LinkController::stateChanged, this, &MainWindow::applyState);
     connect(serial, &LinkController::linkOpened, this, &MainWindow::linkOpened);
     connect(serial, &LinkController::connected, this,
-            [this] { showStatus([this, port = serial->config().port] { return tr("Connected to %1.").arg(port); }); });
+            [this] {
+                showStatus([this, port = serial->config().port] { return tr("Connected to %1.").arg(port); },
+                           StatusKind::Plain, StatusScope::Link);
+            });
     connect(serial, &LinkController::passThroughChanged, this, &MainWindow::showPassThroughRate);
     connect(serial, &LinkController::reportApplied, this, &MainWindow::applyReport);
     connect(serial, &LinkController::reportRead, this, &MainWindow::reportIn);
@@ -137,8 +151,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &LinkController::linkLost, this, &MainWindow::slot_linkLost);
     connect(serial, &LinkController::closed, this, [this] {
         enterClosedState();
-        // What was said of the link is over with it.
-        showStatus([this, port = serial->config().port] { return tr("Disconnected from %1.").arg(port); });
+        // What was said of the link is over with it; what happened stays.
+        if (statusScope != StatusScope::Event)
+            showStatus([this, port = serial->config().port] { return tr("Disconnected from %1.").arg(port); },
+                       StatusKind::Plain, StatusScope::Link);
     });
 
     connect(ui->ActionSaveProfile, &QAction::triggered, this, &MainWindow::slot_SaveProfile);
@@ -187,6 +203,18 @@ MainWindow::MainWindow(QWidget *parent)
     portWatcher->start();
 
     applyState();
+    fitWindowSize();
+}
+
+// Never smaller than the whole form (in the language on show, with the
+// status bar), and never so wide that the banner's picture repeats.
+void MainWindow::fitWindowSize()
+{
+    ensurePolished();
+    centralWidget()->adjustSize();
+    const QSize needed = QMainWindow::minimumSizeHint().expandedTo(QSize(915, 406));
+    setMinimumSize(needed);
+    setMaximumWidth(needed.width() + 200);
 }
 
 MainWindow::~MainWindow()
@@ -350,9 +378,9 @@ void MainWindow::applyState()
     }
 }
 
-void MainWindow::showStatus(const std::function<QString()> &text, StatusKind kind)
+void MainWindow::showStatus(const std::function<QString()> &text, StatusKind kind, StatusScope scope)
 {
-    showMessage([text, kind] { return StatusText { text(), kind }; }, StatusScope::Event);
+    showMessage([text, kind] { return StatusText { text(), kind }; }, scope);
 }
 
 void MainWindow::showMessage(const Message &message, StatusScope scope)

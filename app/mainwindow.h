@@ -98,14 +98,19 @@ private:
     // have changed: the language (every message), the form (a refusal of a
     // field, which goes once the form passes).
     using Message = std::function<StatusText()>;
-    enum class StatusScope { Event, Field };
+    // Link: says what the link is doing (connecting, writing 3 of 7…) and
+    // goes when it closes; Event: says what happened, and stays; Field: a
+    // refusal of the form, which goes once the form passes.
+    enum class StatusScope { Link, Event, Field };
 
     void probePorts();
     void loadModuleProfile();
     void switchLanguage(bool chinese);
     void installQtCatalogue(bool chinese);
+    void fitWindowSize();
     void applyState();
-    void showStatus(const std::function<QString()> &text, StatusKind kind = StatusKind::Plain);
+    void showStatus(const std::function<QString()> &text, StatusKind kind = StatusKind::Plain,
+                    StatusScope scope = StatusScope::Event);
     void showMessage(const Message &message, StatusScope scope);
     void paintStatus(const StatusText &shown);
     void logMessage(const QString &text);

@@ -23,7 +23,7 @@ void MainWindow::on_RefreshButton_clicked()
     if (serial->state() != LinkState::Ready)
         return;
     rateListLive = false;
-    showStatus([this] { return tr("Reading…"); });
+    showStatus([this] { return tr("Reading…"); }, StatusKind::Plain, StatusScope::Link);
     serial->read();
 }
 

@@ -69,7 +69,7 @@ void MainWindow::on_ConfigButton_clicked()
 void MainWindow::startWrite(const WriteForm &form, bool replace)
 {
     lostWrite = UnitOutcome();
-    showStatus([this] { return tr("Writing…"); });
+    showStatus([this] { return tr("Writing…"); }, StatusKind::Plain, StatusScope::Link);
     LinkController::WriteOptions options;
     options.verify = ui->ActionVerifyWrite->isChecked();
     options.replace = replace;
@@ -81,13 +81,14 @@ void MainWindow::showWriteProgress(int step, int line, int lines)
     switch (LinkController::WriteStep(step)) {
     case LinkController::WriteStep::Writing:
         if (line > 0)
-            showStatus([this, line, lines] { return tr("Writing %1 of %2…").arg(line).arg(lines); });
+            showStatus([this, line, lines] { return tr("Writing %1 of %2…").arg(line).arg(lines); }, StatusKind::Plain,
+                       StatusScope::Link);
         break;
     case LinkController::WriteStep::Storing:
-        showStatus([this] { return tr("Storing…"); });
+        showStatus([this] { return tr("Storing…"); }, StatusKind::Plain, StatusScope::Link);
         break;
     case LinkController::WriteStep::Verifying:
-        showStatus([this] { return tr("Checking…"); });
+        showStatus([this] { return tr("Checking…"); }, StatusKind::Plain, StatusScope::Link);
         break;
     }
 }
