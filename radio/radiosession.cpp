@@ -519,6 +519,14 @@ void RadioSession::onReadyRead()
 void RadioSession::noteRefusals(const QByteArray &chunk)
 {
     static const QByteArray Refusal = QByteArrayLiteral("ERROR");
+    // Only a write's lines can be refused: the terminal's stream and a read's
+    // report are not searched, only their last bytes kept.
+    const Run *writing = findRun(m_lastLineRun);
+    if (!writing || writing->kind != WriteKind) {
+        const qsizetype kept = Refusal.size() - 1;
+        m_tail = chunk.size() >= kept ? chunk.right(kept) : (m_tail + chunk).right(kept);
+        return;
+    }
     const QByteArray text = m_tail + chunk;
     m_tail = text.right(Refusal.size() - 1);
     // The tail is shorter than the word, so a match found here is a new one.
