@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include "app/toolsettings.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -13,6 +15,23 @@ bool isChineseLocaleName(const QString &name)
 bool systemLocaleIsChinese()
 {
     return isChineseLocaleName(QLocale::system().name());
+}
+
+namespace {
+const char LanguageKey[] = "window/language";
+}
+
+bool startsInChinese()
+{
+    const QString chosen = toolSettings().value(QLatin1String(LanguageKey)).toString();
+    if (chosen == QLatin1String("zh_CN") || chosen == QLatin1String("en"))
+        return chosen == QLatin1String("zh_CN");
+    return systemLocaleIsChinese();
+}
+
+void rememberLanguage(bool chinese)
+{
+    toolSettings().setValue(QLatin1String(LanguageKey), QLatin1String(chinese ? "zh_CN" : "en"));
 }
 
 QString catalogueFile(bool chinese)

@@ -6,6 +6,10 @@ class QTranslator;
 // The interface is Chinese exactly when the system locale is "zh_CN".
 bool isChineseLocaleName(const QString &name);
 bool systemLocaleIsChinese();
+// The language the window starts in: the one chosen last from its menu,
+// else the system locale's.
+bool startsInChinese();
+void rememberLanguage(bool chinese);
 
 // "translations/chinese.qm" or "translations/english.qm".
 QString catalogueFile(bool chinese);

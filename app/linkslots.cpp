@@ -33,12 +33,15 @@ void MainWindow::on_ConnectButton_clicked()
     config.port = ui->SerialBox->currentText();
     if (!serial->open(config)) {
         // A link that did not open must not look connected.
-        showStatus(tr("Could not open the port %1: %2").arg(config.port, serial->errorString()), StatusKind::Failure);
+        const QString error = serial->errorString();
+        showStatus([this, port = config.port, error] { return tr("Could not open the port %1: %2").arg(port, error); },
+                   StatusKind::Failure);
         return;
     }
     rememberedPort = config.port;
     rememberChoices();
-    showStatus(tr("Connecting to %1…").arg(config.port));
+    showStatus([this, port = config.port] { return tr("Connecting to %1…").arg(port); }, StatusKind::Plain,
+               StatusScope::Link);
 }
 
 LinkConfig MainWindow::chosenLink() const
@@ -88,10 +91,19 @@ void MainWindow::enterClosedState()
 void MainWindow::slot_linkLost(const QString &port)
 {
     enterClosedState();
-    QString text = tr("The device on %1 was lost.").arg(port);
-    if (!lostWriteText.isEmpty())
-        text += QLatin1Char(' ') + std::exchange(lostWriteText, QString());
-    showStatus(text, StatusKind::Failure);
+    // One message: the loss, and what became of a write it cut short.
+    const UnitOutcome lost = std::exchange(lostWrite, UnitOutcome());
+    showStatus(
+        [this, port, lost] {
+            if (lost.result == UnitOutcome::Lost)
+                return tr("The device on %1 was lost before storing: nothing was stored.").arg(port) + lost.recordNote();
+            if (lost.result == UnitOutcome::LostAfterStore)
+                return tr("The device on %1 was lost after storing: %2 was stored, not verified.")
+                           .arg(port, writeSummary(lostWriteForm).trimmed())
+                       + lost.recordNote();
+            return tr("The device on %1 was lost.").arg(port);
+        },
+        StatusKind::Failure);
 }
 
 void MainWindow::on_flush_clicked()

@@ -8,12 +8,14 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QRegularExpressionValidator>
+#include <QStatusBar>
 #include <QTranslator>
 
 #include "advert/cachedir.h"
 #include "app/buttonstyles.h"
 #include "app/language.h"
 #include "app/provisiondialog.h"
+#include "app/statuslabel.h"
 #include "app/radiobuttons.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
@@ -46,10 +48,14 @@ public:
 };
 
 // Replacing a style sheet re-polishes the widget; skip it when nothing changes.
+// A sheet is replaced only when the state calls for another one: the form's
+// own sheet (laid out over two lines) stays while it says the same.
 void setSheet(QWidget *widget, const char *sheet)
 {
     const QString text = QLatin1String(sheet);
-    if (widget->styleSheet() != text)
+    QString current = widget->styleSheet();
+    current.remove(QLatin1Char('\n'));
+    if (current != text)
         widget->setStyleSheet(text);
 }
 
@@ -71,7 +77,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("KVX_" KVX_VERSION));
 
-    const bool chinese = systemLocaleIsChinese();
+    const bool chinese = startsInChinese();
     ui->ActionChinese->setChecked(chinese);
     ui->ActionEnglish->setChecked(!chinese);
     installQtCatalogue(chinese);
@@ -103,6 +109,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     for (QWidget *field : parameterWidgets())
         field->setEnabled(false);
+    // The choice on show must be plain on the dark form, and a choice that
+    // cannot be changed (while connected) must look it.
+    ui->SerialGroupBox->setStyleSheet(QStringLiteral(
+        "QRadioButton::indicator { width: 12px; height: 12px; border-radius: 8px;"
+        " border: 2px solid rgb(235, 235, 235); background-color: rgb(80, 80, 80); }"
+        "QRadioButton::indicator:checked { background-color: qradialgradient(cx: 0.5, cy: 0.5, radius: 0.5,"
+        " fx: 0.5, fy: 0.5, stop: 0 rgb(66, 170, 249), stop: 0.55 rgb(66, 170, 249), stop: 0.7 rgb(80, 80, 80)); }"
+        "QRadioButton::indicator:disabled { border-color: rgb(150, 150, 150); background-color: rgb(105, 105, 105); }"
+        "QRadioButton::indicator:checked:disabled { background-color: qradialgradient(cx: 0.5, cy: 0.5, radius: 0.5,"
+        " fx: 0.5, fy: 0.5, stop: 0 rgb(185, 185, 185), stop: 0.55 rgb(185, 185, 185), stop: 0.7 rgb(105, 105, 105)); }"
+        "QRadioButton:disabled { color: rgb(165, 165, 165); }"));
 
     serial = new LinkController(this);
 
@@ -113,22 +130,32 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &LinkController::stateChanged, this, &MainWindow::applyState);
     connect(serial, &LinkController::linkOpened, this, &MainWindow::linkOpened);
     connect(serial, &LinkController::connected, this,
-            [this] { showStatus(tr("Connected to %1.").arg(serial->config().port)); });
+            [this] {
+                showStatus([this, port = serial->config().port] { return tr("Connected to %1.").arg(port); },
+                           StatusKind::Plain, StatusScope::Link);
+            });
     connect(serial, &LinkController::passThroughChanged, this, &MainWindow::showPassThroughRate);
     connect(serial, &LinkController::reportApplied, this, &MainWindow::applyReport);
     connect(serial, &LinkController::reportRead, this, &MainWindow::reportIn);
     connect(serial, &LinkController::noReport, this, [this] {
-        showStatus(tr("No settings report from the modem. Is the product right? KV5 answers at 9600 baud, "
-                      "KV6 - KV7 at 115200."),
-                   StatusKind::Failure);
+        showStatus([this] {
+            return tr("No settings report from the modem. Is the product right? KV5 answers at 9600 baud, "
+                      "KV6 - KV7 at 115200.");
+        }, StatusKind::Failure);
     });
     connect(serial, &LinkController::readFailed, this,
-            [this] { showStatus(tr("The read request could not be sent."), StatusKind::Failure); });
+            [this] { showStatus([this] { return tr("The read request could not be sent."); }, StatusKind::Failure); });
     connect(serial, &LinkController::writeProgress, this,
             [this](LinkController::WriteStep step, int line, int lines) { showWriteProgress(int(step), line, lines); });
     connect(serial, &LinkController::writeEnded, this, &MainWindow::finishWrite);
     connect(serial, &LinkController::linkLost, this, &MainWindow::slot_linkLost);
-    connect(serial, &LinkController::closed, this, &MainWindow::enterClosedState);
+    connect(serial, &LinkController::closed, this, [this] {
+        enterClosedState();
+        // What was said of the link is over with it; what happened stays.
+        if (statusScope != StatusScope::Event)
+            showStatus([this, port = serial->config().port] { return tr("Disconnected from %1.").arg(port); },
+                       StatusKind::Plain, StatusScope::Link);
+    });
 
     connect(ui->ActionSaveProfile, &QAction::triggered, this, &MainWindow::slot_SaveProfile);
     connect(ui->ActionLoadProfile, &QAction::triggered, this, &MainWindow::slot_LoadProfile);
@@ -138,6 +165,22 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ActionShowRecord, &QAction::triggered, this, &MainWindow::slot_ShowRecord);
     connect(ui->ActionOperator, &QAction::triggered, this, &MainWindow::slot_Operator);
     connect(ui->ActionProvision, &QAction::triggered, this, &MainWindow::slot_Provision);
+    connect(ui->ActionMessageLog, &QAction::triggered, this, &MainWindow::slot_MessageLog);
+    connect(ui->DisplayLabel, &StatusLabel::clicked, this, &MainWindow::slot_MessageLog);
+    // A refusal of a field goes once the field is put right.
+    for (QLineEdit *edit : { ui->AddressEdit, ui->UnitEdit })
+        connect(edit, &QLineEdit::textChanged, this, &MainWindow::recheckForm);
+    for (QComboBox *box : { ui->WorkModeBox, ui->BaudSetBox, ui->AirSpeedBox, ui->OutputPowerBox, ui->repeater_state })
+        connect(box, &QComboBox::currentIndexChanged, this, &MainWindow::recheckForm);
+
+    // "Recording to …" lives in the status bar, out of the messages' way.
+    recordLabel = new StatusLabel(this);
+    recordLabel->setObjectName(QStringLiteral("RecordLabel"));
+    recordLabel->setElideMode(Qt::ElideMiddle);
+    recordLabel->setStyleSheet(QStringLiteral("font-size:15px;"));
+    recordLabel->setFont(ui->DisplayLabel->font());
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(recordLabel, 1);
 
     lastRandomAddress = 0;
     addressLocked = false;
@@ -160,6 +203,18 @@ MainWindow::MainWindow(QWidget *parent)
     portWatcher->start();
 
     applyState();
+    fitWindowSize();
+}
+
+// Never smaller than the whole form (in the language on show, with the
+// status bar), and never so wide that the banner's picture repeats.
+void MainWindow::fitWindowSize()
+{
+    ensurePolished();
+    centralWidget()->adjustSize();
+    const QSize needed = QMainWindow::minimumSizeHint().expandedTo(QSize(915, 406));
+    setMinimumSize(needed);
+    setMaximumWidth(needed.width() + 200);
 }
 
 MainWindow::~MainWindow()
@@ -212,6 +267,17 @@ void MainWindow::rememberChoices()
     settings.setValue(QLatin1String(ProductKey), productGroup->checkedId());
     settings.setValue(QLatin1String(ModuleKey), moduleGroup->checkedId());
     settings.setValue(QLatin1String(ModeKey), modeGroup->checkedId());
+}
+
+void MainWindow::preferPort(const QString &port)
+{
+    if (port.isEmpty())
+        return;
+    // Given on the command line: wins over the port remembered.
+    rememberedPort = port;
+    const int row = ui->SerialBox->findText(port);
+    if (row >= 0)
+        ui->SerialBox->setCurrentIndex(row);
 }
 
 MainWindow::LinkState MainWindow::linkState() const
@@ -286,6 +352,8 @@ void MainWindow::applyState()
     for (const auto &[field, reg] : fields)
         field->setEnabled(ready && serial->hasReported(reg));
     ui->UnitEdit->setEnabled(ready && isMultipoint(modeForButton(modeId)));
+    // The locked address goes into every unit as it is: not typed over.
+    ui->AddressEdit->setReadOnly(addressLocked);
     // Frame replies enable the rate list, also while closing; never while a
     // sequence runs, as a rate sends a frame.
     ui->SerialSetBox->setEnabled(rateListLive && (ready || state == LinkState::Closing));
@@ -310,46 +378,70 @@ void MainWindow::applyState()
     }
 }
 
-void MainWindow::showStatus(const QString &text, StatusKind kind)
+void MainWindow::showStatus(const std::function<QString()> &text, StatusKind kind, StatusScope scope)
 {
-    statusKind = text.isEmpty() ? StatusKind::Plain : kind;
-    ui->DisplayLabel->setText(text);
-    fitStatus();
+    showMessage([text, kind] { return StatusText { text(), kind }; }, scope);
+}
+
+void MainWindow::showMessage(const Message &message, StatusScope scope)
+{
+    statusMessage = message;
+    statusScope = scope;
+    const StatusText shown = message();
+    logMessage(shown.text);
+    paintStatus(shown);
+}
+
+void MainWindow::logMessage(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    messageLog.append({ QDateTime::currentDateTime(), text });
+    if (messageLogDialog)
+        messageLogDialog->append(messageLog.last());
 }
 
 // White on the window's grey for progress; a result on a box of its own
-// colour, so a failure cannot pass for a success at a glance. A long line (a
-// refused command, a record's path) gets a smaller font rather than being
-// cut off, the whole of it in the tooltip.
-void MainWindow::fitStatus()
+// colour, so a failure cannot pass for a success at a glance. The font
+// stays: a line too long for the window ends in "…" and is whole in the
+// tooltip and in the message log.
+void MainWindow::paintStatus(const StatusText &shown)
 {
     static const char *const backgrounds[] = {
         "",
         "background-color: rgb(0, 110, 0);padding: 0px 4px;",
         "background-color: rgb(170, 0, 0);padding: 0px 4px;",
     };
-    const QString text = ui->DisplayLabel->text();
-    const QMargins margins = ui->verticalLayout_2->contentsMargins();
-    int room = qMax(width(), minimumWidth()) - margins.left() - margins.right() - 8;
-    if (!ui->RecordLabel->isHidden())
-        room -= ui->RecordLabel->sizeHint().width() + ui->horizontalLayout_2->spacing();
-    QFont font = ui->DisplayLabel->font();
-    int size = 17;
-    for (; size > 11; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(text) <= room)
-            break;
-    }
-    ui->DisplayLabel->setToolTip(size < 17 ? text : QString());
-    const QString sheet = QStringLiteral("font-size:%1px;").arg(size) + QLatin1String(backgrounds[int(statusKind)]);
+    const StatusKind kind = shown.text.isEmpty() ? StatusKind::Plain : shown.kind;
+    const QString sheet = QStringLiteral("font-size:17px;") + QLatin1String(backgrounds[int(kind)]);
     if (ui->DisplayLabel->styleSheet() != sheet)
         ui->DisplayLabel->setStyleSheet(sheet);
+    ui->DisplayLabel->setMessage(shown.text);
+    // The terminal covers the status line; the window's status bar says it.
+    if (terminalShown)
+        statusBar()->showMessage(shown.text);
 }
 
-void MainWindow::resizeEvent(QResizeEvent *event)
+void MainWindow::recheckForm()
 {
-    QMainWindow::resizeEvent(event);
-    fitStatus();
+    if (statusScope != StatusScope::Field || !statusMessage)
+        return;
+    const StatusText shown = statusMessage();
+    if (shown.text != ui->DisplayLabel->text())
+        logMessage(shown.text);
+    paintStatus(shown);
+}
+
+void MainWindow::slot_MessageLog()
+{
+    if (!messageLogDialog) {
+        messageLogDialog = new MessageLog(this);
+        messageLogDialog->setAttribute(Qt::WA_DeleteOnClose);
+        messageLogDialog->setMessages(messageLog);
+    }
+    messageLogDialog->show();
+    messageLogDialog->raise();
+    messageLogDialog->activateWindow();
 }
 
 void MainWindow::slot_TranslateChinese()
@@ -381,18 +473,19 @@ void MainWindow::switchLanguage(bool chinese)
     switchTranslator = translator;
     QCoreApplication::installTranslator(switchTranslator);
     installQtCatalogue(chinese);
+    rememberLanguage(chinese);
 
     // Re-labelling the form would wipe what the operator typed and the status
     // line, and would reset the captions that carry the link and panel state.
     const QString unit = ui->UnitEdit->text();
     const QString address = ui->AddressEdit->text();
-    const QString status = ui->DisplayLabel->text();
     ui->retranslateUi(this);
     // The catalogues name the window too; the version is the build's own.
     setWindowTitle(QStringLiteral("KVX_" KVX_VERSION));
     ui->UnitEdit->setText(unit);
     ui->AddressEdit->setText(address);
-    ui->DisplayLabel->setText(status);
+    // The message on show, in the language now chosen.
+    paintStatus(statusMessage ? statusMessage() : StatusText());
     applyState();
     setRecordPath(recordPath);
     if (terminalShown)

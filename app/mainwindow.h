@@ -10,7 +10,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/messagelog.h"
 #include "engine/linkcontroller.h"
+#include "engine/unitoutcome.h"
 #include "protocol/profilefile.h"
 #include "protocol/radiosettings.h"
 #include "protocol/randomaddress.h"
@@ -19,6 +21,8 @@
 
 class QButtonGroup;
 class QCloseEvent;
+class MessageLog;
+class StatusLabel;
 class QTranslator;
 class ATInterface;
 class PortWatcher;
@@ -46,6 +50,8 @@ public:
     ~MainWindow() override;
 
     LinkState linkState() const;
+    // The port to offer first (the command line's --port).
+    void preferPort(const QString &port);
 
 signals:
     void signal_sendMessage(QString);
@@ -65,7 +71,6 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void on_flush_clicked();
@@ -81,17 +86,36 @@ private slots:
     void slot_ShowRecord();
     void slot_Operator();
     void slot_Provision();
+    void slot_MessageLog();
 
 private:
     enum class StatusKind { Plain, Good, Failure };
+    struct StatusText {
+        QString text;
+        StatusKind kind = StatusKind::Plain;
+    };
+    // A status-line message is made again whenever what it describes may
+    // have changed: the language (every message), the form (a refusal of a
+    // field, which goes once the form passes).
+    using Message = std::function<StatusText()>;
+    // Link: says what the link is doing (connecting, writing 3 of 7…) and
+    // goes when it closes; Event: says what happened, and stays; Field: a
+    // refusal of the form, which goes once the form passes.
+    enum class StatusScope { Link, Event, Field };
 
     void probePorts();
     void loadModuleProfile();
     void switchLanguage(bool chinese);
     void installQtCatalogue(bool chinese);
+    void fitWindowSize();
     void applyState();
-    void showStatus(const QString &text, StatusKind kind = StatusKind::Plain);
-    void fitStatus();
+    void showStatus(const std::function<QString()> &text, StatusKind kind = StatusKind::Plain,
+                    StatusScope scope = StatusScope::Event);
+    void showMessage(const Message &message, StatusScope scope);
+    void paintStatus(const StatusText &shown);
+    void logMessage(const QString &text);
+    // A field changed: a refusal of the form is said again, or goes.
+    void recheckForm();
     void enterClosedState();
     void keepAside(QWidget *widget);
     void closePort();
@@ -103,10 +127,12 @@ private:
     void showPassThroughRate();
     // The five fields a write needs have been filled by this unit's report.
     bool formIsFilled() const;
-    // Puts a profile's settings into the form; false (with the reason in
-    // `refusal`) when it does not fit the connected unit. `afterRead`: the
+    // Puts a profile's settings into the form; false when it does not fit
+    // the connected unit (profileMismatch() says why). `afterRead`: the
     // automatic application after a report.
-    bool applyProfile(const ProvisionProfile &profile, bool afterRead, QString *refusal);
+    bool applyProfile(const ProvisionProfile &profile, bool afterRead);
+    // Why a profile does not fit the connected unit; empty when it does.
+    QString profileMismatch(const ProvisionProfile &profile) const;
     // Writes `form` unless the record holds its unit address on its network
     // and the operator does not confirm.
     void confirmThenWrite(const WriteForm &form);
@@ -158,9 +184,14 @@ private:
     QStringList portChanges;                   // "+name"/"-name" seen while the link was in use
     QString rememberedPort;
 
-    StatusKind statusKind = StatusKind::Plain;
+    Message statusMessage;                     // what the status line says, made again on demand
+    StatusScope statusScope = StatusScope::Event;
+    QList<LoggedMessage> messageLog;           // every message of the session
+    QPointer<MessageLog> messageLogDialog;
+    StatusLabel *recordLabel = nullptr;        // "Recording to …" in the status bar
     bool rateListLive = false;                 // a frame reply has enabled the rate list
-    QString lostWriteText;                     // a write that ended with the device
+    UnitOutcome lostWrite;                     // a write that ended with the device
+    WriteForm lostWriteForm;
 
     ProvisionProfile loadedProfile;            // the last profile loaded
     bool profileLoaded = false;

@@ -62,10 +62,11 @@ void MainWindow::slot_SaveProfile()
         QSaveFile file(path);
         const QByteArray json = profileToJson(chosenLink(), settingsFromForm(currentWriteForm()));
         if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-            showStatus(tr("The profile could not be saved: %1").arg(file.errorString()), StatusKind::Failure);
+            showStatus([this, error = file.errorString()] { return tr("The profile could not be saved: %1").arg(error); },
+                       StatusKind::Failure);
             return;
         }
-        showStatus(tr("Profile saved to %1.").arg(QDir::toNativeSeparators(path)));
+        showStatus([this, path] { return tr("Profile saved to %1.").arg(QDir::toNativeSeparators(path)); });
     };
     QFileDialog *dialog = fileDialog(tr("Save profile"), QString(), profileFilter(), QFileDialog::AcceptSave, save);
     // A profile is found again by its suffix (the dialogs list *.json).
@@ -77,7 +78,7 @@ void MainWindow::slot_LoadProfile()
 {
     // The option lists are only there once the unit has been read.
     if (serial->state() != LinkState::Ready || !formIsFilled()) {
-        showStatus(tr("Connect and read the unit before loading a profile."));
+        showStatus([this] { return tr("Connect and read the unit before loading a profile."); });
         return;
     }
     fileDialog(tr("Load profile"), QString(), profileFilter(), QFileDialog::AcceptOpen, [this](const QString &path) {
@@ -87,11 +88,11 @@ void MainWindow::slot_LoadProfile()
         ProvisionProfile profile;
         QString error;
         if (!readProfileFile(path, &profile, &error)) {
-            showStatus(tr("The profile was refused: %1").arg(error), StatusKind::Failure);
+            showStatus([this, error] { return tr("The profile was refused: %1").arg(error); }, StatusKind::Failure);
             return;
         }
-        if (!applyProfile(profile, false, &error)) {
-            showStatus(error, StatusKind::Failure);
+        if (!applyProfile(profile, false)) {
+            showStatus([this, profile] { return profileMismatch(profile); }, StatusKind::Failure);
             return;
         }
         loadedProfile = profile;
@@ -100,29 +101,33 @@ void MainWindow::slot_LoadProfile()
         profileRefusalShown = false;
         toolSettings().setValue(QLatin1String(ProfileKey), QFileInfo(path).absoluteFilePath());
         applyState();
-        showStatus(tr("Profile %1 applied.").arg(profileName));
+        showStatus([this, name = profileName] { return tr("Profile %1 applied.").arg(name); });
     })->open();
 }
 
-bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead, QString *refusal)
+QString MainWindow::profileMismatch(const ProvisionProfile &profile) const
 {
-    const LinkConfig link = serial->config();
-    const struct {
-        const char *key;
-        QString wanted;
-        QString actual;
-    } checks[] = {
-        { "product", productKey(profile.product), productKey(link.product) },
-        { "module", moduleKey(profile.module), moduleKey(link.module) },
-        { "mode", modeKey(profile.mode), modeKey(link.mode) },
+    // Named as the operator sees them on the form's buttons.
+    const auto modeCaption = [this](LinkMode mode) {
+        return isMultipoint(mode) ? tr("point to multipoint") : tr("point to point");
     };
-    for (const auto &check : checks) {
-        if (check.wanted != check.actual) {
-            *refusal = tr("The profile was refused: its \"%1\" is %2, the unit's is %3.")
-                           .arg(QLatin1String(check.key), check.wanted, check.actual);
-            return false;
-        }
-    }
+    const LinkConfig link = serial->config();
+    if (profile.product != link.product)
+        return tr("The profile was refused: it is for a %1, the unit is a %2.")
+            .arg(productCaption(profile.product), productCaption(link.product));
+    if (profile.module != link.module)
+        return tr("The profile was refused: it is for the %1 module, the unit has %2.")
+            .arg(moduleCaption(profile.module), moduleCaption(link.module));
+    if (profile.mode != link.mode)
+        return tr("The profile was refused: it is for %1, the unit runs %2.")
+            .arg(modeCaption(profile.mode), modeCaption(link.mode));
+    return QString();
+}
+
+bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead)
+{
+    if (!profileMismatch(profile).isEmpty())
+        return false;
     const SettingsChange &change = profile.settings;
     const std::pair<QComboBox *, int> rows[] = {
         { ui->WorkModeBox, change.workModeRow }, { ui->BaudSetBox, change.baudRow },
@@ -147,7 +152,7 @@ void MainWindow::slot_ChooseRecord()
 {
     const auto choose = [this](const QString &path) {
         setRecordPath(path);
-        showStatus(tr("Every write is recorded in %1.").arg(QDir::toNativeSeparators(path)));
+        showStatus([this, path] { return tr("Every write is recorded in %1.").arg(QDir::toNativeSeparators(path)); });
     };
     QFileDialog *dialog = fileDialog(tr("Provisioning record"), recordKind(recordPath) == RecordKind::Postgres ? QString() : recordPath,
                                      tr("Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)"),
@@ -181,13 +186,16 @@ void MainWindow::slot_SharedRecord()
                  current, [this](const QString &text) {
                      const QString location = text.trimmed();
                      if (recordKind(location) != RecordKind::Postgres)
-                         return showStatus(tr("Not a PostgreSQL record: %1").arg(location), StatusKind::Failure);
+                         return showStatus([this, location] { return tr("Not a PostgreSQL record: %1").arg(location); },
+                                           StatusKind::Failure);
                      const std::unique_ptr<RecordStore> store = openRecord(location);
                      QString error;
                      if (!store->prepare(&error))
-                         return showStatus(tr("The record %1 cannot be used: %2").arg(store->name(), error), StatusKind::Failure);
+                         return showStatus([this, name = store->name(), error] {
+                             return tr("The record %1 cannot be used: %2").arg(name, error);
+                         }, StatusKind::Failure);
                      setRecordPath(location);
-                     showStatus(tr("Every write is recorded in %1.").arg(store->name()));
+                     showStatus([this, name = store->name()] { return tr("Every write is recorded in %1.").arg(name); });
                  })
         ->open();
 }
@@ -212,7 +220,7 @@ void MainWindow::slot_Operator()
     textQuestion(tr("Operator"), tr("The operator's name, kept with every unit in a database record:"), operatorName(),
                  [this](const QString &name) {
                      toolSettings().setValue(QLatin1String(OperatorKey), name.trimmed());
-                     showStatus(tr("Units are recorded as written by %1.").arg(operatorName()));
+                     showStatus([this, name = operatorName()] { return tr("Units are recorded as written by %1.").arg(name); });
                  })
         ->open();
 }
@@ -262,7 +270,7 @@ void MainWindow::slot_StopRecord()
 {
     const QString path = recordPath;
     setRecordPath(QString());
-    showStatus(tr("Writes are no longer recorded in %1.").arg(QDir::toNativeSeparators(path)));
+    showStatus([this, path] { return tr("Writes are no longer recorded in %1.").arg(QDir::toNativeSeparators(path)); });
 }
 
 // The record in use, remembered for the next run and shown beside the
@@ -277,10 +285,11 @@ void MainWindow::setRecordPath(const QString &path)
             settings.setValue(QLatin1String(RecordKey), path);
     }
     recordPath = path;
-    ui->RecordLabel->setVisible(!path.isEmpty());
-    ui->RecordLabel->setText(path.isEmpty() ? QString() : tr("Recording to %1").arg(recordShownName(path)));
-    ui->RecordLabel->setToolTip(QDir::toNativeSeparators(path));
-    fitStatus();
+    // In the status bar, cut in the middle: the start and the file name
+    // both stay readable.
+    recordLabel->setVisible(!path.isEmpty());
+    recordLabel->setText(path.isEmpty() ? QString() : tr("Recording to %1").arg(recordShownName(path)));
+    recordLabel->setToolTip(QDir::toNativeSeparators(path));
     applyState();
 }
 
@@ -304,8 +313,9 @@ void MainWindow::confirmThenWrite(const WriteForm &form)
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, form, unit, network] {
         if (box->clickedButton() != box->button(QMessageBox::Yes)) {
-            showStatus(tr("Not written: unit address %1 is already in use on network address %2.").arg(unit, network),
-                       StatusKind::Failure);
+            showStatus([this, unit, network] {
+                return tr("Not written: unit address %1 is already in use on network address %2.").arg(unit, network);
+            }, StatusKind::Failure);
             return;
         }
         // The device may have gone while the question was open.

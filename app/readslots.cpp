@@ -23,7 +23,7 @@ void MainWindow::on_RefreshButton_clicked()
     if (serial->state() != LinkState::Ready)
         return;
     rateListLive = false;
-    showStatus(tr("Reading…"));
+    showStatus([this] { return tr("Reading…"); }, StatusKind::Plain, StatusScope::Link);
     serial->read();
 }
 
@@ -31,27 +31,34 @@ void MainWindow::on_RefreshButton_clicked()
 // the lock, the stepped unit address or a profile then made of the form.
 void MainWindow::reportIn(const RadioSettings &settings)
 {
-    QString profileNote;
-    bool refused = false;
+    // Applied once; what is said of it is said again in the language on
+    // show, and with what the form now holds.
+    enum { NoProfile, Applied, Refused } profileDone = NoProfile;
     if (profileLoaded && ui->ActionApplyProfile->isChecked()) {
-        QString refusal;
-        if (applyProfile(loadedProfile, true, &refusal)) {
-            profileNote = tr("Profile %1 applied.").arg(profileName);
+        if (applyProfile(loadedProfile, true)) {
+            profileDone = Applied;
         } else if (!profileRefusalShown) {
             // Once per profile: the operator knows it after the first unit.
             profileRefusalShown = true;
-            profileNote = refusal;
-            refused = true;
+            profileDone = Refused;
         }
     }
-    // What of the form cannot be written as it stands.
-    const QString problem = serial->checkWrite(currentWriteForm());
-    QStringList parts { tr("Read: %1").arg(writeSummary(writeFormFor(settings, serial->config())).trimmed()) };
-    if (!profileNote.isEmpty())
-        parts << profileNote;
-    if (!problem.isEmpty())
-        parts << problem;
-    showStatus(parts.join(QLatin1Char(' ')), problem.isEmpty() && !refused ? StatusKind::Plain : StatusKind::Failure);
+    const QString read = writeSummary(writeFormFor(settings, serial->config())).trimmed();
+    // What of the form cannot be written as it stands, until it can.
+    showMessage(
+        [this, read, profileDone, profile = loadedProfile, name = profileName] {
+            QStringList parts { tr("Read: %1").arg(read) };
+            if (profileDone == Applied)
+                parts << tr("Profile %1 applied.").arg(name);
+            else if (profileDone == Refused)
+                parts << profileMismatch(profile);
+            const QString problem = serial->state() == LinkState::Ready ? serial->checkWrite(currentWriteForm()) : QString();
+            if (!problem.isEmpty())
+                parts << problem;
+            const bool failed = !problem.isEmpty() || profileDone == Refused;
+            return StatusText { parts.join(QLatin1Char(' ')), failed ? StatusKind::Failure : StatusKind::Plain };
+        },
+        StatusScope::Field);
 }
 
 // Every chunk the modem sends; the terminal shows them while it is shown.

@@ -39,9 +39,14 @@ void MainWindow::on_ConfigButton_clicked()
     // The write sends the form as it is now, and only a form whose every
     // field holds a value the module offers.
     const WriteForm form = currentWriteForm();
-    const QString problem = serial->checkWrite(form);
-    if (!problem.isEmpty()) {
-        showStatus(problem, StatusKind::Failure);
+    if (!serial->checkWrite(form).isEmpty()) {
+        // Said until the form passes: a fixed field takes it away.
+        showMessage(
+            [this] {
+                const QString problem = serial->checkWrite(currentWriteForm());
+                return StatusText { problem, StatusKind::Failure };
+            },
+            StatusScope::Field);
         return;
     }
     // A unit stored without its row would be missing from the batch's record.
@@ -51,9 +56,9 @@ void MainWindow::on_ConfigButton_clicked()
     if (!recordPath.isEmpty())
         writingRecord = openRecord(recordPath);
     if (writingRecord && !writingRecord->prepare(&error)) {
-        showStatus(tr("Nothing was sent: the record %1 cannot be written: %2")
-                       .arg(QDir::toNativeSeparators(recordPath), error),
-                   StatusKind::Failure);
+        showStatus([this, path = recordPath, error] {
+            return tr("Nothing was sent: the record %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error);
+        }, StatusKind::Failure);
         return;
     }
     serial->setRecords({ writingRecord.get() });
@@ -63,8 +68,8 @@ void MainWindow::on_ConfigButton_clicked()
 
 void MainWindow::startWrite(const WriteForm &form, bool replace)
 {
-    lostWriteText.clear();
-    showStatus(tr("Writing…"));
+    lostWrite = UnitOutcome();
+    showStatus([this] { return tr("Writing…"); }, StatusKind::Plain, StatusScope::Link);
     LinkController::WriteOptions options;
     options.verify = ui->ActionVerifyWrite->isChecked();
     options.replace = replace;
@@ -76,13 +81,14 @@ void MainWindow::showWriteProgress(int step, int line, int lines)
     switch (LinkController::WriteStep(step)) {
     case LinkController::WriteStep::Writing:
         if (line > 0)
-            showStatus(tr("Writing %1 of %2…").arg(line).arg(lines));
+            showStatus([this, line, lines] { return tr("Writing %1 of %2…").arg(line).arg(lines); }, StatusKind::Plain,
+                       StatusScope::Link);
         break;
     case LinkController::WriteStep::Storing:
-        showStatus(tr("Storing…"));
+        showStatus([this] { return tr("Storing…"); }, StatusKind::Plain, StatusScope::Link);
         break;
     case LinkController::WriteStep::Verifying:
-        showStatus(tr("Checking…"));
+        showStatus([this] { return tr("Checking…"); }, StatusKind::Plain, StatusScope::Link);
         break;
     }
 }
@@ -90,12 +96,14 @@ void MainWindow::showWriteProgress(int step, int line, int lines)
 // After a write: how it ended, and the next unit address after a good one.
 void MainWindow::finishWrite(const UnitOutcome &outcome)
 {
-    const WriteForm &written = serial->writeForm();
-    const QString text = outcome.withSummary(writeSummary(written));
-    showStatus(text, outcome.isGood() ? StatusKind::Good : StatusKind::Failure);
-    // The lost device's own message comes next and keeps this one.
-    if (outcome.cause == UnitOutcome::PortLost)
-        lostWriteText = text;
+    const QString summary = writeSummary(serial->writeForm());
+    // The lost device's own message comes next and says this one with it.
+    if (outcome.cause == UnitOutcome::PortLost) {
+        lostWrite = outcome;
+        lostWriteForm = serial->writeForm();
+    }
+    showStatus([outcome, summary] { return outcome.withSummary(summary); },
+               outcome.isGood() ? StatusKind::Good : StatusKind::Failure);
     // Ready for the next unit of the batch: only after a write that took.
     if (ui->ActionNextUnit->isChecked()) {
         const qint64 next = serial->nextUnitAddress();

@@ -36,6 +36,7 @@
 #include <QSerialPort>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -504,6 +505,9 @@ QTextEdit *openTerminal(MainWindow &window, const QString &slavePath)
     connectButton->click();
     if (connectButton->text() == QLatin1String("Connect"))
         fail("the main window did not open the pseudo-terminal");
+    // The terminal opens once the link is up (after the connect pause).
+    for (int i = 0; i < 100 && window.linkState() != MainWindow::LinkState::Ready; ++i)
+        settle(50);
     terminalAction->trigger();
     auto *panel = window.findChild<ATInterface *>();
     auto *output = panel ? panel->findChild<QTextEdit *>(QStringLiteral("OutputTextEdit")) : nullptr;
@@ -533,6 +537,11 @@ int main(int argc, char **argv)
 
     Pty pty;
     qputenv("KVX_EXTRA_PORTS", pty.slavePath.toLocal8Bit());
+    // The window remembers its port and choices: in a folder of our own,
+    // not in the user's settings.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
 
     PaintMeter app(argc, argv);
     Figures figures;

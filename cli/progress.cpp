@@ -10,6 +10,9 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <QSocketNotifier>
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -111,6 +114,12 @@ void ProgressBoard::draw()
 namespace {
 
 volatile std::sig_atomic_t g_received = 0;
+#ifndef Q_OS_WIN
+// The handler writes a byte here, which wakes the event loop: nothing has
+// to look for the flag on a timer while the program waits (a watching
+// assembly line waits most of the day). Never read, so every watch sees it.
+int g_wakePipe[2] = { -1, -1 };
+#endif
 
 extern "C" void onStopSignal(int signalNumber)
 {
@@ -118,12 +127,28 @@ extern "C" void onStopSignal(int signalNumber)
     if (g_received)
         std::_Exit(128 + signalNumber);
     g_received = signalNumber;
+#ifndef Q_OS_WIN
+    if (g_wakePipe[1] >= 0) {
+        const int saved = errno;
+        const char byte = 1;
+        [[maybe_unused]] const auto written = ::write(g_wakePipe[1], &byte, 1);
+        errno = saved;
+    }
+#endif
 }
 
 } // namespace
 
 void StopSignals::install()
 {
+#ifndef Q_OS_WIN
+    if (g_wakePipe[0] < 0 && ::pipe(g_wakePipe) == 0) {
+        for (int fd : g_wakePipe) {
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+        }
+    }
+#endif
     std::signal(SIGINT, onStopSignal);
     std::signal(SIGTERM, onStopSignal);
 }
@@ -135,6 +160,16 @@ int StopSignals::received()
 
 void StopSignals::onFirst(QObject *context, const std::function<void()> &stop)
 {
+#ifndef Q_OS_WIN
+    if (g_wakePipe[0] >= 0) {
+        auto *notifier = new QSocketNotifier(g_wakePipe[0], QSocketNotifier::Read, context);
+        QObject::connect(notifier, &QSocketNotifier::activated, context, [notifier, stop] {
+            notifier->setEnabled(false);
+            stop();
+        });
+        return;
+    }
+#endif
     auto *watch = new QTimer(context);
     QObject::connect(watch, &QTimer::timeout, context, [watch, stop] {
         if (!received())

@@ -64,8 +64,8 @@ void ProvisionBatch::watch(const QString &glob)
     // A shell wildcard over the whole path ("*" stops at "/").
     m_match = glob.isEmpty() ? QRegularExpression()
                              : QRegularExpression(QRegularExpression::wildcardToRegularExpression(glob));
+    // Told of each port as it appears; nothing runs while none does.
     m_watcher = new PortWatcher(this);
-    m_watcher->setPollInterval(WatchPollMs);
     connect(m_watcher, &PortWatcher::portAppeared, this, &ProvisionBatch::appeared);
     connect(m_watcher, &PortWatcher::portVanished, this, &ProvisionBatch::vanished);
     m_watcher->start();

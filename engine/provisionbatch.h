@@ -34,7 +34,6 @@ class ProvisionBatch : public QObject
 
 public:
     static constexpr int DefaultSettleMs = 800;
-    static constexpr int WatchPollMs = 100;
 
     // `link` gives product, module and mode (its port is ignored);
     // `change` the settings every unit gets. `firstUnit` is the first unit

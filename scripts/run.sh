@@ -23,12 +23,12 @@ echo "Modem simulator (${sim_args[*]}) on $link"
 export KVX_EXTRA_PORTS="$link${KVX_EXTRA_PORTS:+:$KVX_EXTRA_PORTS}"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  ./build/kvx-config
+  ./build/kvx-config --port "$link"
 else
   shot="$PWD/kvx-config-screenshot.png"
   title="KVX_$(sed -n 's/^project(kvx-config VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
   xvfb-run -a -s "-noreset -screen 0 1024x768x24" bash -c '
-    ./build/kvx-config & app=$!
+    ./build/kvx-config --port "$3" & app=$!
     id=
     for _ in $(seq 150); do
       id=$(xwininfo -name "$2" 2>/dev/null | sed -n "s/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p")
@@ -37,7 +37,7 @@ else
     done
     sleep 1   # let the first paint finish
     [ -n "$id" ] && timeout 20 import -window "$id" "$1"
-    kill $app' _ "$shot" "$title"
+    kill $app' _ "$shot" "$title" "$link"
   [ -f "$shot" ] || { echo "The main window did not come up; no screenshot." >&2; exit 1; }
   echo "No display: the main window was drawn under Xvfb and saved to $shot"
 fi

@@ -43,7 +43,7 @@ void unifyLineEnds(QString &text)
 // the output never holds more than a partial line: an insertion re-lays out
 // and repaints only that line besides the new ones, and the lines already in
 // view are scrolled, not drawn again.
-QString preparedForDocument(const QString &text)
+QString preparedForDocument(QStringView text)
 {
     const qsizetype size = text.size();
     const QChar *in = text.constData();
@@ -284,14 +284,13 @@ void ATInterface::resetDecoder()
 qsizetype ATInterface::waitingForDisplay() const
 {
     // A byte takes about five characters of the hex view.
-    return hexView ? (received.size() - hexShownBytes) * 5 : pending.size();
+    return hexView ? (received.size() - hexShownBytes) * 5 : transcript.size() - shownChars;
 }
 
 void ATInterface::takeText(const QString &text, bool wasWaiting)
 {
+    // Shown from the transcript itself: no second copy of every chunk.
     transcript += text;
-    if (!hexView)
-        pending += text;
     if (waitingForDisplay() == 0)
         return;
     if (!wasWaiting) {
@@ -323,16 +322,16 @@ void ATInterface::flushPending()
         showHexTail();
         return;
     }
-    QString text;
-    text.swap(pending);
-    showText(text);
+    const qsizetype from = shownChars;
+    shownChars = transcript.size();
+    showText(QStringView(transcript).mid(from));
 }
 
-void ATInterface::showText(QString text)
+void ATInterface::showText(QStringView text)
 {
     // A "\r\n" split between two reads: its "\r" has already broken the line.
     if (shownEndsInCR && text.startsWith(u'\n'))
-        text.remove(0, 1);
+        text = text.mid(1);
     if (text.isEmpty()) {
         shownEndsInCR = false;
         return;
@@ -369,7 +368,7 @@ void ATInterface::showHexTail()
 void ATInterface::showEverything()
 {
     displayTimer.stop();
-    pending.clear();
+    shownChars = transcript.size();
     shownEndsInCR = false;
     hexShownBytes = 0;
     QTextEdit *output = ui->OutputTextEdit;
@@ -471,7 +470,7 @@ void ATInterface::clearTranscript()
     received.clear();
     hexShownBytes = 0;
     decoder.resetState();
-    pending.clear();
+    shownChars = 0;
     displayTimer.stop();
     shownEndsInCR = false;
     ui->OutputTextEdit->clear();

@@ -83,7 +83,7 @@ private slots:
 private:
     void takeText(const QString &text, bool wasWaiting);
     qsizetype waitingForDisplay() const;
-    void showText(QString text);
+    void showText(QStringView text);
     void showHexTail();
     void showEverything();
     void setHexView(bool on);
@@ -99,7 +99,7 @@ private:
     QByteArray received;        // the bytes behind `transcript`
 
     QStringDecoder decoder { QStringDecoder::Utf8 };
-    QString pending;            // received, not yet in the output area
+    qsizetype shownChars = 0;   // of the transcript, in the output area (text view)
     QTimer displayTimer;        // single shot, started by the first pending piece
     QElapsedTimer pendingAge;   // since the first pending piece arrived
     QElapsedTimer sinceShown;   // since a batch was last shown

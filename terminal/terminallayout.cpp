@@ -66,13 +66,15 @@ qreal TerminalLayout::estimatedHeight(const QTextBlock &block) const
     const QString text = block.text();
     const qreal charsPerRow = qMax<qreal>(1, std::floor(availableWidth() / averageCharWidth));
     qsizetype rows = 0;
-    qsizetype lineStart = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text.at(i) == QChar::LineSeparator) {
-            const qsizetype length = i - lineStart;
-            rows += qMax<qsizetype>(1, qsizetype(std::ceil(qreal(length) / charsPerRow)));
-            lineStart = i + 1;
-        }
+    // A search per line rather than a test per character: a flood's blocks
+    // come by the hundred.
+    for (qsizetype lineStart = 0;;) {
+        const qsizetype end = text.indexOf(QChar::LineSeparator, lineStart);
+        const qsizetype length = (end < 0 ? text.size() : end) - lineStart;
+        rows += qMax<qsizetype>(1, qsizetype(std::ceil(qreal(length) / charsPerRow)));
+        if (end < 0)
+            break;
+        lineStart = end + 1;
     }
     return qreal(rows) * lineHeight;
 }

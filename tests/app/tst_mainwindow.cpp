@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Disconnect"));
         child<QLineEdit>(&w, "AddressEdit")->setText(QStringLiteral("4321"));
         child<QLineEdit>(&w, "UnitEdit")->setText(QStringLiteral("17"));
-        child<QLabel>(&w, "DisplayLabel")->setText(QStringLiteral("status"));
+        QCOMPARE(child<QLabel>(&w, "DisplayLabel")->text(), QStringLiteral("Connected to %1.").arg(pty.path()));
         trigger(&w, "ATCommand");
         QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("Main window"));
 
@@ -167,7 +167,8 @@ private slots:
         QCOMPARE(child<QAction>(&w, "ATCommand")->text(), QStringLiteral("主界面"));
         QCOMPARE(child<QLineEdit>(&w, "AddressEdit")->text(), QStringLiteral("4321"));
         QCOMPARE(child<QLineEdit>(&w, "UnitEdit")->text(), QStringLiteral("17"));
-        QCOMPARE(child<QLabel>(&w, "DisplayLabel")->text(), QStringLiteral("status"));
+        // The message on show, said again in the language chosen.
+        QCOMPARE(child<QLabel>(&w, "DisplayLabel")->text(), QStringLiteral("已连接 %1。").arg(pty.path()));
 
         // The restored captions still work as state: back to the form, then
         // the connect button closes the link.
@@ -177,7 +178,9 @@ private slots:
         child<QPushButton>(&w, "ConnectButton")->click();
         QTRY_COMPARE(w.linkState(), MainWindow::LinkState::Closed);
         QCOMPARE(child<QPushButton>(&w, "ConnectButton")->text(), QStringLiteral("Connect"));
+        // A state change replaces what described the state before it.
         trigger(&w, "ActionEnglish");
+        QCOMPARE(child<QLabel>(&w, "DisplayLabel")->text(), QStringLiteral("Disconnected from %1.").arg(pty.path()));
     }
 
     // Qt's own dialogs and buttons follow the language menu.
@@ -200,14 +203,14 @@ private slots:
         // closed terminal's number soon names another test's simulator.
         QTemporaryDir links;
         const QString gone = links.filePath(QStringLiteral("ttyKVX0"));
-        QVERIFY(QFile::link(other.path(), gone));
-        qputenv("KVX_EXTRA_PORTS", pty.path().toLocal8Bit());
+        qputenv("KVX_EXTRA_PORTS", (pty.path() + QDir::listSeparator() + gone).toLocal8Bit());
         const char *chosen[] = { "product_2", "module_4", "mode_2" };
         {
             MainWindow w;
             auto *ports = child<QComboBox>(&w, "SerialBox");
             ports->setCurrentIndex(ports->findText(pty.path()));
-            qputenv("KVX_EXTRA_PORTS", (pty.path() + QDir::listSeparator() + gone).toLocal8Bit());
+            QCOMPARE(ports->findText(gone), -1);
+            QVERIFY(QFile::link(other.path(), gone));
             QTRY_VERIFY(ports->findText(gone) >= 0);
             QVERIFY(QFile::remove(gone));
             QTRY_COMPARE(ports->findText(gone), -1);
@@ -216,6 +219,13 @@ private slots:
             for (const char *name : chosen)
                 child<QRadioButton>(&w, name)->click();
             trigger(&w, "ActionVerifyWrite");
+            trigger(&w, "ActionChinese");
+            // The locked address is not typed over.
+            auto *address = child<QLineEdit>(&w, "AddressEdit");
+            child<QPushButton>(&w, "LockButton")->click();
+            QVERIFY(address->isReadOnly());
+            child<QPushButton>(&w, "LockButton")->click();
+            QVERIFY(!address->isReadOnly());
             child<QPushButton>(&w, "ConnectButton")->click();
             w.close();
         }
@@ -224,6 +234,8 @@ private slots:
         for (const char *name : chosen)
             QVERIFY2(child<QRadioButton>(&w, name)->isChecked(), name);
         QVERIFY(child<QAction>(&w, "ActionVerifyWrite")->isChecked());
+        QVERIFY(startsInChinese() && child<QAction>(&w, "ActionChinese")->isChecked());
+        trigger(&w, "ActionEnglish");
         QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                       + QStringLiteral("/kvx-config/kvx-config.ini"));
     }

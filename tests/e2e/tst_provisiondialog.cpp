@@ -49,13 +49,17 @@ private slots:
     // refuses a line, one pulled out mid-write.
     void batchOfFour()
     {
-        const QStringList simArgs[] = { {}, { "--stuck", "103=1" }, { "--error-on", "ATS104" }, {} };
+        // The unit pulled out is a link, as udev names adapters, and goes
+        // with it: a killed pseudo-terminal's number is soon taken again by
+        // a parallel test's simulator.
+        const QString pulled = dir.filePath("usb-pulled");
+        const QStringList simArgs[] = { {}, { "--stuck", "103=1" }, { "--error-on", "ATS104" }, { "--link", pulled } };
         std::vector<std::unique_ptr<SimProcess>> units;
         QStringList paths;
         for (const QStringList &args : simArgs) {
             units.push_back(std::make_unique<SimProcess>());
             QVERIFY(units.back()->start(QStringList { "--product", "kv5", "--module", "tarn" } + args));
-            paths << units.back()->portPath();
+            paths << (args.contains("--link") ? pulled : units.back()->portPath());
         }
         qputenv("KVX_EXTRA_PORTS", paths.join(':').toLocal8Bit());
         ProvisionDialog dialog;
@@ -69,7 +73,11 @@ private slots:
             row(list, path)->setCheckState(0, Qt::Checked);
         }
         dialog.findChild<QLineEdit *>("UnitStartEdit")->setText("20");
-        QTimer::singleShot(0, [&] { QVERIFY(units.at(3)->waitForReceived("ATS102=", 20000)); units.at(3)->kill(); });
+        QTimer::singleShot(0, [&] {
+            QVERIFY(units.at(3)->waitForReceived("ATS102=", 20000));
+            units.at(3)->kill();
+            QVERIFY(QFile::remove(pulled));
+        });
         dialog.findChild<QPushButton *>("StartButton")->click();
         QVERIFY(dialog.findChild<QPushButton *>("StopButton")->isEnabled());
         // The README's picture of a batch under way.

@@ -179,8 +179,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("named");
-        QTest::newRow("another module") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "skerry", "mode": "p2mp"})") << "\"module\"";
-        QTest::newRow("another mode") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2p"})") << "\"mode\"";
+        QTest::newRow("another module") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "skerry", "mode": "p2mp"})") << "for the Skerry module, the unit has Tarn";
+        QTest::newRow("another mode") << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2p"})") << "for point to point, the unit runs point to multipoint";
         QTest::newRow("power the module lacks")
             << QByteArray(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "settings": {"baud": 300, "power": "2000mW"}})")
             << "settings.power";
