@@ -59,15 +59,6 @@ void setSheet(QWidget *widget, const char *sheet)
         widget->setStyleSheet(text);
 }
 
-const char PortKey[] = "window/port";
-const char ProductKey[] = "window/product";
-const char ModuleKey[] = "window/module";
-const char ModeKey[] = "window/mode";
-const char VerifyKey[] = "tools/verify";
-const char NextUnitKey[] = "tools/nextUnit";
-const char ProfileKey[] = "tools/profile";
-const char ApplyProfileKey[] = "tools/applyProfile";
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -296,8 +287,11 @@ void MainWindow::portAppeared(const PortEntry &port)
         portChanges << QLatin1Char('+') + port.name;
         return;
     }
-    if (ui->SerialBox->findText(port.name) < 0)
+    if (ui->SerialBox->findText(port.name) < 0) {
         ui->SerialBox->addItem(port.name);
+        ++portCount;
+        qDebug() << "ports : " << portCount;
+    }
     // The adapter last used, plugged in again, is the one wanted.
     if (ui->SerialBox->currentIndex() < 0 || port.name == rememberedPort)
         ui->SerialBox->setCurrentIndex(ui->SerialBox->findText(port.name));
@@ -310,8 +304,11 @@ void MainWindow::portVanished(const QString &name)
         return;
     }
     const int row = ui->SerialBox->findText(name);
-    if (row >= 0)
+    if (row >= 0) {
         ui->SerialBox->removeItem(row);
+        --portCount;
+        qDebug() << "ports : " << portCount;
+    }
 }
 
 // Every control that depends on the link, in one place.
@@ -346,8 +343,8 @@ void MainWindow::applyState()
     // A field takes input once the unit has reported it; the unit address
     // exists in point to multipoint only.
     const std::pair<QWidget *, int> fields[] = {
-        { ui->AddressEdit, 104 }, { ui->WorkModeBox, 101 }, { ui->BaudSetBox, 102 }, { ui->AirSpeedBox, 103 },
-        { ui->OutputPowerBox, 108 }, { ui->repeater_state, 141 },
+        { ui->AddressEdit, Reg::NetworkAddress }, { ui->WorkModeBox, Reg::WorkMode }, { ui->BaudSetBox, Reg::SerialBaud },
+        { ui->AirSpeedBox, Reg::LinkRate }, { ui->OutputPowerBox, Reg::OutputPower }, { ui->repeater_state, Reg::RepeaterEnable },
     };
     for (const auto &[field, reg] : fields)
         field->setEnabled(ready && serial->hasReported(reg));
@@ -565,9 +562,8 @@ void MainWindow::slot_CommandInterface()
     // Lines typed into the terminal would land between a sequence's own.
     if (serial->state() != LinkState::Closed && serial->state() != LinkState::Ready)
         return;
-    // The action's caption tells which widget is central; neither widget is
-    // destroyed by the swap, so both keep their state.
-    if (ui->ATCommand->text() == tr("AT interface")) {
+    // Neither widget is destroyed by the swap, so both keep their state.
+    if (!terminalShown) {
         terminalShown = true;
         serial->setHoldReports(true);
         keepAside(takeCentralWidget());
