@@ -40,9 +40,10 @@ LinkController::LinkController(QObject *parent)
         if (m_readPaused)
             endRead(false);
     });
-    connect(&m_session, &RadioSession::lineSent, this, [this](int, const QByteArray &line) {
-        // The write's own lines up to "AT&W"; the check's request is not one.
-        if (m_state != State::Writing || m_storing || line == cmdStoreSettings() || m_linesSent >= m_linesPlanned)
+    connect(&m_session, &RadioSession::lineSent, this, [this](int, const QByteArray &) {
+        // The write's own lines up to "AT&W" (storing() comes before it);
+        // the check's request is not one.
+        if (m_state != State::Writing || m_storing || m_linesSent >= m_linesPlanned)
             return;
         ++m_linesSent;
         emit writeProgress(WriteStep::Writing, m_linesSent, m_linesPlanned);
@@ -192,7 +193,7 @@ void LinkController::write(const WriteForm &form, const WriteOptions &options)
     m_linesSent = 0;
     m_linesPlanned = 0;
     for (const WriteLine &line : planWrite(m_form)) {
-        if (!line.bytes.isEmpty() && line.bytes != cmdStoreSettings())
+        if (!line.bytes.isEmpty() && line.kind != WriteLine::Store)
             ++m_linesPlanned;
     }
     m_writeId = 0;

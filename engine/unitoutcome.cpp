@@ -4,7 +4,6 @@
 #include <QStringList>
 
 #include "engine/radiosession.h"
-#include "protocol/atcommands.h"
 #include "protocol/version.h"
 #include "records/recordfile.h"
 
@@ -150,7 +149,7 @@ QString UnitOutcome::withSummary(const QString &summary) const
 
 bool UnitOutcome::keptSettings() const
 {
-    return stored && !refusedLines.contains(cmdStoreSettings());
+    return stored && !storeRefused;
 }
 
 RadioSettings settingsSent(const WriteForm &form)
@@ -172,6 +171,7 @@ UnitOutcome writeOutcome(const SequenceResult &r, const WriteForm &attempted)
     o.stored = r.stored;
     o.linesSent = r.linesSent;
     o.refusedLines = r.refusedLines;
+    o.storeRefused = r.storeRefused;
     o.differences = r.differences;
     o.settings = settingsSent(r.linesSent.isEmpty() ? attempted : r.form);
     switch (r.outcome) {

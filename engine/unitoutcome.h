@@ -43,6 +43,7 @@ struct UnitOutcome {
     bool stored = false;               // "AT&W" went out
     QList<QByteArray> linesSent;
     QList<QByteArray> refusedLines;
+    bool storeRefused = false;         // "AT&W" itself was refused
     QList<RegisterDifference> differences;
     RadioSettings settings;            // what the write sent, or was to send
     QString recordError;               // the unit's record row could not be written
