@@ -2,7 +2,7 @@
 #include "ui_advertisedialog.h"
 
 #include "advert/advertindex.h"
-#include "app/cachedir.h"
+#include "advert/cachedir.h"
 
 #include <QDebug>
 #include <QDesktopServices>

@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "app/radiobuttons.h"
-#include "radio/linkcontroller.h"
-#include "radio/moduleprofile.h"
-#include "radio/serialports.h"
+#include "engine/linkcontroller.h"
+#include "engine/serialports.h"
+#include "protocol/moduleprofile.h"
 #include "terminal/atinterface.h"
 
 void MainWindow::on_ConnectButton_clicked()

@@ -11,19 +11,19 @@
 #include <QStatusBar>
 #include <QTranslator>
 
+#include "advert/cachedir.h"
 #include "app/buttonstyles.h"
-#include "app/cachedir.h"
+#include "app/language.h"
 #include "app/provisiondialog.h"
 #include "app/statuslabel.h"
 #include "app/radiobuttons.h"
-#include "app/language.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
-#include "radio/linkcontroller.h"
-#include "radio/portwatcher.h"
-#include "radio/serialports.h"
+#include "engine/linkcontroller.h"
+#include "engine/portwatcher.h"
+#include "engine/serialports.h"
+#include "protocol/version.h"
 #include "terminal/atinterface.h"
-#include "radio/version.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <functional>
 #include <memory>
 
-#include "radio/linkcontroller.h"
-#include "radio/unitoutcome.h"
-#include "radio/profilefile.h"
-#include "radio/randomaddress.h"
-#include "radio/radiosettings.h"
-#include "radio/recordfile.h"
-#include "radio/writeplan.h"
 #include "app/messagelog.h"
+#include "engine/linkcontroller.h"
+#include "engine/unitoutcome.h"
+#include "protocol/profilefile.h"
+#include "protocol/radiosettings.h"
+#include "protocol/randomaddress.h"
+#include "protocol/writeplan.h"
+#include "records/recordfile.h"
 
 class QButtonGroup;
 class QCloseEvent;

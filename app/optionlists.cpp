@@ -5,7 +5,7 @@
 #include <QStandardItemModel>
 
 #include "app/radiobuttons.h"
-#include "radio/moduleprofile.h"
+#include "protocol/moduleprofile.h"
 
 void MainWindow::loadModuleProfile()
 {

@@ -9,10 +9,10 @@
 #include <QRegularExpressionValidator>
 #include <QTreeWidgetItem>
 
-#include "radio/provisionbatch.h"
-#include "radio/unitdetector.h"
-#include "radio/unitjob.h"
-#include "radio/writeplan.h"
+#include "engine/provisionbatch.h"
+#include "engine/unitdetector.h"
+#include "engine/unitjob.h"
+#include "protocol/writeplan.h"
 #include "records/recordlocation.h"
 
 namespace {

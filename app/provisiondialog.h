@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-#include "radio/portwatcher.h"
-#include "radio/profilefile.h"
-#include "radio/recordstore.h"
+#include "engine/portwatcher.h"
+#include "protocol/profilefile.h"
+#include "records/recordstore.h"
 
 class QTreeWidgetItem;
 class ProvisionBatch;

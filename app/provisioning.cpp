@@ -19,7 +19,7 @@
 #include "app/radiobuttons.h"
 #include "app/recorddialog.h"
 #include "app/toolsettings.h"
-#include "radio/linkcontroller.h"
+#include "engine/linkcontroller.h"
 #include "records/databaserecord.h"
 #include "records/recordlocation.h"
 

@@ -4,7 +4,7 @@
 // 0 and product_2 1; module_1 to module_4 0 to 3 (Tarn, Brae - Loch,
 // Skerry, Half Fjord); mode_1 0 and mode_2 1. The one place they meet.
 
-#include "radio/radiotypes.h"
+#include "protocol/radiotypes.h"
 
 inline Product productForButton(int id)
 {

@@ -6,7 +6,7 @@
 #include <QButtonGroup>
 
 #include "app/radiobuttons.h"
-#include "radio/linkcontroller.h"
+#include "engine/linkcontroller.h"
 #include "terminal/atinterface.h"
 
 namespace {

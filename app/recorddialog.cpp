@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "radio/recordstore.h"
-#include "radio/unitoutcome.h"
-#include "radio/writeplan.h"
+#include "engine/unitoutcome.h"
+#include "protocol/writeplan.h"
 #include "records/recordlocation.h"
+#include "records/recordstore.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QDir>
 
 #include "app/radiobuttons.h"
-#include "radio/linkcontroller.h"
-#include "radio/writeplan.h"
+#include "engine/linkcontroller.h"
+#include "protocol/writeplan.h"
 #include "records/recordlocation.h"
 
 WriteForm MainWindow::currentWriteForm() const

@@ -13,8 +13,8 @@
 #include <memory>
 #include <vector>
 
-#include "radio/radiosession.h"
-#include "radio/writeplan.h"
+#include "engine/radiosession.h"
+#include "protocol/writeplan.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <memory>
 #include <vector>
 
-#include "radio/recordfile.h"
 #include "records/databaserecord.h"
+#include "records/recordfile.h"
 
 namespace {
 

@@ -17,16 +17,16 @@
 
 #include "cli/help.h"
 #include "cli/progress.h"
-#include "radio/profilefile.h"
-#include "radio/provisionbatch.h"
-#include "radio/randomaddress.h"
-#include "radio/recordfile.h"
-#include "radio/serialports.h"
-#include "radio/unitdetector.h"
-#include "radio/unitjob.h"
+#include "engine/provisionbatch.h"
+#include "engine/serialports.h"
+#include "engine/unitdetector.h"
+#include "engine/unitjob.h"
+#include "protocol/profilefile.h"
+#include "protocol/randomaddress.h"
+#include "protocol/version.h"
 #include "records/databaserecord.h"
+#include "records/recordfile.h"
 #include "records/recordlocation.h"
-#include "radio/version.h"
 
 namespace {
 

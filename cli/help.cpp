@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "radio/moduleprofile.h"
-#include "radio/radiosettings.h"
+#include "protocol/moduleprofile.h"
+#include "protocol/radiosettings.h"
 
 namespace {
 

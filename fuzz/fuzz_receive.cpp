@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "radio/moduleprofile.h"
-#include "radio/reportreader.h"
+#include "protocol/moduleprofile.h"
+#include "protocol/reportreader.h"
 
 namespace {
 

@@ -92,7 +92,7 @@ endif()
 # Everything the rules above install, so scripts/package.sh can build just that
 # (a Release tree without the tests) before it runs cpack.
 add_custom_target(kvx_install_payload)
-add_dependencies(kvx_install_payload kvx-config kvx_gui_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual)
+add_dependencies(kvx_install_payload kvx-config kvx_app_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual)
 if(TARGET kvx-cli)
   add_dependencies(kvx_install_payload kvx-cli)
 endif()

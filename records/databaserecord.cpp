@@ -12,7 +12,7 @@
 #include <atomic>
 #include <functional>
 
-#include "radio/writeplan.h"
+#include "protocol/writeplan.h"
 #include "records/recordlocation.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include <functional>
 
-#include "radio/recordstore.h"
+#include "records/recordstore.h"
 
 class DatabaseRecord : public RecordStore
 {

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
-#include "radio/recordfile.h"
 #include "records/databaserecord.h"
+#include "records/recordfile.h"
 
 RecordKind recordKind(const QString &location)
 {

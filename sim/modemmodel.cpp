@@ -1,6 +1,6 @@
 #include "sim/modemmodel.h"
 
-#include "radio/atcommands.h"
+#include "protocol/atcommands.h"
 
 #include <QFile>
 #include <QSaveFile>

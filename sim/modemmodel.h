@@ -3,7 +3,7 @@
 // link control frames and stored state. No I/O apart from the state file;
 // the pseudo-terminal shell in main.cpp feeds it bytes.
 
-#include "radio/moduleprofile.h"
+#include "protocol/moduleprofile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,7 +13,7 @@
 
 namespace modemsim {
 
-// The unit's product and module are the engine's (radio/radiotypes.h).
+// The unit's product and module are the engine's (protocol/radiotypes.h).
 bool parseProduct(const QString &text, Product *product);   // "kv5", "kv6"
 bool parseModule(const QString &text, Module *module);      // "tarn", "brae-loch", "skerry", "half-fjord"
 // The names the simulated unit gives itself in its settings report.

@@ -19,10 +19,10 @@
 #include <QtTest>
 
 
-#include "app/cachedir.h"
+#include "advert/cachedir.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
-#include "radio/version.h"
+#include "protocol/version.h"
 #include "ptypair.h"
 
 namespace {

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "../e2e/rig.h"
-#include "radio/profilefile.h"
-#include "radio/recordfile.h"
-#include "radio/version.h"
+#include "protocol/profilefile.h"
+#include "protocol/version.h"
+#include "records/recordfile.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/provisiondialog.h"
-#include "radio/recordfile.h"
+#include "records/recordfile.h"
 #include "support/simprocess.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include <QTreeWidget>
 
 #include "app/provisiondialog.h"
-#include "radio/recordfile.h"
 #include "records/databaserecord.h"
+#include "records/recordfile.h"
 #include "rig.h"
 
 namespace {

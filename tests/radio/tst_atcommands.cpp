@@ -1,7 +1,7 @@
 // Byte-exact checks of every command line and link control frame the tool
 // sends, of the frame reply decoder and of the event-pumping pause.
 
-#include "radio/atcommands.h"
+#include "protocol/atcommands.h"
 #include "support/wait.h"
 
 #include <QElapsedTimer>

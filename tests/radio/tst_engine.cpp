@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "radio/profilefile.h"
-#include "radio/radiosession.h"
-#include "radio/recordfile.h"
-#include "radio/reportreader.h"
+#include "engine/radiosession.h"
+#include "protocol/profilefile.h"
+#include "protocol/reportreader.h"
+#include "records/recordfile.h"
 
 namespace {
 

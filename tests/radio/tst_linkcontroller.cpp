@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "radio/answerscanner.h"
-#include "radio/linkcontroller.h"
-#include "radio/recordfile.h"
+#include "engine/linkcontroller.h"
+#include "protocol/answerscanner.h"
+#include "records/recordfile.h"
 #include "support/ptymodem.h"
 
 Q_DECLARE_METATYPE(AnswerScanner::Answer)

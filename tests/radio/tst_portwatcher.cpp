@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "radio/portwatcher.h"
+#include "engine/portwatcher.h"
 
 class TestPortWatcher : public QObject
 {

@@ -2,9 +2,9 @@
 // row out of place silently configures a modem wrongly.
 
 #include "app/radiobuttons.h"
-#include "radio/moduleprofile.h"
-#include "radio/reportreader.h"
-#include "radio/writeplan.h"
+#include "protocol/moduleprofile.h"
+#include "protocol/reportreader.h"
+#include "protocol/writeplan.h"
 
 #include <QtTest>
 #include <cmath>

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "radio/moduleprofile.h"
-#include "radio/radiosession.h"
+#include "engine/radiosession.h"
+#include "protocol/moduleprofile.h"
 #include "support/simprocess.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include <limits>
 
-#include "radio/moduleprofile.h"
-#include "radio/reportreader.h"
+#include "protocol/moduleprofile.h"
+#include "protocol/reportreader.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "radio/randomaddress.h"
-#include "radio/writeplan.h"
+#include "protocol/randomaddress.h"
+#include "protocol/writeplan.h"
 
 Q_DECLARE_METATYPE(WriteForm)
 

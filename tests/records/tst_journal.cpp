@@ -8,7 +8,7 @@
 
 #include <sys/mount.h>
 
-#include "radio/recordfile.h"
+#include "records/recordfile.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "radio/recordfile.h"
+#include "records/recordfile.h"
 #include "support/pgserver.h"
 #include "support/simprocess.h"
 

@@ -1,9 +1,9 @@
 // The real kvx-modemsim behind a real pseudo-terminal, driven through
 // QSerialPort as the tool drives a modem.
 
-#include "radio/atcommands.h"
-#include "support/wait.h"
+#include "protocol/atcommands.h"
 #include "support/simprocess.h"
+#include "support/wait.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>

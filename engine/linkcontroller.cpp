@@ -1,0 +1,436 @@
+#include "engine/linkcontroller.h"
+
+#include <QCoreApplication>
+
+#include "protocol/formcheck.h"
+
+namespace {
+
+struct LinkControllerText {
+    Q_DECLARE_TR_FUNCTIONS(LinkController)
+};
+
+// The registers a write sends from the form, which the unit must have
+// reported first.
+constexpr int WriteNeeds[] = { Reg::NetworkAddress, Reg::WorkMode, Reg::SerialBaud, Reg::LinkRate, Reg::OutputPower };
+
+} // namespace
+
+LinkController::LinkController(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_session, &RadioSession::opened, this, &LinkController::linkOpened);
+    connect(&m_session, &RadioSession::chunkReceived, this, &LinkController::chunkReceived);
+    connect(&m_session, &RadioSession::finished, this, &LinkController::sequenceEnded);
+    connect(&m_session, &RadioSession::reportScanned, this, &LinkController::applyReport);
+    connect(&m_session, &RadioSession::frameReceived, this, &LinkController::frameIn);
+    connect(&m_session, &RadioSession::reportRead, this, [this](int id, const RadioSettings &settings) {
+        if (id != m_readId || m_state != State::Reading)
+            return;
+        m_readAnswered = m_readGotReport = true;
+        emit reportRead(settings);
+        if (m_readPaused)
+            endRead(true);
+    });
+    connect(&m_session, &RadioSession::noReport, this, [this](int id) {
+        if (id != m_readId || m_state != State::Reading)
+            return;
+        m_readAnswered = true;
+        emit noReport();
+        if (m_readPaused)
+            endRead(false);
+    });
+    connect(&m_session, &RadioSession::lineSent, this, [this](int, const QByteArray &line) {
+        // The write's own lines up to "AT&W"; the check's request is not one.
+        if (m_state != State::Writing || m_storing || line == cmdStoreSettings() || m_linesSent >= m_linesPlanned)
+            return;
+        ++m_linesSent;
+        emit writeProgress(WriteStep::Writing, m_linesSent, m_linesPlanned);
+    });
+    connect(&m_session, &RadioSession::storing, this, &LinkController::storing);
+    connect(&m_session, &RadioSession::verifying, this, [this] {
+        if (m_state == State::Writing)
+            emit writeProgress(WriteStep::Verifying, 0, 0);
+    });
+    connect(&m_session, &RadioSession::linkLost, this, [this](const QString &port, const QString &reason) {
+        // What ran has ended LinkLost and said so.
+        enterClosed();
+        emit linkLost(port, reason);
+    });
+}
+
+LinkController::~LinkController()
+{
+    // Nobody is left to hear how a write under way ended.
+    blockSignals(true);
+}
+
+void LinkController::setTiming(const SessionTiming &timing)
+{
+    m_session.setTiming(timing);
+}
+
+void LinkController::setRecords(const QList<RecordStore *> &records)
+{
+    m_records.clear();
+    for (RecordStore *store : records) {
+        if (store && !store->name().isEmpty())
+            m_records.append({ store, QByteArray() });
+    }
+}
+
+void LinkController::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+// Nothing of an earlier link: its report, its rate, its read.
+void LinkController::startLink()
+{
+    m_openId = m_readId = m_writeId = m_closeId = 0;
+    m_entries.clear();
+    m_report = RadioSettings();
+    m_reportedRate = m_selectedRate = 0;
+    m_rateReplied = false;
+}
+
+void LinkController::enterClosed()
+{
+    startLink();
+    setState(State::Closed);
+}
+
+bool LinkController::open(const LinkConfig &config)
+{
+    if (m_state != State::Closed)
+        return false;
+    startLink();
+    const int id = m_session.open(config);
+    if (!id)
+        return false;
+    m_openId = id;
+    setState(State::Opening);
+    return true;
+}
+
+void LinkController::read()
+{
+    if (m_state != State::Ready)
+        return;
+    m_readPaused = m_readAnswered = m_readGotReport = false;
+    m_readId = 0;
+    setState(State::Reading);
+    const int id = m_session.read();
+    if (m_state == State::Reading)
+        m_readId = id;
+}
+
+void LinkController::endRead(bool answered)
+{
+    m_readId = 0;
+    if (m_state != State::Reading)
+        return;
+    setState(State::Ready);
+    emit readEnded(answered);
+}
+
+bool LinkController::reportComplete() const
+{
+    for (int reg : WriteNeeds) {
+        if (!m_entries.contains(reg))
+            return false;
+    }
+    return true;
+}
+
+QString LinkController::checkWrite(const WriteForm &form) const
+{
+    return checkWriteForm(form, m_report);
+}
+
+bool LinkController::unitAddressHeld(const WriteForm &form) const
+{
+    if (!isMultipoint(config().mode))
+        return false;
+    const QString unit = QString::number(addressFromText(form.unitText));
+    const QString network = QString::number(addressFromText(form.addressText));
+    for (const RecordSlot &slot : m_records) {
+        if (slot.store->holdsUnit(unit, network))
+            return true;
+    }
+    return false;
+}
+
+void LinkController::write(const WriteForm &form, const WriteOptions &options)
+{
+    if (m_state != State::Ready || !m_session.isOpen())
+        return;
+    m_form = form;
+    m_outcome = UnitOutcome();
+    m_recordError.clear();
+    for (RecordSlot &slot : m_records)
+        slot.handle.clear();
+    // Nothing goes out that the unit would store as a number nobody chose,
+    // nor before this unit has reported on this link.
+    const QString problem = m_entries.isEmpty()
+                                ? LinkControllerText::tr("the unit has not reported its settings on this link; read it first")
+                                : checkWrite(form);
+    if (!problem.isEmpty()) {
+        const UnitOutcome refusal = failedOutcome(UnitOutcome::Unwritable, problem, form);
+        writeRows(refusal);
+        return endWrite(refusal);
+    }
+    UnitOutcome refusal;
+    if (!reserveUnitAddress(options, &refusal)) {
+        writeRows(refusal);
+        return endWrite(refusal);
+    }
+    m_storing = false;
+    m_linesSent = 0;
+    m_linesPlanned = 0;
+    for (const WriteLine &line : planWrite(m_form)) {
+        if (!line.bytes.isEmpty() && line.bytes != cmdStoreSettings())
+            ++m_linesPlanned;
+    }
+    m_writeId = 0;
+    setState(State::Writing);
+    emit writeProgress(WriteStep::Writing, 0, m_linesPlanned);
+    const WriteForm planned = m_form;
+    // A line that cannot be sent ends the write before its id is known.
+    const int id = m_session.write([planned] { return planned; }, options.verify);
+    if (m_state == State::Writing && m_session.isRunning(id))
+        m_writeId = id;
+}
+
+bool LinkController::reserveUnitAddress(const WriteOptions &options, UnitOutcome *refusal)
+{
+    if (!isMultipoint(m_form.mode))
+        return true;
+    for (RecordSlot &slot : m_records) {
+        if (!slot.store->canReserve())
+            continue;
+        UnitRecord record = recordFor(pendingOutcome(m_form), config(), m_identity);
+        const bool exact = options.reserveFrom < 0;
+        const qint64 start = exact ? qint64(addressFromText(m_form.unitText)) : options.reserveFrom;
+        QString error;
+        slot.handle = slot.store->reserveUnit(&record, start, exact, options.replace, &error);
+        if (slot.handle.isEmpty()) {
+            // The record's own words: in use, being written by a station,
+            // or why it could not be asked.
+            *refusal = failedOutcome(UnitOutcome::NoCause, QString(), m_form);
+            refusal->recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
+            return false;
+        }
+        // The address the record handed out is the one written.
+        m_form.unitText = record.settings.unitAddress;
+    }
+    return true;
+}
+
+// Right before "AT&W": the unit's row goes into every record first, so a
+// program killed now still leaves one; without it nothing is stored.
+void LinkController::storing(int id)
+{
+    if (m_state != State::Writing)
+        return;
+    m_storing = true;
+    writeRows(pendingOutcome(m_form));
+    if (!m_recordError.isEmpty()) {
+        m_session.interrupt(id);
+        return;
+    }
+    emit writeProgress(WriteStep::Storing, 0, 0);
+}
+
+void LinkController::finishWrite(const SequenceResult &result)
+{
+    m_writeId = 0;
+    UnitOutcome outcome = writeOutcome(result, m_form);
+    outcome.recordError = m_recordError;
+    writeRows(outcome);
+    endWrite(outcome);
+}
+
+void LinkController::endWrite(const UnitOutcome &outcome)
+{
+    m_outcome = outcome;
+    if (m_outcome.recordError.isEmpty())
+        m_outcome.recordError = m_recordError;
+    // Told while the state still says writing: a listener may close at once.
+    emit writeEnded(m_outcome);
+    if (m_state == State::Writing)
+        setState(State::Ready);
+}
+
+void LinkController::writeRows(const UnitOutcome &outcome)
+{
+    if (m_records.isEmpty())
+        return;
+    const UnitRecord record = recordFor(outcome, config(), m_identity);
+    for (RecordSlot &slot : m_records) {
+        QString error;
+        const QByteArray handle = slot.store->writeRow(slot.handle, record, &error);
+        if (handle.isEmpty()) {
+            if (m_recordError.isEmpty())
+                m_recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
+            continue;
+        }
+        slot.handle = handle;
+    }
+}
+
+void LinkController::recordOutcome(const UnitOutcome &outcome)
+{
+    m_outcome = outcome;
+    m_recordError.clear();
+    writeRows(outcome);
+    if (m_outcome.recordError.isEmpty())
+        m_outcome.recordError = m_recordError;
+}
+
+qint64 LinkController::nextUnitAddress() const
+{
+    if (!m_outcome.isGood() || !isMultipoint(m_form.mode))
+        return -1;
+    for (const auto &[reg, value] : registersSetBy(m_outcome.linesSent)) {
+        if (reg != Reg::UnitAddress || value >= MaxAddress)
+            continue;
+        qint64 next = value + 1;
+        // A record that reserves knows the addresses other stations gave out.
+        for (const RecordSlot &slot : m_records) {
+            if (!slot.store->canReserve())
+                continue;
+            QString error;
+            const qint64 free = slot.store->nextFreeUnit(m_outcome.settings.networkAddress, next, &error);
+            if (free >= 0)
+                next = free;
+        }
+        return next;
+    }
+    return -1;
+}
+
+bool LinkController::interrupt()
+{
+    switch (m_state) {
+    case State::Writing:
+        if (m_writeId && m_session.interrupt(m_writeId))
+            return true;
+        break;
+    case State::Opening:
+        m_session.interrupt(m_openId);
+        break;
+    case State::Reading:
+        m_session.interrupt(m_readId);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void LinkController::close()
+{
+    if (m_state == State::Closed || m_state == State::Closing)
+        return;
+    setState(State::Closing);
+    // Whatever runs ends first and says so; then the frame.
+    m_closeId = m_session.close();
+}
+
+void LinkController::closeNow()
+{
+    m_session.closeNow();
+    enterClosed();
+}
+
+bool LinkController::sendRaw(const QByteArray &bytes)
+{
+    return m_session.send(bytes);
+}
+
+bool LinkController::setPassThroughRate(qint32 rate)
+{
+    m_selectedRate = rate > 0 ? quint32(rate) : 0;
+    return m_session.setPassThroughBaud(rate);
+}
+
+void LinkController::sequenceEnded(int id, const SequenceResult &result)
+{
+    m_session.takeResult(id);
+    // A read or a write can end inside its own start (a line that could not
+    // be sent), before its id is known.
+    if (id == m_openId) {
+        m_openId = 0;
+        // A close or a lost device has taken over and says what happened.
+        if (m_state != State::Opening)
+            return;
+        if (result.outcome == SequenceResult::Completed) {
+            setState(State::Ready);
+            emit connected();
+        } else if (result.outcome == SequenceResult::Interrupted) {
+            setState(State::Ready);
+        }
+    } else if (id == m_readId || (m_state == State::Reading && !m_readId)) {
+        m_readPaused = true;
+        switch (result.outcome) {
+        case SequenceResult::Completed:
+            if (m_readAnswered)
+                endRead(m_readGotReport);
+            break;
+        case SequenceResult::SendFailed:
+            if (m_state == State::Reading) {
+                emit readFailed();
+                endRead(false);
+            }
+            break;
+        case SequenceResult::Interrupted:
+            endRead(false);
+            break;
+        default:
+            // Closed or lost meanwhile: those say what happened.
+            m_readId = 0;
+            break;
+        }
+    } else if (id == m_writeId || (m_state == State::Writing && !m_writeId)) {
+        finishWrite(result);
+    } else if (id == m_closeId) {
+        enterClosed();
+        emit closed();
+    }
+}
+
+void LinkController::applyReport(const ReceiveResult &result, bool verifying)
+{
+    // The check after a write reads the unit without changing the form, and
+    // the answers to a write's lines (an echo names registers too) leave the
+    // form as it was when the write began. A report belongs to this link
+    // until the close begins.
+    if (verifying || result.entries.isEmpty())
+        return;
+    if (m_state != State::Opening && m_state != State::Ready && m_state != State::Reading)
+        return;
+    for (const RegisterEntry &entry : result.entries)
+        m_entries.insert(entry.reg, entry);
+    m_report = settingsFromEntries(m_entries.values(), config().module);
+    emit reportApplied(result.entries);
+}
+
+void LinkController::frameIn(const FrameReply &frame)
+{
+    if (frame.status != FrameReply::LinkClosed && frame.status != FrameReply::BaudRate)
+        return;
+    m_rateReplied = true;
+    if (frame.status == FrameReply::BaudRate) {
+        m_reportedRate = frame.rate;
+        // The window selects the reported rate in its list, and choosing a
+        // rate sends it: the unit hears its own rate back whenever it
+        // differs from the one chosen on this link, from every front end.
+        if (frame.rate != m_selectedRate && passThroughRates().contains(QString::number(frame.rate)))
+            setPassThroughRate(qint32(frame.rate));
+    }
+    emit passThroughChanged();
+}

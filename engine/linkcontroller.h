@@ -1,0 +1,186 @@
+#pragma once
+// One link and the unit on it, from open to close: the link's state, reading
+// the unit's settings, writing them with the check after it and the unit's
+// record rows, the pass-through rate, and the reports held while the
+// operator talks to the unit directly. The window is a view of it; kvx-cli
+// and the batch run a short script over it (UnitJob).
+//
+// Every link starts clean: nothing received, reported, refused or chosen on
+// an earlier link reaches this one, and a write waits for this unit's own
+// report. Starters return at once; signals tell how each step ended.
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include "engine/radiosession.h"
+#include "engine/unitoutcome.h"
+#include "records/recordstore.h"
+
+class LinkController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the link is doing; one state decides what may start.
+    enum class State { Closed, Opening, Ready, Reading, Writing, Closing };
+    Q_ENUM(State)
+    // Where a write is, for progress shown to the operator.
+    enum class WriteStep { Writing, Storing, Verifying };
+    Q_ENUM(WriteStep)
+
+    struct WriteOptions {
+        bool verify = false;
+        // A record that hands out unit addresses (point to multipoint)
+        // reserves the form's own (`reserveFrom` -1) or the first free one
+        // from `reserveFrom`; `replace` takes over one an earlier unit holds.
+        qint64 reserveFrom = -1;
+        bool replace = false;
+    };
+
+    explicit LinkController(QObject *parent = nullptr);
+    ~LinkController() override;
+
+    // The pauses and the report timeout, for the sequences started from now on.
+    void setTiming(const SessionTiming &timing);
+    const SessionTiming &timing() const { return m_session.timing(); }
+    // Where each write's row goes, and who writes it. The stores must
+    // outlive the writes.
+    void setRecords(const QList<RecordStore *> &records);
+    void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
+
+    State state() const { return m_state; }
+    bool isOpen() const { return m_session.isOpen(); }
+    const LinkConfig &config() const { return m_session.config(); }
+    // Why the last open failed.
+    QString errorString() const { return m_session.errorString(); }
+
+    // Opens the port (the link-open frame for KV6 - KV7, then the pause);
+    // false when it did not open. connected() follows.
+    bool open(const LinkConfig &config);
+    // Ready: the read; reportRead() or noReport(), then readEnded().
+    void read();
+    // Empty when `form` can be written to this unit: every field the write
+    // sends holds a value its module offers. Otherwise what is wrong, named
+    // with what this unit reported.
+    QString checkWrite(const WriteForm &form) const;
+    // A record holds the form's unit address on its network (point to
+    // multipoint): writing it again gives two units one address.
+    bool unitAddressHeld(const WriteForm &form) const;
+    // Ready: checks the form, reserves the unit address, writes, stores,
+    // checks (with `verify`) and records; writeEnded() tells how it ended,
+    // also when nothing could be sent.
+    void write(const WriteForm &form, const WriteOptions &options);
+    // Stops at the next safe point: a write before "AT&W" sends no further
+    // line (after it, the store is waited out and the check skipped), and
+    // true is returned as writeEnded() follows; an open or a read ends at once.
+    bool interrupt();
+    // Ends what runs (a write before "AT&W" stores nothing), sends the
+    // link-close frame, pauses, closes; closed() follows.
+    void close();
+    // Closes at once, without a frame (shut-down); a write under way ends
+    // and is recorded.
+    void closeNow();
+
+    // The operator's own lines (the terminal), raw.
+    bool sendRaw(const QByteArray &bytes);
+    // While set, what the unit sends is kept, not scanned: the operator reads
+    // it. It is scanned with what comes next on this link, never on another.
+    void setHoldReports(bool hold) { m_session.setHoldReports(hold); }
+    // Sets a KV6 - KV7 unit's pass-through rate.
+    bool setPassThroughRate(qint32 rate);
+    // The rate the unit reported on this link, 0 before it did.
+    quint32 passThroughRate() const { return m_reportedRate; }
+    // A frame reply (the rate, or the link-close answer) came on this link.
+    bool passThroughReplied() const { return m_rateReplied; }
+
+    // This unit's report, as far as it came on this link.
+    bool hasReported(int reg) const { return m_entries.contains(reg); }
+    // The five registers a write needs have been reported.
+    bool reportComplete() const;
+    const RadioSettings &report() const { return m_report; }
+
+    // The last write: its form (the unit address a record handed out) and
+    // how it ended, complete once writeEnded() was emitted.
+    const WriteForm &writeForm() const { return m_form; }
+    const UnitOutcome &outcome() const { return m_outcome; }
+    // The unit address for the next unit after a good write in point to
+    // multipoint (the next free one in a record that knows), -1 for none.
+    qint64 nextUnitAddress() const;
+    // Records the outcome of a unit that failed before its write.
+    void recordOutcome(const UnitOutcome &outcome);
+
+signals:
+    void stateChanged(LinkController::State state);
+    // The port has opened; no frame has gone out yet.
+    void linkOpened();
+    // The open's pause is over: the link is ready.
+    void connected();
+    void chunkReceived(const QByteArray &chunk);
+    // Entries of a settings report on this link, for the form.
+    void reportApplied(const QList<RegisterEntry> &entries);
+    void reportRead(const RadioSettings &settings);
+    void noReport();
+    // The read request could not be sent.
+    void readFailed();
+    // The read is over; `answered`: its report came.
+    void readEnded(bool answered);
+    // The unit's pass-through rate, or the link-close answer, came.
+    void passThroughChanged();
+    // `line` of `lines` while writing, 0 otherwise.
+    void writeProgress(LinkController::WriteStep step, int line, int lines);
+    void writeEnded(const UnitOutcome &outcome);
+    void linkLost(const QString &port, const QString &reason);
+    // The close sequence is over.
+    void closed();
+
+private:
+    struct RecordSlot {
+        RecordStore *store = nullptr;
+        QByteArray handle;   // the row of the write under way
+    };
+
+    void setState(State state);
+    void startLink();
+    void enterClosed();
+    void sequenceEnded(int id, const SequenceResult &result);
+    void endRead(bool answered);
+    void applyReport(const ReceiveResult &result, bool verifying);
+    void frameIn(const FrameReply &frame);
+    void storing(int id);
+    void finishWrite(const SequenceResult &result);
+    void endWrite(const UnitOutcome &outcome);
+    // Reserves the unit address where a record can; false when the unit
+    // must not be written (the outcome says why).
+    bool reserveUnitAddress(const WriteOptions &options, UnitOutcome *refusal);
+    void writeRows(const UnitOutcome &outcome);
+
+    RadioSession m_session;
+    State m_state = State::Closed;
+    int m_openId = 0;
+    int m_readId = 0;
+    int m_writeId = 0;
+    int m_closeId = 0;
+    bool m_readPaused = false;     // the read's own pause is over
+    bool m_readAnswered = false;   // its report, or the lack of one, is in
+    bool m_readGotReport = false;
+
+    // This link's unit.
+    QMap<int, RegisterEntry> m_entries;
+    RadioSettings m_report;
+    quint32 m_reportedRate = 0;
+    quint32 m_selectedRate = 0;    // the rate the unit was last told or told us
+    bool m_rateReplied = false;
+
+    // The write.
+    QList<RecordSlot> m_records;
+    RecordIdentity m_identity;
+    WriteForm m_form;
+    UnitOutcome m_outcome;
+    QString m_recordError;
+    int m_linesPlanned = 0;
+    int m_linesSent = 0;
+    bool m_storing = false;
+};

@@ -1,0 +1,110 @@
+#pragma once
+// A profile written into many units: every chosen port at once, and (on an
+// assembly line) every port that appears later, each after a short settle
+// delay, with the next unit address. Shared by `kvx-cli provision` and the
+// window's batch dialog; each unit is a UnitJob with its own outcome and
+// record row.
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+#include "protocol/radiosettings.h"
+#include "protocol/settingschange.h"
+#include "records/recordstore.h"
+
+class PortWatcher;
+class RecordStore;
+class UnitJob;
+struct PortEntry;
+
+// A batch is one network: a profile without a network address gets one
+// random address, drawn once for all its units.
+SettingsChange withBatchNetworkAddress(SettingsChange change);
+
+class ProvisionBatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultSettleMs = 800;
+
+    // `link` gives product, module and mode (its port is ignored);
+    // `change` the settings every unit gets. `firstUnit` is the first unit
+    // address (point to multipoint), -1 for none.
+    ProvisionBatch(const LinkConfig &link, const SettingsChange &change, qint64 firstUnit, QObject *parent = nullptr);
+    ~ProvisionBatch() override;
+
+    void setVerify(bool verify) { m_verify = verify; }
+    void setReportTimeout(int ms) { m_timeoutMs = ms; }
+    void setRecords(const QList<RecordStore *> &records) { m_records = records; }
+    void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
+    // Unit addresses from a record that reserves them: each unit takes the
+    // first free one from the first unit address when it is written.
+    void setAutoUnitAddress(bool automatic) { m_autoUnit = automatic; }
+    void setSettleDelay(int ms) { m_settleMs = ms; }
+
+    // Starts a unit on each port, in order, all at once.
+    void startPorts(const QStringList &ports);
+    // Assembly line: from now on every port that appears and whose path
+    // matches `glob` (a shell wildcard; empty for any) gets a unit after the
+    // settle delay, until stop(). Ports listed now are left alone.
+    void watch(const QString &glob);
+    // Stops the assembly line and every running unit at its safe point;
+    // finished() follows when the last unit has ended.
+    void stop();
+
+    bool isWatching() const { return m_watcher != nullptr; }
+    bool isFinished() const { return m_finished; }
+    // The units so far, in the order they started.
+    QList<UnitJob *> units() const;
+    // The unit address the next unit gets, -1 for none.
+    qint64 nextUnitAddress() const { return m_nextUnit; }
+    // "7 of 8 verified; /dev/ttyUSB3: S103 reads 7, 4 was written" ("written"
+    // when the batch does not verify).
+    QString summary() const;
+    // The units that ended good (UnitOutcome::isGood()).
+    int goodCount() const;
+
+signals:
+    void unitStarted(UnitJob *unit);
+    // UnitJob::Step, and the line being written.
+    void unitProgress(UnitJob *unit, int step, int line, int lines);
+    // The unit's outcome is known (and recorded); its link is closing.
+    void unitEnded(UnitJob *unit);
+    // Every unit has ended and nothing is being watched.
+    void finished();
+    // While watching: a port appeared whose path the pattern leaves out.
+    void portPassedOver(const QString &path);
+
+private:
+    void startUnit(const QString &port);
+    void appeared(const PortEntry &port);
+    void vanished(const QString &name);
+    void checkFinished();
+
+    LinkConfig m_link;
+    SettingsChange m_change;
+    qint64 m_nextUnit;
+    bool m_verify = true;
+    int m_timeoutMs;
+    int m_settleMs = DefaultSettleMs;
+    QList<RecordStore *> m_records;
+    RecordIdentity m_identity;
+    bool m_autoUnit = false;
+    std::vector<std::unique_ptr<UnitJob>> m_units;
+    PortWatcher *m_watcher = nullptr;
+    QRegularExpression m_match;
+    QMap<QString, int> m_settling;   // port -> timer id
+    bool m_stopping = false;
+    bool m_finished = false;
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+};

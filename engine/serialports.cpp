@@ -1,0 +1,51 @@
+#include "engine/serialports.h"
+
+#include <QDir>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+namespace {
+
+bool canOpen(QSerialPort &port)
+{
+    if (!port.open(QIODevice::ReadWrite))
+        return false;
+    port.close();
+    return true;
+}
+
+} // namespace
+
+QList<PortEntry> openablePortEntries()
+{
+    QList<PortEntry> entries;
+    QStringList names;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos) {
+        QSerialPort port(info);
+        if (canOpen(port)) {
+            entries.append({ info.portName(), info.systemLocation() });
+            names << info.portName();
+        }
+    }
+    const QString extra = qEnvironmentVariable("KVX_EXTRA_PORTS");
+    const QStringList paths = extra.split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString &path : paths) {
+        if (names.contains(path))
+            continue;
+        QSerialPort port(path);
+        if (canOpen(port)) {
+            entries.append({ path, path });
+            names << path;
+        }
+    }
+    return entries;
+}
+
+QStringList openablePorts()
+{
+    QStringList names;
+    for (const PortEntry &entry : openablePortEntries())
+        names << entry.name;
+    return names;
+}

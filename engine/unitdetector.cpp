@@ -1,0 +1,94 @@
+#include "engine/unitdetector.h"
+
+#include <QCoreApplication>
+
+#include "engine/unitjob.h"
+
+namespace {
+
+struct UnitDetectorText {
+    Q_DECLARE_TR_FUNCTIONS(UnitDetector)
+};
+
+} // namespace
+
+UnitDetector::UnitDetector(const QString &port, QObject *parent)
+    : QObject(parent)
+    , m_port(port)
+{
+}
+
+UnitDetector::~UnitDetector() = default;
+
+void UnitDetector::start()
+{
+    tryProduct(Product::Kv5);
+}
+
+void UnitDetector::interrupt()
+{
+    m_interrupted = true;
+    if (m_job)
+        m_job->interrupt();
+}
+
+void UnitDetector::tryProduct(Product product)
+{
+    m_trying = product;
+    LinkConfig config;
+    config.port = m_port;
+    config.product = product;
+    // The module only names the rows; which ones fit is decided below.
+    config.module = Module::Tarn;
+    // Point to multipoint, so a unit address is shown when there is one.
+    config.mode = LinkMode::PointToMultipoint;
+    m_job = std::make_unique<UnitJob>(config);
+    m_job->setReportTimeout(m_timeoutMs);
+    // Queued: the try's job may go once its own signal has returned.
+    connect(m_job.get(), &UnitJob::done, this, &UnitDetector::tried, Qt::QueuedConnection);
+    emit trying(product);
+    m_job->startRead();
+}
+
+void UnitDetector::tried()
+{
+    UnitJob *job = m_job.get();
+    if (job->cause() == UnitOutcome::PortLost || (m_portOpened && job->cause() == UnitOutcome::CannotOpen))
+        m_portLost = true;
+    if (job->cause() != UnitOutcome::CannotOpen)
+        m_portOpened = true;
+    if (job->cause() == UnitOutcome::NoCause && !job->wasInterrupted()) {
+        m_product = m_trying;
+        const QMap<int, qint64> &registers = job->settings().registers;
+        for (Module module : allModules()) {
+            if (reportFitsModule(registers, module))
+                m_modules << module;
+        }
+        QList<RegisterEntry> entries;
+        for (auto it = registers.cbegin(); it != registers.cend(); ++it)
+            entries.append({ it.key(), it.value(), it.key() == Reg::NetworkAddress ? job->settings().networkAddress : QString() });
+        m_settings = settingsFromEntries(entries, m_modules.value(0, Module::Tarn));
+    } else if (job->cause() == UnitOutcome::CannotOpen || m_portLost) {
+        m_failure = job->failure();
+    } else if (m_trying == Product::Kv5 && !m_interrupted) {
+        tryProduct(Product::Kv6);
+        return;
+    } else {
+        m_failure = m_interrupted ? UnitDetectorText::tr("%1: interrupted").arg(m_port)
+                                  : UnitDetectorText::tr("%1: nothing answered, neither a KV5 at 9600 baud nor a "
+                                                         "KV6 - KV7 at 115200 baud")
+                                        .arg(m_port);
+    }
+    m_done = true;
+    emit done();
+}
+
+QString UnitDetector::modulesText() const
+{
+    if (m_modules.isEmpty())
+        return UnitDetectorText::tr("none of the modules");
+    QStringList names;
+    for (Module module : m_modules)
+        names << moduleCaption(module);
+    return names.join(UnitDetectorText::tr(" or "));
+}

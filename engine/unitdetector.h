@@ -1,0 +1,68 @@
+#pragma once
+// Finds out what answers on a port: a KV5 at 9600 baud (AT&V), else a
+// KV6 - KV7 at 115200 (link-open frame, then the read), and which modules'
+// lists hold every value the unit reported. Each try closes its link
+// properly before the next.
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+#include "protocol/radiosettings.h"
+
+class UnitJob;
+
+class UnitDetector : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UnitDetector(const QString &port, QObject *parent = nullptr);
+    ~UnitDetector() override;
+
+    void setReportTimeout(int ms) { m_timeoutMs = ms; }
+    void start();
+    // Stops after the current try, closing its link properly.
+    void interrupt();
+
+    QString port() const { return m_port; }
+    bool isDone() const { return m_done; }
+    // The product that answered; none when nothing did.
+    std::optional<Product> product() const { return m_product; }
+    // The report, its captions taken from the first module that fits.
+    const RadioSettings &settings() const { return m_settings; }
+    // Every module whose lists hold all the reported values.
+    const QList<Module> &modules() const { return m_modules; }
+    // "Tarn or Skerry", or "none of the modules" when no list fits.
+    QString modulesText() const;
+    // Why nothing was found (the port would not open, no answer).
+    QString failure() const { return m_failure; }
+    bool portOpened() const { return m_portOpened; }
+    // The port opened for a try, and vanished before the end.
+    bool portLost() const { return m_portLost; }
+
+signals:
+    // "KV5 at 9600 baud", then "KV6 - KV7 at 115200 baud".
+    void trying(Product product);
+    void done();
+
+private:
+    void tryProduct(Product product);
+    void tried();
+
+    QString m_port;
+    int m_timeoutMs = 3000;
+    std::unique_ptr<UnitJob> m_job;
+    Product m_trying = Product::Kv5;
+    bool m_interrupted = false;
+    bool m_done = false;
+    bool m_portOpened = false;
+    bool m_portLost = false;
+    std::optional<Product> m_product;
+    RadioSettings m_settings;
+    QList<Module> m_modules;
+    QString m_failure;
+};

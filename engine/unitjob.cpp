@@ -1,0 +1,225 @@
+#include "engine/unitjob.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace {
+
+struct UnitJobText {
+    Q_DECLARE_TR_FUNCTIONS(UnitJob)
+};
+
+} // namespace
+
+UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
+    : QObject(parent)
+    , m_config(config)
+{
+    connect(&m_link, &LinkController::connected, this, &UnitJob::opened);
+    connect(&m_link, &LinkController::reportRead, this, [this](const RadioSettings &settings) { m_settings = settings; });
+    connect(&m_link, &LinkController::readEnded, this, &UnitJob::readEnded);
+    connect(&m_link, &LinkController::passThroughChanged, this, [this] {
+        if (m_link.passThroughRate())
+            m_rate = m_link.passThroughRate();
+    });
+    connect(&m_link, &LinkController::writeProgress, this, [this](LinkController::WriteStep step, int line, int lines) {
+        switch (step) {
+        case LinkController::WriteStep::Writing: setStep(Writing, line, lines); break;
+        case LinkController::WriteStep::Storing: setStep(Storing); break;
+        case LinkController::WriteStep::Verifying: setStep(Verifying); break;
+        }
+    });
+    connect(&m_link, &LinkController::writeEnded, this, [this](const UnitOutcome &outcome) {
+        m_form = m_link.writeForm();
+        if (!outcome.isGood())
+            m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
+        decide(outcome, true);
+    });
+    connect(&m_link, &LinkController::linkLost, this, [this](const QString &, const QString &) {
+        // A write that was running has ended lost and said so; here only a
+        // loss outside it is left.
+        if (!m_decided)
+            fail(UnitOutcome::PortLost, UnitJobText::tr("the device went away"));
+        else if (!m_done)
+            closeAndFinish();
+    });
+    connect(&m_link, &LinkController::closed, this, &UnitJob::finish);
+}
+
+void UnitJob::setReportTimeout(int ms)
+{
+    m_timeoutMs = ms;
+    SessionTiming timing = m_link.timing();
+    timing.reportTimeoutMs = ms;
+    m_link.setTiming(timing);
+}
+
+void UnitJob::setRecord(RecordStore *record)
+{
+    m_records.clear();
+    addRecord(record);
+}
+
+void UnitJob::addRecord(RecordStore *record)
+{
+    if (record && !record->name().isEmpty())
+        m_records.append(record);
+}
+
+void UnitJob::setUnitReservation(qint64 start, bool exact, bool replace)
+{
+    m_reserveStart = start;
+    m_reserveExact = exact;
+    m_reserveReplace = replace;
+}
+
+void UnitJob::setStep(Step step, int line, int lines)
+{
+    m_step = step;
+    emit progress(step, line, lines);
+}
+
+void UnitJob::startRead()
+{
+    m_task = ReadTask;
+    begin();
+}
+
+void UnitJob::startWrite(const SettingsChange &change, bool verify)
+{
+    m_task = WriteTask;
+    m_change = change;
+    m_verify = verify;
+    begin();
+}
+
+void UnitJob::startBaud(qint32 rate)
+{
+    m_task = BaudTask;
+    m_newRate = rate;
+    begin();
+}
+
+void UnitJob::begin()
+{
+    setStep(Connecting);
+    // The settings to write, as far as known before the unit is read: what
+    // a lost or failed unit's row says was attempted.
+    m_form = applyChange(writeFormFor(RadioSettings(), m_config), m_change);
+    if (m_task == WriteTask)
+        m_link.setRecords(m_records);
+    if (!m_link.open(m_config)) {
+        // Reported from the event loop, like every other end.
+        QTimer::singleShot(0, this, [this] {
+            fail(UnitOutcome::CannotOpen, UnitJobText::tr("cannot open the port: %1").arg(m_link.errorString()));
+        });
+    }
+}
+
+void UnitJob::interrupt()
+{
+    if (m_interrupted || m_decided || m_done)
+        return;
+    m_interrupted = true;
+    // A write under way ends at its safe point and decides the unit.
+    if (m_link.interrupt())
+        return;
+    if (!m_link.isOpen())
+        return;   // the port did not open; its failure is on its way
+    UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, QString(), m_form);
+    outcome.result = UnitOutcome::Interrupted;
+    m_failure = QStringLiteral("%1: %2").arg(m_config.port, m_task == WriteTask ? outcome.words()
+                                                                               : UnitJobText::tr("interrupted"));
+    decide(outcome, false);
+}
+
+void UnitJob::opened()
+{
+    if (m_interrupted || m_decided)
+        return;
+    if (m_task != BaudTask) {
+        setStep(Reading);
+        m_link.read();
+        return;
+    }
+    if (!m_rate) {
+        fail(UnitOutcome::NoReport, UnitJobText::tr("the unit did not report its pass-through rate"));
+        return;
+    }
+    if (m_newRate) {
+        m_link.setPassThroughRate(m_newRate);
+        m_rate = quint32(m_newRate);
+    }
+    decide(UnitOutcome(), false);
+}
+
+// The write follows the read as it would in the window: after its pause.
+void UnitJob::readEnded(bool answered)
+{
+    if (m_interrupted || m_decided)
+        return;
+    if (!answered) {
+        fail(UnitOutcome::NoReport,
+             UnitJobText::tr("no settings report from the modem within %1 ms (KV5 answers at 9600 baud, "
+                             "KV6 - KV7 at 115200: is the product right?)")
+                 .arg(m_timeoutMs));
+        return;
+    }
+    if (m_task == ReadTask) {
+        decide(UnitOutcome(), false);
+        return;
+    }
+    m_form = applyChange(writeFormFor(m_settings, m_config), m_change);
+    LinkController::WriteOptions options;
+    options.verify = m_verify;
+    options.reserveFrom = m_reserveStart >= 0 && !m_reserveExact ? m_reserveStart : -1;
+    options.replace = m_reserveReplace;
+    m_link.write(m_form, options);
+}
+
+void UnitJob::fail(UnitOutcome::Cause cause, const QString &message)
+{
+    if (m_decided || m_done)
+        return;
+    m_failure = QStringLiteral("%1: %2").arg(m_config.port, message);
+    decide(failedOutcome(cause, message, m_form), false);
+}
+
+void UnitJob::decide(const UnitOutcome &outcome, bool recorded)
+{
+    if (m_decided)
+        return;
+    m_decided = true;
+    m_outcome = outcome;
+    // A unit that never got as far as its port leaves no row.
+    if (m_task == WriteTask && !recorded && outcome.cause != UnitOutcome::CannotOpen) {
+        m_link.recordOutcome(outcome);
+        m_outcome = m_link.outcome();
+    }
+    emit outcomeReady();
+    closeAndFinish();
+}
+
+void UnitJob::closeAndFinish()
+{
+    if (m_done || m_link.state() == LinkController::State::Closing)
+        return;
+    if (m_link.isOpen()) {
+        setStep(Closing);
+        // Once decided, nothing that happens while closing changes it.
+        m_link.close();
+        return;
+    }
+    m_link.closeNow();
+    // Reported from the event loop, after whoever decided has returned.
+    QTimer::singleShot(0, this, &UnitJob::finish);
+}
+
+void UnitJob::finish()
+{
+    if (m_done)
+        return;
+    m_done = true;
+    setStep(Finished);
+    emit done();
+}

@@ -1,0 +1,109 @@
+#pragma once
+// One unit handled from start to end without an operator: open, read, then
+// (for a write) write with the unit's own values where no change is given,
+// check, close. A short script over LinkController, which decides how the
+// unit ended; used by kvx-cli and the batch, any number side by side.
+
+#include <QObject>
+#include <QString>
+
+#include "engine/linkcontroller.h"
+#include "engine/unitoutcome.h"
+#include "protocol/radiosettings.h"
+#include "protocol/settingschange.h"
+#include "records/recordfile.h"
+
+class UnitJob : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Where the unit is, for progress shown to the operator.
+    enum Step { Connecting, Reading, Writing, Storing, Verifying, Closing, Finished };
+
+    UnitJob(const LinkConfig &config, QObject *parent = nullptr);
+
+    void setReportTimeout(int ms);
+    // A write writes the unit's row into each record: a pending row right
+    // before "AT&W" goes out (so a killed program still leaves one),
+    // completed the moment the outcome is known. When a pending row cannot be
+    // written, "AT&W" is not sent.
+    void setRecord(RecordStore *record);
+    void addRecord(RecordStore *record);
+    // Who writes, for a database record's rows.
+    void setRecordIdentity(const RecordIdentity &identity) { m_link.setRecordIdentity(identity); }
+    // In point to multipoint, a record that can reserve unit addresses gets
+    // the unit's address reserved before the first line is written: the
+    // first free one from `start` (`exact` false), or the address the unit
+    // is given (`exact`). `replace`: take it over from an earlier unit.
+    void setUnitReservation(qint64 start, bool exact, bool replace);
+    // Starts open, read, close.
+    void startRead();
+    // Starts open, read, write of the read values with `change` over them,
+    // the check (unless `verify` is false), close.
+    void startWrite(const SettingsChange &change, bool verify);
+    // Starts open (the unit answers with its pass-through rate), the new rate
+    // when `rate` is not 0, close.
+    void startBaud(qint32 rate);
+    // Stops at the next safe point: before "AT&W" no further line is sent
+    // and the link is closed properly (nothing stored); after it, the
+    // storage pause runs out and the check is skipped.
+    void interrupt();
+
+    const LinkConfig &config() const { return m_config; }
+    bool isDone() const { return m_done; }
+    bool isDecided() const { return m_decided; }
+    bool wasInterrupted() const { return m_interrupted; }
+    // Why the unit failed (NoCause when it did not), and one line naming
+    // the port; for a write, outcome() tells the rest.
+    UnitOutcome::Cause cause() const { return m_outcome.cause; }
+    QString failure() const { return m_failure; }
+    const RadioSettings &settings() const { return m_settings; }   // as read
+    const WriteForm &form() const { return m_form; }               // as planned
+    // A write's outcome, complete once outcomeReady() was emitted.
+    const UnitOutcome &outcome() const { return m_outcome; }
+    quint32 passThroughRate() const { return m_rate; }
+    Step step() const { return m_step; }
+
+signals:
+    // `line` of `lines` while writing, 0 otherwise.
+    void progress(int step, int line, int lines);
+    // The outcome is known (and recorded); the link is still being closed.
+    void outcomeReady();
+    void done();
+
+private:
+    void begin();
+    void opened();
+    void readEnded(bool answered);
+    void fail(UnitOutcome::Cause cause, const QString &message);
+    // `recorded`: the controller has written the unit's rows already.
+    void decide(const UnitOutcome &outcome, bool recorded);
+    void closeAndFinish();
+    void finish();
+    void setStep(Step step, int line = 0, int lines = 0);
+
+    enum Task { ReadTask, WriteTask, BaudTask };
+
+    LinkController m_link;
+    LinkConfig m_config;
+    Task m_task = ReadTask;
+    SettingsChange m_change;
+    bool m_verify = true;
+    qint32 m_newRate = 0;
+    int m_timeoutMs = RadioSession::DefaultReportTimeoutMs;
+    QList<RecordStore *> m_records;
+    qint64 m_reserveStart = -1;
+    bool m_reserveExact = true;
+    bool m_reserveReplace = false;
+
+    bool m_interrupted = false;
+    Step m_step = Connecting;
+    bool m_decided = false;
+    bool m_done = false;
+    QString m_failure;
+    RadioSettings m_settings;
+    WriteForm m_form;
+    UnitOutcome m_outcome;
+    quint32 m_rate = 0;
+};

@@ -1,0 +1,246 @@
+#include "engine/unitoutcome.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "engine/radiosession.h"
+#include "protocol/atcommands.h"
+#include "protocol/version.h"
+#include "records/recordfile.h"
+
+namespace {
+
+struct UnitOutcomeText {
+    Q_DECLARE_TR_FUNCTIONS(UnitOutcome)
+};
+
+} // namespace
+
+QString joinedLines(const QList<QByteArray> &lines)
+{
+    QStringList shown;
+    for (const QByteArray &line : lines)
+        shown << QString::fromLatin1(line.trimmed());
+    return shown.join(QStringLiteral(", "));
+}
+
+QString resultKey(UnitOutcome::Result result)
+{
+    switch (result) {
+    case UnitOutcome::Pending: return QStringLiteral("pending");
+    case UnitOutcome::Verified: return QStringLiteral("verified");
+    case UnitOutcome::Written: return QStringLiteral("written");
+    case UnitOutcome::Mismatch: return QStringLiteral("mismatch");
+    case UnitOutcome::Refused: return QStringLiteral("refused");
+    case UnitOutcome::Interrupted: return QStringLiteral("interrupted");
+    case UnitOutcome::Lost: return QStringLiteral("lost");
+    case UnitOutcome::LostAfterStore: return QStringLiteral("lost-after-store");
+    case UnitOutcome::Failed: break;
+    }
+    return QStringLiteral("failed");
+}
+
+QString resultCaption(const QString &key)
+{
+    static const struct {
+        const char *key;
+        const char *caption;
+    } Captions[] = {
+        { "verified", QT_TRANSLATE_NOOP("UnitOutcome", "verified") },
+        { "written", QT_TRANSLATE_NOOP("UnitOutcome", "written") },
+        { "mismatch", QT_TRANSLATE_NOOP("UnitOutcome", "mismatch") },
+        { "refused", QT_TRANSLATE_NOOP("UnitOutcome", "refused") },
+        { "interrupted", QT_TRANSLATE_NOOP("UnitOutcome", "interrupted") },
+        { "lost", QT_TRANSLATE_NOOP("UnitOutcome", "lost") },
+        { "lost-after-store", QT_TRANSLATE_NOOP("UnitOutcome", "lost after storing") },
+        { "failed", QT_TRANSLATE_NOOP("UnitOutcome", "failed") },
+        { "pending", QT_TRANSLATE_NOOP("UnitOutcome", "pending (result unknown)") },
+        { "reserved", QT_TRANSLATE_NOOP("UnitOutcome", "reserved") },
+        { "expired", QT_TRANSLATE_NOOP("UnitOutcome", "reservation ended") },
+        { "released", QT_TRANSLATE_NOOP("UnitOutcome", "released") },
+    };
+    for (const auto &caption : Captions) {
+        if (key == QLatin1String(caption.key))
+            return QCoreApplication::translate("UnitOutcome", caption.caption);
+    }
+    return key;
+}
+
+QString UnitOutcome::resultKey() const
+{
+    return ::resultKey(result);
+}
+
+QString UnitOutcome::words() const
+{
+    return resultWords() + recordNote();
+}
+
+QString UnitOutcome::recordNote() const
+{
+    if (recordError.isEmpty() || blockedByRecord())
+        return QString();
+    return UnitOutcomeText::tr("; not recorded: %1").arg(recordError);
+}
+
+QString UnitOutcome::resultWords() const
+{
+    if (blockedByRecord()) {
+        return result == Interrupted
+                   ? UnitOutcomeText::tr("not stored: the record could not be written: %1").arg(recordError)
+                   : UnitOutcomeText::tr("not written: %1").arg(recordError);
+    }
+    switch (result) {
+    case Pending: return UnitOutcomeText::tr("storing");
+    case Verified: return UnitOutcomeText::tr("verified");
+    case Written:
+        if (cause == CheckUnanswered)
+            return UnitOutcomeText::tr("written, but not verified: the modem stopped answering");
+        return UnitOutcomeText::tr("written");
+    case Mismatch: return UnitOutcomeText::tr("mismatch: %1").arg(describeDifferences(differences));
+    case Refused: {
+        // Only "AT&W" itself, or the check's request, is refused after the store.
+        QString text = keptSettings() ? UnitOutcomeText::tr("refused: %1 — the settings were stored")
+                                      : UnitOutcomeText::tr("refused: %1 — nothing stored");
+        text = text.arg(joinedLines(refusedLines));
+        if (!differences.isEmpty())
+            text += QStringLiteral("; ") + describeDifferences(differences);
+        return text;
+    }
+    case Interrupted:
+        if (!reason.isEmpty())
+            return UnitOutcomeText::tr("interrupted before storing (%1): nothing was stored").arg(reason);
+        return UnitOutcomeText::tr("interrupted before storing: nothing was stored");
+    case Lost: return UnitOutcomeText::tr("lost before storing: %1").arg(reason);
+    case LostAfterStore: return UnitOutcomeText::tr("lost after storing (not verified): %1").arg(reason);
+    case Failed: break;
+    }
+    return UnitOutcomeText::tr("failed: %1").arg(reason);
+}
+
+QString UnitOutcome::detail() const
+{
+    QStringList parts;
+    if (!refusedLines.isEmpty())
+        parts << QStringLiteral("refused %1").arg(joinedLines(refusedLines));
+    if (!differences.isEmpty())
+        parts << describeDifferences(differences, false);
+    if (result == Failed && cause == LinesUnanswered)
+        parts << QStringLiteral("lines unanswered before AT&W");
+    else if (result == Written && cause == CheckUnanswered)
+        parts << QStringLiteral("not verified: the modem stopped answering");
+    else if (result == Interrupted)
+        parts << QStringLiteral("interrupted before AT&W");
+    else if (!reason.isEmpty() && (result == Lost || result == LostAfterStore || result == Failed))
+        parts << reason;
+    return parts.join(QStringLiteral("; "));
+}
+
+QString UnitOutcome::withSummary(const QString &summary) const
+{
+    QString text;
+    if (result == Written && cause == NoCause)
+        text = summary;
+    else
+        text = keptSettings() ? summary + words() : words();
+    if (!recordError.isEmpty() && !text.contains(recordError))
+        text += QLatin1Char(' ') + UnitOutcomeText::tr("Not recorded: %1").arg(recordError);
+    return text;
+}
+
+bool UnitOutcome::keptSettings() const
+{
+    return stored && !refusedLines.contains(cmdStoreSettings());
+}
+
+RadioSettings settingsSent(const WriteForm &form)
+{
+    RadioSettings s = settingsFromForm(form);
+    // S141 goes out only after the Master preset.
+    if (form.workModeRow != 0)
+        s.repeaterRow = -1;
+    if (!isMultipoint(form.mode)) {
+        s.unitAddress.clear();
+        s.hasUnitAddress = false;
+    }
+    return s;
+}
+
+UnitOutcome writeOutcome(const SequenceResult &r, const WriteForm &attempted)
+{
+    UnitOutcome o;
+    o.stored = r.stored;
+    o.linesSent = r.linesSent;
+    o.refusedLines = r.refusedLines;
+    o.differences = r.differences;
+    o.settings = settingsSent(r.linesSent.isEmpty() ? attempted : r.form);
+    switch (r.outcome) {
+    case SequenceResult::LinkLost:
+    case SequenceResult::SendFailed:
+        o.result = r.stored ? UnitOutcome::LostAfterStore : UnitOutcome::Lost;
+        o.cause = UnitOutcome::PortLost;
+        o.reason = QCoreApplication::translate("UnitOutcome", "the device went away");
+        return o;
+    case SequenceResult::Unanswered:
+        o.result = UnitOutcome::Failed;
+        o.cause = UnitOutcome::LinesUnanswered;
+        o.reason = QCoreApplication::translate("UnitOutcome", "the modem did not answer every line, so AT&W was not sent");
+        return o;
+    case SequenceResult::Interrupted:
+    case SequenceResult::Aborted:
+        if (!r.stored) {
+            o.result = UnitOutcome::Interrupted;
+            return o;
+        }
+        break;
+    case SequenceResult::Completed:
+        break;
+    }
+    if (!r.refusedLines.isEmpty()) {
+        o.result = UnitOutcome::Refused;
+        return o;
+    }
+    switch (r.verification) {
+    case SequenceResult::Verified: o.result = UnitOutcome::Verified; break;
+    case SequenceResult::Mismatch: o.result = UnitOutcome::Mismatch; break;
+    case SequenceResult::NoAnswer:
+        o.result = UnitOutcome::Written;
+        o.cause = UnitOutcome::CheckUnanswered;
+        break;
+    case SequenceResult::NotVerified: o.result = UnitOutcome::Written; break;
+    }
+    return o;
+}
+
+UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const WriteForm &attempted)
+{
+    UnitOutcome o;
+    o.result = cause == UnitOutcome::PortLost ? UnitOutcome::Lost : UnitOutcome::Failed;
+    o.cause = cause;
+    o.reason = reason;
+    o.settings = settingsSent(attempted);
+    return o;
+}
+
+UnitOutcome pendingOutcome(const WriteForm &attempted)
+{
+    UnitOutcome o;
+    o.result = UnitOutcome::Pending;
+    o.settings = settingsSent(attempted);
+    return o;
+}
+
+UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const RecordIdentity &identity,
+                     const QDateTime &time)
+{
+    UnitRecord record;
+    record.time = time;
+    record.station = identity.station;
+    record.operatorName = identity.operatorName;
+    record.toolVersion = QStringLiteral(KVX_VERSION);
+    record.config = config;
+    record.settings = outcome.settings;
+    record.result = outcome.resultKey();
+    record.detail = outcome.detail();
+    return record;
+}

@@ -1,0 +1,113 @@
+#pragma once
+// How one unit's write ended, told once: the window's status line, kvx-cli's
+// text, JSON and exit status, and the record row all come from this.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include "protocol/radiosettings.h"
+#include "protocol/writeplan.h"
+
+struct SequenceResult;
+
+struct UnitOutcome {
+    enum Result {
+        Pending,         // "AT&W" is about to go out or has; the end is not known yet
+        Verified,        // stored, and the unit reads back every value written
+        Written,         // stored, not checked (or the unit did not answer the check)
+        Mismatch,        // stored, but the unit reads back other values
+        Refused,         // the unit answered a line with ERROR (no further line went out)
+        Interrupted,     // stopped before "AT&W": nothing stored
+        Lost,            // the port vanished before "AT&W" went out
+        LostAfterStore,  // the port vanished after "AT&W" went out
+        Failed,          // nothing stored: no report, the port would not open, a form
+                         // that cannot be written, or lines left unanswered
+    };
+    // Why a unit failed, finer than the result (kvx-cli's exit status).
+    enum Cause {
+        NoCause,
+        CannotOpen,
+        NoReport,         // no settings report before the write
+        CheckUnanswered,  // stored, but no report came back for the check
+        PortLost,
+        LinesUnanswered,  // lines still unanswered when "AT&W" was due: not sent
+        Unwritable,       // a field to send holds no value the module offers, or the
+                          // unit has not reported on this link
+    };
+
+    Result result = Failed;
+    Cause cause = NoCause;
+    QString reason;                    // why it failed or was lost, one line
+    bool stored = false;               // "AT&W" went out
+    QList<QByteArray> linesSent;
+    QList<QByteArray> refusedLines;
+    QList<RegisterDifference> differences;
+    RadioSettings settings;            // what the write sent, or was to send
+    QString recordError;               // the unit's record row could not be written
+
+    // verified, written, mismatch, refused, interrupted, lost,
+    // lost-after-store, failed, pending: the record's and JSON's word.
+    QString resultKey() const;
+    // One line for the operator: "verified", "mismatch: S103 reads 1, 4 was
+    // written", "refused: ATS103=1 — nothing stored", ..., with
+    // recordNote() after it (translated when a catalogue is installed).
+    QString words() const;
+    // words() without the record's part.
+    QString resultWords() const;
+    // "; not recorded: …" when the unit's row could not be written.
+    QString recordNote() const;
+    // The record's "differences" column: what differs, what was refused,
+    // or why the unit failed.
+    QString detail() const;
+    // A write's end as the window's status line tells it, after `summary`
+    // (what was sent): the summary alone for a good write without a check,
+    // the summary and the words when the unit kept the settings, the words
+    // alone when it did not; a row that could not be recorded is named.
+    QString withSummary(const QString &summary) const;
+    // The one definition of a good unit (the window's colour, kvx-cli's
+    // exit status, the batch's count): stored as asked, verified or written
+    // when no check was asked for, and recorded.
+    bool isGood() const
+    {
+        return (result == Verified || (result == Written && cause == NoCause)) && recordError.isEmpty();
+    }
+    // Nothing was written, or nothing stored, because of the record: it
+    // could not take the unit's row, or would not give its unit address.
+    bool blockedByRecord() const
+    {
+        return !recordError.isEmpty() && (result == Interrupted || (result == Failed && reason.isEmpty()));
+    }
+    // The unit holds the settings sent: "AT&W" went out and was not refused.
+    bool keptSettings() const;
+};
+
+// Lines as sent, without their line ends: "AT&F10, ATS141=0, AT&W".
+QString joinedLines(const QList<QByteArray> &lines);
+
+// Every result word, in the order above.
+QString resultKey(UnitOutcome::Result result);
+// A record's result word as the operator reads it, in the language installed
+// ("verified", "lost after storing", "reserved", ...); an unknown word as it is.
+QString resultCaption(const QString &key);
+
+// The settings as a write of `form` sends them: the repeater only with the
+// Master preset (S141 goes out with it alone), the unit address only in
+// point to multipoint.
+RadioSettings settingsSent(const WriteForm &form);
+
+// The outcome of a write sequence. `attempted` is the form the write was
+// started with (the result's own form is used once a line went out).
+UnitOutcome writeOutcome(const SequenceResult &result, const WriteForm &attempted);
+// A unit that failed before or without a write.
+UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const WriteForm &attempted);
+// The outcome while "AT&W" goes out: the row kept in case nothing else is.
+UnitOutcome pendingOutcome(const WriteForm &attempted);
+
+struct UnitRecord;
+struct RecordIdentity;
+// The record row of an outcome, written by `identity` with this version of
+// the tool.
+UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const RecordIdentity &identity,
+                     const QDateTime &time = QDateTime::currentDateTimeUtc());

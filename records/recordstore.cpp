@@ -1,0 +1,212 @@
+#include "records/recordstore.h"
+
+#include <QCoreApplication>
+#include <QMap>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+struct RecordCheckText {
+    Q_DECLARE_TR_FUNCTIONS(RecordCheck)
+};
+
+// Rows whose settings went into a unit.
+bool storedSettings(const RecordRow &row)
+{
+    static const QStringList Stored = { "verified", "written", "mismatch", "refused", "lost-after-store" };
+    return !row.superseded && Stored.contains(row.record.result);
+}
+
+QString counted(const QMap<QString, int> &counts)
+{
+    QStringList parts;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        parts << RecordCheckText::tr("%1 (%n unit(s))", nullptr, it.value()).arg(it.key().isEmpty() ? QStringLiteral("?") : it.key());
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+bool holdsItsAddress(const RecordRow &row)
+{
+    // A unit stored whose result never came may hold it too: counted, to be
+    // safe, until it is written again or released.
+    static const QStringList Holding = { "verified", "written", "pending" };
+    return !row.superseded && Holding.contains(row.record.result);
+}
+
+QString oneLine(const QString &text)
+{
+    return text.simplified();
+}
+
+QString findingKey(RecordFinding::Kind kind)
+{
+    switch (kind) {
+    case RecordFinding::LinkMismatch: return QStringLiteral("link");
+    case RecordFinding::DuplicateUnit: return QStringLiteral("duplicate");
+    case RecordFinding::NeverVerified: return QStringLiteral("never-verified");
+    case RecordFinding::Pending: return QStringLiteral("pending");
+    case RecordFinding::Expired: break;
+    }
+    return QStringLiteral("expired");
+}
+
+RecordStore::~RecordStore() = default;
+
+QByteArray RecordStore::reserveUnit(UnitRecord *, qint64, bool, bool, QString *error, bool *inUse)
+{
+    if (inUse)
+        *inUse = false;
+    if (error)
+        *error = QCoreApplication::translate("RecordCheck", "this record cannot reserve unit addresses (a database can)");
+    return {};
+}
+
+bool RecordStore::release(const QString &, const QString &, QList<RecordRow> *, QString *error)
+{
+    if (error)
+        *error = QCoreApplication::translate("RecordCheck", "this record cannot release unit addresses");
+    return false;
+}
+
+qint64 RecordStore::nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const
+{
+    const QList<RecordRow> all = rows(error);
+    QSet<qint64> taken;
+    for (const RecordRow &row : all) {
+        if (holdsItsAddress(row) && row.record.settings.networkAddress == networkAddress)
+            taken.insert(row.record.settings.unitAddress.toLongLong());
+    }
+    qint64 address = start;
+    while (taken.contains(address) && address < MaxAddress)
+        ++address;
+    return address;
+}
+
+namespace {
+
+// Who left a row, and when: "station A (operator ann) at 2026-12-01T10:00:00Z".
+QString leftBy(const UnitRecord &r)
+{
+    QString who = r.station.isEmpty() ? r.config.port : RecordCheckText::tr("station %1").arg(r.station);
+    if (!r.operatorName.isEmpty())
+        who += RecordCheckText::tr(" (operator %1)").arg(r.operatorName);
+    return RecordCheckText::tr("%1 at %2").arg(who, r.time.toUTC().toString(Qt::ISODate));
+}
+
+QString unitOf(const UnitRecord &r)
+{
+    return isMultipoint(r.config.mode) ? r.settings.unitAddress : QString();
+}
+
+} // namespace
+
+QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &now, int reservationTimeoutS)
+{
+    QList<RecordFinding> findings;
+    // Attempts a station left unfinished.
+    for (int i = 0; i < rows.size(); ++i) {
+        const RecordRow &row = rows.at(i);
+        const UnitRecord &r = row.record;
+        if (row.superseded)
+            continue;
+        RecordFinding finding;
+        finding.networkAddress = r.settings.networkAddress;
+        finding.unitAddress = unitOf(r);
+        finding.rows = { i };
+        const QString unit = finding.unitAddress.isEmpty() ? r.config.port : RecordCheckText::tr("unit address %1").arg(finding.unitAddress);
+        if (r.result == QLatin1String("pending")) {
+            finding.kind = RecordFinding::Pending;
+            finding.text = RecordCheckText::tr("network %1: %2 was stored by %3, its result never came (check the unit)")
+                               .arg(finding.networkAddress, unit, leftBy(r));
+        } else if (r.result == QLatin1String("reserved") && r.time.secsTo(now) >= reservationTimeoutS) {
+            finding.kind = RecordFinding::Expired;
+            finding.text = RecordCheckText::tr("network %1: %2 was reserved by %3 and never written (the reservation has ended)")
+                               .arg(finding.networkAddress, unit, leftBy(r));
+        } else {
+            continue;
+        }
+        findings << finding;
+    }
+    // Each unit: the last row that stored settings under its unit address;
+    // a point-to-point row stands for a unit of its own.
+    QMap<QString, QList<int>> unitsOfNetwork;
+    QMap<QPair<QString, QString>, QList<int>> rowsOfUnit;
+    for (int i = 0; i < rows.size(); ++i) {
+        const RecordRow &row = rows.at(i);
+        if (!storedSettings(row))
+            continue;
+        const QString network = row.record.settings.networkAddress;
+        const QString unit = isMultipoint(row.record.config.mode) ? row.record.settings.unitAddress : QString();
+        if (unit.isEmpty()) {
+            unitsOfNetwork[network] << i;
+            continue;
+        }
+        rowsOfUnit[{ network, unit }] << i;
+    }
+    for (auto it = rowsOfUnit.cbegin(); it != rowsOfUnit.cend(); ++it) {
+        const QList<int> &unitRows = it.value();
+        unitsOfNetwork[it.key().first] << unitRows.last();
+        QList<int> holders;
+        bool verified = false;
+        for (int i : unitRows) {
+            const QString &result = rows.at(i).record.result;
+            if (result == QLatin1String("verified") || result == QLatin1String("written"))
+                holders << i;
+            verified = verified || result == QLatin1String("verified");
+        }
+        if (holders.size() > 1) {
+            RecordFinding finding;
+            finding.kind = RecordFinding::DuplicateUnit;
+            finding.networkAddress = it.key().first;
+            finding.unitAddress = it.key().second;
+            finding.rows = holders;
+            QStringList ports;
+            for (int i : holders)
+                ports << QStringLiteral("%1 %2").arg(rows.at(i).record.config.port,
+                                                     rows.at(i).record.time.toUTC().toString(Qt::ISODate));
+            finding.text = RecordCheckText::tr("network %1: unit address %2 is held by %3 units (%4)")
+                               .arg(finding.networkAddress, finding.unitAddress)
+                               .arg(holders.size())
+                               .arg(ports.join(QStringLiteral(", ")));
+            findings << finding;
+        }
+        if (!verified) {
+            RecordFinding finding;
+            finding.kind = RecordFinding::NeverVerified;
+            finding.networkAddress = it.key().first;
+            finding.unitAddress = it.key().second;
+            finding.rows = unitRows;
+            finding.text = RecordCheckText::tr("network %1: unit address %2 was never verified (last: %3)")
+                               .arg(finding.networkAddress, finding.unitAddress, rows.at(unitRows.last()).record.result);
+            findings << finding;
+        }
+    }
+    for (auto it = unitsOfNetwork.cbegin(); it != unitsOfNetwork.cend(); ++it) {
+        QMap<QString, int> rates;
+        QMap<QString, int> modes;
+        for (int i : it.value()) {
+            ++rates[rows.at(i).record.settings.linkRate];
+            ++modes[modeKey(rows.at(i).record.config.mode)];
+        }
+        if (rates.size() < 2 && modes.size() < 2)
+            continue;
+        RecordFinding finding;
+        finding.kind = RecordFinding::LinkMismatch;
+        finding.networkAddress = it.key();
+        finding.rows = it.value();
+        std::sort(finding.rows.begin(), finding.rows.end());
+        QStringList parts;
+        if (rates.size() > 1)
+            parts << RecordCheckText::tr("link rate %1").arg(counted(rates));
+        if (modes.size() > 1)
+            parts << RecordCheckText::tr("link mode %1").arg(counted(modes));
+        finding.text = RecordCheckText::tr("network %1: units cannot link: %2")
+                           .arg(finding.networkAddress, parts.join(QStringLiteral("; ")));
+        findings << finding;
+    }
+    return findings;
+}

@@ -1,0 +1,122 @@
+#pragma once
+// Where the units' rows go: a CSV file (RecordFile), or a database that
+// several stations share (records/). The engine writes every row through
+// this, and checks a record's rows for units that cannot work together.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include "protocol/radiosettings.h"
+
+// How long a unit address stays reserved for a unit whose end never came.
+constexpr int DefaultReservationTimeoutS = 600;
+
+struct UnitRecord {
+    QDateTime time;            // written in UTC
+    LinkConfig config;         // port, product, module and mode
+    RadioSettings settings;    // what was written (or attempted)
+    QString result;            // a result word of UnitOutcome ("reserved" too, in a database)
+    QString detail;            // differences, refused lines, or the reason
+    // Kept by a database record; a CSV file has no columns for them.
+    QString station;           // the computer's host name, or a name given
+    QString operatorName;
+    QString toolVersion;
+};
+
+// Who writes a row: kept by a database record with every attempt (the tool's
+// version is added by recordFor()).
+struct RecordIdentity {
+    QString station;
+    QString operatorName;
+};
+
+struct RecordRow {
+    UnitRecord record;
+    QString attempt;          // the attempt's id in a database; empty in a CSV file
+    bool superseded = false;  // an operator wrote its unit address again, knowingly
+    bool imported = false;    // taken from a CSV file
+};
+
+class RecordStore
+{
+public:
+    virtual ~RecordStore();
+
+    // The file, or the database without any password.
+    virtual QString name() const = 0;
+    // Creates the record when it is missing and checks that rows can be
+    // written (a row could be added right now); before any port is opened.
+    virtual bool prepare(QString *error) = 0;
+    // For reading a record that must exist: false (with the reason) when
+    // there is none at this location, or it is not a record. Creates nothing.
+    virtual bool openExisting(QString *error) = 0;
+    // A unit's row: a new one when `handle` is empty, else the row written
+    // before under `handle` is replaced. Returns the row's handle, empty
+    // when the row could not be written.
+    virtual QByteArray writeRow(const QByteArray &handle, const UnitRecord &record, QString *error) = 0;
+    // Whether a unit recorded as verified or written (or reserved by a
+    // station writing it now) holds this unit address on this network.
+    virtual bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const = 0;
+    virtual QList<RecordRow> rows(QString *error = nullptr) const = 0;
+
+    // Unit addresses handed out in one transaction, so that stations sharing
+    // the record never give two units the same one (databases only).
+    virtual bool canReserve() const { return false; }
+    // Reserves a unit address on the network of `record` and writes its
+    // row ("reserved"): the first free one from `start` (`exact` false), or
+    // `start` itself. `replace`: an address held by an earlier unit is taken
+    // over (the operator writes it again, knowingly). The address is put
+    // into `record`; returns the row's handle, empty with `*inUse` set when
+    // an exact address is held.
+    virtual QByteArray reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
+                                   bool *inUse = nullptr);
+    // The first free unit address from `start`, without reserving it.
+    virtual qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const;
+    // Gives back what a station left holding this unit address (a
+    // reservation, or a unit stored whose result never came); the rows
+    // released, as they were, in `released`. False on failure.
+    virtual bool release(const QString &networkAddress, const QString &unitAddress, QList<RecordRow> *released,
+                         QString *error);
+
+    // A reservation with no final row after this long no longer holds its
+    // unit address.
+    void setReservationTimeout(int seconds) { m_reservationTimeoutS = seconds; }
+    int reservationTimeout() const { return m_reservationTimeoutS; }
+
+private:
+    int m_reservationTimeoutS = DefaultReservationTimeoutS;
+};
+
+// Whether a row's unit holds its unit address: configured as asked
+// (verified or written) and not superseded.
+bool holdsItsAddress(const RecordRow &row);
+
+// What the link-compatibility check finds in a record.
+struct RecordFinding {
+    enum Kind {
+        LinkMismatch,    // units of one network with differing link rate or link mode
+        DuplicateUnit,   // one unit address held twice on one network
+        NeverVerified,   // a unit stored but never verified
+        Pending,         // "AT&W" went out, the result never came
+        Expired,         // a reservation that ended with no final row
+    };
+    Kind kind = LinkMismatch;
+    QString networkAddress;
+    QString unitAddress;
+    QString text;          // one line for the operator
+    QList<int> rows;       // the rows concerned, as indexes into the rows checked
+};
+
+// The units each row stands for are the last row of each unit address on a
+// network that stored settings (not superseded); point-to-point units count
+// for the link check only. Rows still `pending`, and reservations older
+// than `reservationTimeoutS` at `now`, are reported with who left them.
+QList<RecordFinding> checkRecord(const QList<RecordRow> &rows,
+                                 const QDateTime &now = QDateTime::currentDateTimeUtc(),
+                                 int reservationTimeoutS = DefaultReservationTimeoutS);
+// The word of a finding's kind: link, duplicate, never-verified, pending, expired.
+QString findingKey(RecordFinding::Kind kind);
+// Folds a driver's or the system's message to one line.
+QString oneLine(const QString &text);
