@@ -97,6 +97,8 @@ void UnitJob::startBaud(qint32 rate)
 {
     m_task = BaudTask;
     m_newRate = rate;
+    // Only a rate given is written.
+    m_link.setRateEcho(false);
     begin();
 }
 
