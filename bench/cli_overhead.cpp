@@ -29,9 +29,9 @@ QString beside(const char *name)
 class Unit
 {
 public:
-    bool start()
+    bool start(const QString &product = QStringLiteral("kv5"))
     {
-        m_process.start(beside("kvx-modemsim"), { "--product", "kv5", "--module", "tarn" });
+        m_process.start(beside("kvx-modemsim"), { "--product", product, "--module", "tarn" });
         if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
             return false;
         m_port = QString::fromLocal8Bit(m_process.readLine().trimmed());
@@ -129,5 +129,18 @@ int main(int argc, char *argv[])
     out << "provision 1 unit ms: " << one << ", 4 units ms: " << four << Qt::endl;
     out << "provision 4/1 ratio: " << QString::number(double(four) / double(one), 'f', 3) << "   (target <= 1.3)"
         << Qt::endl;
+
+    // Which product answers: a KV5 at its first try, a KV6 - KV7 after a
+    // KV5 try that hears nothing.
+    for (const char *product : { "kv5", "kv6" }) {
+        std::vector<qint64> times;
+        for (int i = 0; i < repeats; ++i) {
+            Unit unit;
+            if (!unit.start(QLatin1String(product)))
+                return 1;
+            times.push_back(timeCli({ "detect", "--port", unit.port(), "--quiet" }));
+        }
+        out << "detect " << product << " ms: " << median(times) << "   (target <= 3000)" << Qt::endl;
+    }
     return 0;
 }

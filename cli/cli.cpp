@@ -699,7 +699,8 @@ int Cli::detect()
 {
     allowOnly({ "port", "timeout", "json" });
     UnitDetector detector(onePort());
-    detector.setReportTimeout(timeout());
+    if (m_parser.isSet(QStringLiteral("timeout")))
+        detector.setReportTimeout(timeout());
     QObject::connect(&detector, &UnitDetector::trying, &m_app, [&](Product product) {
         m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
     });
