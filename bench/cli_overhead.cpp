@@ -15,6 +15,7 @@
 
 #include "engine/radiosession.h"
 #include "protocol/writeplan.h"
+#include "support/simprocess.h"
 
 namespace {
 
@@ -24,31 +25,6 @@ QString beside(const char *name)
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
 }
-
-// A simulated KV5 Tarn unit for the length of a measurement.
-class Unit
-{
-public:
-    bool start(const QString &product = QStringLiteral("kv5"))
-    {
-        m_process.start(beside("kvx-modemsim"), { "--product", product, "--module", "tarn" });
-        if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
-            return false;
-        m_port = QString::fromLocal8Bit(m_process.readLine().trimmed());
-        return !m_port.isEmpty();
-    }
-    ~Unit()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-    }
-    QString port() const { return m_port; }
-
-private:
-    QProcess m_process;
-    QString m_port;
-};
 
 // Wall time of one kvx-cli run in ms, or -1 when it failed.
 qint64 timeCli(const QStringList &arguments)
@@ -93,10 +69,10 @@ int main(int argc, char *argv[])
 
     std::vector<qint64> writes;
     for (int i = 0; i < repeats; ++i) {
-        Unit unit;
-        if (!unit.start())
+        SimProcess unit;
+        if (!unit.start({ "--product", "kv5", "--module", "tarn" }))
             return 1;
-        writes.push_back(timeCli({ "write", "--port", unit.port(), "--product", "kv5", "--module", "tarn",
+        writes.push_back(timeCli({ "write", "--port", unit.portPath(), "--product", "kv5", "--module", "tarn",
                                    "--mode", "p2p", "--work-mode", "master", "--no-verify", "--quiet" }));
     }
     const qint64 write = median(writes);
@@ -112,13 +88,13 @@ int main(int argc, char *argv[])
     auto provision = [&](int count) {
         std::vector<qint64> times;
         for (int i = 0; i < repeats; ++i) {
-            std::vector<std::unique_ptr<Unit>> units;
+            std::vector<std::unique_ptr<SimProcess>> units;
             QStringList arguments { "provision", "--profile", profile, "--quiet" };
             for (int u = 0; u < count; ++u) {
-                units.push_back(std::make_unique<Unit>());
-                if (!units.back()->start())
+                units.push_back(std::make_unique<SimProcess>());
+                if (!units.back()->start({ "--product", "kv5", "--module", "tarn" }))
                     return qint64(-1);
-                arguments << "--port" << units.back()->port();
+                arguments << "--port" << units.back()->portPath();
             }
             times.push_back(timeCli(arguments));
         }
@@ -135,10 +111,10 @@ int main(int argc, char *argv[])
     for (const char *product : { "kv5", "kv6" }) {
         std::vector<qint64> times;
         for (int i = 0; i < repeats; ++i) {
-            Unit unit;
-            if (!unit.start(QLatin1String(product)))
+            SimProcess unit;
+            if (!unit.start({ "--product", QLatin1String(product), "--module", "tarn" }))
                 return 1;
-            times.push_back(timeCli({ "detect", "--port", unit.port(), "--quiet" }));
+            times.push_back(timeCli({ "detect", "--port", unit.portPath(), "--quiet" }));
         }
         out << "detect " << product << " ms: " << median(times) << "   (target <= 3000)" << Qt::endl;
     }

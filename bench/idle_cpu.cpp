@@ -21,6 +21,8 @@
 #include <csignal>
 #include <unistd.h>
 
+#include "support/simprocess.h"
+
 namespace {
 
 QTextStream out(stdout);
@@ -168,12 +170,12 @@ void assemblyLine(int seconds, int repeats)
     std::vector<qint64> latencies;
     constexpr int AppearAfterMs = 1000;
     for (int i = 0; i < repeats; ++i) {
-        const QString log = dir.filePath(QStringLiteral("log%1").arg(i));
         const QString link = dir.filePath("ttyKVX");
-        QProcess unit;
-        unit.setStandardOutputFile(QProcess::nullDevice());
-        unit.start(beside("kvx-modemsim"), { "--product", "kv6", "--module", "tarn", "--link", link,
-                                             "--appear-after", QString::number(AppearAfterMs), "--log", log, "--once" });
+        SimProcess unit;
+        if (!unit.start({ "--product", "kv6", "--module", "tarn", "--link", link, "--appear-after",
+                          QString::number(AppearAfterMs), "--once" }))
+            continue;
+        const QString log = unit.logPath();
         // Timed from here, to the millisecond: the link, then the first byte logged.
         QElapsedTimer clock;
         clock.start();
@@ -185,8 +187,7 @@ void assemblyLine(int seconds, int repeats)
         if (QFileInfo(log).size() > 0)
             latencies.push_back(clock.elapsed() - appeared);
         // The unit is written, checked and let go before the next one comes.
-        if (!unit.waitForFinished(30000))
-            stop(unit);
+        unit.waitForExit(30000);
     }
     stop(cli, SIGINT);
     out << "port link appearing to first byte ms: " << median(latencies) << " (median of "

@@ -10,7 +10,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -22,35 +21,17 @@
 #include <vector>
 
 #include "app/provisiondialog.h"
+#include "support/simprocess.h"
 
 namespace {
 
 QTextStream out(stdout);
 
-class Unit
+// A simulated KV6 - KV7 Tarn unit.
+bool startUnit(SimProcess &unit, const QStringList &extra = {})
 {
-public:
-    bool start(const QStringList &extra = {})
-    {
-        m_process.start(QCoreApplication::applicationDirPath() + "/kvx-modemsim",
-                        QStringList { "--product", "kv6", "--module", "tarn" } + extra);
-        if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
-            return false;
-        m_port = QString::fromLocal8Bit(m_process.readLine().trimmed());
-        return !m_port.isEmpty();
-    }
-    ~Unit()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-    }
-    QString port() const { return m_port; }
-
-private:
-    QProcess m_process;
-    QString m_port;
-};
+    return unit.start(QStringList { "--product", "kv6", "--module", "tarn" } + extra);
+}
 
 ProvisionProfile profile()
 {
@@ -76,13 +57,13 @@ void waitUntil(const std::function<bool()> &done, int timeoutMs)
 // Wall time of a batch of `count` units from Start to the summary.
 qint64 batch(int count)
 {
-    std::vector<std::unique_ptr<Unit>> units;
+    std::vector<std::unique_ptr<SimProcess>> units;
     QStringList ports;
     for (int i = 0; i < count; ++i) {
-        units.push_back(std::make_unique<Unit>());
-        if (!units.back()->start())
+        units.push_back(std::make_unique<SimProcess>());
+        if (!startUnit(*units.back()))
             return -1;
-        ports << units.back()->port();
+        ports << units.back()->portPath();
     }
     qputenv("KVX_EXTRA_PORTS", ports.join(':').toLocal8Bit());
     ProvisionDialog dialog;
@@ -110,10 +91,10 @@ double appearToFirstByte()
     dialog.findChild<QCheckBox *>("WatchBox")->setChecked(true);
     dialog.findChild<QPushButton *>("StartButton")->click();
     constexpr int AppearAfterMs = 1000;
-    Unit unit;
-    if (!unit.start({ "--link", link, "--appear-after", QString::number(AppearAfterMs), "--log", dir.filePath("log") }))
+    SimProcess unit;
+    if (!startUnit(unit, { "--link", link, "--appear-after", QString::number(AppearAfterMs) }))
         return -1;
-    QFile log(dir.filePath("log"));
+    QFile log(unit.logPath());
     waitUntil([&] { return log.size() > 0; }, 10000);
     dialog.findChild<QPushButton *>("StopButton")->click();
     waitUntil([&] { return !dialog.isRunning(); }, 30000);

@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "../e2e/rig.h"
+#include "e2e/rig.h"
 #include "protocol/atcommands.h"
 #include "protocol/profilefile.h"
 #include "protocol/version.h"

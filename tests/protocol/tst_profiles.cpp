@@ -1,7 +1,6 @@
 // The option rows per module model. Row numbers are register values, so a
 // row out of place silently configures a modem wrongly.
 
-#include "app/radiobuttons.h"
 #include "protocol/moduleprofile.h"
 #include "protocol/reportreader.h"
 #include "protocol/writeplan.h"
@@ -17,6 +16,12 @@ const QStringList ElevenPowers = { "100mW", "125mW", "160mW", "200mW", "250mW", 
                                    "400mW", "500mW", "630mW", "800mW", "1000mW" };
 const QStringList TwelvePowers = ElevenPowers + QStringList { "2000mW" };
 
+// The modules in the order of their buttons (Tarn, Brae - Loch, Skerry, Half Fjord).
+Module moduleAt(int index)
+{
+    return allModules().at(index);
+}
+
 } // namespace
 
 class tst_Profiles : public QObject
@@ -26,7 +31,6 @@ class tst_Profiles : public QObject
 private slots:
     void moduleCodes_data();
     void moduleCodes();
-    void moduleIds();
     void workModes_data();
     void workModes();
     void baudRates_data();
@@ -38,13 +42,11 @@ private slots:
     void powerCaptionsMatchPowerCodes_data();
     void powerCaptionsMatchPowerCodes();
     void braeLochAndSkerryDiffer();
-    void unknownIdsFallBackToHalfFjord_data();
-    void unknownIdsFallBackToHalfFjord();
 };
 
 void tst_Profiles::moduleCodes_data()
 {
-    QTest::addColumn<int>("groupId");
+    QTest::addColumn<int>("module");
     QTest::addColumn<int>("code");
 
     QTest::newRow("Tarn") << 0 << 2;
@@ -55,26 +57,14 @@ void tst_Profiles::moduleCodes_data()
 
 void tst_Profiles::moduleCodes()
 {
-    QFETCH(int, groupId);
+    QFETCH(int, module);
     QFETCH(int, code);
-    QCOMPARE(moduleCode(moduleForButton(groupId)), code);
-}
-
-void tst_Profiles::moduleIds()
-{
-    // The module buttons' group ids, both ways.
-    const int ids[] = { 0, 1, 2, 3 };
-    for (int id : ids)
-        QCOMPARE(buttonFor(moduleForButton(id)), id);
-    QCOMPARE(moduleForButton(0), Module::Tarn);
-    QCOMPARE(moduleForButton(1), Module::BraeLoch);
-    QCOMPARE(moduleForButton(2), Module::Skerry);
-    QCOMPARE(moduleForButton(3), Module::HalfFjord);
+    QCOMPARE(moduleCode(moduleAt(module)), code);
 }
 
 void tst_Profiles::workModes_data()
 {
-    QTest::addColumn<int>("groupId");
+    QTest::addColumn<int>("module");
     QTest::addColumn<QStringList>("rows");
 
     const QStringList withRepeater = { "Master", "Repeater", "Slave(Remote)" };
@@ -87,10 +77,10 @@ void tst_Profiles::workModes_data()
 
 void tst_Profiles::workModes()
 {
-    QFETCH(int, groupId);
+    QFETCH(int, module);
     QFETCH(QStringList, rows);
 
-    const QStringList actual = moduleProfile(moduleForButton(groupId)).workModes;
+    const QStringList actual = moduleProfile(moduleAt(module)).workModes;
     QCOMPARE(actual, rows);
     QCOMPARE(actual.size(), 3);
     QCOMPARE(actual.at(0), QString("Master"));
@@ -99,7 +89,7 @@ void tst_Profiles::workModes()
 
 void tst_Profiles::baudRates_data()
 {
-    QTest::addColumn<int>("groupId");
+    QTest::addColumn<int>("module");
     QTest::newRow("Tarn") << 0;
     QTest::newRow("Brae - Loch") << 1;
     QTest::newRow("Skerry") << 2;
@@ -108,9 +98,9 @@ void tst_Profiles::baudRates_data()
 
 void tst_Profiles::baudRates()
 {
-    QFETCH(int, groupId);
+    QFETCH(int, module);
 
-    const QStringList rows = moduleProfile(moduleForButton(groupId)).baudRates;
+    const QStringList rows = moduleProfile(moduleAt(module)).baudRates;
     QCOMPARE(rows.size(), 15);
     QCOMPARE(rows, AllBauds);
     // Falling rates: register S102 counts down from 230400.
@@ -120,7 +110,7 @@ void tst_Profiles::baudRates()
 
 void tst_Profiles::airSpeeds_data()
 {
-    QTest::addColumn<int>("groupId");
+    QTest::addColumn<int>("module");
     QTest::addColumn<QStringList>("rows");
 
     QTest::newRow("Tarn") << 0 << QStringList { "172800", "230400", "276480", "57600", "115200" };
@@ -137,10 +127,10 @@ void tst_Profiles::airSpeeds_data()
 
 void tst_Profiles::airSpeeds()
 {
-    QFETCH(int, groupId);
+    QFETCH(int, module);
     QFETCH(QStringList, rows);
 
-    const QStringList actual = moduleProfile(moduleForButton(groupId)).airSpeeds;
+    const QStringList actual = moduleProfile(moduleAt(module)).airSpeeds;
     QCOMPARE(actual, rows);
     // No row 8 anywhere: register value 8 stands for row 7.
     QVERIFY(actual.size() <= 8);
@@ -152,7 +142,7 @@ void tst_Profiles::airSpeeds()
 
 void tst_Profiles::outputPowers_data()
 {
-    QTest::addColumn<int>("groupId");
+    QTest::addColumn<int>("module");
     QTest::addColumn<QStringList>("rows");
 
     QTest::newRow("Tarn") << 0 << ElevenPowers;
@@ -163,16 +153,16 @@ void tst_Profiles::outputPowers_data()
 
 void tst_Profiles::outputPowers()
 {
-    QFETCH(int, groupId);
+    QFETCH(int, module);
     QFETCH(QStringList, rows);
 
-    const QStringList actual = moduleProfile(moduleForButton(groupId)).outputPowers;
+    const QStringList actual = moduleProfile(moduleAt(module)).outputPowers;
     QCOMPARE(actual, rows);
 }
 
 void tst_Profiles::powerCaptionsMatchPowerCodes_data()
 {
-    QTest::addColumn<int>("groupId");
+    QTest::addColumn<int>("module");
     QTest::newRow("Tarn") << 0;
     QTest::newRow("Brae - Loch") << 1;
     QTest::newRow("Skerry") << 2;
@@ -181,12 +171,12 @@ void tst_Profiles::powerCaptionsMatchPowerCodes_data()
 
 void tst_Profiles::powerCaptionsMatchPowerCodes()
 {
-    QFETCH(int, groupId);
+    QFETCH(int, module);
 
     // Each row's caption must name the power its row is written as, and that
     // power must read back as the same row; otherwise the operator sets
     // another power than he reads.
-    const QStringList rows = moduleProfile(moduleForButton(groupId)).outputPowers;
+    const QStringList rows = moduleProfile(moduleAt(module)).outputPowers;
     for (int row = 0; row < rows.size(); ++row) {
         QString caption = rows.at(row);
         QVERIFY2(caption.endsWith("mW"), qPrintable(caption));
@@ -194,7 +184,7 @@ void tst_Profiles::powerCaptionsMatchPowerCodes()
         const double milliwatts = caption.toDouble();
         const int dbm = int(std::lround(10.0 * std::log10(milliwatts)));
         WriteForm form;
-        form.module = moduleForButton(groupId);
+        form.module = moduleAt(module);
         form.powerRow = row;
         form.powerText = rows.at(row);
         const int code = powerCodeFor(form);
@@ -225,27 +215,6 @@ void tst_Profiles::braeLochAndSkerryDiffer()
     QCOMPARE(braeLoch.outputPowers.mid(0, skerry.outputPowers.size()), skerry.outputPowers);
     QCOMPARE(braeLoch.outputPowers.size(), skerry.outputPowers.size() + 1);
     QCOMPARE(braeLoch.outputPowers.last(), QString("2000mW"));
-}
-
-void tst_Profiles::unknownIdsFallBackToHalfFjord_data()
-{
-    QTest::addColumn<int>("groupId");
-    QTest::newRow("-1") << -1;
-    QTest::newRow("4") << 4;
-    QTest::newRow("100") << 100;
-}
-
-void tst_Profiles::unknownIdsFallBackToHalfFjord()
-{
-    QFETCH(int, groupId);
-
-    const ModuleProfile &profile = moduleProfile(moduleForButton(groupId));
-    const ModuleProfile &halfFjord = moduleProfile(Module::HalfFjord);
-    QCOMPARE(profile.workModes, halfFjord.workModes);
-    QCOMPARE(profile.baudRates, halfFjord.baudRates);
-    QCOMPARE(profile.airSpeeds, halfFjord.airSpeeds);
-    QCOMPARE(profile.outputPowers, halfFjord.outputPowers);
-    QCOMPARE(profile.workModes.at(1), QString());
 }
 
 QTEST_GUILESS_MAIN(tst_Profiles)
