@@ -81,12 +81,12 @@ void MainWindow::enterClosedState()
         ui->AddressEdit->clear();
     applyState();
     // Ports that came and went while the link was in use.
-    const QStringList changes = std::exchange(portChanges, QStringList());
-    for (const QString &change : changes) {
-        if (change.startsWith(QLatin1Char('+')))
-            portAppeared({ change.mid(1), change.mid(1) });
+    const auto changes = std::exchange(portChanges, {});
+    for (const auto &[appeared, port] : changes) {
+        if (appeared)
+            portAppeared(port);
         else
-            portVanished(change.mid(1));
+            portVanished(port.name);
     }
 }
 

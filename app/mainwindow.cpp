@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QDir>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QCoreApplication>
@@ -15,8 +17,8 @@
 #include "app/buttonstyles.h"
 #include "app/language.h"
 #include "app/provisiondialog.h"
-#include "app/statuslabel.h"
 #include "app/radiobuttons.h"
+#include "app/statuslabel.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
 #include "engine/linkcontroller.h"
@@ -117,6 +119,8 @@ MainWindow::MainWindow(QWidget *parent)
     atInterface = new ATInterface(this);
     atInterface->hide();
     connect(atInterface, &ATInterface::signal_sendMessage, this, &MainWindow::slot_recvMessage);
+    connect(atInterface, &ATInterface::signal_notice, this,
+            [this](const QString &text) { showStatus([text] { return text; }); });
     connect(serial, &LinkController::chunkReceived, this, &MainWindow::slot_readyRead);
     connect(serial, &LinkController::stateChanged, this, &MainWindow::applyState);
     connect(serial, &LinkController::linkOpened, this, &MainWindow::linkOpened);
@@ -157,6 +161,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ActionOperator, &QAction::triggered, this, &MainWindow::slot_Operator);
     connect(ui->ActionProvision, &QAction::triggered, this, &MainWindow::slot_Provision);
     connect(ui->ActionMessageLog, &QAction::triggered, this, &MainWindow::slot_MessageLog);
+    connect(ui->SerialBox, &QComboBox::currentIndexChanged, this, &MainWindow::showCurrentPort);
     connect(ui->DisplayLabel, &StatusLabel::clicked, this, &MainWindow::slot_MessageLog);
     // A refusal of a field goes once the field is put right.
     for (QLineEdit *edit : { ui->AddressEdit, ui->UnitEdit })
@@ -217,11 +222,35 @@ MainWindow::~MainWindow()
 void MainWindow::probePorts()
 {
     portCount = 0;
-    const QStringList ports = openablePorts();
-    for (const QString &name : ports) {
-        ui->SerialBox->addItem(name);
+    for (const PortEntry &port : openablePortEntries())
+        listPort(port);
+}
+
+// A port in the list, told apart from the others: its whole name in the
+// list that drops down (wider than the box), what the system says of it in
+// its tooltip.
+void MainWindow::listPort(const PortEntry &port)
+{
+    int row = ui->SerialBox->findText(port.name);
+    if (row < 0) {
+        ui->SerialBox->addItem(port.name);
+        row = ui->SerialBox->count() - 1;
         ++portCount;
     }
+    QStringList tip { QDir::toNativeSeparators(port.path) };
+    if (!port.description.isEmpty())
+        tip << port.description;
+    ui->SerialBox->setItemData(row, tip.join(QLatin1Char('\n')), Qt::ToolTipRole);
+    int widest = ui->SerialBox->width();
+    for (int i = 0; i < ui->SerialBox->count(); ++i)
+        widest = qMax(widest, ui->SerialBox->fontMetrics().horizontalAdvance(ui->SerialBox->itemText(i)) + 32);
+    ui->SerialBox->view()->setMinimumWidth(widest);
+    showCurrentPort();
+}
+
+void MainWindow::showCurrentPort()
+{
+    ui->SerialBox->setToolTip(ui->SerialBox->currentData(Qt::ToolTipRole).toString());
 }
 
 void MainWindow::restoreChoices()
@@ -284,14 +313,13 @@ bool MainWindow::formIsFilled() const
 void MainWindow::portAppeared(const PortEntry &port)
 {
     if (serial->state() != LinkState::Closed) {
-        portChanges << QLatin1Char('+') + port.name;
+        portChanges.append({ true, port });
         return;
     }
-    if (ui->SerialBox->findText(port.name) < 0) {
-        ui->SerialBox->addItem(port.name);
-        ++portCount;
+    const quint16 listed = portCount;
+    listPort(port);
+    if (portCount != listed)
         qDebug() << "ports : " << portCount;
-    }
     // The adapter last used, plugged in again, is the one wanted.
     if (ui->SerialBox->currentIndex() < 0 || port.name == rememberedPort)
         ui->SerialBox->setCurrentIndex(ui->SerialBox->findText(port.name));
@@ -300,7 +328,7 @@ void MainWindow::portAppeared(const PortEntry &port)
 void MainWindow::portVanished(const QString &name)
 {
     if (serial->state() != LinkState::Closed) {
-        portChanges << QLatin1Char('-') + name;
+        portChanges.append({ false, PortEntry { name, name, QString() } });
         return;
     }
     const int row = ui->SerialBox->findText(name);
@@ -309,6 +337,7 @@ void MainWindow::portVanished(const QString &name)
         --portCount;
         qDebug() << "ports : " << portCount;
     }
+    showCurrentPort();
 }
 
 // Every control that depends on the link, in one place.
@@ -328,6 +357,7 @@ void MainWindow::applyState()
             button->setEnabled(closed);
     }
     ui->SerialBox->setEnabled(closed);
+    atInterface->setLinkOpen(ready);
 
     ui->RefreshButton->setEnabled(ready);
     setSheet(ui->RefreshButton, ready ? RefreshActive : RefreshIdle);
@@ -571,6 +601,7 @@ void MainWindow::slot_CommandInterface()
         atInterface->show();
         atInterface->focusInput();
         ui->ATCommand->setText(tr("Main window"));
+        statusBar()->showMessage(ui->DisplayLabel->text());
     } else {
         terminalShown = false;
         serial->setHoldReports(false);
@@ -580,6 +611,7 @@ void MainWindow::slot_CommandInterface()
         ui->centralwidget->show();
         atInterface->clearTranscript();
         ui->ATCommand->setText(tr("AT interface"));
+        statusBar()->clearMessage();
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/messagelog.h"
 #include "engine/linkcontroller.h"
+#include "engine/serialports.h"
 #include "engine/unitoutcome.h"
 #include "protocol/profilefile.h"
 #include "protocol/radiosettings.h"
@@ -28,7 +29,6 @@ class ATInterface;
 class PortWatcher;
 class ProvisionDialog;
 class RecordStore;
-struct PortEntry;
 struct RegisterEntry;
 struct UnitOutcome;
 
@@ -164,6 +164,8 @@ private:
     void restoreChoices();
     void rememberChoices();
     void portAppeared(const PortEntry &port);
+    void listPort(const PortEntry &port);
+    void showCurrentPort();
     void portVanished(const QString &name);
 
     Ui::MainWindow *ui;
@@ -183,7 +185,7 @@ private:
     QTranslator *switchTranslator = nullptr;   // the last language switch
     QTranslator *qtTranslator = nullptr;       // Qt's own dialogs in Chinese
     PortWatcher *portWatcher = nullptr;
-    QStringList portChanges;                   // "+name"/"-name" seen while the link was in use
+    QList<QPair<bool, PortEntry>> portChanges; // (appeared, port) seen while the link was in use
     QString rememberedPort;
 
     Message statusMessage;                     // what the status line says, made again on demand

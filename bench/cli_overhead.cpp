@@ -105,5 +105,18 @@ int main(int argc, char *argv[])
     out << "provision 1 unit ms: " << one << ", 4 units ms: " << four << Qt::endl;
     out << "provision 4/1 ratio: " << QString::number(double(four) / double(one), 'f', 3) << "   (target <= 1.3)"
         << Qt::endl;
+
+    // Which product answers: a KV5 at its first try, a KV6 - KV7 after a
+    // KV5 try that hears nothing.
+    for (const char *product : { "kv5", "kv6" }) {
+        std::vector<qint64> times;
+        for (int i = 0; i < repeats; ++i) {
+            SimProcess unit;
+            if (!unit.start({ "--product", QLatin1String(product), "--module", "tarn" }))
+                return 1;
+            times.push_back(timeCli({ "detect", "--port", unit.portPath(), "--quiet" }));
+        }
+        out << "detect " << product << " ms: " << median(times) << "   (target <= 3000)" << Qt::endl;
+    }
     return 0;
 }

@@ -363,6 +363,7 @@ int Cli::runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::f
             const QString text = stepText(step, line, lines);
             if (!text.isEmpty())
                 m_board->set(port, text);
+            m_board->setStored(port, step == UnitJob::Storing || step == UnitJob::Verifying);
         });
         QObject::connect(unit, &UnitJob::outcomeReady, &m_app, [this, unit, port, &unitEnded] {
             m_board->remove(port);
@@ -566,6 +567,7 @@ int Cli::provision()
         const QString text = stepText(step, line, lines);
         if (!text.isEmpty())
             m_board->set(unit->config().port, text);
+        m_board->setStored(unit->config().port, step == UnitJob::Storing || step == UnitJob::Verifying);
     });
     QObject::connect(&batch, &ProvisionBatch::unitEnded, &m_app, [this, &batchLink](UnitJob *unit) {
         const UnitOutcome &o = unit->outcome();
@@ -697,7 +699,8 @@ int Cli::detect()
 {
     allowOnly({ "port", "timeout", "json" });
     UnitDetector detector(onePort());
-    detector.setReportTimeout(timeout());
+    if (m_parser.isSet(QStringLiteral("timeout")))
+        detector.setReportTimeout(timeout());
     QObject::connect(&detector, &UnitDetector::trying, &m_app, [&](Product product) {
         m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
     });

@@ -94,7 +94,8 @@ const QList<CommandHelp> &commands()
           "Tries a KV5 at 9600 baud (AT&V), then a KV6 - KV7 at 115200 baud (link-open frame, then the read), "
           "closing each link properly; prints which product answered, its settings, and which modules' lists "
           "hold every value it reported (e.g. \"Tarn or Skerry\"). Exit status 3 when nothing answers.",
-          { Port, Timeout, Json, Quiet }, false, "kvx-cli detect --port /dev/ttyUSB0" },
+          { Port, { "--timeout MS", "how long each try waits for the settings report (default 700)" }, Json, Quiet },
+          false, "kvx-cli detect --port /dev/ttyUSB0" },
         { "record", "list, check, import, export or release in the provisioning record",
           "kvx-cli record list|check|import FILE.csv|export --csv|release --record RECORD [--network N] [--unit U] [--json]",
           "The record must exist (nothing is created by reading it). list: every attempt, its last row (time, "

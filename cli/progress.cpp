@@ -1,5 +1,8 @@
 #include "cli/progress.h"
 
+#include <cstdio>
+#include <cstring>
+
 #include <QTimer>
 
 #include <algorithm>
@@ -66,8 +69,24 @@ void ProgressBoard::set(const QString &port, const QString &state)
     draw();
 }
 
+void ProgressBoard::setStored(const QString &port, bool stored)
+{
+    if (stored == m_stored.contains(port))
+        return;
+    if (stored)
+        m_stored << port;
+    else
+        m_stored.removeAll(port);
+    QByteArray words;
+    for (const QString &unit : std::as_const(m_stored))
+        words += unit.toUtf8() + ": stopped at once after AT&W: the unit holds the settings sent, not verified "
+                                 "(its record row stays pending)\n";
+    StopSignals::setLastWords(words);
+}
+
 void ProgressBoard::remove(const QString &port)
 {
+    setStored(port, false);
     if (m_quiet || !m_terminal)
         return;
     erase();
@@ -114,6 +133,12 @@ void ProgressBoard::draw()
 namespace {
 
 volatile std::sig_atomic_t g_received = 0;
+// Two buffers: the handler reads the one `g_lastWords` names while the
+// program fills the other.
+constexpr int LastWordsSize = 16384;
+char g_lastWordsText[2][LastWordsSize];
+int g_lastWordsLength[2] = { 0, 0 };
+volatile std::sig_atomic_t g_lastWords = 0;
 #ifndef Q_OS_WIN
 // The handler writes a byte here, which wakes the event loop: nothing has
 // to look for the flag on a timer while the program waits (a watching
@@ -123,9 +148,18 @@ int g_wakePipe[2] = { -1, -1 };
 
 extern "C" void onStopSignal(int signalNumber)
 {
-    // A second signal: the operator means it.
-    if (g_received)
+    // A second signal: the operator means it. Units past "AT&W" get their
+    // line first.
+    if (g_received) {
+        const int shown = g_lastWords;
+#ifndef Q_OS_WIN
+        [[maybe_unused]] const auto written = ::write(1, g_lastWordsText[shown], size_t(g_lastWordsLength[shown]));
+#else
+        std::fwrite(g_lastWordsText[shown], 1, size_t(g_lastWordsLength[shown]), stdout);
+        std::fflush(stdout);
+#endif
         std::_Exit(128 + signalNumber);
+    }
     g_received = signalNumber;
 #ifndef Q_OS_WIN
     if (g_wakePipe[1] >= 0) {
@@ -151,6 +185,18 @@ void StopSignals::install()
 #endif
     std::signal(SIGINT, onStopSignal);
     std::signal(SIGTERM, onStopSignal);
+}
+
+void StopSignals::setLastWords(const QByteArray &text)
+{
+    // What is already on stdout goes out before anything the handler adds.
+    out().flush();
+    std::fflush(stdout);
+    const int next = 1 - int(g_lastWords);
+    const int length = int(qMin<qsizetype>(text.size(), LastWordsSize));
+    std::memcpy(g_lastWordsText[next], text.constData(), size_t(length));
+    g_lastWordsLength[next] = length;
+    g_lastWords = next;
 }
 
 int StopSignals::received()

@@ -25,6 +25,9 @@ public:
     void set(const QString &port, const QString &state);
     // The unit on `port` has ended: its line leaves the board.
     void remove(const QString &port);
+    // The unit on `port` has been sent "AT&W" and has not ended yet: what a
+    // second stop signal (which ends the program at once) says of it.
+    void setStored(const QString &port, bool stored);
     // A result line on stdout, or a failure on stderr, without tearing the
     // board apart on a terminal.
     void printResult(const QString &line);
@@ -39,6 +42,7 @@ private:
     bool m_quiet;
     bool m_terminal;
     QList<QPair<QString, QString>> m_rows;
+    QStringList m_stored;
     int m_drawn = 0;
 };
 
@@ -53,4 +57,7 @@ public:
     // Calls `stop` once, soon after the first signal; watching ends with
     // `context`. (A handler may only set a flag; the event loop acts on it.)
     static void onFirst(QObject *context, const std::function<void()> &stop);
+    // Printed on stdout by a second signal before the program ends: the
+    // units it leaves without a result line.
+    static void setLastWords(const QByteArray &text);
 };

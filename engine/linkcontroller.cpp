@@ -430,7 +430,7 @@ void LinkController::frameIn(const FrameReply &frame)
         // The window selects the reported rate in its list, and choosing a
         // rate sends it: the unit hears its own rate back whenever it
         // differs from the one chosen on this link, from every front end.
-        if (frame.rate != m_selectedRate && passThroughRates().contains(QString::number(frame.rate)))
+        if (m_rateEcho && frame.rate != m_selectedRate && passThroughRates().contains(QString::number(frame.rate)))
             setPassThroughRate(qint32(frame.rate));
     }
     emit passThroughChanged();

@@ -91,6 +91,10 @@ public:
     void setHoldReports(bool hold) { m_session.setHoldReports(hold); }
     // Sets a KV6 - KV7 unit's pass-through rate.
     bool setPassThroughRate(qint32 rate);
+    // Whether the unit hears the rate it reported back, as the window's rate
+    // list sends it when it shows the rate (on by default). Off for a link
+    // that only asks the rate: asking must not write.
+    void setRateEcho(bool on) { m_rateEcho = on; }
     // The rate the unit reported on this link, 0 before it did.
     quint32 passThroughRate() const { return m_reportedRate; }
     // A frame reply (the rate, or the link-close answer) came on this link.
@@ -173,6 +177,7 @@ private:
     quint32 m_reportedRate = 0;
     quint32 m_selectedRate = 0;    // the rate the unit was last told or told us
     bool m_rateReplied = false;
+    bool m_rateEcho = true;
 
     // The write.
     QList<RecordSlot> m_records;

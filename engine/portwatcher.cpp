@@ -30,7 +30,8 @@ QList<PortEntry> systemPorts()
     QList<PortEntry> ports;
     const auto infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : infos)
-        ports.append({ info.portName(), info.systemLocation() });
+        ports.append({ info.portName(), info.systemLocation(),
+                       portDescription(info.description(), info.manufacturer(), info.serialNumber()) });
     return ports;
 }
 
@@ -39,7 +40,7 @@ QList<PortEntry> existingExtraPorts(const QStringList &paths, const QList<PortEn
     QList<PortEntry> ports;
     for (const QString &path : paths) {
         if (!listsName(system, path) && !listsName(ports, path) && QFileInfo::exists(path))
-            ports.append({ path, path });
+            ports.append({ path, path, QString() });
     }
     return ports;
 }
@@ -85,19 +86,23 @@ std::optional<PortEntry> serialDevice(const QString &name)
     const QString tty = QStringLiteral("/sys/class/tty/") + name;
     if (!QFileInfo::exists(tty))
         return std::nullopt;
-    const PortEntry entry { name, QLatin1String(DeviceFolder) + QLatin1Char('/') + name };
+    // What the system says of a port found, looked up once when it appears.
+    const auto found = [&name] {
+        return std::optional<PortEntry>(
+            PortEntry { name, QLatin1String(DeviceFolder) + QLatin1Char('/') + name, describePort(name) });
+    };
     if (QFileInfo::exists(tty + QStringLiteral("/device"))) {
         // A built-in UART counts only when fitted, which the system's own
         // listing finds out; such ports are seldom plugged in.
         if (QFileInfo(tty + QStringLiteral("/device/driver")).symLinkTarget().endsWith(QLatin1String("/serial8250"))) {
             const QList<PortEntry> listed = systemPorts();
-            return listsName(listed, name) ? std::optional<PortEntry>(entry) : std::nullopt;
+            return listsName(listed, name) ? found() : std::nullopt;
         }
-        return entry;
+        return found();
     }
     for (const char *prefix : { "rfcomm", "tnt", "ttyGS" }) {
         if (name.startsWith(QLatin1String(prefix)))
-            return entry;
+            return found();
     }
     return std::nullopt;
 }

@@ -569,8 +569,10 @@ void RadioSession::onReadyRead()
 void RadioSession::scanReceived(const QByteArray &chunk)
 {
     const ReceiveResult result = m_reader.feed(chunk, m_hold);
-    for (const FrameReply &frame : result.frames)
+    for (const FrameReply &frame : result.frames) {
         emit frameReceived(frame);
+        endPauseOnReply(frame);
+    }
     if (!result.scanned)
         return;
 
@@ -597,6 +599,19 @@ void RadioSession::scanReceived(const QByteArray &chunk)
         } else if (Run *run = findRun(id)) {
             verifyWith(run, settings);
         }
+    }
+}
+
+void RadioSession::endPauseOnReply(const FrameReply &frame)
+{
+    for (Run *run : std::as_const(m_runs)) {
+        if (!run->timing.pauseEndsOnReply || !run->timer.isActive())
+            continue;
+        const bool opened = run->kind == OpenKind && run->stage == StageRequested && frame.status == FrameReply::BaudRate;
+        const bool closed = run->kind == CloseKind && run->stage == StageClosing && frame.status == FrameReply::LinkClosed;
+        // From the event loop, not from inside this scan.
+        if (opened || closed)
+            run->timer.start(0);
     }
 }
 

@@ -68,6 +68,9 @@ struct SessionTiming {
     int storeMs = 3000;               // after "AT&W"
     int closeMs = 1000;               // after the link-close frame
     int reportTimeoutMs = 3000;       // read() and write() given no timeout
+    // The pause after the link-open or link-close frame ends as soon as the
+    // unit answers it (a detection's quick tries; off for every other use).
+    bool pauseEndsOnReply = false;
 };
 
 // Why `port` did not open, for the operator: `error` is the port's
@@ -184,6 +187,7 @@ private:
     void closePort();
     void onReadyRead();
     void scanReceived(const QByteArray &chunk);
+    void endPauseOnReply(const FrameReply &frame);
     void onPortError(int error);
     // One answer of the unit, to the oldest line not yet answered.
     void answered(AnswerScanner::Answer answer);

@@ -16,6 +16,24 @@ bool canOpen(QSerialPort &port)
 
 } // namespace
 
+QString portDescription(const QString &description, const QString &manufacturer, const QString &serialNumber)
+{
+    QStringList parts;
+    for (const QString &part : { description, manufacturer }) {
+        if (!part.isEmpty() && !parts.contains(part))
+            parts << part;
+    }
+    if (!serialNumber.isEmpty())
+        parts << QStringLiteral("serial %1").arg(serialNumber);
+    return parts.join(QStringLiteral(", "));
+}
+
+QString describePort(const QString &name)
+{
+    const QSerialPortInfo info(name);
+    return info.isNull() ? QString() : portDescription(info.description(), info.manufacturer(), info.serialNumber());
+}
+
 QList<PortEntry> openablePortEntries()
 {
     QList<PortEntry> entries;
@@ -24,7 +42,8 @@ QList<PortEntry> openablePortEntries()
     for (const QSerialPortInfo &info : infos) {
         QSerialPort port(info);
         if (canOpen(port)) {
-            entries.append({ info.portName(), info.systemLocation() });
+            entries.append({ info.portName(), info.systemLocation(),
+                             portDescription(info.description(), info.manufacturer(), info.serialNumber()) });
             names << info.portName();
         }
     }
@@ -35,7 +54,7 @@ QList<PortEntry> openablePortEntries()
             continue;
         QSerialPort port(path);
         if (canOpen(port)) {
-            entries.append({ path, path });
+            entries.append({ path, path, QString() });
             names << path;
         }
     }

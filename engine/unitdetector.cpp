@@ -43,7 +43,17 @@ void UnitDetector::tryProduct(Product product)
     // Point to multipoint, so a unit address is shown when there is one.
     config.mode = LinkMode::PointToMultipoint;
     m_job = std::make_unique<UnitJob>(config);
-    m_job->setReportTimeout(m_timeoutMs);
+    // A try only reads, so it need not wait out the pauses a write needs:
+    // a KV5 is asked at once and its link closed as soon as the frame is
+    // out; a KV6 - KV7's frames end their pauses when it answers them.
+    SessionTiming timing;
+    timing.reportTimeoutMs = m_timeoutMs;
+    timing.pauseEndsOnReply = true;
+    if (product == Product::Kv5) {
+        timing.openMs = 100;
+        timing.closeMs = 100;
+    }
+    m_job->setTiming(timing);
     // Queued: the try's job may go once its own signal has returned.
     connect(m_job.get(), &UnitJob::done, this, &UnitDetector::tried, Qt::QueuedConnection);
     emit trying(product);

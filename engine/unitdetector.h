@@ -23,6 +23,9 @@ public:
     explicit UnitDetector(const QString &port, QObject *parent = nullptr);
     ~UnitDetector() override;
 
+    // How long each try waits for a report; units answer within a few
+    // hundred milliseconds, so a try that hears nothing ends soon.
+    static constexpr int QuickReportTimeoutMs = 700;
     void setReportTimeout(int ms) { m_timeoutMs = ms; }
     void start();
     // Stops after the current try, closing its link properly.
@@ -54,7 +57,7 @@ private:
     void tried();
 
     QString m_port;
-    int m_timeoutMs = 3000;
+    int m_timeoutMs = QuickReportTimeoutMs;
     std::unique_ptr<UnitJob> m_job;
     Product m_trying = Product::Kv5;
     bool m_interrupted = false;

@@ -46,6 +46,12 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
     connect(&m_link, &LinkController::closed, this, &UnitJob::finish);
 }
 
+void UnitJob::setTiming(const SessionTiming &timing)
+{
+    m_timeoutMs = timing.reportTimeoutMs;
+    m_link.setTiming(timing);
+}
+
 void UnitJob::setReportTimeout(int ms)
 {
     m_timeoutMs = ms;
@@ -97,6 +103,8 @@ void UnitJob::startBaud(qint32 rate)
 {
     m_task = BaudTask;
     m_newRate = rate;
+    // Only a rate given is written.
+    m_link.setRateEcho(false);
     begin();
 }
 

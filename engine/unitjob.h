@@ -24,6 +24,8 @@ public:
     UnitJob(const LinkConfig &config, QObject *parent = nullptr);
 
     void setReportTimeout(int ms);
+    // The pauses and the report timeout of the unit's link.
+    void setTiming(const SessionTiming &timing);
     // A write writes the unit's row into each record: a pending row right
     // before "AT&W" goes out (so a killed program still leaves one),
     // completed the moment the outcome is known. When a pending row cannot be

@@ -439,7 +439,9 @@ void ATInterface::saveTranscriptTo(const QString &path)
         box->setStyleSheet(QStringLiteral("QLabel { color: rgb(0, 0, 0); }"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
+        return;
     }
+    emit signal_notice(tr("Transcript saved to %1 (%n byte(s)).", nullptr, int(received.size())).arg(QDir::toNativeSeparators(path)));
 }
 
 QString ATInterface::shownText(const QString &received)
@@ -519,6 +521,10 @@ void ATInterface::recall(int step)
 
 void ATInterface::on_pushButton_clicked()
 {
+    if (!linkOpen) {
+        emit signal_notice(tr("No link is open: connect first. The line is kept."));
+        return;
+    }
     const QString command = ui->IntputTextEdit->toPlainText();
     const QString line = QStringLiteral("%1\r\n").arg(command);
     emit signal_sendMessage(line);

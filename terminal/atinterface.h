@@ -33,6 +33,9 @@ public:
     void resetDecoder();
     void clearTranscript();
     void focusInput();
+    // Whether a typed line can go out: with no link open, Enter keeps the
+    // line and says why instead of sending it into nothing.
+    void setLinkOpen(bool open) { linkOpen = open; }
 
     // Puts received text that is still waiting for the display timer into the
     // output area now.
@@ -72,6 +75,9 @@ public:
 
 signals:
     void signal_sendMessage(QString line);
+    // Something the operator should know (the line was not sent, where the
+    // transcript went); the window shows it.
+    void signal_notice(QString text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -115,4 +121,5 @@ private:
     qsizetype historyIndex = 0; // history.size() while editing a new line
     QString historyDraft;       // the new line, kept while stepping back
     QString saveDirectory;
+    bool linkOpen = true;
 };

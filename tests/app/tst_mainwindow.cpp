@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QXmlStreamReader>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -22,6 +24,8 @@
 #include "advert/cachedir.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
+#include "app/statuslabel.h"
+#include "terminal/atinterface.h"
 #include "protocol/version.h"
 #include "ptypair.h"
 
@@ -238,6 +242,58 @@ private slots:
         trigger(&w, "ActionEnglish");
         QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                       + QStringLiteral("/kvx-config/kvx-config.ini"));
+    }
+
+    // The longest message of each catalogue at the window's smallest: cut
+    // with "…", whole in the tooltip and the message log, the font kept, the
+    // window not widened.
+    void longestMessageFits_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("English") << "english.ts" << false;
+        QTest::newRow("Chinese") << "chinese.ts" << true;
+    }
+    void longestMessageFits()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(bool, chinese);
+        QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../translations/") + catalogue);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString source;
+        QString longest;
+        while (xml.readNextStartElement() || !xml.atEnd()) {
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                QString text = xml.readElementText();
+                if (text.isEmpty())
+                    text = source;
+                if (!text.contains(QLatin1Char('\n')) && text.size() > longest.size())
+                    longest = text;
+            }
+        }
+        QVERIFY(longest.size() > 60);
+
+        MainWindow w;
+        trigger(&w, chinese ? "ActionChinese" : "ActionEnglish");
+        w.show();
+        w.resize(w.minimumSize());
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        emit w.findChild<ATInterface *>()->signal_notice(longest);
+        auto *label = child<StatusLabel>(&w, "DisplayLabel");
+        QCOMPARE(label->text(), longest);
+        QVERIFY(label->isCut());
+        QVERIFY(label->shownText().endsWith(QChar(0x2026)));
+        QCOMPARE(label->toolTip(), longest);
+        QVERIFY(label->styleSheet().startsWith(QLatin1String("font-size:17px;")));
+        QVERIFY(label->geometry().right() < w.centralWidget()->width());
+        QCOMPARE(w.size(), w.minimumSize());
+        trigger(&w, "ActionMessageLog");
+        QTRY_VERIFY(w.findChild<QPlainTextEdit *>(QStringLiteral("MessageLogText")));
+        QVERIFY(child<QPlainTextEdit>(&w, "MessageLogText")->toPlainText().contains(longest));
+        trigger(&w, "ActionEnglish");
     }
 
     void validators_data()

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "e2e/rig.h"
+#include "protocol/atcommands.h"
 #include "protocol/profilefile.h"
 #include "protocol/version.h"
 #include "records/recordfile.h"
@@ -502,6 +503,30 @@ private slots:
         QCOMPARE(rows.at(0), recordHeader());
         QCOMPARE(rows.at(1).value(12), QStringLiteral("written"));
         QCOMPARE(rows.at(2).value(12), QStringLiteral("written"));
+    }
+
+    // Asking for the pass-through rate writes nothing; only a rate given
+    // goes out.
+    void baudAsksWithoutWriting_data()
+    {
+        QTest::addColumn<QStringList>("set");
+        QTest::addColumn<int>("written");
+        QTest::newRow("asked") << QStringList() << 0;
+        QTest::newRow("set") << QStringList { "--set", "57600" } << 57600;
+    }
+    void baudAsksWithoutWriting()
+    {
+        QFETCH(QStringList, set);
+        QFETCH(int, written);
+        SimProcess sim;
+        QVERIFY(sim.start({ "--product", "kv6", "--module", "tarn" }));
+        const CliRun run = cli(QStringList { "baud", "--port", sim.portPath() } + set);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains(": pass-through baud "), run.out.constData());
+        const QByteArray setFrame = QByteArray::fromHex("fab1");
+        QCOMPARE(sim.received().contains(setFrame), written != 0);
+        if (written)
+            QVERIFY(sim.received().contains(frameSetBaud(written)));
     }
 
     // No room left for the unit's row: nothing is stored, the unit exits 7,
