@@ -141,7 +141,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &LinkController::readFailed, this,
             [this] { showStatus([this] { return tr("The read request could not be sent."); }, StatusKind::Failure); });
     connect(serial, &LinkController::writeProgress, this,
-            [this](LinkController::WriteStep step, int line, int lines) { showWriteProgress(int(step), line, lines); });
+            [this](UnitStep step, int line, int lines) { showWriteProgress(step, line, lines); });
     connect(serial, &LinkController::writeEnded, this, &MainWindow::finishWrite);
     connect(serial, &LinkController::linkLost, this, &MainWindow::slot_linkLost);
     connect(serial, &LinkController::closed, this, [this] {

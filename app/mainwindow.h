@@ -149,7 +149,7 @@ private:
     // cannot be taken.
     ProvisionProfile formProfile(QString *whyNot) const;
     QString operatorName() const;
-    void showWriteProgress(int step, int line, int lines);
+    void showWriteProgress(UnitStep step, int line, int lines);
     // After a write: how it ended, and the next unit address.
     void finishWrite(const UnitOutcome &outcome);
     static QString storedRecordPath();

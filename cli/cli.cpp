@@ -97,18 +97,6 @@ QString settingsLine(const RadioSettings &s, LinkMode mode)
     return parts.join(QStringLiteral(", "));
 }
 
-QString stepText(int step, int line, int lines)
-{
-    switch (step) {
-    case UnitJob::Connecting: return QStringLiteral("connecting");
-    case UnitJob::Reading: return QStringLiteral("reading");
-    case UnitJob::Writing: return line > 0 ? QStringLiteral("writing %1 of %2").arg(line).arg(lines) : QString();
-    case UnitJob::Storing: return QStringLiteral("storing");
-    case UnitJob::Verifying: return QStringLiteral("verifying");
-    default: return QString();
-    }
-}
-
 void printSettings(const RadioSettings &s, bool unitAddress);
 
 class Cli
@@ -359,11 +347,11 @@ int Cli::runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::f
     for (const auto &job : jobs) {
         UnitJob *unit = job.get();
         const QString port = unit->config().port;
-        QObject::connect(unit, &UnitJob::progress, &m_app, [this, port](int step, int line, int lines) {
-            const QString text = stepText(step, line, lines);
+        QObject::connect(unit, &UnitJob::progress, &m_app, [this, port](UnitStep step, int line, int lines) {
+            const QString text = stepWords(step, line, lines);
             if (!text.isEmpty())
                 m_board->set(port, text);
-            m_board->setStored(port, step == UnitJob::Storing || step == UnitJob::Verifying);
+            m_board->setStored(port, isStoreStep(step));
         });
         QObject::connect(unit, &UnitJob::outcomeReady, &m_app, [this, unit, port, &unitEnded] {
             m_board->remove(port);
@@ -563,11 +551,11 @@ int Cli::provision()
     batch.setRecords(records());
     batch.setAutoUnitAddress(autoUnit);
     batch.setRecordIdentity({ stationName(), operatorName() });
-    QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, int step, int line, int lines) {
-        const QString text = stepText(step, line, lines);
+    QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
+        const QString text = stepWords(step, line, lines);
         if (!text.isEmpty())
             m_board->set(unit->config().port, text);
-        m_board->setStored(unit->config().port, step == UnitJob::Storing || step == UnitJob::Verifying);
+        m_board->setStored(unit->config().port, isStoreStep(step));
     });
     QObject::connect(&batch, &ProvisionBatch::unitEnded, &m_app, [this, &batchLink](UnitJob *unit) {
         const UnitOutcome &o = unit->outcome();

@@ -15,6 +15,32 @@ struct UnitOutcomeText {
 
 } // namespace
 
+QString stepWords(UnitStep step, int line, int lines)
+{
+    switch (step) {
+    case UnitStep::Connecting: return UnitOutcomeText::tr("connecting");
+    case UnitStep::Reading: return UnitOutcomeText::tr("reading");
+    case UnitStep::Writing:
+        return line > 0 ? UnitOutcomeText::tr("writing %1 of %2").arg(line).arg(lines) : QString();
+    case UnitStep::Storing: return UnitOutcomeText::tr("storing");
+    case UnitStep::Verifying: return UnitOutcomeText::tr("verifying");
+    case UnitStep::Closing:
+    case UnitStep::Finished: break;
+    }
+    return QString();
+}
+
+QString stepStatus(UnitStep step, int line, int lines)
+{
+    switch (step) {
+    case UnitStep::Writing:
+        return line > 0 ? UnitOutcomeText::tr("Writing %1 of %2…").arg(line).arg(lines) : QString();
+    case UnitStep::Storing: return UnitOutcomeText::tr("Storing…");
+    case UnitStep::Verifying: return UnitOutcomeText::tr("Checking…");
+    default: return QString();
+    }
+}
+
 QString joinedLines(const QList<QByteArray> &lines)
 {
     QStringList shown;
