@@ -30,8 +30,8 @@ QJsonObject readJson(const LinkConfig &config, const RadioSettings &settings)
 {
     QJsonObject object = unitToJson(config);
     object.insert(QStringLiteral("port"), config.port);
-    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.mode));
-    object.insert(QStringLiteral("registers"), registersToJson(settings.registers));
+    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.module, config.mode));
+    object.insert(QStringLiteral("registers"), registersToJson(settings));
     return object;
 }
 
@@ -59,7 +59,7 @@ QJsonObject unitJson(const UnitJob &job)
         { "exitStatus", statusOf(job) },
         { "written", written },
         { "stored", o.stored },
-        { "settings", settingsToJson(o.settings, job.config().mode) },
+        { "settings", settingsToJson(o.settings, job.config().module, job.config().mode) },
         { "verified", verified },
         { "differences", differences },
         { "refused", refused },
@@ -96,8 +96,8 @@ QJsonObject detectJson(const UnitDetector &detector)
         { "port", detector.port() },
         { "product", productKey(*detector.product()) },
         { "modules", modules },
-        { "settings", settingsToJson(s, LinkMode::PointToMultipoint) },
-        { "registers", registersToJson(s.registers) },
+        { "settings", settingsToJson(s, detector.shownModule(), LinkMode::PointToMultipoint) },
+        { "registers", registersToJson(s) },
     };
 }
 
@@ -113,7 +113,7 @@ QJsonArray recordRowsJson(const QList<RecordRow> &rows)
         object.insert(QStringLiteral("operator"), r.operatorName);
         object.insert(QStringLiteral("toolVersion"), r.toolVersion);
         object.insert(QStringLiteral("port"), r.config.port);
-        object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.mode));
+        object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.module, r.config.mode));
         object.insert(QStringLiteral("result"), r.result);
         object.insert(QStringLiteral("differences"), r.detail);
         object.insert(QStringLiteral("superseded"), row.superseded);
