@@ -24,6 +24,9 @@ struct UnitOutcome {
         LostAfterStore,  // the port vanished after "AT&W" went out
         Failed,          // nothing stored: no report, the port would not open, a form
                          // that cannot be written, or lines left unanswered
+        // A check against a profile (nothing written):
+        Matches,         // the unit holds every setting the profile names
+        Differs,         // it holds others; `differences` names them (`written`: the profile's)
     };
     // Why a unit failed, finer than the result (kvx-cli's exit status).
     enum Cause {
@@ -44,8 +47,9 @@ struct UnitOutcome {
     QList<QByteArray> linesSent;
     QList<QByteArray> refusedLines;
     QList<RegisterDifference> differences;
-    RadioSettings settings;            // what the write sent, or was to send
+    RadioSettings settings;            // what the write sent, or was to send; what a checked unit holds
     QString recordError;               // the unit's record row could not be written
+    Module module = Module::Tarn;      // a check's: the lists its differences are named from
 
     // verified, written, mismatch, refused, interrupted, lost,
     // lost-after-store, failed, pending: the record's and JSON's word.
@@ -71,7 +75,7 @@ struct UnitOutcome {
     // when no check was asked for, and recorded.
     bool isGood() const
     {
-        return (result == Verified || (result == Written && cause == NoCause)) && recordError.isEmpty();
+        return (result == Verified || (result == Written && cause == NoCause) || result == Matches) && recordError.isEmpty();
     }
     // Nothing was written, or nothing stored, because of the record: it
     // could not take the unit's row, or would not give its unit address.
@@ -100,6 +104,8 @@ RadioSettings settingsSent(const WriteForm &form);
 // The outcome of a write sequence. `attempted` is the form the write was
 // started with (the result's own form is used once a line went out).
 UnitOutcome writeOutcome(const SequenceResult &result, const WriteForm &attempted);
+// A unit read and compared with a profile: matches or differs.
+UnitOutcome checkOutcome(const RadioSettings &report, const QList<RegisterDifference> &differences, const LinkConfig &link);
 // A unit that failed before or without a write.
 UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const WriteForm &attempted);
 // The outcome while "AT&W" goes out: the row kept in case nothing else is.
