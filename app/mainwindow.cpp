@@ -173,6 +173,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ActionCompareProfile, &QAction::triggered, this, &MainWindow::slot_CompareProfile);
     connect(ui->SerialBox, &QComboBox::currentIndexChanged, this, &MainWindow::showCurrentPort);
     connect(ui->DisplayLabel, &StatusLabel::clicked, this, &MainWindow::slot_MessageLog);
+    // The message has the line; the spacer after it only what is left.
+    ui->horizontalLayout_2->setStretchFactor(ui->DisplayLabel, 1);
     // A refusal of a field goes once the field is put right.
     for (QLineEdit *edit : { ui->AddressEdit, ui->UnitEdit })
         connect(edit, &QLineEdit::textChanged, this, &MainWindow::recheckForm);
