@@ -17,10 +17,6 @@ bool systemLocaleIsChinese()
     return isChineseLocaleName(QLocale::system().name());
 }
 
-namespace {
-const char LanguageKey[] = "window/language";
-}
-
 bool startsInChinese()
 {
     const QString chosen = toolSettings().value(QLatin1String(LanguageKey)).toString();

@@ -53,6 +53,11 @@ LinkConfig MainWindow::chosenLink() const
     return config;
 }
 
+Module MainWindow::linkedModule() const
+{
+    return moduleForCode(moduleCode).value_or(moduleForButton(moduleGroup->checkedId()));
+}
+
 // The port is open and no frame has gone out yet: the form starts from this
 // unit's lists, and shows nothing of the last unit's rate.
 void MainWindow::linkOpened()

@@ -17,8 +17,8 @@
 #include "app/buttonstyles.h"
 #include "app/language.h"
 #include "app/provisiondialog.h"
-#include "app/statuslabel.h"
 #include "app/radiobuttons.h"
+#include "app/statuslabel.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
 #include "engine/linkcontroller.h"
@@ -60,15 +60,6 @@ void setSheet(QWidget *widget, const char *sheet)
     if (current != text)
         widget->setStyleSheet(text);
 }
-
-const char PortKey[] = "window/port";
-const char ProductKey[] = "window/product";
-const char ModuleKey[] = "window/module";
-const char ModeKey[] = "window/mode";
-const char VerifyKey[] = "tools/verify";
-const char NextUnitKey[] = "tools/nextUnit";
-const char ProfileKey[] = "tools/profile";
-const char ApplyProfileKey[] = "tools/applyProfile";
 
 } // namespace
 
@@ -150,7 +141,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &LinkController::readFailed, this,
             [this] { showStatus([this] { return tr("The read request could not be sent."); }, StatusKind::Failure); });
     connect(serial, &LinkController::writeProgress, this,
-            [this](LinkController::WriteStep step, int line, int lines) { showWriteProgress(int(step), line, lines); });
+            [this](UnitStep step, int line, int lines) { showWriteProgress(step, line, lines); });
     connect(serial, &LinkController::writeEnded, this, &MainWindow::finishWrite);
     connect(serial, &LinkController::linkLost, this, &MainWindow::slot_linkLost);
     connect(serial, &LinkController::closed, this, [this] {
@@ -234,10 +225,8 @@ MainWindow::~MainWindow()
 void MainWindow::probePorts()
 {
     portCount = 0;
-    for (const PortEntry &port : openablePortEntries()) {
+    for (const PortEntry &port : openablePortEntries())
         listPort(port);
-        ++portCount;
-    }
 }
 
 // A port in the list, told apart from the others: its whole name in the
@@ -249,6 +238,7 @@ void MainWindow::listPort(const PortEntry &port)
     if (row < 0) {
         ui->SerialBox->addItem(port.name);
         row = ui->SerialBox->count() - 1;
+        ++portCount;
     }
     QStringList tip { QDir::toNativeSeparators(port.path) };
     if (!port.description.isEmpty())
@@ -329,7 +319,10 @@ void MainWindow::portAppeared(const PortEntry &port)
         portChanges.append({ true, port });
         return;
     }
+    const quint16 listed = portCount;
     listPort(port);
+    if (portCount != listed)
+        qDebug() << "ports : " << portCount;
     // The adapter last used, plugged in again, is the one wanted.
     if (ui->SerialBox->currentIndex() < 0 || port.name == rememberedPort)
         ui->SerialBox->setCurrentIndex(ui->SerialBox->findText(port.name));
@@ -342,8 +335,11 @@ void MainWindow::portVanished(const QString &name)
         return;
     }
     const int row = ui->SerialBox->findText(name);
-    if (row >= 0)
+    if (row >= 0) {
         ui->SerialBox->removeItem(row);
+        --portCount;
+        qDebug() << "ports : " << portCount;
+    }
     showCurrentPort();
 }
 
@@ -380,8 +376,8 @@ void MainWindow::applyState()
     // A field takes input once the unit has reported it; the unit address
     // exists in point to multipoint only.
     const std::pair<QWidget *, int> fields[] = {
-        { ui->AddressEdit, 104 }, { ui->WorkModeBox, 101 }, { ui->BaudSetBox, 102 }, { ui->AirSpeedBox, 103 },
-        { ui->OutputPowerBox, 108 }, { ui->repeater_state, 141 },
+        { ui->AddressEdit, Reg::NetworkAddress }, { ui->WorkModeBox, Reg::WorkMode }, { ui->BaudSetBox, Reg::SerialBaud },
+        { ui->AirSpeedBox, Reg::LinkRate }, { ui->OutputPowerBox, Reg::OutputPower }, { ui->repeater_state, Reg::RepeaterEnable },
     };
     for (const auto &[field, reg] : fields)
         field->setEnabled(ready && serial->hasReported(reg));
@@ -600,9 +596,8 @@ void MainWindow::slot_CommandInterface()
     // Lines typed into the terminal would land between a sequence's own.
     if (serial->state() != LinkState::Closed && serial->state() != LinkState::Ready)
         return;
-    // The action's caption tells which widget is central; neither widget is
-    // destroyed by the swap, so both keep their state.
-    if (ui->ATCommand->text() == tr("AT interface")) {
+    // Neither widget is destroyed by the swap, so both keep their state.
+    if (!terminalShown) {
         terminalShown = true;
         serial->setHoldReports(true);
         keepAside(takeCentralWidget());

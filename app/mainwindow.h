@@ -150,7 +150,7 @@ private:
     // cannot be taken.
     ProvisionProfile formProfile(QString *whyNot) const;
     QString operatorName() const;
-    void showWriteProgress(int step, int line, int lines);
+    void showWriteProgress(UnitStep step, int line, int lines);
     // After a write: how it ended, and the next unit address.
     void finishWrite(const UnitOutcome &outcome);
     static QString storedRecordPath();
@@ -158,6 +158,8 @@ private:
     WriteForm currentWriteForm() const;
     // Product, module and mode as the radio buttons choose them.
     LinkConfig chosenLink() const;
+    // The module of the unit linked last (moduleCode); the chosen one before the first link.
+    Module linkedModule() const;
 
     // What the window remembers between runs.
     void restoreChoices();
@@ -168,7 +170,7 @@ private:
     void portVanished(const QString &name);
 
     Ui::MainWindow *ui;
-    quint16 portCount = 0;
+    quint16 portCount = 0;              // the ports SerialBox lists
     LinkController *serial = nullptr;   // the link to the modem and the unit on it
     ATInterface *atInterface = nullptr;
     QButtonGroup *productGroup = nullptr;
@@ -177,7 +179,7 @@ private:
     bool terminalShown = false;
     bool addressLocked = false;
     quint16 lastRandomAddress = 0;
-    int moduleCode = 0;
+    int moduleCode = 0;                 // the linked unit's module (its code), 0 before the first link
     int modeId = 0;
 
     RandomAddressGenerator randomGenerator;

@@ -1,15 +1,13 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QButtonGroup>
 #include <QStandardItemModel>
 
-#include "app/radiobuttons.h"
 #include "protocol/moduleprofile.h"
 
 void MainWindow::loadModuleProfile()
 {
-    const ModuleProfile &profile = moduleProfile(moduleForButton(moduleGroup->checkedId()));
+    const ModuleProfile &profile = moduleProfile(linkedModule());
     const std::pair<QComboBox *, const QStringList *> lists[] = {
         { ui->WorkModeBox, &profile.workModes },
         { ui->BaudSetBox, &profile.baudRates },

@@ -20,14 +20,14 @@ namespace {
 enum Column { PortColumn, ProgressColumn, OutcomeColumn };
 
 // How far a unit is, for its bar: connect, read, the lines, store, check.
-int progressFor(int step, int line, int lines)
+int progressFor(UnitStep step, int line, int lines)
 {
     switch (step) {
-    case UnitJob::Connecting: return 5;
-    case UnitJob::Reading: return 15;
-    case UnitJob::Writing: return 20 + (lines > 0 ? 55 * line / lines : 0);
-    case UnitJob::Storing: return 80;
-    case UnitJob::Verifying: return 92;
+    case UnitStep::Connecting: return 5;
+    case UnitStep::Reading: return 15;
+    case UnitStep::Writing: return 20 + (lines > 0 ? 55 * line / lines : 0);
+    case UnitStep::Storing: return 80;
+    case UnitStep::Verifying: return 92;
     default: return 100;
     }
 }
@@ -328,29 +328,21 @@ void ProvisionDialog::on_StopButton_clicked()
 void ProvisionDialog::unitStarted(UnitJob *unit)
 {
     QTreeWidgetItem *row = rowFor(unit->config().port, true);
-    row->setText(OutcomeColumn, tr("connecting"));
+    row->setText(OutcomeColumn, stepWords(UnitStep::Connecting));
     row->setToolTip(OutcomeColumn, QString());
     row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));
     barOf(ui->PortList, row)->setValue(0);
     paintBar(barOf(ui->PortList, row), QColor());
 }
 
-void ProvisionDialog::unitProgress(UnitJob *unit, int step, int line, int lines)
+void ProvisionDialog::unitProgress(UnitJob *unit, UnitStep step, int line, int lines)
 {
     QTreeWidgetItem *row = rowFor(unit->config().port, true);
-    if (step != UnitJob::Closing && step != UnitJob::Finished)
+    if (step != UnitStep::Closing && step != UnitStep::Finished)
         barOf(ui->PortList, row)->setValue(progressFor(step, line, lines));
-    switch (step) {
-    case UnitJob::Connecting: row->setText(OutcomeColumn, tr("connecting")); break;
-    case UnitJob::Reading: row->setText(OutcomeColumn, tr("reading")); break;
-    case UnitJob::Writing:
-        if (line > 0)
-            row->setText(OutcomeColumn, tr("writing %1 of %2").arg(line).arg(lines));
-        break;
-    case UnitJob::Storing: row->setText(OutcomeColumn, tr("storing")); break;
-    case UnitJob::Verifying: row->setText(OutcomeColumn, tr("verifying")); break;
-    default: break;
-    }
+    const QString words = stepWords(step, line, lines);
+    if (!words.isEmpty())
+        row->setText(OutcomeColumn, words);
 }
 
 void ProvisionDialog::unitEnded(UnitJob *unit)

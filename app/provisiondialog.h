@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/portwatcher.h"
+#include "engine/unitoutcome.h"
 #include "protocol/profilefile.h"
 #include "records/recordstore.h"
 
@@ -74,7 +75,7 @@ private:
     void portVanished(const QString &name);
     QTreeWidgetItem *rowFor(const QString &port, bool create);
     void unitStarted(UnitJob *unit);
-    void unitProgress(UnitJob *unit, int step, int line, int lines);
+    void unitProgress(UnitJob *unit, UnitStep step, int line, int lines);
     void unitEnded(UnitJob *unit);
     void batchFinished();
     void detected(UnitDetector *detector);

@@ -26,11 +26,8 @@
 
 namespace {
 
-const char RecordKey[] = "record/path";
 // The window's white labels are meant for its grey; its dialogs have their own.
 const char DialogSheet[] = "QLabel { color: rgb(0, 0, 0); }";
-const char ProfileKey[] = "tools/profile";
-const char OperatorKey[] = "record/operator";
 
 QString profileFilter()
 {

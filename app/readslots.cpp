@@ -3,9 +3,6 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QButtonGroup>
-
-#include "app/radiobuttons.h"
 #include "engine/linkcontroller.h"
 #include "terminal/atinterface.h"
 
@@ -80,7 +77,7 @@ void MainWindow::applyReport(const QList<RegisterEntry> &entries)
 // The reader has logged each entry already.
 void MainWindow::applyEntry(const RegisterEntry &entry)
 {
-    const int row = rowForEntry(entry, moduleForButton(moduleGroup->checkedId()));
+    const int row = rowForEntry(entry, linkedModule());
     switch (entry.reg) {
     case Reg::WorkMode:
         selectRow(ui->WorkModeBox, row);

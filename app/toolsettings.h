@@ -1,9 +1,22 @@
 #pragma once
 // What the window remembers between runs (the record in use, the last port
-// and choices, the Tools options), in one file of the user's settings.
+// and choices, the language, the Tools options), in one file of the user's
+// settings, under these keys.
 
 #include <QSettings>
 #include <QStandardPaths>
+
+inline constexpr char PortKey[] = "window/port";
+inline constexpr char ProductKey[] = "window/product";
+inline constexpr char ModuleKey[] = "window/module";
+inline constexpr char ModeKey[] = "window/mode";
+inline constexpr char LanguageKey[] = "window/language";
+inline constexpr char VerifyKey[] = "tools/verify";
+inline constexpr char NextUnitKey[] = "tools/nextUnit";
+inline constexpr char ProfileKey[] = "tools/profile";
+inline constexpr char ApplyProfileKey[] = "tools/applyProfile";
+inline constexpr char RecordKey[] = "record/path";
+inline constexpr char OperatorKey[] = "record/operator";
 
 inline QSettings toolSettings()
 {

@@ -76,21 +76,10 @@ void MainWindow::startWrite(const WriteForm &form, bool replace)
     serial->write(form, options);
 }
 
-void MainWindow::showWriteProgress(int step, int line, int lines)
+void MainWindow::showWriteProgress(UnitStep step, int line, int lines)
 {
-    switch (LinkController::WriteStep(step)) {
-    case LinkController::WriteStep::Writing:
-        if (line > 0)
-            showStatus([this, line, lines] { return tr("Writing %1 of %2…").arg(line).arg(lines); }, StatusKind::Plain,
-                       StatusScope::Link);
-        break;
-    case LinkController::WriteStep::Storing:
-        showStatus([this] { return tr("Storing…"); }, StatusKind::Plain, StatusScope::Link);
-        break;
-    case LinkController::WriteStep::Verifying:
-        showStatus([this] { return tr("Checking…"); }, StatusKind::Plain, StatusScope::Link);
-        break;
-    }
+    if (!stepStatus(step, line, lines).isEmpty())
+        showStatus([step, line, lines] { return stepStatus(step, line, lines); }, StatusKind::Plain, StatusScope::Link);
 }
 
 // After a write: how it ended, and the next unit address after a good one.

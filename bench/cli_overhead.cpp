@@ -55,7 +55,7 @@ int protocolPausesMs()
     int ms = RadioSession::OpenPauseMs + RadioSession::RequestPauseMs + RadioSession::StorePauseMs
              + RadioSession::ClosePauseMs;
     for (const WriteLine &line : planWrite(form))
-        ms += line.pauseMs;
+        ms += line.pauses ? SessionTiming().lineMs : 0;
     return ms;
 }
 

@@ -1,4 +1,94 @@
 #pragma once
+// kvx-cli: the command line read once, the commands run from one table
+// (commands.h), and what every command shares: the options that name a unit
+// and its settings, the records, the units run to their ends.
 
-// kvx-cli: parses the command line, runs the command, returns the exit status.
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "cli/progress.h"
+#include "engine/unitjob.h"
+#include "protocol/profilefile.h"
+#include "records/recordfile.h"
+
+class QCoreApplication;
+struct CliCommand;
+
+// Parses the command line, runs the command, returns the exit status.
 int runCli(int argc, char *argv[]);
+
+// A usage error or an invalid value: said on stderr, nothing sent (exit 1).
+struct UsageError {
+    QString message;
+};
+
+class Cli
+{
+public:
+    explicit Cli(QCoreApplication &app);
+    int run();
+
+    // The commands (commands.cpp); `arguments` are the positional ones,
+    // the command's name first.
+    int ports(const QStringList &arguments);
+    int read(const QStringList &arguments);
+    int write(const QStringList &arguments);
+    int provision(const QStringList &arguments);
+    int baud(const QStringList &arguments);
+    int detect(const QStringList &arguments);
+    int recordList(const QStringList &arguments);
+    int recordCheck(const QStringList &arguments);
+    int recordImport(const QStringList &arguments);
+    int recordExport(const QStringList &arguments);
+    int recordRelease(const QStringList &arguments);
+
+private:
+    void addOptions();
+    // The command named first, or one of its subcommands, after the options
+    // given were checked against those it takes.
+    int dispatch(const CliCommand &command, const QStringList &arguments);
+    void allowOnly(const QStringList &names) const;
+    QString need(const char *name) const;
+    QString onePort() const;
+    int timeout() const;
+    int reservationTimeout() const;
+    QString addressOption(const char *name) const;
+    LinkConfig configFromOptions(const QString &port, const ProvisionProfile *profile, bool modeNeeded) const;
+    SettingsChange changeFromOptions(const LinkConfig &config, const ProvisionProfile *profile) const;
+    ProvisionProfile loadProfile(const QString &path) const;
+
+    // --log and --record, checked writable before any port is opened.
+    void prepareRecord();
+    QList<RecordStore *> records() const;
+    void identify(UnitJob &job) const;
+    QString stationName() const;
+    QString operatorName() const;
+    // A record subcommand's files after its name: `files` of them.
+    void takeFiles(const QStringList &arguments, int files) const;
+    // The --record that record's subcommands work on.
+    void openRecordOption();
+    // Its rows (of --network, when given); false when they cannot be read,
+    // with the exit status in `status`.
+    bool recordRows(QList<RecordRow> *rows, int *status);
+
+    // Runs the jobs to their ends; `unitEnded` is called for each the moment
+    // its outcome is known. Returns the signal that stopped them, or 0.
+    int runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::function<void(UnitJob &)> &start,
+                const std::function<void(const UnitJob &)> &unitEnded);
+    // The step a unit is at, on the progress board.
+    void showStep(const QString &port, UnitStep step, int line, int lines);
+
+    QCoreApplication &m_app;
+    QCommandLineParser m_parser;
+    QString m_command;
+    bool m_json = false;
+    std::unique_ptr<ProgressBoard> m_board;
+    RecordFile m_record;                       // --log
+    std::unique_ptr<RecordStore> m_database;   // --record
+};

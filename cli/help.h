@@ -1,11 +1,8 @@
 #pragma once
-// kvx-cli's help: the overview, each command's options with the values
-// each module offers, and an example.
+// kvx-cli's help, made from the table of commands: the overview, each
+// command's options with the values each module offers, and an example.
 
 #include <QString>
-#include <QStringList>
-
-const QStringList &cliCommands();
 
 QString generalHelp();
 // Empty for a command that does not exist.

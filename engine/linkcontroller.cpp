@@ -40,17 +40,18 @@ LinkController::LinkController(QObject *parent)
         if (m_readPaused)
             endRead(false);
     });
-    connect(&m_session, &RadioSession::lineSent, this, [this](int, const QByteArray &line) {
-        // The write's own lines up to "AT&W"; the check's request is not one.
-        if (m_state != State::Writing || m_storing || line == cmdStoreSettings() || m_linesSent >= m_linesPlanned)
+    connect(&m_session, &RadioSession::lineSent, this, [this](int, const QByteArray &) {
+        // The write's own lines up to "AT&W" (storing() comes before it);
+        // the check's request is not one.
+        if (m_state != State::Writing || m_storing || m_linesSent >= m_linesPlanned)
             return;
         ++m_linesSent;
-        emit writeProgress(WriteStep::Writing, m_linesSent, m_linesPlanned);
+        emit writeProgress(UnitStep::Writing, m_linesSent, m_linesPlanned);
     });
     connect(&m_session, &RadioSession::storing, this, &LinkController::storing);
     connect(&m_session, &RadioSession::verifying, this, [this] {
         if (m_state == State::Writing)
-            emit writeProgress(WriteStep::Verifying, 0, 0);
+            emit writeProgress(UnitStep::Verifying, 0, 0);
     });
     connect(&m_session, &RadioSession::linkLost, this, [this](const QString &port, const QString &reason) {
         // What ran has ended LinkLost and said so.
@@ -192,12 +193,12 @@ void LinkController::write(const WriteForm &form, const WriteOptions &options)
     m_linesSent = 0;
     m_linesPlanned = 0;
     for (const WriteLine &line : planWrite(m_form)) {
-        if (!line.bytes.isEmpty() && line.bytes != cmdStoreSettings())
+        if (!line.bytes.isEmpty() && line.kind != WriteLine::Store)
             ++m_linesPlanned;
     }
     m_writeId = 0;
     setState(State::Writing);
-    emit writeProgress(WriteStep::Writing, 0, m_linesPlanned);
+    emit writeProgress(UnitStep::Writing, 0, m_linesPlanned);
     const WriteForm planned = m_form;
     // A line that cannot be sent ends the write before its id is known.
     const int id = m_session.write([planned] { return planned; }, options.verify);
@@ -242,7 +243,7 @@ void LinkController::storing(int id)
         m_session.interrupt(id);
         return;
     }
-    emit writeProgress(WriteStep::Storing, 0, 0);
+    emit writeProgress(UnitStep::Storing, 0, 0);
 }
 
 void LinkController::finishWrite(const SequenceResult &result)

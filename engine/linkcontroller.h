@@ -27,9 +27,6 @@ public:
     // What the link is doing; one state decides what may start.
     enum class State { Closed, Opening, Ready, Reading, Writing, Closing };
     Q_ENUM(State)
-    // Where a write is, for progress shown to the operator.
-    enum class WriteStep { Writing, Storing, Verifying };
-    Q_ENUM(WriteStep)
 
     struct WriteOptions {
         bool verify = false;
@@ -133,8 +130,9 @@ signals:
     void readEnded(bool answered);
     // The unit's pass-through rate, or the link-close answer, came.
     void passThroughChanged();
-    // `line` of `lines` while writing, 0 otherwise.
-    void writeProgress(LinkController::WriteStep step, int line, int lines);
+    // Where a write is (writing, storing, verifying): `line` of `lines`
+    // while writing, 0 otherwise.
+    void writeProgress(UnitStep step, int line, int lines);
     void writeEnded(const UnitOutcome &outcome);
     void linkLost(const QString &port, const QString &reason);
     // The close sequence is over.

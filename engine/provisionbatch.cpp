@@ -144,7 +144,7 @@ void ProvisionBatch::startUnit(const QString &port)
     if (m_autoUnit && m_nextUnit >= 0 && !m_checkOnly)
         unit->setUnitReservation(m_nextUnit, false, false);
     connect(unit, &UnitJob::progress, this,
-            [this, unit](int step, int line, int lines) { emit unitProgress(unit, step, line, lines); });
+            [this, unit](UnitStep step, int line, int lines) { emit unitProgress(unit, step, line, lines); });
     connect(unit, &UnitJob::outcomeReady, this, [this, unit] { emit unitEnded(unit); });
     connect(unit, &UnitJob::done, this, &ProvisionBatch::checkFinished);
     emit unitStarted(unit);

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/unitoutcome.h"
 #include "protocol/radiosettings.h"
 #include "protocol/settingschange.h"
 #include "records/recordstore.h"
@@ -78,8 +79,8 @@ public:
 
 signals:
     void unitStarted(UnitJob *unit);
-    // UnitJob::Step, and the line being written.
-    void unitProgress(UnitJob *unit, int step, int line, int lines);
+    // The unit's step, and the line being written.
+    void unitProgress(UnitJob *unit, UnitStep step, int line, int lines);
     // The unit's outcome is known (and recorded); its link is closing.
     void unitEnded(UnitJob *unit);
     // Every unit has ended and nothing is being watched.

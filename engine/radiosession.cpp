@@ -254,14 +254,14 @@ void RadioSession::pause(Run *run, int ms)
     run->timer.start(ms);
 }
 
-bool RadioSession::sendFor(Run *run, const QByteArray &bytes)
+bool RadioSession::sendFor(Run *run, const QByteArray &bytes, bool store)
 {
     if (!sendBytes(bytes))
         return false;
     if (!bytes.isEmpty()) {
         // A frame gets a frame or nothing back; a line gets "OK" or "ERROR".
         if (!bytes.startsWith(FrameStart))
-            m_unanswered.append({ run->id, bytes });
+            m_unanswered.append({ run->id, bytes, store });
         emit lineSent(run->id, bytes);
     }
     return true;
@@ -370,11 +370,11 @@ void RadioSession::advanceWrite(Run *run)
                 return finish(run, SequenceResult::SendFailed);
             if (!line.bytes.isEmpty()) {
                 run->result.linesSent.append(line.bytes);
-                if (line.bytes.startsWith("AT&F"))
+                if (line.kind == WriteLine::Preset)
                     run->result.presetRow = run->result.form.workModeRow;
             }
             // The plan says which lines pause, the timing how long.
-            if (line.pauseMs > 0)
+            if (line.pauses)
                 return pause(run, run->timing.lineMs);
         }
         return finish(run, SequenceResult::Completed);
@@ -419,7 +419,7 @@ void RadioSession::sendStore(Run *run)
     if (!findRun(id))
         return;
     const QByteArray line = run->storeLine.bytes;
-    if (!sendFor(run, line))
+    if (!sendFor(run, line, true))
         return finish(run, SequenceResult::SendFailed);
     run->result.linesSent.append(line);
     run->result.stored = true;
@@ -439,6 +439,7 @@ void RadioSession::answered(AnswerScanner::Answer answer)
     if (answer == AnswerScanner::Error && run && run->kind == WriteKind) {
         const int id = run->id;
         run->result.refusedLines.append(asked.line);
+        run->result.storeRefused = run->result.storeRefused || asked.store;
         emit lineRefused(id, asked.line);
         // Refused before "AT&W": no further line, so nothing is stored that
         // the unit did not take whole.

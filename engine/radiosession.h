@@ -49,6 +49,7 @@ struct SequenceResult {
     bool stored = false;               // a write: "AT&W" went out
     QList<QByteArray> linesSent;       // a write: every line put on the line
     QList<QByteArray> refusedLines;    // lines the unit answered with "ERROR"
+    bool storeRefused = false;         // a write: among them its "AT&W"
     Verification verification = NotVerified;
     QList<RegisterDifference> differences;
     RadioSettings readBack;            // the report read by the check
@@ -173,7 +174,8 @@ private:
     // "AT&V" and the watch for the report; false when the run has ended.
     bool requestReport(Run *run, bool forVerify);
     void pause(Run *run, int ms);
-    bool sendFor(Run *run, const QByteArray &bytes);
+    // `store`: the line is the write's "AT&W".
+    bool sendFor(Run *run, const QByteArray &bytes, bool store = false);
     bool sendBytes(const QByteArray &bytes);
     void finish(Run *run, SequenceResult::Outcome outcome);
     void endAll(SequenceResult::Outcome outcome, const Run *except = nullptr);
@@ -211,6 +213,7 @@ private:
     struct Asked {
         int run = 0;
         QByteArray line;
+        bool store = false;   // the write's "AT&W"
     };
     QList<Asked> m_unanswered;
     QByteArray m_unfinishedLine;   // the operator's line not yet ended

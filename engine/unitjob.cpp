@@ -24,13 +24,7 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
         if (m_link.passThroughRate())
             m_rate = m_link.passThroughRate();
     });
-    connect(&m_link, &LinkController::writeProgress, this, [this](LinkController::WriteStep step, int line, int lines) {
-        switch (step) {
-        case LinkController::WriteStep::Writing: setStep(Writing, line, lines); break;
-        case LinkController::WriteStep::Storing: setStep(Storing); break;
-        case LinkController::WriteStep::Verifying: setStep(Verifying); break;
-        }
-    });
+    connect(&m_link, &LinkController::writeProgress, this, &UnitJob::setStep);
     connect(&m_link, &LinkController::writeEnded, this, [this](const UnitOutcome &outcome) {
         m_form = m_link.writeForm();
         if (!outcome.isGood())
@@ -119,7 +113,7 @@ void UnitJob::startCheck(const SettingsChange &profile)
 
 void UnitJob::begin()
 {
-    setStep(Connecting);
+    setStep(Step::Connecting);
     // The settings to write, as far as known before the unit is read: what
     // a lost or failed unit's row says was attempted.
     m_form = applyChange(writeFormFor(RadioSettings(), m_config), m_change);
@@ -155,7 +149,7 @@ void UnitJob::opened()
     if (m_interrupted || m_decided)
         return;
     if (m_task != BaudTask) {
-        setStep(Reading);
+        setStep(Step::Reading);
         m_link.read();
         return;
     }
@@ -231,7 +225,7 @@ void UnitJob::closeAndFinish()
     if (m_done || m_link.state() == LinkController::State::Closing)
         return;
     if (m_link.isOpen()) {
-        setStep(Closing);
+        setStep(Step::Closing);
         // Once decided, nothing that happens while closing changes it.
         m_link.close();
         return;
@@ -246,6 +240,6 @@ void UnitJob::finish()
     if (m_done)
         return;
     m_done = true;
-    setStep(Finished);
+    setStep(Step::Finished);
     emit done();
 }

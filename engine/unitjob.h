@@ -18,8 +18,8 @@ class UnitJob : public QObject
     Q_OBJECT
 
 public:
-    // Where the unit is, for progress shown to the operator.
-    enum Step { Connecting, Reading, Writing, Storing, Verifying, Closing, Finished };
+    // Where the unit is, for progress shown to the operator (stepWords()).
+    using Step = UnitStep;
 
     UnitJob(const LinkConfig &config, QObject *parent = nullptr);
 
@@ -73,7 +73,7 @@ public:
 
 signals:
     // `line` of `lines` while writing, 0 otherwise.
-    void progress(int step, int line, int lines);
+    void progress(UnitStep step, int line, int lines);
     // The outcome is known (and recorded); the link is still being closed.
     void outcomeReady();
     void done();
@@ -104,7 +104,7 @@ private:
     bool m_reserveReplace = false;
 
     bool m_interrupted = false;
-    Step m_step = Connecting;
+    Step m_step = Step::Connecting;
     bool m_decided = false;
     bool m_done = false;
     QString m_failure;

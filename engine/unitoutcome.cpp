@@ -4,7 +4,6 @@
 #include <QStringList>
 
 #include "engine/radiosession.h"
-#include "protocol/atcommands.h"
 #include "protocol/profilecheck.h"
 #include "protocol/version.h"
 #include "records/recordfile.h"
@@ -16,6 +15,32 @@ struct UnitOutcomeText {
 };
 
 } // namespace
+
+QString stepWords(UnitStep step, int line, int lines)
+{
+    switch (step) {
+    case UnitStep::Connecting: return UnitOutcomeText::tr("connecting");
+    case UnitStep::Reading: return UnitOutcomeText::tr("reading");
+    case UnitStep::Writing:
+        return line > 0 ? UnitOutcomeText::tr("writing %1 of %2").arg(line).arg(lines) : QString();
+    case UnitStep::Storing: return UnitOutcomeText::tr("storing");
+    case UnitStep::Verifying: return UnitOutcomeText::tr("verifying");
+    case UnitStep::Closing:
+    case UnitStep::Finished: break;
+    }
+    return QString();
+}
+
+QString stepStatus(UnitStep step, int line, int lines)
+{
+    switch (step) {
+    case UnitStep::Writing:
+        return line > 0 ? UnitOutcomeText::tr("Writing %1 of %2…").arg(line).arg(lines) : QString();
+    case UnitStep::Storing: return UnitOutcomeText::tr("Storing…");
+    case UnitStep::Verifying: return UnitOutcomeText::tr("Checking…");
+    default: return QString();
+    }
+}
 
 QString joinedLines(const QList<QByteArray> &lines)
 {
@@ -159,7 +184,7 @@ QString UnitOutcome::withSummary(const QString &summary) const
 
 bool UnitOutcome::keptSettings() const
 {
-    return stored && !refusedLines.contains(cmdStoreSettings());
+    return stored && !storeRefused;
 }
 
 RadioSettings settingsSent(const WriteForm &form)
@@ -181,6 +206,7 @@ UnitOutcome writeOutcome(const SequenceResult &r, const WriteForm &attempted)
     o.stored = r.stored;
     o.linesSent = r.linesSent;
     o.refusedLines = r.refusedLines;
+    o.storeRefused = r.storeRefused;
     o.differences = r.differences;
     o.settings = settingsSent(r.linesSent.isEmpty() ? attempted : r.form);
     switch (r.outcome) {

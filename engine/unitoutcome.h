@@ -1,6 +1,7 @@
 #pragma once
-// How one unit's write ended, told once: the window's status line, kvx-cli's
-// text, JSON and exit status, and the record row all come from this.
+// How one unit's write goes and how it ended, told once: the window's status
+// line, the batch dialog's rows, kvx-cli's progress, text, JSON and exit
+// status, and the record row all come from this.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -11,6 +12,20 @@
 #include "protocol/writeplan.h"
 
 struct SequenceResult;
+
+// Where a unit is on its way, for progress shown to the operator.
+enum class UnitStep { Connecting, Reading, Writing, Storing, Verifying, Closing, Finished };
+
+// A step as a unit's row or progress line says it: "connecting", "reading",
+// "writing 3 of 8", "storing", "verifying" (translated when a catalogue is
+// installed). Empty for a step that shows nothing: writing before its first
+// line, closing, finished.
+QString stepWords(UnitStep step, int line = 0, int lines = 0);
+// A write's step as the window's status line says it: "Writing 3 of 8…",
+// "Storing…", "Checking…"; empty otherwise.
+QString stepStatus(UnitStep step, int line = 0, int lines = 0);
+// "AT&W" has gone out, or is about to: the unit may hold what was sent.
+inline bool isStoreStep(UnitStep step) { return step == UnitStep::Storing || step == UnitStep::Verifying; }
 
 struct UnitOutcome {
     enum Result {
@@ -46,6 +61,7 @@ struct UnitOutcome {
     bool stored = false;               // "AT&W" went out
     QList<QByteArray> linesSent;
     QList<QByteArray> refusedLines;
+    bool storeRefused = false;         // "AT&W" itself was refused
     QList<RegisterDifference> differences;
     RadioSettings settings;            // what the write sent, or was to send; what a checked unit holds
     QString recordError;               // the unit's record row could not be written

@@ -47,6 +47,15 @@ int moduleCode(Module module)
     return 0;
 }
 
+std::optional<Module> moduleForCode(int code)
+{
+    for (Module module : allModules()) {
+        if (moduleCode(module) == code)
+            return module;
+    }
+    return std::nullopt;
+}
+
 const QStringList &productKeys()
 {
     static const QStringList keys = { "kv5", "kv6" };

@@ -47,6 +47,8 @@ int lineBaudFor(Product product);
 // The module code the factory presets are chosen by: Brae - Loch 1, Tarn 2,
 // Skerry 3, Half Fjord 4.
 int moduleCode(Module module);
+// The module of a code; none for a code no module has (0 before a link).
+std::optional<Module> moduleForCode(int code);
 
 // Names used on the command line, in profiles and in the record.
 QString productKey(Product product);   // "kv5", "kv6"

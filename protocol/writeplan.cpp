@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int LinePause = WriteLinePauseMs;
-
 enum Stage {
     StagePreset,
     StageRepeater,   // after the Master preset
@@ -24,8 +22,8 @@ enum Stage {
 bool WriteSequence::next(const WriteForm &form, WriteLine &line)
 {
     line = WriteLine();
-    // Each step reads the form as it is when the step runs; a step that does
-    // not apply falls through to the next one without a pause.
+    // A step that does not apply falls through to the next one without a
+    // pause; a preset the module lacks still pauses.
     while (m_stage != StageDone) {
         switch (m_stage) {
         case StagePreset: {
@@ -34,16 +32,16 @@ bool WriteSequence::next(const WriteForm &form, WriteLine &line)
             const int code = moduleCode(form.module);
             switch (m_branchRow) {
             case 0:
-                line = { cmdPresetMaster(multipoint, code), LinePause };
+                line = { cmdPresetMaster(multipoint, code), WriteLine::Preset, true };
                 m_stage = StageRepeater;
                 return true;
             case 1:
                 // Empty for Half Fjord: nothing is sent but the pause still runs.
-                line = { cmdPresetRepeater(multipoint, code), LinePause };
+                line = { cmdPresetRepeater(multipoint, code), WriteLine::Preset, true };
                 m_stage = StageBaud;
                 return true;
             case 2:
-                line = { cmdPresetSlave(multipoint, code), LinePause };
+                line = { cmdPresetSlave(multipoint, code), WriteLine::Preset, true };
                 m_stage = StageS118;
                 return true;
             default:
@@ -54,40 +52,39 @@ bool WriteSequence::next(const WriteForm &form, WriteLine &line)
         }
         case StageRepeater:
             m_stage = StageBaud;
-            line = { cmdSetS141(form.repeaterRow == 1 ? 1 : 0), LinePause };
+            line = { cmdSetS141(form.repeaterRow == 1 ? 1 : 0), WriteLine::Register, true };
             return true;
         case StageS118:
             m_stage = StageBaud;
-            line = { cmdSetS118(65535), LinePause };
+            line = { cmdSetS118(65535), WriteLine::Register, true };
             return true;
         case StageBaud:
             m_stage = StageUnit;
-            line = { cmdSetS102(form.baudRow), LinePause };
+            line = { cmdSetS102(form.baudRow), WriteLine::Register, true };
             return true;
         case StageUnit:
             m_stage = StageAddress;
             // The unit address only exists in point-to-multipoint mode.
             if (isMultipoint(form.mode)) {
-                line = { cmdSetS105(addressFromText(form.unitText)), LinePause };
+                line = { cmdSetS105(addressFromText(form.unitText)), WriteLine::Register, true };
                 return true;
             }
             break;
         case StageAddress:
             m_stage = StageAirSpeed;
-            line = { cmdSetS104(addressFromText(form.addressText)), LinePause };
+            line = { cmdSetS104(addressFromText(form.addressText)), WriteLine::Register, true };
             return true;
         case StageAirSpeed:
             m_stage = StagePower;
-            line = { cmdSetS103(form.airSpeedRow == 7 ? 8 : form.airSpeedRow), LinePause };
+            line = { cmdSetS103(form.airSpeedRow == 7 ? 8 : form.airSpeedRow), WriteLine::Register, true };
             return true;
         case StagePower:
             m_stage = StageStore;
-            line = { cmdSetS108(powerCodeFor(form)), LinePause };
+            line = { cmdSetS108(powerCodeFor(form)), WriteLine::Register, true };
             return true;
         case StageStore:
             m_stage = StageDone;
-            // The window pauses after the summary itself.
-            line = { cmdStoreSettings(), 0 };
+            line = { cmdStoreSettings(), WriteLine::Store, false };
             return true;
         default:
             m_stage = StageDone;

@@ -461,14 +461,6 @@ p, li { white-space: pre-wrap; }
    <translation>调制解调器没有返回参数报告。产品选对了吗？KV5 以 9600 波特应答，KV6 - KV7 以 115200 波特应答。</translation>
   </message>
   <message>
-   <source>Writing %1 of %2…</source>
-   <translation>正在写入第 %1 条，共 %2 条…</translation>
-  </message>
-  <message>
-   <source>Checking…</source>
-   <translation>正在校验…</translation>
-  </message>
-  <message>
    <source>Connecting to %1…</source>
    <translation>正在连接 %1…</translation>
   </message>
@@ -495,10 +487,6 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>Writing…</source>
    <translation>正在写入…</translation>
-  </message>
-  <message>
-   <source>Storing…</source>
-   <translation>正在保存…</translation>
   </message>
   <message>
    <source>Writes are no longer recorded in %1.</source>
@@ -782,26 +770,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
   <message>
    <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
    <translation>正在停止：每台设备在安全点结束（AT&amp;W 之前不再发送任何内容；之后等待保存完成）。</translation>
-  </message>
-  <message>
-   <source>connecting</source>
-   <translation>正在连接</translation>
-  </message>
-  <message>
-   <source>reading</source>
-   <translation>正在读取</translation>
-  </message>
-  <message>
-   <source>writing %1 of %2</source>
-   <translation>正在写入第 %1 条，共 %2 条</translation>
-  </message>
-  <message>
-   <source>storing</source>
-   <translation>正在保存</translation>
-  </message>
-  <message>
-   <source>verifying</source>
-   <translation>正在校验</translation>
   </message>
   <message>
    <source> (unit address %1)</source>
@@ -1092,6 +1060,34 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
   <message>
    <source>the modem did not answer every line, so AT&amp;W was not sent</source>
    <translation>调制解调器没有应答每一行，因此未发送 AT&amp;W</translation>
+  </message>
+  <message>
+   <source>connecting</source>
+   <translation>正在连接</translation>
+  </message>
+  <message>
+   <source>reading</source>
+   <translation>正在读取</translation>
+  </message>
+  <message>
+   <source>writing %1 of %2</source>
+   <translation>正在写入第 %1 条，共 %2 条</translation>
+  </message>
+  <message>
+   <source>verifying</source>
+   <translation>正在校验</translation>
+  </message>
+  <message>
+   <source>Writing %1 of %2…</source>
+   <translation>正在写入第 %1 条，共 %2 条…</translation>
+  </message>
+  <message>
+   <source>Storing…</source>
+   <translation>正在保存…</translation>
+  </message>
+  <message>
+   <source>Checking…</source>
+   <translation>正在校验…</translation>
   </message>
  </context>
  <context>

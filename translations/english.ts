@@ -461,14 +461,6 @@ p, li { white-space: pre-wrap; }
    <translation>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</translation>
   </message>
   <message>
-   <source>Writing %1 of %2…</source>
-   <translation>Writing %1 of %2…</translation>
-  </message>
-  <message>
-   <source>Checking…</source>
-   <translation>Checking…</translation>
-  </message>
-  <message>
    <source>Connecting to %1…</source>
    <translation>Connecting to %1…</translation>
   </message>
@@ -495,10 +487,6 @@ p, li { white-space: pre-wrap; }
   <message>
    <source>Writing…</source>
    <translation>Writing…</translation>
-  </message>
-  <message>
-   <source>Storing…</source>
-   <translation>Storing…</translation>
   </message>
   <message>
    <source>Writes are no longer recorded in %1.</source>
@@ -782,26 +770,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
   <message>
    <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
    <translation>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</translation>
-  </message>
-  <message>
-   <source>connecting</source>
-   <translation>connecting</translation>
-  </message>
-  <message>
-   <source>reading</source>
-   <translation>reading</translation>
-  </message>
-  <message>
-   <source>writing %1 of %2</source>
-   <translation>writing %1 of %2</translation>
-  </message>
-  <message>
-   <source>storing</source>
-   <translation>storing</translation>
-  </message>
-  <message>
-   <source>verifying</source>
-   <translation>verifying</translation>
   </message>
   <message>
    <source> (unit address %1)</source>
@@ -1094,6 +1062,34 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
   <message>
    <source>the modem did not answer every line, so AT&amp;W was not sent</source>
    <translation>the modem did not answer every line, so AT&amp;W was not sent</translation>
+  </message>
+  <message>
+   <source>connecting</source>
+   <translation>connecting</translation>
+  </message>
+  <message>
+   <source>reading</source>
+   <translation>reading</translation>
+  </message>
+  <message>
+   <source>writing %1 of %2</source>
+   <translation>writing %1 of %2</translation>
+  </message>
+  <message>
+   <source>verifying</source>
+   <translation>verifying</translation>
+  </message>
+  <message>
+   <source>Writing %1 of %2…</source>
+   <translation>Writing %1 of %2…</translation>
+  </message>
+  <message>
+   <source>Storing…</source>
+   <translation>Storing…</translation>
+  </message>
+  <message>
+   <source>Checking…</source>
+   <translation>Checking…</translation>
   </message>
  </context>
  <context>

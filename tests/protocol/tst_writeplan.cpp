@@ -43,7 +43,8 @@ QStringList describe(const QList<WriteLine> &lines)
             if (!oneLine)
                 return { QStringLiteral("malformed line: ") + QString::fromLatin1(l.bytes.toHex()) };
         }
-        out << QStringLiteral("%1|%2").arg(QString::fromLatin1(l.bytes.chopped(l.bytes.isEmpty() ? 0 : 2))).arg(l.pauseMs);
+        out << QStringLiteral("%1|%2").arg(QString::fromLatin1(l.bytes.chopped(l.bytes.isEmpty() ? 0 : 2)))
+                                       .arg(l.pauses ? WriteLinePauseMs : 0);
     }
     return out;
 }
@@ -84,7 +85,10 @@ void tst_WritePlan::workedExample()
     QCOMPARE(plan.size(), bytes.size());
     for (int i = 0; i < plan.size(); ++i) {
         QCOMPARE(plan.at(i).bytes, bytes.at(i));
-        QCOMPARE(plan.at(i).pauseMs, i + 1 < plan.size() ? 100 : 0);
+        QCOMPARE(plan.at(i).pauses, i + 1 < plan.size());
+        // The session knows the preset and the store by the plan's marks.
+        const WriteLine::Kind kind = i == 0 ? WriteLine::Preset : i + 1 < plan.size() ? WriteLine::Register : WriteLine::Store;
+        QCOMPARE(plan.at(i).kind, kind);
     }
 }
 

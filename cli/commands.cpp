@@ -1,0 +1,135 @@
+#include "cli/commands.h"
+
+#include "cli/cli.h"
+
+namespace {
+
+const CliOption Port { "--port P", "serial port, e.g. /dev/ttyUSB0 (kvx-cli ports lists them)" };
+const CliOption ProductOption { "--product kv5|kv6", "KV5 (9600 baud) or KV6 - KV7 (115200 baud)" };
+const CliOption ModuleOption { "--module M", "tarn, brae-loch, skerry or half-fjord" };
+const CliOption ModeOption { "--mode p2p|p2mp", "point to point or point to multipoint" };
+const CliOption Timeout { "--timeout MS", "how long to wait for the settings report (default 3000)" };
+const CliOption Json { "--json", "print JSON instead of text" };
+const CliOption Quiet { "--quiet", "no progress on stderr; results and failures only" };
+const CliOption Log { "--log FILE", "append one CSV row per unit (created before any port is opened)" };
+const CliOption Record { "--record RECORD", "a database record shared by stations: FILE.kvxdb (SQLite) or "
+                                            "postgresql://user@host/dbname (password from ~/.pgpass)" };
+const CliOption Station { "--station NAME", "this station in the record (default: the host name)" };
+const CliOption Operator { "--operator NAME", "the operator in the record (default: the login name)" };
+const CliOption ReservationTimeout { "--reservation-timeout SECONDS",
+                                     "a unit address reserved by a unit that never ended is free again after this "
+                                     "long (default 600)" };
+
+} // namespace
+
+const QList<CliCommand> &cliCommands()
+{
+    static const QList<CliCommand> list = {
+        { "ports", "list the serial ports that can be opened", "kvx-cli ports [--json]",
+          "Lists the serial ports that can be opened, and the paths of KVX_EXTRA_PORTS that exist.", { Json }, false,
+          "kvx-cli ports", &Cli::ports },
+        { "read", "open, read the settings report, close", "kvx-cli read --port P --product kv5|kv6 --module M [--mode p2p|p2mp] [OPTIONS]",
+          "Opens the port, reads the unit's settings report, closes the link.",
+          { Port, ProductOption, ModuleOption, { "--mode p2p|p2mp", "link mode (default p2p; p2mp also shows the unit address)" },
+            Timeout, Json, Quiet },
+          false, "kvx-cli read --port /dev/ttyUSB0 --product kv6 --module tarn --mode p2mp --json > golden.json", &Cli::read },
+        { "write", "open, read, write (settings not given keep the unit's values), verify, close", "kvx-cli write --port P --product kv5|kv6 --module M --mode p2p|p2mp [SETTINGS] [OPTIONS]",
+          "Opens the port, reads the unit, writes its settings with the changes given (a setting not given keeps "
+          "the unit's value), stores them (AT&W), reads the unit back and compares, closes the link. "
+          "The mode is needed (here or in the profile): it chooses the preset family.",
+          { Port, ProductOption, ModuleOption, ModeOption,
+            { "--profile FILE", "settings from a profile file (kvx-cli read --json output is one)" },
+            { "--work-mode W", "master, repeater or slave (as the module offers)" },
+            { "--baud RATE", "serial baud rate of the unit's data port" },
+            { "--link-rate RATE", "wireless link rate" },
+            { "--power CAPTION", "output power, e.g. 1000mW" },
+            { "--repeater on|off", "repeater enable; written with the master work mode only" },
+            { "--address N|random", "network address, 0 ... 4294967295 (32 bits), or a random one" },
+            { "--unit N", "unit address (point to multipoint only)" },
+            { "--no-verify", "do not read the unit back after storing" }, Log, Record, Station, Operator,
+            { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, ReservationTimeout,
+            Timeout, Json, Quiet },
+          true,
+          "kvx-cli write --port /dev/ttyUSB0 --product kv5 --module tarn --mode p2mp --work-mode slave --unit 7", &Cli::write },
+        { "provision", "write a profile into every --port at the same time, or into each unit plugged in",
+          "kvx-cli provision --profile FILE (--port P [--port P ...] | --watch [--match GLOB]) [OPTIONS]",
+          "Writes a profile into every --port at the same time and checks each unit. In point to multipoint the "
+          "units get unit addresses N, N+1, ... in port order; without a network address in the profile one "
+          "random address is drawn for the batch. Each unit's result line (and record row) comes the moment "
+          "it ends. Ctrl-C stops every unit at a safe point.",
+          { { "--profile FILE", "the batch's product, module, mode and settings" },
+            { "--port P", "a unit's port; repeat for every unit (each port once)" },
+            { "--mode p2p|p2mp", "when the profile does not name the mode" },
+            { "--watch", "assembly line: provision each serial port that appears (after about 1 s to settle), "
+                         "with the next unit address, until Ctrl-C; ports there at the start are left alone" },
+            { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'; a path the "
+                              "system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it" },
+            { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
+                                     "each unit takes the next free one of its network from the --record database" },
+            Log, Record, Station, Operator, ReservationTimeout, Timeout, Json, Quiet },
+          true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv",
+          &Cli::provision },
+        { "baud", "show or --set the pass-through baud rate of a KV6 - KV7 unit", "kvx-cli baud --port P [--set RATE] [--json]",
+          "Shows, or sets, the pass-through baud rate of a KV6 - KV7 unit (KV5 units have none).",
+          { Port, { "--product kv6", "the product (only kv6 has a pass-through rate)" },
+            { "--set RATE", "19200, 38400, 56000, 57600, 115200 or 230400" }, Json, Quiet },
+          false, "kvx-cli baud --port /dev/ttyUSB0 --set 57600", &Cli::baud },
+        { "detect", "say which product answers on a port, with which settings and modules",
+          "kvx-cli detect --port P [--json]",
+          "Tries a KV5 at 9600 baud (AT&V), then a KV6 - KV7 at 115200 baud (link-open frame, then the read), "
+          "closing each link properly; prints which product answered, its settings, and which modules' lists "
+          "hold every value it reported (e.g. \"Tarn or Skerry\"). Exit status 3 when nothing answers.",
+          { Port, { "--timeout MS", "how long each try waits for the settings report (default 700)" }, Json, Quiet },
+          false, "kvx-cli detect --port /dev/ttyUSB0", &Cli::detect },
+        { "record", "list, check, import, export or release in the provisioning record",
+          "kvx-cli record list|check|import FILE.csv|export --csv|release --record RECORD [--network N] [--unit U] [--json]",
+          "The record must exist (nothing is created by reading it). list: every attempt, its last row (time, "
+          "station, port, unit, settings, result). check: units of one network that cannot link (differing link "
+          "rate or link mode), unit addresses held twice, units never verified, units stored whose result never "
+          "came (pending) and reservations that ended with no result, with station, operator and time; exit "
+          "status 4 when anything is found. import FILE.csv: a CSV record (--log; a regular file of at most "
+          "64 MiB) into a database record, rows it holds already skipped. export --csv: the record as a CSV "
+          "record, the same columns as --log. release --network N --unit U: gives back a unit address a station "
+          "left holding (reserved, or stored with no result), saying whose it was.",
+          { Record, { "--network N", "only this network address (list, check, export); the address to release" },
+            { "--unit U", "release: the unit address to give back" }, ReservationTimeout, Json,
+            { "--csv", "export: write CSV" } },
+          false, "kvx-cli record check --record postgresql://line@db.example.com/units", nullptr,
+          {
+              { "list", { "record", "network", "json" }, &Cli::recordList },
+              { "check", { "record", "network", "json", "reservation-timeout" }, &Cli::recordCheck },
+              { "import", { "record" }, &Cli::recordImport },
+              { "export", { "record", "csv", "network" }, &Cli::recordExport },
+              { "release", { "record", "network", "unit" }, &Cli::recordRelease },
+          },
+          "record: give list, check, import FILE.csv, export --csv or release (see kvx-cli help record)" },
+    };
+    return list;
+}
+
+const CliCommand *findCommand(const QString &name)
+{
+    for (const CliCommand &command : cliCommands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+const CliSubcommand *findSubcommand(const CliCommand &command, const QString &name)
+{
+    for (const CliSubcommand &subcommand : command.subcommands) {
+        if (name == QLatin1String(subcommand.name))
+            return &subcommand;
+    }
+    return nullptr;
+}
+
+QStringList optionNames(const CliCommand &command)
+{
+    QStringList names;
+    // "--port P" takes --port.
+    for (const CliOption &option : command.options)
+        names << QString::fromLatin1(option.name).section(QLatin1Char(' '), 0, 0).mid(2);
+    return names;
+}

@@ -1,0 +1,48 @@
+#include "cli/exitstatus.h"
+
+#include <algorithm>
+
+#include "cli/progress.h"
+#include "engine/unitjob.h"
+
+int statusOf(const UnitJob &job)
+{
+    const UnitOutcome &o = job.outcome();
+    // A unit stopped by a signal ends with the program's status for it.
+    if (job.wasInterrupted() && StopSignals::received() && !o.isGood())
+        return stoppedStatus(StopSignals::received());
+    int status = Success;
+    switch (o.cause) {
+    case UnitOutcome::CannotOpen: status = CannotOpen; break;
+    case UnitOutcome::NoReport:
+    case UnitOutcome::CheckUnanswered:
+    case UnitOutcome::LinesUnanswered: status = NoReport; break;
+    case UnitOutcome::PortLost: status = PortLost; break;
+    case UnitOutcome::Unwritable: status = Usage; break;
+    case UnitOutcome::NoCause:
+        if (o.result == UnitOutcome::Mismatch)
+            status = Mismatch;
+        else if (o.result == UnitOutcome::Refused)
+            status = Refused;
+        break;
+    }
+    if (!o.recordError.isEmpty())
+        status = std::max(status, int(RecordFailed));
+    return status;
+}
+
+QString exitStatusHelp()
+{
+    return QStringLiteral(
+        "\nExit status:\n"
+        "  0    success (verified, when verifying)\n"
+        "  1    usage or invalid value, or the record cannot be written: nothing sent\n"
+        "  2    the port cannot be opened\n"
+        "  3    no settings report within the timeout (before the write, or for the check)\n"
+        "  4    the check found differences (mismatch)\n"
+        "  5    the port was lost\n"
+        "  6    the modem refused a line (ERROR)\n"
+        "  7    a unit's record row could not be written (or its unit address is in use)\n"
+        "  130  stopped by SIGINT (Ctrl-C), 143 by SIGTERM\n"
+        "provision exits with the highest status of its units.\n");
+}

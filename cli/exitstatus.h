@@ -1,0 +1,27 @@
+#pragma once
+// kvx-cli's exit statuses: what each means, and the one status of a unit.
+
+#include <QString>
+
+class UnitJob;
+
+// provision exits with the highest status of its units.
+enum ExitStatus {
+    Success = 0,
+    Usage = 1,          // usage, an invalid value, or a record that cannot be written: nothing sent
+    CannotOpen = 2,
+    NoReport = 3,       // no settings report, before the write or for the check
+    Mismatch = 4,       // the check (or record check) found differences
+    PortLost = 5,
+    Refused = 6,        // the modem answered a line with ERROR
+    RecordFailed = 7,   // a unit's record row could not be written
+};
+
+// Stopped by `signal` (SIGINT 130, SIGTERM 143).
+inline int stoppedStatus(int signal) { return 128 + signal; }
+
+// A unit's status: how it ended, the signal that stopped it, its record row.
+int statusOf(const UnitJob &job);
+
+// The list the help prints.
+QString exitStatusHelp();

@@ -1,0 +1,145 @@
+#include "cli/jsonout.h"
+
+#include <QJsonDocument>
+
+#include "cli/exitstatus.h"
+#include "cli/progress.h"
+#include "engine/unitdetector.h"
+#include "engine/unitjob.h"
+#include "protocol/profilefile.h"
+
+void printJson(const QJsonObject &object)
+{
+    out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+void printJson(const QJsonArray &array)
+{
+    out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+}
+
+QJsonArray portsJson(const QList<PortEntry> &ports)
+{
+    QJsonArray array;
+    for (const PortEntry &entry : ports)
+        array.append(QJsonObject { { "name", entry.name }, { "path", entry.path } });
+    return array;
+}
+
+QJsonObject readJson(const LinkConfig &config, const RadioSettings &settings)
+{
+    QJsonObject object = unitToJson(config);
+    object.insert(QStringLiteral("port"), config.port);
+    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.mode));
+    object.insert(QStringLiteral("registers"), registersToJson(settings.registers));
+    return object;
+}
+
+QJsonObject unitJson(const UnitJob &job)
+{
+    const UnitOutcome &o = job.outcome();
+    QJsonArray written;
+    for (const QByteArray &line : o.linesSent)
+        written.append(QString::fromLatin1(line.trimmed()));
+    QJsonValue verified = QJsonValue::Null;
+    if (o.result == UnitOutcome::Verified || o.result == UnitOutcome::Mismatch)
+        verified = o.result == UnitOutcome::Verified;
+    QJsonArray differences;
+    for (const RegisterDifference &d : o.differences) {
+        QJsonObject difference { { "register", QStringLiteral("S%1").arg(d.reg) }, { "written", d.written } };
+        difference.insert(QStringLiteral("read"), d.read < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(d.read));
+        differences.append(difference);
+    }
+    QJsonArray refused;
+    for (const QByteArray &line : o.refusedLines)
+        refused.append(QString::fromLatin1(line.trimmed()));
+    QJsonObject object {
+        { "port", job.config().port },
+        { "status", o.resultKey() },
+        { "exitStatus", statusOf(job) },
+        { "written", written },
+        { "stored", o.stored },
+        { "settings", settingsToJson(o.settings, job.config().mode) },
+        { "verified", verified },
+        { "differences", differences },
+        { "refused", refused },
+    };
+    if (!job.failure().isEmpty())
+        object.insert(QStringLiteral("error"), job.failure());
+    if (!o.recordError.isEmpty())
+        object.insert(QStringLiteral("recordError"), o.recordError);
+    return object;
+}
+
+QJsonObject provisionJson(const QJsonArray &units, qint64 networkAddress, int verified, bool interrupted,
+                          int exitStatus)
+{
+    return QJsonObject { { "units", units },
+                         { "networkAddress", networkAddress },
+                         { "verified", verified },
+                         { "interrupted", interrupted },
+                         { "exitStatus", exitStatus } };
+}
+
+QJsonObject baudJson(const QString &port, quint32 rate)
+{
+    return QJsonObject { { "port", port }, { "passThroughBaud", qint64(rate) } };
+}
+
+QJsonObject detectJson(const UnitDetector &detector)
+{
+    QJsonArray modules;
+    for (Module module : detector.modules())
+        modules.append(moduleKey(module));
+    const RadioSettings &s = detector.settings();
+    return QJsonObject {
+        { "port", detector.port() },
+        { "product", productKey(*detector.product()) },
+        { "modules", modules },
+        { "settings", settingsToJson(s, LinkMode::PointToMultipoint) },
+        { "registers", registersToJson(s.registers) },
+    };
+}
+
+QJsonArray recordRowsJson(const QList<RecordRow> &rows)
+{
+    QJsonArray array;
+    for (const RecordRow &row : rows) {
+        const UnitRecord &r = row.record;
+        QJsonObject object = unitToJson(r.config);
+        object.remove(QStringLiteral("kvx-profile"));
+        object.insert(QStringLiteral("time"), r.time.toUTC().toString(Qt::ISODate));
+        object.insert(QStringLiteral("station"), r.station);
+        object.insert(QStringLiteral("operator"), r.operatorName);
+        object.insert(QStringLiteral("toolVersion"), r.toolVersion);
+        object.insert(QStringLiteral("port"), r.config.port);
+        object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.mode));
+        object.insert(QStringLiteral("result"), r.result);
+        object.insert(QStringLiteral("differences"), r.detail);
+        object.insert(QStringLiteral("superseded"), row.superseded);
+        object.insert(QStringLiteral("imported"), row.imported);
+        object.insert(QStringLiteral("attempt"), row.attempt);
+        array.append(object);
+    }
+    return array;
+}
+
+QJsonArray findingsJson(const QList<RecordFinding> &findings, const QList<RecordRow> &rows)
+{
+    QJsonArray array;
+    for (const RecordFinding &finding : findings) {
+        QJsonObject object { { "kind", findingKey(finding.kind) },
+                             { "networkAddress", finding.networkAddress },
+                             { "unitAddress", finding.unitAddress },
+                             { "text", finding.text } };
+        // Who left an unfinished attempt, to ask them.
+        if (finding.kind == RecordFinding::Pending || finding.kind == RecordFinding::Expired) {
+            const UnitRecord &r = rows.at(finding.rows.first()).record;
+            object.insert(QStringLiteral("station"), r.station);
+            object.insert(QStringLiteral("operator"), r.operatorName);
+            object.insert(QStringLiteral("time"), r.time.toUTC().toString(Qt::ISODate));
+        }
+        array.append(object);
+    }
+    return array;
+}

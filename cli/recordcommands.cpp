@@ -1,0 +1,178 @@
+// The record's subcommands: list, check, import, export, release.
+
+#include "cli/cli.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+
+#include "cli/exitstatus.h"
+#include "cli/jsonout.h"
+#include "records/databaserecord.h"
+#include "records/recordlocation.h"
+
+void Cli::takeFiles(const QStringList &arguments, int files) const
+{
+    // The subcommand's name is the second argument; a file follows it.
+    if (files == 1 && arguments.size() != 3)
+        throw UsageError { QStringLiteral("record %1 takes one CSV file").arg(arguments.at(1)) };
+    if (files == 0 && arguments.size() > 2)
+        throw UsageError { QStringLiteral("record %1 takes no file").arg(arguments.at(1)) };
+}
+
+void Cli::openRecordOption()
+{
+    const QString location = need("record");
+    const int timeoutS = reservationTimeout();
+    m_database = openRecord(location);
+    m_database->setReservationTimeout(timeoutS);
+}
+
+bool Cli::recordRows(QList<RecordRow> *rows, int *status)
+{
+    // A record that is not there is not made by looking at it.
+    QString error;
+    if (!m_database->openExisting(&error)) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        *status = Usage;
+        return false;
+    }
+    *rows = m_database->rows(&error);
+    if (!error.isEmpty()) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        *status = RecordFailed;
+        return false;
+    }
+    if (m_parser.isSet(QStringLiteral("network"))) {
+        const QString network = addressOption("network");
+        rows->erase(std::remove_if(rows->begin(), rows->end(),
+                                   [&](const RecordRow &row) { return row.record.settings.networkAddress != network; }),
+                    rows->end());
+    }
+    return true;
+}
+
+int Cli::recordList(const QStringList &arguments)
+{
+    takeFiles(arguments, 0);
+    openRecordOption();
+    QList<RecordRow> rows;
+    int status = Success;
+    if (!recordRows(&rows, &status))
+        return status;
+    if (m_json) {
+        printJson(recordRowsJson(rows));
+        return 0;
+    }
+    for (const RecordRow &row : rows) {
+        const UnitRecord &r = row.record;
+        QStringList fields { r.time.toUTC().toString(Qt::ISODate), r.station, r.config.port, productKey(r.config.product),
+                             moduleKey(r.config.module), modeKey(r.config.mode) };
+        if (isMultipoint(r.config.mode))
+            fields << QStringLiteral("unit %1").arg(r.settings.unitAddress);
+        fields << QStringLiteral("network %1").arg(r.settings.networkAddress) << r.settings.workMode << r.settings.baud
+               << r.settings.linkRate << r.settings.power << r.result;
+        if (row.superseded)
+            fields << QStringLiteral("(superseded)");
+        if (!r.detail.isEmpty())
+            fields << r.detail;
+        out() << fields.join(QStringLiteral("  ")) << Qt::endl;
+    }
+    return 0;
+}
+
+int Cli::recordCheck(const QStringList &arguments)
+{
+    takeFiles(arguments, 0);
+    openRecordOption();
+    QList<RecordRow> rows;
+    int status = Success;
+    if (!recordRows(&rows, &status))
+        return status;
+    const QList<RecordFinding> findings =
+        checkRecord(rows, QDateTime::currentDateTimeUtc(), m_database->reservationTimeout());
+    if (m_json) {
+        printJson(findingsJson(findings, rows));
+    } else {
+        for (const RecordFinding &finding : findings)
+            out() << finding.text << Qt::endl;
+        if (findings.isEmpty())
+            out() << "no conflicts in " << rows.size() << " rows" << Qt::endl;
+    }
+    return findings.isEmpty() ? 0 : Mismatch;
+}
+
+int Cli::recordImport(const QStringList &arguments)
+{
+    takeFiles(arguments, 1);
+    const QString path = arguments.at(2);
+    openRecordOption();
+    auto *database = dynamic_cast<DatabaseRecord *>(m_database.get());
+    if (!database)
+        throw UsageError { QStringLiteral("--record: import goes into a database record (.kvxdb or postgresql://)") };
+    QList<RecordRow> rows;
+    QString error;
+    if (!readImportFile(path, &rows, &error))
+        throw UsageError { QStringLiteral("%1: %2").arg(path, error) };
+    for (RecordRow &row : rows)
+        row.record.station = stationName();
+    DatabaseRecord::ImportCount count;
+    const bool done = database->importRows(rows, &count, &error, [] { return StopSignals::received() != 0; });
+    if (StopSignals::received())
+        return stoppedStatus(StopSignals::received());
+    if (!done) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        return RecordFailed;
+    }
+    out() << count.imported << " rows imported into " << m_database->name();
+    if (count.skipped)
+        out() << ", " << count.skipped << " skipped (held already)";
+    out() << Qt::endl;
+    return 0;
+}
+
+int Cli::recordExport(const QStringList &arguments)
+{
+    takeFiles(arguments, 0);
+    if (!m_parser.isSet(QStringLiteral("csv")))
+        throw UsageError { QStringLiteral("record export needs --csv (the one format it writes)") };
+    openRecordOption();
+    QList<RecordRow> rows;
+    int status = Success;
+    if (!recordRows(&rows, &status))
+        return status;
+    out() << recordHeader().join(QLatin1Char(',')) << "\r\n";
+    for (const RecordRow &row : rows)
+        out() << QString::fromUtf8(recordLine(row.record, row.attempt));
+    return 0;
+}
+
+int Cli::recordRelease(const QStringList &arguments)
+{
+    takeFiles(arguments, 0);
+    openRecordOption();
+    // The unit address is asked for first: a release names both.
+    const QString unit = addressOption("unit");
+    const QString network = addressOption("network");
+    QString error;
+    QList<RecordRow> released;
+    if (!m_database->openExisting(&error) || !m_database->release(network, unit, &released, &error)) {
+        m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
+        return error.isEmpty() ? Usage : RecordFailed;
+    }
+    if (released.isEmpty()) {
+        out() << "nothing held unit address " << unit << " on network address " << network
+              << " for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)"
+              << Qt::endl;
+        return 0;
+    }
+    for (const RecordRow &row : released) {
+        const UnitRecord &r = row.record;
+        QString who = r.station.isEmpty() ? r.config.port : QStringLiteral("station %1").arg(r.station);
+        if (!r.operatorName.isEmpty())
+            who += QStringLiteral(" (operator %1)").arg(r.operatorName);
+        out() << "released unit address " << unit << " on network address " << network << ": " << r.result << " by " << who
+              << " at " << r.time.toUTC().toString(Qt::ISODate) << Qt::endl;
+    }
+    return 0;
+}

@@ -1,0 +1,319 @@
+// The commands that talk to units: ports, read, write, provision, baud,
+// detect.
+
+#include "cli/cli.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+#include "cli/exitstatus.h"
+#include "cli/jsonout.h"
+#include "engine/provisionbatch.h"
+#include "engine/serialports.h"
+#include "engine/unitdetector.h"
+#include "records/recordlocation.h"
+
+namespace {
+
+// The settings as text, only those a write sends.
+QString settingsLine(const RadioSettings &s, LinkMode mode)
+{
+    QStringList parts;
+    parts << QStringLiteral("work mode %1").arg(s.workMode) << QStringLiteral("baud %1").arg(s.baud)
+          << QStringLiteral("link rate %1").arg(s.linkRate) << QStringLiteral("power %1").arg(s.power);
+    if (s.repeaterRow >= 0)
+        parts << QStringLiteral("repeater %1").arg(repeaterText(s.repeaterRow));
+    parts << QStringLiteral("network address %1").arg(addressText(addressFromText(s.networkAddress)));
+    if (isMultipoint(mode))
+        parts << QStringLiteral("unit address %1").arg(addressText(addressFromText(s.unitAddress)));
+    return parts.join(QStringLiteral(", "));
+}
+
+void printSettings(const RadioSettings &s, bool unitAddress)
+{
+    out() << "work mode: " << s.workMode << Qt::endl;
+    out() << "baud: " << s.baud << Qt::endl;
+    out() << "link rate: " << s.linkRate << Qt::endl;
+    out() << "power: " << s.power << Qt::endl;
+    out() << "repeater: " << repeaterText(s.repeaterRow) << Qt::endl;
+    out() << "network address: " << s.networkAddress << Qt::endl;
+    if (unitAddress)
+        out() << "unit address: " << s.unitAddress << Qt::endl;
+}
+
+} // namespace
+
+int Cli::ports(const QStringList &)
+{
+    const QList<PortEntry> entries = openablePortEntries();
+    if (m_json) {
+        printJson(portsJson(entries));
+    } else {
+        for (const PortEntry &entry : entries)
+            out() << entry.name << Qt::endl;
+    }
+    if (entries.isEmpty())
+        m_board->printFailure(QStringLiteral("no serial ports; devices the system does not list as serial ports "
+                                             "(pseudo-terminals, the simulator's link) are added by naming their paths "
+                                             "in KVX_EXTRA_PORTS"));
+    return 0;
+}
+
+int Cli::read(const QStringList &)
+{
+    const LinkConfig config = configFromOptions(onePort(), nullptr, false);
+    std::vector<std::unique_ptr<UnitJob>> jobs;
+    jobs.push_back(std::make_unique<UnitJob>(config));
+    jobs.front()->setReportTimeout(timeout());
+    const int signal = runJobs(jobs, [](UnitJob &job) { job.startRead(); }, [this](const UnitJob &job) {
+        if (!job.failure().isEmpty())
+            m_board->printFailure(job.failure());
+    });
+    const UnitJob &job = *jobs.front();
+    if (signal)
+        return stoppedStatus(signal);
+    if (job.cause() != UnitOutcome::NoCause)
+        return statusOf(job);
+    const RadioSettings &s = job.settings();
+    if (m_json) {
+        printJson(readJson(config, s));
+        return 0;
+    }
+    printSettings(s, isMultipoint(config.mode));
+    return 0;
+}
+
+int Cli::write(const QStringList &)
+{
+    const QString port = onePort();
+    std::unique_ptr<ProvisionProfile> profile;
+    if (m_parser.isSet(QStringLiteral("profile")))
+        profile = std::make_unique<ProvisionProfile>(loadProfile(m_parser.value(QStringLiteral("profile"))));
+    const LinkConfig config = configFromOptions(port, profile.get(), true);
+    const SettingsChange change = changeFromOptions(config, profile.get());
+    const int ms = timeout();
+    prepareRecord();
+
+    std::vector<std::unique_ptr<UnitJob>> jobs;
+    jobs.push_back(std::make_unique<UnitJob>(config));
+    jobs.front()->setReportTimeout(ms);
+    for (RecordStore *store : records())
+        jobs.front()->addRecord(store);
+    identify(*jobs.front());
+    jobs.front()->setUnitReservation(-1, true, m_parser.isSet(QStringLiteral("replace")));
+    const bool verify = !m_parser.isSet(QStringLiteral("no-verify"));
+    const auto start = [&](UnitJob &job) { job.startWrite(change, verify); };
+    const int signal = runJobs(jobs, start, [this](const UnitJob &job) {
+        const UnitOutcome &o = job.outcome();
+        const QString unitPort = job.config().port;
+        if (!m_json && !o.linesSent.isEmpty()) {
+            // What went out, what it set, and how it ended: the result.
+            m_board->printResult(QStringLiteral("%1: sent %2").arg(unitPort, joinedLines(o.linesSent)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config().mode)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, o.words()));
+        } else if (!job.failure().isEmpty()) {
+            m_board->printFailure(job.failure());
+        }
+    });
+    const UnitJob &job = *jobs.front();
+    if (m_json)
+        printJson(unitJson(job));
+    return signal ? stoppedStatus(signal) : statusOf(job);
+}
+
+int Cli::provision(const QStringList &)
+{
+    const ProvisionProfile profile = loadProfile(need("profile"));
+    const QStringList portList = m_parser.values(QStringLiteral("port"));
+    const bool watching = m_parser.isSet(QStringLiteral("watch"));
+    if (portList.isEmpty() && !watching)
+        throw UsageError { QStringLiteral("--port is needed (one for each unit), or --watch") };
+    if (m_parser.isSet(QStringLiteral("match")) && !watching)
+        throw UsageError { QStringLiteral("--match goes with --watch") };
+    QSet<QString> seen;
+    for (const QString &port : portList) {
+        if (port.isEmpty())
+            throw UsageError { QStringLiteral("--port is needed (see kvx-cli help provision)") };
+        if (seen.contains(port))
+            throw UsageError { QStringLiteral("--port %1 is given twice: one unit, one port").arg(port) };
+        seen.insert(port);
+    }
+    const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
+    const SettingsChange change = withBatchNetworkAddress(profile.settings);
+    qint64 firstUnit = -1;
+    const bool autoUnit = m_parser.value(QStringLiteral("unit-start")) == QLatin1String("auto");
+    if (autoUnit) {
+        if (!isMultipoint(batchLink.mode))
+            throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
+        if (!m_parser.isSet(QStringLiteral("record")) || !isDatabaseRecord(m_parser.value(QStringLiteral("record"))))
+            throw UsageError { QStringLiteral("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
+                                              "or --record postgresql://...") };
+        firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
+    } else if (m_parser.isSet(QStringLiteral("unit-start"))) {
+        bool ok = false;
+        firstUnit = m_parser.value(QStringLiteral("unit-start")).toLongLong(&ok);
+        if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > MaxAddress)
+            throw UsageError { QStringLiteral("--unit-start %1: allowed: 0 .. %2, or auto")
+                                   .arg(m_parser.value(QStringLiteral("unit-start")))
+                                   .arg(MaxAddress) };
+        if (!isMultipoint(batchLink.mode))
+            throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
+    } else if (isMultipoint(batchLink.mode)) {
+        firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
+    }
+    const int ms = timeout();
+    prepareRecord();
+
+    ProvisionBatch batch(batchLink, change, firstUnit);
+    batch.setReportTimeout(ms);
+    batch.setRecords(records());
+    batch.setAutoUnitAddress(autoUnit);
+    batch.setRecordIdentity({ stationName(), operatorName() });
+    QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
+        showStep(unit->config().port, step, line, lines);
+    });
+    QObject::connect(&batch, &ProvisionBatch::unitEnded, &m_app, [this, &batchLink](UnitJob *unit) {
+        const UnitOutcome &o = unit->outcome();
+        const QString port = unit->config().port;
+        m_board->remove(port);
+        if (m_json) {
+            if (!unit->failure().isEmpty())
+                m_board->printFailure(unit->failure());
+        } else {
+            // One unit, one line: its result, what it holds, and whether
+            // its row could be recorded.
+            QString line = QStringLiteral("%1: %2").arg(port, o.resultWords());
+            if (o.stored) {
+                line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(o.settings.networkAddress)));
+                if (isMultipoint(batchLink.mode))
+                    line += QStringLiteral(", unit address %1").arg(addressText(addressFromText(o.settings.unitAddress)));
+                line += QLatin1Char(')');
+            }
+            m_board->printResult(line + o.recordNote());
+        }
+    });
+    QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
+    QObject stopWatch;
+    StopSignals::onFirst(&stopWatch, [&] { batch.stop(); });
+    if (watching) {
+        const QString glob = m_parser.value(QStringLiteral("match"));
+        batch.watch(glob);
+        // What it waits for, and what it sees now: a line station left
+        // waiting must be able to tell why nothing happens.
+        QStringList present;
+        for (const PortEntry &entry : openablePortEntries())
+            present << entry.path;
+        m_board->printFailure(QStringLiteral("watching for serial ports that appear%1; Ctrl-C stops")
+                                  .arg(glob.isEmpty() ? QString() : QStringLiteral(" matching %1").arg(glob)));
+        m_board->printFailure(QStringLiteral("ports there now, left alone: %1")
+                                  .arg(present.isEmpty() ? QStringLiteral("none") : present.join(QStringLiteral(", "))));
+        const QStringList extra = qEnvironmentVariable("KVX_EXTRA_PORTS").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+        const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(glob));
+        if (!glob.isEmpty() && !glob.startsWith(QLatin1String("/dev/"))
+            && std::none_of(extra.begin(), extra.end(), [&](const QString &path) { return match.match(path).hasMatch(); }))
+            m_board->printFailure(QStringLiteral("note: %1 names no device the system lists as a serial port; a pseudo-"
+                                                 "terminal or a simulator's link is seen only when KVX_EXTRA_PORTS names "
+                                                 "its path").arg(glob));
+        QObject::connect(&batch, &ProvisionBatch::portPassedOver, &m_app, [this, glob](const QString &path) {
+            m_board->printFailure(QStringLiteral("%1 appeared: left alone, it does not match %2").arg(path, glob));
+        });
+    }
+    batch.startPorts(portList);
+    if (!batch.isFinished())
+        m_app.exec();
+    const int signal = StopSignals::received();
+
+    int status = 0;
+    QJsonArray units;
+    for (UnitJob *unit : batch.units()) {
+        status = std::max(status, statusOf(*unit));
+        if (m_json)
+            units.append(unitJson(*unit));
+    }
+    if (signal)
+        status = stoppedStatus(signal);
+    if (m_json) {
+        printJson(provisionJson(units, change.networkAddress.toLongLong(), batch.goodCount(), signal != 0, status));
+    } else {
+        out() << QStringLiteral("%1 of %2 %3 verified on network address %4%5")
+                     .arg(batch.goodCount())
+                     .arg(batch.units().size())
+                     .arg(QLatin1String(batch.units().size() == 1 ? "unit" : "units"))
+                     .arg(change.networkAddress, signal ? QStringLiteral(" (stopped)") : QString())
+              << Qt::endl;
+    }
+    return status;
+}
+
+int Cli::baud(const QStringList &)
+{
+    LinkConfig config;
+    config.port = onePort();
+    // Only KV6 - KV7 units have a pass-through rate.
+    if (m_parser.isSet(QStringLiteral("product")) && m_parser.value(QStringLiteral("product")).toLower() != QLatin1String("kv6"))
+        throw UsageError { QStringLiteral("--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate")
+                               .arg(m_parser.value(QStringLiteral("product"))) };
+    config.product = Product::Kv6;
+    qint32 rate = 0;
+    if (m_parser.isSet(QStringLiteral("set"))) {
+        const QString value = m_parser.value(QStringLiteral("set"));
+        if (!passThroughRates().contains(value))
+            throw UsageError { QStringLiteral("--set %1: allowed: %2").arg(value, passThroughRates().join(QStringLiteral(", "))) };
+        rate = value.toInt();
+    }
+    std::vector<std::unique_ptr<UnitJob>> jobs;
+    jobs.push_back(std::make_unique<UnitJob>(config));
+    const int signal = runJobs(jobs, [rate](UnitJob &job) { job.startBaud(rate); }, [this](const UnitJob &job) {
+        if (!job.failure().isEmpty())
+            m_board->printFailure(job.failure());
+    });
+    const UnitJob &job = *jobs.front();
+    if (signal)
+        return stoppedStatus(signal);
+    if (job.cause() != UnitOutcome::NoCause)
+        return statusOf(job);
+    if (m_json)
+        printJson(baudJson(config.port, job.passThroughRate()));
+    else
+        out() << config.port << ": pass-through baud " << job.passThroughRate() << Qt::endl;
+    return 0;
+}
+
+int Cli::detect(const QStringList &)
+{
+    UnitDetector detector(onePort());
+    if (m_parser.isSet(QStringLiteral("timeout")))
+        detector.setReportTimeout(timeout());
+    QObject::connect(&detector, &UnitDetector::trying, &m_app, [&](Product product) {
+        m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
+    });
+    QObject::connect(&detector, &UnitDetector::done, &m_app, &QCoreApplication::quit);
+    QObject stopWatch;
+    StopSignals::onFirst(&stopWatch, [&] { detector.interrupt(); });
+    detector.start();
+    m_app.exec();
+    m_board->remove(detector.port());
+    if (StopSignals::received())
+        return stoppedStatus(StopSignals::received());
+    if (!detector.product()) {
+        m_board->printFailure(detector.failure());
+        // A port that opened for one try and not for the next went away.
+        if (detector.portLost())
+            return PortLost;
+        return detector.portOpened() ? NoReport : CannotOpen;
+    }
+    const RadioSettings &s = detector.settings();
+    if (m_json) {
+        printJson(detectJson(detector));
+        return 0;
+    }
+    out() << detector.port() << ": " << productCaption(*detector.product()) << " answered at "
+          << lineBaudFor(*detector.product()) << " baud" << Qt::endl;
+    out() << "module: " << detector.modulesText() << Qt::endl;
+    printSettings(s, s.hasUnitAddress);
+    return 0;
+}
