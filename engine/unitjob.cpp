@@ -108,6 +108,8 @@ void UnitJob::startCheck(const SettingsChange &profile)
 {
     m_task = CheckTask;
     m_change = profile;
+    // A check writes nothing, not even the rate the unit reported.
+    m_link.setRateEcho(false);
     begin();
 }
 
