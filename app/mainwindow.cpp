@@ -161,8 +161,11 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ActionOperator, &QAction::triggered, this, &MainWindow::slot_Operator);
     connect(ui->ActionProvision, &QAction::triggered, this, &MainWindow::slot_Provision);
     connect(ui->ActionMessageLog, &QAction::triggered, this, &MainWindow::slot_MessageLog);
+    connect(ui->ActionCompareProfile, &QAction::triggered, this, &MainWindow::slot_CompareProfile);
     connect(ui->SerialBox, &QComboBox::currentIndexChanged, this, &MainWindow::showCurrentPort);
     connect(ui->DisplayLabel, &StatusLabel::clicked, this, &MainWindow::slot_MessageLog);
+    // The message has the line; the spacer after it only what is left.
+    ui->horizontalLayout_2->setStretchFactor(ui->DisplayLabel, 1);
     // A refusal of a field goes once the field is put right.
     for (QLineEdit *edit : { ui->AddressEdit, ui->UnitEdit })
         connect(edit, &QLineEdit::textChanged, this, &MainWindow::recheckForm);
@@ -390,6 +393,7 @@ void MainWindow::applyState()
                              ui->ActionSharedRecord, ui->ActionOperator, ui->ActionProvision, ui->Version })
         action->setEnabled(idle);
     ui->ActionApplyProfile->setEnabled(idle && profileLoaded);
+    ui->ActionCompareProfile->setEnabled(ready && formIsFilled());
     ui->ActionStopRecord->setEnabled(idle && !recordPath.isEmpty());
     ui->ActionShowRecord->setEnabled(!recordPath.isEmpty());
     // The batch dialog starts only while the window holds no port; the form

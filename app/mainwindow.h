@@ -87,6 +87,7 @@ private slots:
     void slot_Operator();
     void slot_Provision();
     void slot_MessageLog();
+    void slot_CompareProfile();
 
 private:
     enum class StatusKind { Plain, Good, Failure };

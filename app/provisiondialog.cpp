@@ -35,7 +35,10 @@ int progressFor(UnitStep step, int line, int lines)
 QColor colourFor(const UnitOutcome &outcome)
 {
     if (outcome.isGood())
-        return outcome.result == UnitOutcome::Verified ? QColor(0, 120, 0) : QColor(0, 90, 160);
+        return outcome.result == UnitOutcome::Written ? QColor(0, 90, 160) : QColor(0, 120, 0);
+    // A unit checked that holds other settings: read through, but not as wanted.
+    if (outcome.result == UnitOutcome::Differs && outcome.recordError.isEmpty())
+        return QColor(190, 100, 0);
     // Stored, but not as asked or not checked; the rest failed.
     const bool stored = outcome.result == UnitOutcome::Mismatch || outcome.result == UnitOutcome::Written;
     return stored && outcome.recordError.isEmpty() ? QColor(190, 100, 0) : QColor(190, 0, 0);
@@ -245,6 +248,16 @@ QTreeWidgetItem *ProvisionDialog::rowFor(const QString &port, bool create)
 
 void ProvisionDialog::on_StartButton_clicked()
 {
+    startBatch(false);
+}
+
+void ProvisionDialog::on_CheckButton_clicked()
+{
+    startBatch(true);
+}
+
+void ProvisionDialog::startBatch(bool checkOnly)
+{
     if (isRunning())
         return;
     const ProvisionProfile *profile = chosenProfile();
@@ -276,7 +289,9 @@ void ProvisionDialog::on_StartButton_clicked()
     link.product = profile->product;
     link.module = profile->module;
     link.mode = profile->mode;
-    const RadioSettings change = withBatchNetworkAddress(profile->settings);
+    // A check compares only what the profile names; a write's batch is one
+    // network.
+    const RadioSettings change = checkOnly ? profile->settings : withBatchNetworkAddress(profile->settings);
     qint64 firstUnit = -1;
     if (isMultipoint(link.mode))
         firstUnit = ui->UnitStartEdit->text().isEmpty() ? 1 : qint64(addressFromText(ui->UnitStartEdit->text()));
@@ -290,18 +305,20 @@ void ProvisionDialog::on_StartButton_clicked()
     }
     m_batch = std::make_unique<ProvisionBatch>(link, change, firstUnit);
     m_batch->setVerify(ui->VerifyBox->isChecked());
+    m_batch->setCheckOnly(checkOnly);
     if (m_record)
         m_batch->setRecords({ m_record.get() });
     m_batch->setRecordIdentity(m_identity);
     // A shared record hands out free unit addresses itself.
-    m_batch->setAutoUnitAddress(m_record && m_record->canReserve() && firstUnit >= 0);
+    m_batch->setAutoUnitAddress(!checkOnly && m_record && m_record->canReserve() && firstUnit >= 0);
     connect(m_batch.get(), &ProvisionBatch::unitStarted, this, &ProvisionDialog::unitStarted);
     connect(m_batch.get(), &ProvisionBatch::unitProgress, this, &ProvisionDialog::unitProgress);
     connect(m_batch.get(), &ProvisionBatch::unitEnded, this, &ProvisionDialog::unitEnded);
     connect(m_batch.get(), &ProvisionBatch::finished, this, &ProvisionDialog::batchFinished);
     if (ui->WatchBox->isChecked()) {
         m_batch->watch(QString());
-        say(tr("Waiting for units: each port that appears is written after a second to settle. Stop ends it."));
+        say(checkOnly ? tr("Waiting for units: each port that appears is checked after a second to settle. Stop ends it.")
+                      : tr("Waiting for units: each port that appears is written after a second to settle. Stop ends it."));
     } else {
         say(QString());
     }
@@ -346,7 +363,7 @@ void ProvisionDialog::unitEnded(UnitJob *unit)
     // A unit that took everything fills its bar; one that failed keeps it
     // where it got to.
     QProgressBar *bar = barOf(ui->PortList, row);
-    if (o.isGood())
+    if (o.isGood() || o.result == UnitOutcome::Differs)
         bar->setValue(100);
     paintBar(bar, colourFor(o));
     QString text = o.resultWords();
@@ -469,6 +486,7 @@ void ProvisionDialog::updateControls()
     ui->WatchBox->setEnabled(!running);
     ui->RecordButton->setEnabled(!running);
     ui->StartButton->setEnabled(!running && !detecting && !m_mainLinkOpen && chosenProfile());
+    ui->CheckButton->setEnabled(ui->StartButton->isEnabled());
     ui->StopButton->setEnabled(running);
     ui->CloseButton->setEnabled(!running && !detecting);
     ui->DetectButton->setEnabled(!running && !detecting && !tickedPorts().isEmpty() && !m_mainLinkOpen);

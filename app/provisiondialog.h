@@ -59,6 +59,7 @@ protected:
 private slots:
     void on_LoadProfileButton_clicked();
     void on_StartButton_clicked();
+    void on_CheckButton_clicked();
     void on_StopButton_clicked();
     void on_DetectButton_clicked();
     void on_RecordButton_clicked();
@@ -66,6 +67,8 @@ private slots:
 
 private:
     void loadProfileFile(const QString &path);
+    // Every ticked port at once: written, or (`checkOnly`) read and compared.
+    void startBatch(bool checkOnly);
     const ProvisionProfile *chosenProfile() const;
     void showProfile();
     void addPort(const PortEntry &port);

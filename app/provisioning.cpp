@@ -19,6 +19,7 @@
 #include "app/radiobuttons.h"
 #include "app/recorddialog.h"
 #include "app/toolsettings.h"
+#include "protocol/profilecheck.h"
 #include "engine/linkcontroller.h"
 #include "records/databaserecord.h"
 #include "records/recordlocation.h"
@@ -119,6 +120,40 @@ QString MainWindow::profileMismatch(const ProvisionProfile &profile) const
         return tr("The profile was refused: it is for %1, the unit runs %2.")
             .arg(modeCaption(profile.mode), modeCaption(link.mode));
     return QString();
+}
+
+// The unit just read beside a profile: what differs is said, nothing is
+// written and the form stays as it is.
+void MainWindow::slot_CompareProfile()
+{
+    if (serial->state() != LinkState::Ready || !formIsFilled()) {
+        showStatus([this] { return tr("Connect and read the unit before comparing it with a profile."); });
+        return;
+    }
+    fileDialog(tr("Compare with profile"), QString(), profileFilter(), QFileDialog::AcceptOpen, [this](const QString &path) {
+        if (serial->state() != LinkState::Ready)
+            return;
+        ProvisionProfile profile;
+        QString error;
+        if (!readProfileFile(path, &profile, &error)) {
+            showStatus([this, error] { return tr("The profile was refused: %1").arg(error); }, StatusKind::Failure);
+            return;
+        }
+        if (!profileMismatch(profile).isEmpty()) {
+            showStatus([this, profile] { return profileMismatch(profile); }, StatusKind::Failure);
+            return;
+        }
+        const QList<RegisterDifference> differences = compareWithProfile(serial->report(), profile.settings, serial->config());
+        const QString name = QFileInfo(path).fileName();
+        const Module module = serial->config().module;
+        if (differences.isEmpty()) {
+            showStatus([this, name] { return tr("The unit matches the profile %1.").arg(name); }, StatusKind::Good);
+            return;
+        }
+        showStatus([this, name, differences, module] {
+            return tr("The unit differs from the profile %1: %2").arg(name, describeProfileDifferences(differences, module));
+        }, StatusKind::Failure);
+    })->open();
 }
 
 bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead)

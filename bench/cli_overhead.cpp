@@ -84,11 +84,20 @@ int main(int argc, char *argv[])
         return 1;
     file.write(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "settings": {"workMode": "slave"}})");
     file.close();
-    auto provision = [&](int count) {
+    // The simulated units hold it: each one matches.
+    const QString checkProfile = dir.filePath("check.json");
+    QFile checkFile(checkProfile);
+    if (!checkFile.open(QIODevice::WriteOnly))
+        return 1;
+    checkFile.write(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "settings": {"networkAddress": 12345}})");
+    checkFile.close();
+    // A batch of `count` units, written (provision) or only checked.
+    auto batch = [&](const char *command, int count) {
         std::vector<qint64> times;
         for (int i = 0; i < repeats; ++i) {
             std::vector<std::unique_ptr<SimProcess>> units;
-            QStringList arguments { "provision", "--profile", profile, "--quiet" };
+            QStringList arguments { QLatin1String(command), "--profile", QByteArray(command) == "check" ? checkProfile : profile,
+                                    "--quiet" };
             for (int u = 0; u < count; ++u) {
                 units.push_back(std::make_unique<SimProcess>());
                 if (!units.back()->start({ "--product", "kv5", "--module", "tarn" }))
@@ -99,10 +108,15 @@ int main(int argc, char *argv[])
         }
         return median(times);
     };
-    const qint64 one = provision(1);
-    const qint64 four = provision(4);
+    const qint64 one = batch("provision", 1);
+    const qint64 four = batch("provision", 4);
     out << "provision 1 unit ms: " << one << ", 4 units ms: " << four << Qt::endl;
     out << "provision 4/1 ratio: " << QString::number(double(four) / double(one), 'f', 3) << "   (target <= 1.3)"
+        << Qt::endl;
+    const qint64 checkOne = batch("check", 1);
+    const qint64 checkEight = batch("check", 8);
+    out << "check 1 unit ms: " << checkOne << ", 8 units ms: " << checkEight << Qt::endl;
+    out << "check 8/1 ratio: " << QString::number(double(checkEight) / double(checkOne), 'f', 3) << "   (target <= 1.3)"
         << Qt::endl;
 
     // Which product answers: a KV5 at its first try, a KV6 - KV7 after a

@@ -17,6 +17,7 @@
 #include "protocol/profilefile.h"
 #include "records/recordfile.h"
 
+class ProvisionBatch;
 class QCoreApplication;
 struct CliCommand;
 
@@ -40,6 +41,7 @@ public:
     int read(const QStringList &arguments);
     int write(const QStringList &arguments);
     int provision(const QStringList &arguments);
+    int check(const QStringList &arguments);
     int baud(const QStringList &arguments);
     int detect(const QStringList &arguments);
     int recordList(const QStringList &arguments);
@@ -81,6 +83,10 @@ private:
     // its outcome is known. Returns the signal that stopped them, or 0.
     int runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::function<void(UnitJob &)> &start,
                 const std::function<void(const UnitJob &)> &unitEnded);
+    // The --port list of a batch: each port once, none empty; or --watch.
+    QStringList batchPorts() const;
+    // Starts watching for ports that appear, saying what it waits for.
+    void watchPorts(ProvisionBatch &batch);
     // The step a unit is at, on the progress board.
     void showStep(const QString &port, UnitStep step, int line, int lines);
 

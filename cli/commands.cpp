@@ -74,6 +74,23 @@ const QList<CliCommand> &cliCommands()
           { Port, { "--product kv6", "the product (only kv6 has a pass-through rate)" },
             { "--set RATE", "19200, 38400, 56000, 57600, 115200 or 230400" }, Json, Quiet },
           false, "kvx-cli baud --port /dev/ttyUSB0 --set 57600", &Cli::baud },
+        { "check", "read each unit and compare it with a profile, writing nothing",
+          "kvx-cli check --profile FILE (--port P [--port P ...] | --watch [--match GLOB]) [OPTIONS]",
+          "Reads every --port at the same time (with --watch, each port that appears) and compares every setting "
+          "the profile names with what the unit reports; a setting the profile leaves out is not compared (a "
+          "profile from kvx-cli read --json names the unit address: leave it out to check many units). Only a "
+          "read goes on the line: a KV6 - KV7's link frames and AT&V, never a preset, an ATS line or AT&W. Each "
+          "unit's line says \"matches\" or what differs (\"differs: link rate 115200, the profile says 230400\"); "
+          "the record keeps one row per unit, matches or differs, with no unit address. Exit status 8 when a "
+          "unit differs and every unit was read.",
+          { { "--profile FILE", "the settings to compare, and the product, module and mode" },
+            { "--port P", "a unit's port; repeat for every unit (each port once)" },
+            { "--mode p2p|p2mp", "when the profile does not name the mode" },
+            { "--watch", "check each serial port that appears (after about 1 s to settle), until Ctrl-C" },
+            { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" }, Log, Record, Station,
+            Operator, Timeout, Json, Quiet },
+          false, "kvx-cli check --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log inspection.csv",
+          &Cli::check },
         { "detect", "say which product answers on a port, with which settings and modules",
           "kvx-cli detect --port P [--json]",
           "Tries a KV5 at 9600 baud (AT&V), then a KV6 - KV7 at 115200 baud (link-open frame, then the read), "

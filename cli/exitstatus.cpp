@@ -24,6 +24,8 @@ int statusOf(const UnitJob &job)
             status = Mismatch;
         else if (o.result == UnitOutcome::Refused)
             status = Refused;
+        else if (o.result == UnitOutcome::Differs)
+            status = Differs;
         break;
     }
     if (!o.recordError.isEmpty())
@@ -43,6 +45,8 @@ QString exitStatusHelp()
         "  5    the port was lost\n"
         "  6    the modem refused a line (ERROR)\n"
         "  7    a unit's record row could not be written (or its unit address is in use)\n"
+        "  8    check: a unit differs from the profile (every unit was read)\n"
         "  130  stopped by SIGINT (Ctrl-C), 143 by SIGTERM\n"
-        "provision exits with the highest status of its units.\n");
+        "provision exits with the highest status of its units; check with the highest status of a unit it\n"
+        "could not read, else 8 when one differs.\n");
 }

@@ -15,6 +15,7 @@ enum ExitStatus {
     PortLost = 5,
     Refused = 6,        // the modem answered a line with ERROR
     RecordFailed = 7,   // a unit's record row could not be written
+    Differs = 8,        // check: a unit holds other settings than the profile names
 };
 
 // Stopped by `signal` (SIGINT 130, SIGTERM 143).

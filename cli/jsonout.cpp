@@ -6,6 +6,7 @@
 #include "cli/progress.h"
 #include "engine/unitdetector.h"
 #include "engine/unitjob.h"
+#include "protocol/profilecheck.h"
 #include "protocol/profilefile.h"
 
 void printJson(const QJsonObject &object)
@@ -69,6 +70,38 @@ QJsonObject unitJson(const UnitJob &job)
     if (!o.recordError.isEmpty())
         object.insert(QStringLiteral("recordError"), o.recordError);
     return object;
+}
+
+QJsonObject checkJson(const UnitJob &job)
+{
+    const UnitOutcome &o = job.outcome();
+    QJsonArray differences;
+    if (o.result == UnitOutcome::Differs) {
+        for (const RegisterDifference &d : o.differences) {
+            QJsonObject difference { { "setting", settingName(d.reg, false) }, { "profile", valueCaption(d.reg, d.written, o.module) } };
+            difference.insert(QStringLiteral("unit"),
+                              d.read < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(valueCaption(d.reg, d.read, o.module)));
+            differences.append(difference);
+        }
+    }
+    QJsonObject object {
+        { "port", job.config().port },
+        { "status", o.resultKey() },
+        { "exitStatus", statusOf(job) },
+        { "differences", differences },
+    };
+    if (o.result == UnitOutcome::Matches || o.result == UnitOutcome::Differs)
+        object.insert(QStringLiteral("settings"), settingsToJson(o.settings, job.config().module, job.config().mode));
+    if (!job.failure().isEmpty())
+        object.insert(QStringLiteral("error"), job.failure());
+    if (!o.recordError.isEmpty())
+        object.insert(QStringLiteral("recordError"), o.recordError);
+    return object;
+}
+
+QJsonObject checkBatchJson(const QJsonArray &units, int matching, bool interrupted, int exitStatus)
+{
+    return QJsonObject { { "units", units }, { "matching", matching }, { "interrupted", interrupted }, { "exitStatus", exitStatus } };
 }
 
 QJsonObject provisionJson(const QJsonArray &units, qint64 networkAddress, int verified, bool interrupted,

@@ -23,6 +23,10 @@ QJsonObject readJson(const LinkConfig &config, const RadioSettings &settings);
 QJsonObject unitJson(const UnitJob &job);
 QJsonObject provisionJson(const QJsonArray &units, qint64 networkAddress, int verified, bool interrupted,
                           int exitStatus);
+// One unit checked: status (matches, differs, or why it failed), exit
+// status, the settings it holds, and each setting that differs.
+QJsonObject checkJson(const UnitJob &job);
+QJsonObject checkBatchJson(const QJsonArray &units, int matching, bool interrupted, int exitStatus);
 QJsonObject baudJson(const QString &port, quint32 rate);
 QJsonObject detectJson(const UnitDetector &detector);
 QJsonArray recordRowsJson(const QList<RecordRow> &rows);

@@ -127,9 +127,8 @@ int Cli::write(const QStringList &)
     return signal ? stoppedStatus(signal) : statusOf(job);
 }
 
-int Cli::provision(const QStringList &)
+QStringList Cli::batchPorts() const
 {
-    const ProvisionProfile profile = loadProfile(need("profile"));
     const QStringList portList = m_parser.values(QStringLiteral("port"));
     const bool watching = m_parser.isSet(QStringLiteral("watch"));
     if (portList.isEmpty() && !watching)
@@ -139,11 +138,109 @@ int Cli::provision(const QStringList &)
     QSet<QString> seen;
     for (const QString &port : portList) {
         if (port.isEmpty())
-            throw UsageError { QStringLiteral("--port is needed (see kvx-cli help provision)") };
+            throw UsageError { QStringLiteral("--port is needed (see kvx-cli help %1)").arg(m_command) };
         if (seen.contains(port))
             throw UsageError { QStringLiteral("--port %1 is given twice: one unit, one port").arg(port) };
         seen.insert(port);
     }
+    return portList;
+}
+
+void Cli::watchPorts(ProvisionBatch &batch)
+{
+    const QString glob = m_parser.value(QStringLiteral("match"));
+    batch.watch(glob);
+    // What it waits for, and what it sees now: a line station left waiting
+    // must be able to tell why nothing happens.
+    QStringList present;
+    for (const PortEntry &entry : openablePortEntries())
+        present << entry.path;
+    m_board->printFailure(QStringLiteral("watching for serial ports that appear%1; Ctrl-C stops")
+                              .arg(glob.isEmpty() ? QString() : QStringLiteral(" matching %1").arg(glob)));
+    m_board->printFailure(QStringLiteral("ports there now, left alone: %1")
+                              .arg(present.isEmpty() ? QStringLiteral("none") : present.join(QStringLiteral(", "))));
+    const QStringList extra = qEnvironmentVariable("KVX_EXTRA_PORTS").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(glob));
+    if (!glob.isEmpty() && !glob.startsWith(QLatin1String("/dev/"))
+        && std::none_of(extra.begin(), extra.end(), [&](const QString &path) { return match.match(path).hasMatch(); }))
+        m_board->printFailure(QStringLiteral("note: %1 names no device the system lists as a serial port; a pseudo-"
+                                             "terminal or a simulator's link is seen only when KVX_EXTRA_PORTS names "
+                                             "its path")
+                                  .arg(glob));
+    QObject::connect(&batch, &ProvisionBatch::portPassedOver, &m_app, [this, glob](const QString &path) {
+        m_board->printFailure(QStringLiteral("%1 appeared: left alone, it does not match %2").arg(path, glob));
+    });
+}
+
+int Cli::check(const QStringList &)
+{
+    const ProvisionProfile profile = loadProfile(need("profile"));
+    const QStringList portList = batchPorts();
+    const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
+    const int ms = timeout();
+    prepareRecord();
+
+    // Only what the profile names is compared: no address is drawn or handed out.
+    ProvisionBatch batch(batchLink, profile.settings, -1);
+    batch.setCheckOnly(true);
+    batch.setReportTimeout(ms);
+    batch.setRecords(records());
+    batch.setRecordIdentity({ stationName(), operatorName() });
+    QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
+        showStep(unit->config().port, step, line, lines);
+    });
+    QObject::connect(&batch, &ProvisionBatch::unitEnded, &m_app, [this](UnitJob *unit) {
+        m_board->remove(unit->config().port);
+        if (m_json) {
+            if (!unit->failure().isEmpty())
+                m_board->printFailure(unit->failure());
+            return;
+        }
+        m_board->printResult(QStringLiteral("%1: %2").arg(unit->config().port, unit->outcome().words()));
+    });
+    QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
+    QObject stopWatch;
+    StopSignals::onFirst(&stopWatch, [&] { batch.stop(); });
+    if (m_parser.isSet(QStringLiteral("watch")))
+        watchPorts(batch);
+    batch.startPorts(portList);
+    if (!batch.isFinished())
+        m_app.exec();
+    const int signal = StopSignals::received();
+
+    // A unit that could not be read says so first; then whether any differs.
+    int failure = Success;
+    bool differs = false;
+    QJsonArray units;
+    for (UnitJob *unit : batch.units()) {
+        const int status = statusOf(*unit);
+        differs = differs || status == Differs;
+        if (status != Differs)
+            failure = std::max(failure, status);
+        if (m_json)
+            units.append(checkJson(*unit));
+    }
+    int status = failure != Success ? failure : differs ? int(Differs) : int(Success);
+    if (signal)
+        status = stoppedStatus(signal);
+    if (m_json) {
+        printJson(checkBatchJson(units, batch.goodCount(), signal != 0, status));
+    } else {
+        out() << QStringLiteral("%1 of %2 %3 the profile%4")
+                     .arg(batch.goodCount())
+                     .arg(batch.units().size())
+                     .arg(QLatin1String(batch.units().size() == 1 ? "unit matches" : "units match"))
+                     .arg(signal ? QStringLiteral(" (stopped)") : QString())
+              << Qt::endl;
+    }
+    return status;
+}
+
+int Cli::provision(const QStringList &)
+{
+    const ProvisionProfile profile = loadProfile(need("profile"));
+    const QStringList portList = batchPorts();
+    const bool watching = m_parser.isSet(QStringLiteral("watch"));
     const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
     const RadioSettings change = withBatchNetworkAddress(profile.settings);
     qint64 firstUnit = -1;
@@ -201,29 +298,8 @@ int Cli::provision(const QStringList &)
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
     QObject stopWatch;
     StopSignals::onFirst(&stopWatch, [&] { batch.stop(); });
-    if (watching) {
-        const QString glob = m_parser.value(QStringLiteral("match"));
-        batch.watch(glob);
-        // What it waits for, and what it sees now: a line station left
-        // waiting must be able to tell why nothing happens.
-        QStringList present;
-        for (const PortEntry &entry : openablePortEntries())
-            present << entry.path;
-        m_board->printFailure(QStringLiteral("watching for serial ports that appear%1; Ctrl-C stops")
-                                  .arg(glob.isEmpty() ? QString() : QStringLiteral(" matching %1").arg(glob)));
-        m_board->printFailure(QStringLiteral("ports there now, left alone: %1")
-                                  .arg(present.isEmpty() ? QStringLiteral("none") : present.join(QStringLiteral(", "))));
-        const QStringList extra = qEnvironmentVariable("KVX_EXTRA_PORTS").split(QDir::listSeparator(), Qt::SkipEmptyParts);
-        const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(glob));
-        if (!glob.isEmpty() && !glob.startsWith(QLatin1String("/dev/"))
-            && std::none_of(extra.begin(), extra.end(), [&](const QString &path) { return match.match(path).hasMatch(); }))
-            m_board->printFailure(QStringLiteral("note: %1 names no device the system lists as a serial port; a pseudo-"
-                                                 "terminal or a simulator's link is seen only when KVX_EXTRA_PORTS names "
-                                                 "its path").arg(glob));
-        QObject::connect(&batch, &ProvisionBatch::portPassedOver, &m_app, [this, glob](const QString &path) {
-            m_board->printFailure(QStringLiteral("%1 appeared: left alone, it does not match %2").arg(path, glob));
-        });
-    }
+    if (watching)
+        watchPorts(batch);
     batch.startPorts(portList);
     if (!batch.isFinished())
         m_app.exec();

@@ -127,7 +127,7 @@ void ProvisionBatch::startUnit(const QString &port)
     LinkConfig config = m_link;
     config.port = port;
     RadioSettings change = m_change;
-    if (m_nextUnit >= 0) {
+    if (m_nextUnit >= 0 && !m_checkOnly) {
         change.set(Reg::UnitAddress, m_nextUnit);
         // Automatic addresses come from the record when each unit is written.
         if (m_nextUnit < MaxAddress && !m_autoUnit)
@@ -139,14 +139,17 @@ void ProvisionBatch::startUnit(const QString &port)
     for (RecordStore *record : m_records)
         unit->addRecord(record);
     unit->setRecordIdentity(m_identity);
-    if (m_autoUnit && m_nextUnit >= 0)
+    if (m_autoUnit && m_nextUnit >= 0 && !m_checkOnly)
         unit->setUnitReservation(m_nextUnit, false, false);
     connect(unit, &UnitJob::progress, this,
             [this, unit](UnitStep step, int line, int lines) { emit unitProgress(unit, step, line, lines); });
     connect(unit, &UnitJob::outcomeReady, this, [this, unit] { emit unitEnded(unit); });
     connect(unit, &UnitJob::done, this, &ProvisionBatch::checkFinished);
     emit unitStarted(unit);
-    unit->startWrite(change, m_verify);
+    if (m_checkOnly)
+        unit->startCheck(change);
+    else
+        unit->startWrite(change, m_verify);
 }
 
 void ProvisionBatch::checkFinished()
@@ -170,9 +173,10 @@ int ProvisionBatch::goodCount() const
 QString ProvisionBatch::summary() const
 {
     QStringList parts;
-    parts << (m_verify ? ProvisionBatchText::tr("%1 of %2 verified") : ProvisionBatchText::tr("%1 of %2 written"))
-                 .arg(goodCount())
-                 .arg(m_units.size());
+    const QString counted = m_checkOnly ? ProvisionBatchText::tr("%1 of %2 match the profile")
+                            : m_verify  ? ProvisionBatchText::tr("%1 of %2 verified")
+                                        : ProvisionBatchText::tr("%1 of %2 written");
+    parts << counted.arg(goodCount()).arg(m_units.size());
     for (const auto &unit : m_units) {
         const UnitOutcome &o = unit->outcome();
         if (o.isGood())

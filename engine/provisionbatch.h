@@ -42,6 +42,10 @@ public:
     ~ProvisionBatch() override;
 
     void setVerify(bool verify) { m_verify = verify; }
+    // Units are only read and compared with the profile: nothing is
+    // written, no unit address handed out.
+    void setCheckOnly(bool check) { m_checkOnly = check; }
+    bool isCheckOnly() const { return m_checkOnly; }
     void setReportTimeout(int ms) { m_timeoutMs = ms; }
     void setRecords(const QList<RecordStore *> &records) { m_records = records; }
     void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
@@ -93,6 +97,7 @@ private:
     RadioSettings m_change;
     qint64 m_nextUnit;
     bool m_verify = true;
+    bool m_checkOnly = false;
     int m_timeoutMs;
     int m_settleMs = DefaultSettleMs;
     QList<RecordStore *> m_records;

@@ -1,5 +1,7 @@
 #include "engine/unitjob.h"
 
+#include "protocol/profilecheck.h"
+
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -102,13 +104,22 @@ void UnitJob::startBaud(qint32 rate)
     begin();
 }
 
+void UnitJob::startCheck(const RadioSettings &profile)
+{
+    m_task = CheckTask;
+    m_change = profile;
+    // A check writes nothing, not even the rate the unit reported.
+    m_link.setRateEcho(false);
+    begin();
+}
+
 void UnitJob::begin()
 {
     setStep(Step::Connecting);
     // The settings to write, as far as known before the unit is read: what
     // a lost or failed unit's row says was attempted.
     m_toWrite = m_change;
-    if (m_task == WriteTask)
+    if (m_task == WriteTask || m_task == CheckTask)
         m_link.setRecords(m_records);
     if (!m_link.open(m_config)) {
         // Reported from the event loop, like every other end.
@@ -171,6 +182,10 @@ void UnitJob::readEnded(bool answered)
         decide(UnitOutcome(), false);
         return;
     }
+    if (m_task == CheckTask) {
+        decide(checkOutcome(m_settings, compareWithProfile(m_settings, m_change, m_config), m_config), false);
+        return;
+    }
     m_toWrite = m_settings;
     m_toWrite.apply(m_change);
     LinkController::WriteOptions options;
@@ -194,9 +209,14 @@ void UnitJob::decide(const UnitOutcome &outcome, bool recorded)
         return;
     m_decided = true;
     m_outcome = outcome;
+    // A check that read nothing holds no settings of the unit's.
+    if (m_task == CheckTask && outcome.result != UnitOutcome::Matches && outcome.result != UnitOutcome::Differs) {
+        m_outcome.settings = RadioSettings();
+        m_outcome.module = m_config.module;
+    }
     // A unit that never got as far as its port leaves no row.
-    if (m_task == WriteTask && !recorded && outcome.cause != UnitOutcome::CannotOpen) {
-        m_link.recordOutcome(outcome);
+    if ((m_task == WriteTask || m_task == CheckTask) && !recorded && outcome.cause != UnitOutcome::CannotOpen) {
+        m_link.recordOutcome(m_outcome);
         m_outcome = m_link.outcome();
     }
     emit outcomeReady();

@@ -46,6 +46,10 @@ public:
     // Starts open (the unit answers with its pass-through rate), the new rate
     // when `rate` is not 0, close.
     void startBaud(qint32 rate);
+    // Starts open, read, close, and compares what the unit reported with
+    // every setting `profile` names: the outcome matches or differs, and
+    // goes into the records. Nothing but a read goes on the line.
+    void startCheck(const RadioSettings &profile);
     // Stops at the next safe point: before "AT&W" no further line is sent
     // and the link is closed properly (nothing stored); after it, the
     // storage pause runs out and the check is skipped.
@@ -83,7 +87,7 @@ private:
     void finish();
     void setStep(Step step, int line = 0, int lines = 0);
 
-    enum Task { ReadTask, WriteTask, BaudTask };
+    enum Task { ReadTask, WriteTask, BaudTask, CheckTask };
 
     LinkController m_link;
     LinkConfig m_config;

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "engine/radiosession.h"
+#include "protocol/profilecheck.h"
 #include "protocol/version.h"
 #include "records/recordfile.h"
 
@@ -60,6 +61,8 @@ QString resultKey(UnitOutcome::Result result)
     case UnitOutcome::Interrupted: return QStringLiteral("interrupted");
     case UnitOutcome::Lost: return QStringLiteral("lost");
     case UnitOutcome::LostAfterStore: return QStringLiteral("lost-after-store");
+    case UnitOutcome::Matches: return QStringLiteral("matches");
+    case UnitOutcome::Differs: return QStringLiteral("differs");
     case UnitOutcome::Failed: break;
     }
     return QStringLiteral("failed");
@@ -83,6 +86,8 @@ QString resultCaption(const QString &key)
         { "reserved", QT_TRANSLATE_NOOP("UnitOutcome", "reserved") },
         { "expired", QT_TRANSLATE_NOOP("UnitOutcome", "reservation ended") },
         { "released", QT_TRANSLATE_NOOP("UnitOutcome", "released") },
+        { "matches", QT_TRANSLATE_NOOP("UnitOutcome", "matches the profile") },
+        { "differs", QT_TRANSLATE_NOOP("UnitOutcome", "differs from the profile") },
     };
     for (const auto &caption : Captions) {
         if (key == QLatin1String(caption.key))
@@ -138,6 +143,8 @@ QString UnitOutcome::resultWords() const
         return UnitOutcomeText::tr("interrupted before storing: nothing was stored");
     case Lost: return UnitOutcomeText::tr("lost before storing: %1").arg(reason);
     case LostAfterStore: return UnitOutcomeText::tr("lost after storing (not verified): %1").arg(reason);
+    case Matches: return UnitOutcomeText::tr("matches");
+    case Differs: return UnitOutcomeText::tr("differs: %1").arg(describeProfileDifferences(differences, module));
     case Failed: break;
     }
     return UnitOutcomeText::tr("failed: %1").arg(reason);
@@ -148,7 +155,9 @@ QString UnitOutcome::detail() const
     QStringList parts;
     if (!refusedLines.isEmpty())
         parts << QStringLiteral("refused %1").arg(joinedLines(refusedLines));
-    if (!differences.isEmpty())
+    if (result == Differs)
+        parts << describeProfileDifferences(differences, module, false);
+    else if (!differences.isEmpty())
         parts << describeDifferences(differences, false);
     if (result == Failed && cause == LinesUnanswered)
         parts << QStringLiteral("lines unanswered before AT&W");
@@ -222,6 +231,18 @@ UnitOutcome writeOutcome(const SequenceResult &r, const RadioSettings &attempted
         break;
     case SequenceResult::NotVerified: o.result = UnitOutcome::Written; break;
     }
+    return o;
+}
+
+UnitOutcome checkOutcome(const RadioSettings &report, const QList<RegisterDifference> &differences, const LinkConfig &link)
+{
+    UnitOutcome o;
+    o.result = differences.isEmpty() ? UnitOutcome::Matches : UnitOutcome::Differs;
+    o.differences = differences;
+    o.module = link.module;
+    // What the unit holds; a check is no attempt to give it a unit address.
+    o.settings = report;
+    o.settings.remove(Reg::UnitAddress);
     return o;
 }
 

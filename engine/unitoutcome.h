@@ -38,6 +38,9 @@ struct UnitOutcome {
         LostAfterStore,  // the port vanished after "AT&W" went out
         Failed,          // nothing stored: no report, the port would not open, settings
                          // that cannot be written, or lines left unanswered
+        // A check against a profile (nothing written):
+        Matches,         // the unit holds every setting the profile names
+        Differs,         // it holds others; `differences` names them (`written`: the profile's)
     };
     // Why a unit failed, finer than the result (kvx-cli's exit status).
     enum Cause {
@@ -59,8 +62,9 @@ struct UnitOutcome {
     QList<QByteArray> refusedLines;
     bool storeRefused = false;         // "AT&W" itself was refused
     QList<RegisterDifference> differences;
-    RadioSettings settings;            // what the write sent, or was to send (settingsSent())
+    RadioSettings settings;            // what the write sent, or was to send (settingsSent()); what a checked unit holds
     QString recordError;               // the unit's record row could not be written
+    Module module = Module::Tarn;      // a check's: the lists its differences are named from
 
     // verified, written, mismatch, refused, interrupted, lost,
     // lost-after-store, failed, pending: the record's and JSON's word.
@@ -86,7 +90,7 @@ struct UnitOutcome {
     // when no check was asked for, and recorded.
     bool isGood() const
     {
-        return (result == Verified || (result == Written && cause == NoCause)) && recordError.isEmpty();
+        return (result == Verified || (result == Written && cause == NoCause) || result == Matches) && recordError.isEmpty();
     }
     // Nothing was written, or nothing stored, because of the record: it
     // could not take the unit's row, or would not give its unit address.
@@ -110,6 +114,8 @@ QString resultCaption(const QString &key);
 // The outcome of a write sequence of the settings `attempted` in `mode`;
 // its settings are those the write sends (settingsSent()).
 UnitOutcome writeOutcome(const SequenceResult &result, const RadioSettings &attempted, LinkMode mode);
+// A unit read and compared with a profile: matches or differs.
+UnitOutcome checkOutcome(const RadioSettings &report, const QList<RegisterDifference> &differences, const LinkConfig &link);
 // A unit that failed before or without a write.
 UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const RadioSettings &attempted,
                           LinkMode mode);

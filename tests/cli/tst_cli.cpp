@@ -506,6 +506,44 @@ private slots:
         QCOMPARE(rows.at(2).value(12), QStringLiteral("written"));
     }
 
+    // Units checked against a profile: only what it names is compared, and
+    // nothing but the read goes on the line.
+    void check_data()
+    {
+        QTest::addColumn<QStringList>("unit");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QStringList kv6 { "--product", "kv6", "--module", "tarn" };
+        QTest::newRow("matches") << kv6 + QStringList { "--reg", "103=4", "--reg", "104=321" }
+                                 << QByteArray(R"({"linkRate": 115200, "networkAddress": 321})") << 0 << "matches";
+        QTest::newRow("two settings differ")
+            << kv6 + QStringList { "--reg", "103=1" } << QByteArray(R"({"linkRate": 115200, "networkAddress": 321})") << 8
+            << "differs: network address 12345, the profile says 321; link rate 230400, the profile says 115200";
+        QTest::newRow("only the network address") << kv6 + QStringList { "--reg", "103=1", "--reg", "104=321" }
+                                                  << QByteArray(R"({"networkAddress": 321})") << 0 << "matches";
+        QTest::newRow("silent unit") << QStringList { "--product", "kv5", "--module", "tarn" }
+                                     << QByteArray(R"({"networkAddress": 321})") << 3 << "no settings report";
+    }
+    void check()
+    {
+        QFETCH(QStringList, unit);
+        QFETCH(QByteArray, settings);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        writeProfile(dir.filePath("p.json"),
+                     R"({"kvx-profile": 1, "product": "kv6", "module": "tarn", "mode": "p2mp", "settings": )" + settings + "}");
+        SimProcess sim;
+        QVERIFY(sim.start(unit));
+        const CliRun run = cli({ "check", "--profile", dir.filePath("p.json"), "--port", sim.portPath(), "--quiet" });
+        QCOMPARE(run.exitCode, status);
+        QVERIFY2((run.out + run.err).contains(said.toUtf8()), (run.out + run.err).constData());
+        if (status != 3)
+            QCOMPARE(sim.received(), frameLinkOpen() + frameReadPrepare() + "AT&V\r\n" + frameLinkClose());
+        QVERIFY(!sim.received().contains("ATS") && !sim.received().contains("AT&W") && !sim.received().contains("AT&F"));
+    }
+
     // Asking for the pass-through rate writes nothing; only a rate given
     // goes out.
     void baudAsksWithoutWriting_data()

@@ -116,6 +116,44 @@ private slots:
         QCOMPARE(units.at(0)->storedRegisters().value(105), 20);
     }
 
+    // Two units checked against the profile: one holds it, one another link
+    // rate; nothing but the read goes to either, and the record keeps both.
+    void checkOnly()
+    {
+        const QString record = dir.filePath("check.csv");
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QStringList paths;
+        for (const char *linkRate : { "103=4", "103=1" }) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", "kv5", "--module", "tarn", "--reg", "101=2", "--reg", linkRate,
+                                          "--reg", "104=321" }));
+            paths << units.back()->portPath();
+        }
+        qputenv("KVX_EXTRA_PORTS", paths.join(':').toLocal8Bit());
+        ProvisionDialog dialog;
+        dialog.setFormProfile(tarnProfile(), QString());
+        dialog.setRecordLocation(record);
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>("PortList");
+        for (const QString &path : paths) {
+            QTRY_VERIFY(row(list, path));
+            row(list, path)->setCheckState(0, Qt::Checked);
+        }
+        dialog.findChild<QPushButton *>("CheckButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 30000);
+        QCOMPARE(row(list, paths.at(0))->text(2), QStringLiteral("matches"));
+        QCOMPARE(row(list, paths.at(1))->text(2), QStringLiteral("differs: link rate 230400, the profile says 115200"));
+        // A read's bytes: the request and the link-close frame.
+        for (const auto &unit : units)
+            QCOMPARE(unit->received(), QByteArray("AT&V\r\n") + QByteArray::fromHex("fae200005f"));
+        QVERIFY(dialog.findChild<QLabel *>("SummaryLabel")->text().startsWith("1 of 2 match the profile"));
+        const QList<QStringList> rows = readRecordRows(record);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(1).mid(12, 2), (QStringList { "matches", "" }));
+        QCOMPARE(rows.at(2).mid(12, 2), (QStringList { "differs", "link rate 230400, the profile says 115200" }));
+        QCOMPARE(rows.at(2).at(5), QString());
+    }
+
     // Units plugged in one after another get the next unit addresses; the
     // port that was there before is never written.
     void assemblyLine()
