@@ -104,7 +104,7 @@ void MainWindow::slot_linkLost(const QString &port)
                 return tr("The device on %1 was lost before storing: nothing was stored.").arg(port) + lost.recordNote();
             if (lost.result == UnitOutcome::LostAfterStore)
                 return tr("The device on %1 was lost after storing: %2 was stored, not verified.")
-                           .arg(port, writeSummary(lostWriteForm).trimmed())
+                           .arg(port, lostWriteSummary.trimmed())
                        + lost.recordNote();
             return tr("The device on %1 was lost.").arg(port);
         },

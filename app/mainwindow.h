@@ -136,13 +136,13 @@ private:
     QString profileMismatch(const ProvisionProfile &profile) const;
     // Writes `form` unless the record holds its unit address on its network
     // and the operator does not confirm.
-    void confirmThenWrite(const WriteForm &form);
+    void confirmThenWrite(const RadioSettings &form);
     // A file dialog of the window's, not yet open: `chosen` gets the file.
     QFileDialog *fileDialog(const QString &caption, const QString &directory, const QString &filter,
                             QFileDialog::AcceptMode mode, const std::function<void(const QString &)> &chosen);
     // `replace`: the operator chose to write a unit address the record
     // holds; a shared record hands it over.
-    void startWrite(const WriteForm &form, bool replace);
+    void startWrite(const RadioSettings &form, bool replace);
     // A one-line question of the window's, not yet open.
     class QInputDialog *textQuestion(const QString &title, const QString &label, const QString &text,
                                      const std::function<void(const QString &)> &answered);
@@ -155,7 +155,9 @@ private:
     void finishWrite(const UnitOutcome &outcome);
     static QString storedRecordPath();
     void setRecordPath(const QString &path);
-    WriteForm currentWriteForm() const;
+    // The form's values as a write's settings (the window's rows become
+    // register values here, and nowhere else).
+    RadioSettings currentWriteForm() const;
     // Product, module and mode as the radio buttons choose them.
     LinkConfig chosenLink() const;
     // The module of the unit linked last (moduleCode); the chosen one before the first link.
@@ -196,7 +198,7 @@ private:
     StatusLabel *recordLabel = nullptr;        // "Recording to …" in the status bar
     bool rateListLive = false;                 // a frame reply has enabled the rate list
     UnitOutcome lostWrite;                     // a write that ended with the device
-    WriteForm lostWriteForm;
+    QString lostWriteSummary;                  // what it sent
 
     ProvisionProfile loadedProfile;            // the last profile loaded
     bool profileLoaded = false;

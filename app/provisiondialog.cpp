@@ -52,6 +52,19 @@ void paintBar(QProgressBar *bar, const QColor &colour)
                                         : QString());
 }
 
+// The work mode, baud, link rate and power the settings hold, as the
+// module's lists name them.
+QStringList shownCaptions(const RadioSettings &s, Module module)
+{
+    QStringList captions;
+    for (int reg : { int(Reg::WorkMode), int(Reg::SerialBaud), int(Reg::LinkRate), int(Reg::OutputPower) }) {
+        const QString caption = settingCaption(s, module, reg);
+        if (!caption.isEmpty())
+            captions << caption;
+    }
+    return captions;
+}
+
 QProgressBar *barOf(QTreeWidget *list, QTreeWidgetItem *row)
 {
     return static_cast<QProgressBar *>(list->itemWidget(row, ProgressColumn));
@@ -139,18 +152,16 @@ void ProvisionDialog::showProfile()
         link.product = profile->product;
         link.module = profile->module;
         link.mode = profile->mode;
-        const RadioSettings s = settingsSent(applyChange(writeFormFor(RadioSettings(), link), profile->settings));
+        const RadioSettings &s = profile->settings;
         QStringList parts { QStringLiteral("%1, %2, %3").arg(productCaption(link.product), moduleCaption(link.module),
                                                              isMultipoint(link.mode) ? tr("point to multipoint") : tr("point to point")) };
-        for (const QString &value : { s.workMode, s.baud, s.linkRate, s.power }) {
-            if (!value.isEmpty())
-                parts << value;
-        }
-        parts << (s.networkAddress.isEmpty() ? tr("a random network address") : tr("network address %1").arg(s.networkAddress));
+        parts << shownCaptions(s, link.module);
+        parts << (!s.has(Reg::NetworkAddress) ? tr("a random network address")
+                                              : tr("network address %1").arg(addressText(s, Reg::NetworkAddress)));
         ui->ProfileLabel->setText((m_fileName.isEmpty() || ui->FormProfileButton->isChecked() ? QString() : m_fileName + QStringLiteral(": "))
                                   + parts.join(QStringLiteral(", ")));
-        if (ui->UnitStartEdit->text().isEmpty() && profile->settings.setUnitAddress)
-            ui->UnitStartEdit->setText(profile->settings.unitAddress);
+        if (ui->UnitStartEdit->text().isEmpty() && s.has(Reg::UnitAddress))
+            ui->UnitStartEdit->setText(addressText(s, Reg::UnitAddress));
     }
     updateControls();
 }
@@ -280,7 +291,7 @@ void ProvisionDialog::startBatch(bool checkOnly)
     link.mode = profile->mode;
     // A check compares only what the profile names; a write's batch is one
     // network.
-    const SettingsChange change = checkOnly ? profile->settings : withBatchNetworkAddress(profile->settings);
+    const RadioSettings change = checkOnly ? profile->settings : withBatchNetworkAddress(profile->settings);
     qint64 firstUnit = -1;
     if (isMultipoint(link.mode))
         firstUnit = ui->UnitStartEdit->text().isEmpty() ? 1 : qint64(addressFromText(ui->UnitStartEdit->text()));
@@ -357,7 +368,7 @@ void ProvisionDialog::unitEnded(UnitJob *unit)
     paintBar(bar, colourFor(o));
     QString text = o.resultWords();
     if (o.stored && isMultipoint(unit->config().mode))
-        text += tr(" (unit address %1)").arg(o.settings.unitAddress);
+        text += tr(" (unit address %1)").arg(addressText(o.settings, Reg::UnitAddress));
     text += o.recordNote();
     // A long outcome is cut in the column, whole in its tooltip.
     row->setText(OutcomeColumn, text);
@@ -420,13 +431,10 @@ void ProvisionDialog::detected(UnitDetector *detector)
         row->setForeground(OutcomeColumn, QColor(190, 0, 0));
     } else {
         const RadioSettings &s = detector->settings();
-        QStringList settings;
-        for (const QString &value : { s.workMode, s.baud, s.linkRate, s.power })
-            if (!value.isEmpty())
-                settings << value;
-        settings << tr("network address %1").arg(s.networkAddress);
-        if (s.hasUnitAddress)
-            settings << tr("unit address %1").arg(s.unitAddress);
+        QStringList settings = shownCaptions(s, detector->shownModule());
+        settings << tr("network address %1").arg(addressText(s, Reg::NetworkAddress));
+        if (s.has(Reg::UnitAddress))
+            settings << tr("unit address %1").arg(addressText(s, Reg::UnitAddress));
         text = tr("a %1 answered; module %2 (%3)")
                    .arg(productCaption(*detector->product()), detector->modulesText(), settings.join(QStringLiteral(", ")));
         row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));

@@ -58,7 +58,7 @@ void MainWindow::slot_SaveProfile()
 {
     const auto save = [this](const QString &path) {
         QSaveFile file(path);
-        const QByteArray json = profileToJson(chosenLink(), settingsFromForm(currentWriteForm()));
+        const QByteArray json = profileToJson(chosenLink(), currentWriteForm());
         if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
             showStatus([this, error = file.errorString()] { return tr("The profile could not be saved: %1").arg(error); },
                        StatusKind::Failure);
@@ -160,23 +160,23 @@ bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead)
 {
     if (!profileMismatch(profile).isEmpty())
         return false;
-    const SettingsChange &change = profile.settings;
-    const std::pair<QComboBox *, int> rows[] = {
-        { ui->WorkModeBox, change.workModeRow }, { ui->BaudSetBox, change.baudRow },
-        { ui->AirSpeedBox, change.linkRateRow }, { ui->OutputPowerBox, change.powerRow },
-        { ui->repeater_state, change.repeaterRow },
+    const RadioSettings &change = profile.settings;
+    const std::pair<QComboBox *, int> lists[] = {
+        { ui->WorkModeBox, Reg::WorkMode }, { ui->BaudSetBox, Reg::SerialBaud }, { ui->AirSpeedBox, Reg::LinkRate },
+        { ui->OutputPowerBox, Reg::OutputPower }, { ui->repeater_state, Reg::RepeaterEnable },
     };
-    for (const auto &[box, row] : rows) {
+    for (const auto &[box, reg] : lists) {
+        const int row = change.has(reg) ? rowForValue(linkedModule(), reg, change.value(reg)) : -1;
         if (row >= 0)
             box->setCurrentIndex(row);
     }
     // The locked address goes into every unit; a profile does not change it.
-    if (change.setNetworkAddress && !addressLocked)
-        ui->AddressEdit->setText(change.networkAddress);
+    if (change.has(Reg::NetworkAddress) && !addressLocked)
+        ui->AddressEdit->setText(addressText(change, Reg::NetworkAddress));
     // After a read, a stepped unit address is the next unit's, not the profile's.
     const bool stepped = afterRead && ui->ActionNextUnit->isChecked() && !ui->UnitEdit->text().isEmpty();
-    if (change.setUnitAddress && isMultipoint(modeForButton(modeId)) && !stepped)
-        ui->UnitEdit->setText(change.unitAddress);
+    if (change.has(Reg::UnitAddress) && isMultipoint(modeForButton(modeId)) && !stepped)
+        ui->UnitEdit->setText(addressText(change, Reg::UnitAddress));
     return true;
 }
 
@@ -266,13 +266,16 @@ ProvisionProfile MainWindow::formProfile(QString *whyNot) const
     profile.module = link.module;
     profile.mode = link.mode;
     profile.hasMode = true;
-    const WriteForm form = currentWriteForm();
+    const RadioSettings form = currentWriteForm();
     whyNot->clear();
     if (state != LinkState::Ready || !formIsFilled())
         *whyNot = tr("Connect and read a unit to take its form, or load a profile file.");
     else
         *whyNot = serial->checkWrite(form);
-    profile.settings = changeFromForm(form);
+    // A unit address only where units have one.
+    profile.settings = form;
+    if (!isMultipoint(link.mode))
+        profile.settings.remove(Reg::UnitAddress);
     return profile;
 }
 
@@ -325,14 +328,14 @@ void MainWindow::setRecordPath(const QString &path)
     applyState();
 }
 
-void MainWindow::confirmThenWrite(const WriteForm &form)
+void MainWindow::confirmThenWrite(const RadioSettings &form)
 {
     if (!serial->unitAddressHeld(form)) {
         startWrite(form, false);
         return;
     }
-    const QString unit = QString::number(addressFromText(form.unitText));
-    const QString network = QString::number(addressFromText(form.addressText));
+    const QString unit = QString::number(form.value(Reg::UnitAddress, 0));
+    const QString network = QString::number(form.value(Reg::NetworkAddress, 0));
     // Two units with one address on one network do not link.
     auto *box = new QMessageBox(QMessageBox::Question, tr("Unit address in use"),
                                 tr("The record already holds unit address %1 on network address %2. Write it again?")

@@ -40,7 +40,7 @@ void MainWindow::reportIn(const RadioSettings &settings)
             profileDone = Refused;
         }
     }
-    const QString read = writeSummary(writeFormFor(settings, serial->config())).trimmed();
+    const QString read = writeSummary(settings, serial->config().module).trimmed();
     // What of the form cannot be written as it stands, until it can.
     showMessage(
         [this, read, profileDone, profile = loadedProfile, name = profileName] {
@@ -77,7 +77,7 @@ void MainWindow::applyReport(const QList<RegisterEntry> &entries)
 // The reader has logged each entry already.
 void MainWindow::applyEntry(const RegisterEntry &entry)
 {
-    const int row = rowForEntry(entry, linkedModule());
+    const int row = rowForValue(linkedModule(), entry.reg, entry.value);
     switch (entry.reg) {
     case Reg::WorkMode:
         selectRow(ui->WorkModeBox, row);

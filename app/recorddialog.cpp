@@ -20,23 +20,17 @@ QStringList rowFields(const RecordRow &row)
     QString result = resultCaption(r.result);
     if (row.superseded)
         result += QCoreApplication::translate("RecordDialog", " (superseded)");
-    return { r.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-             r.station,
-             r.operatorName,
-             r.config.port,
-             productCaption(r.config.product),
-             moduleCaption(r.config.module),
-             isMultipoint(r.config.mode) ? QCoreApplication::translate("RecordDialog", "point to multipoint")
-                                         : QCoreApplication::translate("RecordDialog", "point to point"),
-             r.settings.unitAddress,
-             r.settings.networkAddress,
-             r.settings.workMode,
-             r.settings.baud,
-             r.settings.linkRate,
-             r.settings.power,
-             repeaterText(r.settings.repeaterRow),
-             result,
-             r.detail };
+    return QStringList { r.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                         r.station,
+                         r.operatorName,
+                         r.config.port,
+                         productCaption(r.config.product),
+                         moduleCaption(r.config.module),
+                         isMultipoint(r.config.mode) ? QCoreApplication::translate("RecordDialog", "point to multipoint")
+                                                     : QCoreApplication::translate("RecordDialog", "point to point"),
+                         recordUnitAddress(r),
+                         recordNetworkAddress(r) }
+           + recordCaptions(r) + QStringList { result, r.detail };
 }
 
 } // namespace
@@ -84,7 +78,7 @@ void RecordDialog::fill(const QString &network)
     if (!network.isEmpty()) {
         const QString wanted = QString::number(addressFromText(network));
         rows.erase(std::remove_if(rows.begin(), rows.end(),
-                                  [&](const RecordRow &row) { return row.record.settings.networkAddress != wanted; }),
+                                  [&](const RecordRow &row) { return recordNetworkAddress(row.record) != wanted; }),
                    rows.end());
     }
     // The check runs on what is shown: a network's units among themselves.

@@ -1,35 +1,45 @@
 // Writing a configuration, and the network-address tools. The write itself,
 // its record rows and how it ended are the link's (LinkController): the
-// window hands it the form and shows what it says.
+// window hands it the form's settings and shows what it says.
 
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QButtonGroup>
 #include <QDir>
 
-#include "app/radiobuttons.h"
+#include <limits>
+
 #include "engine/linkcontroller.h"
 #include "protocol/writeplan.h"
 #include "records/recordlocation.h"
 
-WriteForm MainWindow::currentWriteForm() const
+// The one place the form's rows become settings: each list's row as the
+// value it stands for in the tables of the module the lists were filled for,
+// the addresses as numbers; a blank list or an empty field is left out.
+RadioSettings MainWindow::currentWriteForm() const
 {
-    WriteForm form;
-    form.workModeRow = ui->WorkModeBox->currentIndex();
-    form.repeaterRow = ui->repeater_state->currentIndex();
-    form.baudRow = ui->BaudSetBox->currentIndex();
-    form.airSpeedRow = ui->AirSpeedBox->currentIndex();
-    form.powerRow = ui->OutputPowerBox->currentIndex();
-    form.powerText = ui->OutputPowerBox->currentText();
-    form.unitText = ui->UnitEdit->text();
-    form.addressText = ui->AddressEdit->text();
-    form.workModeText = ui->WorkModeBox->currentText();
-    form.baudText = ui->BaudSetBox->currentText();
-    form.airSpeedText = ui->AirSpeedBox->currentText();
-    form.module = moduleForButton(moduleGroup->checkedId());
-    form.mode = modeForButton(modeGroup->checkedId());
-    return form;
+    const Module module = linkedModule();
+    RadioSettings settings;
+    const std::pair<int, QComboBox *> lists[] = {
+        { Reg::WorkMode, ui->WorkModeBox }, { Reg::SerialBaud, ui->BaudSetBox }, { Reg::LinkRate, ui->AirSpeedBox },
+        { Reg::OutputPower, ui->OutputPowerBox }, { Reg::RepeaterEnable, ui->repeater_state },
+    };
+    for (const auto &[reg, box] : lists) {
+        const qint64 value = valueForRow(module, reg, box->currentIndex());
+        if (value >= 0)
+            settings.set(reg, value);
+    }
+    const std::pair<int, QLineEdit *> addresses[] = { { Reg::NetworkAddress, ui->AddressEdit },
+                                                      { Reg::UnitAddress, ui->UnitEdit } };
+    for (const auto &[reg, edit] : addresses) {
+        if (edit->text().isEmpty())
+            continue;
+        // Digits a report put there may not fit: out of range, and said so.
+        bool ok = false;
+        const qint64 value = edit->text().toLongLong(&ok);
+        settings.set(reg, ok ? value : std::numeric_limits<qint64>::max());
+    }
+    return settings;
 }
 
 void MainWindow::on_ConfigButton_clicked()
@@ -38,7 +48,7 @@ void MainWindow::on_ConfigButton_clicked()
         return;
     // The write sends the form as it is now, and only a form whose every
     // field holds a value the module offers.
-    const WriteForm form = currentWriteForm();
+    const RadioSettings form = currentWriteForm();
     if (!serial->checkWrite(form).isEmpty()) {
         // Said until the form passes: a fixed field takes it away.
         showMessage(
@@ -66,7 +76,7 @@ void MainWindow::on_ConfigButton_clicked()
     confirmThenWrite(form);
 }
 
-void MainWindow::startWrite(const WriteForm &form, bool replace)
+void MainWindow::startWrite(const RadioSettings &form, bool replace)
 {
     lostWrite = UnitOutcome();
     showStatus([this] { return tr("Writing…"); }, StatusKind::Plain, StatusScope::Link);
@@ -85,11 +95,11 @@ void MainWindow::showWriteProgress(UnitStep step, int line, int lines)
 // After a write: how it ended, and the next unit address after a good one.
 void MainWindow::finishWrite(const UnitOutcome &outcome)
 {
-    const QString summary = writeSummary(serial->writeForm());
+    const QString summary = writeSummary(serial->writeSettings(), serial->config().module);
     // The lost device's own message comes next and says this one with it.
     if (outcome.cause == UnitOutcome::PortLost) {
         lostWrite = outcome;
-        lostWriteForm = serial->writeForm();
+        lostWriteSummary = summary;
     }
     showStatus([outcome, summary] { return outcome.withSummary(summary); },
                outcome.isGood() ? StatusKind::Good : StatusKind::Failure);

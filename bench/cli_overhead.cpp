@@ -49,12 +49,11 @@ qint64 median(std::vector<qint64> values)
 // The pauses of open, read, a Tarn master write and close on a KV5 unit.
 int protocolPausesMs()
 {
-    WriteForm form;
-    form.workModeRow = 0;
-    form.module = Module::Tarn;
+    RadioSettings master;
+    master.set(Reg::WorkMode, 0);
     int ms = RadioSession::OpenPauseMs + RadioSession::RequestPauseMs + RadioSession::StorePauseMs
              + RadioSession::ClosePauseMs;
-    for (const WriteLine &line : planWrite(form))
+    for (const WriteLine &line : planWrite(master, Module::Tarn, LinkMode::PointToPoint))
         ms += line.pauses ? SessionTiming().lineMs : 0;
     return ms;
 }

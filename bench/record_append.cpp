@@ -24,12 +24,9 @@ UnitRecord unit(qint64 address, const QString &result)
     UnitRecord record;
     record.time = QDateTime::currentDateTimeUtc();
     record.config = { QStringLiteral("/dev/ttyUSB0"), Product::Kv5, Module::Tarn, LinkMode::PointToMultipoint };
-    record.settings.workMode = QStringLiteral("Slave(Remote)");
-    record.settings.baud = QStringLiteral("9600");
-    record.settings.linkRate = QStringLiteral("172800");
-    record.settings.power = QStringLiteral("1000mW");
-    record.settings.networkAddress = QStringLiteral("4321");
-    record.settings.unitAddress = QString::number(address);
+    // Slave, 9600 baud, 172800, 1000mW.
+    record.settings.registers = { { Reg::WorkMode, 2 },        { Reg::SerialBaud, 7 },     { Reg::LinkRate, 0 },
+                                  { Reg::OutputPower, 30 },    { Reg::NetworkAddress, 4321 }, { Reg::UnitAddress, address } };
     record.result = result;
     return record;
 }

@@ -301,9 +301,9 @@ LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *p
     return config;
 }
 
-SettingsChange Cli::changeFromOptions(const LinkConfig &config, const ProvisionProfile *profile) const
+RadioSettings Cli::changeFromOptions(const LinkConfig &config, const ProvisionProfile *profile) const
 {
-    SettingsChange change = profile ? profile->settings : SettingsChange();
+    RadioSettings change = profile ? profile->settings : RadioSettings();
     for (const auto &setting : SettingOptions) {
         const QString option = QLatin1String(setting.option);
         if (!m_parser.isSet(option))
@@ -322,7 +322,7 @@ SettingsChange Cli::changeFromOptions(const LinkConfig &config, const ProvisionP
     }
     // S141 goes out only with the Master preset: anything else would be
     // reported as written and never sent.
-    if (m_parser.isSet(QStringLiteral("repeater")) && change.workModeRow != 0)
+    if (m_parser.isSet(QStringLiteral("repeater")) && change.value(Reg::WorkMode) != 0)
         throw UsageError { QStringLiteral("--repeater is written only with the master work mode (S141 goes out after "
                                           "the Master preset alone): add --work-mode master") };
     return change;

@@ -62,7 +62,7 @@ private:
     int reservationTimeout() const;
     QString addressOption(const char *name) const;
     LinkConfig configFromOptions(const QString &port, const ProvisionProfile *profile, bool modeNeeded) const;
-    SettingsChange changeFromOptions(const LinkConfig &config, const ProvisionProfile *profile) const;
+    RadioSettings changeFromOptions(const LinkConfig &config, const ProvisionProfile *profile) const;
     ProvisionProfile loadProfile(const QString &path) const;
 
     // --log and --record, checked writable before any port is opened.

@@ -31,8 +31,8 @@ QJsonObject readJson(const LinkConfig &config, const RadioSettings &settings)
 {
     QJsonObject object = unitToJson(config);
     object.insert(QStringLiteral("port"), config.port);
-    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.mode));
-    object.insert(QStringLiteral("registers"), registersToJson(settings.registers));
+    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.module, config.mode));
+    object.insert(QStringLiteral("registers"), registersToJson(settings));
     return object;
 }
 
@@ -60,7 +60,7 @@ QJsonObject unitJson(const UnitJob &job)
         { "exitStatus", statusOf(job) },
         { "written", written },
         { "stored", o.stored },
-        { "settings", settingsToJson(o.settings, job.config().mode) },
+        { "settings", settingsToJson(o.settings, job.config().module, job.config().mode) },
         { "verified", verified },
         { "differences", differences },
         { "refused", refused },
@@ -78,9 +78,9 @@ QJsonObject checkJson(const UnitJob &job)
     QJsonArray differences;
     if (o.result == UnitOutcome::Differs) {
         for (const RegisterDifference &d : o.differences) {
-            QJsonObject difference { { "setting", settingName(d.reg, false) }, { "profile", settingCaption(d.reg, d.written, o.module) } };
+            QJsonObject difference { { "setting", settingName(d.reg, false) }, { "profile", valueCaption(d.reg, d.written, o.module) } };
             difference.insert(QStringLiteral("unit"),
-                              d.read < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(settingCaption(d.reg, d.read, o.module)));
+                              d.read < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(valueCaption(d.reg, d.read, o.module)));
             differences.append(difference);
         }
     }
@@ -91,7 +91,7 @@ QJsonObject checkJson(const UnitJob &job)
         { "differences", differences },
     };
     if (o.result == UnitOutcome::Matches || o.result == UnitOutcome::Differs)
-        object.insert(QStringLiteral("settings"), settingsToJson(o.settings, job.config().mode));
+        object.insert(QStringLiteral("settings"), settingsToJson(o.settings, job.config().module, job.config().mode));
     if (!job.failure().isEmpty())
         object.insert(QStringLiteral("error"), job.failure());
     if (!o.recordError.isEmpty())
@@ -129,8 +129,8 @@ QJsonObject detectJson(const UnitDetector &detector)
         { "port", detector.port() },
         { "product", productKey(*detector.product()) },
         { "modules", modules },
-        { "settings", settingsToJson(s, LinkMode::PointToMultipoint) },
-        { "registers", registersToJson(s.registers) },
+        { "settings", settingsToJson(s, detector.shownModule(), LinkMode::PointToMultipoint) },
+        { "registers", registersToJson(s) },
     };
 }
 
@@ -146,7 +146,7 @@ QJsonArray recordRowsJson(const QList<RecordRow> &rows)
         object.insert(QStringLiteral("operator"), r.operatorName);
         object.insert(QStringLiteral("toolVersion"), r.toolVersion);
         object.insert(QStringLiteral("port"), r.config.port);
-        object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.mode));
+        object.insert(QStringLiteral("settings"), settingsToJson(r.settings, r.config.module, r.config.mode));
         object.insert(QStringLiteral("result"), r.result);
         object.insert(QStringLiteral("differences"), r.detail);
         object.insert(QStringLiteral("superseded"), row.superseded);

@@ -46,7 +46,7 @@ bool Cli::recordRows(QList<RecordRow> *rows, int *status)
     if (m_parser.isSet(QStringLiteral("network"))) {
         const QString network = addressOption("network");
         rows->erase(std::remove_if(rows->begin(), rows->end(),
-                                   [&](const RecordRow &row) { return row.record.settings.networkAddress != network; }),
+                                   [&](const RecordRow &row) { return recordNetworkAddress(row.record) != network; }),
                     rows->end());
     }
     return true;
@@ -69,9 +69,8 @@ int Cli::recordList(const QStringList &arguments)
         QStringList fields { r.time.toUTC().toString(Qt::ISODate), r.station, r.config.port, productKey(r.config.product),
                              moduleKey(r.config.module), modeKey(r.config.mode) };
         if (isMultipoint(r.config.mode))
-            fields << QStringLiteral("unit %1").arg(r.settings.unitAddress);
-        fields << QStringLiteral("network %1").arg(r.settings.networkAddress) << r.settings.workMode << r.settings.baud
-               << r.settings.linkRate << r.settings.power << r.result;
+            fields << QStringLiteral("unit %1").arg(recordUnitAddress(r));
+        fields << QStringLiteral("network %1").arg(recordNetworkAddress(r)) << recordCaptions(r).mid(0, 4) << r.result;
         if (row.superseded)
             fields << QStringLiteral("(superseded)");
         if (!r.detail.isEmpty())

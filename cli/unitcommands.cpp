@@ -20,29 +20,31 @@
 namespace {
 
 // The settings as text, only those a write sends.
-QString settingsLine(const RadioSettings &s, LinkMode mode)
+QString settingsLine(const RadioSettings &s, const LinkConfig &link)
 {
     QStringList parts;
-    parts << QStringLiteral("work mode %1").arg(s.workMode) << QStringLiteral("baud %1").arg(s.baud)
-          << QStringLiteral("link rate %1").arg(s.linkRate) << QStringLiteral("power %1").arg(s.power);
-    if (s.repeaterRow >= 0)
-        parts << QStringLiteral("repeater %1").arg(repeaterText(s.repeaterRow));
-    parts << QStringLiteral("network address %1").arg(addressText(addressFromText(s.networkAddress)));
-    if (isMultipoint(mode))
-        parts << QStringLiteral("unit address %1").arg(addressText(addressFromText(s.unitAddress)));
+    parts << QStringLiteral("work mode %1").arg(settingCaption(s, link.module, Reg::WorkMode))
+          << QStringLiteral("baud %1").arg(settingCaption(s, link.module, Reg::SerialBaud))
+          << QStringLiteral("link rate %1").arg(settingCaption(s, link.module, Reg::LinkRate))
+          << QStringLiteral("power %1").arg(settingCaption(s, link.module, Reg::OutputPower));
+    if (!repeaterText(s).isEmpty())
+        parts << QStringLiteral("repeater %1").arg(repeaterText(s));
+    parts << QStringLiteral("network address %1").arg(addressText(s.value(Reg::NetworkAddress, 0)));
+    if (isMultipoint(link.mode))
+        parts << QStringLiteral("unit address %1").arg(addressText(s.value(Reg::UnitAddress, 0)));
     return parts.join(QStringLiteral(", "));
 }
 
-void printSettings(const RadioSettings &s, bool unitAddress)
+void printSettings(const RadioSettings &s, Module module, bool unitAddress)
 {
-    out() << "work mode: " << s.workMode << Qt::endl;
-    out() << "baud: " << s.baud << Qt::endl;
-    out() << "link rate: " << s.linkRate << Qt::endl;
-    out() << "power: " << s.power << Qt::endl;
-    out() << "repeater: " << repeaterText(s.repeaterRow) << Qt::endl;
-    out() << "network address: " << s.networkAddress << Qt::endl;
+    out() << "work mode: " << settingCaption(s, module, Reg::WorkMode) << Qt::endl;
+    out() << "baud: " << settingCaption(s, module, Reg::SerialBaud) << Qt::endl;
+    out() << "link rate: " << settingCaption(s, module, Reg::LinkRate) << Qt::endl;
+    out() << "power: " << settingCaption(s, module, Reg::OutputPower) << Qt::endl;
+    out() << "repeater: " << repeaterText(s) << Qt::endl;
+    out() << "network address: " << addressText(s, Reg::NetworkAddress) << Qt::endl;
     if (unitAddress)
-        out() << "unit address: " << s.unitAddress << Qt::endl;
+        out() << "unit address: " << addressText(s, Reg::UnitAddress) << Qt::endl;
 }
 
 } // namespace
@@ -83,7 +85,7 @@ int Cli::read(const QStringList &)
         printJson(readJson(config, s));
         return 0;
     }
-    printSettings(s, isMultipoint(config.mode));
+    printSettings(s, config.module, isMultipoint(config.mode));
     return 0;
 }
 
@@ -94,7 +96,7 @@ int Cli::write(const QStringList &)
     if (m_parser.isSet(QStringLiteral("profile")))
         profile = std::make_unique<ProvisionProfile>(loadProfile(m_parser.value(QStringLiteral("profile"))));
     const LinkConfig config = configFromOptions(port, profile.get(), true);
-    const SettingsChange change = changeFromOptions(config, profile.get());
+    const RadioSettings change = changeFromOptions(config, profile.get());
     const int ms = timeout();
     prepareRecord();
 
@@ -113,7 +115,7 @@ int Cli::write(const QStringList &)
         if (!m_json && !o.linesSent.isEmpty()) {
             // What went out, what it set, and how it ended: the result.
             m_board->printResult(QStringLiteral("%1: sent %2").arg(unitPort, joinedLines(o.linesSent)));
-            m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config().mode)));
+            m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config())));
             m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, o.words()));
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
@@ -240,7 +242,7 @@ int Cli::provision(const QStringList &)
     const QStringList portList = batchPorts();
     const bool watching = m_parser.isSet(QStringLiteral("watch"));
     const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
-    const SettingsChange change = withBatchNetworkAddress(profile.settings);
+    const RadioSettings change = withBatchNetworkAddress(profile.settings);
     qint64 firstUnit = -1;
     const bool autoUnit = m_parser.value(QStringLiteral("unit-start")) == QLatin1String("auto");
     if (autoUnit) {
@@ -249,7 +251,7 @@ int Cli::provision(const QStringList &)
         if (!m_parser.isSet(QStringLiteral("record")) || !isDatabaseRecord(m_parser.value(QStringLiteral("record"))))
             throw UsageError { QStringLiteral("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
                                               "or --record postgresql://...") };
-        firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
+        firstUnit = change.value(Reg::UnitAddress, 1);
     } else if (m_parser.isSet(QStringLiteral("unit-start"))) {
         bool ok = false;
         firstUnit = m_parser.value(QStringLiteral("unit-start")).toLongLong(&ok);
@@ -260,7 +262,7 @@ int Cli::provision(const QStringList &)
         if (!isMultipoint(batchLink.mode))
             throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
     } else if (isMultipoint(batchLink.mode)) {
-        firstUnit = change.setUnitAddress ? change.unitAddress.toLongLong() : 1;
+        firstUnit = change.value(Reg::UnitAddress, 1);
     }
     const int ms = timeout();
     prepareRecord();
@@ -285,9 +287,9 @@ int Cli::provision(const QStringList &)
             // its row could be recorded.
             QString line = QStringLiteral("%1: %2").arg(port, o.resultWords());
             if (o.stored) {
-                line += QStringLiteral(" (network address %1").arg(addressText(addressFromText(o.settings.networkAddress)));
+                line += QStringLiteral(" (network address %1").arg(addressText(o.settings.value(Reg::NetworkAddress, 0)));
                 if (isMultipoint(batchLink.mode))
-                    line += QStringLiteral(", unit address %1").arg(addressText(addressFromText(o.settings.unitAddress)));
+                    line += QStringLiteral(", unit address %1").arg(addressText(o.settings.value(Reg::UnitAddress, 0)));
                 line += QLatin1Char(')');
             }
             m_board->printResult(line + o.recordNote());
@@ -313,13 +315,13 @@ int Cli::provision(const QStringList &)
     if (signal)
         status = stoppedStatus(signal);
     if (m_json) {
-        printJson(provisionJson(units, change.networkAddress.toLongLong(), batch.goodCount(), signal != 0, status));
+        printJson(provisionJson(units, change.value(Reg::NetworkAddress), batch.goodCount(), signal != 0, status));
     } else {
         out() << QStringLiteral("%1 of %2 %3 verified on network address %4%5")
                      .arg(batch.goodCount())
                      .arg(batch.units().size())
                      .arg(QLatin1String(batch.units().size() == 1 ? "unit" : "units"))
-                     .arg(change.networkAddress, signal ? QStringLiteral(" (stopped)") : QString())
+                     .arg(addressText(change, Reg::NetworkAddress), signal ? QStringLiteral(" (stopped)") : QString())
               << Qt::endl;
     }
     return status;
@@ -390,6 +392,6 @@ int Cli::detect(const QStringList &)
     out() << detector.port() << ": " << productCaption(*detector.product()) << " answered at "
           << lineBaudFor(*detector.product()) << " baud" << Qt::endl;
     out() << "module: " << detector.modulesText() << Qt::endl;
-    printSettings(s, s.hasUnitAddress);
+    printSettings(s, detector.shownModule(), s.has(Reg::UnitAddress));
     return 0;
 }

@@ -10,7 +10,7 @@ struct LinkControllerText {
     Q_DECLARE_TR_FUNCTIONS(LinkController)
 };
 
-// The registers a write sends from the form, which the unit must have
+// The registers a write sends from its settings, which the unit must have
 // reported first.
 constexpr int WriteNeeds[] = { Reg::NetworkAddress, Reg::WorkMode, Reg::SerialBaud, Reg::LinkRate, Reg::OutputPower };
 
@@ -147,17 +147,17 @@ bool LinkController::reportComplete() const
     return true;
 }
 
-QString LinkController::checkWrite(const WriteForm &form) const
+QString LinkController::checkWrite(const RadioSettings &settings) const
 {
-    return checkWriteForm(form, m_report);
+    return ::checkWrite(settings, config(), m_report);
 }
 
-bool LinkController::unitAddressHeld(const WriteForm &form) const
+bool LinkController::unitAddressHeld(const RadioSettings &settings) const
 {
     if (!isMultipoint(config().mode))
         return false;
-    const QString unit = QString::number(addressFromText(form.unitText));
-    const QString network = QString::number(addressFromText(form.addressText));
+    const QString unit = QString::number(settings.value(Reg::UnitAddress, 0));
+    const QString network = QString::number(settings.value(Reg::NetworkAddress, 0));
     for (const RecordSlot &slot : m_records) {
         if (slot.store->holdsUnit(unit, network))
             return true;
@@ -165,11 +165,11 @@ bool LinkController::unitAddressHeld(const WriteForm &form) const
     return false;
 }
 
-void LinkController::write(const WriteForm &form, const WriteOptions &options)
+void LinkController::write(const RadioSettings &settings, const WriteOptions &options)
 {
     if (m_state != State::Ready || !m_session.isOpen())
         return;
-    m_form = form;
+    m_settings = settings;
     m_outcome = UnitOutcome();
     m_recordError.clear();
     for (RecordSlot &slot : m_records)
@@ -178,9 +178,9 @@ void LinkController::write(const WriteForm &form, const WriteOptions &options)
     // nor before this unit has reported on this link.
     const QString problem = m_entries.isEmpty()
                                 ? LinkControllerText::tr("the unit has not reported its settings on this link; read it first")
-                                : checkWrite(form);
+                                : checkWrite(settings);
     if (!problem.isEmpty()) {
-        const UnitOutcome refusal = failedOutcome(UnitOutcome::Unwritable, problem, form);
+        const UnitOutcome refusal = failedOutcome(UnitOutcome::Unwritable, problem, settings, config().mode);
         writeRows(refusal);
         return endWrite(refusal);
     }
@@ -192,41 +192,40 @@ void LinkController::write(const WriteForm &form, const WriteOptions &options)
     m_storing = false;
     m_linesSent = 0;
     m_linesPlanned = 0;
-    for (const WriteLine &line : planWrite(m_form)) {
+    for (const WriteLine &line : planWrite(m_settings, config().module, config().mode)) {
         if (!line.bytes.isEmpty() && line.kind != WriteLine::Store)
             ++m_linesPlanned;
     }
     m_writeId = 0;
     setState(State::Writing);
     emit writeProgress(UnitStep::Writing, 0, m_linesPlanned);
-    const WriteForm planned = m_form;
     // A line that cannot be sent ends the write before its id is known.
-    const int id = m_session.write([planned] { return planned; }, options.verify);
+    const int id = m_session.write(m_settings, options.verify);
     if (m_state == State::Writing && m_session.isRunning(id))
         m_writeId = id;
 }
 
 bool LinkController::reserveUnitAddress(const WriteOptions &options, UnitOutcome *refusal)
 {
-    if (!isMultipoint(m_form.mode))
+    if (!isMultipoint(config().mode))
         return true;
     for (RecordSlot &slot : m_records) {
         if (!slot.store->canReserve())
             continue;
-        UnitRecord record = recordFor(pendingOutcome(m_form), config(), m_identity);
+        UnitRecord record = recordFor(pendingOutcome(m_settings, config().mode), config(), m_identity);
         const bool exact = options.reserveFrom < 0;
-        const qint64 start = exact ? qint64(addressFromText(m_form.unitText)) : options.reserveFrom;
+        const qint64 start = exact ? m_settings.value(Reg::UnitAddress, 0) : options.reserveFrom;
         QString error;
         slot.handle = slot.store->reserveUnit(&record, start, exact, options.replace, &error);
         if (slot.handle.isEmpty()) {
             // The record's own words: in use, being written by a station,
             // or why it could not be asked.
-            *refusal = failedOutcome(UnitOutcome::NoCause, QString(), m_form);
+            *refusal = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
             refusal->recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
             return false;
         }
         // The address the record handed out is the one written.
-        m_form.unitText = record.settings.unitAddress;
+        m_settings.set(Reg::UnitAddress, record.settings.value(Reg::UnitAddress));
     }
     return true;
 }
@@ -238,7 +237,7 @@ void LinkController::storing(int id)
     if (m_state != State::Writing)
         return;
     m_storing = true;
-    writeRows(pendingOutcome(m_form));
+    writeRows(pendingOutcome(m_settings, config().mode));
     if (!m_recordError.isEmpty()) {
         m_session.interrupt(id);
         return;
@@ -249,7 +248,7 @@ void LinkController::storing(int id)
 void LinkController::finishWrite(const SequenceResult &result)
 {
     m_writeId = 0;
-    UnitOutcome outcome = writeOutcome(result, m_form);
+    UnitOutcome outcome = writeOutcome(result, m_settings, config().mode);
     outcome.recordError = m_recordError;
     writeRows(outcome);
     endWrite(outcome);
@@ -294,7 +293,7 @@ void LinkController::recordOutcome(const UnitOutcome &outcome)
 
 qint64 LinkController::nextUnitAddress() const
 {
-    if (!m_outcome.isGood() || !isMultipoint(m_form.mode))
+    if (!m_outcome.isGood() || !isMultipoint(config().mode))
         return -1;
     for (const auto &[reg, value] : registersSetBy(m_outcome.linesSent)) {
         if (reg != Reg::UnitAddress || value >= MaxAddress)
@@ -305,7 +304,7 @@ qint64 LinkController::nextUnitAddress() const
             if (!slot.store->canReserve())
                 continue;
             QString error;
-            const qint64 free = slot.store->nextFreeUnit(m_outcome.settings.networkAddress, next, &error);
+            const qint64 free = slot.store->nextFreeUnit(addressText(m_outcome.settings, Reg::NetworkAddress), next, &error);
             if (free >= 0)
                 next = free;
         }
@@ -416,7 +415,7 @@ void LinkController::applyReport(const ReceiveResult &result, bool verifying)
         return;
     for (const RegisterEntry &entry : result.entries)
         m_entries.insert(entry.reg, entry);
-    m_report = settingsFromEntries(m_entries.values(), config().module);
+    m_report = settingsFromEntries(m_entries.values());
     emit reportApplied(result.entries);
 }
 

@@ -31,7 +31,7 @@ public:
     struct WriteOptions {
         bool verify = false;
         // A record that hands out unit addresses (point to multipoint)
-        // reserves the form's own (`reserveFrom` -1) or the first free one
+        // reserves the settings' own (`reserveFrom` -1) or the first free one
         // from `reserveFrom`; `replace` takes over one an earlier unit holds.
         qint64 reserveFrom = -1;
         bool replace = false;
@@ -59,17 +59,17 @@ public:
     bool open(const LinkConfig &config);
     // Ready: the read; reportRead() or noReport(), then readEnded().
     void read();
-    // Empty when `form` can be written to this unit: every field the write
-    // sends holds a value its module offers. Otherwise what is wrong, named
-    // with what this unit reported.
-    QString checkWrite(const WriteForm &form) const;
-    // A record holds the form's unit address on its network (point to
+    // Empty when `settings` can be written to this unit: every setting the
+    // write sends holds a value its module offers. Otherwise what is wrong,
+    // named with what this unit reported.
+    QString checkWrite(const RadioSettings &settings) const;
+    // A record holds the settings' unit address on their network (point to
     // multipoint): writing it again gives two units one address.
-    bool unitAddressHeld(const WriteForm &form) const;
-    // Ready: checks the form, reserves the unit address, writes, stores,
+    bool unitAddressHeld(const RadioSettings &settings) const;
+    // Ready: checks the settings, reserves the unit address, writes, stores,
     // checks (with `verify`) and records; writeEnded() tells how it ended,
     // also when nothing could be sent.
-    void write(const WriteForm &form, const WriteOptions &options);
+    void write(const RadioSettings &settings, const WriteOptions &options);
     // Stops at the next safe point: a write before "AT&W" sends no further
     // line (after it, the store is waited out and the check skipped), and
     // true is returned as writeEnded() follows; an open or a read ends at once.
@@ -103,9 +103,9 @@ public:
     bool reportComplete() const;
     const RadioSettings &report() const { return m_report; }
 
-    // The last write: its form (the unit address a record handed out) and
-    // how it ended, complete once writeEnded() was emitted.
-    const WriteForm &writeForm() const { return m_form; }
+    // The last write: its settings (the unit address a record handed out)
+    // and how it ended, complete once writeEnded() was emitted.
+    const RadioSettings &writeSettings() const { return m_settings; }
     const UnitOutcome &outcome() const { return m_outcome; }
     // The unit address for the next unit after a good write in point to
     // multipoint (the next free one in a record that knows), -1 for none.
@@ -120,7 +120,7 @@ signals:
     // The open's pause is over: the link is ready.
     void connected();
     void chunkReceived(const QByteArray &chunk);
-    // Entries of a settings report on this link, for the form.
+    // Entries of a settings report on this link, for the window's form.
     void reportApplied(const QList<RegisterEntry> &entries);
     void reportRead(const RadioSettings &settings);
     void noReport();
@@ -180,7 +180,7 @@ private:
     // The write.
     QList<RecordSlot> m_records;
     RecordIdentity m_identity;
-    WriteForm m_form;
+    RadioSettings m_settings;
     UnitOutcome m_outcome;
     QString m_recordError;
     int m_linesPlanned = 0;

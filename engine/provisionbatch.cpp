@@ -18,18 +18,17 @@ struct ProvisionBatchText {
 
 } // namespace
 
-SettingsChange withBatchNetworkAddress(SettingsChange change)
+RadioSettings withBatchNetworkAddress(RadioSettings change)
 {
-    if (!change.setNetworkAddress) {
+    if (!change.has(Reg::NetworkAddress)) {
         RandomAddressGenerator generator;
         generator.seedFromClock();
-        change.setNetworkAddress = true;
-        change.networkAddress = QString::number(generator.nextAddress(0));
+        change.set(Reg::NetworkAddress, generator.nextAddress(0));
     }
     return change;
 }
 
-ProvisionBatch::ProvisionBatch(const LinkConfig &link, const SettingsChange &change, qint64 firstUnit, QObject *parent)
+ProvisionBatch::ProvisionBatch(const LinkConfig &link, const RadioSettings &change, qint64 firstUnit, QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_change(change)
@@ -127,10 +126,9 @@ void ProvisionBatch::startUnit(const QString &port)
 {
     LinkConfig config = m_link;
     config.port = port;
-    SettingsChange change = m_change;
+    RadioSettings change = m_change;
     if (m_nextUnit >= 0 && !m_checkOnly) {
-        change.setUnitAddress = true;
-        change.unitAddress = QString::number(m_nextUnit);
+        change.set(Reg::UnitAddress, m_nextUnit);
         // Automatic addresses come from the record when each unit is written.
         if (m_nextUnit < MaxAddress && !m_autoUnit)
             ++m_nextUnit;

@@ -17,7 +17,6 @@
 
 #include "engine/unitoutcome.h"
 #include "protocol/radiosettings.h"
-#include "protocol/settingschange.h"
 #include "records/recordstore.h"
 
 class PortWatcher;
@@ -27,7 +26,7 @@ struct PortEntry;
 
 // A batch is one network: a profile without a network address gets one
 // random address, drawn once for all its units.
-SettingsChange withBatchNetworkAddress(SettingsChange change);
+RadioSettings withBatchNetworkAddress(RadioSettings change);
 
 class ProvisionBatch : public QObject
 {
@@ -39,7 +38,7 @@ public:
     // `link` gives product, module and mode (its port is ignored);
     // `change` the settings every unit gets. `firstUnit` is the first unit
     // address (point to multipoint), -1 for none.
-    ProvisionBatch(const LinkConfig &link, const SettingsChange &change, qint64 firstUnit, QObject *parent = nullptr);
+    ProvisionBatch(const LinkConfig &link, const RadioSettings &change, qint64 firstUnit, QObject *parent = nullptr);
     ~ProvisionBatch() override;
 
     void setVerify(bool verify) { m_verify = verify; }
@@ -95,7 +94,7 @@ private:
     void checkFinished();
 
     LinkConfig m_link;
-    SettingsChange m_change;
+    RadioSettings m_change;
     qint64 m_nextUnit;
     bool m_verify = true;
     bool m_checkOnly = false;

@@ -71,8 +71,9 @@ struct RadioSession::Run : QObject {
     int stage = StageStart;
     SessionTiming timing;   // as it was when the run started
     QTimer timer;
-    FormSource source;
-    WriteSequence plan;
+    RadioSettings settings;   // a write's, and its plan
+    QList<WriteLine> plan;
+    int nextLine = 0;
     WriteLine storeLine;    // "AT&W", while it waits for answers
     bool verify = false;
     int reportTimeoutMs = RadioSession::DefaultReportTimeoutMs;
@@ -181,15 +182,16 @@ int RadioSession::read(int reportTimeoutMs)
     return id;
 }
 
-int RadioSession::write(FormSource source, bool verify)
+int RadioSession::write(const RadioSettings &settings, bool verify)
 {
-    return write(std::move(source), verify, m_timing.reportTimeoutMs);
+    return write(settings, verify, m_timing.reportTimeoutMs);
 }
 
-int RadioSession::write(FormSource source, bool verify, int reportTimeoutMs)
+int RadioSession::write(const RadioSettings &settings, bool verify, int reportTimeoutMs)
 {
     Run *run = startRun(WriteKind);
-    run->source = std::move(source);
+    run->settings = settings;
+    run->plan = planWrite(settings, m_config.module, m_config.mode);
     run->verify = verify;
     run->reportTimeoutMs = reportTimeoutMs;
     const int id = run->id;
@@ -355,14 +357,10 @@ void RadioSession::advanceWrite(Run *run)
 {
     switch (run->stage) {
     case StageStart: {
-        // Each line takes the form as it is when the line is sent; a step
-        // that sends nothing (a preset the module lacks) still pauses.
-        WriteLine line;
-        for (;;) {
-            run->result.form = run->source();
-            if (!run->plan.next(run->result.form, line))
-                break;
-            if (run->plan.finished()) {
+        // A step that sends nothing (a preset the module lacks) still pauses.
+        while (run->nextLine < run->plan.size()) {
+            const WriteLine line = run->plan.at(run->nextLine++);
+            if (line.kind == WriteLine::Store) {
                 run->storeLine = line;
                 return storeWhenAnswered(run);
             }
@@ -371,7 +369,7 @@ void RadioSession::advanceWrite(Run *run)
             if (!line.bytes.isEmpty()) {
                 run->result.linesSent.append(line.bytes);
                 if (line.kind == WriteLine::Preset)
-                    run->result.presetRow = run->result.form.workModeRow;
+                    run->result.presetWorkMode = run->settings.value(Reg::WorkMode);
             }
             // The plan says which lines pause, the timing how long.
             if (line.pauses)
@@ -535,11 +533,11 @@ void RadioSession::reportTimedOut(Watch *watch)
 void RadioSession::verifyWith(Run *run, const RadioSettings &settings)
 {
     run->result.readBack = settings;
-    // The work mode is set by the preset, so S101 must read the row chosen.
+    // The work mode is set by the preset, so S101 must read the one chosen.
     QList<QPair<int, qint64>> expected = registersSetBy(run->result.linesSent);
-    if (run->result.presetRow >= 0)
-        expected.prepend({ Reg::WorkMode, run->result.presetRow });
-    run->result.differences = compareRegisters(expected, settings.registers);
+    if (run->result.presetWorkMode >= 0)
+        expected.prepend({ Reg::WorkMode, run->result.presetWorkMode });
+    run->result.differences = compareRegisters(expected, settings);
     run->result.verification =
         run->result.differences.isEmpty() ? SequenceResult::Verified : SequenceResult::Mismatch;
     finish(run, SequenceResult::Completed);
@@ -586,7 +584,7 @@ void RadioSession::scanReceived(const QByteArray &chunk)
     // single command is not.
     if (result.entries.isEmpty() || m_watches.isEmpty())
         return;
-    const RadioSettings settings = settingsFromEntries(result.entries, m_config.module);
+    const RadioSettings settings = settingsFromEntries(result.entries);
     const QList<Watch *> watches = m_watches;
     m_watches.clear();
     for (Watch *watch : watches) {

@@ -20,7 +20,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 
 #include "protocol/answerscanner.h"
 #include "protocol/radiosettings.h"
@@ -53,8 +52,7 @@ struct SequenceResult {
     Verification verification = NotVerified;
     QList<RegisterDifference> differences;
     RadioSettings readBack;            // the report read by the check
-    int presetRow = -1;                // a write: the work-mode row whose preset went out
-    WriteForm form;                    // a write: the form its last line was taken from
+    qint64 presetWorkMode = -1;        // a write: the work mode (S101) whose preset went out
 };
 
 // How long a session pauses on the line, and how long a read waits for its
@@ -90,9 +88,6 @@ public:
     static constexpr int ClosePauseMs = SessionTiming().closeMs;
     static constexpr int DefaultReportTimeoutMs = SessionTiming().reportTimeoutMs;
 
-    // The form a write reads before each of its lines.
-    using FormSource = std::function<WriteForm()>;
-
     explicit RadioSession(QObject *parent = nullptr);
     ~RadioSession() override;
 
@@ -110,13 +105,14 @@ public:
     // report is in or `reportTimeoutMs` (by default the timing's) after "AT&V".
     int read();
     int read(int reportTimeoutMs);
-    // The write plan's lines and pauses from `source`, "AT&W" and the storage
-    // pause; with `verify`, then a read whose report is compared with every
-    // register the write set. A refused line ends the write at once: no
-    // further line, no "AT&W". "AT&W" waits until every earlier line is
-    // answered, for at most the report timeout since the last answer.
-    int write(FormSource source, bool verify);
-    int write(FormSource source, bool verify, int reportTimeoutMs);
+    // The write plan's lines and pauses for `settings` (to this link's
+    // module and mode), "AT&W" and the storage pause; with `verify`, then a
+    // read whose report is compared with every register the write set. A
+    // refused line ends the write at once: no further line, no "AT&W".
+    // "AT&W" waits until every earlier line is answered, for at most the
+    // report timeout since the last answer.
+    int write(const RadioSettings &settings, bool verify);
+    int write(const RadioSettings &settings, bool verify, int reportTimeoutMs);
     // Stops sequence `id` at its next safe point: a write that has not sent
     // "AT&W" sends no further line and ends Interrupted; one that has waits
     // out the storage pause and skips its check; a read or an open ends

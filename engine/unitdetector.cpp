@@ -69,15 +69,11 @@ void UnitDetector::tried()
         m_portOpened = true;
     if (job->cause() == UnitOutcome::NoCause && !job->wasInterrupted()) {
         m_product = m_trying;
-        const QMap<int, qint64> &registers = job->settings().registers;
+        m_settings = job->settings();
         for (Module module : allModules()) {
-            if (reportFitsModule(registers, module))
+            if (reportFitsModule(m_settings, module))
                 m_modules << module;
         }
-        QList<RegisterEntry> entries;
-        for (auto it = registers.cbegin(); it != registers.cend(); ++it)
-            entries.append({ it.key(), it.value(), it.key() == Reg::NetworkAddress ? job->settings().networkAddress : QString() });
-        m_settings = settingsFromEntries(entries, m_modules.value(0, Module::Tarn));
     } else if (job->cause() == UnitOutcome::CannotOpen || m_portLost) {
         m_failure = job->failure();
     } else if (m_trying == Product::Kv5 && !m_interrupted) {

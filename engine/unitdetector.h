@@ -35,8 +35,10 @@ public:
     bool isDone() const { return m_done; }
     // The product that answered; none when nothing did.
     std::optional<Product> product() const { return m_product; }
-    // The report, its captions taken from the first module that fits.
+    // The report as the unit holds it.
     const RadioSettings &settings() const { return m_settings; }
+    // The module whose lists name the report's values: the first that fits.
+    Module shownModule() const { return m_modules.value(0, Module::Tarn); }
     // Every module whose lists hold all the reported values.
     const QList<Module> &modules() const { return m_modules; }
     // "Tarn or Skerry", or "none of the modules" when no list fits.

@@ -26,7 +26,7 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
     });
     connect(&m_link, &LinkController::writeProgress, this, &UnitJob::setStep);
     connect(&m_link, &LinkController::writeEnded, this, [this](const UnitOutcome &outcome) {
-        m_form = m_link.writeForm();
+        m_toWrite = m_link.writeSettings();
         if (!outcome.isGood())
             m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
         decide(outcome, true);
@@ -87,7 +87,7 @@ void UnitJob::startRead()
     begin();
 }
 
-void UnitJob::startWrite(const SettingsChange &change, bool verify)
+void UnitJob::startWrite(const RadioSettings &change, bool verify)
 {
     m_task = WriteTask;
     m_change = change;
@@ -104,7 +104,7 @@ void UnitJob::startBaud(qint32 rate)
     begin();
 }
 
-void UnitJob::startCheck(const SettingsChange &profile)
+void UnitJob::startCheck(const RadioSettings &profile)
 {
     m_task = CheckTask;
     m_change = profile;
@@ -118,7 +118,7 @@ void UnitJob::begin()
     setStep(Step::Connecting);
     // The settings to write, as far as known before the unit is read: what
     // a lost or failed unit's row says was attempted.
-    m_form = applyChange(writeFormFor(RadioSettings(), m_config), m_change);
+    m_toWrite = m_change;
     if (m_task == WriteTask || m_task == CheckTask)
         m_link.setRecords(m_records);
     if (!m_link.open(m_config)) {
@@ -139,7 +139,7 @@ void UnitJob::interrupt()
         return;
     if (!m_link.isOpen())
         return;   // the port did not open; its failure is on its way
-    UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, QString(), m_form);
+    UnitOutcome outcome = failedOutcome(UnitOutcome::NoCause, QString(), m_toWrite, m_config.mode);
     outcome.result = UnitOutcome::Interrupted;
     m_failure = QStringLiteral("%1: %2").arg(m_config.port, m_task == WriteTask ? outcome.words()
                                                                                : UnitJobText::tr("interrupted"));
@@ -186,12 +186,13 @@ void UnitJob::readEnded(bool answered)
         decide(checkOutcome(m_settings, compareWithProfile(m_settings, m_change, m_config), m_config), false);
         return;
     }
-    m_form = applyChange(writeFormFor(m_settings, m_config), m_change);
+    m_toWrite = m_settings;
+    m_toWrite.apply(m_change);
     LinkController::WriteOptions options;
     options.verify = m_verify;
     options.reserveFrom = m_reserveStart >= 0 && !m_reserveExact ? m_reserveStart : -1;
     options.replace = m_reserveReplace;
-    m_link.write(m_form, options);
+    m_link.write(m_toWrite, options);
 }
 
 void UnitJob::fail(UnitOutcome::Cause cause, const QString &message)
@@ -199,7 +200,7 @@ void UnitJob::fail(UnitOutcome::Cause cause, const QString &message)
     if (m_decided || m_done)
         return;
     m_failure = QStringLiteral("%1: %2").arg(m_config.port, message);
-    decide(failedOutcome(cause, message, m_form), false);
+    decide(failedOutcome(cause, message, m_toWrite, m_config.mode), false);
 }
 
 void UnitJob::decide(const UnitOutcome &outcome, bool recorded)

@@ -10,7 +10,6 @@
 #include "engine/linkcontroller.h"
 #include "engine/unitoutcome.h"
 #include "protocol/radiosettings.h"
-#include "protocol/settingschange.h"
 #include "records/recordfile.h"
 
 class UnitJob : public QObject
@@ -43,14 +42,14 @@ public:
     void startRead();
     // Starts open, read, write of the read values with `change` over them,
     // the check (unless `verify` is false), close.
-    void startWrite(const SettingsChange &change, bool verify);
+    void startWrite(const RadioSettings &change, bool verify);
     // Starts open (the unit answers with its pass-through rate), the new rate
     // when `rate` is not 0, close.
     void startBaud(qint32 rate);
     // Starts open, read, close, and compares what the unit reported with
     // every setting `profile` names: the outcome matches or differs, and
     // goes into the records. Nothing but a read goes on the line.
-    void startCheck(const SettingsChange &profile);
+    void startCheck(const RadioSettings &profile);
     // Stops at the next safe point: before "AT&W" no further line is sent
     // and the link is closed properly (nothing stored); after it, the
     // storage pause runs out and the check is skipped.
@@ -65,7 +64,6 @@ public:
     UnitOutcome::Cause cause() const { return m_outcome.cause; }
     QString failure() const { return m_failure; }
     const RadioSettings &settings() const { return m_settings; }   // as read
-    const WriteForm &form() const { return m_form; }               // as planned
     // A write's outcome, complete once outcomeReady() was emitted.
     const UnitOutcome &outcome() const { return m_outcome; }
     quint32 passThroughRate() const { return m_rate; }
@@ -94,7 +92,7 @@ private:
     LinkController m_link;
     LinkConfig m_config;
     Task m_task = ReadTask;
-    SettingsChange m_change;
+    RadioSettings m_change;
     bool m_verify = true;
     qint32 m_newRate = 0;
     int m_timeoutMs = RadioSession::DefaultReportTimeoutMs;
@@ -109,7 +107,7 @@ private:
     bool m_done = false;
     QString m_failure;
     RadioSettings m_settings;
-    WriteForm m_form;
+    RadioSettings m_toWrite;   // as far as known: the change, then over what was read
     UnitOutcome m_outcome;
     quint32 m_rate = 0;
 };

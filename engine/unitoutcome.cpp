@@ -187,20 +187,7 @@ bool UnitOutcome::keptSettings() const
     return stored && !storeRefused;
 }
 
-RadioSettings settingsSent(const WriteForm &form)
-{
-    RadioSettings s = settingsFromForm(form);
-    // S141 goes out only after the Master preset.
-    if (form.workModeRow != 0)
-        s.repeaterRow = -1;
-    if (!isMultipoint(form.mode)) {
-        s.unitAddress.clear();
-        s.hasUnitAddress = false;
-    }
-    return s;
-}
-
-UnitOutcome writeOutcome(const SequenceResult &r, const WriteForm &attempted)
+UnitOutcome writeOutcome(const SequenceResult &r, const RadioSettings &attempted, LinkMode mode)
 {
     UnitOutcome o;
     o.stored = r.stored;
@@ -208,7 +195,7 @@ UnitOutcome writeOutcome(const SequenceResult &r, const WriteForm &attempted)
     o.refusedLines = r.refusedLines;
     o.storeRefused = r.storeRefused;
     o.differences = r.differences;
-    o.settings = settingsSent(r.linesSent.isEmpty() ? attempted : r.form);
+    o.settings = settingsSent(attempted, mode);
     switch (r.outcome) {
     case SequenceResult::LinkLost:
     case SequenceResult::SendFailed:
@@ -255,26 +242,26 @@ UnitOutcome checkOutcome(const RadioSettings &report, const QList<RegisterDiffer
     o.module = link.module;
     // What the unit holds; a check is no attempt to give it a unit address.
     o.settings = report;
-    o.settings.unitAddress.clear();
-    o.settings.hasUnitAddress = false;
+    o.settings.remove(Reg::UnitAddress);
     return o;
 }
 
-UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const WriteForm &attempted)
+UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const RadioSettings &attempted,
+                          LinkMode mode)
 {
     UnitOutcome o;
     o.result = cause == UnitOutcome::PortLost ? UnitOutcome::Lost : UnitOutcome::Failed;
     o.cause = cause;
     o.reason = reason;
-    o.settings = settingsSent(attempted);
+    o.settings = settingsSent(attempted, mode);
     return o;
 }
 
-UnitOutcome pendingOutcome(const WriteForm &attempted)
+UnitOutcome pendingOutcome(const RadioSettings &attempted, LinkMode mode)
 {
     UnitOutcome o;
     o.result = UnitOutcome::Pending;
-    o.settings = settingsSent(attempted);
+    o.settings = settingsSent(attempted, mode);
     return o;
 }
 

@@ -9,7 +9,6 @@
 #include <QString>
 
 #include "protocol/radiosettings.h"
-#include "protocol/writeplan.h"
 
 struct SequenceResult;
 
@@ -37,7 +36,7 @@ struct UnitOutcome {
         Interrupted,     // stopped before "AT&W": nothing stored
         Lost,            // the port vanished before "AT&W" went out
         LostAfterStore,  // the port vanished after "AT&W" went out
-        Failed,          // nothing stored: no report, the port would not open, a form
+        Failed,          // nothing stored: no report, the port would not open, settings
                          // that cannot be written, or lines left unanswered
         // A check against a profile (nothing written):
         Matches,         // the unit holds every setting the profile names
@@ -63,7 +62,7 @@ struct UnitOutcome {
     QList<QByteArray> refusedLines;
     bool storeRefused = false;         // "AT&W" itself was refused
     QList<RegisterDifference> differences;
-    RadioSettings settings;            // what the write sent, or was to send; what a checked unit holds
+    RadioSettings settings;            // what the write sent, or was to send (settingsSent()); what a checked unit holds
     QString recordError;               // the unit's record row could not be written
     Module module = Module::Tarn;      // a check's: the lists its differences are named from
 
@@ -112,20 +111,16 @@ QString resultKey(UnitOutcome::Result result);
 // ("verified", "lost after storing", "reserved", ...); an unknown word as it is.
 QString resultCaption(const QString &key);
 
-// The settings as a write of `form` sends them: the repeater only with the
-// Master preset (S141 goes out with it alone), the unit address only in
-// point to multipoint.
-RadioSettings settingsSent(const WriteForm &form);
-
-// The outcome of a write sequence. `attempted` is the form the write was
-// started with (the result's own form is used once a line went out).
-UnitOutcome writeOutcome(const SequenceResult &result, const WriteForm &attempted);
+// The outcome of a write sequence of the settings `attempted` in `mode`;
+// its settings are those the write sends (settingsSent()).
+UnitOutcome writeOutcome(const SequenceResult &result, const RadioSettings &attempted, LinkMode mode);
 // A unit read and compared with a profile: matches or differs.
 UnitOutcome checkOutcome(const RadioSettings &report, const QList<RegisterDifference> &differences, const LinkConfig &link);
 // A unit that failed before or without a write.
-UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const WriteForm &attempted);
+UnitOutcome failedOutcome(UnitOutcome::Cause cause, const QString &reason, const RadioSettings &attempted,
+                          LinkMode mode);
 // The outcome while "AT&W" goes out: the row kept in case nothing else is.
-UnitOutcome pendingOutcome(const WriteForm &attempted);
+UnitOutcome pendingOutcome(const RadioSettings &attempted, LinkMode mode);
 
 struct UnitRecord;
 struct RecordIdentity;

@@ -8,23 +8,23 @@
 #include <QPair>
 
 #include "protocol/radiosettings.h"
-#include "protocol/settingschange.h"
 
 // The registers, with their values, that writing `change` over the unit's
 // `report` would set and that `change` names (a setting it leaves out is
 // not among them); the work mode as the preset sets it.
-QList<QPair<int, qint64>> registersNamedBy(const SettingsChange &change, const RadioSettings &report,
+QList<QPair<int, qint64>> registersNamedBy(const RadioSettings &change, const RadioSettings &report,
                                            const LinkConfig &link);
 
 // Where the unit differs from the profile: `written` is the profile's
 // value, `read` the unit's (-1 when it did not report it).
-QList<RegisterDifference> compareWithProfile(const RadioSettings &report, const SettingsChange &change,
+QList<RegisterDifference> compareWithProfile(const RadioSettings &report, const RadioSettings &change,
                                              const LinkConfig &link);
 
 // One setting as the operator knows it: "link rate 115200, the profile says
 // 230400" (captions from the module's lists; translated when `translated`).
 QString describeProfileDifference(const RegisterDifference &difference, Module module, bool translated = true);
 QString describeProfileDifferences(const QList<RegisterDifference> &differences, Module module, bool translated = true);
-// The setting's name ("link rate") and a value's caption ("115200").
+// The setting's name ("link rate") and a value as a difference names it:
+// its caption ("115200"), or the number where the module's list has none.
 QString settingName(int reg, bool translated = true);
-QString settingCaption(int reg, qint64 value, Module module);
+QString valueCaption(int reg, qint64 value, Module module);

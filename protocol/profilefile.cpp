@@ -137,28 +137,30 @@ int keyIndex(const QJsonObject &object, const QString &key, const QStringList &k
 
 } // namespace
 
-QJsonObject settingsToJson(const RadioSettings &s, LinkMode mode)
+QJsonObject settingsToJson(const RadioSettings &s, Module module, LinkMode mode)
 {
     QJsonObject object;
-    if (!s.workMode.isEmpty())
-        object.insert(QStringLiteral("workMode"), s.workMode);
-    putNumber(object, QStringLiteral("baud"), s.baud);
-    putNumber(object, QStringLiteral("linkRate"), s.linkRate);
-    if (!s.power.isEmpty())
-        object.insert(QStringLiteral("power"), s.power);
-    if (s.repeaterRow >= 0)
-        object.insert(QStringLiteral("repeater"), s.repeaterRow == 1);
-    if (s.hasNetworkAddress)
-        putNumber(object, QStringLiteral("networkAddress"), s.networkAddress);
-    if (isMultipoint(mode) && s.hasUnitAddress)
-        putNumber(object, QStringLiteral("unitAddress"), s.unitAddress);
+    const QString workMode = settingCaption(s, module, Reg::WorkMode);
+    if (!workMode.isEmpty())
+        object.insert(QStringLiteral("workMode"), workMode);
+    putNumber(object, QStringLiteral("baud"), settingCaption(s, module, Reg::SerialBaud));
+    putNumber(object, QStringLiteral("linkRate"), settingCaption(s, module, Reg::LinkRate));
+    const QString power = settingCaption(s, module, Reg::OutputPower);
+    if (!power.isEmpty())
+        object.insert(QStringLiteral("power"), power);
+    const QString repeater = repeaterText(s);
+    if (!repeater.isEmpty())
+        object.insert(QStringLiteral("repeater"), repeater == QLatin1String("on"));
+    putNumber(object, QStringLiteral("networkAddress"), addressText(s, Reg::NetworkAddress));
+    if (isMultipoint(mode))
+        putNumber(object, QStringLiteral("unitAddress"), addressText(s, Reg::UnitAddress));
     return object;
 }
 
-QJsonObject registersToJson(const QMap<int, qint64> &registers)
+QJsonObject registersToJson(const RadioSettings &settings)
 {
     QJsonObject object;
-    for (auto it = registers.cbegin(); it != registers.cend(); ++it)
+    for (auto it = settings.registers.cbegin(); it != settings.registers.cend(); ++it)
         object.insert(QStringLiteral("S%1").arg(it.key()), it.value());
     return object;
 }
@@ -176,7 +178,7 @@ QJsonObject unitToJson(const LinkConfig &config)
 QByteArray profileToJson(const LinkConfig &config, const RadioSettings &settings)
 {
     QJsonObject object = unitToJson(config);
-    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.mode));
+    object.insert(QStringLiteral("settings"), settingsToJson(settings, config.module, config.mode));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

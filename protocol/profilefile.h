@@ -11,7 +11,6 @@
 #include <QString>
 
 #include "protocol/radiosettings.h"
-#include "protocol/settingschange.h"
 
 constexpr int ProfileVersion = 1;
 
@@ -20,17 +19,17 @@ struct ProvisionProfile {
     Module module = Module::Tarn;
     LinkMode mode = LinkMode::PointToPoint;
     bool hasMode = false;   // the file names the mode
-    SettingsChange settings;
+    RadioSettings settings; // the settings it sets; the others are kept
 };
 
 // The largest profile file read; anything bigger is not a profile.
 constexpr qint64 ProfileSizeLimit = 1024 * 1024;
 
-// Captions as the window shows them; rates and addresses as numbers; the
-// repeater as true/false. Fields without a value are left out, the unit
-// address outside point-to-multipoint too.
-QJsonObject settingsToJson(const RadioSettings &settings, LinkMode mode);
-QJsonObject registersToJson(const QMap<int, qint64> &registers);   // {"S101": 0, ...}
+// Captions of the module's lists, as the window shows them; rates and
+// addresses as numbers; the repeater as true/false. Settings without a
+// caption are left out, the unit address outside point-to-multipoint too.
+QJsonObject settingsToJson(const RadioSettings &settings, Module module, LinkMode mode);
+QJsonObject registersToJson(const RadioSettings &settings);   // {"S101": 0, ...}
 // "product", "module", "mode" and the profile's version.
 QJsonObject unitToJson(const LinkConfig &config);
 

@@ -1,7 +1,9 @@
 #pragma once
-// Values exchanged between the engine and its front ends: which unit a
-// session talks to, the settings a report carried, and how a write compares
-// with what the unit reads back afterwards.
+// A unit's settings as the unit holds them, in register terms, and what the
+// tool says of them: the captions of the module's lists, the settings given
+// as text (kvx-cli's options, a profile's keys), and how a write compares
+// with what the unit reads back afterwards. One value for a report, a change
+// to make, a write, its outcome, a profile and a record row.
 
 #include <QByteArray>
 #include <QList>
@@ -12,8 +14,6 @@
 
 #include "protocol/radiotypes.h"
 #include "protocol/reportreader.h"
-
-struct WriteForm;
 
 // The unit at the other end of a port.
 struct LinkConfig {
@@ -26,49 +26,74 @@ struct LinkConfig {
 // The pass-through baud rates a KV6 - KV7 unit offers (the window's list).
 const QStringList &passThroughRates();
 
-
-// The seven fields of a settings report. A row is -1 when the report did not
-// name the register or named a value the module's list has no row for.
+// The settings by register (Reg::), as the unit holds them: S101 work mode
+// (0 Master, 1 Repeater, 2 Slave), S102 the baud list's row, S103 the link
+// rate's code (8 for a module's eighth rate), S104 and S105 the network and
+// unit address, S108 the output power in dBm, S141 the repeater (1 on). A
+// register that is absent was not reported (a report), is to be kept (a
+// change), or has no value to send (a form with a blank field). A value the
+// unit reported but could not have meant (unreadable: -1) is kept as it came.
 struct RadioSettings {
-    int workModeRow = -1;
-    int baudRow = -1;
-    int linkRateRow = -1;
-    int powerRow = -1;
-    int repeaterRow = -1;    // 0 "NO", 1 "YES"
-    QString workMode;        // captions of the rows, empty without a row
-    QString baud;
-    QString linkRate;
-    QString power;
-    QString networkAddress;  // the digits as reported (leading zeros kept)
-    QString unitAddress;     // decimal; empty when not reported or unreadable
-    bool hasNetworkAddress = false;
-    bool hasUnitAddress = false;
-    QMap<int, qint64> registers;   // every reported value by register number
+    QMap<int, qint64> registers;
+
+    bool has(int reg) const { return registers.contains(reg); }
+    qint64 value(int reg, qint64 otherwise = -1) const { return registers.value(reg, otherwise); }
+    void set(int reg, qint64 value) { registers.insert(reg, value); }
+    void remove(int reg) { registers.remove(reg); }
+    bool isEmpty() const { return registers.isEmpty(); }
+    // Every register `change` holds, over these.
+    void apply(const RadioSettings &change);
 };
 
-// "on", "off", or empty without a row: the repeater as the record and
-// kvx-cli read show it.
-QString repeaterText(int repeaterRow);
+// The registers a unit's settings are made of, in report order.
+const QList<int> &settingRegisters();
 
-// The row a reported register selects, before the list's length is checked:
-// the value itself, except that link rate 8 stands for row 7 and the output
-// power is a dBm code. -1 for no row.
-int rowForEntry(const RegisterEntry &entry, Module module);
+// The rows of a module's list for a register: work modes, baud rates, link
+// rates, output powers, or the repeater's "NO" and "YES"; empty for the
+// address registers.
+const QStringList &settingRows(Module module, int reg);
+// The row of that list a register value selects (the value itself, except
+// that link rate 8 stands for row 7 and the output power is a dBm code), -1
+// for none. A row past the list's end is no row either.
+int rowForValue(Module module, int reg, qint64 value);
+// The register value a row of the list stands for; -1 for no row.
+qint64 valueForRow(Module module, int reg, int row);
+// A value as the module's list names it ("Master", "9600", "172800",
+// "1000mW"), the repeater as "on" or "off", an address as a number; empty
+// when the list has no row for it.
+QString settingCaption(Module module, int reg, qint64 value);
+// The caption of the value `settings` hold for `reg`, empty when absent.
+QString settingCaption(const RadioSettings &settings, Module module, int reg);
 
 // Whether every value a report gave has a row in the module's lists (the
 // report fits the module).
-bool reportFitsModule(const QMap<int, qint64> &registers, Module module);
+bool reportFitsModule(const RadioSettings &report, Module module);
 
-// The fields of a report for a module, applied in report order (a register
-// named twice takes its later value).
-RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries, Module module);
+// The settings of a report, applied in report order (a register named twice
+// takes its later value; an unreadable unit address keeps the one before).
+RadioSettings settingsFromEntries(const QList<RegisterEntry> &entries);
 
-// What a write would send for these settings: the form the window shows after
-// reading them.
-WriteForm writeFormFor(const RadioSettings &settings, const LinkConfig &config);
+// The settings a write of `settings` sends in `mode`: the repeater only with
+// the Master preset (S141 goes out with it alone), the unit address only in
+// point to multipoint.
+RadioSettings settingsSent(RadioSettings settings, LinkMode mode);
 
-// Settings as the form shows them (captions looked up in the module's lists).
-RadioSettings settingsFromForm(const WriteForm &form);
+// The keys of a settings object, in the order the tool shows them.
+const QStringList &settingKeys();   // workMode, baud, linkRate, power, repeater, networkAddress, unitAddress
+
+// Sets `key` from its text form ("master", "Slave(Remote)", "9600", "1000mW",
+// "on", "1234", ...) for a unit of `module` in `mode`. On a value the module
+// does not have, returns false and puts the allowed values in `allowed`
+// (e.g. "230400, 115200, ...").
+bool setSetting(RadioSettings *settings, const QString &key, const QString &value, Module module, LinkMode mode,
+                QString *allowed);
+
+// "on", "off", or empty: the repeater as the record and kvx-cli read show it.
+QString repeaterText(const RadioSettings &settings);
+// Decimal text of a value in 0 .. MaxAddress, or empty.
+QString addressText(qint64 value);
+// An address the settings hold, as text; empty when absent.
+QString addressText(const RadioSettings &settings, int reg);
 
 // A register that does not read back what was written. `read` is -1 when the
 // report did not name the register.
@@ -83,7 +108,7 @@ struct RegisterDifference {
 QList<QPair<int, qint64>> registersSetBy(const QList<QByteArray> &lines);
 // Compares what was written with a report's registers; registers a report
 // never names (S118) are not compared.
-QList<RegisterDifference> compareRegisters(const QList<QPair<int, qint64>> &written, const QMap<int, qint64> &read);
+QList<RegisterDifference> compareRegisters(const QList<QPair<int, qint64>> &written, const RadioSettings &read);
 // "S103 reads 7, 8 was written" (translated when a catalogue is installed
 // and `translated`; the record keeps the plain English).
 QString describeDifference(const RegisterDifference &difference, bool translated = true);

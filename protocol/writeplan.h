@@ -1,29 +1,13 @@
 #pragma once
-// The configuration write as a sequence of lines and pauses, computed from
-// a form's values: the factory preset for the work mode, the register lines,
-// then "AT&W". A write sends the form as it was when the write began.
+// The configuration write as a sequence of lines and pauses, made from a
+// unit's settings in register terms: the factory preset for the work mode,
+// the register lines, then "AT&W". A write sends the settings it began with.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-#include "protocol/radiotypes.h"
-
-struct WriteForm {
-    int workModeRow = -1;
-    int repeaterRow = -1;
-    int baudRow = -1;
-    int airSpeedRow = -1;
-    int powerRow = -1;
-    QString powerText;
-    QString unitText;
-    QString addressText;
-    QString workModeText;
-    QString baudText;
-    QString airSpeedText;
-    Module module = Module::Tarn;   // chooses the presets and the power code
-    LinkMode mode = LinkMode::PointToPoint;
-};
+#include "protocol/radiosettings.h"
 
 // The pause after each line of a write that pauses, so the unit has taken
 // the line before the next one comes (the session's timing holds it).
@@ -39,27 +23,16 @@ struct WriteLine {
                           // whose storage pause is the session's own)
 };
 
-class WriteSequence
-{
-public:
-    // The next line to send for `form`; false at the end. A step that sends
-    // nothing for this form (S105 in point to point) is passed over.
-    bool next(const WriteForm &form, WriteLine &line);
-    bool finished() const;
-    // Back to the first step, for another write.
-    void reset();
+// The lines a write of `settings` sends to a unit of `module` in `mode`: the
+// preset the work mode (S101) chooses, S141 after the Master preset, S118
+// after the Slave preset, S102, S105 (point to multipoint), S104, S103,
+// S108, "AT&W". A setting the settings lack goes out as -1, an address as 0:
+// a write checks its settings first (checkWrite()).
+QList<WriteLine> planWrite(const RadioSettings &settings, Module module, LinkMode mode);
 
-private:
-    int m_stage = 0;
-    int m_branchRow = -1;   // work-mode row taken when the preset was chosen
-};
-
-// The whole sequence for a form that does not change meanwhile.
-QList<WriteLine> planWrite(const WriteForm &form);
-
-// What a write of `form` sets, as the status line shows it: "unit address,
-// network address, work mode, baud, link rate, power" and a trailing space.
-QString writeSummary(const WriteForm &form);
+// What a write of `settings` sets, as the status line shows it: "unit
+// address, network address, work mode, baud, link rate, power" in the
+// module's captions, and a trailing space.
+QString writeSummary(const RadioSettings &settings, Module module);
 
 quint32 addressFromText(const QString &text);   // 0 unless 0..4294967295
-int powerCodeFor(const WriteForm &form);

@@ -37,11 +37,11 @@ QString newAttempt()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-QVariant addressValue(const QString &text)
+QVariant addressValue(const RadioSettings &settings, int reg)
 {
-    if (text.isEmpty())
+    if (!settings.has(reg))
         return QVariant(QMetaType(QMetaType::LongLong));
-    return QVariant(qint64(addressFromText(text)));
+    return QVariant(settings.value(reg));
 }
 
 // The driver's or the server's message, on one line: it ends up in a
@@ -403,6 +403,13 @@ QString text(const QString &value)
     return value.isNull() ? QStringLiteral("") : value;
 }
 
+// The settings' columns, as their captions: work mode, baud, link rate, power, repeater.
+void bindCaptions(QSqlQuery &query, const UnitRecord &r)
+{
+    for (const QString &caption : recordCaptions(r))
+        query.addBindValue(text(caption));
+}
+
 void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, int superseded, int imported)
 {
     const RadioSettings &s = r.settings;
@@ -415,13 +422,9 @@ void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, i
     query.addBindValue(text(productKey(r.config.product)));
     query.addBindValue(text(moduleKey(r.config.module)));
     query.addBindValue(text(modeKey(r.config.mode)));
-    query.addBindValue(isMultipoint(r.config.mode) ? addressValue(s.unitAddress) : addressValue(QString()));
-    query.addBindValue(addressValue(s.networkAddress));
-    query.addBindValue(text(s.workMode));
-    query.addBindValue(text(s.baud));
-    query.addBindValue(text(s.linkRate));
-    query.addBindValue(text(s.power));
-    query.addBindValue(text(repeaterText(s.repeaterRow)));
+    query.addBindValue(isMultipoint(r.config.mode) ? addressValue(s, Reg::UnitAddress) : addressValue(RadioSettings(), Reg::UnitAddress));
+    query.addBindValue(addressValue(s, Reg::NetworkAddress));
+    bindCaptions(query, r);
     query.addBindValue(text(r.result));
     query.addBindValue(text(r.detail));
     query.addBindValue(superseded);
@@ -449,11 +452,7 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
                                          "power = ?, repeater = ?, result = ?, differences = ? WHERE attempt = ?"));
             query.addBindValue(record.time.toUTC().toString(Qt::ISODate));
             query.addBindValue(text(record.config.port));
-            query.addBindValue(text(record.settings.workMode));
-            query.addBindValue(text(record.settings.baud));
-            query.addBindValue(text(record.settings.linkRate));
-            query.addBindValue(text(record.settings.power));
-            query.addBindValue(text(repeaterText(record.settings.repeaterRow)));
+            bindCaptions(query, record);
             query.addBindValue(text(record.result));
             query.addBindValue(text(record.detail));
             query.addBindValue(attempt);
@@ -501,17 +500,12 @@ RecordRow rowFrom(const QSqlQuery &query)
     r.config.product = productForKey(query.value(6).toString()).value_or(Product::Kv5);
     r.config.module = moduleForKey(query.value(7).toString()).value_or(Module::Tarn);
     r.config.mode = modeForKey(query.value(8).toString()).value_or(LinkMode::PointToPoint);
-    RadioSettings &s = r.settings;
-    s.unitAddress = query.value(9).isNull() ? QString() : QString::number(query.value(9).toLongLong());
-    s.hasUnitAddress = !s.unitAddress.isEmpty();
-    s.networkAddress = query.value(10).isNull() ? QString() : QString::number(query.value(10).toLongLong());
-    s.hasNetworkAddress = !s.networkAddress.isEmpty();
-    s.workMode = query.value(11).toString();
-    s.baud = query.value(12).toString();
-    s.linkRate = query.value(13).toString();
-    s.power = query.value(14).toString();
-    const QString repeater = query.value(15).toString();
-    s.repeaterRow = repeater == QLatin1String("on") ? 1 : repeater == QLatin1String("off") ? 0 : -1;
+    const auto address = [&query](int column) {
+        return query.value(column).isNull() ? QString() : QString::number(query.value(column).toLongLong());
+    };
+    setRecordSettings(&r, address(9), address(10),
+                      { query.value(11).toString(), query.value(12).toString(), query.value(13).toString(),
+                        query.value(14).toString(), query.value(15).toString() });
     r.result = query.value(16).toString();
     r.detail = query.value(17).toString();
     row.superseded = query.value(18).toInt() != 0;
@@ -602,7 +596,7 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
     if (!prepare(error))
         return {};
     const QString attempt = newAttempt();
-    const qint64 network = addressFromText(record->settings.networkAddress);
+    const qint64 network = record->settings.value(Reg::NetworkAddress, 0);
     UnitRecord reserved = *record;
     reserved.result = QStringLiteral("reserved");
     bool held = false;
@@ -677,7 +671,7 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
             } else if (!exact) {
                 address = firstFree(taken, start);
             }
-            reserved.settings.unitAddress = QString::number(address);
+            reserved.settings.set(Reg::UnitAddress, address);
             query.prepare(insertStatement());
             bindRecord(query, attempt, reserved, 0, 0);
             if (query.exec())
@@ -687,8 +681,7 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
             return false;
         }, error);
         if (done) {
-            record->settings.unitAddress = QString::number(address);
-            record->settings.hasUnitAddress = true;
+            record->settings.set(Reg::UnitAddress, address);
             return attempt.toLatin1();
         }
         if (held) {

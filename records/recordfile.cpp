@@ -21,7 +21,8 @@ struct RecordFileText {
 
 constexpr int OldColumns = 14;
 
-// Addresses as the unit holds them (the form may show leading zeros).
+// An address asked about, as the record holds it (a caller may give
+// leading zeros).
 QString addressOf(const QString &text)
 {
     return text.isEmpty() ? QString() : QString::number(addressFromText(text));
@@ -177,12 +178,10 @@ QString csvField(const QString &text)
 
 QByteArray recordLine(const UnitRecord &r, const QString &attempt)
 {
-    const bool multipoint = isMultipoint(r.config.mode);
-    return csvLine({ r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.product),
-                     moduleKey(r.config.module), modeKey(r.config.mode),
-                     multipoint ? addressOf(r.settings.unitAddress) : QString(), addressOf(r.settings.networkAddress),
-                     r.settings.workMode, r.settings.baud, r.settings.linkRate, r.settings.power,
-                     repeaterText(r.settings.repeaterRow), r.result, r.detail, attempt })
+    return csvLine(QStringList { r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.product),
+                                 moduleKey(r.config.module), modeKey(r.config.mode), recordUnitAddress(r),
+                                 recordNetworkAddress(r) }
+                   + recordCaptions(r) + QStringList { r.result, r.detail, attempt })
         .toUtf8();
 }
 
@@ -319,8 +318,8 @@ bool RecordFile::holdsUnit(const QString &unitAddress, const QString &networkAdd
 {
     const QList<RecordRow> all = rows();
     return std::any_of(all.begin(), all.end(), [&](const RecordRow &row) {
-        return holdsItsAddress(row) && row.record.settings.unitAddress == addressOf(unitAddress)
-               && row.record.settings.networkAddress == addressOf(networkAddress);
+        return holdsItsAddress(row) && recordUnitAddress(row.record) == addressOf(unitAddress)
+               && recordNetworkAddress(row.record) == addressOf(networkAddress);
     });
 }
 
@@ -334,8 +333,8 @@ bool RecordFile::release(const QString &networkAddress, const QString &unitAddre
         return failWith(error, failure);
     for (const RecordRow &row : all) {
         const UnitRecord &r = row.record;
-        if (row.superseded || r.result != QLatin1String("pending") || r.settings.networkAddress != addressOf(networkAddress)
-            || r.settings.unitAddress != addressOf(unitAddress))
+        if (row.superseded || r.result != QLatin1String("pending") || recordNetworkAddress(r) != addressOf(networkAddress)
+            || recordUnitAddress(r) != addressOf(unitAddress))
             continue;
         UnitRecord ended = r;
         ended.time = QDateTime::currentDateTimeUtc();
@@ -377,16 +376,7 @@ bool recordFromFields(const QStringList &f, UnitRecord *r, QString *attempt)
     r->config.product = *product;
     r->config.module = *module;
     r->config.mode = *mode;
-    RadioSettings &s = r->settings;
-    s.unitAddress = f.at(5);
-    s.hasUnitAddress = !s.unitAddress.isEmpty();
-    s.networkAddress = f.at(6);
-    s.hasNetworkAddress = !s.networkAddress.isEmpty();
-    s.workMode = f.at(7);
-    s.baud = f.at(8);
-    s.linkRate = f.at(9);
-    s.power = f.at(10);
-    s.repeaterRow = f.at(11) == QLatin1String("on") ? 1 : f.at(11) == QLatin1String("off") ? 0 : -1;
+    setRecordSettings(r, f.at(5), f.at(6), f.mid(7, 5));
     r->result = f.at(12);
     r->detail = f.at(13);
     if (attempt)

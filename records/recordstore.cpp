@@ -37,6 +37,38 @@ bool holdsItsAddress(const RecordRow &row)
     return !row.superseded && Holding.contains(row.record.result);
 }
 
+QStringList recordCaptions(const UnitRecord &record)
+{
+    const RadioSettings &s = record.settings;
+    const Module module = record.config.module;
+    return { settingCaption(s, module, Reg::WorkMode), settingCaption(s, module, Reg::SerialBaud),
+             settingCaption(s, module, Reg::LinkRate), settingCaption(s, module, Reg::OutputPower), repeaterText(s) };
+}
+
+QString recordUnitAddress(const UnitRecord &record)
+{
+    return isMultipoint(record.config.mode) ? addressText(record.settings, Reg::UnitAddress) : QString();
+}
+
+QString recordNetworkAddress(const UnitRecord &record)
+{
+    return addressText(record.settings, Reg::NetworkAddress);
+}
+
+void setRecordSettings(UnitRecord *record, const QString &unitAddress, const QString &networkAddress,
+                       const QStringList &captions)
+{
+    // The columns in the order of the settings' keys.
+    const QStringList texts = captions + QStringList { networkAddress, unitAddress };
+    record->settings = RadioSettings();
+    for (int i = 0; i < settingKeys().size(); ++i) {
+        QString allowed;
+        if (!texts.value(i).isEmpty())
+            setSetting(&record->settings, settingKeys().at(i), texts.value(i), record->config.module, record->config.mode,
+                       &allowed);
+    }
+}
+
 QString oneLine(const QString &text)
 {
     return text.simplified();
@@ -77,8 +109,8 @@ qint64 RecordStore::nextFreeUnit(const QString &networkAddress, qint64 start, QS
     const QList<RecordRow> all = rows(error);
     QSet<qint64> taken;
     for (const RecordRow &row : all) {
-        if (holdsItsAddress(row) && row.record.settings.networkAddress == networkAddress)
-            taken.insert(row.record.settings.unitAddress.toLongLong());
+        if (holdsItsAddress(row) && recordNetworkAddress(row.record) == networkAddress)
+            taken.insert(row.record.settings.value(Reg::UnitAddress, 0));
     }
     qint64 address = start;
     while (taken.contains(address) && address < MaxAddress)
@@ -99,7 +131,7 @@ QString leftBy(const UnitRecord &r)
 
 QString unitOf(const UnitRecord &r)
 {
-    return isMultipoint(r.config.mode) ? r.settings.unitAddress : QString();
+    return recordUnitAddress(r);
 }
 
 } // namespace
@@ -114,7 +146,7 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &
         if (row.superseded)
             continue;
         RecordFinding finding;
-        finding.networkAddress = r.settings.networkAddress;
+        finding.networkAddress = recordNetworkAddress(r);
         finding.unitAddress = unitOf(r);
         finding.rows = { i };
         const QString unit = finding.unitAddress.isEmpty() ? r.config.port : RecordCheckText::tr("unit address %1").arg(finding.unitAddress);
@@ -139,8 +171,8 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &
         const RecordRow &row = rows.at(i);
         if (!storedSettings(row))
             continue;
-        const QString network = row.record.settings.networkAddress;
-        const QString unit = isMultipoint(row.record.config.mode) ? row.record.settings.unitAddress : QString();
+        const QString network = recordNetworkAddress(row.record);
+        const QString unit = recordUnitAddress(row.record);
         if (unit.isEmpty()) {
             unitsOfNetwork[network] << i;
             continue;
@@ -189,7 +221,7 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &
         QMap<QString, int> rates;
         QMap<QString, int> modes;
         for (int i : it.value()) {
-            ++rates[rows.at(i).record.settings.linkRate];
+            ++rates[settingCaption(rows.at(i).record.settings, rows.at(i).record.config.module, Reg::LinkRate)];
             ++modes[modeKey(rows.at(i).record.config.mode)];
         }
         if (rates.size() < 2 && modes.size() < 2)

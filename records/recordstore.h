@@ -16,7 +16,7 @@ constexpr int DefaultReservationTimeoutS = 600;
 struct UnitRecord {
     QDateTime time;            // written in UTC
     LinkConfig config;         // port, product, module and mode
-    RadioSettings settings;    // what was written (or attempted)
+    RadioSettings settings;    // what was written (or attempted), as the unit holds it
     QString result;            // a result word of UnitOutcome ("reserved" too, in a database)
     QString detail;            // differences, refused lines, or the reason
     // Kept by a database record; a CSV file has no columns for them.
@@ -92,6 +92,20 @@ private:
 // Whether a row's unit holds its unit address: configured as asked
 // (verified or written) and not superseded.
 bool holdsItsAddress(const RecordRow &row);
+
+// A row's settings as its columns hold them: the captions of the work mode,
+// baud, link rate and power (the module's lists) and the repeater ("on" or
+// "off"), in that order.
+QStringList recordCaptions(const UnitRecord &record);
+// The unit's addresses, as numbers; the unit address only in point to
+// multipoint. Empty when absent.
+QString recordUnitAddress(const UnitRecord &record);
+QString recordNetworkAddress(const UnitRecord &record);
+// Sets a row's settings from its columns, as recordCaptions() and the
+// addresses give them; a column that is empty, or names no value of the
+// module's lists, leaves its setting out.
+void setRecordSettings(UnitRecord *record, const QString &unitAddress, const QString &networkAddress,
+                       const QStringList &captions);
 
 // What the link-compatibility check finds in a record.
 struct RecordFinding {

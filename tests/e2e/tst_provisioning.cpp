@@ -172,7 +172,7 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(parseProfile(file.readAll(), &parsed, &error), qPrintable(error));
-        QCOMPARE(parsed.settings.networkAddress, QStringLiteral("4321"));
+        QCOMPARE(parsed.settings.value(Reg::NetworkAddress), 4321);
     }
 
     void refusedProfileLeavesForm_data()
@@ -471,9 +471,8 @@ private slots:
             UnitRecord row;
             row.time = QDateTime::currentDateTimeUtc();
             row.config = { "/dev/ttyUSB9", KV5, Tarn, PointToMultipoint };
-            row.settings.networkAddress = "900";
-            row.settings.unitAddress = "8";
-            row.settings.linkRate = "230400";
+            // Tarn's 230400, its second link rate.
+            row.settings.registers = { { Reg::NetworkAddress, 900 }, { Reg::UnitAddress, 8 }, { Reg::LinkRate, 1 } };
             row.result = "verified";
             row.station = "B";
             QString error;

@@ -37,22 +37,23 @@ private slots:
         QTest::addColumn<QByteArray>("report");
         QTest::addColumn<QString>("expected");
         QTest::newRow("Brae - Loch") << 1 << QByteArray("S101=0 S102=7 S103=8 S104=00123 S105=5 S108=33 S141=1 OK")
-                                     << "Master|9600|57600|2000mW|1|00123|5";
+                                     << "Master|9600|57600|2000mW|on|123|5";
         QTest::newRow("Half Fjord 1 W") << 3 << QByteArray("S101=2 S102=0 S103=0 S104=9 S108=30 OK")
-                                        << "Slave|230400|19200|1000mW|-1|9|";
-        QTest::newRow("Tarn has no 2 W row") << 0 << QByteArray("S108=33 S103=7 OK") << "||||-1||";
-        QTest::newRow("later entry decides") << 2 << QByteArray("S102=1 S102=2 OK") << "|57600|||-1||";
+                                        << "Slave|230400|19200|1000mW||9|";
+        QTest::newRow("Tarn has no 2 W row") << 0 << QByteArray("S108=33 S103=7 OK") << "||||||";
+        QTest::newRow("later entry decides") << 2 << QByteArray("S102=1 S102=2 OK") << "|57600|||||";
+        QTest::newRow("unreadable unit address keeps the earlier") << 0 << QByteArray("S105=4 S105=x OK") << "||||||4";
     }
     void settingsFromReport()
     {
         QFETCH(int, module);
         QFETCH(QByteArray, report);
         QFETCH(QString, expected);
-        const RadioSettings s = settingsFromEntries(scan(report), allModules().at(module));
-        QCOMPARE(QStringList({ s.workMode, s.baud, s.linkRate, s.power, QString::number(s.repeaterRow), s.networkAddress,
-                               s.unitAddress })
-                     .join('|'),
-                 expected);
+        const RadioSettings s = settingsFromEntries(scan(report));
+        QStringList shown;
+        for (int reg : { 101, 102, 103, 108, 141, 104, 105 })
+            shown << settingCaption(s, allModules().at(module), reg);
+        QCOMPARE(shown.join('|'), expected);
     }
 
     void comparison_data()
@@ -74,8 +75,8 @@ private slots:
         QFETCH(QString, differences);
         const QList<QByteArray> written = { "AT&F7\r\n", "ATS141=1\r\n", "ATS102=7\r\n", "ATS105=5\r\n",
                                             "ATS104=1234\r\n", "ATS103=8\r\n", "ATS108=30\r\n", "AT&W\r\n" };
-        const RadioSettings read = settingsFromEntries(scan(report), Module::BraeLoch);
-        QCOMPARE(describeDifferences(compareRegisters(registersSetBy(written), read.registers)), differences);
+        const RadioSettings read = settingsFromEntries(scan(report));
+        QCOMPARE(describeDifferences(compareRegisters(registersSetBy(written), read)), differences);
     }
 
     // What kvx-cli read --json prints, without the port and the registers, is
@@ -83,26 +84,19 @@ private slots:
     void readOutputIsAProfile()
     {
         LinkConfig config { QStringLiteral("/dev/ttyUSB0"), Product::Kv6, Module::HalfFjord, LinkMode::PointToMultipoint };
-        const RadioSettings read =
-            settingsFromEntries(scan("S101=2 S102=3 S103=6 S104=77 S105=12 S108=33 S141=0 OK"), Module::HalfFjord);
+        const RadioSettings read = settingsFromEntries(scan("S101=2 S102=3 S103=6 S104=77 S105=12 S108=33 S141=0 OK"));
         QJsonObject object = unitToJson(config);
-        object.insert("settings", settingsToJson(read, config.mode));
+        object.insert("settings", settingsToJson(read, config.module, config.mode));
+        QCOMPARE(object.value("settings").toObject(),
+                 QJsonObject({ { "workMode", "Slave" }, { "baud", 38400 }, { "linkRate", 24700 }, { "power", "2000mW" },
+                               { "repeater", false }, { "networkAddress", 77 }, { "unitAddress", 12 } }));
         ProvisionProfile parsed;
         QString error;
         QVERIFY2(parseProfile(QJsonDocument(object).toJson(), &parsed, &error), qPrintable(error));
         QCOMPARE(parsed.product, Product::Kv6);
         QCOMPARE(parsed.module, Module::HalfFjord);
         QCOMPARE(parsed.mode, LinkMode::PointToMultipoint);
-        WriteForm halfFjord;
-        halfFjord.module = Module::HalfFjord;
-        const WriteForm form = applyChange(halfFjord, parsed.settings);
-        QCOMPARE(form.workModeText, QStringLiteral("Slave"));
-        QCOMPARE(form.baudText, QStringLiteral("38400"));
-        QCOMPARE(form.airSpeedText, QStringLiteral("24700"));
-        QCOMPARE(form.powerText, QStringLiteral("2000mW"));
-        QCOMPARE(form.repeaterRow, 0);
-        QCOMPARE(form.addressText, QStringLiteral("77"));
-        QCOMPARE(form.unitText, QStringLiteral("12"));
+        QCOMPARE(parsed.settings.registers, read.registers);
         QCOMPARE(QJsonDocument::fromJson(profileToJson(config, read)).object(), object);
     }
 

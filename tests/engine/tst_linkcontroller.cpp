@@ -47,10 +47,10 @@ struct Unit {
         link.read();
         return ended.wait(5000) && ended.first().first().toBool();
     }
-    UnitOutcome write(const WriteForm &form, const LinkController::WriteOptions &options = {})
+    UnitOutcome write(const RadioSettings &settings, const LinkController::WriteOptions &options = {})
     {
         QSignalSpy ended(&link, &LinkController::writeEnded);
-        link.write(form, options);
+        link.write(settings, options);
         if (ended.isEmpty() && !ended.wait(10000))
             return UnitOutcome();
         return ended.first().first().value<UnitOutcome>();
@@ -59,7 +59,9 @@ struct Unit {
 
 // A Tarn point to multipoint master: AT&F7, ATS141=1, ATS102=7, ATS105=5,
 // ATS104=1234, ATS103=2, ATS108=30, AT&W.
-const WriteForm MasterForm { 0, 1, 7, 2, 10, "1000mW", "5", "1234", {}, {}, {}, Module::Tarn, LinkMode::PointToMultipoint };
+const RadioSettings MasterForm { { { Reg::WorkMode, 0 }, { Reg::RepeaterEnable, 1 }, { Reg::SerialBaud, 7 },
+                                   { Reg::UnitAddress, 5 }, { Reg::NetworkAddress, 1234 }, { Reg::LinkRate, 2 },
+                                   { Reg::OutputPower, 30 } } };
 
 } // namespace
 

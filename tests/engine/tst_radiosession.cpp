@@ -53,19 +53,12 @@ struct Unit {
     }
 };
 
-WriteForm masterForm(const LinkConfig &config)
+// A master at 9600 baud, the third link rate, 1 W (Half Fjord: 2 W), unit 5 on network 1234.
+RadioSettings masterSettings(const LinkConfig &config)
 {
-    WriteForm form;
-    form.workModeRow = 0;
-    form.repeaterRow = 1;
-    form.baudRow = 7;
-    form.airSpeedRow = 2;
-    form.powerRow = 10;
-    form.unitText = QStringLiteral("5");
-    form.addressText = QStringLiteral("1234");
-    form.module = config.module;
-    form.mode = config.mode;
-    return form;
+    return { { { Reg::WorkMode, 0 }, { Reg::RepeaterEnable, 1 }, { Reg::SerialBaud, 7 }, { Reg::LinkRate, 2 },
+               { Reg::OutputPower, config.module == Module::HalfFjord ? 33 : 30 }, { Reg::UnitAddress, 5 },
+               { Reg::NetworkAddress, 1234 } } };
 }
 
 double timeOf(const QList<ReceivedItem> &items, const QByteArray &bytes)
@@ -113,7 +106,7 @@ private slots:
         // The simulator notices a newly opened port within 20 ms.
         QVERIFY2(prepareAt - openAt >= 270, qPrintable(QStringLiteral("%1 %2").arg(openAt).arg(prepareAt)));
         QVERIFY2(requestAt - prepareAt >= 990 && requestAt - prepareAt < 1200, qPrintable(QString::number(requestAt - prepareAt)));
-        QCOMPARE(reports.first().at(1).value<RadioSettings>().workMode, QStringLiteral("Master"));
+        QCOMPARE(reports.first().at(1).value<RadioSettings>().value(Reg::WorkMode), 0);
     }
 
     // Closing ends every other sequence: nothing follows the close frame.
@@ -123,7 +116,7 @@ private slots:
         QVERIFY(unit.start(0, 1, 1));
         unit.finish(unit.session.open(unit.config));
         const LinkConfig config = unit.config;
-        const int write = unit.session.write([config] { return masterForm(config); }, false);
+        const int write = unit.session.write(masterSettings(config), false);
         QVERIFY(unit.sim.waitForReceived("ATS102="));
         const int close = unit.session.close();
         const SequenceResult written = unit.session.takeResult(write);
@@ -158,7 +151,7 @@ private slots:
         QList<int> ids;
         for (auto &unit : units) {
             const LinkConfig config = unit->config;
-            ids << unit->session.write([config] { return masterForm(config); }, true);
+            ids << unit->session.write(masterSettings(config), true);
         }
         for (int i = 0; i < 3; ++i) {
             const SequenceResult result = units.at(i)->finish(ids.at(i));
@@ -193,7 +186,7 @@ private slots:
         unit.finish(unit.session.open(unit.config));
         QSignalSpy lost(&unit.session, &RadioSession::linkLost);
         const LinkConfig config = unit.config;
-        const int write = unit.session.write([config] { return masterForm(config); }, true);
+        const int write = unit.session.write(masterSettings(config), true);
         QVERIFY(unit.sim.waitForReceived("ATS102="));
         unit.sim.kill();
         const SequenceResult result = unit.finish(write, 10000);
@@ -215,7 +208,7 @@ private slots:
             QVERIFY(session.open({ sim.portPath(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint }));
             connect(&session, &RadioSession::stored, this, [&] { stored = true; });
             const LinkConfig config { sim.portPath(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint };
-            session.write([config] { return masterForm(config); }, true);
+            session.write(masterSettings(config), true);
             QVERIFY(sim.waitForReceived("ATS102="));
         }
         const qsizetype received = sim.received().size();
@@ -254,7 +247,7 @@ private slots:
         QSignalSpy refusals(&unit.session, &RadioSession::lineRefused);
         const LinkConfig config = unit.config;
         const SequenceResult result =
-            unit.finish(unit.session.write([config] { return masterForm(config); }, true, 1500));
+            unit.finish(unit.session.write(masterSettings(config), true, 1500));
         QCOMPARE(result.stored, lastLine == "AT&W\r\n");
         QCOMPARE(int(result.verification), verification);
         QCOMPARE(describeDifferences(result.differences), differences);

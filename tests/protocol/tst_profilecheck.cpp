@@ -35,8 +35,7 @@ private slots:
         QFETCH(QString, differs);
         const LinkConfig link { QString(), Product::Kv5, Module::Tarn, LinkMode::PointToMultipoint };
         const RadioSettings report = settingsFromEntries(
-            { { 101, 2, {} }, { 102, 7, {} }, { 103, 4, {} }, { 104, 1234, "1234" }, { 105, 5, {} }, { 108, 27, {} }, { 141, 0, {} } },
-            link.module);
+            { { 101, 2, {} }, { 102, 7, {} }, { 103, 4, {} }, { 104, 1234, "1234" }, { 105, 5, {} }, { 108, 27, {} }, { 141, 0, {} } });
         ProvisionProfile profile;
         QString error;
         QVERIFY2(parseProfile(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "settings": )"

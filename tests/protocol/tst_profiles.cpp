@@ -2,8 +2,8 @@
 // row out of place silently configures a modem wrongly.
 
 #include "protocol/moduleprofile.h"
+#include "protocol/radiosettings.h"
 #include "protocol/reportreader.h"
-#include "protocol/writeplan.h"
 
 #include <QtTest>
 #include <cmath>
@@ -183,14 +183,12 @@ void tst_Profiles::powerCaptionsMatchPowerCodes()
         caption.chop(2);
         const double milliwatts = caption.toDouble();
         const int dbm = int(std::lround(10.0 * std::log10(milliwatts)));
-        WriteForm form;
-        form.module = moduleAt(module);
-        form.powerRow = row;
-        form.powerText = rows.at(row);
-        const int code = powerCodeFor(form);
+        const qint64 code = valueForRow(moduleAt(module), Reg::OutputPower, row);
         QVERIFY2(dbm == code, qPrintable(QString("row %1 %2 is %3 dBm, written as %4")
                                              .arg(row).arg(rows.at(row)).arg(dbm).arg(code)));
-        QCOMPARE(powerRowForCode(code, form.module == Module::HalfFjord), row);
+        QCOMPARE(powerRowForCode(code, moduleAt(module) == Module::HalfFjord), row);
+        QCOMPARE(rowForValue(moduleAt(module), Reg::OutputPower, code), row);
+        QCOMPARE(settingCaption(moduleAt(module), Reg::OutputPower, code), rows.at(row));
     }
 }
 

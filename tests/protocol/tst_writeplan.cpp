@@ -1,35 +1,20 @@
-// The configuration write as lines and pauses, its summary, the text to
-// address conversion and the random network address.
+// The configuration write as lines and pauses, the rows of the module's lists
+// as register values, the summary, the text to address conversion and the
+// random network address.
 
 #include <QtTest>
-
-#include <functional>
 
 #include "protocol/randomaddress.h"
 #include "protocol/writeplan.h"
 
-Q_DECLARE_METATYPE(WriteForm)
-
 namespace {
 
-// A Tarn module in point-to-multipoint mode as connected, every row chosen.
-WriteForm baseForm()
+// A Tarn module in point-to-multipoint mode: a master, repeater on, 115200
+// baud, the third link rate, 1 W, unit 5 of network 1234.
+RadioSettings baseSettings()
 {
-    WriteForm f;
-    f.workModeRow = 0;
-    f.repeaterRow = 1;
-    f.baudRow = 1;
-    f.airSpeedRow = 2;
-    f.powerRow = 10;
-    f.powerText = "1000mW";
-    f.unitText = "5";
-    f.addressText = "1234";
-    f.workModeText = "Master";
-    f.baudText = "115200";
-    f.airSpeedText = "276480";
-    f.module = Module::Tarn;
-    f.mode = LinkMode::PointToMultipoint;
-    return f;
+    return { { { Reg::WorkMode, 0 }, { Reg::RepeaterEnable, 1 }, { Reg::SerialBaud, 1 }, { Reg::LinkRate, 2 },
+               { Reg::OutputPower, 30 }, { Reg::UnitAddress, 5 }, { Reg::NetworkAddress, 1234 } } };
 }
 
 // "line|pause" per step, the line without its "\r\n", so a failing
@@ -49,7 +34,7 @@ QStringList describe(const QList<WriteLine> &lines)
     return out;
 }
 
-// The register lines after the preset step for baseForm().
+// The register lines after the preset step for baseSettings().
 const QStringList BaseTail = { "ATS102=1|100", "ATS105=5|100", "ATS104=1234|100", "ATS103=2|100",
                                "ATS108=30|100", "AT&W|0" };
 
@@ -63,13 +48,10 @@ private slots:
     void workedExample();
     void plan_data();
     void plan();
-    void powerCode_data();
-    void powerCode();
+    void rowValues_data();
+    void rowValues();
     void address_data();
     void address();
-    void valuesReadAtTheirStep_data();
-    void valuesReadAtTheirStep();
-    void sequenceEndsAndRestarts();
     void summary_data();
     void summary();
     void randomAddressDiffersFromLast_data();
@@ -79,7 +61,7 @@ private slots:
 
 void tst_WritePlan::workedExample()
 {
-    const QList<WriteLine> plan = planWrite(baseForm());
+    const QList<WriteLine> plan = planWrite(baseSettings(), Module::Tarn, LinkMode::PointToMultipoint);
     const QList<QByteArray> bytes = { "AT&F7\r\n", "ATS141=1\r\n", "ATS102=1\r\n", "ATS105=5\r\n",
                                       "ATS104=1234\r\n", "ATS103=2\r\n", "ATS108=30\r\n", "AT&W\r\n" };
     QCOMPARE(plan.size(), bytes.size());
@@ -94,94 +76,99 @@ void tst_WritePlan::workedExample()
 
 void tst_WritePlan::plan_data()
 {
-    QTest::addColumn<WriteForm>("form");
+    QTest::addColumn<RadioSettings>("settings");
+    QTest::addColumn<Module>("module");
+    QTest::addColumn<LinkMode>("mode");
     QTest::addColumn<QStringList>("expected");
 
-    auto with = [](const std::function<void(WriteForm &)> &change) {
-        WriteForm f = baseForm();
-        change(f);
-        return f;
+    auto with = [](const QMap<int, qint64> &changes, const QList<int> &removed = {}) {
+        RadioSettings s = baseSettings();
+        s.apply({ changes });
+        for (int reg : removed)
+            s.remove(reg);
+        return s;
     };
+    const Module Tarn = Module::Tarn;
+    const LinkMode P2mp = LinkMode::PointToMultipoint;
 
-    QTest::newRow("master, repeater NO") << with([](WriteForm &f) { f.repeaterRow = 0; })
+    QTest::newRow("master, repeater off") << with({ { Reg::RepeaterEnable, 0 } }) << Tarn << P2mp
+                                          << QStringList { "AT&F7|100", "ATS141=0|100" } + BaseTail;
+    QTest::newRow("master, no repeater") << with({}, { Reg::RepeaterEnable }) << Tarn << P2mp
                                          << QStringList { "AT&F7|100", "ATS141=0|100" } + BaseTail;
-    QTest::newRow("master, repeater unset") << with([](WriteForm &f) { f.repeaterRow = -1; })
-                                            << QStringList { "AT&F7|100", "ATS141=0|100" } + BaseTail;
-    QTest::newRow("repeater row") << with([](WriteForm &f) { f.workModeRow = 1; })
-                                  << QStringList { "AT&F9|100" } + BaseTail;
-    QTest::newRow("slave row") << with([](WriteForm &f) { f.workModeRow = 2; })
-                               << QStringList { "AT&F8|100", "ATS118=65535|100" } + BaseTail;
-    QTest::newRow("no work-mode row") << with([](WriteForm &f) { f.workModeRow = -1; }) << BaseTail;
-    QTest::newRow("work-mode row 3") << with([](WriteForm &f) { f.workModeRow = 3; }) << BaseTail;
-    QTest::newRow("point-to-point master") << with([](WriteForm &f) { f.mode = LinkMode::PointToPoint; })
+    QTest::newRow("repeater") << with({ { Reg::WorkMode, 1 } }) << Tarn << P2mp << QStringList { "AT&F9|100" } + BaseTail;
+    QTest::newRow("slave") << with({ { Reg::WorkMode, 2 } }) << Tarn << P2mp
+                           << QStringList { "AT&F8|100", "ATS118=65535|100" } + BaseTail;
+    QTest::newRow("no work mode") << with({}, { Reg::WorkMode }) << Tarn << P2mp << BaseTail;
+    QTest::newRow("work mode 3") << with({ { Reg::WorkMode, 3 } }) << Tarn << P2mp << BaseTail;
+    QTest::newRow("point-to-point master") << baseSettings() << Tarn << LinkMode::PointToPoint
         << QStringList { "AT&F10|100", "ATS141=1|100", "ATS102=1|100", "ATS104=1234|100", "ATS103=2|100",
                          "ATS108=30|100", "AT&W|0" };
-    QTest::newRow("Half Fjord blank row pauses") << with([](WriteForm &f) {
-        f.workModeRow = 1; f.module = Module::HalfFjord; f.powerRow = 0; })
-        << QStringList { "|100" } + BaseTail;
-    QTest::newRow("Half Fjord slave") << with([](WriteForm &f) {
-        f.workModeRow = 2; f.module = Module::HalfFjord; f.powerRow = 11; f.powerText = "2000mW"; })
-        << QStringList { "AT&F2|100", "ATS118=65535|100", "ATS102=1|100", "ATS105=5|100", "ATS104=1234|100",
-                         "ATS103=2|100", "ATS108=33|100", "AT&W|0" };
-    QTest::newRow("link row 7 sent as 8") << with([](WriteForm &f) { f.module = Module::BraeLoch; f.airSpeedRow = 7; })
+    QTest::newRow("Half Fjord blank row pauses") << with({ { Reg::WorkMode, 1 } }) << Module::HalfFjord << P2mp
+                                                 << QStringList { "|100" } + BaseTail;
+    QTest::newRow("Half Fjord slave") << with({ { Reg::WorkMode, 2 }, { Reg::OutputPower, 33 } }) << Module::HalfFjord
+        << P2mp << QStringList { "AT&F2|100", "ATS118=65535|100", "ATS102=1|100", "ATS105=5|100", "ATS104=1234|100",
+                                 "ATS103=2|100", "ATS108=33|100", "AT&W|0" };
+    QTest::newRow("Brae - Loch's eighth link rate") << with({ { Reg::LinkRate, 8 } }) << Module::BraeLoch << P2mp
         << QStringList { "AT&F1|100", "ATS141=1|100", "ATS102=1|100", "ATS105=5|100", "ATS104=1234|100",
                          "ATS103=8|100", "ATS108=30|100", "AT&W|0" };
-    QTest::newRow("no current rows") << with([](WriteForm &f) {
-        f.workModeRow = f.repeaterRow = f.baudRow = f.airSpeedRow = f.powerRow = -1; f.powerText.clear(); })
-        << QStringList { "ATS102=-1|100", "ATS105=5|100", "ATS104=1234|100", "ATS103=-1|100",
-                         "ATS108=19|100", "AT&W|0" };
-    QTest::newRow("empty addresses") << with([](WriteForm &f) { f.unitText.clear(); f.addressText.clear(); })
+    QTest::newRow("no values") << with({}, { Reg::WorkMode, Reg::RepeaterEnable, Reg::SerialBaud, Reg::LinkRate,
+                                             Reg::OutputPower })
+                               << Tarn << P2mp
+                               << QStringList { "ATS102=-1|100", "ATS105=5|100", "ATS104=1234|100", "ATS103=-1|100",
+                                                "ATS108=-1|100", "AT&W|0" };
+    QTest::newRow("no addresses") << with({}, { Reg::UnitAddress, Reg::NetworkAddress }) << Tarn << P2mp
         << QStringList { "AT&F7|100", "ATS141=1|100", "ATS102=1|100", "ATS105=0|100", "ATS104=0|100",
                          "ATS103=2|100", "ATS108=30|100", "AT&W|0" };
-    QTest::newRow("unsigned addresses") << with([](WriteForm &f) { f.unitText = "4294967295"; f.addressText = "3000000000"; })
-        << QStringList { "AT&F7|100", "ATS141=1|100", "ATS102=1|100", "ATS105=4294967295|100",
-                         "ATS104=3000000000|100", "ATS103=2|100", "ATS108=30|100", "AT&W|0" };
-    QTest::newRow("address above 32 bits") << with([](WriteForm &f) { f.addressText = "4294967296"; })
+    QTest::newRow("unsigned addresses") << with({ { Reg::UnitAddress, 4294967295 }, { Reg::NetworkAddress, 3000000000 } })
+        << Tarn << P2mp << QStringList { "AT&F7|100", "ATS141=1|100", "ATS102=1|100", "ATS105=4294967295|100",
+                                         "ATS104=3000000000|100", "ATS103=2|100", "ATS108=30|100", "AT&W|0" };
+    QTest::newRow("address above 32 bits") << with({ { Reg::NetworkAddress, 4294967296 } }) << Tarn << P2mp
         << QStringList { "AT&F7|100", "ATS141=1|100", "ATS102=1|100", "ATS105=5|100", "ATS104=0|100",
                          "ATS103=2|100", "ATS108=30|100", "AT&W|0" };
 }
 
 void tst_WritePlan::plan()
 {
-    QFETCH(WriteForm, form);
+    QFETCH(RadioSettings, settings);
+    QFETCH(Module, module);
+    QFETCH(LinkMode, mode);
     QFETCH(QStringList, expected);
-    QCOMPARE(describe(planWrite(form)), expected);
+    QCOMPARE(describe(planWrite(settings, module, mode)), expected);
 }
 
-void tst_WritePlan::powerCode_data()
+// The window's rows as the values they stand for, and back.
+void tst_WritePlan::rowValues_data()
 {
-    QTest::addColumn<int>("moduleGroupId");
+    QTest::addColumn<Module>("module");
+    QTest::addColumn<int>("reg");
     QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<qint64>("value");
 
-    // Module code 1 (Brae - Loch, group id 1).
-    QTest::newRow("code 1, 100mW") << 1 << 0 << "100mW" << 20;
-    QTest::newRow("code 1, 1000mW") << 1 << 10 << "1000mW" << 30;
-    QTest::newRow("code 1, 2000mW") << 1 << 11 << "2000mW" << 33;
-    QTest::newRow("code 1, no row") << 1 << -1 << "" << 19;
-    QTest::newRow("Tarn, 500mW") << 0 << 7 << "500mW" << 27;
-    // Module code 4 (Half Fjord, group id 3) knows 30 and 33 only.
-    QTest::newRow("code 4, row 0") << 3 << 0 << "100mW" << 30;
-    QTest::newRow("code 4, row 1") << 3 << 1 << "125mW" << 33;
-    QTest::newRow("code 4, row 10") << 3 << 10 << "1000mW" << 33;
-    QTest::newRow("code 4, 2000mW") << 3 << 11 << "2000mW" << 33;
-    QTest::newRow("code 4, no row") << 3 << -1 << "" << 33;
+    QTest::newRow("Brae - Loch, 100mW") << Module::BraeLoch << int(Reg::OutputPower) << 0 << qint64(20);
+    QTest::newRow("Brae - Loch, 1000mW") << Module::BraeLoch << int(Reg::OutputPower) << 10 << qint64(30);
+    QTest::newRow("Brae - Loch, 2000mW") << Module::BraeLoch << int(Reg::OutputPower) << 11 << qint64(33);
+    QTest::newRow("Tarn, 500mW") << Module::Tarn << int(Reg::OutputPower) << 7 << qint64(27);
+    QTest::newRow("Tarn has no twelfth power") << Module::Tarn << int(Reg::OutputPower) << 11 << qint64(-1);
+    // Half Fjord knows 30 and 33 only.
+    QTest::newRow("Half Fjord, 1000mW") << Module::HalfFjord << int(Reg::OutputPower) << 0 << qint64(30);
+    QTest::newRow("Half Fjord, 2000mW") << Module::HalfFjord << int(Reg::OutputPower) << 1 << qint64(33);
+    QTest::newRow("no row") << Module::HalfFjord << int(Reg::OutputPower) << -1 << qint64(-1);
+    QTest::newRow("link rate row 7 is 8") << Module::BraeLoch << int(Reg::LinkRate) << 7 << qint64(8);
+    QTest::newRow("link rate row 6") << Module::Skerry << int(Reg::LinkRate) << 6 << qint64(6);
+    QTest::newRow("Half Fjord's blank work mode keeps its place") << Module::HalfFjord << int(Reg::WorkMode) << 1 << qint64(1);
+    QTest::newRow("repeater YES") << Module::Tarn << int(Reg::RepeaterEnable) << 1 << qint64(1);
+    QTest::newRow("baud 300") << Module::Tarn << int(Reg::SerialBaud) << 14 << qint64(14);
 }
 
-void tst_WritePlan::powerCode()
+void tst_WritePlan::rowValues()
 {
-    QFETCH(int, moduleGroupId);
+    QFETCH(Module, module);
+    QFETCH(int, reg);
     QFETCH(int, row);
-    QFETCH(QString, text);
-    QFETCH(int, code);
-
-    WriteForm f = baseForm();
-    f.module = allModules().at(moduleGroupId);
-    f.powerRow = row;
-    f.powerText = text;
-    QCOMPARE(powerCodeFor(f), code);
-    QCOMPARE(describe(planWrite(f)).at(6), QStringLiteral("ATS108=%1|100").arg(code));
+    QFETCH(qint64, value);
+    QCOMPARE(valueForRow(module, reg, row), value);
+    if (value >= 0)
+        QCOMPARE(rowForValue(module, reg, value), row);
 }
 
 void tst_WritePlan::address_data()
@@ -205,100 +192,23 @@ void tst_WritePlan::address()
     QCOMPARE(addressFromText(text), value);
 }
 
-void tst_WritePlan::valuesReadAtTheirStep_data()
-{
-    QTest::addColumn<int>("step");        // the form changes right before this step
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList plain = QStringList { "AT&F7|100", "ATS141=1|100" } + BaseTail;
-    auto replaced = [&](int at, const QString &line) {
-        QStringList l = plain;
-        l[at] = line;
-        return l;
-    };
-    QTest::newRow("repeater set to NO at its step") << 1 << "repeater" << replaced(1, "ATS141=0|100");
-    QTest::newRow("work mode changed after the preset") << 1 << "workMode" << plain;
-    QTest::newRow("baud changed at its step") << 2 << "baud" << replaced(2, "ATS102=9|100");
-    QTest::newRow("baud changed too late") << 3 << "baud" << plain;
-    QStringList withoutUnit = plain;
-    withoutUnit.removeAt(3);
-    QTest::newRow("point-to-point at the unit step") << 3 << "mode" << withoutUnit;
-    QTest::newRow("address typed at its step") << 4 << "address" << replaced(4, "ATS104=777|100");
-    QTest::newRow("link rate at its step") << 5 << "airSpeed" << replaced(5, "ATS103=8|100");
-    QTest::newRow("power at its step") << 6 << "power" << replaced(6, "ATS108=33|100");
-    QTest::newRow("power after the store") << 8 << "power" << plain;
-}
-
-void tst_WritePlan::valuesReadAtTheirStep()
-{
-    QFETCH(int, step);
-    QFETCH(QString, change);
-    QFETCH(QStringList, expected);
-
-    WriteForm form = baseForm();
-    WriteSequence sequence;
-    QList<WriteLine> lines;
-    WriteLine line;
-    for (int i = 0;; ++i) {
-        if (i == step) {
-            if (change == "repeater") form.repeaterRow = 0;
-            else if (change == "workMode") form.workModeRow = 2;
-            else if (change == "baud") form.baudRow = 9;
-            else if (change == "mode") form.mode = LinkMode::PointToPoint;
-            else if (change == "address") form.addressText = "777";
-            else if (change == "airSpeed") form.airSpeedRow = 7;
-            else if (change == "power") { form.powerRow = 11; form.powerText = "2000mW"; }
-            else QFAIL("unknown change");
-        }
-        if (!sequence.next(form, line))
-            break;
-        lines << line;
-        QVERIFY(i < 20);
-    }
-    QCOMPARE(describe(lines), expected);
-}
-
-void tst_WritePlan::sequenceEndsAndRestarts()
-{
-    WriteSequence sequence;
-    WriteLine line;
-    QVERIFY(!sequence.finished());
-    int steps = 0;
-    while (sequence.next(baseForm(), line))
-        ++steps;
-    QCOMPARE(steps, 8);
-    QVERIFY(sequence.finished());
-    QVERIFY(!sequence.next(baseForm(), line));
-    QVERIFY(line.bytes.isEmpty());
-
-    sequence.reset();
-    QVERIFY(!sequence.finished());
-    QVERIFY(sequence.next(baseForm(), line));
-    QCOMPARE(line.bytes, QByteArray("AT&F7\r\n"));
-}
-
 void tst_WritePlan::summary_data()
 {
-    QTest::addColumn<WriteForm>("form");
+    QTest::addColumn<RadioSettings>("settings");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("worked example") << baseForm() << "5 1234 Master 115200 276480 1000mW ";
-    WriteForm pointToPoint = baseForm();
-    pointToPoint.mode = LinkMode::PointToPoint;
-    QTest::newRow("unit shown though not sent") << pointToPoint << "5 1234 Master 115200 276480 1000mW ";
-    QTest::newRow("all empty") << WriteForm() << "      ";
-    WriteForm percent = baseForm();
-    percent.unitText = "%2";
-    percent.addressText = "%1%3";
-    QTest::newRow("placeholders in texts stay") << percent << "%2 %1%3 Master 115200 276480 1000mW ";
+    QTest::newRow("worked example") << baseSettings() << "5 1234 Master 115200 276480 1000mW ";
+    QTest::newRow("all empty") << RadioSettings() << "      ";
+    RadioSettings noRow = baseSettings();
+    noRow.set(Reg::LinkRate, 7);
+    QTest::newRow("a value with no row shows blank") << noRow << "5 1234 Master 115200  1000mW ";
 }
 
 void tst_WritePlan::summary()
 {
-    QFETCH(WriteForm, form);
+    QFETCH(RadioSettings, settings);
     QFETCH(QString, text);
-    QCOMPARE(writeSummary(form), text);
+    QCOMPARE(writeSummary(settings, Module::Tarn), text);
 }
 
 void tst_WritePlan::randomAddressDiffersFromLast_data()

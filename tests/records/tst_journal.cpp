@@ -17,10 +17,8 @@ UnitRecord unitRecord(const QString &result, qint64 unit = 7)
     UnitRecord record;
     record.time = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0), Qt::UTC);
     record.config = { QStringLiteral("/dev/tty,\"odd\""), Product::Kv5, Module::BraeLoch, LinkMode::PointToMultipoint };
-    record.settings.workMode = QStringLiteral("Master");
-    record.settings.networkAddress = QStringLiteral("0042");
-    record.settings.unitAddress = QString::number(unit);
-    record.settings.repeaterRow = 1;
+    record.settings.registers = { { Reg::WorkMode, 0 }, { Reg::NetworkAddress, 42 }, { Reg::UnitAddress, unit },
+                                  { Reg::RepeaterEnable, 1 } };
     record.result = result;
     return record;
 }
