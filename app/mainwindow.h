@@ -132,6 +132,10 @@ private:
     // the connected unit (profileMismatch() says why). `afterRead`: the
     // automatic application after a report.
     bool applyProfile(const ProvisionProfile &profile, bool afterRead);
+    // A profile file chosen by the operator, read and fitting the unit just
+    // read, handed to `use` with its path; `notReady` says why not now.
+    void chooseProfile(const QString &caption, const std::function<QString()> &notReady,
+                       const std::function<void(const ProvisionProfile &, const QString &)> &use);
     // Why a profile does not fit the connected unit; empty when it does.
     QString profileMismatch(const ProvisionProfile &profile) const;
     // Writes `form` unless the record holds its unit address on its network

@@ -72,14 +72,15 @@ void MainWindow::slot_SaveProfile()
     dialog->open();
 }
 
-void MainWindow::slot_LoadProfile()
+void MainWindow::chooseProfile(const QString &caption, const std::function<QString()> &notReady,
+                               const std::function<void(const ProvisionProfile &, const QString &)> &use)
 {
     // The option lists are only there once the unit has been read.
     if (serial->state() != LinkState::Ready || !formIsFilled()) {
-        showStatus([this] { return tr("Connect and read the unit before loading a profile."); });
+        showStatus(notReady);
         return;
     }
-    fileDialog(tr("Load profile"), QString(), profileFilter(), QFileDialog::AcceptOpen, [this](const QString &path) {
+    fileDialog(caption, QString(), profileFilter(), QFileDialog::AcceptOpen, [this, use](const QString &path) {
         // The device may have gone while the dialog was open.
         if (serial->state() != LinkState::Ready)
             return;
@@ -89,18 +90,27 @@ void MainWindow::slot_LoadProfile()
             showStatus([this, error] { return tr("The profile was refused: %1").arg(error); }, StatusKind::Failure);
             return;
         }
-        if (!applyProfile(profile, false)) {
+        if (!profileMismatch(profile).isEmpty()) {
             showStatus([this, profile] { return profileMismatch(profile); }, StatusKind::Failure);
             return;
         }
-        loadedProfile = profile;
-        profileLoaded = true;
-        profileName = QFileInfo(path).fileName();
-        profileRefusalShown = false;
-        toolSettings().setValue(QLatin1String(ProfileKey), QFileInfo(path).absoluteFilePath());
-        applyState();
-        showStatus([this, name = profileName] { return tr("Profile %1 applied.").arg(name); });
+        use(profile, path);
     })->open();
+}
+
+void MainWindow::slot_LoadProfile()
+{
+    chooseProfile(tr("Load profile"), [this] { return tr("Connect and read the unit before loading a profile."); },
+                  [this](const ProvisionProfile &profile, const QString &path) {
+                      applyProfile(profile, false);
+                      loadedProfile = profile;
+                      profileLoaded = true;
+                      profileName = QFileInfo(path).fileName();
+                      profileRefusalShown = false;
+                      toolSettings().setValue(QLatin1String(ProfileKey), QFileInfo(path).absoluteFilePath());
+                      applyState();
+                      showStatus([this, name = profileName] { return tr("Profile %1 applied.").arg(name); });
+                  });
 }
 
 QString MainWindow::profileMismatch(const ProvisionProfile &profile) const
@@ -126,34 +136,23 @@ QString MainWindow::profileMismatch(const ProvisionProfile &profile) const
 // written and the form stays as it is.
 void MainWindow::slot_CompareProfile()
 {
-    if (serial->state() != LinkState::Ready || !formIsFilled()) {
-        showStatus([this] { return tr("Connect and read the unit before comparing it with a profile."); });
-        return;
-    }
-    fileDialog(tr("Compare with profile"), QString(), profileFilter(), QFileDialog::AcceptOpen, [this](const QString &path) {
-        if (serial->state() != LinkState::Ready)
-            return;
-        ProvisionProfile profile;
-        QString error;
-        if (!readProfileFile(path, &profile, &error)) {
-            showStatus([this, error] { return tr("The profile was refused: %1").arg(error); }, StatusKind::Failure);
-            return;
-        }
-        if (!profileMismatch(profile).isEmpty()) {
-            showStatus([this, profile] { return profileMismatch(profile); }, StatusKind::Failure);
-            return;
-        }
-        const QList<RegisterDifference> differences = compareWithProfile(serial->report(), profile.settings, serial->config());
-        const QString name = QFileInfo(path).fileName();
-        const Module module = serial->config().module;
-        if (differences.isEmpty()) {
-            showStatus([this, name] { return tr("The unit matches the profile %1.").arg(name); }, StatusKind::Good);
-            return;
-        }
-        showStatus([this, name, differences, module] {
-            return tr("The unit differs from the profile %1: %2").arg(name, describeProfileDifferences(differences, module));
-        }, StatusKind::Failure);
-    })->open();
+    chooseProfile(tr("Compare with profile"),
+                  [this] { return tr("Connect and read the unit before comparing it with a profile."); },
+                  [this](const ProvisionProfile &profile, const QString &path) {
+                      const QList<RegisterDifference> differences =
+                          compareWithProfile(serial->report(), profile.settings, serial->config());
+                      const QString name = QFileInfo(path).fileName();
+                      const Module module = serial->config().module;
+                      if (differences.isEmpty()) {
+                          showStatus([this, name] { return tr("The unit matches the profile %1.").arg(name); },
+                                     StatusKind::Good);
+                          return;
+                      }
+                      showStatus([this, name, differences, module] {
+                          return tr("The unit differs from the profile %1: %2")
+                              .arg(name, describeProfileDifferences(differences, module));
+                      }, StatusKind::Failure);
+                  });
 }
 
 bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead)
