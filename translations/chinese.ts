@@ -1,1132 +1,1437 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
- <context>
-  <name>ATInterface</name>
-  <message>
-   <source>Form</source>
-   <translation>AT指令</translation>
-  </message>
-  <message>
-   <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+<context>
+    <name>ATInterface</name>
+    <message>
+        <source>Form</source>
+        <translation>AT指令</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Calibri&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>AT Command :</source>
-   <translation>AT 指令 :</translation>
-  </message>
-  <message>
-   <source>Enter</source>
-   <translation>发送</translation>
-  </message>
-  <message>
-   <source>Save transcript…</source>
-   <translation>保存记录…</translation>
-  </message>
-  <message>
-   <source>Show as hex</source>
-   <translation>以十六进制显示</translation>
-  </message>
-  <message>
-   <source>Save transcript</source>
-   <translation>保存记录</translation>
-  </message>
-  <message>
-   <source>Text files (*.txt);;All files (*)</source>
-   <translation>文本文件 (*.txt);;所有文件 (*)</translation>
-  </message>
-  <message>
-   <source>The transcript could not be saved to %1: %2</source>
-   <translation>无法将记录保存到 %1：%2</translation>
-  </message>
- </context>
- <context>
-  <name>AdvertiseDialog</name>
-  <message>
-   <source>Dialog</source>
-   <translation>广告</translation>
-  </message>
- </context>
- <context>
-  <name>DatabaseRecord</name>
-  <message>
-   <source>cannot connect to the record database: %1</source>
-   <translation>无法连接记录数据库：%1</translation>
-  </message>
-  <message>
-   <source> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</source>
-   <translation>（密码从 ~/.pgpass、PGPASSFILE 或 PGPASSWORD 读取）</translation>
-  </message>
-  <message>
-   <source>the record database stopped answering: %1</source>
-   <translation>记录数据库已停止应答：%1</translation>
-  </message>
-  <message>
-   <source>a password does not belong in the record's name: put it in ~/.pgpass (or PGPASSFILE)</source>
-   <translation>记录名称中不应包含密码：请把密码写入 ~/.pgpass（或 PGPASSFILE）</translation>
-  </message>
-  <message>
-   <source>the record's name lacks the database: postgresql://user@host/dbname</source>
-   <translation>记录名称缺少数据库：postgresql://user@host/dbname</translation>
-  </message>
-  <message>
-   <source>not a record file</source>
-   <translation>不是记录文件</translation>
-  </message>
-  <message>
-   <source>the record was made by a later version of the tool (schema %1; this one knows up to %2)</source>
-   <translation>该记录由更新版本的工具创建（结构版本 %1；本版本只认识到 %2）</translation>
-  </message>
-  <message>
-   <source>unit address %1 is already in use on network address %2</source>
-   <translation>网络地址 %2 上的单元地址 %1 已被使用</translation>
-  </message>
- </context>
- <context>
-  <name>FormCheck</name>
-  <message>
-   <source>%1 is empty: the unit did not report it. Read the unit again.</source>
-   <translation>%1为空：设备没有报告该值。请重新读取设备。</translation>
-  </message>
-  <message>
-   <source>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</source>
-   <translation>%1为空：设备报告的值为 %2，%3 没有这一项。模组选对了吗？</translation>
-  </message>
-  <message>
-   <source>%1 is empty: the unit reported %2, which is not a choice of the list.</source>
-   <translation>%1为空：设备报告的值为 %2，不在可选项之中。</translation>
-  </message>
-  <message>
-   <source>%1 is empty.</source>
-   <translation>%1为空。</translation>
-  </message>
-  <message>
-   <source>Work mode</source>
-   <translation>工作模式</translation>
-  </message>
-  <message>
-   <source>Repeater</source>
-   <translation>中继使能</translation>
-  </message>
-  <message>
-   <source>Baud rate</source>
-   <translation>波特率</translation>
-  </message>
-  <message>
-   <source>Unit address</source>
-   <translation>单元地址</translation>
-  </message>
-  <message>
-   <source>Network address</source>
-   <translation>网络地址</translation>
-  </message>
-  <message>
-   <source>Link rate</source>
-   <translation>无线链路速率</translation>
-  </message>
-  <message>
-   <source>Output power</source>
-   <translation>输出功率</translation>
-  </message>
-  <message>
-   <source>%1 %2 is out of range (0 to %3).</source>
-   <translation>%1 %2 超出范围（0 到 %3）。</translation>
-  </message>
- </context>
- <context>
-  <name>LinkController</name>
-  <message>
-   <source>the unit has not reported its settings on this link; read it first</source>
-   <translation>设备尚未在此连接上报告参数；请先读取</translation>
-  </message>
-  <message>
-   <source>unit address %1 is already in use on network address %2 (another station is writing it)</source>
-   <translation>网络地址 %2 上的单元地址 %1 已被使用（另一工位正在写入）</translation>
-  </message>
-  <message>
-   <source>the record %1 cannot be written: %2</source>
-   <translation>记录 %1 无法写入：%2</translation>
-  </message>
-  <message>
-   <source>the record could not be written: %1</source>
-   <translation>记录无法写入：%1</translation>
-  </message>
- </context>
- <context>
-  <name>MainWindow</name>
-  <message>
-   <source>MainWindow</source>
-   <translation>KVX_2.0.7</translation>
-  </message>
-  <message>
-   <source>单元地址 :</source>
-   <translation>单元地址 :</translation>
-  </message>
-  <message>
-   <source>网络地址 :</source>
-   <translation>网络地址 :</translation>
-  </message>
-  <message>
-   <source>工作模式(FHM) :</source>
-   <translation>工作模式(FHM) :</translation>
-  </message>
-  <message>
-   <source>波特率 :</source>
-   <translation>波特率 :</translation>
-  </message>
-  <message>
-   <source>无线链路速率(FHM) :</source>
-   <translation>无线链路速率(FHM) :</translation>
-  </message>
-  <message>
-   <source>输出功率 :</source>
-   <translation>输出功率 :</translation>
-  </message>
-  <message>
-   <source>中继使能 :</source>
-   <translation>中继使能 :</translation>
-  </message>
-  <message>
-   <source>NO</source>
-   <translation>否</translation>
-  </message>
-  <message>
-   <source>YES</source>
-   <translation>是</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;读取参数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;生成随机数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;锁定随机数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;配置参数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>产品 : </source>
-   <translation>产品 : </translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord 系列 - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord 系列 - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>KV5</source>
-   <translation>KV5</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;数据模式波特率&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>KV6 - KV7</source>
-   <translation>KV6 - KV7</translation>
-  </message>
-  <message>
-   <source>模组 : </source>
-   <translation>模组 : </translation>
-  </message>
-  <message>
-   <source>Tarn</source>
-   <translation>Tarn</translation>
-  </message>
-  <message>
-   <source>Brae - Loch</source>
-   <translation>Brae - Loch</translation>
-  </message>
-  <message>
-   <source>Skerry</source>
-   <translation>Skerry</translation>
-  </message>
-  <message>
-   <source>Half Fjord</source>
-   <translation>Half Fjord</translation>
-  </message>
-  <message>
-   <source>模式 : </source>
-   <translation>模式 : </translation>
-  </message>
-  <message>
-   <source>点对点</source>
-   <translation>点对点</translation>
-  </message>
-  <message>
-   <source>点对多点</source>
-   <translation>点对多点</translation>
-  </message>
-  <message>
-   <source>Connect</source>
-   <translation>Connect</translation>
-  </message>
-  <message>
-   <source>透传波特率 :</source>
-   <translation>透传波特率 :</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;透传波特率&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>19200</source>
-   <translation>19200</translation>
-  </message>
-  <message>
-   <source>38400</source>
-   <translation>38400</translation>
-  </message>
-  <message>
-   <source>56000</source>
-   <translation>56000</translation>
-  </message>
-  <message>
-   <source>57600</source>
-   <translation>57600</translation>
-  </message>
-  <message>
-   <source>115200</source>
-   <translation>115200</translation>
-  </message>
-  <message>
-   <source>230400</source>
-   <translation>230400</translation>
-  </message>
-  <message>
-   <source>  飞行中禁止进入配置模式！
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Calibri&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AT Command :</source>
+        <translation>AT 指令 :</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Save transcript…</source>
+        <translation>保存记录…</translation>
+    </message>
+    <message>
+        <source>Show as hex</source>
+        <translation>以十六进制显示</translation>
+    </message>
+    <message>
+        <source>Save transcript</source>
+        <translation>保存记录</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The transcript could not be saved to %1: %2</source>
+        <translation>无法将记录保存到 %1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Transcript saved to %1 (%n byte(s)).</source>
+        <translation>
+            <numerusform>记录已保存到 %1（%n 字节）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No link is open: connect first. The line is kept.</source>
+        <translation>没有打开的连接：请先连接。输入的命令已保留。</translation>
+    </message>
+</context>
+<context>
+    <name>AdvertiseDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>广告</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseRecord</name>
+    <message>
+        <source>cannot connect to the record database: %1</source>
+        <translation>无法连接记录数据库：%1</translation>
+    </message>
+    <message>
+        <source> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</source>
+        <translation>（密码从 ~/.pgpass、PGPASSFILE 或 PGPASSWORD 读取）</translation>
+    </message>
+    <message>
+        <source>the record database stopped answering: %1</source>
+        <translation>记录数据库已停止应答：%1</translation>
+    </message>
+    <message>
+        <source>a password does not belong in the record&apos;s name: put it in ~/.pgpass (or PGPASSFILE)</source>
+        <translation>记录名称中不应包含密码：请把密码写入 ~/.pgpass（或 PGPASSFILE）</translation>
+    </message>
+    <message>
+        <source>the record&apos;s name lacks the database: postgresql://user@host/dbname</source>
+        <translation>记录名称缺少数据库：postgresql://user@host/dbname</translation>
+    </message>
+    <message>
+        <source>not a record file</source>
+        <translation>不是记录文件</translation>
+    </message>
+    <message>
+        <source>the record was made by a later version of the tool (schema %1; this one knows up to %2)</source>
+        <translation>该记录由更新版本的工具创建（结构版本 %1；本版本只认识到 %2）</translation>
+    </message>
+    <message>
+        <source>unit address %1 is already in use on network address %2</source>
+        <translation>网络地址 %2 上的单元地址 %1 已被使用</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>没有这个记录</translation>
+    </message>
+    <message>
+        <source>not a record database (%1)</source>
+        <translation>不是记录数据库（%1）</translation>
+    </message>
+    <message>
+        <source>not a provisioning record (it holds no kvx_schema table)</source>
+        <translation>不是配置记录（其中没有 kvx_schema 表）</translation>
+    </message>
+    <message>
+        <source>the record cannot be written: %1</source>
+        <translation>记录无法写入：%1</translation>
+    </message>
+    <message>
+        <source>unit address %1 on network address %2 is being written by station %3 (operator %4) since %5</source>
+        <translation>网络地址 %2 上的单元地址 %1 正由工位 %3（操作员 %4）写入，始于 %5</translation>
+    </message>
+    <message>
+        <source>stopped: nothing was imported</source>
+        <translation>已停止：未导入任何内容</translation>
+    </message>
+</context>
+<context>
+    <name>FormCheck</name>
+    <message>
+        <source>%1 is empty: the unit did not report it. Read the unit again.</source>
+        <translation>%1为空：设备没有报告该值。请重新读取设备。</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</source>
+        <translation>%1为空：设备报告的值为 %2，%3 没有这一项。模组选对了吗？</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the unit reported %2, which is not a choice of the list.</source>
+        <translation>%1为空：设备报告的值为 %2，不在可选项之中。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1为空。</translation>
+    </message>
+    <message>
+        <source>Work mode</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>中继使能</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Unit address</source>
+        <translation>单元地址</translation>
+    </message>
+    <message>
+        <source>Network address</source>
+        <translation>网络地址</translation>
+    </message>
+    <message>
+        <source>Link rate</source>
+        <translation>无线链路速率</translation>
+    </message>
+    <message>
+        <source>Output power</source>
+        <translation>输出功率</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range (0 to %3).</source>
+        <translation>%1 %2 超出范围（0 到 %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>LinkController</name>
+    <message>
+        <source>the unit has not reported its settings on this link; read it first</source>
+        <translation>设备尚未在此连接上报告参数；请先读取</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>KVX_2.0.7</translation>
+    </message>
+    <message>
+        <source>单元地址 :</source>
+        <translation>单元地址 :</translation>
+    </message>
+    <message>
+        <source>网络地址 :</source>
+        <translation>网络地址 :</translation>
+    </message>
+    <message>
+        <source>工作模式(FHM) :</source>
+        <translation>工作模式(FHM) :</translation>
+    </message>
+    <message>
+        <source>波特率 :</source>
+        <translation>波特率 :</translation>
+    </message>
+    <message>
+        <source>无线链路速率(FHM) :</source>
+        <translation>无线链路速率(FHM) :</translation>
+    </message>
+    <message>
+        <source>输出功率 :</source>
+        <translation>输出功率 :</translation>
+    </message>
+    <message>
+        <source>中继使能 :</source>
+        <translation>中继使能 :</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;读取参数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;生成随机数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;锁定随机数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;配置参数&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>产品 : </source>
+        <translation>产品 : </translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Fjord 系列 - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Half Fjord 系列 - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>KV5</source>
+        <translation>KV5</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;数据模式波特率&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>KV6 - KV7</source>
+        <translation>KV6 - KV7</translation>
+    </message>
+    <message>
+        <source>模组 : </source>
+        <translation>模组 : </translation>
+    </message>
+    <message>
+        <source>Tarn</source>
+        <translation>Tarn</translation>
+    </message>
+    <message>
+        <source>Brae - Loch</source>
+        <translation>Brae - Loch</translation>
+    </message>
+    <message>
+        <source>Skerry</source>
+        <translation>Skerry</translation>
+    </message>
+    <message>
+        <source>Half Fjord</source>
+        <translation>Half Fjord</translation>
+    </message>
+    <message>
+        <source>模式 : </source>
+        <translation>模式 : </translation>
+    </message>
+    <message>
+        <source>点对点</source>
+        <translation>点对点</translation>
+    </message>
+    <message>
+        <source>点对多点</source>
+        <translation>点对多点</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>透传波特率 :</source>
+        <translation>透传波特率 :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;透传波特率&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>56000</source>
+        <translation>56000</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>230400</source>
+        <translation>230400</translation>
+    </message>
+    <message>
+        <source>  飞行中禁止进入配置模式！
               请确认是否进入？</source>
-   <translation>  飞行中禁止进入配置模式！
+        <translation>  飞行中禁止进入配置模式！
               请确认是否进入？</translation>
-  </message>
-  <message>
-   <source>语言</source>
-   <translation>语言</translation>
-  </message>
-  <message>
-   <source>工具</source>
-   <translation>工具</translation>
-  </message>
-  <message>
-   <source>帮助</source>
-   <translation>帮助</translation>
-  </message>
-  <message>
-   <source>AT interface</source>
-   <translation>AT指令界面</translation>
-  </message>
-  <message>
-   <source>Ctrl+C</source>
-   <translation>Ctrl+C</translation>
-  </message>
-  <message>
-   <source>退出</source>
-   <translation>退出</translation>
-  </message>
-  <message>
-   <source>Ctrl+E</source>
-   <translation>Ctrl+E</translation>
-  </message>
-  <message>
-   <source>关于 KV5Tarn</source>
-   <translation>关于 KV5Tarn</translation>
-  </message>
-  <message>
-   <source>Ctrl+A</source>
-   <translation>Ctrl+A</translation>
-  </message>
-  <message>
-   <source>中文</source>
-   <translation>中文</translation>
-  </message>
-  <message>
-   <source>英语</source>
-   <translation>英语</translation>
-  </message>
-  <message>
-   <source>DisConnect</source>
-   <translation>断开连接</translation>
-  </message>
-  <message>
-   <source>Main window</source>
-   <translation>主界面</translation>
-  </message>
-  <message>
-   <source>Could not open the port %1: %2</source>
-   <translation>无法打开串口 %1：%2</translation>
-  </message>
-  <message>
-   <source>The device on %1 was lost.</source>
-   <translation>%1 上的设备已断开。</translation>
-  </message>
-  <message>
-   <source>Save profile…</source>
-   <translation>保存配置方案…</translation>
-  </message>
-  <message>
-   <source>Load profile…</source>
-   <translation>载入配置方案…</translation>
-  </message>
-  <message>
-   <source>Apply profile after each read</source>
-   <translation>每次读取后应用配置方案</translation>
-  </message>
-  <message>
-   <source>Verify after write</source>
-   <translation>写入后校验</translation>
-  </message>
-  <message>
-   <source>Provisioning record…</source>
-   <translation>配置记录…</translation>
-  </message>
-  <message>
-   <source>Next unit address after write</source>
-   <translation>写入后单元地址加一</translation>
-  </message>
-  <message>
-   <source>Profiles (*.json);;All files (*)</source>
-   <translation>配置方案 (*.json);;所有文件 (*)</translation>
-  </message>
-  <message>
-   <source>Save profile</source>
-   <translation>保存配置方案</translation>
-  </message>
-  <message>
-   <source>The profile could not be saved: %1</source>
-   <translation>配置方案无法保存：%1</translation>
-  </message>
-  <message>
-   <source>Profile saved to %1.</source>
-   <translation>配置方案已保存到 %1。</translation>
-  </message>
-  <message>
-   <source>Connect and read the unit before loading a profile.</source>
-   <translation>请先连接并读取设备参数，再载入配置方案。</translation>
-  </message>
-  <message>
-   <source>Load profile</source>
-   <translation>载入配置方案</translation>
-  </message>
-  <message>
-   <source>The profile was refused: %1</source>
-   <translation>配置方案被拒绝：%1</translation>
-  </message>
-  <message>
-   <source>Profile %1 applied.</source>
-   <translation>已应用配置方案 %1。</translation>
-  </message>
-  <message>
-   <source>The profile was refused: its "%1" is %2, the unit's is %3.</source>
-   <translation>配置方案被拒绝：其“%1”为 %2，设备的为 %3。</translation>
-  </message>
-  <message>
-   <source>Provisioning record</source>
-   <translation>配置记录</translation>
-  </message>
-  <message>
-   <source>Every write is recorded in %1.</source>
-   <translation>每次写入都记录在 %1。</translation>
-  </message>
-  <message>
-   <source>Unit address in use</source>
-   <translation>单元地址已被使用</translation>
-  </message>
-  <message>
-   <source>The record already holds unit address %1 on network address %2. Write it again?</source>
-   <translation>记录中已有网络地址 %2 上的单元地址 %1。仍要写入吗？</translation>
-  </message>
-  <message>
-   <source>Not written: unit address %1 is already in use on network address %2.</source>
-   <translation>未写入：网络地址 %2 上的单元地址 %1 已被使用。</translation>
-  </message>
-  <message>
-   <source>Stop recording</source>
-   <translation>停止记录</translation>
-  </message>
-  <message>
-   <source>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</source>
-   <translation>调制解调器没有返回参数报告。产品选对了吗？KV5 以 9600 波特应答，KV6 - KV7 以 115200 波特应答。</translation>
-  </message>
-  <message>
-   <source>Connecting to %1…</source>
-   <translation>正在连接 %1…</translation>
-  </message>
-  <message>
-   <source>Connected to %1.</source>
-   <translation>已连接 %1。</translation>
-  </message>
-  <message>
-   <source>Reading…</source>
-   <translation>正在读取…</translation>
-  </message>
-  <message>
-   <source>The read request could not be sent.</source>
-   <translation>读取请求无法发送。</translation>
-  </message>
-  <message>
-   <source>Read: %1</source>
-   <translation>已读取：%1</translation>
-  </message>
-  <message>
-   <source>Nothing was sent: the record %1 cannot be written: %2</source>
-   <translation>未发送任何内容：记录 %1 无法写入：%2</translation>
-  </message>
-  <message>
-   <source>Writing…</source>
-   <translation>正在写入…</translation>
-  </message>
-  <message>
-   <source>Writes are no longer recorded in %1.</source>
-   <translation>写入不再记录到 %1。</translation>
-  </message>
-  <message>
-   <source>Recording to %1</source>
-   <translation>正在记录到 %1</translation>
-  </message>
-  <message>
-   <source>Shared record (PostgreSQL)…</source>
-   <translation>共享记录（PostgreSQL）…</translation>
-  </message>
-  <message>
-   <source>Show record…</source>
-   <translation>查看记录…</translation>
-  </message>
-  <message>
-   <source>Operator…</source>
-   <translation>操作员…</translation>
-  </message>
-  <message>
-   <source>Provision several units…</source>
-   <translation>批量配置多台设备…</translation>
-  </message>
-  <message>
-   <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
-   <translation>记录 (*.kvxdb *.csv);;数据库记录 (*.kvxdb);;CSV 文件 (*.csv);;所有文件 (*)</translation>
-  </message>
-  <message>
-   <source>Shared record</source>
-   <translation>共享记录</translation>
-  </message>
-  <message>
-   <source>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>AT interface</source>
+        <translation>AT指令界面</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>关于 KV5Tarn</source>
+        <translation>关于 KV5Tarn</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>DisConnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>主界面</translation>
+    </message>
+    <message>
+        <source>Could not open the port %1: %2</source>
+        <translation>无法打开串口 %1：%2</translation>
+    </message>
+    <message>
+        <source>The device on %1 was lost.</source>
+        <translation>%1 上的设备已断开。</translation>
+    </message>
+    <message>
+        <source>Save profile…</source>
+        <translation>保存配置方案…</translation>
+    </message>
+    <message>
+        <source>Load profile…</source>
+        <translation>载入配置方案…</translation>
+    </message>
+    <message>
+        <source>Apply profile after each read</source>
+        <translation>每次读取后应用配置方案</translation>
+    </message>
+    <message>
+        <source>Verify after write</source>
+        <translation>写入后校验</translation>
+    </message>
+    <message>
+        <source>Provisioning record…</source>
+        <translation>配置记录…</translation>
+    </message>
+    <message>
+        <source>Next unit address after write</source>
+        <translation>写入后单元地址加一</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>配置方案 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation>保存配置方案</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved: %1</source>
+        <translation>配置方案无法保存：%1</translation>
+    </message>
+    <message>
+        <source>Profile saved to %1.</source>
+        <translation>配置方案已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Connect and read the unit before loading a profile.</source>
+        <translation>请先连接并读取设备参数，再载入配置方案。</translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation>载入配置方案</translation>
+    </message>
+    <message>
+        <source>The profile was refused: %1</source>
+        <translation>配置方案被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Profile %1 applied.</source>
+        <translation>已应用配置方案 %1。</translation>
+    </message>
+    <message>
+        <source>Provisioning record</source>
+        <translation>配置记录</translation>
+    </message>
+    <message>
+        <source>Every write is recorded in %1.</source>
+        <translation>每次写入都记录在 %1。</translation>
+    </message>
+    <message>
+        <source>Unit address in use</source>
+        <translation>单元地址已被使用</translation>
+    </message>
+    <message>
+        <source>The record already holds unit address %1 on network address %2. Write it again?</source>
+        <translation>记录中已有网络地址 %2 上的单元地址 %1。仍要写入吗？</translation>
+    </message>
+    <message>
+        <source>Not written: unit address %1 is already in use on network address %2.</source>
+        <translation>未写入：网络地址 %2 上的单元地址 %1 已被使用。</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>停止记录</translation>
+    </message>
+    <message>
+        <source>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</source>
+        <translation>调制解调器没有返回参数报告。产品选对了吗？KV5 以 9600 波特应答，KV6 - KV7 以 115200 波特应答。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>正在连接 %1…</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>已连接 %1。</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>正在读取…</translation>
+    </message>
+    <message>
+        <source>The read request could not be sent.</source>
+        <translation>读取请求无法发送。</translation>
+    </message>
+    <message>
+        <source>Read: %1</source>
+        <translation>已读取：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the record %1 cannot be written: %2</source>
+        <translation>未发送任何内容：记录 %1 无法写入：%2</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>正在写入…</translation>
+    </message>
+    <message>
+        <source>Writes are no longer recorded in %1.</source>
+        <translation>写入不再记录到 %1。</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>正在记录到 %1</translation>
+    </message>
+    <message>
+        <source>Shared record (PostgreSQL)…</source>
+        <translation>共享记录（PostgreSQL）…</translation>
+    </message>
+    <message>
+        <source>Show record…</source>
+        <translation>查看记录…</translation>
+    </message>
+    <message>
+        <source>Operator…</source>
+        <translation>操作员…</translation>
+    </message>
+    <message>
+        <source>Provision several units…</source>
+        <translation>批量配置多台设备…</translation>
+    </message>
+    <message>
+        <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
+        <translation>记录 (*.kvxdb *.csv);;数据库记录 (*.kvxdb);;CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Shared record</source>
+        <translation>共享记录</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
 Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
-   <translation>各工位共享的 PostgreSQL 数据库，格式为 postgresql://user@host/dbname。
+        <translation>各工位共享的 PostgreSQL 数据库，格式为 postgresql://user@host/dbname。
 密码从 ~/.pgpass（或 PGPASSFILE）读取，不在此处输入。</translation>
-  </message>
-  <message>
-   <source>Not a PostgreSQL record: %1</source>
-   <translation>不是 PostgreSQL 记录：%1</translation>
-  </message>
-  <message>
-   <source>The record %1 cannot be used: %2</source>
-   <translation>记录 %1 无法使用：%2</translation>
-  </message>
-  <message>
-   <source>Operator</source>
-   <translation>操作员</translation>
-  </message>
-  <message>
-   <source>The operator's name, kept with every unit in a database record:</source>
-   <translation>操作员姓名，随每台设备一起保存在数据库记录中：</translation>
-  </message>
-  <message>
-   <source>Units are recorded as written by %1.</source>
-   <translation>设备记录为由 %1 写入。</translation>
-  </message>
-  <message>
-   <source>Connect and read a unit to take its form, or load a profile file.</source>
-   <translation>请连接并读取一台设备以采用其表单，或载入配置方案文件。</translation>
-  </message>
- </context>
- <context>
-  <name>ProfileFile</name>
-  <message>
-   <source>"%1" is missing</source>
-   <translation>缺少“%1”</translation>
-  </message>
-  <message>
-   <source>"%1" must be one of %2</source>
-   <translation>“%1”必须是以下之一：%2</translation>
-  </message>
-  <message>
-   <source>not JSON: %1 at byte %2</source>
-   <translation>不是 JSON：第 %2 字节处 %1</translation>
-  </message>
-  <message>
-   <source>not a JSON object</source>
-   <translation>不是 JSON 对象</translation>
-  </message>
-  <message>
-   <source>unknown key "%1"</source>
-   <translation>未知的键“%1”</translation>
-  </message>
-  <message>
-   <source>"kvx-profile" must be %1</source>
-   <translation>“kvx-profile”必须为 %1</translation>
-  </message>
-  <message>
-   <source>"settings" must be an object</source>
-   <translation>“settings”必须是对象</translation>
-  </message>
-  <message>
-   <source>unknown key "settings.%1"</source>
-   <translation>未知的键“settings.%1”</translation>
-  </message>
-  <message>
-   <source>"settings.%1" must be a string, a number or true/false</source>
-   <translation>“settings.%1”必须是字符串、数字或 true/false</translation>
-  </message>
-  <message>
-   <source>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</source>
-   <translation>“settings.%1”：%3 %4 不允许 %2（允许：%5）</translation>
-  </message>
-  <message>
-   <source>key "%1" is given twice</source>
-   <translation>键 "%1" 出现了两次</translation>
-  </message>
-  <message>
-   <source>no such file</source>
-   <translation>文件不存在</translation>
-  </message>
-  <message>
-   <source>not a regular file</source>
-   <translation>不是普通文件</translation>
-  </message>
-  <message>
-   <source>larger than %1 KiB: not a profile</source>
-   <translation>大于 %1 KiB：不是配置文件</translation>
-  </message>
-  <message>
-   <source>"settings.%1" must be a whole number 0 … %2</source>
-   <translation>“settings.%1”必须是 0 … %2 之间的整数</translation>
-  </message>
- </context>
- <context>
-  <name>ProvisionBatch</name>
-  <message>
-   <source>%1 of %2 verified</source>
-   <translation>%2 台中 %1 台已校验</translation>
-  </message>
-  <message>
-   <source>the record could not be written: %1</source>
-   <translation>记录无法写入：%1</translation>
-  </message>
-  <message>
-   <source>%1 of %2 written</source>
-   <translation>%2 台中 %1 台已写入</translation>
-  </message>
- </context>
- <context>
-  <name>ProvisionDialog</name>
-  <message>
-   <source>Provision several units</source>
-   <translation>批量配置多台设备</translation>
-  </message>
-  <message>
-   <source>Profile</source>
-   <translation>配置方案</translation>
-  </message>
-  <message>
-   <source>Take the form as it is</source>
-   <translation>采用当前表单</translation>
-  </message>
-  <message>
-   <source>Profile file</source>
-   <translation>配置方案文件</translation>
-  </message>
-  <message>
-   <source>Load…</source>
-   <translation>载入…</translation>
-  </message>
-  <message>
-   <source>Ports</source>
-   <translation>端口</translation>
-  </message>
-  <message>
-   <source>Port</source>
-   <translation>端口</translation>
-  </message>
-  <message>
-   <source>Progress</source>
-   <translation>进度</translation>
-  </message>
-  <message>
-   <source>Outcome</source>
-   <translation>结果</translation>
-  </message>
-  <message>
-   <source>Which product answers on the selected port, and which modules fit what it reports</source>
-   <translation>检测所选端口上应答的产品，以及哪些模组符合其报告的参数</translation>
-  </message>
-  <message>
-   <source>Detect</source>
-   <translation>检测</translation>
-  </message>
-  <message>
-   <source>First unit address:</source>
-   <translation>起始单元地址：</translation>
-  </message>
-  <message>
-   <source>Verify after write</source>
-   <translation>写入后校验</translation>
-  </message>
-  <message>
-   <source>Take each unit as it is plugged in</source>
-   <translation>逐台配置新插入的设备</translation>
-  </message>
-  <message>
-   <source>Record:</source>
-   <translation>记录：</translation>
-  </message>
-  <message>
-   <source>Choose…</source>
-   <translation>选择…</translation>
-  </message>
-  <message>
-   <source>Start</source>
-   <translation>开始</translation>
-  </message>
-  <message>
-   <source>Stop</source>
-   <translation>停止</translation>
-  </message>
-  <message>
-   <source>Close</source>
-   <translation>关闭</translation>
-  </message>
-  <message>
-   <source>none</source>
-   <translation>无</translation>
-  </message>
-  <message>
-   <source>Load a profile file first.</source>
-   <translation>请先载入配置方案文件。</translation>
-  </message>
-  <message>
-   <source>point to multipoint</source>
-   <translation>点对多点</translation>
-  </message>
-  <message>
-   <source>point to point</source>
-   <translation>点对点</translation>
-  </message>
-  <message>
-   <source>a random network address</source>
-   <translation>随机网络地址</translation>
-  </message>
-  <message>
-   <source>network address %1</source>
-   <translation>网络地址 %1</translation>
-  </message>
-  <message>
-   <source>Load profile</source>
-   <translation>载入配置方案</translation>
-  </message>
-  <message>
-   <source>Profiles (*.json);;All files (*)</source>
-   <translation>配置方案 (*.json);;所有文件 (*)</translation>
-  </message>
-  <message>
-   <source>The profile %1 was refused: %2</source>
-   <translation>配置方案 %1 被拒绝：%2</translation>
-  </message>
-  <message>
-   <source>Provisioning record</source>
-   <translation>配置记录</translation>
-  </message>
-  <message>
-   <source>Records (*.kvxdb *.csv);;All files (*)</source>
-   <translation>记录 (*.kvxdb *.csv);;所有文件 (*)</translation>
-  </message>
-  <message>
-   <source>Disconnect in the main window first: it holds %1 open.</source>
-   <translation>请先在主界面断开连接：主界面正占用 %1。</translation>
-  </message>
-  <message>
-   <source>Tick the ports to write, or take each unit as it is plugged in.</source>
-   <translation>请勾选要写入的端口，或选择逐台配置新插入的设备。</translation>
-  </message>
-  <message>
-   <source>The record %1 cannot be written: %2. Nothing was sent.</source>
-   <translation>记录 %1 无法写入：%2。未发送任何内容。</translation>
-  </message>
-  <message>
-   <source>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</source>
-   <translation>等待设备：每个新出现的端口在稳定约一秒后写入。按“停止”结束。</translation>
-  </message>
-  <message>
-   <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
-   <translation>正在停止：每台设备在安全点结束（AT&amp;W 之前不再发送任何内容；之后等待保存完成）。</translation>
-  </message>
-  <message>
-   <source> (unit address %1)</source>
-   <translation>（单元地址 %1）</translation>
-  </message>
-  <message>
-   <source>; not recorded: %1</source>
-   <translation>；未记录：%1</translation>
-  </message>
-  <message>
-   <source>%1: trying %2 at %3 baud…</source>
-   <translation>%1：正在以 %3 波特尝试 %2…</translation>
-  </message>
-  <message>
-   <source>unit address %1</source>
-   <translation>单元地址 %1</translation>
-  </message>
-  <message>
-   <source>%1: a %2 answered; module %3 (%4)</source>
-   <translation>%1：%2 已应答；模组 %3（%4）</translation>
-  </message>
-  <message>
-   <source>Stop the batch first; the window closes once every unit has ended.</source>
-   <translation>请先停止批量配置；所有设备结束后窗口才能关闭。</translation>
-  </message>
- </context>
- <context>
-  <name>RadioSession</name>
-  <message>
-   <source>S%1 reads %2, %3 was written</source>
-   <translation>S%1 读回 %2，写入的是 %3</translation>
-  </message>
-  <message>
-   <source>S%1 was not read back, %2 was written</source>
-   <translation>S%1 未能读回，写入的是 %2</translation>
-  </message>
-  <message>
-   <source>in use by another program</source>
-   <translation>正被其他程序使用</translation>
-  </message>
-  <message>
-   <source>permission denied (%1); on Linux the user must be in the dialout group</source>
-   <translation>权限不足（%1）；在 Linux 上用户须属于 dialout 组</translation>
-  </message>
-  <message>
-   <source>no such device (%1)</source>
-   <translation>设备不存在（%1）</translation>
-  </message>
-  <message>
-   <source>not a serial device, or the device went away</source>
-   <translation>不是串口设备，或设备已断开</translation>
-  </message>
- </context>
- <context>
-  <name>RecordCheck</name>
-  <message numerus="yes">
-   <source>%1 (%n unit(s))</source>
-   <translation>
-    <numerusform>%1（%n 台）</numerusform>
-   </translation>
-  </message>
-  <message>
-   <source>this record cannot reserve unit addresses (a database can)</source>
-   <translation>此记录无法预留单元地址（数据库记录可以）</translation>
-  </message>
-  <message>
-   <source>network %1: unit address %2 is held by %3 units (%4)</source>
-   <translation>网络 %1：单元地址 %2 被 %3 台设备占用（%4）</translation>
-  </message>
-  <message>
-   <source>network %1: unit address %2 was never verified (last: %3)</source>
-   <translation>网络 %1：单元地址 %2 从未校验（最后一次：%3）</translation>
-  </message>
-  <message>
-   <source>link rate %1</source>
-   <translation>链路速率 %1</translation>
-  </message>
-  <message>
-   <source>link mode %1</source>
-   <translation>链路模式 %1</translation>
-  </message>
-  <message>
-   <source>network %1: units cannot link: %2</source>
-   <translation>网络 %1：设备之间无法建立链路：%2</translation>
-  </message>
- </context>
- <context>
-  <name>RecordDialog</name>
-  <message>
-   <source>Provisioning record</source>
-   <translation>配置记录</translation>
-  </message>
-  <message>
-   <source>Network address:</source>
-   <translation>网络地址：</translation>
-  </message>
-  <message>
-   <source>all</source>
-   <translation>全部</translation>
-  </message>
-  <message>
-   <source>Reload</source>
-   <translation>重新载入</translation>
-  </message>
-  <message>
-   <source> (superseded)</source>
-   <translation>（已被取代）</translation>
-  </message>
-  <message>
-   <source>Record: %1</source>
-   <translation>记录：%1</translation>
-  </message>
-  <message>
-   <source>Time</source>
-   <translation>时间</translation>
-  </message>
-  <message>
-   <source>Station</source>
-   <translation>工位</translation>
-  </message>
-  <message>
-   <source>Operator</source>
-   <translation>操作员</translation>
-  </message>
-  <message>
-   <source>Port</source>
-   <translation>端口</translation>
-  </message>
-  <message>
-   <source>Product</source>
-   <translation>产品</translation>
-  </message>
-  <message>
-   <source>Module</source>
-   <translation>模组</translation>
-  </message>
-  <message>
-   <source>Mode</source>
-   <translation>模式</translation>
-  </message>
-  <message>
-   <source>Unit address</source>
-   <translation>单元地址</translation>
-  </message>
-  <message>
-   <source>Network address</source>
-   <translation>网络地址</translation>
-  </message>
-  <message>
-   <source>Work mode</source>
-   <translation>工作模式</translation>
-  </message>
-  <message>
-   <source>Baud</source>
-   <translation>波特率</translation>
-  </message>
-  <message>
-   <source>Link rate</source>
-   <translation>链路速率</translation>
-  </message>
-  <message>
-   <source>Power</source>
-   <translation>功率</translation>
-  </message>
-  <message>
-   <source>Repeater</source>
-   <translation>中继</translation>
-  </message>
-  <message>
-   <source>Result</source>
-   <translation>结果</translation>
-  </message>
-  <message>
-   <source>Differences</source>
-   <translation>差异</translation>
-  </message>
-  <message>
-   <source>The record cannot be read: %1</source>
-   <translation>记录无法读取：%1</translation>
-  </message>
-  <message numerus="yes">
-   <source>%n row(s); no conflicts.</source>
-   <translation>
-    <numerusform>%n 行；没有冲突。</numerusform>
-   </translation>
-  </message>
- </context>
- <context>
-  <name>UnitDetector</name>
-  <message>
-   <source>%1: interrupted</source>
-   <translation>%1：已中断</translation>
-  </message>
-  <message>
-   <source>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</source>
-   <translation>%1：没有应答，既不是 9600 波特的 KV5，也不是 115200 波特的 KV6 - KV7</translation>
-  </message>
-  <message>
-   <source>none of the modules</source>
-   <translation>没有符合的模组</translation>
-  </message>
-  <message>
-   <source> or </source>
-   <translation> 或 </translation>
-  </message>
- </context>
- <context>
-  <name>UnitJob</name>
-  <message>
-   <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
-   <translation>调制解调器在 %1 毫秒内没有返回参数报告（KV5 以 9600 波特应答，KV6 - KV7 以 115200 波特应答：产品选对了吗？）</translation>
-  </message>
-  <message>
-   <source>the device went away</source>
-   <translation>设备已断开</translation>
-  </message>
-  <message>
-   <source>cannot open the port: %1</source>
-   <translation>无法打开端口：%1</translation>
-  </message>
-  <message>
-   <source>the unit did not report its pass-through rate</source>
-   <translation>设备没有报告透传波特率</translation>
-  </message>
-  <message>
-   <source>interrupted</source>
-   <translation>已中断</translation>
-  </message>
- </context>
- <context>
-  <name>UnitOutcome</name>
-  <message>
-   <source>storing</source>
-   <translation>正在保存</translation>
-  </message>
-  <message>
-   <source>verified</source>
-   <translation>已校验</translation>
-  </message>
-  <message>
-   <source>written, but not verified: the modem stopped answering</source>
-   <translation>已写入，但未校验：调制解调器已停止应答</translation>
-  </message>
-  <message>
-   <source>written</source>
-   <translation>已写入</translation>
-  </message>
-  <message>
-   <source>mismatch: %1</source>
-   <translation>不一致：%1</translation>
-  </message>
-  <message>
-   <source>interrupted before storing: nothing was stored</source>
-   <translation>在保存前中断：未保存任何内容</translation>
-  </message>
-  <message>
-   <source>lost before storing: %1</source>
-   <translation>保存前断开：%1</translation>
-  </message>
-  <message>
-   <source>lost after storing (not verified): %1</source>
-   <translation>保存后断开（未校验）：%1</translation>
-  </message>
-  <message>
-   <source>failed: %1</source>
-   <translation>失败：%1</translation>
-  </message>
-  <message>
-   <source>the device went away</source>
-   <translation>设备已断开</translation>
-  </message>
-  <message>
-   <source>interrupted before storing (%1): nothing was stored</source>
-   <translation>在保存前中断（%1）：未保存任何内容</translation>
-  </message>
-  <message>
-   <source>refused: %1 — nothing stored</source>
-   <translation>被拒绝：%1 — 未保存任何内容</translation>
-  </message>
-  <message>
-   <source>refused: %1 — the settings were stored</source>
-   <translation>被拒绝：%1 — 参数已保存</translation>
-  </message>
-  <message>
-   <source>Not recorded: %1</source>
-   <translation>未记录：%1</translation>
-  </message>
-  <message>
-   <source>the modem did not answer every line, so AT&amp;W was not sent</source>
-   <translation>调制解调器没有应答每一行，因此未发送 AT&amp;W</translation>
-  </message>
-  <message>
-   <source>connecting</source>
-   <translation>正在连接</translation>
-  </message>
-  <message>
-   <source>reading</source>
-   <translation>正在读取</translation>
-  </message>
-  <message>
-   <source>writing %1 of %2</source>
-   <translation>正在写入第 %1 条，共 %2 条</translation>
-  </message>
-  <message>
-   <source>verifying</source>
-   <translation>正在校验</translation>
-  </message>
-  <message>
-   <source>Writing %1 of %2…</source>
-   <translation>正在写入第 %1 条，共 %2 条…</translation>
-  </message>
-  <message>
-   <source>Storing…</source>
-   <translation>正在保存…</translation>
-  </message>
-  <message>
-   <source>Checking…</source>
-   <translation>正在校验…</translation>
-  </message>
- </context>
- <context>
-  <name>VersionDialog</name>
-  <message>
-   <source>Dialog</source>
-   <translation>关于</translation>
-  </message>
-  <message>
-   <source>KV5 Configuration Software</source>
-   <translation>KV5 配置软件</translation>
-  </message>
-  <message>
-   <source>Version : </source>
-   <translation>版本 : </translation>
-  </message>
-  <message>
-   <source>2.0.5</source>
-   <translation>2.0.5</translation>
-  </message>
-  <message>
-   <source>Update Time : </source>
-   <translation>更新时间 : </translation>
-  </message>
-  <message>
-   <source>2024-2-23</source>
-   <translation>2024-2-23</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;Website : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;网站 : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</source>
-   <translation>版权所有 © 2024-2026 KVX 数据链电台。保留所有权利。</translation>
-  </message>
-  <message>
-   <source>About KV5</source>
-   <translation>关于 KV5</translation>
-  </message>
- </context>
+    </message>
+    <message>
+        <source>Not a PostgreSQL record: %1</source>
+        <translation>不是 PostgreSQL 记录：%1</translation>
+    </message>
+    <message>
+        <source>The record %1 cannot be used: %2</source>
+        <translation>记录 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>The operator&apos;s name, kept with every unit in a database record:</source>
+        <translation>操作员姓名，随每台设备一起保存在数据库记录中：</translation>
+    </message>
+    <message>
+        <source>Units are recorded as written by %1.</source>
+        <translation>设备记录为由 %1 写入。</translation>
+    </message>
+    <message>
+        <source>Connect and read a unit to take its form, or load a profile file.</source>
+        <translation>请连接并读取一台设备以采用其表单，或载入配置方案文件。</translation>
+    </message>
+    <message>
+        <source>Compare with profile…</source>
+        <translation>与配置方案比较…</translation>
+    </message>
+    <message>
+        <source>Message log…</source>
+        <translation>消息日志…</translation>
+    </message>
+    <message>
+        <source>Disconnected from %1.</source>
+        <translation>已断开 %1。</translation>
+    </message>
+    <message>
+        <source>The device on %1 was lost before storing: nothing was stored.</source>
+        <translation>%1 上的设备在保存前断开：未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>The device on %1 was lost after storing: %2 was stored, not verified.</source>
+        <translation>%1 上的设备在保存后断开：已保存 %2，未校验。</translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>点对多点</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>点对点</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for a %1, the unit is a %2.</source>
+        <translation>配置方案被拒绝：它适用于 %1，而设备是 %2。</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for the %1 module, the unit has %2.</source>
+        <translation>配置方案被拒绝：它适用于 %1 模组，而设备装的是 %2。</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for %1, the unit runs %2.</source>
+        <translation>配置方案被拒绝：它适用于%1，而设备运行在%2。</translation>
+    </message>
+    <message>
+        <source>Compare with profile</source>
+        <translation>与配置方案比较</translation>
+    </message>
+    <message>
+        <source>Connect and read the unit before comparing it with a profile.</source>
+        <translation>请先连接并读取设备参数，再与配置方案比较。</translation>
+    </message>
+    <message>
+        <source>The unit matches the profile %1.</source>
+        <translation>设备与配置方案 %1 一致。</translation>
+    </message>
+    <message>
+        <source>The unit differs from the profile %1: %2</source>
+        <translation>设备与配置方案 %1 不同：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageLog</name>
+    <message>
+        <source>Message log</source>
+        <translation>消息日志</translation>
+    </message>
+    <message>
+        <source>Every message of this session, the newest last.</source>
+        <translation>本次运行的全部消息，最新的在最后。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>work mode</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>baud rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>link rate</source>
+        <translation>无线链路速率</translation>
+    </message>
+    <message>
+        <source>network address</source>
+        <translation>网络地址</translation>
+    </message>
+    <message>
+        <source>unit address</source>
+        <translation>单元地址</translation>
+    </message>
+    <message>
+        <source>output power</source>
+        <translation>输出功率</translation>
+    </message>
+    <message>
+        <source>repeater</source>
+        <translation>中继使能</translation>
+    </message>
+    <message>
+        <source>%1 not reported, the profile says %2</source>
+        <translation>%1 未报告，配置方案为 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, the profile says %3</source>
+        <translation>%1 为 %2，配置方案为 %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>缺少“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be one of %2</source>
+        <translation>“%1”必须是以下之一：%2</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>不是 JSON：第 %2 字节处 %1</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>不是 JSON 对象</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>未知的键“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;kvx-profile&quot; must be %1</source>
+        <translation>“kvx-profile”必须为 %1</translation>
+    </message>
+    <message>
+        <source>&quot;settings&quot; must be an object</source>
+        <translation>“settings”必须是对象</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;settings.%1&quot;</source>
+        <translation>未知的键“settings.%1”</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a string, a number or true/false</source>
+        <translation>“settings.%1”必须是字符串、数字或 true/false</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot;: %2 is not allowed for %3 %4 (allowed: %5)</source>
+        <translation>“settings.%1”：%3 %4 不允许 %2（允许：%5）</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot; is given twice</source>
+        <translation>键 &quot;%1&quot; 出现了两次</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB: not a profile</source>
+        <translation>大于 %1 KiB：不是配置文件</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a whole number 0 … %2</source>
+        <translation>“settings.%1”必须是 0 … %2 之间的整数</translation>
+    </message>
+</context>
+<context>
+    <name>ProvisionBatch</name>
+    <message>
+        <source>%1 of %2 verified</source>
+        <translation>%2 台中 %1 台已校验</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>%2 台中 %1 台已写入</translation>
+    </message>
+    <message>
+        <source>%1 of %2 match the profile</source>
+        <translation>%2 台中 %1 台与配置方案一致</translation>
+    </message>
+</context>
+<context>
+    <name>ProvisionDialog</name>
+    <message>
+        <source>Provision several units</source>
+        <translation>批量配置多台设备</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置方案</translation>
+    </message>
+    <message>
+        <source>Take the form as it is</source>
+        <translation>采用当前表单</translation>
+    </message>
+    <message>
+        <source>Profile file</source>
+        <translation>配置方案文件</translation>
+    </message>
+    <message>
+        <source>Load…</source>
+        <translation>载入…</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>检测</translation>
+    </message>
+    <message>
+        <source>First unit address:</source>
+        <translation>起始单元地址：</translation>
+    </message>
+    <message>
+        <source>Verify after write</source>
+        <translation>写入后校验</translation>
+    </message>
+    <message>
+        <source>Take each unit as it is plugged in</source>
+        <translation>逐台配置新插入的设备</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>记录：</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>选择…</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Load a profile file first.</source>
+        <translation>请先载入配置方案文件。</translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>点对多点</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>点对点</translation>
+    </message>
+    <message>
+        <source>a random network address</source>
+        <translation>随机网络地址</translation>
+    </message>
+    <message>
+        <source>network address %1</source>
+        <translation>网络地址 %1</translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation>载入配置方案</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>配置方案 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The profile %1 was refused: %2</source>
+        <translation>配置方案 %1 被拒绝：%2</translation>
+    </message>
+    <message>
+        <source>Provisioning record</source>
+        <translation>配置记录</translation>
+    </message>
+    <message>
+        <source>Records (*.kvxdb *.csv);;All files (*)</source>
+        <translation>记录 (*.kvxdb *.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Disconnect in the main window first: it holds %1 open.</source>
+        <translation>请先在主界面断开连接：主界面正占用 %1。</translation>
+    </message>
+    <message>
+        <source>Tick the ports to write, or take each unit as it is plugged in.</source>
+        <translation>请勾选要写入的端口，或选择逐台配置新插入的设备。</translation>
+    </message>
+    <message>
+        <source>The record %1 cannot be written: %2. Nothing was sent.</source>
+        <translation>记录 %1 无法写入：%2。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</source>
+        <translation>等待设备：每个新出现的端口在稳定约一秒后写入。按“停止”结束。</translation>
+    </message>
+    <message>
+        <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
+        <translation>正在停止：每台设备在安全点结束（AT&amp;W 之前不再发送任何内容；之后等待保存完成）。</translation>
+    </message>
+    <message>
+        <source> (unit address %1)</source>
+        <translation>（单元地址 %1）</translation>
+    </message>
+    <message>
+        <source>unit address %1</source>
+        <translation>单元地址 %1</translation>
+    </message>
+    <message>
+        <source>Stop the batch first; the window closes once every unit has ended.</source>
+        <translation>请先停止批量配置；所有设备结束后窗口才能关闭。</translation>
+    </message>
+    <message>
+        <source>Start writes the profile into every ticked port at once and checks each unit. Check only reads every ticked unit and compares it with the settings the profile names, writing nothing: each row says &quot;matches&quot; or what differs. Detect says which product answers on each ticked port.</source>
+        <translation>“开始”将配置方案同时写入每个已勾选的端口并校验每台设备。“仅检查”读取每台已勾选的设备，与配置方案中列出的参数比较，不写入任何内容：每一行显示“一致”或哪些参数不同。“检测”说明每个已勾选端口上应答的是哪种产品。</translation>
+    </message>
+    <message>
+        <source>Which product answers on each ticked port, and which modules fit what it reports</source>
+        <translation>每个已勾选端口上应答的是哪种产品，以及哪些模组符合其报告的参数</translation>
+    </message>
+    <message>
+        <source>Read every ticked unit and compare it with the profile; nothing is written</source>
+        <translation>读取每台已勾选的设备并与配置方案比较；不写入任何内容</translation>
+    </message>
+    <message>
+        <source>Check only</source>
+        <translation>仅检查</translation>
+    </message>
+    <message>
+        <source>Waiting for units: each port that appears is checked after a second to settle. Stop ends it.</source>
+        <translation>等待设备：每个新出现的端口在稳定约一秒后检查。按“停止”结束。</translation>
+    </message>
+    <message>
+        <source>trying %1 at %2 baud…</source>
+        <translation>正在以 %2 波特尝试 %1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Detecting the units on %n port(s)…</source>
+        <translation>
+            <numerusform>正在检测 %n 个端口上的设备…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a %1 answered; module %2 (%3)</source>
+        <translation>%1 已应答；模组 %2（%3）</translation>
+    </message>
+    <message>
+        <source>Detected: each port&apos;s answer is on its row.</source>
+        <translation>检测完毕：每个端口的结果显示在其所在行。</translation>
+    </message>
+</context>
+<context>
+    <name>RadioSession</name>
+    <message>
+        <source>S%1 reads %2, %3 was written</source>
+        <translation>S%1 读回 %2，写入的是 %3</translation>
+    </message>
+    <message>
+        <source>S%1 was not read back, %2 was written</source>
+        <translation>S%1 未能读回，写入的是 %2</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>permission denied (%1); on Linux the user must be in the dialout group</source>
+        <translation>权限不足（%1）；在 Linux 上用户须属于 dialout 组</translation>
+    </message>
+    <message>
+        <source>no such device (%1)</source>
+        <translation>设备不存在（%1）</translation>
+    </message>
+    <message>
+        <source>not a serial port: %1 is a folder</source>
+        <translation>不是串口：%1 是一个文件夹</translation>
+    </message>
+    <message>
+        <source>not a serial port: %1 is a regular file</source>
+        <translation>不是串口：%1 是一个普通文件</translation>
+    </message>
+    <message>
+        <source>not a serial port: %1 is no terminal device</source>
+        <translation>不是串口：%1 不是终端设备</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>设备已断开</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCheck</name>
+    <message numerus="yes">
+        <source>%1 (%n unit(s))</source>
+        <translation>
+            <numerusform>%1（%n 台）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>this record cannot reserve unit addresses (a database can)</source>
+        <translation>此记录无法预留单元地址（数据库记录可以）</translation>
+    </message>
+    <message>
+        <source>network %1: unit address %2 is held by %3 units (%4)</source>
+        <translation>网络 %1：单元地址 %2 被 %3 台设备占用（%4）</translation>
+    </message>
+    <message>
+        <source>network %1: unit address %2 was never verified (last: %3)</source>
+        <translation>网络 %1：单元地址 %2 从未校验（最后一次：%3）</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>链路速率 %1</translation>
+    </message>
+    <message>
+        <source>link mode %1</source>
+        <translation>链路模式 %1</translation>
+    </message>
+    <message>
+        <source>network %1: units cannot link: %2</source>
+        <translation>网络 %1：设备之间无法建立链路：%2</translation>
+    </message>
+    <message>
+        <source>this record cannot release unit addresses</source>
+        <translation>此记录无法释放单元地址</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>工位 %1</translation>
+    </message>
+    <message>
+        <source> (operator %1)</source>
+        <translation>（操作员 %1）</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1，时间 %2</translation>
+    </message>
+    <message>
+        <source>unit address %1</source>
+        <translation>单元地址 %1</translation>
+    </message>
+    <message>
+        <source>network %1: %2 was stored by %3, its result never came (check the unit)</source>
+        <translation>网络 %1：%2 已由 %3 保存，但结果一直未返回（请检查设备）</translation>
+    </message>
+    <message>
+        <source>network %1: %2 was reserved by %3 and never written (the reservation has ended)</source>
+        <translation>网络 %1：%2 曾被 %3 预留但从未写入（预留已结束）</translation>
+    </message>
+</context>
+<context>
+    <name>RecordDialog</name>
+    <message>
+        <source>Provisioning record</source>
+        <translation>配置记录</translation>
+    </message>
+    <message>
+        <source>Network address:</source>
+        <translation>网络地址：</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新载入</translation>
+    </message>
+    <message>
+        <source> (superseded)</source>
+        <translation>（已被取代）</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>记录：%1</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>工位</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>模组</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Unit address</source>
+        <translation>单元地址</translation>
+    </message>
+    <message>
+        <source>Network address</source>
+        <translation>网络地址</translation>
+    </message>
+    <message>
+        <source>Work mode</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Link rate</source>
+        <translation>链路速率</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>中继</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <source>The record cannot be read: %1</source>
+        <translation>记录无法读取：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s); no conflicts.</source>
+        <translation>
+            <numerusform>%n 行；没有冲突。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>点对多点</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>点对点</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFile</name>
+    <message>
+        <source>the record is locked by another program</source>
+        <translation>记录被另一个程序锁定</translation>
+    </message>
+    <message>
+        <source>the record cannot be locked (%1)</source>
+        <translation>记录无法加锁（%1）</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>没有这个记录</translation>
+    </message>
+    <message>
+        <source>not a provisioning record</source>
+        <translation>不是配置记录</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>没有这个文件</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB: not a provisioning record</source>
+        <translation>大于 %1 MiB：不是配置记录</translation>
+    </message>
+    <message>
+        <source>not a provisioning record (its first line must be the header %1)</source>
+        <translation>不是配置记录（第一行必须是表头 %1）</translation>
+    </message>
+    <message>
+        <source>line %1 is not a record row</source>
+        <translation>第 %1 行不是记录行</translation>
+    </message>
+    <message>
+        <source>the pending row of %1 has no attempt id to end</source>
+        <translation>%1 的待定行没有可结束的尝试编号</translation>
+    </message>
+</context>
+<context>
+    <name>UnitDetector</name>
+    <message>
+        <source>%1: interrupted</source>
+        <translation>%1：已中断</translation>
+    </message>
+    <message>
+        <source>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</source>
+        <translation>%1：没有应答，既不是 9600 波特的 KV5，也不是 115200 波特的 KV6 - KV7</translation>
+    </message>
+    <message>
+        <source>none of the modules</source>
+        <translation>没有符合的模组</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> 或 </translation>
+    </message>
+</context>
+<context>
+    <name>UnitJob</name>
+    <message>
+        <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
+        <translation>调制解调器在 %1 毫秒内没有返回参数报告（KV5 以 9600 波特应答，KV6 - KV7 以 115200 波特应答：产品选对了吗？）</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>设备已断开</translation>
+    </message>
+    <message>
+        <source>cannot open the port: %1</source>
+        <translation>无法打开端口：%1</translation>
+    </message>
+    <message>
+        <source>the unit did not report its pass-through rate</source>
+        <translation>设备没有报告透传波特率</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中断</translation>
+    </message>
+</context>
+<context>
+    <name>UnitOutcome</name>
+    <message>
+        <source>storing</source>
+        <translation>正在保存</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>已校验</translation>
+    </message>
+    <message>
+        <source>written, but not verified: the modem stopped answering</source>
+        <translation>已写入，但未校验：调制解调器已停止应答</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>已写入</translation>
+    </message>
+    <message>
+        <source>mismatch: %1</source>
+        <translation>不一致：%1</translation>
+    </message>
+    <message>
+        <source>interrupted before storing: nothing was stored</source>
+        <translation>在保存前中断：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>lost before storing: %1</source>
+        <translation>保存前断开：%1</translation>
+    </message>
+    <message>
+        <source>lost after storing (not verified): %1</source>
+        <translation>保存后断开（未校验）：%1</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>设备已断开</translation>
+    </message>
+    <message>
+        <source>interrupted before storing (%1): nothing was stored</source>
+        <translation>在保存前中断（%1）：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>refused: %1 — nothing stored</source>
+        <translation>被拒绝：%1 — 未保存任何内容</translation>
+    </message>
+    <message>
+        <source>refused: %1 — the settings were stored</source>
+        <translation>被拒绝：%1 — 参数已保存</translation>
+    </message>
+    <message>
+        <source>Not recorded: %1</source>
+        <translation>未记录：%1</translation>
+    </message>
+    <message>
+        <source>the modem did not answer every line, so AT&amp;W was not sent</source>
+        <translation>调制解调器没有应答每一行，因此未发送 AT&amp;W</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>正在连接</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>正在读取</translation>
+    </message>
+    <message>
+        <source>writing %1 of %2</source>
+        <translation>正在写入第 %1 条，共 %2 条</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <source>Writing %1 of %2…</source>
+        <translation>正在写入第 %1 条，共 %2 条…</translation>
+    </message>
+    <message>
+        <source>Storing…</source>
+        <translation>正在保存…</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>正在校验…</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>不一致</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>被拒绝</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中断</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>lost after storing</source>
+        <translation>保存后断开</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>pending (result unknown)</source>
+        <translation>待定（结果未知）</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>已预留</translation>
+    </message>
+    <message>
+        <source>reservation ended</source>
+        <translation>预留已结束</translation>
+    </message>
+    <message>
+        <source>released</source>
+        <translation>已释放</translation>
+    </message>
+    <message>
+        <source>matches the profile</source>
+        <translation>与配置方案一致</translation>
+    </message>
+    <message>
+        <source>differs from the profile</source>
+        <translation>与配置方案不同</translation>
+    </message>
+    <message>
+        <source>; not recorded: %1</source>
+        <translation>；未记录：%1</translation>
+    </message>
+    <message>
+        <source>not stored: the record could not be written: %1</source>
+        <translation>未保存：记录无法写入：%1</translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation>未写入：%1</translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation>一致</translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
+        <translation>不同：%1</translation>
+    </message>
+</context>
+<context>
+    <name>VersionDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>KV5 Configuration Software</source>
+        <translation>KV5 配置软件</translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>版本 : </translation>
+    </message>
+    <message>
+        <source>2.0.5</source>
+        <translation>2.0.5</translation>
+    </message>
+    <message>
+        <source>Update Time : </source>
+        <translation>更新时间 : </translation>
+    </message>
+    <message>
+        <source>2024-2-23</source>
+        <translation>2024-2-23</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Website : &lt;/span&gt;&lt;a href=&quot;https://www.kvx.example.com/&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;网站 : &lt;/span&gt;&lt;a href=&quot;https://www.kvx.example.com/&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</source>
+        <translation>版权所有 © 2024-2026 KVX 数据链电台。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>About KV5</source>
+        <translation>关于 KV5</translation>
+    </message>
+</context>
 </TS>

@@ -1,1134 +1,1441 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
- <context>
-  <name>ATInterface</name>
-  <message>
-   <source>Form</source>
-   <translation>AT commands</translation>
-  </message>
-  <message>
-   <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+<context>
+    <name>ATInterface</name>
+    <message>
+        <source>Form</source>
+        <translation>AT commands</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
-&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;meta charset="utf-8" /&gt;&lt;style type="text/css"&gt;
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Calibri&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
-&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Calibri'; font-size:12pt; font-weight:400; font-style:normal;"&gt;
-&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>AT Command :</source>
-   <translation>AT Command :</translation>
-  </message>
-  <message>
-   <source>Enter</source>
-   <translation>Enter</translation>
-  </message>
-  <message>
-   <source>Save transcript…</source>
-   <translation>Save transcript…</translation>
-  </message>
-  <message>
-   <source>Show as hex</source>
-   <translation>Show as hex</translation>
-  </message>
-  <message>
-   <source>Save transcript</source>
-   <translation>Save transcript</translation>
-  </message>
-  <message>
-   <source>Text files (*.txt);;All files (*)</source>
-   <translation>Text files (*.txt);;All files (*)</translation>
-  </message>
-  <message>
-   <source>The transcript could not be saved to %1: %2</source>
-   <translation>The transcript could not be saved to %1: %2</translation>
-  </message>
- </context>
- <context>
-  <name>AdvertiseDialog</name>
-  <message>
-   <source>Dialog</source>
-   <translation>Advertisement</translation>
-  </message>
- </context>
- <context>
-  <name>DatabaseRecord</name>
-  <message>
-   <source>cannot connect to the record database: %1</source>
-   <translation>cannot connect to the record database: %1</translation>
-  </message>
-  <message>
-   <source> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</source>
-   <translation> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</translation>
-  </message>
-  <message>
-   <source>the record database stopped answering: %1</source>
-   <translation>the record database stopped answering: %1</translation>
-  </message>
-  <message>
-   <source>a password does not belong in the record's name: put it in ~/.pgpass (or PGPASSFILE)</source>
-   <translation>a password does not belong in the record's name: put it in ~/.pgpass (or PGPASSFILE)</translation>
-  </message>
-  <message>
-   <source>the record's name lacks the database: postgresql://user@host/dbname</source>
-   <translation>the record's name lacks the database: postgresql://user@host/dbname</translation>
-  </message>
-  <message>
-   <source>not a record file</source>
-   <translation>not a record file</translation>
-  </message>
-  <message>
-   <source>the record was made by a later version of the tool (schema %1; this one knows up to %2)</source>
-   <translation>the record was made by a later version of the tool (schema %1; this one knows up to %2)</translation>
-  </message>
-  <message>
-   <source>unit address %1 is already in use on network address %2</source>
-   <translation>unit address %1 is already in use on network address %2</translation>
-  </message>
- </context>
- <context>
-  <name>FormCheck</name>
-  <message>
-   <source>%1 is empty: the unit did not report it. Read the unit again.</source>
-   <translation>%1 is empty: the unit did not report it. Read the unit again.</translation>
-  </message>
-  <message>
-   <source>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</source>
-   <translation>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</translation>
-  </message>
-  <message>
-   <source>%1 is empty: the unit reported %2, which is not a choice of the list.</source>
-   <translation>%1 is empty: the unit reported %2, which is not a choice of the list.</translation>
-  </message>
-  <message>
-   <source>%1 is empty.</source>
-   <translation>%1 is empty.</translation>
-  </message>
-  <message>
-   <source>Work mode</source>
-   <translation>Work mode</translation>
-  </message>
-  <message>
-   <source>Repeater</source>
-   <translation>Repeater</translation>
-  </message>
-  <message>
-   <source>Baud rate</source>
-   <translation>Baud rate</translation>
-  </message>
-  <message>
-   <source>Unit address</source>
-   <translation>Unit address</translation>
-  </message>
-  <message>
-   <source>Network address</source>
-   <translation>Network address</translation>
-  </message>
-  <message>
-   <source>Link rate</source>
-   <translation>Link rate</translation>
-  </message>
-  <message>
-   <source>Output power</source>
-   <translation>Output power</translation>
-  </message>
-  <message>
-   <source>%1 %2 is out of range (0 to %3).</source>
-   <translation>%1 %2 is out of range (0 to %3).</translation>
-  </message>
- </context>
- <context>
-  <name>LinkController</name>
-  <message>
-   <source>the unit has not reported its settings on this link; read it first</source>
-   <translation>the unit has not reported its settings on this link; read it first</translation>
-  </message>
-  <message>
-   <source>unit address %1 is already in use on network address %2 (another station is writing it)</source>
-   <translation>unit address %1 is already in use on network address %2 (another station is writing it)</translation>
-  </message>
-  <message>
-   <source>the record %1 cannot be written: %2</source>
-   <translation>the record %1 cannot be written: %2</translation>
-  </message>
-  <message>
-   <source>the record could not be written: %1</source>
-   <translation>the record could not be written: %1</translation>
-  </message>
- </context>
- <context>
-  <name>MainWindow</name>
-  <message>
-   <source>MainWindow</source>
-   <translation>KVX_2.0.7</translation>
-  </message>
-  <message>
-   <source>单元地址 :</source>
-   <translation>Unit address :</translation>
-  </message>
-  <message>
-   <source>网络地址 :</source>
-   <translation>Network address :</translation>
-  </message>
-  <message>
-   <source>工作模式(FHM) :</source>
-   <translation>Work mode(FHM) :</translation>
-  </message>
-  <message>
-   <source>波特率 :</source>
-   <translation>Baud rate :</translation>
-  </message>
-  <message>
-   <source>无线链路速率(FHM) :</source>
-   <translation>Link rate(FHM) :</translation>
-  </message>
-  <message>
-   <source>输出功率 :</source>
-   <translation>Output power :</translation>
-  </message>
-  <message>
-   <source>中继使能 :</source>
-   <translation>Repeater :</translation>
-  </message>
-  <message>
-   <source>NO</source>
-   <translation>NO</translation>
-  </message>
-  <message>
-   <source>YES</source>
-   <translation>YES</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>产品 : </source>
-   <translation>Model : </translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>KV5</source>
-   <translation>KV5</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt; font-weight:600; font-style:italic;"&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>KV6 - KV7</source>
-   <translation>KV6 - KV7</translation>
-  </message>
-  <message>
-   <source>模组 : </source>
-   <translation>Radio : </translation>
-  </message>
-  <message>
-   <source>Tarn</source>
-   <translation>Tarn</translation>
-  </message>
-  <message>
-   <source>Brae - Loch</source>
-   <translation>Brae - Loch</translation>
-  </message>
-  <message>
-   <source>Skerry</source>
-   <translation>Skerry</translation>
-  </message>
-  <message>
-   <source>Half Fjord</source>
-   <translation>Half Fjord</translation>
-  </message>
-  <message>
-   <source>模式 : </source>
-   <translation>Mode : </translation>
-  </message>
-  <message>
-   <source>点对点</source>
-   <translation>Point to point</translation>
-  </message>
-  <message>
-   <source>点对多点</source>
-   <translation>Point to multipoint</translation>
-  </message>
-  <message>
-   <source>Connect</source>
-   <translation>Connect</translation>
-  </message>
-  <message>
-   <source>透传波特率 :</source>
-   <translation>Data baud rate :</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'Arial','Microsoft YaHei','微软雅黑','宋体','Malgun Gothic','Meiryo','sans-serif'; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;"&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>19200</source>
-   <translation>19200</translation>
-  </message>
-  <message>
-   <source>38400</source>
-   <translation>38400</translation>
-  </message>
-  <message>
-   <source>56000</source>
-   <translation>56000</translation>
-  </message>
-  <message>
-   <source>57600</source>
-   <translation>57600</translation>
-  </message>
-  <message>
-   <source>115200</source>
-   <translation>115200</translation>
-  </message>
-  <message>
-   <source>230400</source>
-   <translation>230400</translation>
-  </message>
-  <message>
-   <source>  飞行中禁止进入配置模式！
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Calibri&apos;; font-size:12pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AT Command :</source>
+        <translation>AT Command :</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Save transcript…</source>
+        <translation>Save transcript…</translation>
+    </message>
+    <message>
+        <source>Show as hex</source>
+        <translation>Show as hex</translation>
+    </message>
+    <message>
+        <source>Save transcript</source>
+        <translation>Save transcript</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The transcript could not be saved to %1: %2</source>
+        <translation>The transcript could not be saved to %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Transcript saved to %1 (%n byte(s)).</source>
+        <translation>
+            <numerusform>Transcript saved to %1 (%n byte).</numerusform>
+            <numerusform>Transcript saved to %1 (%n bytes).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No link is open: connect first. The line is kept.</source>
+        <translation>No link is open: connect first. The line is kept.</translation>
+    </message>
+</context>
+<context>
+    <name>AdvertiseDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Advertisement</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseRecord</name>
+    <message>
+        <source>cannot connect to the record database: %1</source>
+        <translation>cannot connect to the record database: %1</translation>
+    </message>
+    <message>
+        <source> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</source>
+        <translation> (the password is read from ~/.pgpass, PGPASSFILE or PGPASSWORD)</translation>
+    </message>
+    <message>
+        <source>the record database stopped answering: %1</source>
+        <translation>the record database stopped answering: %1</translation>
+    </message>
+    <message>
+        <source>a password does not belong in the record&apos;s name: put it in ~/.pgpass (or PGPASSFILE)</source>
+        <translation>a password does not belong in the record&apos;s name: put it in ~/.pgpass (or PGPASSFILE)</translation>
+    </message>
+    <message>
+        <source>the record&apos;s name lacks the database: postgresql://user@host/dbname</source>
+        <translation>the record&apos;s name lacks the database: postgresql://user@host/dbname</translation>
+    </message>
+    <message>
+        <source>not a record file</source>
+        <translation>not a record file</translation>
+    </message>
+    <message>
+        <source>the record was made by a later version of the tool (schema %1; this one knows up to %2)</source>
+        <translation>the record was made by a later version of the tool (schema %1; this one knows up to %2)</translation>
+    </message>
+    <message>
+        <source>unit address %1 is already in use on network address %2</source>
+        <translation>unit address %1 is already in use on network address %2</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>no such record</translation>
+    </message>
+    <message>
+        <source>not a record database (%1)</source>
+        <translation>not a record database (%1)</translation>
+    </message>
+    <message>
+        <source>not a provisioning record (it holds no kvx_schema table)</source>
+        <translation>not a provisioning record (it holds no kvx_schema table)</translation>
+    </message>
+    <message>
+        <source>the record cannot be written: %1</source>
+        <translation>the record cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>unit address %1 on network address %2 is being written by station %3 (operator %4) since %5</source>
+        <translation>unit address %1 on network address %2 is being written by station %3 (operator %4) since %5</translation>
+    </message>
+    <message>
+        <source>stopped: nothing was imported</source>
+        <translation>stopped: nothing was imported</translation>
+    </message>
+</context>
+<context>
+    <name>FormCheck</name>
+    <message>
+        <source>%1 is empty: the unit did not report it. Read the unit again.</source>
+        <translation>%1 is empty: the unit did not report it. Read the unit again.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</source>
+        <translation>%1 is empty: the unit reported %2, which %3 does not offer. Is the module right?</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the unit reported %2, which is not a choice of the list.</source>
+        <translation>%1 is empty: the unit reported %2, which is not a choice of the list.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>Work mode</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>Unit address</source>
+        <translation>Unit address</translation>
+    </message>
+    <message>
+        <source>Network address</source>
+        <translation>Network address</translation>
+    </message>
+    <message>
+        <source>Link rate</source>
+        <translation>Link rate</translation>
+    </message>
+    <message>
+        <source>Output power</source>
+        <translation>Output power</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range (0 to %3).</source>
+        <translation>%1 %2 is out of range (0 to %3).</translation>
+    </message>
+</context>
+<context>
+    <name>LinkController</name>
+    <message>
+        <source>the unit has not reported its settings on this link; read it first</source>
+        <translation>the unit has not reported its settings on this link; read it first</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>KVX_2.0.7</translation>
+    </message>
+    <message>
+        <source>单元地址 :</source>
+        <translation>Unit address :</translation>
+    </message>
+    <message>
+        <source>网络地址 :</source>
+        <translation>Network address :</translation>
+    </message>
+    <message>
+        <source>工作模式(FHM) :</source>
+        <translation>Work mode(FHM) :</translation>
+    </message>
+    <message>
+        <source>波特率 :</source>
+        <translation>Baud rate :</translation>
+    </message>
+    <message>
+        <source>无线链路速率(FHM) :</source>
+        <translation>Link rate(FHM) :</translation>
+    </message>
+    <message>
+        <source>输出功率 :</source>
+        <translation>Output power :</translation>
+    </message>
+    <message>
+        <source>中继使能 :</source>
+        <translation>Repeater :</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Read  parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Generate a random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Lock random number&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Configuration parameter&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>产品 : </source>
+        <translation>Model : </translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>KV5</source>
+        <translation>KV5</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Data mode baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>KV6 - KV7</source>
+        <translation>KV6 - KV7</translation>
+    </message>
+    <message>
+        <source>模组 : </source>
+        <translation>Radio : </translation>
+    </message>
+    <message>
+        <source>Tarn</source>
+        <translation>Tarn</translation>
+    </message>
+    <message>
+        <source>Brae - Loch</source>
+        <translation>Brae - Loch</translation>
+    </message>
+    <message>
+        <source>Skerry</source>
+        <translation>Skerry</translation>
+    </message>
+    <message>
+        <source>Half Fjord</source>
+        <translation>Half Fjord</translation>
+    </message>
+    <message>
+        <source>模式 : </source>
+        <translation>Mode : </translation>
+    </message>
+    <message>
+        <source>点对点</source>
+        <translation>Point to point</translation>
+    </message>
+    <message>
+        <source>点对多点</source>
+        <translation>Point to multipoint</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>透传波特率 :</source>
+        <translation>Data baud rate :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>56000</source>
+        <translation>56000</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>230400</source>
+        <translation>230400</translation>
+    </message>
+    <message>
+        <source>  飞行中禁止进入配置模式！
               请确认是否进入？</source>
-   <translation>  Do not enter configuration mode in flight!
+        <translation>  Do not enter configuration mode in flight!
               Please confirm before you go on.</translation>
-  </message>
-  <message>
-   <source>语言</source>
-   <translation>Language</translation>
-  </message>
-  <message>
-   <source>工具</source>
-   <translation>Tools</translation>
-  </message>
-  <message>
-   <source>帮助</source>
-   <translation>Help</translation>
-  </message>
-  <message>
-   <source>AT interface</source>
-   <translation>AT interface</translation>
-  </message>
-  <message>
-   <source>Ctrl+C</source>
-   <translation>Ctrl+C</translation>
-  </message>
-  <message>
-   <source>退出</source>
-   <translation>Exit</translation>
-  </message>
-  <message>
-   <source>Ctrl+E</source>
-   <translation>Ctrl+E</translation>
-  </message>
-  <message>
-   <source>关于 KV5Tarn</source>
-   <translation>About KV5Tarn</translation>
-  </message>
-  <message>
-   <source>Ctrl+A</source>
-   <translation>Ctrl+A</translation>
-  </message>
-  <message>
-   <source>中文</source>
-   <translation>Chinese</translation>
-  </message>
-  <message>
-   <source>英语</source>
-   <translation>English</translation>
-  </message>
-  <message>
-   <source>DisConnect</source>
-   <translation>Disconnect</translation>
-  </message>
-  <message>
-   <source>Main window</source>
-   <translation>Main window</translation>
-  </message>
-  <message>
-   <source>Could not open the port %1: %2</source>
-   <translation>Could not open the port %1: %2</translation>
-  </message>
-  <message>
-   <source>The device on %1 was lost.</source>
-   <translation>The device on %1 was lost.</translation>
-  </message>
-  <message>
-   <source>Save profile…</source>
-   <translation>Save profile…</translation>
-  </message>
-  <message>
-   <source>Load profile…</source>
-   <translation>Load profile…</translation>
-  </message>
-  <message>
-   <source>Apply profile after each read</source>
-   <translation>Apply profile after each read</translation>
-  </message>
-  <message>
-   <source>Verify after write</source>
-   <translation>Verify after write</translation>
-  </message>
-  <message>
-   <source>Provisioning record…</source>
-   <translation>Provisioning record…</translation>
-  </message>
-  <message>
-   <source>Next unit address after write</source>
-   <translation>Next unit address after write</translation>
-  </message>
-  <message>
-   <source>Profiles (*.json);;All files (*)</source>
-   <translation>Profiles (*.json);;All files (*)</translation>
-  </message>
-  <message>
-   <source>Save profile</source>
-   <translation>Save profile</translation>
-  </message>
-  <message>
-   <source>The profile could not be saved: %1</source>
-   <translation>The profile could not be saved: %1</translation>
-  </message>
-  <message>
-   <source>Profile saved to %1.</source>
-   <translation>Profile saved to %1.</translation>
-  </message>
-  <message>
-   <source>Connect and read the unit before loading a profile.</source>
-   <translation>Connect and read the unit before loading a profile.</translation>
-  </message>
-  <message>
-   <source>Load profile</source>
-   <translation>Load profile</translation>
-  </message>
-  <message>
-   <source>The profile was refused: %1</source>
-   <translation>The profile was refused: %1</translation>
-  </message>
-  <message>
-   <source>Profile %1 applied.</source>
-   <translation>Profile %1 applied.</translation>
-  </message>
-  <message>
-   <source>The profile was refused: its "%1" is %2, the unit's is %3.</source>
-   <translation>The profile was refused: its "%1" is %2, the unit's is %3.</translation>
-  </message>
-  <message>
-   <source>Provisioning record</source>
-   <translation>Provisioning record</translation>
-  </message>
-  <message>
-   <source>Every write is recorded in %1.</source>
-   <translation>Every write is recorded in %1.</translation>
-  </message>
-  <message>
-   <source>Unit address in use</source>
-   <translation>Unit address in use</translation>
-  </message>
-  <message>
-   <source>The record already holds unit address %1 on network address %2. Write it again?</source>
-   <translation>The record already holds unit address %1 on network address %2. Write it again?</translation>
-  </message>
-  <message>
-   <source>Not written: unit address %1 is already in use on network address %2.</source>
-   <translation>Not written: unit address %1 is already in use on network address %2.</translation>
-  </message>
-  <message>
-   <source>Stop recording</source>
-   <translation>Stop recording</translation>
-  </message>
-  <message>
-   <source>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</source>
-   <translation>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</translation>
-  </message>
-  <message>
-   <source>Connecting to %1…</source>
-   <translation>Connecting to %1…</translation>
-  </message>
-  <message>
-   <source>Connected to %1.</source>
-   <translation>Connected to %1.</translation>
-  </message>
-  <message>
-   <source>Reading…</source>
-   <translation>Reading…</translation>
-  </message>
-  <message>
-   <source>The read request could not be sent.</source>
-   <translation>The read request could not be sent.</translation>
-  </message>
-  <message>
-   <source>Read: %1</source>
-   <translation>Read: %1</translation>
-  </message>
-  <message>
-   <source>Nothing was sent: the record %1 cannot be written: %2</source>
-   <translation>Nothing was sent: the record %1 cannot be written: %2</translation>
-  </message>
-  <message>
-   <source>Writing…</source>
-   <translation>Writing…</translation>
-  </message>
-  <message>
-   <source>Writes are no longer recorded in %1.</source>
-   <translation>Writes are no longer recorded in %1.</translation>
-  </message>
-  <message>
-   <source>Recording to %1</source>
-   <translation>Recording to %1</translation>
-  </message>
-  <message>
-   <source>Shared record (PostgreSQL)…</source>
-   <translation>Shared record (PostgreSQL)…</translation>
-  </message>
-  <message>
-   <source>Show record…</source>
-   <translation>Show record…</translation>
-  </message>
-  <message>
-   <source>Operator…</source>
-   <translation>Operator…</translation>
-  </message>
-  <message>
-   <source>Provision several units…</source>
-   <translation>Provision several units…</translation>
-  </message>
-  <message>
-   <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
-   <translation>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</translation>
-  </message>
-  <message>
-   <source>Shared record</source>
-   <translation>Shared record</translation>
-  </message>
-  <message>
-   <source>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>AT interface</source>
+        <translation>AT interface</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>关于 KV5Tarn</source>
+        <translation>About KV5Tarn</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>DisConnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>Could not open the port %1: %2</source>
+        <translation>Could not open the port %1: %2</translation>
+    </message>
+    <message>
+        <source>The device on %1 was lost.</source>
+        <translation>The device on %1 was lost.</translation>
+    </message>
+    <message>
+        <source>Save profile…</source>
+        <translation>Save profile…</translation>
+    </message>
+    <message>
+        <source>Load profile…</source>
+        <translation>Load profile…</translation>
+    </message>
+    <message>
+        <source>Apply profile after each read</source>
+        <translation>Apply profile after each read</translation>
+    </message>
+    <message>
+        <source>Verify after write</source>
+        <translation>Verify after write</translation>
+    </message>
+    <message>
+        <source>Provisioning record…</source>
+        <translation>Provisioning record…</translation>
+    </message>
+    <message>
+        <source>Next unit address after write</source>
+        <translation>Next unit address after write</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>Profiles (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation>Save profile</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved: %1</source>
+        <translation>The profile could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Profile saved to %1.</source>
+        <translation>Profile saved to %1.</translation>
+    </message>
+    <message>
+        <source>Connect and read the unit before loading a profile.</source>
+        <translation>Connect and read the unit before loading a profile.</translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation>Load profile</translation>
+    </message>
+    <message>
+        <source>The profile was refused: %1</source>
+        <translation>The profile was refused: %1</translation>
+    </message>
+    <message>
+        <source>Profile %1 applied.</source>
+        <translation>Profile %1 applied.</translation>
+    </message>
+    <message>
+        <source>Provisioning record</source>
+        <translation>Provisioning record</translation>
+    </message>
+    <message>
+        <source>Every write is recorded in %1.</source>
+        <translation>Every write is recorded in %1.</translation>
+    </message>
+    <message>
+        <source>Unit address in use</source>
+        <translation>Unit address in use</translation>
+    </message>
+    <message>
+        <source>The record already holds unit address %1 on network address %2. Write it again?</source>
+        <translation>The record already holds unit address %1 on network address %2. Write it again?</translation>
+    </message>
+    <message>
+        <source>Not written: unit address %1 is already in use on network address %2.</source>
+        <translation>Not written: unit address %1 is already in use on network address %2.</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</source>
+        <translation>No settings report from the modem. Is the product right? KV5 answers at 9600 baud, KV6 - KV7 at 115200.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Connecting to %1…</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>Connected to %1.</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Reading…</translation>
+    </message>
+    <message>
+        <source>The read request could not be sent.</source>
+        <translation>The read request could not be sent.</translation>
+    </message>
+    <message>
+        <source>Read: %1</source>
+        <translation>Read: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the record %1 cannot be written: %2</source>
+        <translation>Nothing was sent: the record %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Writing…</translation>
+    </message>
+    <message>
+        <source>Writes are no longer recorded in %1.</source>
+        <translation>Writes are no longer recorded in %1.</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Recording to %1</translation>
+    </message>
+    <message>
+        <source>Shared record (PostgreSQL)…</source>
+        <translation>Shared record (PostgreSQL)…</translation>
+    </message>
+    <message>
+        <source>Show record…</source>
+        <translation>Show record…</translation>
+    </message>
+    <message>
+        <source>Operator…</source>
+        <translation>Operator…</translation>
+    </message>
+    <message>
+        <source>Provision several units…</source>
+        <translation>Provision several units…</translation>
+    </message>
+    <message>
+        <source>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</source>
+        <translation>Records (*.kvxdb *.csv);;Database records (*.kvxdb);;CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Shared record</source>
+        <translation>Shared record</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
 Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
-   <translation>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
+        <translation>A PostgreSQL database that the stations share, as postgresql://user@host/dbname.
 Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translation>
-  </message>
-  <message>
-   <source>Not a PostgreSQL record: %1</source>
-   <translation>Not a PostgreSQL record: %1</translation>
-  </message>
-  <message>
-   <source>The record %1 cannot be used: %2</source>
-   <translation>The record %1 cannot be used: %2</translation>
-  </message>
-  <message>
-   <source>Operator</source>
-   <translation>Operator</translation>
-  </message>
-  <message>
-   <source>The operator's name, kept with every unit in a database record:</source>
-   <translation>The operator's name, kept with every unit in a database record:</translation>
-  </message>
-  <message>
-   <source>Units are recorded as written by %1.</source>
-   <translation>Units are recorded as written by %1.</translation>
-  </message>
-  <message>
-   <source>Connect and read a unit to take its form, or load a profile file.</source>
-   <translation>Connect and read a unit to take its form, or load a profile file.</translation>
-  </message>
- </context>
- <context>
-  <name>ProfileFile</name>
-  <message>
-   <source>"%1" is missing</source>
-   <translation>"%1" is missing</translation>
-  </message>
-  <message>
-   <source>"%1" must be one of %2</source>
-   <translation>"%1" must be one of %2</translation>
-  </message>
-  <message>
-   <source>not JSON: %1 at byte %2</source>
-   <translation>not JSON: %1 at byte %2</translation>
-  </message>
-  <message>
-   <source>not a JSON object</source>
-   <translation>not a JSON object</translation>
-  </message>
-  <message>
-   <source>unknown key "%1"</source>
-   <translation>unknown key "%1"</translation>
-  </message>
-  <message>
-   <source>"kvx-profile" must be %1</source>
-   <translation>"kvx-profile" must be %1</translation>
-  </message>
-  <message>
-   <source>"settings" must be an object</source>
-   <translation>"settings" must be an object</translation>
-  </message>
-  <message>
-   <source>unknown key "settings.%1"</source>
-   <translation>unknown key "settings.%1"</translation>
-  </message>
-  <message>
-   <source>"settings.%1" must be a string, a number or true/false</source>
-   <translation>"settings.%1" must be a string, a number or true/false</translation>
-  </message>
-  <message>
-   <source>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</source>
-   <translation>"settings.%1": %2 is not allowed for %3 %4 (allowed: %5)</translation>
-  </message>
-  <message>
-   <source>key "%1" is given twice</source>
-   <translation>key "%1" is given twice</translation>
-  </message>
-  <message>
-   <source>no such file</source>
-   <translation>no such file</translation>
-  </message>
-  <message>
-   <source>not a regular file</source>
-   <translation>not a regular file</translation>
-  </message>
-  <message>
-   <source>larger than %1 KiB: not a profile</source>
-   <translation>larger than %1 KiB: not a profile</translation>
-  </message>
-  <message>
-   <source>"settings.%1" must be a whole number 0 … %2</source>
-   <translation>"settings.%1" must be a whole number 0 … %2</translation>
-  </message>
- </context>
- <context>
-  <name>ProvisionBatch</name>
-  <message>
-   <source>%1 of %2 verified</source>
-   <translation>%1 of %2 verified</translation>
-  </message>
-  <message>
-   <source>the record could not be written: %1</source>
-   <translation>the record could not be written: %1</translation>
-  </message>
-  <message>
-   <source>%1 of %2 written</source>
-   <translation>%1 of %2 written</translation>
-  </message>
- </context>
- <context>
-  <name>ProvisionDialog</name>
-  <message>
-   <source>Provision several units</source>
-   <translation>Provision several units</translation>
-  </message>
-  <message>
-   <source>Profile</source>
-   <translation>Profile</translation>
-  </message>
-  <message>
-   <source>Take the form as it is</source>
-   <translation>Take the form as it is</translation>
-  </message>
-  <message>
-   <source>Profile file</source>
-   <translation>Profile file</translation>
-  </message>
-  <message>
-   <source>Load…</source>
-   <translation>Load…</translation>
-  </message>
-  <message>
-   <source>Ports</source>
-   <translation>Ports</translation>
-  </message>
-  <message>
-   <source>Port</source>
-   <translation>Port</translation>
-  </message>
-  <message>
-   <source>Progress</source>
-   <translation>Progress</translation>
-  </message>
-  <message>
-   <source>Outcome</source>
-   <translation>Outcome</translation>
-  </message>
-  <message>
-   <source>Which product answers on the selected port, and which modules fit what it reports</source>
-   <translation>Which product answers on the selected port, and which modules fit what it reports</translation>
-  </message>
-  <message>
-   <source>Detect</source>
-   <translation>Detect</translation>
-  </message>
-  <message>
-   <source>First unit address:</source>
-   <translation>First unit address:</translation>
-  </message>
-  <message>
-   <source>Verify after write</source>
-   <translation>Verify after write</translation>
-  </message>
-  <message>
-   <source>Take each unit as it is plugged in</source>
-   <translation>Take each unit as it is plugged in</translation>
-  </message>
-  <message>
-   <source>Record:</source>
-   <translation>Record:</translation>
-  </message>
-  <message>
-   <source>Choose…</source>
-   <translation>Choose…</translation>
-  </message>
-  <message>
-   <source>Start</source>
-   <translation>Start</translation>
-  </message>
-  <message>
-   <source>Stop</source>
-   <translation>Stop</translation>
-  </message>
-  <message>
-   <source>Close</source>
-   <translation>Close</translation>
-  </message>
-  <message>
-   <source>none</source>
-   <translation>none</translation>
-  </message>
-  <message>
-   <source>Load a profile file first.</source>
-   <translation>Load a profile file first.</translation>
-  </message>
-  <message>
-   <source>point to multipoint</source>
-   <translation>point to multipoint</translation>
-  </message>
-  <message>
-   <source>point to point</source>
-   <translation>point to point</translation>
-  </message>
-  <message>
-   <source>a random network address</source>
-   <translation>a random network address</translation>
-  </message>
-  <message>
-   <source>network address %1</source>
-   <translation>network address %1</translation>
-  </message>
-  <message>
-   <source>Load profile</source>
-   <translation>Load profile</translation>
-  </message>
-  <message>
-   <source>Profiles (*.json);;All files (*)</source>
-   <translation>Profiles (*.json);;All files (*)</translation>
-  </message>
-  <message>
-   <source>The profile %1 was refused: %2</source>
-   <translation>The profile %1 was refused: %2</translation>
-  </message>
-  <message>
-   <source>Provisioning record</source>
-   <translation>Provisioning record</translation>
-  </message>
-  <message>
-   <source>Records (*.kvxdb *.csv);;All files (*)</source>
-   <translation>Records (*.kvxdb *.csv);;All files (*)</translation>
-  </message>
-  <message>
-   <source>Disconnect in the main window first: it holds %1 open.</source>
-   <translation>Disconnect in the main window first: it holds %1 open.</translation>
-  </message>
-  <message>
-   <source>Tick the ports to write, or take each unit as it is plugged in.</source>
-   <translation>Tick the ports to write, or take each unit as it is plugged in.</translation>
-  </message>
-  <message>
-   <source>The record %1 cannot be written: %2. Nothing was sent.</source>
-   <translation>The record %1 cannot be written: %2. Nothing was sent.</translation>
-  </message>
-  <message>
-   <source>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</source>
-   <translation>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</translation>
-  </message>
-  <message>
-   <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
-   <translation>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</translation>
-  </message>
-  <message>
-   <source> (unit address %1)</source>
-   <translation> (unit address %1)</translation>
-  </message>
-  <message>
-   <source>; not recorded: %1</source>
-   <translation>; not recorded: %1</translation>
-  </message>
-  <message>
-   <source>%1: trying %2 at %3 baud…</source>
-   <translation>%1: trying %2 at %3 baud…</translation>
-  </message>
-  <message>
-   <source>unit address %1</source>
-   <translation>unit address %1</translation>
-  </message>
-  <message>
-   <source>%1: a %2 answered; module %3 (%4)</source>
-   <translation>%1: a %2 answered; module %3 (%4)</translation>
-  </message>
-  <message>
-   <source>Stop the batch first; the window closes once every unit has ended.</source>
-   <translation>Stop the batch first; the window closes once every unit has ended.</translation>
-  </message>
- </context>
- <context>
-  <name>RadioSession</name>
-  <message>
-   <source>S%1 reads %2, %3 was written</source>
-   <translation>S%1 reads %2, %3 was written</translation>
-  </message>
-  <message>
-   <source>S%1 was not read back, %2 was written</source>
-   <translation>S%1 was not read back, %2 was written</translation>
-  </message>
-  <message>
-   <source>in use by another program</source>
-   <translation>in use by another program</translation>
-  </message>
-  <message>
-   <source>permission denied (%1); on Linux the user must be in the dialout group</source>
-   <translation>permission denied (%1); on Linux the user must be in the dialout group</translation>
-  </message>
-  <message>
-   <source>no such device (%1)</source>
-   <translation>no such device (%1)</translation>
-  </message>
-  <message>
-   <source>not a serial device, or the device went away</source>
-   <translation>not a serial device, or the device went away</translation>
-  </message>
- </context>
- <context>
-  <name>RecordCheck</name>
-  <message numerus="yes">
-   <source>%1 (%n unit(s))</source>
-   <translation>
-    <numerusform>%1 (%n unit)</numerusform>
-    <numerusform>%1 (%n units)</numerusform>
-   </translation>
-  </message>
-  <message>
-   <source>this record cannot reserve unit addresses (a database can)</source>
-   <translation>this record cannot reserve unit addresses (a database can)</translation>
-  </message>
-  <message>
-   <source>network %1: unit address %2 is held by %3 units (%4)</source>
-   <translation>network %1: unit address %2 is held by %3 units (%4)</translation>
-  </message>
-  <message>
-   <source>network %1: unit address %2 was never verified (last: %3)</source>
-   <translation>network %1: unit address %2 was never verified (last: %3)</translation>
-  </message>
-  <message>
-   <source>link rate %1</source>
-   <translation>link rate %1</translation>
-  </message>
-  <message>
-   <source>link mode %1</source>
-   <translation>link mode %1</translation>
-  </message>
-  <message>
-   <source>network %1: units cannot link: %2</source>
-   <translation>network %1: units cannot link: %2</translation>
-  </message>
- </context>
- <context>
-  <name>RecordDialog</name>
-  <message>
-   <source>Provisioning record</source>
-   <translation>Provisioning record</translation>
-  </message>
-  <message>
-   <source>Network address:</source>
-   <translation>Network address:</translation>
-  </message>
-  <message>
-   <source>all</source>
-   <translation>all</translation>
-  </message>
-  <message>
-   <source>Reload</source>
-   <translation>Reload</translation>
-  </message>
-  <message>
-   <source> (superseded)</source>
-   <translation> (superseded)</translation>
-  </message>
-  <message>
-   <source>Record: %1</source>
-   <translation>Record: %1</translation>
-  </message>
-  <message>
-   <source>Time</source>
-   <translation>Time</translation>
-  </message>
-  <message>
-   <source>Station</source>
-   <translation>Station</translation>
-  </message>
-  <message>
-   <source>Operator</source>
-   <translation>Operator</translation>
-  </message>
-  <message>
-   <source>Port</source>
-   <translation>Port</translation>
-  </message>
-  <message>
-   <source>Product</source>
-   <translation>Product</translation>
-  </message>
-  <message>
-   <source>Module</source>
-   <translation>Module</translation>
-  </message>
-  <message>
-   <source>Mode</source>
-   <translation>Mode</translation>
-  </message>
-  <message>
-   <source>Unit address</source>
-   <translation>Unit address</translation>
-  </message>
-  <message>
-   <source>Network address</source>
-   <translation>Network address</translation>
-  </message>
-  <message>
-   <source>Work mode</source>
-   <translation>Work mode</translation>
-  </message>
-  <message>
-   <source>Baud</source>
-   <translation>Baud</translation>
-  </message>
-  <message>
-   <source>Link rate</source>
-   <translation>Link rate</translation>
-  </message>
-  <message>
-   <source>Power</source>
-   <translation>Power</translation>
-  </message>
-  <message>
-   <source>Repeater</source>
-   <translation>Repeater</translation>
-  </message>
-  <message>
-   <source>Result</source>
-   <translation>Result</translation>
-  </message>
-  <message>
-   <source>Differences</source>
-   <translation>Differences</translation>
-  </message>
-  <message>
-   <source>The record cannot be read: %1</source>
-   <translation>The record cannot be read: %1</translation>
-  </message>
-  <message numerus="yes">
-   <source>%n row(s); no conflicts.</source>
-   <translation>
-    <numerusform>%n row; no conflicts.</numerusform>
-    <numerusform>%n rows; no conflicts.</numerusform>
-   </translation>
-  </message>
- </context>
- <context>
-  <name>UnitDetector</name>
-  <message>
-   <source>%1: interrupted</source>
-   <translation>%1: interrupted</translation>
-  </message>
-  <message>
-   <source>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</source>
-   <translation>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</translation>
-  </message>
-  <message>
-   <source>none of the modules</source>
-   <translation>none of the modules</translation>
-  </message>
-  <message>
-   <source> or </source>
-   <translation> or </translation>
-  </message>
- </context>
- <context>
-  <name>UnitJob</name>
-  <message>
-   <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
-   <translation>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</translation>
-  </message>
-  <message>
-   <source>the device went away</source>
-   <translation>the device went away</translation>
-  </message>
-  <message>
-   <source>cannot open the port: %1</source>
-   <translation>cannot open the port: %1</translation>
-  </message>
-  <message>
-   <source>the unit did not report its pass-through rate</source>
-   <translation>the unit did not report its pass-through rate</translation>
-  </message>
-  <message>
-   <source>interrupted</source>
-   <translation>interrupted</translation>
-  </message>
- </context>
- <context>
-  <name>UnitOutcome</name>
-  <message>
-   <source>storing</source>
-   <translation>storing</translation>
-  </message>
-  <message>
-   <source>verified</source>
-   <translation>verified</translation>
-  </message>
-  <message>
-   <source>written, but not verified: the modem stopped answering</source>
-   <translation>written, but not verified: the modem stopped answering</translation>
-  </message>
-  <message>
-   <source>written</source>
-   <translation>written</translation>
-  </message>
-  <message>
-   <source>mismatch: %1</source>
-   <translation>mismatch: %1</translation>
-  </message>
-  <message>
-   <source>interrupted before storing: nothing was stored</source>
-   <translation>interrupted before storing: nothing was stored</translation>
-  </message>
-  <message>
-   <source>lost before storing: %1</source>
-   <translation>lost before storing: %1</translation>
-  </message>
-  <message>
-   <source>lost after storing (not verified): %1</source>
-   <translation>lost after storing (not verified): %1</translation>
-  </message>
-  <message>
-   <source>failed: %1</source>
-   <translation>failed: %1</translation>
-  </message>
-  <message>
-   <source>the device went away</source>
-   <translation>the device went away</translation>
-  </message>
-  <message>
-   <source>interrupted before storing (%1): nothing was stored</source>
-   <translation>interrupted before storing (%1): nothing was stored</translation>
-  </message>
-  <message>
-   <source>refused: %1 — nothing stored</source>
-   <translation>refused: %1 — nothing stored</translation>
-  </message>
-  <message>
-   <source>refused: %1 — the settings were stored</source>
-   <translation>refused: %1 — the settings were stored</translation>
-  </message>
-  <message>
-   <source>Not recorded: %1</source>
-   <translation>Not recorded: %1</translation>
-  </message>
-  <message>
-   <source>the modem did not answer every line, so AT&amp;W was not sent</source>
-   <translation>the modem did not answer every line, so AT&amp;W was not sent</translation>
-  </message>
-  <message>
-   <source>connecting</source>
-   <translation>connecting</translation>
-  </message>
-  <message>
-   <source>reading</source>
-   <translation>reading</translation>
-  </message>
-  <message>
-   <source>writing %1 of %2</source>
-   <translation>writing %1 of %2</translation>
-  </message>
-  <message>
-   <source>verifying</source>
-   <translation>verifying</translation>
-  </message>
-  <message>
-   <source>Writing %1 of %2…</source>
-   <translation>Writing %1 of %2…</translation>
-  </message>
-  <message>
-   <source>Storing…</source>
-   <translation>Storing…</translation>
-  </message>
-  <message>
-   <source>Checking…</source>
-   <translation>Checking…</translation>
-  </message>
- </context>
- <context>
-  <name>VersionDialog</name>
-  <message>
-   <source>Dialog</source>
-   <translation>About</translation>
-  </message>
-  <message>
-   <source>KV5 Configuration Software</source>
-   <translation>KV5 Configuration Software</translation>
-  </message>
-  <message>
-   <source>Version : </source>
-   <translation>Version : </translation>
-  </message>
-  <message>
-   <source>2.0.5</source>
-   <translation>2.0.5</translation>
-  </message>
-  <message>
-   <source>Update Time : </source>
-   <translation>Update Time : </translation>
-  </message>
-  <message>
-   <source>2024-2-23</source>
-   <translation>2024-2-23</translation>
-  </message>
-  <message>
-   <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;Website : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-   <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-style:italic;"&gt;Website : &lt;/span&gt;&lt;a href="https://www.kvx.example.com/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-  </message>
-  <message>
-   <source>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</source>
-   <translation>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</translation>
-  </message>
-  <message>
-   <source>About KV5</source>
-   <translation>About KV5</translation>
-  </message>
- </context>
+    </message>
+    <message>
+        <source>Not a PostgreSQL record: %1</source>
+        <translation>Not a PostgreSQL record: %1</translation>
+    </message>
+    <message>
+        <source>The record %1 cannot be used: %2</source>
+        <translation>The record %1 cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>The operator&apos;s name, kept with every unit in a database record:</source>
+        <translation>The operator&apos;s name, kept with every unit in a database record:</translation>
+    </message>
+    <message>
+        <source>Units are recorded as written by %1.</source>
+        <translation>Units are recorded as written by %1.</translation>
+    </message>
+    <message>
+        <source>Connect and read a unit to take its form, or load a profile file.</source>
+        <translation>Connect and read a unit to take its form, or load a profile file.</translation>
+    </message>
+    <message>
+        <source>Compare with profile…</source>
+        <translation>Compare with profile…</translation>
+    </message>
+    <message>
+        <source>Message log…</source>
+        <translation>Message log…</translation>
+    </message>
+    <message>
+        <source>Disconnected from %1.</source>
+        <translation>Disconnected from %1.</translation>
+    </message>
+    <message>
+        <source>The device on %1 was lost before storing: nothing was stored.</source>
+        <translation>The device on %1 was lost before storing: nothing was stored.</translation>
+    </message>
+    <message>
+        <source>The device on %1 was lost after storing: %2 was stored, not verified.</source>
+        <translation>The device on %1 was lost after storing: %2 was stored, not verified.</translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>point to multipoint</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>point to point</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for a %1, the unit is a %2.</source>
+        <translation>The profile was refused: it is for a %1, the unit is a %2.</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for the %1 module, the unit has %2.</source>
+        <translation>The profile was refused: it is for the %1 module, the unit has %2.</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for %1, the unit runs %2.</source>
+        <translation>The profile was refused: it is for %1, the unit runs %2.</translation>
+    </message>
+    <message>
+        <source>Compare with profile</source>
+        <translation>Compare with profile</translation>
+    </message>
+    <message>
+        <source>Connect and read the unit before comparing it with a profile.</source>
+        <translation>Connect and read the unit before comparing it with a profile.</translation>
+    </message>
+    <message>
+        <source>The unit matches the profile %1.</source>
+        <translation>The unit matches the profile %1.</translation>
+    </message>
+    <message>
+        <source>The unit differs from the profile %1: %2</source>
+        <translation>The unit differs from the profile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageLog</name>
+    <message>
+        <source>Message log</source>
+        <translation>Message log</translation>
+    </message>
+    <message>
+        <source>Every message of this session, the newest last.</source>
+        <translation>Every message of this session, the newest last.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileCheck</name>
+    <message>
+        <source>work mode</source>
+        <translation>work mode</translation>
+    </message>
+    <message>
+        <source>baud rate</source>
+        <translation>baud rate</translation>
+    </message>
+    <message>
+        <source>link rate</source>
+        <translation>link rate</translation>
+    </message>
+    <message>
+        <source>network address</source>
+        <translation>network address</translation>
+    </message>
+    <message>
+        <source>unit address</source>
+        <translation>unit address</translation>
+    </message>
+    <message>
+        <source>output power</source>
+        <translation>output power</translation>
+    </message>
+    <message>
+        <source>repeater</source>
+        <translation>repeater</translation>
+    </message>
+    <message>
+        <source>%1 not reported, the profile says %2</source>
+        <translation>%1 not reported, the profile says %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, the profile says %3</source>
+        <translation>%1 %2, the profile says %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>&quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be one of %2</source>
+        <translation>&quot;%1&quot; must be one of %2</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>not JSON: %1 at byte %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>unknown key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;kvx-profile&quot; must be %1</source>
+        <translation>&quot;kvx-profile&quot; must be %1</translation>
+    </message>
+    <message>
+        <source>&quot;settings&quot; must be an object</source>
+        <translation>&quot;settings&quot; must be an object</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;settings.%1&quot;</source>
+        <translation>unknown key &quot;settings.%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a string, a number or true/false</source>
+        <translation>&quot;settings.%1&quot; must be a string, a number or true/false</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot;: %2 is not allowed for %3 %4 (allowed: %5)</source>
+        <translation>&quot;settings.%1&quot;: %2 is not allowed for %3 %4 (allowed: %5)</translation>
+    </message>
+    <message>
+        <source>key &quot;%1&quot; is given twice</source>
+        <translation>key &quot;%1&quot; is given twice</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB: not a profile</source>
+        <translation>larger than %1 KiB: not a profile</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a whole number 0 … %2</source>
+        <translation>&quot;settings.%1&quot; must be a whole number 0 … %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProvisionBatch</name>
+    <message>
+        <source>%1 of %2 verified</source>
+        <translation>%1 of %2 verified</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>%1 of %2 written</translation>
+    </message>
+    <message>
+        <source>%1 of %2 match the profile</source>
+        <translation>%1 of %2 match the profile</translation>
+    </message>
+</context>
+<context>
+    <name>ProvisionDialog</name>
+    <message>
+        <source>Provision several units</source>
+        <translation>Provision several units</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Take the form as it is</source>
+        <translation>Take the form as it is</translation>
+    </message>
+    <message>
+        <source>Profile file</source>
+        <translation>Profile file</translation>
+    </message>
+    <message>
+        <source>Load…</source>
+        <translation>Load…</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <source>First unit address:</source>
+        <translation>First unit address:</translation>
+    </message>
+    <message>
+        <source>Verify after write</source>
+        <translation>Verify after write</translation>
+    </message>
+    <message>
+        <source>Take each unit as it is plugged in</source>
+        <translation>Take each unit as it is plugged in</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Record:</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Load a profile file first.</source>
+        <translation>Load a profile file first.</translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>point to multipoint</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>point to point</translation>
+    </message>
+    <message>
+        <source>a random network address</source>
+        <translation>a random network address</translation>
+    </message>
+    <message>
+        <source>network address %1</source>
+        <translation>network address %1</translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation>Load profile</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>Profiles (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The profile %1 was refused: %2</source>
+        <translation>The profile %1 was refused: %2</translation>
+    </message>
+    <message>
+        <source>Provisioning record</source>
+        <translation>Provisioning record</translation>
+    </message>
+    <message>
+        <source>Records (*.kvxdb *.csv);;All files (*)</source>
+        <translation>Records (*.kvxdb *.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Disconnect in the main window first: it holds %1 open.</source>
+        <translation>Disconnect in the main window first: it holds %1 open.</translation>
+    </message>
+    <message>
+        <source>Tick the ports to write, or take each unit as it is plugged in.</source>
+        <translation>Tick the ports to write, or take each unit as it is plugged in.</translation>
+    </message>
+    <message>
+        <source>The record %1 cannot be written: %2. Nothing was sent.</source>
+        <translation>The record %1 cannot be written: %2. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</source>
+        <translation>Waiting for units: each port that appears is written after a second to settle. Stop ends it.</translation>
+    </message>
+    <message>
+        <source>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</source>
+        <translation>Stopping: each unit ends at a safe point (before AT&amp;W nothing more is sent; after it the store is waited out).</translation>
+    </message>
+    <message>
+        <source> (unit address %1)</source>
+        <translation> (unit address %1)</translation>
+    </message>
+    <message>
+        <source>unit address %1</source>
+        <translation>unit address %1</translation>
+    </message>
+    <message>
+        <source>Stop the batch first; the window closes once every unit has ended.</source>
+        <translation>Stop the batch first; the window closes once every unit has ended.</translation>
+    </message>
+    <message>
+        <source>Start writes the profile into every ticked port at once and checks each unit. Check only reads every ticked unit and compares it with the settings the profile names, writing nothing: each row says &quot;matches&quot; or what differs. Detect says which product answers on each ticked port.</source>
+        <translation>Start writes the profile into every ticked port at once and checks each unit. Check only reads every ticked unit and compares it with the settings the profile names, writing nothing: each row says &quot;matches&quot; or what differs. Detect says which product answers on each ticked port.</translation>
+    </message>
+    <message>
+        <source>Which product answers on each ticked port, and which modules fit what it reports</source>
+        <translation>Which product answers on each ticked port, and which modules fit what it reports</translation>
+    </message>
+    <message>
+        <source>Read every ticked unit and compare it with the profile; nothing is written</source>
+        <translation>Read every ticked unit and compare it with the profile; nothing is written</translation>
+    </message>
+    <message>
+        <source>Check only</source>
+        <translation>Check only</translation>
+    </message>
+    <message>
+        <source>Waiting for units: each port that appears is checked after a second to settle. Stop ends it.</source>
+        <translation>Waiting for units: each port that appears is checked after a second to settle. Stop ends it.</translation>
+    </message>
+    <message>
+        <source>trying %1 at %2 baud…</source>
+        <translation>trying %1 at %2 baud…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Detecting the units on %n port(s)…</source>
+        <translation>
+            <numerusform>Detecting the unit on %n port…</numerusform>
+            <numerusform>Detecting the units on %n ports…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a %1 answered; module %2 (%3)</source>
+        <translation>a %1 answered; module %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Detected: each port&apos;s answer is on its row.</source>
+        <translation>Detected: each port's answer is on its row.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioSession</name>
+    <message>
+        <source>S%1 reads %2, %3 was written</source>
+        <translation>S%1 reads %2, %3 was written</translation>
+    </message>
+    <message>
+        <source>S%1 was not read back, %2 was written</source>
+        <translation>S%1 was not read back, %2 was written</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>in use by another program</translation>
+    </message>
+    <message>
+        <source>permission denied (%1); on Linux the user must be in the dialout group</source>
+        <translation>permission denied (%1); on Linux the user must be in the dialout group</translation>
+    </message>
+    <message>
+        <source>no such device (%1)</source>
+        <translation>no such device (%1)</translation>
+    </message>
+    <message>
+        <source>not a serial port: %1 is a folder</source>
+        <translation>not a serial port: %1 is a folder</translation>
+    </message>
+    <message>
+        <source>not a serial port: %1 is a regular file</source>
+        <translation>not a serial port: %1 is a regular file</translation>
+    </message>
+    <message>
+        <source>not a serial port: %1 is no terminal device</source>
+        <translation>not a serial port: %1 is no terminal device</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>the device went away</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCheck</name>
+    <message numerus="yes">
+        <source>%1 (%n unit(s))</source>
+        <translation>
+            <numerusform>%1 (%n unit)</numerusform>
+            <numerusform>%1 (%n units)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>this record cannot reserve unit addresses (a database can)</source>
+        <translation>this record cannot reserve unit addresses (a database can)</translation>
+    </message>
+    <message>
+        <source>network %1: unit address %2 is held by %3 units (%4)</source>
+        <translation>network %1: unit address %2 is held by %3 units (%4)</translation>
+    </message>
+    <message>
+        <source>network %1: unit address %2 was never verified (last: %3)</source>
+        <translation>network %1: unit address %2 was never verified (last: %3)</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>link rate %1</translation>
+    </message>
+    <message>
+        <source>link mode %1</source>
+        <translation>link mode %1</translation>
+    </message>
+    <message>
+        <source>network %1: units cannot link: %2</source>
+        <translation>network %1: units cannot link: %2</translation>
+    </message>
+    <message>
+        <source>this record cannot release unit addresses</source>
+        <translation>this record cannot release unit addresses</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>station %1</translation>
+    </message>
+    <message>
+        <source> (operator %1)</source>
+        <translation> (operator %1)</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>unit address %1</source>
+        <translation>unit address %1</translation>
+    </message>
+    <message>
+        <source>network %1: %2 was stored by %3, its result never came (check the unit)</source>
+        <translation>network %1: %2 was stored by %3, its result never came (check the unit)</translation>
+    </message>
+    <message>
+        <source>network %1: %2 was reserved by %3 and never written (the reservation has ended)</source>
+        <translation>network %1: %2 was reserved by %3 and never written (the reservation has ended)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordDialog</name>
+    <message>
+        <source>Provisioning record</source>
+        <translation>Provisioning record</translation>
+    </message>
+    <message>
+        <source>Network address:</source>
+        <translation>Network address:</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source> (superseded)</source>
+        <translation> (superseded)</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Record: %1</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Unit address</source>
+        <translation>Unit address</translation>
+    </message>
+    <message>
+        <source>Network address</source>
+        <translation>Network address</translation>
+    </message>
+    <message>
+        <source>Work mode</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>Baud</translation>
+    </message>
+    <message>
+        <source>Link rate</source>
+        <translation>Link rate</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <source>The record cannot be read: %1</source>
+        <translation>The record cannot be read: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s); no conflicts.</source>
+        <translation>
+            <numerusform>%n row; no conflicts.</numerusform>
+            <numerusform>%n rows; no conflicts.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>point to multipoint</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>point to point</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFile</name>
+    <message>
+        <source>the record is locked by another program</source>
+        <translation>the record is locked by another program</translation>
+    </message>
+    <message>
+        <source>the record cannot be locked (%1)</source>
+        <translation>the record cannot be locked (%1)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>no such record</translation>
+    </message>
+    <message>
+        <source>not a provisioning record</source>
+        <translation>not a provisioning record</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB: not a provisioning record</source>
+        <translation>larger than %1 MiB: not a provisioning record</translation>
+    </message>
+    <message>
+        <source>not a provisioning record (its first line must be the header %1)</source>
+        <translation>not a provisioning record (its first line must be the header %1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not a record row</source>
+        <translation>line %1 is not a record row</translation>
+    </message>
+    <message>
+        <source>the pending row of %1 has no attempt id to end</source>
+        <translation>the pending row of %1 has no attempt id to end</translation>
+    </message>
+</context>
+<context>
+    <name>UnitDetector</name>
+    <message>
+        <source>%1: interrupted</source>
+        <translation>%1: interrupted</translation>
+    </message>
+    <message>
+        <source>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</source>
+        <translation>%1: nothing answered, neither a KV5 at 9600 baud nor a KV6 - KV7 at 115200 baud</translation>
+    </message>
+    <message>
+        <source>none of the modules</source>
+        <translation>none of the modules</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+</context>
+<context>
+    <name>UnitJob</name>
+    <message>
+        <source>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</source>
+        <translation>no settings report from the modem within %1 ms (KV5 answers at 9600 baud, KV6 - KV7 at 115200: is the product right?)</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>the device went away</translation>
+    </message>
+    <message>
+        <source>cannot open the port: %1</source>
+        <translation>cannot open the port: %1</translation>
+    </message>
+    <message>
+        <source>the unit did not report its pass-through rate</source>
+        <translation>the unit did not report its pass-through rate</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrupted</translation>
+    </message>
+</context>
+<context>
+    <name>UnitOutcome</name>
+    <message>
+        <source>storing</source>
+        <translation>storing</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verified</translation>
+    </message>
+    <message>
+        <source>written, but not verified: the modem stopped answering</source>
+        <translation>written, but not verified: the modem stopped answering</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>mismatch: %1</source>
+        <translation>mismatch: %1</translation>
+    </message>
+    <message>
+        <source>interrupted before storing: nothing was stored</source>
+        <translation>interrupted before storing: nothing was stored</translation>
+    </message>
+    <message>
+        <source>lost before storing: %1</source>
+        <translation>lost before storing: %1</translation>
+    </message>
+    <message>
+        <source>lost after storing (not verified): %1</source>
+        <translation>lost after storing (not verified): %1</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>failed: %1</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>the device went away</translation>
+    </message>
+    <message>
+        <source>interrupted before storing (%1): nothing was stored</source>
+        <translation>interrupted before storing (%1): nothing was stored</translation>
+    </message>
+    <message>
+        <source>refused: %1 — nothing stored</source>
+        <translation>refused: %1 — nothing stored</translation>
+    </message>
+    <message>
+        <source>refused: %1 — the settings were stored</source>
+        <translation>refused: %1 — the settings were stored</translation>
+    </message>
+    <message>
+        <source>Not recorded: %1</source>
+        <translation>Not recorded: %1</translation>
+    </message>
+    <message>
+        <source>the modem did not answer every line, so AT&amp;W was not sent</source>
+        <translation>the modem did not answer every line, so AT&amp;W was not sent</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>connecting</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>reading</translation>
+    </message>
+    <message>
+        <source>writing %1 of %2</source>
+        <translation>writing %1 of %2</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>verifying</translation>
+    </message>
+    <message>
+        <source>Writing %1 of %2…</source>
+        <translation>Writing %1 of %2…</translation>
+    </message>
+    <message>
+        <source>Storing…</source>
+        <translation>Storing…</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Checking…</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>mismatch</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>lost</translation>
+    </message>
+    <message>
+        <source>lost after storing</source>
+        <translation>lost after storing</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>pending (result unknown)</source>
+        <translation>pending (result unknown)</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>reserved</translation>
+    </message>
+    <message>
+        <source>reservation ended</source>
+        <translation>reservation ended</translation>
+    </message>
+    <message>
+        <source>released</source>
+        <translation>released</translation>
+    </message>
+    <message>
+        <source>matches the profile</source>
+        <translation>matches the profile</translation>
+    </message>
+    <message>
+        <source>differs from the profile</source>
+        <translation>differs from the profile</translation>
+    </message>
+    <message>
+        <source>; not recorded: %1</source>
+        <translation>; not recorded: %1</translation>
+    </message>
+    <message>
+        <source>not stored: the record could not be written: %1</source>
+        <translation>not stored: the record could not be written: %1</translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation>not written: %1</translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation>matches</translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
+        <translation>differs: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VersionDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>KV5 Configuration Software</source>
+        <translation>KV5 Configuration Software</translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>Version : </translation>
+    </message>
+    <message>
+        <source>2.0.5</source>
+        <translation>2.0.5</translation>
+    </message>
+    <message>
+        <source>Update Time : </source>
+        <translation>Update Time : </translation>
+    </message>
+    <message>
+        <source>2024-2-23</source>
+        <translation>2024-2-23</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Website : &lt;/span&gt;&lt;a href=&quot;https://www.kvx.example.com/&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Website : &lt;/span&gt;&lt;a href=&quot;https://www.kvx.example.com/&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;https://www.kvx.example.com/&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</source>
+        <translation>Copyright © 2024-2026 KVX data-link radios. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>About KV5</source>
+        <translation>About KV5</translation>
+    </message>
+</context>
 </TS>
