@@ -668,11 +668,11 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>%1 not reported, the profile says %2</source>
-        <translation>%1 未报告，配置方案为 %2</translation>
+        <translation>%1未报告，配置方案为 %2</translation>
     </message>
     <message>
         <source>%1 %2, the profile says %3</source>
-        <translation>%1 为 %2，配置方案为 %3</translation>
+        <translation>%1为 %2，配置方案为 %3</translation>
     </message>
 </context>
 <context>
