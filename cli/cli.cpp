@@ -361,6 +361,18 @@ int Cli::runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::f
     return StopSignals::received();
 }
 
+int Cli::askOneUnit(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::function<void(UnitJob &)> &start)
+{
+    const int signal = runJobs(jobs, start, [this](const UnitJob &job) {
+        if (!job.failure().isEmpty())
+            m_board->printFailure(job.failure());
+    });
+    if (signal)
+        return stoppedStatus(signal);
+    const UnitJob &job = *jobs.front();
+    return job.cause() != UnitOutcome::NoCause ? statusOf(job) : int(Success);
+}
+
 void Cli::showStep(const QString &port, UnitStep step, int line, int lines)
 {
     const QString text = stepWords(step, line, lines);

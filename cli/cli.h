@@ -83,6 +83,9 @@ private:
     // its outcome is known. Returns the signal that stopped them, or 0.
     int runJobs(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::function<void(UnitJob &)> &start,
                 const std::function<void(const UnitJob &)> &unitEnded);
+    // One unit asked what it holds (read, baud): its failure printed, the
+    // exit status returned; Success when it answered.
+    int askOneUnit(const std::vector<std::unique_ptr<UnitJob>> &jobs, const std::function<void(UnitJob &)> &start);
     // The --port list of a batch: each port once, none empty; or --watch.
     QStringList batchPorts() const;
     // Starts watching for ports that appear, saying what it waits for.

@@ -71,16 +71,9 @@ int Cli::read(const QStringList &)
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(timeout());
-    const int signal = runJobs(jobs, [](UnitJob &job) { job.startRead(); }, [this](const UnitJob &job) {
-        if (!job.failure().isEmpty())
-            m_board->printFailure(job.failure());
-    });
-    const UnitJob &job = *jobs.front();
-    if (signal)
-        return stoppedStatus(signal);
-    if (job.cause() != UnitOutcome::NoCause)
-        return statusOf(job);
-    const RadioSettings &s = job.settings();
+    if (const int status = askOneUnit(jobs, [](UnitJob &job) { job.startRead(); }); status != Success)
+        return status;
+    const RadioSettings &s = jobs.front()->settings();
     if (m_json) {
         printJson(readJson(config, s));
         return 0;
@@ -345,15 +338,9 @@ int Cli::baud(const QStringList &)
     }
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
-    const int signal = runJobs(jobs, [rate](UnitJob &job) { job.startBaud(rate); }, [this](const UnitJob &job) {
-        if (!job.failure().isEmpty())
-            m_board->printFailure(job.failure());
-    });
+    if (const int status = askOneUnit(jobs, [rate](UnitJob &job) { job.startBaud(rate); }); status != Success)
+        return status;
     const UnitJob &job = *jobs.front();
-    if (signal)
-        return stoppedStatus(signal);
-    if (job.cause() != UnitOutcome::NoCause)
-        return statusOf(job);
     if (m_json)
         printJson(baudJson(config.port, job.passThroughRate()));
     else
