@@ -105,7 +105,10 @@ MainWindow::MainWindow(QWidget *parent)
     // The choice on show must be plain on the dark form, and a choice that
     // cannot be changed (while connected) must look it.
     ui->SerialGroupBox->setStyleSheet(QStringLiteral(
-        "QRadioButton::indicator { width: 12px; height: 12px; border-radius: 8px;"
+        "QRadioButton { spacing: 4px; }"
+        // The form gives each button a fixed width: a larger dot would cut
+        // "Skerry" and "Brae - Loch".
+        "QRadioButton::indicator { width: 10px; height: 10px; border-radius: 7px;"
         " border: 2px solid rgb(235, 235, 235); background-color: rgb(80, 80, 80); }"
         "QRadioButton::indicator:checked { background-color: qradialgradient(cx: 0.5, cy: 0.5, radius: 0.5,"
         " fx: 0.5, fy: 0.5, stop: 0 rgb(66, 170, 249), stop: 0.55 rgb(66, 170, 249), stop: 0.7 rgb(80, 80, 80)); }"
