@@ -39,6 +39,16 @@ QString extraPorts()
         .arg(QDir::listSeparator());
 }
 
+// A name and its text in two columns; a name too long for its column has
+// its text on the next line, so the two never run together.
+QString column(const char *name, int width, const char *text)
+{
+    const QString left = QString::fromLatin1(name);
+    if (left.size() >= width)
+        return QStringLiteral("  %1\n%2%3\n").arg(left, QString(width + 2, QLatin1Char(' ')), QLatin1String(text));
+    return QStringLiteral("  %1%2\n").arg(left.leftJustified(width), QLatin1String(text));
+}
+
 } // namespace
 
 QString generalHelp()
@@ -48,7 +58,7 @@ QString generalHelp()
         "Reads and writes the settings of KVX radio modems (KV5, KV6 - KV7) on serial ports.\n\n"
         "Commands:\n");
     for (const CliCommand &command : cliCommands())
-        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(command.name).leftJustified(11), QLatin1String(command.summary));
+        text += column(command.name, 11, command.summary);
     text += QStringLiteral(
         "  help       a command's options and an example: kvx-cli help write (or kvx-cli write --help)\n\n"
         "Options of every command: -h, --help; --help-all (every command's help); -v, --version\n");
@@ -63,7 +73,7 @@ QString commandHelp(const QString &name)
     QString text = QStringLiteral("Usage: %1\n%2\n\nOptions:\n")
                        .arg(QLatin1String(command->synopsis), QLatin1String(command->about));
     for (const CliOption &option : command->options)
-        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(option.name).leftJustified(22), QLatin1String(option.text));
+        text += column(option.name, 22, option.text);
     if (command->valueLists)
         text += valueLists();
     if (QByteArray(command->synopsis).contains("--port") || QByteArray(command->name) == "ports")

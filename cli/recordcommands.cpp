@@ -96,7 +96,7 @@ int Cli::recordCheck(const QStringList &arguments)
         for (const RecordFinding &finding : findings)
             out() << finding.text << Qt::endl;
         if (findings.isEmpty())
-            out() << "no conflicts in " << rows.size() << " rows" << Qt::endl;
+            out() << "no conflicts in " << rows.size() << (rows.size() == 1 ? " row" : " rows") << Qt::endl;
     }
     return findings.isEmpty() ? 0 : Mismatch;
 }
