@@ -67,6 +67,10 @@ void MainWindow::linkOpened()
     moduleCode = ::moduleCode(moduleForButton(moduleGroup->checkedId()));
     rateListLive = false;
     loadModuleProfile();
+    // The lists offer what this module takes; nothing is chosen until the
+    // unit reports what it holds.
+    for (QComboBox *box : { ui->WorkModeBox, ui->BaudSetBox, ui->OutputPowerBox, ui->AirSpeedBox, ui->repeater_state })
+        box->setCurrentIndex(-1);
     // Quietly: choosing a rate sends it.
     const QSignalBlocker quiet(ui->SerialSetBox);
     ui->SerialSetBox->setCurrentIndex(-1);
