@@ -69,8 +69,7 @@ void MainWindow::linkOpened()
     loadModuleProfile();
     // The lists offer what this module takes; nothing is chosen until the
     // unit reports what it holds.
-    for (QComboBox *box : { ui->WorkModeBox, ui->BaudSetBox, ui->OutputPowerBox, ui->AirSpeedBox, ui->repeater_state })
-        box->setCurrentIndex(-1);
+    clearOptionLists();
     // Quietly: choosing a rate sends it.
     const QSignalBlocker quiet(ui->SerialSetBox);
     ui->SerialSetBox->setCurrentIndex(-1);
@@ -79,8 +78,7 @@ void MainWindow::linkOpened()
 void MainWindow::enterClosedState()
 {
     rateListLive = false;
-    for (QComboBox *box : { ui->WorkModeBox, ui->BaudSetBox, ui->OutputPowerBox, ui->AirSpeedBox, ui->repeater_state })
-        box->setCurrentIndex(-1);
+    clearOptionLists();
     if (!addressLocked)
         ui->AddressEdit->clear();
     applyState();

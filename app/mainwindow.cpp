@@ -172,7 +172,7 @@ MainWindow::MainWindow(QWidget *parent)
     // A refusal of a field goes once the field is put right.
     for (QLineEdit *edit : { ui->AddressEdit, ui->UnitEdit })
         connect(edit, &QLineEdit::textChanged, this, &MainWindow::recheckForm);
-    for (QComboBox *box : { ui->WorkModeBox, ui->BaudSetBox, ui->AirSpeedBox, ui->OutputPowerBox, ui->repeater_state })
+    for (const auto &[reg, box] : optionLists())
         connect(box, &QComboBox::currentIndexChanged, this, &MainWindow::recheckForm);
 
     // "Recording to …" lives in the status bar, out of the messages' way.
@@ -575,8 +575,22 @@ void MainWindow::closeEvent(QCloseEvent *event)
 // The seven fields a settings report fills; they stay disabled until then.
 QList<QWidget *> MainWindow::parameterWidgets() const
 {
-    return { ui->AddressEdit, ui->UnitEdit, ui->WorkModeBox, ui->BaudSetBox,
-             ui->AirSpeedBox, ui->OutputPowerBox, ui->repeater_state };
+    QList<QWidget *> widgets { ui->AddressEdit, ui->UnitEdit };
+    for (const auto &[reg, box] : optionLists())
+        widgets << box;
+    return widgets;
+}
+
+QList<std::pair<int, QComboBox *>> MainWindow::optionLists() const
+{
+    return { { Reg::WorkMode, ui->WorkModeBox }, { Reg::SerialBaud, ui->BaudSetBox }, { Reg::LinkRate, ui->AirSpeedBox },
+             { Reg::OutputPower, ui->OutputPowerBox }, { Reg::RepeaterEnable, ui->repeater_state } };
+}
+
+void MainWindow::clearOptionLists()
+{
+    for (const auto &[reg, box] : optionLists())
+        box->setCurrentIndex(-1);
 }
 
 void MainWindow::closePort()

@@ -21,6 +21,7 @@
 #include "records/recordfile.h"
 
 class QButtonGroup;
+class QComboBox;
 class QCloseEvent;
 class MessageLog;
 class StatusLabel;
@@ -121,6 +122,10 @@ private:
     void keepAside(QWidget *widget);
     void closePort();
     QList<QWidget *> parameterWidgets() const;
+    // The form's option lists and the register each stands for, in report order.
+    QList<std::pair<int, QComboBox *>> optionLists() const;
+    // No row chosen in any option list.
+    void clearOptionLists();
     void linkOpened();
     void reportIn(const RadioSettings &settings);
     void applyReport(const QList<RegisterEntry> &entries);

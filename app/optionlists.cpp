@@ -7,17 +7,14 @@
 
 void MainWindow::loadModuleProfile()
 {
-    const ModuleProfile &profile = moduleProfile(linkedModule());
-    const std::pair<QComboBox *, const QStringList *> lists[] = {
-        { ui->WorkModeBox, &profile.workModes },
-        { ui->BaudSetBox, &profile.baudRates },
-        { ui->AirSpeedBox, &profile.airSpeeds },
-        { ui->OutputPowerBox, &profile.outputPowers },
-    };
-    for (const auto &[box, rows] : lists) {
+    const Module module = linkedModule();
+    const ModuleProfile &profile = moduleProfile(module);
+    for (const auto &[reg, box] : optionLists()) {
+        // The repeater's two rows are the form's own, in the language on show.
+        if (reg == Reg::RepeaterEnable)
+            continue;
         box->clear();
-        for (const QString &row : *rows)
-            box->addItem(row);
+        box->addItems(settingRows(module, reg));
     }
     // A placeholder work mode keeps its place but cannot be chosen; a report
     // naming it still selects it.

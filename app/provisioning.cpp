@@ -160,11 +160,7 @@ bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead)
     if (!profileMismatch(profile).isEmpty())
         return false;
     const RadioSettings &change = profile.settings;
-    const std::pair<QComboBox *, int> lists[] = {
-        { ui->WorkModeBox, Reg::WorkMode }, { ui->BaudSetBox, Reg::SerialBaud }, { ui->AirSpeedBox, Reg::LinkRate },
-        { ui->OutputPowerBox, Reg::OutputPower }, { ui->repeater_state, Reg::RepeaterEnable },
-    };
-    for (const auto &[box, reg] : lists) {
+    for (const auto &[reg, box] : optionLists()) {
         const int row = change.has(reg) ? rowForValue(linkedModule(), reg, change.value(reg)) : -1;
         if (row >= 0)
             box->setCurrentIndex(row);

@@ -77,34 +77,18 @@ void MainWindow::applyReport(const QList<RegisterEntry> &entries)
 // The reader has logged each entry already.
 void MainWindow::applyEntry(const RegisterEntry &entry)
 {
-    const int row = rowForValue(linkedModule(), entry.reg, entry.value);
-    switch (entry.reg) {
-    case Reg::WorkMode:
-        selectRow(ui->WorkModeBox, row);
-        break;
-    case Reg::SerialBaud:
-        selectRow(ui->BaudSetBox, row);
-        break;
-    case Reg::LinkRate:
-        selectRow(ui->AirSpeedBox, row);
-        break;
-    case Reg::NetworkAddress:
-        if (!addressLocked)
-            ui->AddressEdit->setText(entry.digits);
-        break;
-    case Reg::UnitAddress:
+    for (const auto &[reg, box] : optionLists()) {
+        if (reg == entry.reg) {
+            selectRow(box, rowForValue(linkedModule(), entry.reg, entry.value));
+            return;
+        }
+    }
+    if (entry.reg == Reg::NetworkAddress && !addressLocked) {
+        ui->AddressEdit->setText(entry.digits);
+    } else if (entry.reg == Reg::UnitAddress) {
         // An unreadable unit address leaves the field as it is; so does the
         // next unit address, stepped after a write, while that is asked for.
         if (entry.value >= 0 && !(ui->ActionNextUnit->isChecked() && !ui->UnitEdit->text().isEmpty()))
             ui->UnitEdit->setText(QString::number(entry.value));
-        break;
-    case Reg::OutputPower:
-        selectRow(ui->OutputPowerBox, row);
-        break;
-    case Reg::RepeaterEnable:
-        selectRow(ui->repeater_state, row);
-        break;
-    default:
-        break;
     }
 }

@@ -20,11 +20,7 @@ RadioSettings MainWindow::currentWriteForm() const
 {
     const Module module = linkedModule();
     RadioSettings settings;
-    const std::pair<int, QComboBox *> lists[] = {
-        { Reg::WorkMode, ui->WorkModeBox }, { Reg::SerialBaud, ui->BaudSetBox }, { Reg::LinkRate, ui->AirSpeedBox },
-        { Reg::OutputPower, ui->OutputPowerBox }, { Reg::RepeaterEnable, ui->repeater_state },
-    };
-    for (const auto &[reg, box] : lists) {
+    for (const auto &[reg, box] : optionLists()) {
         const qint64 value = valueForRow(module, reg, box->currentIndex());
         if (value >= 0)
             settings.set(reg, value);
