@@ -98,3 +98,21 @@ QString UnitDetector::modulesText() const
         names << moduleCaption(module);
     return names.join(UnitDetectorText::tr(" or "));
 }
+
+QString UnitDetector::reading(int reg) const
+{
+    if (!m_settings.has(reg))
+        return QString();
+    const QString value = QStringLiteral("S%1=%2").arg(reg).arg(m_settings.value(reg));
+    QStringList readings;
+    QStringList captions;
+    for (Module module : m_modules) {
+        const QString caption = settingCaption(m_settings, module, reg);
+        readings << UnitDetectorText::tr("%1 on %2").arg(caption, moduleCaption(module));
+        if (!captions.contains(caption))
+            captions << caption;
+    }
+    if (captions.size() == 1)
+        return captions.first();
+    return readings.isEmpty() ? value : QStringLiteral("%1 (%2)").arg(readings.join(QStringLiteral(", ")), value);
+}
