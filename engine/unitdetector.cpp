@@ -104,15 +104,25 @@ QString UnitDetector::reading(int reg) const
     if (!m_settings.has(reg))
         return QString();
     const QString value = QStringLiteral("S%1=%2").arg(reg).arg(m_settings.value(reg));
-    QStringList readings;
+    if (m_modules.isEmpty())
+        return value;
+    // The candidates grouped by what they read, in the order of the modules.
     QStringList captions;
+    QList<QStringList> readers;
     for (Module module : m_modules) {
         const QString caption = settingCaption(m_settings, module, reg);
-        readings << UnitDetectorText::tr("%1 on %2").arg(caption, moduleCaption(module));
-        if (!captions.contains(caption))
+        const qsizetype at = captions.indexOf(caption);
+        if (at < 0) {
             captions << caption;
+            readers.append({ moduleCaption(module) });
+        } else {
+            readers[at] << moduleCaption(module);
+        }
     }
     if (captions.size() == 1)
         return captions.first();
-    return readings.isEmpty() ? value : QStringLiteral("%1 (%2)").arg(readings.join(QStringLiteral(", ")), value);
+    QStringList readings;
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        readings << UnitDetectorText::tr("%1 on %2").arg(captions.at(i), readers.at(i).join(UnitDetectorText::tr(" or ")));
+    return QStringLiteral("%1 (%2)").arg(readings.join(QStringLiteral("; ")), value);
 }

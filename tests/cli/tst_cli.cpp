@@ -477,8 +477,8 @@ private slots:
         QTest::newRow("KV5 at 2 W") << QStringList { "--product", "kv5", "--reg", "108=33" } << 0 << "kv5" << QStringList { "brae-loch", "half-fjord" };
         QTest::newRow("KV6 - KV7, link rate row 7") << QStringList { "--product", "kv6", "--reg", "103=8" } << 0 << "kv6"
                                                     << QStringList { "brae-loch", "skerry", "half-fjord" };
-        QTest::newRow("link rate the modules read otherwise") << QStringList { "--product", "kv5", "--module", "half-fjord", "--reg", "103=1", "--reg", "108=33" }
-                                                             << 0 << "kv5" << QStringList { "brae-loch", "half-fjord" };
+        QTest::newRow("link rate the modules read otherwise") << QStringList { "--product", "kv5", "--module", "half-fjord", "--reg", "103=1", "--reg", "101=2" }
+                                                             << 0 << "kv5" << QStringList { "tarn", "brae-loch", "skerry", "half-fjord" };
         QTest::newRow("nothing answers") << QStringList { "--product", "kv5", "--error-on", "AT&V" } << 3 << "" << QStringList();
     }
     void detect()
