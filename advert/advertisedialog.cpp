@@ -116,10 +116,14 @@ void AdvertiseDialog::handleIndex(const QByteArray &body)
     const QString cachePath = appDir + QLatin1String("/temp");
     if (!QDir(cachePath).exists()) {
         // First run: from now on there is a cache to download into.
-        QDir(appDir).mkdir(QStringLiteral("temp"));
+        makeCacheDirectory(cachePath);
         return;
     }
-    clearCacheDirectory(cachePath);
+    // Emptied, and still the program's own cache where it was.
+    if (isOwnCacheDirectory(cachePath))
+        clearOwnCacheDirectory(cachePath);
+    else
+        clearCacheDirectory(cachePath);
     const QString indexPath = cachePath + QLatin1String("/url.ini");
     QFile file(indexPath);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

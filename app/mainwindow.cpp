@@ -24,6 +24,7 @@
 #include "engine/linkcontroller.h"
 #include "engine/portwatcher.h"
 #include "engine/serialports.h"
+#include "protocol/formcheck.h"
 #include "protocol/version.h"
 #include "terminal/atinterface.h"
 
@@ -44,8 +45,10 @@ public:
         if (state == Invalid || input.isEmpty())
             return state;
         bool ok = false;
-        input.toULongLong(&ok);
-        return (ok && input.toULongLong() <= qulonglong(MaxAddress)) ? state : Invalid;
+        // Too large, yet shown as typed: the form says so and nothing is
+        // written, rather than a digit vanishing without a word.
+        const qulonglong value = input.toULongLong(&ok);
+        return (ok && value <= qulonglong(MaxAddress)) ? state : Intermediate;
     }
 };
 
@@ -149,6 +152,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(serial, &LinkController::linkLost, this, &MainWindow::slot_linkLost);
     connect(serial, &LinkController::closed, this, [this] {
         enterClosedState();
+        // The close gives both buttons their one-line sheets, also where
+        // the picture stays (the form's own are what the window first shows).
+        ui->RefreshButton->setStyleSheet(QLatin1String(RefreshIdle));
+        ui->ConfigButton->setStyleSheet(QLatin1String(ConfigBusy));
         // What was said of the link is over with it; what happened stays.
         if (statusScope != StatusScope::Event)
             showStatus([this, port = serial->config().port] { return tr("Disconnected from %1.").arg(port); },
@@ -172,6 +179,16 @@ MainWindow::MainWindow(QWidget *parent)
     // A refusal of a field goes once the field is put right.
     for (QLineEdit *edit : { ui->AddressEdit, ui->UnitEdit })
         connect(edit, &QLineEdit::textChanged, this, &MainWindow::recheckForm);
+    // An address typed out of range is refused at once, naming the range.
+    for (const auto &[reg, edit] : { std::pair { int(Reg::NetworkAddress), ui->AddressEdit }, std::pair { int(Reg::UnitAddress), ui->UnitEdit } }) {
+        connect(edit, &QLineEdit::textEdited, this, [this, reg = reg, edit = edit](const QString &text) {
+            if (addressFieldProblem(reg, text).isEmpty())
+                return;
+            showMessage([this, reg, edit] {
+                return StatusText { addressFieldProblem(reg, edit->text()), StatusKind::Failure };
+            }, StatusScope::Field);
+        });
+    }
     for (const auto &[reg, box] : optionLists())
         connect(box, &QComboBox::currentIndexChanged, this, &MainWindow::recheckForm);
 
@@ -182,7 +199,9 @@ MainWindow::MainWindow(QWidget *parent)
     recordLabel->setStyleSheet(QStringLiteral("font-size:15px;"));
     recordLabel->setFont(ui->DisplayLabel->font());
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addPermanentWidget(recordLabel, 1);
+    // At its own width, so that a message the status bar shows (under the
+    // terminal) has the room beside it.
+    statusBar()->addPermanentWidget(recordLabel);
 
     lastRandomAddress = 0;
     addressLocked = false;
@@ -221,7 +240,8 @@ void MainWindow::fitWindowSize()
 
 MainWindow::~MainWindow()
 {
-    clearCacheDirectory(QCoreApplication::applicationDirPath() + QStringLiteral("/temp"));
+    // Only a cache the program made: a "temp" of the user's own stays as it is.
+    clearOwnCacheDirectory(QCoreApplication::applicationDirPath() + QStringLiteral("/temp"));
     delete ui;
 }
 

@@ -10,6 +10,7 @@
 #include <QTreeWidgetItem>
 
 #include "engine/provisionbatch.h"
+#include "engine/serialports.h"
 #include "engine/unitdetector.h"
 #include "engine/unitjob.h"
 #include "protocol/writeplan.h"
@@ -274,6 +275,10 @@ void ProvisionDialog::startBatch(bool checkOnly)
         say(tr("Tick the ports to write, or take each unit as it is plugged in."), true);
         return;
     }
+    if (const QStringList same = portsOfOneDevice(ports); !same.isEmpty()) {
+        say(tr("%1 and %2 are one device (%3): tick one of them. Nothing was sent.").arg(same.at(0), same.at(1), same.at(2)), true);
+        return;
+    }
     // The record first: no unit is written that it cannot account for.
     m_record.reset();
     if (!m_recordLocation.isEmpty()) {
@@ -431,7 +436,11 @@ void ProvisionDialog::detected(UnitDetector *detector)
         row->setForeground(OutcomeColumn, QColor(190, 0, 0));
     } else {
         const RadioSettings &s = detector->settings();
-        QStringList settings = shownCaptions(s, detector->shownModule());
+        QStringList settings;
+        for (int reg : { int(Reg::WorkMode), int(Reg::SerialBaud), int(Reg::LinkRate), int(Reg::OutputPower) }) {
+            if (const QString reading = detector->reading(reg); !reading.isEmpty())
+                settings << reading;
+        }
         settings << tr("network address %1").arg(addressText(s, Reg::NetworkAddress));
         if (s.has(Reg::UnitAddress))
             settings << tr("unit address %1").arg(addressText(s, Reg::UnitAddress));

@@ -19,6 +19,7 @@ int statusOf(const UnitJob &job)
     case UnitOutcome::LinesUnanswered: status = NoReport; break;
     case UnitOutcome::PortLost: status = PortLost; break;
     case UnitOutcome::Unwritable: status = Usage; break;
+    case UnitOutcome::CheckSkipped: break;   // only a stop skips it: the signal's status above
     case UnitOutcome::NoCause:
         if (o.result == UnitOutcome::Mismatch)
             status = Mismatch;

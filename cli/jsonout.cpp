@@ -125,13 +125,33 @@ QJsonObject detectJson(const UnitDetector &detector)
     for (Module module : detector.modules())
         modules.append(moduleKey(module));
     const RadioSettings &s = detector.settings();
-    return QJsonObject {
+    // "settings": what the unit holds whichever module it carries; with
+    // several candidates, "settingsByModule" how each of them reads it.
+    const QList<Module> candidates =
+        detector.modules().isEmpty() ? QList<Module> { Module::Tarn, Module::BraeLoch, Module::Skerry, Module::HalfFjord }
+                                     : detector.modules();
+    QJsonObject byModule;
+    QJsonObject agreed;
+    for (Module module : candidates) {
+        const QJsonObject read = settingsToJson(s, module, LinkMode::PointToMultipoint);
+        if (module == candidates.first())
+            agreed = read;
+        for (const QString &key : agreed.keys()) {
+            if (read.value(key) != agreed.value(key))
+                agreed.remove(key);
+        }
+        byModule.insert(moduleKey(module), read);
+    }
+    QJsonObject object {
         { "port", detector.port() },
         { "product", productKey(*detector.product()) },
         { "modules", modules },
-        { "settings", settingsToJson(s, detector.shownModule(), LinkMode::PointToMultipoint) },
+        { "settings", agreed },
         { "registers", registersToJson(s) },
     };
+    if (detector.modules().size() > 1)
+        object.insert(QStringLiteral("settingsByModule"), byModule);
+    return object;
 }
 
 QJsonArray recordRowsJson(const QList<RecordRow> &rows)

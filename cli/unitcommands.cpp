@@ -136,6 +136,10 @@ QStringList Cli::batchPorts() const
             throw UsageError { QStringLiteral("--port %1 is given twice: one unit, one port").arg(port) };
         seen.insert(port);
     }
+    const QStringList same = portsOfOneDevice(portList);
+    if (!same.isEmpty())
+        throw UsageError { QStringLiteral("--port %1 and --port %2 are one device (%3), given twice: one unit, one port")
+                               .arg(same.at(0), same.at(1), same.at(2)) };
     return portList;
 }
 
@@ -379,6 +383,14 @@ int Cli::detect(const QStringList &)
     out() << detector.port() << ": " << productCaption(*detector.product()) << " answered at "
           << lineBaudFor(*detector.product()) << " baud" << Qt::endl;
     out() << "module: " << detector.modulesText() << Qt::endl;
-    printSettings(s, detector.shownModule(), s.has(Reg::UnitAddress));
+    // A caption only where the module does not decide it (see reading()).
+    out() << "work mode: " << detector.reading(Reg::WorkMode) << Qt::endl;
+    out() << "baud: " << detector.reading(Reg::SerialBaud) << Qt::endl;
+    out() << "link rate: " << detector.reading(Reg::LinkRate) << Qt::endl;
+    out() << "power: " << detector.reading(Reg::OutputPower) << Qt::endl;
+    out() << "repeater: " << repeaterText(s) << Qt::endl;
+    out() << "network address: " << addressText(s, Reg::NetworkAddress) << Qt::endl;
+    if (s.has(Reg::UnitAddress))
+        out() << "unit address: " << addressText(s, Reg::UnitAddress) << Qt::endl;
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include "engine/serialports.h"
 #include "protocol/atcommands.h"
 
 namespace {
@@ -44,6 +45,9 @@ QString openErrorText(int error, const QString &systemText, const QString &port)
     switch (error) {
     case QSerialPort::PermissionError:
         // The port's lock file, or an exclusive open by another program.
+        if (systemText.contains(QLatin1String("lock"), Qt::CaseInsensitive) && lockNameTooLong(portNameToOpen(port)))
+            return RadioSessionText::tr("the port cannot be locked: its path is too long to name its lock file; "
+                                        "give it a shorter path, such as a link to it");
         if (systemText.contains(QLatin1String("lock"), Qt::CaseInsensitive)
             || systemText.contains(QLatin1String("busy"), Qt::CaseInsensitive))
             return RadioSessionText::tr("in use by another program");
@@ -149,7 +153,8 @@ int RadioSession::open(const LinkConfig &config)
         closeNow();
     m_config = config;
     m_port->setBaudRate(lineBaudFor(config.product));
-    m_port->setPortName(config.port);
+    // Opened by the device's own path where the name's lock file could not be made.
+    m_port->setPortName(portNameToOpen(config.port));
     m_port->setDataBits(QSerialPort::Data8);
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setParity(QSerialPort::NoParity);
@@ -209,7 +214,10 @@ bool RadioSession::interrupt(int id)
         return true;
     }
     // Stored: the storage pause runs out (the unit is busy saving), the
-    // check is skipped; a check already under way is dropped.
+    // check is skipped; a check already under way is dropped. A check asked
+    // for and not made leaves the unit unverified, never verified.
+    if (run->verify && run->result.verification == SequenceResult::NotVerified)
+        run->result.verification = SequenceResult::Skipped;
     run->verify = false;
     if (run->stage != StageStored)
         finish(run, SequenceResult::Completed);
@@ -440,9 +448,10 @@ void RadioSession::answered(AnswerScanner::Answer answer)
         run->result.storeRefused = run->result.storeRefused || asked.store;
         emit lineRefused(id, asked.line);
         // Refused before "AT&W": no further line, so nothing is stored that
-        // the unit did not take whole.
+        // the unit did not take whole. Refused "AT&W": nothing more is
+        // asked of the unit, not even the check.
         run = findRun(id);
-        if (run && !run->result.stored)
+        if (run && (!run->result.stored || asked.store))
             finish(run, SequenceResult::Completed);
     }
     const QList<Run *> runs = m_runs;

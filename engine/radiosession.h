@@ -43,6 +43,7 @@ struct SequenceResult {
         Verified,
         Mismatch,     // see `differences`
         NoAnswer,     // no settings report came back in time
+        Skipped,      // asked for, but the write was stopped before it ended
     };
     Outcome outcome = Completed;
     bool stored = false;               // a write: "AT&W" went out

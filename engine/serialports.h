@@ -17,6 +17,21 @@ QString portDescription(const QString &description, const QString &manufacturer,
 // system's ports: for a port that just appeared, not on a timer).
 QString describePort(const QString &name);
 
+// The device file a port name leads to, through every link ("ttyUSB0" is
+// /dev/ttyUSB0): two names of one device give the same path. The name as it
+// is where it leads nowhere (yet).
+QString portDevicePath(const QString &name);
+// The port's lock file, whose name is made from the port's path, would have
+// a name longer than a file system allows, so the port could not be locked.
+bool lockNameTooLong(const QString &name);
+// The name to open the port `name` by: itself, or the device it leads to
+// where only that one's lock file name fits.
+QString portNameToOpen(const QString &name);
+
+// Two of `ports` that lead to one device: their names and the device, or
+// an empty list when each leads to a device of its own.
+QStringList portsOfOneDevice(const QStringList &ports);
+
 // The serial ports that can be opened right now: the system's ports in the
 // order it reports them, then the extra device paths listed in the
 // environment variable KVX_EXTRA_PORTS (pseudo-terminals, network bridges,

@@ -98,3 +98,31 @@ QString UnitDetector::modulesText() const
         names << moduleCaption(module);
     return names.join(UnitDetectorText::tr(" or "));
 }
+
+QString UnitDetector::reading(int reg) const
+{
+    if (!m_settings.has(reg))
+        return QString();
+    const QString value = QStringLiteral("S%1=%2").arg(reg).arg(m_settings.value(reg));
+    if (m_modules.isEmpty())
+        return value;
+    // The candidates grouped by what they read, in the order of the modules.
+    QStringList captions;
+    QList<QStringList> readers;
+    for (Module module : m_modules) {
+        const QString caption = settingCaption(m_settings, module, reg);
+        const qsizetype at = captions.indexOf(caption);
+        if (at < 0) {
+            captions << caption;
+            readers.append({ moduleCaption(module) });
+        } else {
+            readers[at] << moduleCaption(module);
+        }
+    }
+    if (captions.size() == 1)
+        return captions.first();
+    QStringList readings;
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        readings << UnitDetectorText::tr("%1 on %2").arg(captions.at(i), readers.at(i).join(UnitDetectorText::tr(" or ")));
+    return QStringLiteral("%1 (%2)").arg(readings.join(QStringLiteral("; ")), value);
+}

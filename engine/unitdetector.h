@@ -43,6 +43,12 @@ public:
     const QList<Module> &modules() const { return m_modules; }
     // "Tarn or Skerry", or "none of the modules" when no list fits.
     QString modulesText() const;
+    // How the report's value of the listed setting `reg` reads: its caption
+    // where every candidate module reads it alike, else what each would
+    // read with the register value ("230400 on Tarn; 115200 on Skerry or
+    // Half Fjord (S103=1)"), or only the register value where no module fits.
+    // Empty when the unit did not report it.
+    QString reading(int reg) const;
     // Why nothing was found (the port would not open, no answer).
     QString failure() const { return m_failure; }
     bool portOpened() const { return m_portOpened; }

@@ -126,6 +126,8 @@ QString UnitOutcome::resultWords() const
     case Written:
         if (cause == CheckUnanswered)
             return UnitOutcomeText::tr("written, but not verified: the modem stopped answering");
+        if (cause == CheckSkipped)
+            return UnitOutcomeText::tr("written, but not verified: stopped before the check");
         return UnitOutcomeText::tr("written");
     case Mismatch: return UnitOutcomeText::tr("mismatch: %1").arg(describeDifferences(differences));
     case Refused: {
@@ -138,10 +140,15 @@ QString UnitOutcome::resultWords() const
         return text;
     }
     case Interrupted:
+        if (check)
+            return UnitOutcomeText::tr("interrupted before the check ended: the unit was not compared");
         if (!reason.isEmpty())
             return UnitOutcomeText::tr("interrupted before storing (%1): nothing was stored").arg(reason);
         return UnitOutcomeText::tr("interrupted before storing: nothing was stored");
-    case Lost: return UnitOutcomeText::tr("lost before storing: %1").arg(reason);
+    case Lost:
+        if (check)
+            return UnitOutcomeText::tr("lost during the check: %1").arg(reason);
+        return UnitOutcomeText::tr("lost before storing: %1").arg(reason);
     case LostAfterStore: return UnitOutcomeText::tr("lost after storing (not verified): %1").arg(reason);
     case Matches: return UnitOutcomeText::tr("matches");
     case Differs: return UnitOutcomeText::tr("differs: %1").arg(describeProfileDifferences(differences, module));
@@ -163,8 +170,10 @@ QString UnitOutcome::detail() const
         parts << QStringLiteral("lines unanswered before AT&W");
     else if (result == Written && cause == CheckUnanswered)
         parts << QStringLiteral("not verified: the modem stopped answering");
+    else if (result == Written && cause == CheckSkipped)
+        parts << QStringLiteral("not verified: stopped before the check");
     else if (result == Interrupted)
-        parts << QStringLiteral("interrupted before AT&W");
+        parts << (check ? QStringLiteral("interrupted before the check ended") : QStringLiteral("interrupted before AT&W"));
     else if (!reason.isEmpty() && (result == Lost || result == LostAfterStore || result == Failed))
         parts << reason;
     return parts.join(QStringLiteral("; "));
@@ -230,6 +239,10 @@ UnitOutcome writeOutcome(const SequenceResult &r, const RadioSettings &attempted
         o.cause = UnitOutcome::CheckUnanswered;
         break;
     case SequenceResult::NotVerified: o.result = UnitOutcome::Written; break;
+    case SequenceResult::Skipped:
+        o.result = UnitOutcome::Written;
+        o.cause = UnitOutcome::CheckSkipped;
+        break;
     }
     return o;
 }

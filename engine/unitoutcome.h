@@ -48,6 +48,7 @@ struct UnitOutcome {
         CannotOpen,
         NoReport,         // no settings report before the write
         CheckUnanswered,  // stored, but no report came back for the check
+        CheckSkipped,     // stored, but stopped before the check asked for
         PortLost,
         LinesUnanswered,  // lines still unanswered when "AT&W" was due: not sent
         Unwritable,       // a field to send holds no value the module offers, or the
@@ -65,6 +66,7 @@ struct UnitOutcome {
     RadioSettings settings;            // what the write sent, or was to send (settingsSent()); what a checked unit holds
     QString recordError;               // the unit's record row could not be written
     Module module = Module::Tarn;      // a check's: the lists its differences are named from
+    bool check = false;                // a check against a profile, which never writes
 
     // verified, written, mismatch, refused, interrupted, lost,
     // lost-after-store, failed, pending: the record's and JSON's word.

@@ -65,3 +65,15 @@ QString checkWrite(const RadioSettings &settings, const LinkConfig &link, const 
         return blankList(FormCheckText::tr("Output power"), Reg::OutputPower, report, true, module);
     return QString();
 }
+
+QString addressFieldProblem(int reg, const QString &digits)
+{
+    if (digits.isEmpty())
+        return QString();
+    bool ok = false;
+    const qulonglong value = digits.toULongLong(&ok);
+    if (ok && value <= qulonglong(MaxAddress))
+        return QString();
+    const QString field = reg == Reg::UnitAddress ? FormCheckText::tr("Unit address") : FormCheckText::tr("Network address");
+    return FormCheckText::tr("%1 %2 is out of range (0 to %3).").arg(field, digits).arg(MaxAddress);
+}

@@ -18,3 +18,8 @@ struct RadioSettings;
 // right?". `report` is the unit's last settings report, which tells what a
 // blank stands for.
 QString checkWrite(const RadioSettings &settings, const LinkConfig &link, const RadioSettings &report);
+
+// An address field's digits that no register holds, as the operator typed
+// them: "Network address 4294967296 is out of range (0 to 4294967295)."
+// Empty when they fit, or when there are none.
+QString addressFieldProblem(int reg, const QString &digits);

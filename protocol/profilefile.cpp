@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMap>
 #include <QSet>
 #include <QStringList>
 
@@ -239,6 +240,11 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
         }
     }
     static const QStringList AddressKeys = { "networkAddress", "unitAddress" };
+    static const QMap<QString, QJsonValue::Type> ValueTypes = {
+        { "workMode", QJsonValue::String }, { "baud", QJsonValue::Double },     { "linkRate", QJsonValue::Double },
+        { "power", QJsonValue::String },    { "repeater", QJsonValue::Bool },   { "networkAddress", QJsonValue::Double },
+        { "unitAddress", QJsonValue::Double },
+    };
     // In the order the form shows them.
     for (const QString &key : settingKeys()) {
         if (!values.contains(key))
@@ -246,10 +252,19 @@ bool parseProfile(const QByteArray &json, ProvisionProfile *profile, QString *er
         QString text;
         QString allowed;
         const bool address = AddressKeys.contains(key);
-        const bool isText = valueText(values.value(key), &text);
-        if (!isText || (address && !isWholeAddress(text))) {
+        const QJsonValue value = values.value(key);
+        // Each setting has the one JSON type a profile is written with.
+        const QJsonValue::Type type = ValueTypes.value(key, QJsonValue::String);
+        if (value.type() != type && !address) {
+            *error = type == QJsonValue::Bool     ? ProfileFile::tr("\"settings.%1\" must be true or false").arg(key)
+                     : type == QJsonValue::Double ? ProfileFile::tr("\"settings.%1\" must be a whole number").arg(key)
+                                                  : ProfileFile::tr("\"settings.%1\" must be a string").arg(key);
+            return false;
+        }
+        const bool isText = valueText(value, &text);
+        if (!isText || (address && (value.type() != QJsonValue::Double || !isWholeAddress(text)))) {
             *error = address ? ProfileFile::tr("\"settings.%1\" must be a whole number 0 … %2").arg(key).arg(MaxAddress)
-                             : ProfileFile::tr("\"settings.%1\" must be a string, a number or true/false").arg(key);
+                             : ProfileFile::tr("\"settings.%1\" must be a whole number").arg(key);
             return false;
         }
         if (!setSetting(&parsed.settings, key, text, parsed.module, parsed.mode, &allowed)) {

@@ -710,10 +710,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>未知的键“settings.%1”</translation>
     </message>
     <message>
-        <source>&quot;settings.%1&quot; must be a string, a number or true/false</source>
-        <translation>“settings.%1”必须是字符串、数字或 true/false</translation>
-    </message>
-    <message>
         <source>&quot;settings.%1&quot;: %2 is not allowed for %3 %4 (allowed: %5)</source>
         <translation>“settings.%1”：%3 %4 不允许 %2（允许：%5）</translation>
     </message>
@@ -736,6 +732,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>&quot;settings.%1&quot; must be a whole number 0 … %2</source>
         <translation>“settings.%1”必须是 0 … %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be true or false</source>
+        <translation>“settings.%1”必须是 true 或 false</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a whole number</source>
+        <translation>“settings.%1”必须是整数</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a string</source>
+        <translation>“settings.%1”必须是字符串</translation>
     </message>
 </context>
 <context>
@@ -941,6 +949,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>Detected: each port&apos;s answer is on its row.</source>
         <translation>检测完毕：每个端口的结果显示在其所在行。</translation>
     </message>
+    <message>
+        <source>%1 and %2 are one device (%3): tick one of them. Nothing was sent.</source>
+        <translation>%1 和 %2 是同一设备（%3）：只勾选其中一个。未发送任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -979,6 +991,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>the device went away</source>
         <translation>设备已断开</translation>
+    </message>
+    <message>
+        <source>the port cannot be locked: its path is too long to name its lock file; give it a shorter path, such as a link to it</source>
+        <translation>无法锁定端口：其路径太长，无法命名锁文件；请给它一个较短的路径，例如指向它的链接</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1228,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source> or </source>
         <translation> 或 </translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 上为 %1</translation>
+    </message>
 </context>
 <context>
     <name>UnitJob</name>
@@ -1393,6 +1413,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>differs: %1</source>
         <translation>不同：%1</translation>
+    </message>
+    <message>
+        <source>written, but not verified: stopped before the check</source>
+        <translation>已写入，但未校验：在校验前停止</translation>
+    </message>
+    <message>
+        <source>interrupted before the check ended: the unit was not compared</source>
+        <translation>在检查结束前中断：未比较该设备</translation>
+    </message>
+    <message>
+        <source>lost during the check: %1</source>
+        <translation>检查期间丢失：%1</translation>
     </message>
 </context>
 <context>

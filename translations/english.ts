@@ -711,10 +711,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>unknown key &quot;settings.%1&quot;</translation>
     </message>
     <message>
-        <source>&quot;settings.%1&quot; must be a string, a number or true/false</source>
-        <translation>&quot;settings.%1&quot; must be a string, a number or true/false</translation>
-    </message>
-    <message>
         <source>&quot;settings.%1&quot;: %2 is not allowed for %3 %4 (allowed: %5)</source>
         <translation>&quot;settings.%1&quot;: %2 is not allowed for %3 %4 (allowed: %5)</translation>
     </message>
@@ -737,6 +733,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>&quot;settings.%1&quot; must be a whole number 0 … %2</source>
         <translation>&quot;settings.%1&quot; must be a whole number 0 … %2</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be true or false</source>
+        <translation>&quot;settings.%1&quot; must be true or false</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a whole number</source>
+        <translation>&quot;settings.%1&quot; must be a whole number</translation>
+    </message>
+    <message>
+        <source>&quot;settings.%1&quot; must be a string</source>
+        <translation>&quot;settings.%1&quot; must be a string</translation>
     </message>
 </context>
 <context>
@@ -943,6 +951,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>Detected: each port&apos;s answer is on its row.</source>
         <translation>Detected: each port's answer is on its row.</translation>
     </message>
+    <message>
+        <source>%1 and %2 are one device (%3): tick one of them. Nothing was sent.</source>
+        <translation>%1 and %2 are one device (%3): tick one of them. Nothing was sent.</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -981,6 +993,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>the device went away</source>
         <translation>the device went away</translation>
+    </message>
+    <message>
+        <source>the port cannot be locked: its path is too long to name its lock file; give it a shorter path, such as a link to it</source>
+        <translation>the port cannot be locked: its path is too long to name its lock file; give it a shorter path, such as a link to it</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1232,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source> or </source>
         <translation> or </translation>
     </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 on %2</translation>
+    </message>
 </context>
 <context>
     <name>UnitJob</name>
@@ -1397,6 +1417,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>differs: %1</source>
         <translation>differs: %1</translation>
+    </message>
+    <message>
+        <source>written, but not verified: stopped before the check</source>
+        <translation>written, but not verified: stopped before the check</translation>
+    </message>
+    <message>
+        <source>interrupted before the check ended: the unit was not compared</source>
+        <translation>interrupted before the check ended: the unit was not compared</translation>
+    </message>
+    <message>
+        <source>lost during the check: %1</source>
+        <translation>lost during the check: %1</translation>
     </message>
 </context>
 <context>

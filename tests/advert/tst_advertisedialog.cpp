@@ -265,7 +265,8 @@ void TestAdvertiseDialog::decision_data()
 
     const QByteArray one = "%1a.png\n";
     const QStringList none, stale{"stale.png"};
-    QTest::newRow("first run") << false << one << none << false << none << none;
+    // The folder it makes is marked as the program's cache.
+    QTest::newRow("first run") << false << one << none << false << none << QStringList{".kvx-config-cache"};
     QTest::newRow("index fails") << true << QByteArray() << none << false << none << stale;
     QTest::newRow("empty index") << true << QByteArray("") << none << false << none << stale;
     QTest::newRow("index after the tick") << true << one << QStringList{"url.txt"} << false << none

@@ -14,8 +14,10 @@
 #include <QXmlStreamReader>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <QValidator>
 #include <QtTest>
@@ -25,6 +27,7 @@
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/statuslabel.h"
+#include "app/toolsettings.h"
 #include "terminal/atinterface.h"
 #include "protocol/version.h"
 #include "ptypair.h"
@@ -313,7 +316,8 @@ private slots:
         QTest::newRow("one digit") << "0" << true;
         QTest::newRow("ten digits") << "1234567890" << true;
         QTest::newRow("largest") << "4294967295" << true;
-        QTest::newRow("one above") << "4294967296" << false;
+        // Shown as typed, for the form to refuse naming the range.
+        QTest::newRow("one above") << "4294967296" << true;
         QTest::newRow("eleven digits") << "12345678901" << false;
         QTest::newRow("letters") << "12a" << false;
         QTest::newRow("sign") << "-1" << false;
@@ -331,6 +335,40 @@ private slots:
             int pos = 0;
             QCOMPARE(validator->validate(input, pos) != QValidator::Invalid, accepted);
         }
+    }
+
+    // A digit too many is kept and said, never dropped without a word.
+    void overflowingAddressSaid()
+    {
+        MainWindow w;
+        auto *edit = child<QLineEdit>(&w, "AddressEdit");
+        edit->setEnabled(true);
+        QTest::keyClicks(edit, QStringLiteral("4294967296"));
+        QCOMPARE(edit->text(), QStringLiteral("4294967296"));
+        QVERIFY(!edit->hasAcceptableInput());
+        const QString said = child<StatusLabel>(&w, "DisplayLabel")->text();
+        QVERIFY2(said.contains(QStringLiteral("4294967296 is out of range (0 to 4294967295)")), qPrintable(said));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(child<StatusLabel>(&w, "DisplayLabel")->text(), QString());
+    }
+
+    // Under the terminal the status bar says what happened beside the record.
+    void terminalMessagesBesideRecord()
+    {
+        QTemporaryDir dir;
+        toolSettings().setValue(QLatin1String(RecordKey), dir.filePath(QStringLiteral("units.csv")));
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(child<StatusLabel>(&w, "RecordLabel")->isVisible());
+        trigger(&w, "ATCommand");
+        child<QTextEdit>(&w, "IntputTextEdit")->setPlainText(QStringLiteral("ATI"));
+        child<QPushButton>(&w, "pushButton")->click();
+        const QString said = w.statusBar()->currentMessage();
+        QVERIFY(said.contains(QStringLiteral("No link is open")));
+        // The message is drawn left of the record's label: the room is there.
+        QVERIFY(child<StatusLabel>(&w, "RecordLabel")->x() > w.statusBar()->fontMetrics().horizontalAdvance(said));
+        toolSettings().remove(QLatin1String(RecordKey));
     }
 
     void extraPorts()
@@ -368,10 +406,20 @@ private slots:
         QVERIFY(!QDir(root.filePath(QStringLiteral("missing"))).exists());
     }
 
+    // Shut-down empties the cache the program made, and no folder of the
+    // user's that happens to have its name.
+    void shutdownEmptiesTemp_data()
+    {
+        QTest::addColumn<bool>("ours");
+        QTest::newRow("the program's cache") << true;
+        QTest::newRow("the user's own folder") << false;
+    }
     void shutdownEmptiesTemp()
     {
+        QFETCH(bool, ours);
         const QString temp = QCoreApplication::applicationDirPath() + QStringLiteral("/temp");
-        QVERIFY(QDir().mkpath(temp));
+        QDir(temp).removeRecursively();
+        QVERIFY(ours ? makeCacheDirectory(temp) : QDir().mkpath(temp));
         QFile f(temp + QStringLiteral("/cached.png"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
@@ -379,7 +427,9 @@ private slots:
             MainWindow w;
         }
         QVERIFY(QDir(temp).exists());
-        QVERIFY(QDir(temp).isEmpty());
+        QCOMPARE(QDir(temp).entryList(QDir::Files | QDir::NoDotAndDotDot), ours ? QStringList() : QStringList { "cached.png" });
+        QCOMPARE(isOwnCacheDirectory(temp), ours);
+        QDir(temp).removeRecursively();
     }
 
     void aboutBox()

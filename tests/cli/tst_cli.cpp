@@ -238,6 +238,11 @@ private slots:
         QTest::newRow("record on a full disk") << QStringList() << QStringList { "write" } + tarn + QStringList { "--log", "/dev/full" } << 1 << "--log";
         QTest::newRow("profile from a device") << QStringList() << QStringList { "write" } + tarn + QStringList { "--profile", "/dev/zero" } << 1 << "not a regular file";
         QTest::newRow("one port twice") << QStringList() << QStringList { "provision", "--profile", "PROFILE", "--port", "PORT", "--port", "PORT" } << 1 << "twice";
+        // LINK: a link to the simulator's port; LONGLINK: one whose path (260
+        // characters) is too long to name a lock file after.
+        QTest::newRow("one device under two names") << QStringList() << QStringList { "provision", "--profile", "PROFILE", "--port", "LINK", "--port", "PORT" }
+                                                    << 1 << "are one device";
+        QTest::newRow("long port path") << QStringList() << QStringList { "read", "--port", "LONGLINK", "--product", "kv5", "--module", "tarn" } << 0 << "";
         QTest::newRow("read of two ports") << QStringList() << QStringList { "read", "--port", "PORT", "--port", "/dev/null", "--product", "kv5", "--module", "tarn" } << 1 << "one port";
         QTest::newRow("unknown module") << QStringList() << QStringList { "read", "--port", "PORT", "--product", "kv5", "--module", "fjord" } << 1 << "half-fjord";
         QTest::newRow("no command") << QStringList() << QStringList() << 1 << "command";
@@ -258,6 +263,14 @@ private slots:
             QVERIFY(holder.open(QIODevice::ReadWrite));
         QTemporaryDir dir;
         writeProfile(dir.filePath("p.json"), R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp"})");
+        QString longLink = dir.path();
+        while (longLink.size() < 200)
+            longLink += QLatin1Char('/') + QString(40, QLatin1Char('d'));
+        QVERIFY(QDir().mkpath(longLink));
+        longLink += QLatin1Char('/') + QString(259 - longLink.size(), QLatin1Char('p'));
+        QVERIFY(QFile::link(sim.portPath(), longLink) && QFile::link(sim.portPath(), dir.filePath("link")));
+        arguments.replaceInStrings(QRegularExpression("^LONGLINK$"), longLink);
+        arguments.replaceInStrings(QRegularExpression("^LINK$"), dir.filePath("link"));
         arguments.replaceInStrings(QRegularExpression("^PORT$"), sim.portPath());
         arguments.replaceInStrings(QRegularExpression("^PROFILE$"), dir.filePath("p.json"));
         const CliRun run = cli(arguments);
@@ -350,9 +363,13 @@ private slots:
         const QStringList row = readRecordRows(dir.filePath("units.csv")).value(1);
         QCOMPARE(row.value(12), result);
         QVERIFY2(row.value(13).contains(named), qPrintable(row.value(13)));
-        // Nothing is stored after a refused line.
-        if (result == "refused")
+        // Nothing is stored after a refused line, and nothing more is asked
+        // of the unit: no check follows, only the link's close.
+        if (result == "refused") {
             QCOMPARE(sim.received().contains("AT&W"), named == "AT&W");
+            QCOMPARE(sim.received().count("AT&V"), 1);
+            QVERIFY(!run.err.contains("verifying"));
+        }
         // The repeater is shown only where S141 went out.
         const bool master = options.contains("master");
         QCOMPARE(row.value(11), master ? QStringLiteral("on") : QString());
@@ -369,6 +386,7 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::newRow("SIGINT while writing") << int(SIGINT) << QByteArray("ATS104=") << "interrupted";
         QTest::newRow("SIGTERM after AT&W") << int(SIGTERM) << QByteArray("AT&W") << "written";
+        QTest::newRow("SIGINT after AT&W") << int(SIGINT) << QByteArray("AT&W") << "written";
         QTest::newRow("SIGKILL after AT&W") << int(SIGKILL) << QByteArray("AT&W") << "pending";
     }
     void interruptions()
@@ -394,6 +412,8 @@ private slots:
         if (signal != SIGKILL) {
             QCOMPARE(run.exitCode, 128 + signal);
             QCOMPARE(run.out.count(": " + result.toUtf8()), 2);
+            // Stopped before its check, a unit is never counted verified.
+            QVERIFY2(run.out.contains("0 of 2 units verified"), run.out.constData());
         }
         const QList<QStringList> rows = readRecordRows(dir.filePath("units.csv"));
         QCOMPARE(rows.size(), 3);
@@ -457,6 +477,8 @@ private slots:
         QTest::newRow("KV5 at 2 W") << QStringList { "--product", "kv5", "--reg", "108=33" } << 0 << "kv5" << QStringList { "brae-loch", "half-fjord" };
         QTest::newRow("KV6 - KV7, link rate row 7") << QStringList { "--product", "kv6", "--reg", "103=8" } << 0 << "kv6"
                                                     << QStringList { "brae-loch", "skerry", "half-fjord" };
+        QTest::newRow("link rate the modules read otherwise") << QStringList { "--product", "kv5", "--module", "half-fjord", "--reg", "103=1", "--reg", "101=2" }
+                                                             << 0 << "kv5" << QStringList { "tarn", "brae-loch", "skerry", "half-fjord" };
         QTest::newRow("nothing answers") << QStringList { "--product", "kv5", "--error-on", "AT&V" } << 3 << "" << QStringList();
     }
     void detect()
@@ -482,6 +504,18 @@ private slots:
             found << module.toString();
         QCOMPARE(found, modules);
         QCOMPARE(object.value("registers").toObject().value("S104").toInt(), int(sim.storedRegisters().value(104, 12345)));
+        // Only what every candidate module reads alike is a setting; each
+        // candidate's reading stands beside it.
+        const QJsonObject settings = object.value("settings").toObject();
+        const QJsonObject byModule = object.value("settingsByModule").toObject();
+        QStringList candidates = modules.size() > 1 ? modules : QStringList();
+        candidates.sort();
+        QCOMPARE(byModule.keys(), candidates);
+        for (const QString &module : byModule.keys()) {
+            const QJsonObject read = byModule.value(module).toObject();
+            for (const QString &key : settings.keys())
+                QCOMPARE(read.value(key), settings.value(key));
+        }
     }
 
     // Two runs at once on a new record: one header, every row whole.
@@ -542,6 +576,42 @@ private slots:
         if (status != 3)
             QCOMPARE(sim.received(), frameLinkOpen() + frameReadPrepare() + "AT&V\r\n" + frameLinkClose());
         QVERIFY(!sim.received().contains("ATS") && !sim.received().contains("AT&W") && !sim.received().contains("AT&F"));
+    }
+
+    // A check cut short says what it did: it never stores, so never speaks
+    // of storing.
+    void checkCutShort_data()
+    {
+        QTest::addColumn<bool>("pulled");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("stopped while reading") << false << 130 << "interrupted before the check ended";
+        QTest::newRow("pulled while reading") << true << 5 << "the device went away";
+    }
+    void checkCutShort()
+    {
+        QFETCH(bool, pulled);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        writeProfile(dir.filePath("p.json"), R"({"kvx-profile": 1, "product": "kv6", "module": "tarn", "mode": "p2mp", "settings": {"baud": 9600}})");
+        SimProcess sim;
+        QVERIFY(sim.start({ "--product", "kv6", "--module", "tarn" }));
+        QProcess process;
+        startCli(process, { "check", "--profile", dir.filePath("p.json"), "--port", sim.portPath(), "--log", dir.filePath("units.csv") });
+        // In the pause after the read-prepare frame, before "AT&V".
+        QVERIFY(sim.waitForReceived(frameReadPrepare(), 20000));
+        if (pulled)
+            sim.kill();
+        else
+            ::kill(pid_t(process.processId()), SIGINT);
+        const CliRun run = finishCli(process, 15000);
+        QCOMPARE(run.exitCode, status);
+        const QList<QStringList> rows = readRecordRows(dir.filePath("units.csv"));
+        QCOMPARE(rows.size(), 2);
+        QVERIFY2(rows.at(1).at(13).contains(said), qPrintable(rows.at(1).at(13)));
+        for (const QByteArray &text : { run.out, run.err, rows.at(1).at(13).toUtf8() })
+            QVERIFY2(!text.contains("stor") && !text.contains("AT&W"), text.constData());
     }
 
     // Asking for the pass-through rate writes nothing; only a rate given

@@ -96,8 +96,11 @@ private slots:
         QVERIFY(groupEnabled(rig, true));
         QVERIFY(!rig.combo("SerialSetBox")->isEnabled());
         QVERIFY(!rig.button("RefreshButton")->isEnabled());
-        QVERIFY(rig.button("RefreshButton")->styleSheet().contains(QStringLiteral("reflush.svg")));
+        QCOMPARE(rig.button("RefreshButton")->styleSheet(),
+                 QStringLiteral("background-image: url(:/png/image/reflush.svg);background-color: rgb(100, 100, 100);"));
         QVERIFY(!rig.button("ConfigButton")->isEnabled());
+        QCOMPARE(rig.button("ConfigButton")->styleSheet(),
+                 QStringLiteral("background-image: url(:/png/image/config.svg);background-color: rgb(100, 100, 100);"));
         for (const char *name : { "WorkModeBox", "BaudSetBox", "AirSpeedBox", "OutputPowerBox", "repeater_state" }) {
             QVERIFY(!rig.combo(QLatin1String(name))->isEnabled());
             QCOMPARE(rig.combo(QLatin1String(name))->currentIndex(), -1);

@@ -119,6 +119,11 @@ private slots:
         QTest::newRow("address too large") << profile(R"("networkAddress": 4294967296)") << "settings.networkAddress";
         QTest::newRow("repeater not a switch") << profile(R"("repeater": "maybe")") << "settings.repeater";
         QTest::newRow("link rate as an object") << profile(R"("linkRate": {})") << "settings.linkRate";
+        // Each setting in the one type a profile is written with.
+        QTest::newRow("address as text") << profile(R"("networkAddress": "1234")") << "\"settings.networkAddress\" must be a whole number";
+        QTest::newRow("baud as text") << profile(R"("baud": "9600")") << "\"settings.baud\" must be a whole number";
+        QTest::newRow("repeater as a number") << profile(R"("repeater": 1)") << "\"settings.repeater\" must be true or false";
+        QTest::newRow("work mode as a number") << profile(R"("workMode": 0)") << "\"settings.workMode\" must be a string";
         QTest::newRow("not JSON") << QByteArray("{") << "JSON";
         QTest::newRow("key twice") << profile(R"("baud": 9600, "power": "100mW", "baud": 300)") << "settings.baud";
         QTest::newRow("fractional address") << profile(R"("networkAddress": 12.5)") << "whole number 0 … 4294967295";
