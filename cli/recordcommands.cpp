@@ -113,8 +113,11 @@ int Cli::recordImport(const QStringList &arguments)
     QString error;
     if (!readImportFile(path, &rows, &error))
         throw UsageError { QStringLiteral("%1: %2").arg(path, error) };
-    for (RecordRow &row : rows)
-        row.record.station = stationName();
+    // A row keeps the station that wrote it; older files name none.
+    for (RecordRow &row : rows) {
+        if (row.record.station.isEmpty())
+            row.record.station = stationName();
+    }
     DatabaseRecord::ImportCount count;
     const bool done = database->importRows(rows, &count, &error, [] { return StopSignals::received() != 0; });
     if (StopSignals::received())

@@ -11,6 +11,7 @@
 // the name.
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -21,7 +22,7 @@ class DatabaseRecord : public RecordStore
 public:
     // The schema this program writes; a record made by a later version is
     // refused, an earlier one is brought up to date.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     // `location`: a file path, or a postgresql:// name.
     explicit DatabaseRecord(const QString &location);
@@ -61,6 +62,7 @@ public:
 private:
     static QString laterVersionText(int version);
     bool probeWrite(QString *error);
+    void forgetFiles(bool recordExisted, const QStringList &sideFilesBefore);
 
     struct Private;
     Private *d;

@@ -241,6 +241,41 @@ private slots:
         QVERIFY(!replaced.err.contains("transaction"));
     }
 
+    // A shared record of the first schema is brought up to date in place by
+    // the first import into it, rows kept and columns typed as psql sees
+    // them; a file with one bad row imports nothing, and says where.
+    void postgresMigration()
+    {
+        const QString location = record("postgresql");
+        const QString database = location.section('/', 3).section('?', 0, 0);
+        postgres->sql(database, "CREATE TABLE kvx_schema (version INTEGER NOT NULL); INSERT INTO kvx_schema VALUES (1);"
+                                "CREATE TABLE units (id BIGSERIAL PRIMARY KEY, attempt TEXT NOT NULL UNIQUE, time TEXT NOT NULL, "
+                                "station TEXT NOT NULL DEFAULT '', operator TEXT NOT NULL DEFAULT '', "
+                                "tool_version TEXT NOT NULL DEFAULT '', port TEXT NOT NULL DEFAULT '', product TEXT NOT NULL, "
+                                "module TEXT NOT NULL, mode TEXT NOT NULL, unit_address BIGINT, network_address BIGINT, "
+                                "work_mode TEXT NOT NULL DEFAULT '', baud TEXT NOT NULL DEFAULT '', "
+                                "link_rate TEXT NOT NULL DEFAULT '', power TEXT NOT NULL DEFAULT '', "
+                                "repeater TEXT NOT NULL DEFAULT '', result TEXT NOT NULL, differences TEXT NOT NULL DEFAULT '', "
+                                "superseded INTEGER NOT NULL DEFAULT 0, imported INTEGER NOT NULL DEFAULT 0);"
+                                "INSERT INTO units (attempt, time, product, module, mode, unit_address, network_address, baud, "
+                                "link_rate, result) VALUES ('a', '2026-12-01T10:00:00Z', 'kv5', 'tarn', 'p2mp', 4, 500, '9600', "
+                                "'172800', 'verified'), ('b', '2026-12-01T10:05:00Z', 'kv5', 'tarn', 'p2mp', 5, 500, '', '', "
+                                "'reserved')");
+        const QByteArray good = recordHeader().join(',').toUtf8() + "\r\n"
+            + "2026-12-08 09:15:02,/dev/ttyUSB0,kv5,tarn,p2mp,7,500,Slave(Remote),9600,172800,1000mW,,verified,,c,A,ann,1\r\n";
+        const QString bad = writeFile(dir, "bad.csv", good + good.mid(good.indexOf('\n') + 1).replace("verified", "hacked"));
+        const Run refused = cli({ "record", "import", bad, "--record", location }, environment());
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains("line 3: result \"hacked\""), refused.err.constData());
+        QCOMPARE(postgres->sql(database, "SELECT count(*) FROM units"), QStringLiteral("2"));
+        const Run imported = cli({ "record", "import", writeFile(dir, "good.csv", good), "--record", location }, environment());
+        QCOMPARE(imported.exitCode, 0);
+        QCOMPARE(postgres->sql(database, "SELECT pg_typeof(time), pg_typeof(baud), pg_typeof(link_rate) FROM units LIMIT 1"),
+                 QStringLiteral("timestamp with time zone|integer|integer"));
+        QCOMPARE(postgres->sql(database, "SELECT id, baud, link_rate, time AT TIME ZONE 'UTC', station FROM units ORDER BY id"),
+                 QStringLiteral("1|9600|172800|2026-12-01 10:00:00|\n2|||2026-12-01 10:05:00|\n3|9600|172800|2026-12-08 09:15:02|A"));
+    }
+
     // A CSV record taken in (twice: nothing doubles), checked for units
     // that cannot work together, and written out again with its columns.
     void importCheckExport()
