@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "protocol/writeplan.h"
+#include "records/recordfile.h"
 #include "records/recordlocation.h"
 
 namespace {
@@ -930,19 +931,47 @@ bool DatabaseRecord::release(const QString &networkAddress, const QString &unitA
 bool DatabaseRecord::importRows(const QList<RecordRow> &rows, ImportCount *count, QString *error,
                                 const std::function<bool()> &stop)
 {
+    qsizetype next = 0;
+    return importFrom([&] { next = 0; return true; },
+                      [&](RecordRow *row, QString *) {
+                          if (next == rows.size())
+                              return false;
+                          *row = rows.at(next++);
+                          return true;
+                      },
+                      count, error, stop);
+}
+
+bool DatabaseRecord::importRows(ImportFile &file, ImportCount *count, QString *error, const std::function<bool()> &stop)
+{
+    QString failure;
+    return importFrom([&] { return file.rewind(&failure); }, [&](RecordRow *row, QString *) { return file.next(row, &failure); },
+                      count, error, stop, &failure);
+}
+
+bool DatabaseRecord::importFrom(const std::function<bool()> &rewind, const std::function<bool(RecordRow *, QString *)> &next,
+                                ImportCount *count, QString *error, const std::function<bool()> &stop,
+                                const QString *readError)
+{
     if (!prepare(error))
         return false;
     const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
         *count = ImportCount();
+        // Once more from the start when the transaction is tried again.
+        if (!rewind()) {
+            *failure = *readError;
+            return false;
+        }
         QSqlQuery query(database);
-        for (const RecordRow &row : rows) {
+        query.prepare(insertStatement());
+        RecordRow row;
+        while (next(&row, failure)) {
             if (stop && stop()) {
                 *failure = DatabaseRecordText::tr("stopped: nothing was imported");
                 return false;
             }
             // A row's attempt is its identity: a row this record holds
             // already (imported before, or written here) is passed over.
-            query.prepare(insertStatement());
             bindRecord(query, row.attempt, row.record, 0, 1);
             if (!d->exec(query, failure))
                 return false;
@@ -950,6 +979,11 @@ bool DatabaseRecord::importRows(const QList<RecordRow> &rows, ImportCount *count
                 ++count->imported;
             else
                 ++count->skipped;
+        }
+        // The file no longer read as it did: nothing of it is kept.
+        if (readError && !readError->isEmpty()) {
+            *failure = *readError;
+            return false;
         }
         return true;
     }, error);

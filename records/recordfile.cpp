@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
-#include <QTimeZone>
 #include <QUuid>
 
 #include <algorithm>
@@ -219,13 +218,15 @@ QString recordTimeText(const QDateTime &time)
 
 QDateTime recordTimeFromText(const QString &text)
 {
-    QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (time.isValid()) {
-        time.setTimeZone(QTimeZone::utc());
-        return time;
+    // Read as UTC from the start: a local time would ask the system's
+    // zone for every row.
+    if (text.size() == 19 && text.at(10) == QLatin1Char(' ')) {
+        const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+        const QTime clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+        return date.isValid() && clock.isValid() ? QDateTime(date, clock, Qt::UTC) : QDateTime();
     }
     // Older files: ISO 8601 with its zone.
-    time = QDateTime::fromString(text, Qt::ISODateWithMs);
+    const QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
     return time.isValid() && time.timeSpec() != Qt::LocalTime ? time.toUTC() : QDateTime();
 }
 
@@ -337,9 +338,11 @@ QList<RecordRow> RecordFile::rows(QString *error) const
     return attemptsOf(parseCsv(QString::fromUtf8(file.readAll())));
 }
 
-bool readImportFile(const QString &path, QList<RecordRow> *rows, QString *error)
+ImportFile::ImportFile() = default;
+ImportFile::~ImportFile() = default;
+
+bool ImportFile::open(const QString &path, QString *error)
 {
-    rows->clear();
     const QFileInfo info(path);
     if (!info.exists())
         return failWith(error, RecordFileText::tr("no such file"));
@@ -348,55 +351,108 @@ bool readImportFile(const QString &path, QList<RecordRow> *rows, QString *error)
         return failWith(error, RecordFileText::tr("not a regular file"));
     if (info.size() > MaxImportBytes)
         return failWith(error, RecordFileText::tr("larger than %1 MiB: not a provisioning record").arg(MaxImportBytes >> 20));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failWith(error, file.errorString());
-    return readImportRows(&file, rows, error);
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return failWith(error, file->errorString());
+    m_file = std::move(file);
+    return open(m_file.get(), error);
+}
+
+bool ImportFile::open(QIODevice *device, QString *error)
+{
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
+    m_device = device;
+    m_lastRowOf.clear();
+    m_size = 0;
+    if (!rewind(error))
+        return false;
+    // The first pass: every row checked, each attempt's last row noted.
+    RecordRow row;
+    qint64 read = 0;
+    while (readRow(&row, error)) {
+        // However the device is fed, it is read no further than a file.
+        read += row.record.detail.size() + row.record.config.port.size() + 128;
+        if (read > MaxImportBytes)
+            return failWith(error, RecordFileText::tr("larger than %1 MiB: not a provisioning record").arg(MaxImportBytes >> 20));
+        m_lastRowOf.insert(row.attempt, m_row);
+    }
+    m_size = m_lastRowOf.size();
+    return error->isEmpty();
+}
+
+bool ImportFile::rewind(QString *error)
+{
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
+    error->clear();
+    if (!m_device->seek(0))
+        return failWith(error, RecordFileText::tr("cannot be read again from its start"));
+    // Room for every column and a few more: a row of many more is none.
+    m_reader = std::make_unique<CsvReader>(m_device, MaxRecordRowBytes, int(recordHeader().size()) + 8);
+    m_row = 0;
+    QStringList fields;
+    const CsvReader::Status status = m_reader->next(&fields);
+    if (status == CsvReader::Refused)
+        return failWith(error, m_reader->error());
+    if (status == CsvReader::End || !isRecordHeader(fields))
+        return failWith(error, RecordFileText::tr("not a provisioning record (its first line must be the header %1)")
+                                   .arg(recordHeader().join(QLatin1Char(','))));
+    return true;
+}
+
+bool ImportFile::readRow(RecordRow *row, QString *error)
+{
+    QStringList fields;
+    const CsvReader::Status status = m_reader->next(&fields);
+    if (status != CsvReader::Row) {
+        if (status == CsvReader::Refused)
+            failWith(error, m_reader->error());
+        return false;
+    }
+    ++m_row;
+    *row = RecordRow();
+    QString why;
+    if (!recordFromFields(fields, &row->record, &row->attempt, &why))
+        return failWith(error, RecordFileText::tr("line %1: %2").arg(m_reader->line()).arg(why));
+    // A row of an older file is known by the whole of it.
+    if (row->attempt.isEmpty())
+        row->attempt = QStringLiteral("row-") + QString::fromLatin1(QCryptographicHash::hash(recordLine(row->record), QCryptographicHash::Sha1).toHex());
+    return true;
+}
+
+bool ImportFile::next(RecordRow *row, QString *error)
+{
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
+    while (readRow(row, error)) {
+        if (m_lastRowOf.value(row->attempt, -1) != m_row)
+            continue;
+        if (row->record.station.isEmpty())
+            row->record.station = m_station;
+        return true;
+    }
+    return false;
 }
 
 bool readImportRows(QIODevice *device, QList<RecordRow> *rows, QString *error)
 {
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
     rows->clear();
-    // Room for every column and a few more: a row of many more is none.
-    CsvReader reader(device, MaxRecordRowBytes, int(recordHeader().size()) + 8);
-    QStringList fields;
-    CsvReader::Status status = reader.next(&fields);
-    if (status == CsvReader::Refused)
-        return failWith(error, reader.error());
-    if (status == CsvReader::End || !isRecordHeader(fields))
-        return failWith(error, RecordFileText::tr("not a provisioning record (its first line must be the header %1)")
-                                   .arg(recordHeader().join(QLatin1Char(','))));
-    QHash<QString, qsizetype> placeOf;
-    qint64 read = 0;
-    while ((status = reader.next(&fields)) == CsvReader::Row) {
-        // The whole file is taken in at most once, however it is fed.
-        read += fields.join(QString()).size();
-        if (read > MaxImportBytes) {
-            rows->clear();
-            return failWith(error, RecordFileText::tr("larger than %1 MiB: not a provisioning record").arg(MaxImportBytes >> 20));
-        }
-        RecordRow row;
-        QString why;
-        if (!recordFromFields(fields, &row.record, &row.attempt, &why)) {
-            rows->clear();
-            return failWith(error, RecordFileText::tr("line %1: %2").arg(reader.line()).arg(why));
-        }
-        // A row of an older file is known by the whole of it.
-        if (row.attempt.isEmpty())
-            row.attempt = QStringLiteral("row-") + QString::fromLatin1(QCryptographicHash::hash(recordLine(row.record), QCryptographicHash::Sha1).toHex());
-        const auto seen = placeOf.constFind(row.attempt);
-        if (seen != placeOf.cend()) {
-            (*rows)[seen.value()] = row;
-            continue;
-        }
-        placeOf.insert(row.attempt, rows->size());
+    ImportFile file;
+    if (!file.open(device, error) || !file.rewind(error))
+        return false;
+    RecordRow row;
+    while (file.next(&row, error))
         *rows << row;
-    }
-    if (status == CsvReader::Refused) {
+    if (!error->isEmpty())
         rows->clear();
-        return failWith(error, reader.error());
-    }
-    return true;
+    return error->isEmpty();
 }
 
 bool RecordFile::holdsUnit(const QString &unitAddress, const QString &networkAddress) const

@@ -25,9 +25,12 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class QIODevice;
 
@@ -97,15 +100,47 @@ QString unguardedCell(const QString &text);
 // readers see it.
 QList<QStringList> readRecordRows(const QString &path);
 
+// A record file to take into another record, read as a stream twice, so
+// that what is held is one attempt id per attempt, never the rows: open()
+// reads every row and checks it (the first that fails refuses the whole
+// file, naming its line), then rewind() and next() give the last row of
+// each attempt, a row of an older file known by its content.
+class ImportFile
+{
+public:
+    ImportFile();
+    ~ImportFile();
+    ImportFile(const ImportFile &) = delete;
+    ImportFile &operator=(const ImportFile &) = delete;
+
+    // A regular file of at most MaxImportBytes.
+    bool open(const QString &path, QString *error);
+    // Any device; it must seek back to its start for rewind().
+    bool open(QIODevice *device, QString *error);
+    // The station given to rows that name none.
+    void setStation(const QString &station) { m_station = station; }
+    // The rows to take in.
+    qsizetype size() const { return m_size; }
+    bool rewind(QString *error);
+    // The next row to take in; false at the end, or with `error` set when
+    // the file no longer reads as it did.
+    bool next(RecordRow *row, QString *error);
+
+private:
+    bool readRow(RecordRow *row, QString *error);
+
+    std::unique_ptr<QIODevice> m_file;
+    QIODevice *m_device = nullptr;
+    std::unique_ptr<class CsvReader> m_reader;
+    QHash<QString, qint64> m_lastRowOf;   // attempt -> its last row's index
+    qint64 m_row = 0;
+    qsizetype m_size = 0;
+    QString m_station;
+};
+
 // The largest file `record import` takes.
 constexpr qint64 MaxImportBytes = qint64(64) << 20;
-// The rows of a record file to take into another record: the last row of
-// each attempt, a row of an older file known by its content. Only regular
-// files of at most MaxImportBytes are read.
-bool readImportFile(const QString &path, QList<RecordRow> *rows, QString *error);
-// The same from any device, read as a stream: the header, then rows that
-// pass recordFromFields(); the first that does not refuses the whole, with
-// its line number in `error`.
+// The rows ImportFile gives, from any device, at once.
 bool readImportRows(QIODevice *device, QList<RecordRow> *rows, QString *error);
 
 // A new attempt's id.
