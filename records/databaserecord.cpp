@@ -247,6 +247,14 @@ QStringList sideFilesOf(const QString &path)
     return present;
 }
 
+// A program has the record open in write-ahead logging: its newest pages
+// may be in the log, which an immutable look would not see (and the files
+// beside it are there already).
+bool inUse(const QString &path)
+{
+    return QFileInfo::exists(path + QLatin1String("-wal"));
+}
+
 // Looks into a SQLite file without writing to it or beside it (read-only
 // and immutable: no lock, no journal, no shared-memory file): whether it is
 // a provisioning record (or an empty file one can be made in), and its
@@ -401,7 +409,7 @@ bool DatabaseRecord::openExisting(QString *error)
             return false;
         }
         int version = 0;
-        if (!lookIntoSqlite(m_location, &version, error))
+        if (!inUse(m_location) && !lookIntoSqlite(m_location, &version, error))
             return false;
         if (version > SchemaVersion) {
             *error = laterVersionText(version);
@@ -460,7 +468,7 @@ bool DatabaseRecord::prepare(QString *error)
             return false;
         }
         int version = 0;
-        if (existed && !lookIntoSqlite(m_location, &version, error))
+        if (existed && !inUse(m_location) && !lookIntoSqlite(m_location, &version, error))
             return false;
         if (version > SchemaVersion) {
             *error = laterVersionText(version);

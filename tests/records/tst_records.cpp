@@ -14,6 +14,7 @@
 
 #include "records/recordfile.h"
 #include "support/pgserver.h"
+#include "support/schemaone.h"
 #include "support/simprocess.h"
 
 namespace {
@@ -248,19 +249,7 @@ private slots:
     {
         const QString location = record("postgresql");
         const QString database = location.section('/', 3).section('?', 0, 0);
-        postgres->sql(database, "CREATE TABLE kvx_schema (version INTEGER NOT NULL); INSERT INTO kvx_schema VALUES (1);"
-                                "CREATE TABLE units (id BIGSERIAL PRIMARY KEY, attempt TEXT NOT NULL UNIQUE, time TEXT NOT NULL, "
-                                "station TEXT NOT NULL DEFAULT '', operator TEXT NOT NULL DEFAULT '', "
-                                "tool_version TEXT NOT NULL DEFAULT '', port TEXT NOT NULL DEFAULT '', product TEXT NOT NULL, "
-                                "module TEXT NOT NULL, mode TEXT NOT NULL, unit_address BIGINT, network_address BIGINT, "
-                                "work_mode TEXT NOT NULL DEFAULT '', baud TEXT NOT NULL DEFAULT '', "
-                                "link_rate TEXT NOT NULL DEFAULT '', power TEXT NOT NULL DEFAULT '', "
-                                "repeater TEXT NOT NULL DEFAULT '', result TEXT NOT NULL, differences TEXT NOT NULL DEFAULT '', "
-                                "superseded INTEGER NOT NULL DEFAULT 0, imported INTEGER NOT NULL DEFAULT 0);"
-                                "INSERT INTO units (attempt, time, product, module, mode, unit_address, network_address, baud, "
-                                "link_rate, result) VALUES ('a', '2026-12-01T10:00:00Z', 'kv5', 'tarn', 'p2mp', 4, 500, '9600', "
-                                "'172800', 'verified'), ('b', '2026-12-01T10:05:00Z', 'kv5', 'tarn', 'p2mp', 5, 500, '', '', "
-                                "'reserved')");
+        postgres->sql(database, QString::fromLatin1(RecordSchemaOne).arg("BIGSERIAL PRIMARY KEY"));
         const QByteArray good = recordHeader().join(',').toUtf8() + "\r\n"
             + "2026-12-08 09:15:02,/dev/ttyUSB0,kv5,tarn,p2mp,7,500,Slave(Remote),9600,172800,1000mW,,verified,,c,A,ann,1\r\n";
         const QString bad = writeFile(dir, "bad.csv", good + good.mid(good.indexOf('\n') + 1).replace("verified", "hacked"));
