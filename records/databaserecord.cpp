@@ -554,12 +554,19 @@ void DatabaseRecord::forgetFiles(bool recordExisted, const QStringList &sideFile
     // itself when it was not there, and the files beside it that were not.
     d->db().close();
     d->opened = false;
-    for (const QString &side : sideFilesOf(m_location)) {
-        if (!sideFilesBefore.contains(side))
-            QFile::remove(side);
+    // A log with pages in it, or a journal, may be what the file needs to
+    // be whole again: those stay.
+    const QString log = m_location + QLatin1String("-wal");
+    if (QFileInfo(log).size() == 0) {
+        for (const QString &side : { log, m_location + QLatin1String("-shm") }) {
+            if (!sideFilesBefore.contains(side))
+                QFile::remove(side);
+        }
     }
-    if (!recordExisted)
+    if (!recordExisted) {
+        QFile::remove(m_location + QLatin1String("-journal"));
         QFile::remove(m_location);
+    }
 }
 
 bool DatabaseRecord::probeWrite(QString *error)
