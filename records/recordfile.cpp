@@ -534,7 +534,7 @@ bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString 
     if (!mode)
         return unknown(QStringLiteral("mode"), f.at(4), QStringLiteral("p2p, p2mp"));
     r->time = recordTimeFromText(f.at(0));
-    if (!r->time.isValid()) {
+    if (strict && !r->time.isValid()) {
         *why = RecordFileText::tr("time \"%1\" is not a date and time with its zone").arg(f.at(0));
         return false;
     }
