@@ -9,6 +9,7 @@
 #include "cli/exitstatus.h"
 #include "cli/jsonout.h"
 #include "records/databaserecord.h"
+#include "records/recordfile.h"
 #include "records/recordlocation.h"
 
 void Cli::takeFiles(const QStringList &arguments, int files) const
@@ -109,14 +110,14 @@ int Cli::recordImport(const QStringList &arguments)
     auto *database = dynamic_cast<DatabaseRecord *>(m_database.get());
     if (!database)
         throw UsageError { QStringLiteral("--record: import goes into a database record (.kvxdb or postgresql://)") };
-    QList<RecordRow> rows;
+    ImportFile file;
     QString error;
-    if (!readImportFile(path, &rows, &error))
+    if (!file.open(path, &error))
         throw UsageError { QStringLiteral("%1: %2").arg(path, error) };
-    for (RecordRow &row : rows)
-        row.record.station = stationName();
+    // A row keeps the station that wrote it; older files name none.
+    file.setStation(stationName());
     DatabaseRecord::ImportCount count;
-    const bool done = database->importRows(rows, &count, &error, [] { return StopSignals::received() != 0; });
+    const bool done = database->importRows(file, &count, &error, [] { return StopSignals::received() != 0; });
     if (StopSignals::received())
         return stoppedStatus(StopSignals::received());
     if (!done) {

@@ -1,10 +1,13 @@
 #include "records/databaserecord.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QUrlQuery>
 #include <QUuid>
 #include <QVariant>
@@ -13,6 +16,7 @@
 #include <functional>
 
 #include "protocol/writeplan.h"
+#include "records/recordfile.h"
 #include "records/recordlocation.h"
 
 namespace {
@@ -155,6 +159,144 @@ bool DatabaseRecord::Private::transaction(bool postgres, const std::function<boo
     return false;
 }
 
+namespace {
+
+// The unique index of the units holding their unit address, and the index
+// the address lookups use.
+QStringList unitIndexes()
+{
+    return { QStringLiteral("CREATE UNIQUE INDEX units_unit_in_use ON units (network_address, unit_address) "
+                            "WHERE unit_address IS NOT NULL AND superseded = 0 AND imported = 0 AND result IN %1")
+                 .arg(QLatin1String(Indexed)),
+             QStringLiteral("CREATE INDEX units_by_network ON units (network_address, unit_address)") };
+}
+
+// Each step brings the schema from one version to the next, in one
+// transaction with the others.
+QList<QStringList> schemaSteps(bool postgres)
+{
+    const QString serial = QLatin1String(postgres ? "BIGSERIAL PRIMARY KEY" : "INTEGER PRIMARY KEY AUTOINCREMENT");
+    QList<QStringList> steps = {
+        QStringList { QStringLiteral("CREATE TABLE units (id %1, attempt TEXT NOT NULL UNIQUE, time TEXT NOT NULL, "
+                                     "station TEXT NOT NULL DEFAULT '', operator TEXT NOT NULL DEFAULT '', "
+                                     "tool_version TEXT NOT NULL DEFAULT '', port TEXT NOT NULL DEFAULT '', product TEXT NOT NULL, "
+                                     "module TEXT NOT NULL, mode TEXT NOT NULL, unit_address BIGINT, network_address BIGINT, "
+                                     "work_mode TEXT NOT NULL DEFAULT '', baud TEXT NOT NULL DEFAULT '', "
+                                     "link_rate TEXT NOT NULL DEFAULT '', power TEXT NOT NULL DEFAULT '', "
+                                     "repeater TEXT NOT NULL DEFAULT '', result TEXT NOT NULL, differences TEXT NOT NULL DEFAULT '', "
+                                     "superseded INTEGER NOT NULL DEFAULT 0, imported INTEGER NOT NULL DEFAULT 0)")
+                          .arg(serial) }
+            + unitIndexes(),
+    };
+    // Typed columns: the time a timestamp with its zone, the rates numbers
+    // (none where the unit gave none).
+    if (postgres) {
+        steps << QStringList {
+            QStringLiteral("ALTER TABLE units ALTER COLUMN time TYPE timestamptz USING time::timestamptz, "
+                           "ALTER COLUMN baud DROP DEFAULT, ALTER COLUMN baud DROP NOT NULL, "
+                           "ALTER COLUMN baud TYPE INTEGER USING NULLIF(baud, '')::integer, "
+                           "ALTER COLUMN link_rate DROP DEFAULT, ALTER COLUMN link_rate DROP NOT NULL, "
+                           "ALTER COLUMN link_rate TYPE INTEGER USING NULLIF(link_rate, '')::integer"),
+        };
+    } else {
+        // SQLite changes no column's type: the table is made anew and its
+        // rows copied, ids and all. Times stay ISO 8601 text with their
+        // zone, which SQLite's date functions and pandas read as times.
+        const QString copied = QStringLiteral("id, attempt, time, station, operator, tool_version, port, product, module, "
+                                              "mode, unit_address, network_address, work_mode, baud, link_rate, power, "
+                                              "repeater, result, differences, superseded, imported");
+        steps << QStringList {
+            QStringLiteral("CREATE TABLE units_typed (id INTEGER PRIMARY KEY AUTOINCREMENT, attempt TEXT NOT NULL UNIQUE, "
+                           "time TEXT NOT NULL, station TEXT NOT NULL DEFAULT '', operator TEXT NOT NULL DEFAULT '', "
+                           "tool_version TEXT NOT NULL DEFAULT '', port TEXT NOT NULL DEFAULT '', product TEXT NOT NULL, "
+                           "module TEXT NOT NULL, mode TEXT NOT NULL, unit_address INTEGER, network_address INTEGER, "
+                           "work_mode TEXT NOT NULL DEFAULT '', baud INTEGER, link_rate INTEGER, "
+                           "power TEXT NOT NULL DEFAULT '', repeater TEXT NOT NULL DEFAULT '', result TEXT NOT NULL, "
+                           "differences TEXT NOT NULL DEFAULT '', superseded INTEGER NOT NULL DEFAULT 0, "
+                           "imported INTEGER NOT NULL DEFAULT 0)"),
+            QStringLiteral("INSERT INTO units_typed (%1) SELECT id, attempt, "
+                           "COALESCE(strftime('%Y-%m-%dT%H:%M:%SZ', time), time), station, operator, tool_version, port, product, module, "
+                           "mode, unit_address, network_address, work_mode, CAST(NULLIF(baud, '') AS INTEGER), "
+                           "CAST(NULLIF(link_rate, '') AS INTEGER), power, repeater, result, differences, superseded, "
+                           "imported FROM units ORDER BY id")
+                .arg(copied),
+            QStringLiteral("DROP TABLE units"),
+            QStringLiteral("ALTER TABLE units_typed RENAME TO units"),
+        } + unitIndexes();
+    }
+    return steps;
+}
+
+} // namespace
+
+namespace {
+
+// The files SQLite keeps beside a record while it is in use.
+const char *const SideFiles[] = { "-wal", "-shm", "-journal" };
+// Less room than this on the record's disk and a unit's rows, or SQLite's
+// shared-memory file, could be cut short: the record is refused.
+constexpr qint64 MinFreeBytes = qint64(1) << 20;
+
+QStringList sideFilesOf(const QString &path)
+{
+    QStringList present;
+    for (const char *suffix : SideFiles) {
+        if (QFileInfo::exists(path + QLatin1String(suffix)))
+            present << path + QLatin1String(suffix);
+    }
+    return present;
+}
+
+// A program has the record open in write-ahead logging: its newest pages
+// may be in the log, which an immutable look would not see (and the files
+// beside it are there already).
+bool inUse(const QString &path)
+{
+    return QFileInfo::exists(path + QLatin1String("-wal"));
+}
+
+// Looks into a SQLite file without writing to it or beside it (read-only
+// and immutable: no lock, no journal, no shared-memory file): whether it is
+// a provisioning record (or an empty file one can be made in), and its
+// schema version, 0 when there is none yet.
+bool lookIntoSqlite(const QString &path, int *version, QString *error)
+{
+    static std::atomic<int> count { 0 };
+    const QString connection = QStringLiteral("kvx-record-look-%1").arg(++count);
+    bool known = false;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        url.setQuery(QStringLiteral("mode=ro&immutable=1"));
+        database.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+        if (!database.open()) {
+            *error = DatabaseRecordText::tr("not a record database (%1)").arg(errorText(database.lastError()));
+        } else {
+            QSqlQuery query(database);
+            if (!query.exec(QStringLiteral("SELECT count(*), sum(name = 'kvx_schema') FROM sqlite_master")) || !query.next()) {
+                *error = DatabaseRecordText::tr("not a record database (%1)").arg(errorText(query.lastError()));
+            } else if (query.value(0).toInt() == 0) {
+                *version = 0;
+                known = true;
+            } else if (query.value(1).toInt() == 0) {
+                // Another program's database is not made into a record.
+                *error = DatabaseRecordText::tr("not a provisioning record (it holds no kvx_schema table)");
+            } else if (!query.exec(QStringLiteral("SELECT MAX(version) FROM kvx_schema")) || !query.next()) {
+                *error = DatabaseRecordText::tr("not a record database (%1)").arg(errorText(query.lastError()));
+            } else {
+                *version = query.value(0).toInt();
+                known = true;
+            }
+        }
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return known;
+}
+
+} // namespace
+
 DatabaseRecord::DatabaseRecord(const QString &location)
     : d(new Private)
     , m_location(location)
@@ -266,20 +408,34 @@ bool DatabaseRecord::openExisting(QString *error)
             *error = DatabaseRecordText::tr("not a record file");
             return false;
         }
+        int version = 0;
+        if (!inUse(m_location) && !lookIntoSqlite(m_location, &version, error))
+            return false;
+        if (version > SchemaVersion) {
+            *error = laterVersionText(version);
+            return false;
+        }
     }
-    if (!d->open(error))
+    const QStringList sideFiles = m_postgres ? QStringList() : sideFilesOf(m_location);
+    if (!d->open(error)) {
+        forgetFiles(true, sideFiles);
         return false;
+    }
     QSqlQuery query(d->db());
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM kvx_schema")) || !query.next()) {
         const QString reason = errorText(query.lastError());
         *error = !m_postgres && reason.contains(QLatin1String("not a database"))
                      ? DatabaseRecordText::tr("not a record database (%1)").arg(reason)
                      : DatabaseRecordText::tr("not a provisioning record (it holds no kvx_schema table)");
+        query.finish();
+        forgetFiles(true, sideFiles);
         return false;
     }
     const int version = query.value(0).toInt();
     if (version > SchemaVersion) {
         *error = laterVersionText(version);
+        query.finish();
+        forgetFiles(true, sideFiles);
         return false;
     }
     d->opened = true;
@@ -301,39 +457,40 @@ bool DatabaseRecord::prepare(QString *error)
     }
     if (d->prepared)
         return true;
+    const QFileInfo info(m_location);
+    const bool existed = info.exists();
+    QStringList sideFiles;
     if (!m_postgres) {
-        const QFileInfo info(m_location);
-        if (info.exists() && !info.isFile()) {
+        // Every reason to refuse is found before SQLite makes anything
+        // beside the file, or the file itself.
+        if (existed && !info.isFile()) {
             *error = DatabaseRecordText::tr("not a record file");
             return false;
         }
+        int version = 0;
+        if (existed && !inUse(m_location) && !lookIntoSqlite(m_location, &version, error))
+            return false;
+        if (version > SchemaVersion) {
+            *error = laterVersionText(version);
+            return false;
+        }
+        if (existed && !info.isWritable()) {
+            *error = DatabaseRecordText::tr("the record cannot be written: the file is read-only");
+            return false;
+        }
+        const QStorageInfo disk(info.absolutePath());
+        if (disk.isValid() && disk.bytesAvailable() < MinFreeBytes) {
+            *error = DatabaseRecordText::tr("the record cannot be written: no space left on its disk (%1 KiB free)")
+                         .arg(disk.bytesAvailable() >> 10);
+            return false;
+        }
+        sideFiles = sideFilesOf(m_location);
     }
-    if (!d->open(error))
+    if (!d->open(error)) {
+        forgetFiles(existed, sideFiles);
         return false;
-    const QString serial = QLatin1String(m_postgres ? "BIGSERIAL PRIMARY KEY" : "INTEGER PRIMARY KEY AUTOINCREMENT");
-    // Each step brings the schema from one version to the next.
-    const QList<QStringList> migrations = {
-        {
-            QStringLiteral("CREATE TABLE units (id %1, attempt TEXT NOT NULL UNIQUE, time TEXT NOT NULL, "
-                           "station TEXT NOT NULL DEFAULT '', operator TEXT NOT NULL DEFAULT '', "
-                           "tool_version TEXT NOT NULL DEFAULT '', port TEXT NOT NULL DEFAULT '', product TEXT NOT NULL, "
-                           "module TEXT NOT NULL, mode TEXT NOT NULL, unit_address BIGINT, network_address BIGINT, "
-                           "work_mode TEXT NOT NULL DEFAULT '', baud TEXT NOT NULL DEFAULT '', "
-                           "link_rate TEXT NOT NULL DEFAULT '', power TEXT NOT NULL DEFAULT '', "
-                           "repeater TEXT NOT NULL DEFAULT '', result TEXT NOT NULL, differences TEXT NOT NULL DEFAULT '', "
-                           "superseded INTEGER NOT NULL DEFAULT 0, imported INTEGER NOT NULL DEFAULT 0)")
-                .arg(serial),
-            QStringLiteral("CREATE UNIQUE INDEX units_unit_in_use ON units (network_address, unit_address) "
-                           "WHERE unit_address IS NOT NULL AND superseded = 0 AND imported = 0 AND result IN %1")
-                .arg(QLatin1String(Indexed)),
-            QStringLiteral("CREATE INDEX units_by_network ON units (network_address, unit_address)"),
-        },
-    };
-    if (!m_postgres) {
-        // Readers do not wait for writers, nor writers for readers.
-        QSqlQuery wal(d->db());
-        wal.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     }
+    const QList<QStringList> migrations = schemaSteps(m_postgres);
     const bool postgres = m_postgres;
     const bool done = d->transaction(postgres, [&](QSqlDatabase &database, QString *failure) {
         QSqlQuery query(database);
@@ -376,7 +533,40 @@ bool DatabaseRecord::prepare(QString *error)
     // and taken back, before any unit is touched.
     d->prepared = done && probeWrite(error);
     d->opened = d->prepared;
-    return d->prepared;
+    if (!d->prepared) {
+        forgetFiles(existed, sideFiles);
+        return false;
+    }
+    if (!m_postgres) {
+        // Only a record taken on: readers do not wait for writers, nor
+        // writers for readers.
+        QSqlQuery wal(d->db());
+        wal.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    }
+    return true;
+}
+
+void DatabaseRecord::forgetFiles(bool recordExisted, const QStringList &sideFilesBefore)
+{
+    if (m_postgres)
+        return;
+    // What SQLite made for a record that is refused goes again: the record
+    // itself when it was not there, and the files beside it that were not.
+    d->db().close();
+    d->opened = false;
+    // A log with pages in it, or a journal, may be what the file needs to
+    // be whole again: those stay.
+    const QString log = m_location + QLatin1String("-wal");
+    if (QFileInfo(log).size() == 0) {
+        for (const QString &side : { log, m_location + QLatin1String("-shm") }) {
+            if (!sideFilesBefore.contains(side))
+                QFile::remove(side);
+        }
+    }
+    if (!recordExisted) {
+        QFile::remove(m_location + QLatin1String("-journal"));
+        QFile::remove(m_location);
+    }
 }
 
 bool DatabaseRecord::probeWrite(QString *error)
@@ -403,18 +593,41 @@ QString text(const QString &value)
     return value.isNull() ? QStringLiteral("") : value;
 }
 
-// The settings' columns, as their captions: work mode, baud, link rate, power, repeater.
+// The settings' columns, as their captions: work mode, baud, link rate,
+// power, repeater; the rates as numbers (none where there is no caption).
 void bindCaptions(QSqlQuery &query, const UnitRecord &r)
 {
-    for (const QString &caption : recordCaptions(r))
-        query.addBindValue(text(caption));
+    const QStringList captions = recordCaptions(r);
+    for (int i = 0; i < captions.size(); ++i) {
+        const bool rate = i == 1 || i == 2;
+        if (!rate)
+            query.addBindValue(text(captions.at(i)));
+        else if (captions.at(i).isEmpty())
+            query.addBindValue(QVariant(QMetaType(QMetaType::LongLong)));
+        else
+            query.addBindValue(captions.at(i).toLongLong());
+    }
+}
+
+// A row's time as the record keeps it: ISO 8601 in UTC (a timestamp with
+// its zone in PostgreSQL, text that sorts as time in SQLite).
+QString timeValue(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODate);
+}
+
+QDateTime timeFrom(const QVariant &value)
+{
+    if (value.metaType().id() == QMetaType::QDateTime)
+        return value.toDateTime().toUTC();
+    return QDateTime::fromString(value.toString(), Qt::ISODateWithMs).toUTC();
 }
 
 void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, int superseded, int imported)
 {
     const RadioSettings &s = r.settings;
     query.addBindValue(attempt);
-    query.addBindValue(r.time.toUTC().toString(Qt::ISODate));
+    query.addBindValue(timeValue(r.time));
     query.addBindValue(text(r.station));
     query.addBindValue(text(r.operatorName));
     query.addBindValue(text(r.toolVersion));
@@ -450,7 +663,7 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
         if (!handle.isEmpty()) {
             query.prepare(QStringLiteral("UPDATE units SET time = ?, port = ?, work_mode = ?, baud = ?, link_rate = ?, "
                                          "power = ?, repeater = ?, result = ?, differences = ? WHERE attempt = ?"));
-            query.addBindValue(record.time.toUTC().toString(Qt::ISODate));
+            query.addBindValue(timeValue(record.time));
             query.addBindValue(text(record.config.port));
             bindCaptions(query, record);
             query.addBindValue(text(record.result));
@@ -492,7 +705,7 @@ RecordRow rowFrom(const QSqlQuery &query)
     RecordRow row;
     UnitRecord &r = row.record;
     row.attempt = query.value(0).toString();
-    r.time = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
+    r.time = timeFrom(query.value(1));
     r.station = query.value(2).toString();
     r.operatorName = query.value(3).toString();
     r.toolVersion = query.value(4).toString();
@@ -503,9 +716,12 @@ RecordRow rowFrom(const QSqlQuery &query)
     const auto address = [&query](int column) {
         return query.value(column).isNull() ? QString() : QString::number(query.value(column).toLongLong());
     };
+    const auto rate = [&query](int column) {
+        return query.value(column).isNull() ? QString() : QString::number(query.value(column).toLongLong());
+    };
     setRecordSettings(&r, address(9), address(10),
-                      { query.value(11).toString(), query.value(12).toString(), query.value(13).toString(),
-                        query.value(14).toString(), query.value(15).toString() });
+                      { query.value(11).toString(), rate(12), rate(13), query.value(14).toString(),
+                        query.value(15).toString() });
     r.result = query.value(16).toString();
     r.detail = query.value(17).toString();
     row.superseded = query.value(18).toInt() != 0;
@@ -650,7 +866,8 @@ QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool ex
                                                       "%3 (operator %4) since %5")
                                    .arg(start)
                                    .arg(network)
-                                   .arg(query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
+                                   .arg(query.value(0).toString(), query.value(1).toString(),
+                                        timeFrom(query.value(2)).toString(Qt::ISODate));
                     return false;
                 }
                 if (!replace) {
@@ -707,7 +924,7 @@ bool DatabaseRecord::release(const QString &networkAddress, const QString &unitA
         released->clear();
         QSqlQuery query(database);
         query.prepare(QStringLiteral("SELECT %1 FROM units WHERE network_address = ? AND unit_address = ? AND superseded = 0 "
-                                     "AND result IN ('reserved', 'pending') ORDER BY id")
+                                     "AND result IN ('reserved', 'expired', 'pending') ORDER BY id")
                           .arg(QLatin1String(Columns)));
         query.addBindValue(network);
         query.addBindValue(unit);
@@ -729,19 +946,47 @@ bool DatabaseRecord::release(const QString &networkAddress, const QString &unitA
 bool DatabaseRecord::importRows(const QList<RecordRow> &rows, ImportCount *count, QString *error,
                                 const std::function<bool()> &stop)
 {
+    qsizetype next = 0;
+    return importFrom([&] { next = 0; return true; },
+                      [&](RecordRow *row, QString *) {
+                          if (next == rows.size())
+                              return false;
+                          *row = rows.at(next++);
+                          return true;
+                      },
+                      count, error, stop);
+}
+
+bool DatabaseRecord::importRows(ImportFile &file, ImportCount *count, QString *error, const std::function<bool()> &stop)
+{
+    QString failure;
+    return importFrom([&] { return file.rewind(&failure); }, [&](RecordRow *row, QString *) { return file.next(row, &failure); },
+                      count, error, stop, &failure);
+}
+
+bool DatabaseRecord::importFrom(const std::function<bool()> &rewind, const std::function<bool(RecordRow *, QString *)> &next,
+                                ImportCount *count, QString *error, const std::function<bool()> &stop,
+                                const QString *readError)
+{
     if (!prepare(error))
         return false;
     const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
         *count = ImportCount();
+        // Once more from the start when the transaction is tried again.
+        if (!rewind()) {
+            *failure = *readError;
+            return false;
+        }
         QSqlQuery query(database);
-        for (const RecordRow &row : rows) {
+        query.prepare(insertStatement());
+        RecordRow row;
+        while (next(&row, failure)) {
             if (stop && stop()) {
                 *failure = DatabaseRecordText::tr("stopped: nothing was imported");
                 return false;
             }
             // A row's attempt is its identity: a row this record holds
             // already (imported before, or written here) is passed over.
-            query.prepare(insertStatement());
             bindRecord(query, row.attempt, row.record, 0, 1);
             if (!d->exec(query, failure))
                 return false;
@@ -749,6 +994,11 @@ bool DatabaseRecord::importRows(const QList<RecordRow> &rows, ImportCount *count
                 ++count->imported;
             else
                 ++count->skipped;
+        }
+        // The file no longer read as it did: nothing of it is kept.
+        if (readError && !readError->isEmpty()) {
+            *failure = *readError;
+            return false;
         }
         return true;
     }, error);

@@ -11,17 +11,20 @@
 // the name.
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 #include "records/recordstore.h"
+
+class ImportFile;
 
 class DatabaseRecord : public RecordStore
 {
 public:
     // The schema this program writes; a record made by a later version is
     // refused, an earlier one is brought up to date.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     // `location`: a file path, or a postgresql:// name.
     explicit DatabaseRecord(const QString &location);
@@ -56,11 +59,17 @@ public:
     // rows: when it says so, nothing is imported.
     bool importRows(const QList<RecordRow> &rows, ImportCount *count, QString *error,
                     const std::function<bool()> &stop = {});
+    // The same, the rows read from the file as they are stored.
+    bool importRows(ImportFile &file, ImportCount *count, QString *error, const std::function<bool()> &stop = {});
     int schemaVersion() const;
 
 private:
     static QString laterVersionText(int version);
     bool probeWrite(QString *error);
+    void forgetFiles(bool recordExisted, const QStringList &sideFilesBefore);
+    bool importFrom(const std::function<bool()> &rewind, const std::function<bool(RecordRow *, QString *)> &next,
+                    ImportCount *count, QString *error, const std::function<bool()> &stop,
+                    const QString *readError = nullptr);
 
     struct Private;
     Private *d;

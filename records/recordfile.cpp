@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "protocol/writeplan.h"
+#include "records/csvreader.h"
 
 namespace {
 
@@ -19,7 +20,9 @@ struct RecordFileText {
     Q_DECLARE_TR_FUNCTIONS(RecordFile)
 };
 
+// The widths of older files: before the attempt, before the station's columns.
 constexpr int OldColumns = 14;
+constexpr int AttemptColumns = 15;
 
 // An address asked about, as the record holds it (a caller may give
 // leading zeros).
@@ -152,13 +155,15 @@ const QStringList &recordHeader()
 {
     static const QStringList header = { "time", "port", "product", "module", "mode", "unit_address",
                                         "network_address", "work_mode", "baud", "link_rate", "power",
-                                        "repeater", "result", "differences", "attempt" };
+                                        "repeater", "result", "differences", "attempt", "station",
+                                        "operator", "tool_version" };
     return header;
 }
 
 bool isRecordHeader(const QStringList &fields)
 {
-    return fields == recordHeader() || fields == recordHeader().mid(0, OldColumns);
+    return fields == recordHeader() || fields == recordHeader().mid(0, OldColumns)
+           || fields == recordHeader().mid(0, AttemptColumns);
 }
 
 QString newAttemptId()
@@ -176,13 +181,68 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+namespace {
+
+// What a spreadsheet takes for the start of a formula.
+bool startsFormula(const QString &text)
+{
+    static const QString Starts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && Starts.contains(text.at(0));
+}
+
+bool isGuarded(const QString &text)
+{
+    return text.size() > 1 && text.at(0) == QLatin1Char('\'')
+           && (startsFormula(text.mid(1, 1)) || text.at(1) == QLatin1Char('\''));
+}
+
+} // namespace
+
+// A text that starts with an apostrophe before what would be guarded is
+// guarded as well, so that taking one apostrophe off always gives the text
+// back, and any other text (an older file's) is read as it stands.
+QString guardedCell(const QString &text)
+{
+    return startsFormula(text) || isGuarded(text) ? QLatin1Char('\'') + text : text;
+}
+
+QString unguardedCell(const QString &text)
+{
+    return isGuarded(text) ? text.mid(1) : text;
+}
+
+QString recordTimeText(const QDateTime &time)
+{
+    return time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QDateTime recordTimeFromText(const QString &text)
+{
+    // Read as UTC from the start: a local time would ask the system's
+    // zone for every row.
+    if (text.size() == 19 && text.at(10) == QLatin1Char(' ')) {
+        const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+        const QTime clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+        return date.isValid() && clock.isValid() ? QDateTime(date, clock, Qt::UTC) : QDateTime();
+    }
+    // Older files: ISO 8601 with its zone.
+    const QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
+    return time.isValid() && time.timeSpec() != Qt::LocalTime ? time.toUTC() : QDateTime();
+}
+
+QStringList recordFields(const UnitRecord &r, const QString &attempt)
+{
+    return QStringList { recordTimeText(r.time), r.config.port, productKey(r.config.product), moduleKey(r.config.module),
+                         modeKey(r.config.mode), recordUnitAddress(r), recordNetworkAddress(r) }
+           + recordCaptions(r) + QStringList { r.result, r.detail, attempt, r.station, r.operatorName, r.toolVersion };
+}
+
 QByteArray recordLine(const UnitRecord &r, const QString &attempt)
 {
-    return csvLine(QStringList { r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.product),
-                                 moduleKey(r.config.module), modeKey(r.config.mode), recordUnitAddress(r),
-                                 recordNetworkAddress(r) }
-                   + recordCaptions(r) + QStringList { r.result, r.detail, attempt })
-        .toUtf8();
+    QStringList cells = recordFields(r, attempt);
+    for (QString &cell : cells)
+        cell = guardedCell(cell);
+    return csvLine(cells).toUtf8();
 }
 
 RecordFile::RecordFile(const QString &path)
@@ -239,21 +299,18 @@ QList<QStringList> RecordFile::journal() const
 
 namespace {
 
+bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString *why, bool strict);
+
 // The last row of each attempt of a parsed file, in the order the attempts
-// began; `badRow`, when given, gets the first line that is no record row.
-QList<RecordRow> attemptsOf(const QList<QStringList> &all, qsizetype *badRow = nullptr)
+// began.
+QList<RecordRow> attemptsOf(const QList<QStringList> &all)
 {
     QList<RecordRow> list;
     QHash<QString, qsizetype> placeOf;
     for (qsizetype i = 1; i < all.size(); ++i) {
         RecordRow row;
-        if (!recordFromFields(all.at(i), &row.record, &row.attempt)) {
-            if (badRow) {
-                *badRow = i + 1;
-                return {};
-            }
+        if (!readRow(all.at(i), &row.record, &row.attempt, nullptr, false))
             continue;
-        }
         if (!row.attempt.isEmpty()) {
             const auto seen = placeOf.constFind(row.attempt);
             if (seen != placeOf.cend()) {
@@ -281,9 +338,11 @@ QList<RecordRow> RecordFile::rows(QString *error) const
     return attemptsOf(parseCsv(QString::fromUtf8(file.readAll())));
 }
 
-bool readImportFile(const QString &path, QList<RecordRow> *rows, QString *error)
+ImportFile::ImportFile() = default;
+ImportFile::~ImportFile() = default;
+
+bool ImportFile::open(const QString &path, QString *error)
 {
-    rows->clear();
     const QFileInfo info(path);
     if (!info.exists())
         return failWith(error, RecordFileText::tr("no such file"));
@@ -292,26 +351,108 @@ bool readImportFile(const QString &path, QList<RecordRow> *rows, QString *error)
         return failWith(error, RecordFileText::tr("not a regular file"));
     if (info.size() > MaxImportBytes)
         return failWith(error, RecordFileText::tr("larger than %1 MiB: not a provisioning record").arg(MaxImportBytes >> 20));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failWith(error, file.errorString());
-    const QByteArray bytes = file.read(MaxImportBytes + 1);
-    if (bytes.size() > MaxImportBytes)
-        return failWith(error, RecordFileText::tr("larger than %1 MiB: not a provisioning record").arg(MaxImportBytes >> 20));
-    const QList<QStringList> all = parseCsv(QString::fromUtf8(bytes));
-    if (all.isEmpty() || !isRecordHeader(all.first()))
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return failWith(error, file->errorString());
+    m_file = std::move(file);
+    return open(m_file.get(), error);
+}
+
+bool ImportFile::open(QIODevice *device, QString *error)
+{
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
+    m_device = device;
+    m_lastRowOf.clear();
+    m_size = 0;
+    if (!rewind(error))
+        return false;
+    // The first pass: every row checked, each attempt's last row noted.
+    RecordRow row;
+    qint64 read = 0;
+    while (readRow(&row, error)) {
+        // However the device is fed, it is read no further than a file.
+        read += row.record.detail.size() + row.record.config.port.size() + 128;
+        if (read > MaxImportBytes)
+            return failWith(error, RecordFileText::tr("larger than %1 MiB: not a provisioning record").arg(MaxImportBytes >> 20));
+        m_lastRowOf.insert(row.attempt, m_row);
+    }
+    m_size = m_lastRowOf.size();
+    return error->isEmpty();
+}
+
+bool ImportFile::rewind(QString *error)
+{
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
+    error->clear();
+    if (!m_device->seek(0))
+        return failWith(error, RecordFileText::tr("cannot be read again from its start"));
+    // Room for every column and a few more: a row of many more is none.
+    m_reader = std::make_unique<CsvReader>(m_device, MaxRecordRowBytes, int(recordHeader().size()) + 8);
+    m_row = 0;
+    QStringList fields;
+    const CsvReader::Status status = m_reader->next(&fields);
+    if (status == CsvReader::Refused)
+        return failWith(error, m_reader->error());
+    if (status == CsvReader::End || !isRecordHeader(fields))
         return failWith(error, RecordFileText::tr("not a provisioning record (its first line must be the header %1)")
                                    .arg(recordHeader().join(QLatin1Char(','))));
-    qsizetype badRow = 0;
-    *rows = attemptsOf(all, &badRow);
-    if (badRow)
-        return failWith(error, RecordFileText::tr("line %1 is not a record row").arg(badRow));
-    // A row of an older file is known by the whole of it.
-    for (RecordRow &row : *rows) {
-        if (row.attempt.isEmpty())
-            row.attempt = QStringLiteral("row-") + QString::fromLatin1(QCryptographicHash::hash(recordLine(row.record), QCryptographicHash::Sha1).toHex());
-    }
     return true;
+}
+
+bool ImportFile::readRow(RecordRow *row, QString *error)
+{
+    QStringList fields;
+    const CsvReader::Status status = m_reader->next(&fields);
+    if (status != CsvReader::Row) {
+        if (status == CsvReader::Refused)
+            failWith(error, m_reader->error());
+        return false;
+    }
+    ++m_row;
+    *row = RecordRow();
+    QString why;
+    if (!recordFromFields(fields, &row->record, &row->attempt, &why))
+        return failWith(error, RecordFileText::tr("line %1: %2").arg(m_reader->line()).arg(why));
+    // A row of an older file is known by the whole of it.
+    if (row->attempt.isEmpty())
+        row->attempt = QStringLiteral("row-") + QString::fromLatin1(QCryptographicHash::hash(recordLine(row->record), QCryptographicHash::Sha1).toHex());
+    return true;
+}
+
+bool ImportFile::next(RecordRow *row, QString *error)
+{
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
+    while (readRow(row, error)) {
+        if (m_lastRowOf.value(row->attempt, -1) != m_row)
+            continue;
+        if (row->record.station.isEmpty())
+            row->record.station = m_station;
+        return true;
+    }
+    return false;
+}
+
+bool readImportRows(QIODevice *device, QList<RecordRow> *rows, QString *error)
+{
+    QString unsaid;
+    if (!error)
+        error = &unsaid;
+    rows->clear();
+    ImportFile file;
+    if (!file.open(device, error) || !file.rewind(error))
+        return false;
+    RecordRow row;
+    while (file.next(&row, error))
+        *rows << row;
+    if (!error->isEmpty())
+        rows->clear();
+    return error->isEmpty();
 }
 
 bool RecordFile::holdsUnit(const QString &unitAddress, const QString &networkAddress) const
@@ -358,30 +499,89 @@ QList<QStringList> readRecordRows(const QString &path)
         return {};
     QList<QStringList> shown { journal.first() };
     for (const RecordRow &row : file.rows())
-        shown << parseCsv(QString::fromUtf8(recordLine(row.record, row.attempt))).value(0);
+        shown << recordFields(row.record, row.attempt).mid(0, journal.first().size());
     return shown;
 }
 
-bool recordFromFields(const QStringList &f, UnitRecord *r, QString *attempt)
+namespace {
+
+// A row's cells as a record. `strict`: each value as a write would take
+// it, or the row is refused; else (this program's own journal) a value the
+// module lacks is left out and the row kept, as it always was read.
+bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString *why, bool strict)
 {
-    if (f.size() != recordHeader().size() && f.size() != OldColumns)
+    QString reason;
+    if (!why)
+        why = &reason;
+    if (cells.size() != recordHeader().size() && cells.size() != OldColumns && cells.size() != AttemptColumns) {
+        *why = RecordFileText::tr("%1 fields, where a record row has %2").arg(cells.size()).arg(recordHeader().size());
         return false;
+    }
+    QStringList f;
+    for (const QString &cell : cells)
+        f << unguardedCell(cell);
+    const auto unknown = [why](const QString &column, const QString &value, const QString &allowed) {
+        *why = RecordFileText::tr("%1 \"%2\" is none of %3").arg(column, value, allowed);
+        return false;
+    };
     const std::optional<Product> product = productForKey(f.at(2));
+    if (!product)
+        return unknown(QStringLiteral("product"), f.at(2), QStringLiteral("kv5, kv6"));
     const std::optional<Module> module = moduleForKey(f.at(3));
+    if (!module)
+        return unknown(QStringLiteral("module"), f.at(3), QStringLiteral("tarn, brae-loch, skerry, half-fjord"));
     const std::optional<LinkMode> mode = modeForKey(f.at(4));
-    if (!product || !module || !mode)
+    if (!mode)
+        return unknown(QStringLiteral("mode"), f.at(4), QStringLiteral("p2p, p2mp"));
+    r->time = recordTimeFromText(f.at(0));
+    if (strict && !r->time.isValid()) {
+        *why = RecordFileText::tr("time \"%1\" is not a date and time with its zone").arg(f.at(0));
         return false;
-    r->time = QDateTime::fromString(f.at(0), Qt::ISODate);
+    }
     r->config.port = f.at(1);
     r->config.product = *product;
     r->config.module = *module;
     r->config.mode = *mode;
-    setRecordSettings(r, f.at(5), f.at(6), f.mid(7, 5));
+    // Each setting as a write takes it: a caption of the row's module, an
+    // address in range.
+    static const struct {
+        int column;
+        const char *key;
+        const char *name;
+    } Settings[] = { { 7, "workMode", "work_mode" }, { 8, "baud", "baud" }, { 9, "linkRate", "link_rate" },
+                     { 10, "power", "power" }, { 11, "repeater", "repeater" }, { 6, "networkAddress", "network_address" },
+                     { 5, "unitAddress", "unit_address" } };
+    r->settings = RadioSettings();
+    for (const auto &setting : Settings) {
+        const QString &value = f.at(setting.column);
+        QString allowed;
+        if (!value.isEmpty()
+            && !setSetting(&r->settings, QLatin1String(setting.key), value, *module, *mode, &allowed) && strict)
+            return unknown(QLatin1String(setting.name), value, allowed);
+    }
     r->result = f.at(12);
+    if (strict && !recordResults().contains(r->result))
+        return unknown(QStringLiteral("result"), r->result, recordResults().join(QStringLiteral(", ")));
     r->detail = f.at(13);
+    const QString id = f.value(14);
+    if (strict
+        && (id.size() > 64 || std::any_of(id.begin(), id.end(), [](QChar c) { return !c.isPrint() || c.isSpace(); }))) {
+        *why = RecordFileText::tr("attempt \"%1\" is not an attempt id").arg(id);
+        return false;
+    }
     if (attempt)
-        *attempt = f.value(14);
+        *attempt = id;
+    r->station = f.value(15);
+    r->operatorName = f.value(16);
+    r->toolVersion = f.value(17);
     return true;
+}
+
+} // namespace
+
+bool recordFromFields(const QStringList &fields, UnitRecord *record, QString *attempt, QString *why)
+{
+    return readRow(fields, record, attempt, why, true);
 }
 
 QList<QStringList> parseCsv(const QString &text)

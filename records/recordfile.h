@@ -2,7 +2,13 @@
 // The provisioning record as a CSV journal (RFC 4180), shared by the window
 // and kvx-cli --log:
 //   time,port,product,module,mode,unit_address,network_address,work_mode,
-//   baud,link_rate,power,repeater,result,differences,attempt
+//   baud,link_rate,power,repeater,result,differences,attempt,station,
+//   operator,tool_version
+//
+// Times are UTC as "2026-12-08 09:15:02", which spreadsheets read as a date
+// and time. A cell a spreadsheet would run as a formula (it starts with =,
+// +, -, @, a tab or a CR) is written with a leading apostrophe, which
+// reading takes off again.
 //
 // The file is only ever appended to: an attempt writes a `pending` row right
 // before "AT&W" and its final row when the unit ends, both carrying the
@@ -19,17 +25,26 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QIODevice;
+
 #include "protocol/radiosettings.h"
 #include "records/recordstore.h"
 
-// The columns as written now; the first 14 are those of older files.
+// The columns as written now; the first 14, and the first 15, are those of
+// older files.
 const QStringList &recordHeader();
 // Whether `fields` is the header of a record file, old or new.
 bool isRecordHeader(const QStringList &fields);
+
+// The longest row a record file holds: a real row is far shorter.
+constexpr qsizetype MaxRecordRowBytes = 16 * 1024;
 
 class RecordFile : public RecordStore
 {
@@ -62,22 +77,71 @@ private:
     QString m_path;
 };
 
+// The row's values, in the columns' order, as a reader sees them.
+QStringList recordFields(const UnitRecord &record, const QString &attempt = QString());
 // The row as written to the file, with its line end.
 QByteArray recordLine(const UnitRecord &record, const QString &attempt = QString());
 // A row of the file back as a record (and its attempt, empty in a row of an
-// older file); false when it is not one.
-bool recordFromFields(const QStringList &fields, UnitRecord *record, QString *attempt = nullptr);
+// older file), its values checked as a write checks them: the products,
+// modules and modes the tool knows, the captions of the row's module, the
+// addresses in range, a result the record knows. False, with the reason in
+// `why`, when it is not a row of a record.
+bool recordFromFields(const QStringList &fields, UnitRecord *record, QString *attempt = nullptr,
+                      QString *why = nullptr);
+
+// A time as the file holds it, and back (also the ISO 8601 of older files).
+QString recordTimeText(const QDateTime &time);
+QDateTime recordTimeFromText(const QString &text);
+// A cell as written, with a formula guarded; and back.
+QString guardedCell(const QString &text);
+QString unguardedCell(const QString &text);
 
 // The header and the last row of each attempt, as text: the record as its
 // readers see it.
 QList<QStringList> readRecordRows(const QString &path);
 
+// A record file to take into another record, read as a stream twice, so
+// that what is held is one attempt id per attempt, never the rows: open()
+// reads every row and checks it (the first that fails refuses the whole
+// file, naming its line), then rewind() and next() give the last row of
+// each attempt, a row of an older file known by its content.
+class ImportFile
+{
+public:
+    ImportFile();
+    ~ImportFile();
+    ImportFile(const ImportFile &) = delete;
+    ImportFile &operator=(const ImportFile &) = delete;
+
+    // A regular file of at most MaxImportBytes.
+    bool open(const QString &path, QString *error);
+    // Any device; it must seek back to its start for rewind().
+    bool open(QIODevice *device, QString *error);
+    // The station given to rows that name none.
+    void setStation(const QString &station) { m_station = station; }
+    // The rows to take in.
+    qsizetype size() const { return m_size; }
+    bool rewind(QString *error);
+    // The next row to take in; false at the end, or with `error` set when
+    // the file no longer reads as it did.
+    bool next(RecordRow *row, QString *error);
+
+private:
+    bool readRow(RecordRow *row, QString *error);
+
+    std::unique_ptr<QIODevice> m_file;
+    QIODevice *m_device = nullptr;
+    std::unique_ptr<class CsvReader> m_reader;
+    QHash<QString, qint64> m_lastRowOf;   // attempt -> its last row's index
+    qint64 m_row = 0;
+    qsizetype m_size = 0;
+    QString m_station;
+};
+
 // The largest file `record import` takes.
 constexpr qint64 MaxImportBytes = qint64(64) << 20;
-// The rows of a record file to take into another record: the last row of
-// each attempt, a row of an older file known by its content. Only regular
-// files of at most MaxImportBytes are read.
-bool readImportFile(const QString &path, QList<RecordRow> *rows, QString *error);
+// The rows ImportFile gives, from any device, at once.
+bool readImportRows(QIODevice *device, QList<RecordRow> *rows, QString *error);
 
 // A new attempt's id.
 QString newAttemptId();

@@ -37,6 +37,16 @@ bool holdsItsAddress(const RecordRow &row)
     return !row.superseded && Holding.contains(row.record.result);
 }
 
+const QStringList &recordResults()
+{
+    // The words of a unit's end, of a check against a profile, and the
+    // record's own for a unit address held and given back.
+    static const QStringList words = { "verified", "written", "mismatch", "refused", "interrupted", "lost",
+                                       "lost-after-store", "failed", "pending", "matches", "differs",
+                                       "reserved", "expired", "released" };
+    return words;
+}
+
 QStringList recordCaptions(const UnitRecord &record)
 {
     const RadioSettings &s = record.settings;
@@ -154,7 +164,10 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &
             finding.kind = RecordFinding::Pending;
             finding.text = RecordCheckText::tr("network %1: %2 was stored by %3, its result never came (check the unit)")
                                .arg(finding.networkAddress, unit, leftBy(r));
-        } else if (r.result == QLatin1String("reserved") && r.time.secsTo(now) >= reservationTimeoutS) {
+        } else if ((r.result == QLatin1String("reserved") && r.time.secsTo(now) >= reservationTimeoutS)
+                   || r.result == QLatin1String("expired")) {
+            // Ended with no result, whichever station's next reservation
+            // marked it expired: until it is released, someone must look.
             finding.kind = RecordFinding::Expired;
             finding.text = RecordCheckText::tr("network %1: %2 was reserved by %3 and never written (the reservation has ended)")
                                .arg(finding.networkAddress, unit, leftBy(r));

@@ -93,6 +93,9 @@ private:
 // (verified or written) and not superseded.
 bool holdsItsAddress(const RecordRow &row);
 
+// The result words a row may hold.
+const QStringList &recordResults();
+
 // A row's settings as its columns hold them: the captions of the work mode,
 // baud, link rate and power (the module's lists) and the repeater ("on" or
 // "off"), in that order.
@@ -125,8 +128,9 @@ struct RecordFinding {
 
 // The units each row stands for are the last row of each unit address on a
 // network that stored settings (not superseded); point-to-point units count
-// for the link check only. Rows still `pending`, and reservations older
-// than `reservationTimeoutS` at `now`, are reported with who left them.
+// for the link check only. Rows still `pending`, and reservations that
+// ended with no result (older than `reservationTimeoutS` at `now`, or
+// marked `expired`), are reported with who left them.
 QList<RecordFinding> checkRecord(const QList<RecordRow> &rows,
                                  const QDateTime &now = QDateTime::currentDateTimeUtc(),
                                  int reservationTimeoutS = DefaultReservationTimeoutS);

@@ -66,6 +66,37 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>CsvReader</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>文本不是 UTF-8</translation>
+    </message>
+    <message>
+        <source>more than %1 fields: not a record row</source>
+        <translation>超过 %1 个字段：不是记录行</translation>
+    </message>
+    <message>
+        <source>longer than any record row (more than %1 bytes)</source>
+        <translation>比任何记录行都长（超过 %1 字节）</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>带引号的字段没有结束引号</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation>字段的结束引号后还有文本</translation>
+    </message>
+    <message>
+        <source>a quote inside an unquoted field (quote the whole field, doubling its quotes)</source>
+        <translation>未加引号的字段中有引号（请给整个字段加引号，并把其中的引号写两遍）</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseRecord</name>
     <message>
         <source>cannot connect to the record database: %1</source>
@@ -122,6 +153,14 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>stopped: nothing was imported</source>
         <translation>已停止：未导入任何内容</translation>
+    </message>
+    <message>
+        <source>the record cannot be written: the file is read-only</source>
+        <translation>无法写入记录：文件是只读的</translation>
+    </message>
+    <message>
+        <source>the record cannot be written: no space left on its disk (%1 KiB free)</source>
+        <translation>无法写入记录：所在磁盘空间不足（剩余 %1 KiB）</translation>
     </message>
 </context>
 <context>
@@ -1202,12 +1241,32 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>不是配置记录（第一行必须是表头 %1）</translation>
     </message>
     <message>
-        <source>line %1 is not a record row</source>
-        <translation>第 %1 行不是记录行</translation>
-    </message>
-    <message>
         <source>the pending row of %1 has no attempt id to end</source>
         <translation>%1 的待定行没有可结束的尝试编号</translation>
+    </message>
+    <message>
+        <source>cannot be read again from its start</source>
+        <translation>无法从头再次读取</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1 fields, where a record row has %2</source>
+        <translation>%1 个字段，而记录行有 %2 个</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is none of %3</source>
+        <translation>%1 “%2” 不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>time &quot;%1&quot; is not a date and time with its zone</source>
+        <translation>时间 “%1” 不是带时区的日期和时间</translation>
+    </message>
+    <message>
+        <source>attempt &quot;%1&quot; is not an attempt id</source>
+        <translation>尝试 “%1” 不是尝试编号</translation>
     </message>
 </context>
 <context>

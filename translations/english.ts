@@ -67,6 +67,37 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>CsvReader</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>the text is not UTF-8</translation>
+    </message>
+    <message>
+        <source>more than %1 fields: not a record row</source>
+        <translation>more than %1 fields: not a record row</translation>
+    </message>
+    <message>
+        <source>longer than any record row (more than %1 bytes)</source>
+        <translation>longer than any record row (more than %1 bytes)</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>a quoted field is never closed</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation>text after the closing quote of a field</translation>
+    </message>
+    <message>
+        <source>a quote inside an unquoted field (quote the whole field, doubling its quotes)</source>
+        <translation>a quote inside an unquoted field (quote the whole field, doubling its quotes)</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseRecord</name>
     <message>
         <source>cannot connect to the record database: %1</source>
@@ -123,6 +154,14 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>stopped: nothing was imported</source>
         <translation>stopped: nothing was imported</translation>
+    </message>
+    <message>
+        <source>the record cannot be written: the file is read-only</source>
+        <translation>the record cannot be written: the file is read-only</translation>
+    </message>
+    <message>
+        <source>the record cannot be written: no space left on its disk (%1 KiB free)</source>
+        <translation>the record cannot be written: no space left on its disk (%1 KiB free)</translation>
     </message>
 </context>
 <context>
@@ -949,7 +988,7 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     </message>
     <message>
         <source>Detected: each port&apos;s answer is on its row.</source>
-        <translation>Detected: each port's answer is on its row.</translation>
+        <translation>Detected: each port&apos;s answer is on its row.</translation>
     </message>
     <message>
         <source>%1 and %2 are one device (%3): tick one of them. Nothing was sent.</source>
@@ -1206,12 +1245,32 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>not a provisioning record (its first line must be the header %1)</translation>
     </message>
     <message>
-        <source>line %1 is not a record row</source>
-        <translation>line %1 is not a record row</translation>
-    </message>
-    <message>
         <source>the pending row of %1 has no attempt id to end</source>
         <translation>the pending row of %1 has no attempt id to end</translation>
+    </message>
+    <message>
+        <source>cannot be read again from its start</source>
+        <translation>cannot be read again from its start</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 fields, where a record row has %2</source>
+        <translation>%1 fields, where a record row has %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is none of %3</source>
+        <translation>%1 &quot;%2&quot; is none of %3</translation>
+    </message>
+    <message>
+        <source>time &quot;%1&quot; is not a date and time with its zone</source>
+        <translation>time &quot;%1&quot; is not a date and time with its zone</translation>
+    </message>
+    <message>
+        <source>attempt &quot;%1&quot; is not an attempt id</source>
+        <translation>attempt &quot;%1&quot; is not an attempt id</translation>
     </message>
 </context>
 <context>
