@@ -30,7 +30,7 @@ const char Indexed[] = "('verified', 'written', 'reserved', 'pending')";
 
 const char Columns[] = "attempt, time, station, operator, tool_version, port, product, module, mode, unit_address, "
                        "network_address, work_mode, baud, link_rate, power, repeater, result, differences, superseded, "
-                       "imported";
+                       "imported, pauses";
 
 QString newAttempt()
 {
@@ -328,6 +328,8 @@ bool DatabaseRecord::prepare(QString *error)
                 .arg(QLatin1String(Indexed)),
             QStringLiteral("CREATE INDEX units_by_network ON units (network_address, unit_address)"),
         },
+        // How each unit's pauses were timed; empty for the rows before.
+        { QStringLiteral("ALTER TABLE units ADD COLUMN pauses TEXT NOT NULL DEFAULT ''") },
     };
     if (!m_postgres) {
         // Readers do not wait for writers, nor writers for readers.
@@ -429,11 +431,12 @@ void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, i
     query.addBindValue(text(r.detail));
     query.addBindValue(superseded);
     query.addBindValue(imported);
+    query.addBindValue(text(r.pauses));
 }
 
 QString insertStatement()
 {
-    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                           "ON CONFLICT (attempt) DO NOTHING")
         .arg(QLatin1String(Columns));
 }
@@ -510,6 +513,7 @@ RecordRow rowFrom(const QSqlQuery &query)
     r.detail = query.value(17).toString();
     row.superseded = query.value(18).toInt() != 0;
     row.imported = query.value(19).toInt() != 0;
+    r.pauses = query.value(20).toString();
     return row;
 }
 

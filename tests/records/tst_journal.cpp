@@ -96,6 +96,22 @@ private slots:
         QCOMPARE(older.rows().size(), 2);
         QCOMPARE(older.rows().first().record.result, QStringLiteral("pending"));
         QVERIFY(older.rows().first().attempt.isEmpty());
+
+        // One written before the pauses column: its attempts stand.
+        const QString beforePauses = dir.filePath("before-pauses.csv");
+        QFile beforeFile(beforePauses);
+        QVERIFY(beforeFile.open(QIODevice::WriteOnly));
+        beforeFile.write(recordHeader().mid(0, 15).join(',').toUtf8() + "\r\n"
+                         "2026-12-01T10:00:00Z,/dev/ttyUSB0,kv5,tarn,p2mp,1,500,Slave(Remote),9600,172800,1000mW,,pending,,a1\r\n");
+        beforeFile.close();
+        RecordFile unpaused(beforePauses);
+        QVERIFY(unpaused.openExisting(nullptr));
+        UnitRecord quick = unitRecord("verified");
+        quick.pauses = QStringLiteral("quick");
+        QVERIFY(!unpaused.writeRow("a1", quick, nullptr).isEmpty());
+        QCOMPARE(unpaused.rows().size(), 1);
+        QCOMPARE(unpaused.rows().first().record.result, QStringLiteral("verified"));
+        QCOMPARE(unpaused.rows().first().record.pauses, QStringLiteral("quick"));
     }
 
     // Two programs with their own temporary folders, one reaching the new
