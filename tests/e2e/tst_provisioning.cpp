@@ -519,9 +519,8 @@ private slots:
         auto *dialog = rig.window->findChild<ProvisionDialog *>();
         QVERIFY(dialog && dialog->isVisible());
         // One choice of quick pauses, in the window and the dialog.
-        auto *quick = dialog->findChild<QCheckBox *>("QuickPausesBox");
-        QVERIFY(quick->isChecked());
-        quick->click();
+        QVERIFY(dialog->findChild<QCheckBox *>("QuickPausesBox")->isChecked());
+        dialog->findChild<QCheckBox *>("QuickPausesBox")->click();
         QVERIFY(!rig.action("ActionQuickPauses")->isChecked() && !rig.window->quickPauses());
         auto *start = dialog->findChild<QPushButton *>("StartButton");
         QVERIFY(!start->isEnabled());

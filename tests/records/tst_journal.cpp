@@ -98,20 +98,17 @@ private slots:
         QVERIFY(older.rows().first().attempt.isEmpty());
 
         // One written before the pauses column: its attempts stand.
-        const QString beforePauses = dir.filePath("before-pauses.csv");
-        QFile beforeFile(beforePauses);
-        QVERIFY(beforeFile.open(QIODevice::WriteOnly));
-        beforeFile.write(recordHeader().mid(0, 15).join(',').toUtf8() + "\r\n"
-                         "2026-12-01T10:00:00Z,/dev/ttyUSB0,kv5,tarn,p2mp,1,500,Slave(Remote),9600,172800,1000mW,,pending,,a1\r\n");
-        beforeFile.close();
-        RecordFile unpaused(beforePauses);
-        QVERIFY(unpaused.openExisting(nullptr));
+        oldFile.setFileName(dir.filePath("before-pauses.csv"));
+        QVERIFY(oldFile.open(QIODevice::WriteOnly));
+        oldFile.write(recordHeader().mid(0, 15).join(',').toUtf8()
+                      + "\r\n2026-12-01T10:00:00Z,/dev/ttyUSB0,kv5,tarn,p2mp,1,500,Slave(Remote),9600,172800,1000mW,,pending,,a1\r\n");
+        oldFile.close();
         UnitRecord quick = unitRecord("verified");
         quick.pauses = QStringLiteral("quick");
-        QVERIFY(!unpaused.writeRow("a1", quick, nullptr).isEmpty());
-        QCOMPARE(unpaused.rows().size(), 1);
-        QCOMPARE(unpaused.rows().first().record.result, QStringLiteral("verified"));
-        QCOMPARE(unpaused.rows().first().record.pauses, QStringLiteral("quick"));
+        QVERIFY(!RecordFile(oldFile.fileName()).writeRow("a1", quick, nullptr).isEmpty());
+        const QList<RecordRow> unpaused = RecordFile(oldFile.fileName()).rows();
+        QCOMPARE(unpaused.size(), 1);
+        QCOMPARE(unpaused.first().record.pauses, QStringLiteral("quick"));
     }
 
     // Two programs with their own temporary folders, one reaching the new

@@ -12,7 +12,6 @@
 #include <memory>
 #include <vector>
 
-#include "records/databaserecord.h"
 #include "records/recordfile.h"
 #include "support/pgserver.h"
 #include "support/simprocess.h"
@@ -301,41 +300,6 @@ private slots:
         const Run later = cli({ "record", "list", "--record", location });
         QCOMPARE(later.exitCode, 1);
         QVERIFY2(later.err.contains("later version"), later.err.constData());
-    }
-
-    // A record from before the pauses column gets it, empty for its rows,
-    // and keeps what later rows say.
-    void pausesColumnAdded()
-    {
-        const QString location = record("sqlite");
-        UnitRecord unit;
-        unit.time = QDateTime::currentDateTimeUtc();
-        unit.config = { QStringLiteral("/dev/ttyUSB0"), Product::Kv5, Module::Tarn, LinkMode::PointToPoint };
-        unit.result = QStringLiteral("verified");
-        unit.pauses = QStringLiteral("quick");
-        QString error;
-        {
-            DatabaseRecord older(location);
-            QVERIFY2(older.prepare(&error), qPrintable(error));
-            QVERIFY(!older.writeRow({}, unit, &error).isEmpty());
-        }
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "older");
-            db.setDatabaseName(location);
-            QVERIFY(db.open());
-            for (const char *statement : { "ALTER TABLE units DROP COLUMN pauses", "DELETE FROM kvx_schema",
-                                           "INSERT INTO kvx_schema (version) VALUES (1)" })
-                QVERIFY2(QSqlQuery(db).exec(QLatin1String(statement)), statement);
-        }
-        QSqlDatabase::removeDatabase("older");
-        DatabaseRecord updated(location);
-        QVERIFY2(updated.prepare(&error), qPrintable(error));
-        QCOMPARE(updated.schemaVersion(), DatabaseRecord::SchemaVersion);
-        QVERIFY(!updated.writeRow({}, unit, &error).isEmpty());
-        const QList<RecordRow> rows = updated.rows(&error);
-        QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows.at(0).record.pauses, QString());
-        QCOMPARE(rows.at(1).record.pauses, QStringLiteral("quick"));
     }
 };
 
