@@ -212,10 +212,12 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The options are remembered as the operator sets them.
     const std::pair<QAction *, const char *> options[] = {
-        { ui->ActionVerifyWrite, VerifyKey }, { ui->ActionNextUnit, NextUnitKey }, { ui->ActionApplyProfile, ApplyProfileKey }
+        { ui->ActionVerifyWrite, VerifyKey }, { ui->ActionNextUnit, NextUnitKey }, { ui->ActionApplyProfile, ApplyProfileKey },
+        { ui->ActionQuickPauses, QuickPausesKey }
     };
     for (const auto &[action, key] : options)
         connect(action, &QAction::toggled, this, [key = key](bool on) { toolSettings().setValue(QLatin1String(key), on); });
+    connect(ui->ActionQuickPauses, &QAction::toggled, this, &MainWindow::setQuickPauses);
 
     // While disconnected the list follows devices plugged in and out.
     portWatcher = new PortWatcher(this);
@@ -297,6 +299,8 @@ void MainWindow::restoreChoices()
     }
     ui->ActionVerifyWrite->setChecked(settings.value(QLatin1String(VerifyKey), false).toBool());
     ui->ActionNextUnit->setChecked(settings.value(QLatin1String(NextUnitKey), false).toBool());
+    ui->ActionQuickPauses->setChecked(settings.value(QLatin1String(QuickPausesKey), false).toBool());
+    setQuickPauses(ui->ActionQuickPauses->isChecked());
     const QString profile = settings.value(QLatin1String(ProfileKey)).toString();
     QString error;
     if (!profile.isEmpty() && readProfileFile(profile, &loadedProfile, &error)) {
@@ -304,6 +308,22 @@ void MainWindow::restoreChoices()
         profileName = QFileInfo(profile).fileName();
         ui->ActionApplyProfile->setChecked(settings.value(QLatin1String(ApplyProfileKey), false).toBool());
     }
+}
+
+bool MainWindow::quickPauses() const
+{
+    return serial->timing().pauseEndsOnReply;
+}
+
+// The link's pauses from the next sequence on; the batch dialog starts with
+// the same choice.
+void MainWindow::setQuickPauses(bool quick)
+{
+    SessionTiming timing = serial->timing();
+    timing.pauseEndsOnReply = quick;
+    serial->setTiming(timing);
+    if (provisionDialog)
+        provisionDialog->setQuickPauses(quick);
 }
 
 void MainWindow::rememberChoices()
@@ -412,7 +432,7 @@ void MainWindow::applyState()
     ui->SerialSetBox->setEnabled(rateListLive && (ready || state == LinkState::Closing));
 
     for (QAction *action : { ui->ActionChinese, ui->ActionEnglish, ui->ATCommand, ui->ActionSaveProfile,
-                             ui->ActionLoadProfile, ui->ActionVerifyWrite, ui->ActionNextUnit, ui->ActionRecord,
+                             ui->ActionLoadProfile, ui->ActionVerifyWrite, ui->ActionQuickPauses, ui->ActionNextUnit, ui->ActionRecord,
                              ui->ActionSharedRecord, ui->ActionOperator, ui->ActionProvision, ui->Version })
         action->setEnabled(idle);
     ui->ActionApplyProfile->setEnabled(idle && profileLoaded);

@@ -51,6 +51,8 @@ public:
     ~MainWindow() override;
 
     LinkState linkState() const;
+    // The link's pauses end as soon as the unit has answered (Tools → Quick pauses).
+    bool quickPauses() const;
     // The port to offer first (the command line's --port).
     void preferPort(const QString &port);
 
@@ -175,6 +177,7 @@ private:
     // What the window remembers between runs.
     void restoreChoices();
     void rememberChoices();
+    void setQuickPauses(bool quick);
     void portAppeared(const PortEntry &port);
     void listPort(const PortEntry &port);
     void showCurrentPort();

@@ -92,6 +92,7 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
     connect(ui->PortList, &QTreeWidget::itemChanged, this, &ProvisionDialog::updateControls);
     connect(ui->PortList, &QTreeWidget::currentItemChanged, this, &ProvisionDialog::updateControls);
     connect(ui->WatchBox, &QCheckBox::toggled, this, &ProvisionDialog::updateControls);
+    connect(ui->QuickPausesBox, &QCheckBox::clicked, this, &ProvisionDialog::quickPausesChosen);
     setRecordLocation(QString());
     showProfile();
 }
@@ -117,6 +118,11 @@ void ProvisionDialog::setRecordLocation(const QString &location)
 {
     m_recordLocation = location;
     ui->RecordLabel->setText(location.isEmpty() ? tr("none") : QDir::toNativeSeparators(location));
+}
+
+void ProvisionDialog::setQuickPauses(bool quick)
+{
+    ui->QuickPausesBox->setChecked(quick);
 }
 
 void ProvisionDialog::setMainLinkOpen(bool open, const QString &port)
@@ -310,6 +316,7 @@ void ProvisionDialog::startBatch(bool checkOnly)
     }
     m_batch = std::make_unique<ProvisionBatch>(link, change, firstUnit);
     m_batch->setVerify(ui->VerifyBox->isChecked());
+    m_batch->setQuickPauses(ui->QuickPausesBox->isChecked());
     m_batch->setCheckOnly(checkOnly);
     if (m_record)
         m_batch->setRecords({ m_record.get() });
@@ -493,6 +500,7 @@ void ProvisionDialog::updateControls()
     ui->UnitStartEdit->setEnabled(!running && chosenProfile() && isMultipoint(chosenProfile()->mode));
     ui->VerifyBox->setEnabled(!running);
     ui->WatchBox->setEnabled(!running);
+    ui->QuickPausesBox->setEnabled(!running);
     ui->RecordButton->setEnabled(!running);
     ui->StartButton->setEnabled(!running && !detecting && !m_mainLinkOpen && chosenProfile());
     ui->CheckButton->setEnabled(ui->StartButton->isEnabled());

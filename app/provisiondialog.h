@@ -46,11 +46,15 @@ public:
     void setMainLinkOpen(bool open, const QString &port);
 
     bool isRunning() const;
+    // The remembered choice of quick pauses, shown in the check box.
+    void setQuickPauses(bool quick);
 
 signals:
     void runningChanged(bool running);
     // Another record was chosen here.
     void recordLocationChosen(const QString &location);
+    // The operator ticked or cleared quick pauses here.
+    void quickPausesChosen(bool quick);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -284,11 +284,13 @@ void MainWindow::slot_Provision()
             applyState();
         });
         connect(provisionDialog, &ProvisionDialog::recordLocationChosen, this, &MainWindow::setRecordPath);
+        connect(provisionDialog, &ProvisionDialog::quickPausesChosen, ui->ActionQuickPauses, &QAction::setChecked);
         QString whyNot;
         const ProvisionProfile profile = formProfile(&whyNot);
         provisionDialog->setFormProfile(profile, whyNot);
     }
     provisionDialog->setRecordLocation(recordPath);
+    provisionDialog->setQuickPauses(ui->ActionQuickPauses->isChecked());
     provisionDialog->setRecordIdentity({ defaultStation(), operatorName() });
     provisionDialog->setMainLinkOpen(serial->state() != LinkState::Closed, serial->config().port);
     provisionDialog->show();

@@ -12,6 +12,7 @@ inline constexpr char ModuleKey[] = "window/module";
 inline constexpr char ModeKey[] = "window/mode";
 inline constexpr char LanguageKey[] = "window/language";
 inline constexpr char VerifyKey[] = "tools/verify";
+inline constexpr char QuickPausesKey[] = "tools/quickPauses";
 inline constexpr char NextUnitKey[] = "tools/nextUnit";
 inline constexpr char ProfileKey[] = "tools/profile";
 inline constexpr char ApplyProfileKey[] = "tools/applyProfile";

@@ -1,7 +1,8 @@
 // kvx-cli against simulated units: how much time a write spends beyond the
-// protocol's own pauses, and how a batch of four units compares with one.
-// Prints figures; run from the build folder (kvx-cli and kvx-modemsim beside
-// it), best from a Release build:  build/cli_overhead [REPEATS]
+// protocol's own pauses, how a batch of four units compares with one, and a
+// verified unit with the full pauses beside one with quick pauses. Prints
+// figures; run from the build folder (kvx-cli and kvx-modemsim beside it),
+// best from a Release build:  build/cli_overhead [REPEATS]
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -118,6 +119,50 @@ int main(int argc, char *argv[])
     out << "check 1 unit ms: " << checkOne << ", 8 units ms: " << checkEight << Qt::endl;
     out << "check 8/1 ratio: " << QString::number(double(checkEight) / double(checkOne), 'f', 3) << "   (target <= 1.3)"
         << Qt::endl;
+
+    // A verified unit (read, write, store, check, close), with the pauses
+    // as the units need them and with quick pauses, one at a time and 16 at
+    // once.
+    auto verified = [&](const char *product, int count, bool quick) {
+        const QString path = dir.filePath(QStringLiteral("verified-%1.json").arg(QLatin1String(product)));
+        QFile verifiedFile(path);
+        if (!verifiedFile.open(QIODevice::WriteOnly))
+            return qint64(-1);
+        verifiedFile.write(QByteArray(R"({"kvx-profile": 1, "product": ")") + product
+                           + R"(", "module": "tarn", "mode": "p2mp", "settings": {"workMode": "slave", "networkAddress": 4321}})");
+        verifiedFile.close();
+        std::vector<qint64> times;
+        for (int i = 0; i < repeats; ++i) {
+            std::vector<std::unique_ptr<SimProcess>> units;
+            QStringList arguments { "provision", "--profile", path, "--quiet" };
+            if (quick)
+                arguments << "--quick";
+            for (int u = 0; u < count; ++u) {
+                units.push_back(std::make_unique<SimProcess>());
+                if (!units.back()->start({ "--product", QLatin1String(product), "--module", "tarn" }))
+                    return qint64(-1);
+                arguments << "--port" << units.back()->portPath();
+            }
+            times.push_back(timeCli(arguments));
+        }
+        return median(times);
+    };
+    out << "verified unit ms        specified   quick   (goal: quick KV6 - KV7 <= 2400, KV5 <= 1400)" << Qt::endl;
+    for (const char *product : { "kv5", "kv6" }) {
+        qint64 quickOne = 0;
+        for (int count : { 1, 16 }) {
+            const qint64 specified = verified(product, count, false);
+            const qint64 quick = verified(product, count, true);
+            if (count == 1)
+                quickOne = quick;
+            out << QStringLiteral("%1 %2 %3 %4  %5").arg(QLatin1String(product), -4)
+                                                  .arg(count == 1 ? QStringLiteral("1 unit") : QStringLiteral("%1 at once").arg(count), -12)
+                                                  .arg(specified, 9)
+                                                  .arg(quick, 7)
+                                                  .arg(count == 1 ? QString() : QStringLiteral("quick %1/1 ratio %2 (goal <= 1.1)").arg(count).arg(double(quick) / double(quickOne), 0, 'f', 3))
+                << Qt::endl;
+        }
+    }
 
     // Which product answers: a KV5 at its first try, a KV6 - KV7 after a
     // KV5 try that hears nothing.

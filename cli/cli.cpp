@@ -141,6 +141,7 @@ void Cli::addOptions()
         { "address", "Network address, or random.", "N|random" },
         { "unit", "Unit address (point to multipoint).", "N" },
         { "no-verify", "Do not read the unit back after writing." },
+        { "quick", "Quick pauses: each pause ends once the unit has answered." },
         { "log", "Append one CSV row per unit written to FILE.", "FILE" },
         { "unit-start", "First unit address of a provision batch (p2mp).", "N" },
         { "set", "New pass-through baud rate.", "RATE" },

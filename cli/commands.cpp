@@ -10,6 +10,8 @@ const CliOption ModuleOption { "--module M", "tarn, brae-loch, skerry or half-fj
 const CliOption ModeOption { "--mode p2p|p2mp", "point to point or point to multipoint" };
 const CliOption Timeout { "--timeout MS", "how long to wait for the settings report (default 3000)" };
 const CliOption Json { "--json", "print JSON instead of text" };
+const CliOption Quick { "--quick", "quick pauses: each pause ends as soon as the unit has answered what it follows "
+                                   "(never later than its time; the same lines go out); the record says \"quick\"" };
 const CliOption Quiet { "--quiet", "no progress on stderr; results and failures only" };
 const CliOption Log { "--log FILE", "append one CSV row per unit (created before any port is opened)" };
 const CliOption Record { "--record RECORD", "a database record shared by stations: FILE.kvxdb (SQLite) or "
@@ -31,7 +33,7 @@ const QList<CliCommand> &cliCommands()
         { "read", "open, read the settings report, close", "kvx-cli read --port P --product kv5|kv6 --module M [--mode p2p|p2mp] [OPTIONS]",
           "Opens the port, reads the unit's settings report, closes the link.",
           { Port, ProductOption, ModuleOption, { "--mode p2p|p2mp", "link mode (default p2p; p2mp also shows the unit address)" },
-            Timeout, Json, Quiet },
+            Quick, Timeout, Json, Quiet },
           false, "kvx-cli read --port /dev/ttyUSB0 --product kv6 --module tarn --mode p2mp --json > golden.json", &Cli::read },
         { "write", "open, read, write (settings not given keep the unit's values), verify, close", "kvx-cli write --port P --product kv5|kv6 --module M --mode p2p|p2mp [SETTINGS] [OPTIONS]",
           "Opens the port, reads the unit, writes its settings with the changes given (a setting not given keeps "
@@ -48,7 +50,7 @@ const QList<CliCommand> &cliCommands()
             { "--unit N", "unit address (point to multipoint only)" },
             { "--no-verify", "do not read the unit back after storing" }, Log, Record, Station, Operator,
             { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, ReservationTimeout,
-            Timeout, Json, Quiet },
+            Quick, Timeout, Json, Quiet },
           true,
           "kvx-cli write --port /dev/ttyUSB0 --product kv5 --module tarn --mode p2mp --work-mode slave --unit 7", &Cli::write },
         { "provision", "write a profile into every --port at the same time, or into each unit plugged in",
@@ -66,7 +68,7 @@ const QList<CliCommand> &cliCommands()
                               "system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it" },
             { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
                                      "each unit takes the next free one of its network from the --record database" },
-            Log, Record, Station, Operator, ReservationTimeout, Timeout, Json, Quiet },
+            Log, Record, Station, Operator, ReservationTimeout, Quick, Timeout, Json, Quiet },
           true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv",
           &Cli::provision },
         { "baud", "show or --set the pass-through baud rate of a KV6 - KV7 unit", "kvx-cli baud --port P [--set RATE] [--json]",
@@ -88,7 +90,7 @@ const QList<CliCommand> &cliCommands()
             { "--mode p2p|p2mp", "when the profile does not name the mode" },
             { "--watch", "check each serial port that appears (after about 1 s to settle), until Ctrl-C" },
             { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" }, Log, Record, Station,
-            Operator, Timeout, Json, Quiet },
+            Operator, Quick, Timeout, Json, Quiet },
           false, "kvx-cli check --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log inspection.csv",
           &Cli::check },
         { "detect", "say which product answers on a port, with which settings and modules",

@@ -56,6 +56,7 @@ QJsonObject unitJson(const UnitJob &job)
         refused.append(QString::fromLatin1(line.trimmed()));
     QJsonObject object {
         { "port", job.config().port },
+        { "pauses", pausesKey(job.timing()) },
         { "status", o.resultKey() },
         { "exitStatus", statusOf(job) },
         { "written", written },
@@ -86,6 +87,7 @@ QJsonObject checkJson(const UnitJob &job)
     }
     QJsonObject object {
         { "port", job.config().port },
+        { "pauses", pausesKey(job.timing()) },
         { "status", o.resultKey() },
         { "exitStatus", statusOf(job) },
         { "differences", differences },

@@ -71,6 +71,7 @@ int Cli::read(const QStringList &)
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(timeout());
+    jobs.front()->setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
     if (const int status = askOneUnit(jobs, [](UnitJob &job) { job.startRead(); }); status != Success)
         return status;
     const RadioSettings &s = jobs.front()->settings();
@@ -96,6 +97,7 @@ int Cli::write(const QStringList &)
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(ms);
+    jobs.front()->setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
     for (RecordStore *store : records())
         jobs.front()->addRecord(store);
     identify(*jobs.front());
@@ -181,6 +183,7 @@ int Cli::check(const QStringList &)
     ProvisionBatch batch(batchLink, profile.settings, -1);
     batch.setCheckOnly(true);
     batch.setReportTimeout(ms);
+    batch.setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
     batch.setRecords(records());
     batch.setRecordIdentity({ stationName(), operatorName() });
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
@@ -266,6 +269,7 @@ int Cli::provision(const QStringList &)
 
     ProvisionBatch batch(batchLink, change, firstUnit);
     batch.setReportTimeout(ms);
+    batch.setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
     batch.setRecords(records());
     batch.setAutoUnitAddress(autoUnit);
     batch.setRecordIdentity({ stationName(), operatorName() });

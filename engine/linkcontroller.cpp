@@ -212,7 +212,7 @@ bool LinkController::reserveUnitAddress(const WriteOptions &options, UnitOutcome
     for (RecordSlot &slot : m_records) {
         if (!slot.store->canReserve())
             continue;
-        UnitRecord record = recordFor(pendingOutcome(m_settings, config().mode), config(), m_identity);
+        UnitRecord record = rowOf(pendingOutcome(m_settings, config().mode));
         const bool exact = options.reserveFrom < 0;
         const qint64 start = exact ? m_settings.value(Reg::UnitAddress, 0) : options.reserveFrom;
         QString error;
@@ -265,11 +265,18 @@ void LinkController::endWrite(const UnitOutcome &outcome)
         setState(State::Ready);
 }
 
+UnitRecord LinkController::rowOf(const UnitOutcome &outcome) const
+{
+    UnitRecord record = recordFor(outcome, config(), m_identity);
+    record.pauses = pausesKey(timing());
+    return record;
+}
+
 void LinkController::writeRows(const UnitOutcome &outcome)
 {
     if (m_records.isEmpty())
         return;
-    const UnitRecord record = recordFor(outcome, config(), m_identity);
+    const UnitRecord record = rowOf(outcome);
     for (RecordSlot &slot : m_records) {
         QString error;
         const QByteArray handle = slot.store->writeRow(slot.handle, record, &error);

@@ -158,6 +158,8 @@ private:
     // must not be written (the outcome says why).
     bool reserveUnitAddress(const WriteOptions &options, UnitOutcome *refusal);
     void writeRows(const UnitOutcome &outcome);
+    // The unit's row for `outcome`, saying how its pauses were timed.
+    UnitRecord rowOf(const UnitOutcome &outcome) const;
 
     RadioSession m_session;
     State m_state = State::Closed;

@@ -136,6 +136,7 @@ void ProvisionBatch::startUnit(const QString &port)
     m_units.push_back(std::make_unique<UnitJob>(config));
     UnitJob *unit = m_units.back().get();
     unit->setReportTimeout(m_timeoutMs);
+    unit->setQuickPauses(m_quickPauses);
     for (RecordStore *record : m_records)
         unit->addRecord(record);
     unit->setRecordIdentity(m_identity);

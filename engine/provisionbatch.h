@@ -47,6 +47,8 @@ public:
     void setCheckOnly(bool check) { m_checkOnly = check; }
     bool isCheckOnly() const { return m_checkOnly; }
     void setReportTimeout(int ms) { m_timeoutMs = ms; }
+    // Every unit's pauses end as soon as it has answered (SessionTiming).
+    void setQuickPauses(bool quick) { m_quickPauses = quick; }
     void setRecords(const QList<RecordStore *> &records) { m_records = records; }
     void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // Unit addresses from a record that reserves them: each unit takes the
@@ -99,6 +101,7 @@ private:
     bool m_verify = true;
     bool m_checkOnly = false;
     int m_timeoutMs;
+    bool m_quickPauses = false;
     int m_settleMs = DefaultSettleMs;
     QList<RecordStore *> m_records;
     RecordIdentity m_identity;

@@ -6,6 +6,8 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "engine/serialports.h"
 #include "protocol/atcommands.h"
 
@@ -75,6 +77,10 @@ struct RadioSession::Run : QObject {
     int stage = StageStart;
     SessionTiming timing;   // as it was when the run started
     QTimer timer;
+    // With quick pauses: what ends the pause under way before its time.
+    RadioSession::Awaits awaits = RadioSession::Awaits::NoReply;
+    quint64 awaitSerial = 0;
+    quint64 lastSerial = 0;   // the last line this run sent
     RadioSettings settings;   // a write's, and its plan
     QList<WriteLine> plan;
     int nextLine = 0;
@@ -142,7 +148,10 @@ RadioSession::Run *RadioSession::startRun(int kind)
     run->timing = m_timing;
     run->timer.setSingleShot(true);
     run->timer.setTimerType(Qt::PreciseTimer);
-    connect(&run->timer, &QTimer::timeout, this, [this, run] { advance(run); });
+    connect(&run->timer, &QTimer::timeout, this, [this, run] {
+        run->awaits = Awaits::NoReply;
+        advance(run);
+    });
     m_runs.append(run);
     return run;
 }
@@ -250,7 +259,7 @@ bool RadioSession::send(const QByteArray &bytes)
     // Answers to the operator's lines come in the same queue as everyone's.
     const int lines = AnswerScanner::linesAnswered(bytes, &m_unfinishedLine);
     for (int i = 0; i < lines; ++i)
-        m_unanswered.append({ 0, QByteArray() });
+        m_unanswered.append({ 0, QByteArray(), false, m_nextSerial++ });
     return true;
 }
 
@@ -259,8 +268,25 @@ void RadioSession::setHoldReports(bool hold)
     m_hold = hold;
 }
 
-void RadioSession::pause(Run *run, int ms)
+QString pausesKey(const SessionTiming &timing)
 {
+    return timing.pauseEndsOnReply ? QStringLiteral("quick") : QStringLiteral("specified");
+}
+
+void RadioSession::pause(Run *run, int ms, Awaits awaits)
+{
+    run->awaits = Awaits::NoReply;
+    if (run->timing.pauseEndsOnReply) {
+        const bool unanswered = std::any_of(m_unanswered.cbegin(), m_unanswered.cend(),
+                                            [run](const Asked &asked) { return asked.serial == run->lastSerial; });
+        if (awaits == Awaits::Answer && !unanswered)
+            awaits = Awaits::Nothing;
+        // From the event loop all the same, never from inside this step.
+        if (awaits == Awaits::Nothing)
+            ms = 0;
+        run->awaits = awaits;
+        run->awaitSerial = run->lastSerial;
+    }
     run->timer.start(ms);
 }
 
@@ -270,8 +296,10 @@ bool RadioSession::sendFor(Run *run, const QByteArray &bytes, bool store)
         return false;
     if (!bytes.isEmpty()) {
         // A frame gets a frame or nothing back; a line gets "OK" or "ERROR".
-        if (!bytes.startsWith(FrameStart))
-            m_unanswered.append({ run->id, bytes, store });
+        if (!bytes.startsWith(FrameStart)) {
+            run->lastSerial = m_nextSerial++;
+            m_unanswered.append({ run->id, bytes, store, run->lastSerial });
+        }
         emit lineSent(run->id, bytes);
     }
     return true;
@@ -295,10 +323,9 @@ void RadioSession::advance(Run *run)
     switch (run->kind) {
     case OpenKind:
         if (run->stage == StageStart) {
-            if (kv6)
-                sendFor(run, frameLinkOpen());
+            const bool sent = kv6 && sendFor(run, frameLinkOpen());
             run->stage = StageRequested;
-            pause(run, run->timing.openMs);
+            pause(run, run->timing.openMs, sent ? Awaits::RateReply : kv6 ? Awaits::NoReply : Awaits::Nothing);
         } else {
             finish(run, SequenceResult::Completed);
         }
@@ -314,7 +341,7 @@ void RadioSession::advance(Run *run)
             if (!requestReport(run, false))
                 return;
             run->stage = StageRequested;
-            return pause(run, run->timing.requestMs);
+            return pause(run, run->timing.requestMs, Awaits::Answer);
         default:
             return finish(run, SequenceResult::Completed);
         }
@@ -328,7 +355,7 @@ void RadioSession::advance(Run *run)
             endAll(SequenceResult::Aborted, run);
             sendFor(run, frameLinkClose());
             run->stage = StageClosing;
-            pause(run, run->timing.closeMs);
+            pause(run, run->timing.closeMs, Awaits::CloseReply);
         } else {
             closePort();
             finish(run, SequenceResult::Completed);
@@ -344,8 +371,9 @@ bool RadioSession::prepareRead(Run *run, int requestStage)
     run->stage = requestStage;
     if (m_config.product != Product::Kv6)
         return false;
+    // The unit does not answer it: its pause always runs out.
     if (sendFor(run, frameReadPrepare()))
-        pause(run, run->timing.prepareMs);
+        pause(run, run->timing.prepareMs, Awaits::NoReply);
     else
         finish(run, SequenceResult::SendFailed);
     return true;
@@ -381,7 +409,7 @@ void RadioSession::advanceWrite(Run *run)
             }
             // The plan says which lines pause, the timing how long.
             if (line.pauses)
-                return pause(run, run->timing.lineMs);
+                return pause(run, run->timing.lineMs, line.bytes.isEmpty() ? Awaits::Nothing : Awaits::Answer);
         }
         return finish(run, SequenceResult::Completed);
     }
@@ -415,6 +443,7 @@ void RadioSession::storeWhenAnswered(Run *run)
     // Every answer restarts the wait: a slow unit that keeps answering is
     // waited for, a silent one is not.
     run->stage = StageAwaitAnswers;
+    run->awaits = Awaits::NoReply;
     run->timer.start(run->reportTimeoutMs);
 }
 
@@ -432,7 +461,7 @@ void RadioSession::sendStore(Run *run)
     run->stage = StageStored;
     emit stored(id);
     if (findRun(id))
-        pause(run, run->timing.storeMs);
+        pause(run, run->timing.storeMs, Awaits::Answer);
 }
 
 void RadioSession::answered(AnswerScanner::Answer answer)
@@ -456,8 +485,12 @@ void RadioSession::answered(AnswerScanner::Answer answer)
     }
     const QList<Run *> runs = m_runs;
     for (Run *waiting : runs) {
-        if (m_runs.contains(waiting) && waiting->kind == WriteKind && waiting->stage == StageAwaitAnswers)
+        if (!m_runs.contains(waiting))
+            continue;
+        if (waiting->kind == WriteKind && waiting->stage == StageAwaitAnswers)
             storeWhenAnswered(waiting);
+        else if (waiting->awaits == Awaits::Answer && waiting->awaitSerial == asked.serial)
+            endPause(waiting);
     }
 }
 
@@ -612,14 +645,18 @@ void RadioSession::scanReceived(const QByteArray &chunk)
 void RadioSession::endPauseOnReply(const FrameReply &frame)
 {
     for (Run *run : std::as_const(m_runs)) {
-        if (!run->timing.pauseEndsOnReply || !run->timer.isActive())
-            continue;
-        const bool opened = run->kind == OpenKind && run->stage == StageRequested && frame.status == FrameReply::BaudRate;
-        const bool closed = run->kind == CloseKind && run->stage == StageClosing && frame.status == FrameReply::LinkClosed;
-        // From the event loop, not from inside this scan.
-        if (opened || closed)
-            run->timer.start(0);
+        if ((run->awaits == Awaits::RateReply && frame.status == FrameReply::BaudRate)
+            || (run->awaits == Awaits::CloseReply && frame.status == FrameReply::LinkClosed))
+            endPause(run);
     }
+}
+
+void RadioSession::endPause(Run *run)
+{
+    run->awaits = Awaits::NoReply;
+    // From the event loop, not from inside this scan.
+    if (run->timer.isActive())
+        run->timer.start(0);
 }
 
 void RadioSession::onPortError(int error)

@@ -58,7 +58,7 @@ struct SequenceResult {
 
 // How long a session pauses on the line, and how long a read waits for its
 // report. The defaults are the pauses the units need; only tests shorten
-// them.
+// them, and only a detection or quick pauses end them early.
 struct SessionTiming {
     int openMs = 1000;                // after opening (and the link-open frame)
     int prepareMs = 1000;             // after the read-prepare frame
@@ -67,10 +67,20 @@ struct SessionTiming {
     int storeMs = 3000;               // after "AT&W"
     int closeMs = 1000;               // after the link-close frame
     int reportTimeoutMs = 3000;       // read() and write() given no timeout
-    // The pause after the link-open or link-close frame ends as soon as the
-    // unit answers it (a detection's quick tries; off for every other use).
+    // Quick pauses: a pause ends as soon as the unit has answered what it
+    // follows (a line's "OK" or "ERROR", the report's final "OK", the
+    // link-open or link-close frame's reply), never later than its time. A
+    // pause whose line or frame gets no answer (the read-prepare frame, a
+    // silent unit) runs out whole; one that follows nothing (a KV5's open,
+    // a preset the module lacks) ends at once. The bytes sent and their
+    // order stay the same. Off by default: the pauses as the units need
+    // them.
     bool pauseEndsOnReply = false;
 };
+
+// How a unit's pauses were timed, as its record row says it: "quick" or
+// "specified".
+QString pausesKey(const SessionTiming &timing);
 
 // Why `port` did not open, for the operator: `error` is the port's
 // QSerialPort::SerialPortError, `systemText` its own description.
@@ -170,7 +180,9 @@ private:
     bool prepareRead(Run *run, int requestStage);
     // "AT&V" and the watch for the report; false when the run has ended.
     bool requestReport(Run *run, bool forVerify);
-    void pause(Run *run, int ms);
+    // What a pause follows, so that quick pauses know when to end it.
+    enum class Awaits { Nothing, Answer, RateReply, CloseReply, NoReply };
+    void pause(Run *run, int ms, Awaits awaits);
     // `store`: the line is the write's "AT&W".
     bool sendFor(Run *run, const QByteArray &bytes, bool store = false);
     bool sendBytes(const QByteArray &bytes);
@@ -185,6 +197,8 @@ private:
     void onReadyRead();
     void scanReceived(const QByteArray &chunk);
     void endPauseOnReply(const FrameReply &frame);
+    // Quick pauses: what the pause under way awaited has come.
+    void endPause(Run *run);
     void onPortError(int error);
     // One answer of the unit, to the oldest line not yet answered.
     void answered(AnswerScanner::Answer answer);
@@ -211,7 +225,9 @@ private:
         int run = 0;
         QByteArray line;
         bool store = false;   // the write's "AT&W"
+        quint64 serial = 0;   // for a pause that awaits its answer
     };
+    quint64 m_nextSerial = 1;
     QList<Asked> m_unanswered;
     QByteArray m_unfinishedLine;   // the operator's line not yet ended
 };

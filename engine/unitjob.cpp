@@ -48,6 +48,13 @@ void UnitJob::setTiming(const SessionTiming &timing)
     m_link.setTiming(timing);
 }
 
+void UnitJob::setQuickPauses(bool quick)
+{
+    SessionTiming timing = m_link.timing();
+    timing.pauseEndsOnReply = quick;
+    m_link.setTiming(timing);
+}
+
 void UnitJob::setReportTimeout(int ms)
 {
     m_timeoutMs = ms;

@@ -25,6 +25,9 @@ public:
     void setReportTimeout(int ms);
     // The pauses and the report timeout of the unit's link.
     void setTiming(const SessionTiming &timing);
+    // Pauses that end as soon as the unit has answered (SessionTiming).
+    void setQuickPauses(bool quick);
+    const SessionTiming &timing() const { return m_link.timing(); }
     // A write writes the unit's row into each record: a pending row right
     // before "AT&W" goes out (so a killed program still leaves one),
     // completed the moment the outcome is known. When a pending row cannot be

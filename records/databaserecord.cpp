@@ -34,7 +34,7 @@ const char Indexed[] = "('verified', 'written', 'reserved', 'pending')";
 
 const char Columns[] = "attempt, time, station, operator, tool_version, port, product, module, mode, unit_address, "
                        "network_address, work_mode, baud, link_rate, power, repeater, result, differences, superseded, "
-                       "imported";
+                       "imported, pauses";
 
 QString newAttempt()
 {
@@ -224,6 +224,8 @@ QList<QStringList> schemaSteps(bool postgres)
             QStringLiteral("ALTER TABLE units_typed RENAME TO units"),
         } + unitIndexes();
     }
+    // How each unit's pauses were timed; empty for the rows before.
+    steps << QStringList { QStringLiteral("ALTER TABLE units ADD COLUMN pauses TEXT NOT NULL DEFAULT ''") };
     return steps;
 }
 
@@ -642,11 +644,12 @@ void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, i
     query.addBindValue(text(r.detail));
     query.addBindValue(superseded);
     query.addBindValue(imported);
+    query.addBindValue(text(r.pauses));
 }
 
 QString insertStatement()
 {
-    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                           "ON CONFLICT (attempt) DO NOTHING")
         .arg(QLatin1String(Columns));
 }
@@ -726,6 +729,7 @@ RecordRow rowFrom(const QSqlQuery &query)
     r.detail = query.value(17).toString();
     row.superseded = query.value(18).toInt() != 0;
     row.imported = query.value(19).toInt() != 0;
+    r.pauses = query.value(20).toString();
     return row;
 }
 

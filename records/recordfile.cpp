@@ -23,6 +23,8 @@ struct RecordFileText {
 // The widths of older files: before the attempt, before the station's columns.
 constexpr int OldColumns = 14;
 constexpr int AttemptColumns = 15;
+// Files written before the pauses column.
+constexpr int StationColumns = 18;
 
 // An address asked about, as the record holds it (a caller may give
 // leading zeros).
@@ -156,14 +158,14 @@ const QStringList &recordHeader()
     static const QStringList header = { "time", "port", "product", "module", "mode", "unit_address",
                                         "network_address", "work_mode", "baud", "link_rate", "power",
                                         "repeater", "result", "differences", "attempt", "station",
-                                        "operator", "tool_version" };
+                                        "operator", "tool_version", "pauses" };
     return header;
 }
 
 bool isRecordHeader(const QStringList &fields)
 {
     return fields == recordHeader() || fields == recordHeader().mid(0, OldColumns)
-           || fields == recordHeader().mid(0, AttemptColumns);
+           || fields == recordHeader().mid(0, AttemptColumns) || fields == recordHeader().mid(0, StationColumns);
 }
 
 QString newAttemptId()
@@ -234,7 +236,7 @@ QStringList recordFields(const UnitRecord &r, const QString &attempt)
 {
     return QStringList { recordTimeText(r.time), r.config.port, productKey(r.config.product), moduleKey(r.config.module),
                          modeKey(r.config.mode), recordUnitAddress(r), recordNetworkAddress(r) }
-           + recordCaptions(r) + QStringList { r.result, r.detail, attempt, r.station, r.operatorName, r.toolVersion };
+           + recordCaptions(r) + QStringList { r.result, r.detail, attempt, r.station, r.operatorName, r.toolVersion, r.pauses };
 }
 
 QByteArray recordLine(const UnitRecord &r, const QString &attempt)
@@ -513,7 +515,8 @@ bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString 
     QString reason;
     if (!why)
         why = &reason;
-    if (cells.size() != recordHeader().size() && cells.size() != OldColumns && cells.size() != AttemptColumns) {
+    if (cells.size() != recordHeader().size() && cells.size() != OldColumns && cells.size() != AttemptColumns
+        && cells.size() != StationColumns) {
         *why = RecordFileText::tr("%1 fields, where a record row has %2").arg(cells.size()).arg(recordHeader().size());
         return false;
     }
@@ -574,6 +577,9 @@ bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString 
     r->station = f.value(15);
     r->operatorName = f.value(16);
     r->toolVersion = f.value(17);
+    r->pauses = f.value(18);
+    if (strict && !r->pauses.isEmpty() && r->pauses != QLatin1String("specified") && r->pauses != QLatin1String("quick"))
+        return unknown(QStringLiteral("pauses"), r->pauses, QStringLiteral("specified, quick"));
     return true;
 }
 

@@ -23,6 +23,7 @@ struct UnitRecord {
     QString station;           // the computer's host name, or a name given
     QString operatorName;
     QString toolVersion;
+    QString pauses;            // "specified" or "quick"; empty in rows written before it was kept
 };
 
 // Who writes a row: kept by a database record with every attempt (the tool's

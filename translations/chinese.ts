@@ -450,6 +450,10 @@ p, li { white-space: pre-wrap; }
         <translation>写入后校验</translation>
     </message>
     <message>
+        <source>Quick pauses</source>
+        <translation>快速等待</translation>
+    </message>
+    <message>
         <source>Provisioning record…</source>
         <translation>配置记录…</translation>
     </message>
@@ -849,6 +853,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>Verify after write</source>
         <translation>写入后校验</translation>
+    </message>
+    <message>
+        <source>Quick pauses</source>
+        <translation>快速等待</translation>
+    </message>
+    <message>
+        <source>Each pause ends as soon as the unit has answered, never later than its time. Leave it off for units that need the pause to settle after a preset.</source>
+        <translation>每个等待在设备应答后立即结束，但不超过规定时间。对于预设后需要等待稳定的设备，请勿勾选。</translation>
     </message>
     <message>
         <source>Take each unit as it is plugged in</source>

@@ -451,6 +451,10 @@ p, li { white-space: pre-wrap; }
         <translation>Verify after write</translation>
     </message>
     <message>
+        <source>Quick pauses</source>
+        <translation>Quick pauses</translation>
+    </message>
+    <message>
         <source>Provisioning record…</source>
         <translation>Provisioning record…</translation>
     </message>
@@ -850,6 +854,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>Verify after write</source>
         <translation>Verify after write</translation>
+    </message>
+    <message>
+        <source>Quick pauses</source>
+        <translation>Quick pauses</translation>
+    </message>
+    <message>
+        <source>Each pause ends as soon as the unit has answered, never later than its time. Leave it off for units that need the pause to settle after a preset.</source>
+        <translation>Each pause ends as soon as the unit has answered, never later than its time. Leave it off for units that need the pause to settle after a preset.</translation>
     </message>
     <message>
         <source>Take each unit as it is plugged in</source>

@@ -226,6 +226,9 @@ private slots:
             for (const char *name : chosen)
                 child<QRadioButton>(&w, name)->click();
             trigger(&w, "ActionVerifyWrite");
+            QVERIFY(!w.quickPauses());
+            trigger(&w, "ActionQuickPauses");
+            QVERIFY(w.quickPauses());
             trigger(&w, "ActionChinese");
             // The locked address is not typed over.
             auto *address = child<QLineEdit>(&w, "AddressEdit");
@@ -241,6 +244,7 @@ private slots:
         for (const char *name : chosen)
             QVERIFY2(child<QRadioButton>(&w, name)->isChecked(), name);
         QVERIFY(child<QAction>(&w, "ActionVerifyWrite")->isChecked());
+        QVERIFY(child<QAction>(&w, "ActionQuickPauses")->isChecked() && w.quickPauses());
         QVERIFY(startsInChinese() && child<QAction>(&w, "ActionChinese")->isChecked());
         trigger(&w, "ActionEnglish");
         QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)

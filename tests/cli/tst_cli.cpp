@@ -614,6 +614,52 @@ private slots:
             QVERIFY2(!text.contains("stor") && !text.contains("AT&W"), text.constData());
     }
 
+    // Quick pauses change when lines go, never which: the same bytes in the
+    // same order, the same outcome and record row (but its pauses), also
+    // for a refused line and a unit that does not answer (a KV5 at 115200).
+    void quickPausesSameWire_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("arguments");   // the simulator's port follows
+        QTest::addColumn<QString>("result");
+        const QStringList kv6 { "write", "--product", "kv6", "--module", "half-fjord", "--mode", "p2p", "--work-mode" };
+        QTest::newRow("KV5 write") << QStringList { "--product", "kv5" } << QStringList { "write", "--product", "kv5",
+            "--module", "tarn", "--mode", "p2mp", "--work-mode", "master", "--unit", "4" } << "verified";
+        QTest::newRow("KV6 - KV7 write") << kv6.mid(1, 4) << kv6 + QStringList { "slave" } << "verified";
+        QTest::newRow("refused line") << kv6.mid(1, 4) + QStringList { "--error-on", "ATS103" } << kv6 + QStringList { "master" } << "refused";
+        QTest::newRow("check") << QStringList { "--product", "kv6", "--reg", "104=321" } << QStringList { "check", "--profile", "PROFILE" } << "matches";
+        QTest::newRow("silent unit") << QStringList { "--product", "kv5" } << kv6 + QStringList { "slave" } << "failed";
+    }
+    void quickPausesSameWire()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, result);
+        QTemporaryDir dir;
+        writeProfile(dir.filePath("p.json"), R"({"kvx-profile": 1, "product": "kv6", "module": "tarn", "mode": "p2mp", "settings": {"networkAddress": 321}})");
+        arguments.replaceInStrings(QRegularExpression("^PROFILE$"), dir.filePath("p.json"));
+        QByteArray wire[2];
+        QStringList rows[2];
+        for (int quick = 0; quick < 2; ++quick) {
+            SimProcess sim;
+            QVERIFY(sim.start(simArgs));
+            const QString log = dir.filePath(QStringLiteral("units-%1.csv").arg(quick));
+            cli(arguments + QStringList { "--port", sim.portPath(), "--log", log, "--quiet" } + QStringList(quick, "--quick"));
+            // The last bytes: the close frame, or a KV5's read back.
+            const QByteArray last = simArgs.at(1) == QLatin1String("kv5") && arguments.at(2) == QLatin1String("kv5")
+                ? QByteArray("AT&V\r\n") : frameLinkClose();
+            QTRY_VERIFY(sim.received().endsWith(last));
+            wire[quick] = sim.received();
+            rows[quick] = readRecordRows(log).value(1);
+            QCOMPARE(rows[quick].value(12), result);
+            QCOMPARE(rows[quick].value(recordHeader().indexOf("pauses")), quick ? "quick" : "specified");
+            // Its time, attempt and pauses aside, the row is the same.
+            rows[quick] = rows[quick].mid(1, 13);
+        }
+        QCOMPARE(wire[1], wire[0]);
+        QCOMPARE(rows[1], rows[0]);
+    }
+
     // Asking for the pass-through rate writes nothing; only a rate given
     // goes out.
     void baudAsksWithoutWriting_data()

@@ -139,6 +139,8 @@ private slots:
             QTRY_VERIFY(row(list, path));
             row(list, path)->setCheckState(0, Qt::Checked);
         }
+        // Quick pauses: the same bytes, and the rows say so.
+        dialog.findChild<QCheckBox *>("QuickPausesBox")->click();
         dialog.findChild<QPushButton *>("CheckButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 30000);
         QCOMPARE(row(list, paths.at(0))->text(2), QStringLiteral("matches"));
@@ -152,6 +154,7 @@ private slots:
         QCOMPARE(rows.at(1).mid(12, 2), (QStringList { "matches", "" }));
         QCOMPARE(rows.at(2).mid(12, 2), (QStringList { "differs", "link rate 230400, the profile says 115200" }));
         QCOMPARE(rows.at(2).at(5), QString());
+        QCOMPARE(rows.at(2).at(15), QStringLiteral("quick"));
     }
 
     // Units plugged in one after another get the next unit addresses; the

@@ -2,6 +2,7 @@
 // the Tools menu: profiles, the check after a write, the record of every
 // unit, the next unit address and the added status messages.
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -513,9 +514,14 @@ private slots:
         Rig rig;
         QVERIFY(readyRig(rig, KV5, Tarn, PointToMultipoint));
         rig.combo("AirSpeedBox")->setCurrentText("115200");
+        rig.action("ActionQuickPauses")->trigger();
         rig.action("ActionProvision")->trigger();
         auto *dialog = rig.window->findChild<ProvisionDialog *>();
         QVERIFY(dialog && dialog->isVisible());
+        // One choice of quick pauses, in the window and the dialog.
+        QVERIFY(dialog->findChild<QCheckBox *>("QuickPausesBox")->isChecked());
+        dialog->findChild<QCheckBox *>("QuickPausesBox")->click();
+        QVERIFY(!rig.action("ActionQuickPauses")->isChecked() && !rig.window->quickPauses());
         auto *start = dialog->findChild<QPushButton *>("StartButton");
         QVERIFY(!start->isEnabled());
         QVERIFY(dialog->findChild<QLabel *>("NoticeLabel")->text().contains(rig.sim.portPath()));

@@ -258,6 +258,39 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(unit.sim.receivedLines().last().bytes, result.stored ? QByteArray("AT&V\r\n") : lastLine);
     }
+
+    // Quick pauses at the real times: a pause ends early only once its line
+    // is answered; a unit too slow to answer within it (each "OK" some
+    // 160 ms) gets the whole pause. A KV5's open pause follows nothing.
+    void quickPauseAwaitsAnswer_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::newRow("prompt unit") << QStringList();
+        QTest::newRow("slow unit") << QStringList { "--chunk", "1", "--gap", "80" };
+    }
+    void quickPauseAwaitsAnswer()
+    {
+        QFETCH(QStringList, simArgs);
+        SessionTiming timing;
+        timing.pauseEndsOnReply = true;
+        Unit unit { timing };
+        QVERIFY(unit.start(0, 0, 1, simArgs));
+        QElapsedTimer clock;
+        clock.start();
+        unit.finish(unit.session.open(unit.config));
+        QVERIFY2(clock.elapsed() < timing.openMs / 2, qPrintable(QString::number(clock.elapsed())));
+        QByteArray received;
+        QList<QPair<qint64, qsizetype>> sent;   // when each line went, and the answers in by then
+        connect(&unit.session, &RadioSession::chunkReceived, this, [&](const QByteArray &chunk) { received += chunk; });
+        connect(&unit.session, &RadioSession::lineSent, this,
+                [&](int, const QByteArray &) { sent.append({ clock.elapsed(), received.count("OK\r\n") }); });
+        QVERIFY(unit.finish(unit.session.write(masterSettings(unit.config), false)).stored);
+        for (int i = 1; i < sent.size(); ++i) {
+            const qint64 gap = sent.at(i).first - sent.at(i - 1).first;
+            QVERIFY2(simArgs.isEmpty() ? sent.at(i).second >= i : gap >= timing.lineMs - 1,
+                     qPrintable(QStringLiteral("line %1: %2 ms, %3 answers").arg(i).arg(gap).arg(sent.at(i).second)));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRadioSession)

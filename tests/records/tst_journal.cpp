@@ -96,6 +96,19 @@ private slots:
         QCOMPARE(older.rows().size(), 2);
         QCOMPARE(older.rows().first().record.result, QStringLiteral("pending"));
         QVERIFY(older.rows().first().attempt.isEmpty());
+
+        // One written before the pauses column: its attempts stand.
+        oldFile.setFileName(dir.filePath("before-pauses.csv"));
+        QVERIFY(oldFile.open(QIODevice::WriteOnly));
+        oldFile.write(recordHeader().mid(0, 15).join(',').toUtf8()
+                      + "\r\n2026-12-01T10:00:00Z,/dev/ttyUSB0,kv5,tarn,p2mp,1,500,Slave(Remote),9600,172800,1000mW,,pending,,a1\r\n");
+        oldFile.close();
+        UnitRecord quick = unitRecord("verified");
+        quick.pauses = QStringLiteral("quick");
+        QVERIFY(!RecordFile(oldFile.fileName()).writeRow("a1", quick, nullptr).isEmpty());
+        const QList<RecordRow> unpaused = RecordFile(oldFile.fileName()).rows();
+        QCOMPARE(unpaused.size(), 1);
+        QCOMPARE(unpaused.first().record.pauses, QStringLiteral("quick"));
     }
 
     // Two programs with their own temporary folders, one reaching the new
