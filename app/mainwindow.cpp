@@ -30,12 +30,13 @@
 
 namespace {
 
-// One to ten digits, and never more than the 32-bit registers hold.
+// Digits only; more than the 32-bit registers hold are kept as typed but
+// never acceptable, so the form can say so.
 class AddressValidator : public QRegularExpressionValidator
 {
 public:
     explicit AddressValidator(QObject *parent)
-        : QRegularExpressionValidator(QRegularExpression(QStringLiteral("([0-9]{1,10})")), parent)
+        : QRegularExpressionValidator(QRegularExpression(QStringLiteral("([0-9]{1,20})")), parent)
     {
     }
 

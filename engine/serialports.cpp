@@ -9,6 +9,7 @@
 
 namespace {
 
+#ifndef Q_OS_WIN
 // The longest file name (in bytes) the usual file systems take.
 constexpr int MaxFileNameBytes = 255;
 
@@ -20,6 +21,7 @@ QString systemLocation(const QString &name)
         return name;
     return QStringLiteral("/dev/") + name;
 }
+#endif
 
 bool canOpen(QSerialPort &port)
 {

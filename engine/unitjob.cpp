@@ -216,8 +216,8 @@ void UnitJob::decide(const UnitOutcome &outcome, bool recorded)
         return;
     m_decided = true;
     m_outcome = outcome;
-    // A check that read nothing holds no settings of the unit's.
     m_outcome.check = m_task == CheckTask;
+    // A check that read nothing holds no settings of the unit's.
     if (m_task == CheckTask && outcome.result != UnitOutcome::Matches && outcome.result != UnitOutcome::Differs) {
         m_outcome.settings = RadioSettings();
         m_outcome.module = m_config.module;

@@ -322,7 +322,8 @@ private slots:
         QTest::newRow("largest") << "4294967295" << true;
         // Shown as typed, for the form to refuse naming the range.
         QTest::newRow("one above") << "4294967296" << true;
-        QTest::newRow("eleven digits") << "12345678901" << false;
+        QTest::newRow("eleven digits") << "12345678901" << true;
+        QTest::newRow("twenty-one digits") << "123456789012345678901" << false;
         QTest::newRow("letters") << "12a" << false;
         QTest::newRow("sign") << "-1" << false;
         QTest::newRow("blank") << " 1" << false;
