@@ -5,13 +5,10 @@
 
 #include <QBuffer>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/mount.h>
-#include <unistd.h>
 
 #include "records/databaserecord.h"
 #include "records/recordfile.h"
