@@ -5,13 +5,10 @@
 
 #include <QBuffer>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/mount.h>
-#include <unistd.h>
 
 #include "records/databaserecord.h"
 #include "records/recordfile.h"
@@ -83,6 +80,8 @@ private slots:
         QTest::newRow("fields") << Header + QByteArray(1 << 20, ',') << "line 2: more than";
         QTest::newRow("long line") << Header + Row + QByteArray(MaxRecordRowBytes + 10, 'x') << "line 3: longer than";
         QTest::newRow("not UTF-8") << Header + QByteArray(Row).replace("ann", "\xff\xfe") << "line 2: the text is not UTF-8";
+        QTest::newRow("after a quoted line end") << Header + QByteArray(Row).replace(",,a1", ",\"two\r\nlines\",a1")
+                                                    + QByteArray(Row).replace("verified", "hacked") << "line 4: result";
         QTest::newRow("header") << QByteArray("time,port\r\n") + Row << "not a provisioning record";
     }
     // A refused file gives no rows at all, and says which line.
