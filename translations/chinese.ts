@@ -66,6 +66,223 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source> (see kvx-cli --help)</source>
+        <translation>（见 kvx-cli --help）</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot; (commands: %2)</source>
+        <translation>没有命令“%1”（命令：%2）</translation>
+    </message>
+    <message>
+        <source>give one command: %1 (see kvx-cli --help)</source>
+        <translation>请给出一个命令：%1（见 kvx-cli --help）</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot; (see kvx-cli --help)</source>
+        <translation>未知命令“%1”（见 kvx-cli --help）</translation>
+    </message>
+    <message>
+        <source>stopped by signal %1</source>
+        <translation>被信号 %1 停止</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>%1 man|bash-completion</source>
+        <translation>%1 man|bash-completion</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to %2 (see kvx-cli help %2)</source>
+        <translation>--%1 不适用于 %2（见 kvx-cli help %2）</translation>
+    </message>
+    <message>
+        <source>--%1 is needed (see kvx-cli help %2)</source>
+        <translation>需要 --%1（见 kvx-cli help %2）</translation>
+    </message>
+    <message>
+        <source>--port: %1 takes one port</source>
+        <translation>--port：%1 只接受一个端口</translation>
+    </message>
+    <message>
+        <source>--timeout %1: allowed: a number of milliseconds above 0</source>
+        <translation>--timeout %1：允许的值：大于 0 的毫秒数</translation>
+    </message>
+    <message>
+        <source>--reservation-timeout %1: allowed: a number of seconds above 0</source>
+        <translation>--reservation-timeout %1：允许的值：大于 0 的秒数</translation>
+    </message>
+    <message>
+        <source>--%1 %2: must be a whole number 0 … %3</source>
+        <translation>--%1 %2：必须是 0 … %3 的整数</translation>
+    </message>
+    <message>
+        <source>--profile %1: %2</source>
+        <translation>--profile %1：%2</translation>
+    </message>
+    <message>
+        <source>--log %1: cannot be written: %2</source>
+        <translation>--log %1：无法写入：%2</translation>
+    </message>
+    <message>
+        <source>--%1 is needed (allowed: %2)</source>
+        <translation>需要 --%1（允许的值：%2）</translation>
+    </message>
+    <message>
+        <source>--%1 %2: allowed: %3</source>
+        <translation>--%1 %2：允许的值：%3</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the profile is for %3</source>
+        <translation>--%1 %2：配置文件适用于 %3</translation>
+    </message>
+    <message>
+        <source>--%1 %2: not a value of %3 %4; allowed: %5</source>
+        <translation>--%1 %2：不是 %3 %4 的取值；允许的值：%5</translation>
+    </message>
+    <message>
+        <source>--repeater is written only with the master work mode (S141 goes out after the Master preset alone): add --work-mode master</source>
+        <translation>--repeater 只在主机工作模式下写入（S141 只跟在 Master 预设之后发送）：请加上 --work-mode master</translation>
+    </message>
+    <message>
+        <source>work mode: </source>
+        <translation>工作模式：</translation>
+    </message>
+    <message>
+        <source>baud: </source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>link rate: </source>
+        <translation>空中速率：</translation>
+    </message>
+    <message>
+        <source>power: </source>
+        <translation>发射功率：</translation>
+    </message>
+    <message>
+        <source>repeater: </source>
+        <translation>中继：</translation>
+    </message>
+    <message>
+        <source>network address: </source>
+        <translation>网络地址：</translation>
+    </message>
+    <message>
+        <source>unit address: </source>
+        <translation>单元地址：</translation>
+    </message>
+    <message>
+        <source>no serial ports; devices the system does not list as serial ports (pseudo-terminals, the simulator&apos;s link) are added by naming their paths in KVX_EXTRA_PORTS</source>
+        <translation>没有串口；系统未列为串口的设备（伪终端、模拟器的链接）可在 KVX_EXTRA_PORTS 中写出其路径来加入</translation>
+    </message>
+    <message>
+        <source>--port is needed (one for each unit), or --watch</source>
+        <translation>需要 --port（每个单元一个），或 --watch</translation>
+    </message>
+    <message>
+        <source>--match goes with --watch</source>
+        <translation>--match 须与 --watch 一起使用</translation>
+    </message>
+    <message>
+        <source>--port is needed (see kvx-cli help %1)</source>
+        <translation>需要 --port（见 kvx-cli help %1）</translation>
+    </message>
+    <message>
+        <source>--port %1 is given twice: one unit, one port</source>
+        <translation>--port %1 给出了两次：一个单元，一个端口</translation>
+    </message>
+    <message>
+        <source>watching for serial ports that appear%1; Ctrl-C stops</source>
+        <translation>正在等待新出现的串口%1；按 Ctrl-C 停止</translation>
+    </message>
+    <message>
+        <source>ports there now, left alone: %1</source>
+        <translation>现有端口，不予处理：%1</translation>
+    </message>
+    <message>
+        <source>note: %1 names no device the system lists as a serial port; a pseudo-terminal or a simulator&apos;s link is seen only when KVX_EXTRA_PORTS names its path</source>
+        <translation>注意：%1 不是系统列出的串口设备；伪终端或模拟器的链接只有在 KVX_EXTRA_PORTS 写出其路径时才能看到</translation>
+    </message>
+    <message>
+        <source>%1 appeared: left alone, it does not match %2</source>
+        <translation>%1 已出现：与 %2 不匹配，不予处理</translation>
+    </message>
+    <message>
+        <source>--unit-start: the profile is point to point, its units have no unit address</source>
+        <translation>--unit-start：配置文件为点对点，其单元没有单元地址</translation>
+    </message>
+    <message>
+        <source>--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb or --record postgresql://...</source>
+        <translation>--unit-start auto 从数据库记录中取单元地址：请加上 --record FILE.kvxdb 或 --record postgresql://...</translation>
+    </message>
+    <message>
+        <source>--unit-start %1: allowed: 0 .. %2, or auto</source>
+        <translation>--unit-start %1：允许的值：0 .. %2，或 auto</translation>
+    </message>
+    <message>
+        <source>--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate</source>
+        <translation>--product %1：只有 kv6（KV6 - KV7）单元有透传波特率</translation>
+    </message>
+    <message>
+        <source>--set %1: allowed: %2</source>
+        <translation>--set %1：允许的值：%2</translation>
+    </message>
+    <message>
+        <source>record %1 takes one CSV file</source>
+        <translation>record %1 需要一个 CSV 文件</translation>
+    </message>
+    <message>
+        <source>record %1 takes no file</source>
+        <translation>record %1 不接受文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>no conflicts in %n row(s)</source>
+        <translation>
+            <numerusform>%n 行中没有冲突</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--record: import goes into a database record (.kvxdb or postgresql://)</source>
+        <translation>--record：导入只能进入数据库记录（.kvxdb 或 postgresql://）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) imported into %1</source>
+        <translation>
+            <numerusform>已将 %n 行导入 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n skipped (held already)</source>
+        <translation>
+            <numerusform>，跳过 %n 行（已存在）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>record export needs --csv (the one format it writes)</source>
+        <translation>record export 需要 --csv（唯一支持的格式）</translation>
+    </message>
+    <message>
+        <source>nothing held unit address %1 on network address %2 for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)</source>
+        <translation>网络地址 %2 上的单元地址 %1 未被未完成的单元占用（已记录为已校验或已写入的单元可用 write --replace 接管）</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>工位 %1</translation>
+    </message>
+    <message>
+        <source> (operator %1)</source>
+        <translation>（操作员 %1）</translation>
+    </message>
+    <message>
+        <source>released unit address %1 on network address %2: %3 by %4 at %5</source>
+        <translation>已释放网络地址 %2 上的单元地址 %1：%3，由 %4 于 %5</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseRecord</name>
     <message>
         <source>cannot connect to the record database: %1</source>
@@ -122,6 +339,14 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>stopped: nothing was imported</source>
         <translation>已停止：未导入任何内容</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (QPSQL) is not installed: install the package libqt6sql6-psql</source>
+        <translation>未安装 Qt 的 PostgreSQL 驱动（QPSQL）：请安装软件包 libqt6sql6-psql</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver (QSQLITE) is not installed: install the package libqt6sql6-sqlite</source>
+        <translation>未安装 Qt 的 SQLite 驱动（QSQLITE）：请安装软件包 libqt6sql6-sqlite</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1657,35 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>About KV5</source>
         <translation>关于 KV5</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Usage: kvx-config [--port P] [Qt options]
+Opens the window that reads and writes the settings of KVX radio modems (KV5, KV6 - KV7).
+
+Options:
+  --port P       the serial port to offer first, e.g. /dev/ttyUSB0
+  -h, --help     this help
+  -v, --version  the version
+Qt&apos;s own options (-platform, -style, ...) go to the toolkit.
+
+Ports: the serial ports the system lists, plus the paths in KVX_EXTRA_PORTS.
+Settings: ~/.config/kvx-config/kvx-config.ini. See also kvx-cli --help.
+</source>
+        <translation>用法：kvx-config [--port P] [Qt 选项]
+打开读写 KVX 数传电台（KV5、KV6 - KV7）参数的窗口。
+
+选项：
+  --port P       首先提供的串口，例如 /dev/ttyUSB0
+  -h, --help     本帮助
+  -v, --version  版本
+Qt 自己的选项（-platform、-style 等）交给工具包处理。
+
+端口：系统列出的串口，加上 KVX_EXTRA_PORTS 中的路径。
+设置：~/.config/kvx-config/kvx-config.ini。另见 kvx-cli --help。
+</translation>
     </message>
 </context>
 </TS>

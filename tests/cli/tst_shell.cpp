@@ -101,12 +101,12 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(script.out);
         file.close();
-        QStringList words = line.split(QLatin1Char(' '));
+        QStringList arguments { "-c", "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _kvx_cli; "
+                                      "printf '%s\\n' \"${COMPREPLY[@]}\"",
+                                "_", file.fileName() };
+        arguments += line.split(QLatin1Char(' '));
         QProcess bash;
-        bash.start(QStringLiteral("bash"),
-                   { "-c", "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _kvx_cli; "
-                           "printf '%s\\n' \"${COMPREPLY[@]}\"",
-                     "_", file.fileName() } + words);
+        bash.start(QStringLiteral("bash"), arguments);
         QVERIFY(bash.waitForFinished(30000));
         QCOMPARE(bash.readAllStandardError(), QByteArray());
         const QStringList reply = QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -121,7 +121,7 @@ private slots:
     {
         QTest::addColumn<QString>("product");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("KV5") << "kv5" << QStringList { "sent     AT&V\\r\\n", "received S101" };
+        QTest::newRow("KV5") << "kv5" << QStringList { "sent     AT&V\\r\\n", "received \\r\\nKV5 Tarn", "S101=0\\r\\n" };
         QTest::newRow("KV6 - KV7 frames") << "kv6" << QStringList { "sent     AT&V\\r\\n", "(hex: fa ", "received " };
     }
     void traceShowsTheRead()
