@@ -45,10 +45,10 @@ QString optionItems(const QList<CliOption> &options)
         const QString name = QString::fromLatin1(option.name);
         const QString flag = name.section(QLatin1Char(' '), 0, 0);
         const QString value = name.section(QLatin1Char(' '), 1);
-        text += QStringLiteral(".TP\n.B %1").arg(roff(flag));
-        if (!value.isEmpty())
-            text += QStringLiteral(" \" \"\n.I %1").arg(roff(value));
-        text += QStringLiteral("\n%1\n").arg(roff(option.text));
+        // The tag is one line: the flag in bold, its value in italics.
+        text += value.isEmpty() ? QStringLiteral(".TP\n.B %1\n").arg(roff(flag))
+                                : QStringLiteral(".TP\n.BI %1 \" %2\"\n").arg(roff(flag), roff(value));
+        text += roff(option.text) + QLatin1Char('\n');
     }
     return text;
 }
@@ -148,6 +148,7 @@ QString manualPage()
         "              \"power\": \"500mW\", \"repeater\": false,\n"
         "              \"networkAddress\": 1234, \"unitAddress\": 7}}"));
     page += QStringLiteral(
+        ".PP\n"
         "Product kv5 or kv6, module and mode as for the options; work mode and power as the module's\n"
         "captions or the words master, repeater, slave; rates and addresses as numbers. Unknown keys,\n"
         "keys given twice and values the module does not have are refused with the key named.\n"
