@@ -3,6 +3,7 @@
 
 #include "advert/advertindex.h"
 #include "advert/cachedir.h"
+#include "advert/logging.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -78,7 +79,7 @@ void AdvertiseDialog::setTimerIntervals(int firstMs, int rotationMs)
 void AdvertiseDialog::slot_httpFinished(QNetworkReply *reply)
 {
     if (reply->error() != QNetworkReply::NoError) {
-        qDebug() << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        qCDebug(lcAdvert) << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         reply->deleteLater();
         return;
     }
@@ -92,7 +93,7 @@ void AdvertiseDialog::slot_httpFinished(QNetworkReply *reply)
         }
 
         const QString address = reply->url().toDisplayString();
-        qDebug() << address;
+        qCDebug(lcAdvert) << address;
         if (address.contains(QLatin1String("png")) || address.contains(QLatin1String("jpg"))) {
             const QString name = address.mid(siteRoot.size());
             // A name that is no plain file name, an address off the site or an
@@ -102,12 +103,12 @@ void AdvertiseDialog::slot_httpFinished(QNetworkReply *reply)
                     return;
             }
         }
-        qDebug() << "dataList data :" << body.size();
+        qCDebug(lcAdvert) << "dataList data :" << body.size();
     }
 
     if (validObject == indexUrls.size())
         emit signal_readyFinished();
-    qDebug() << "validObject :" << int(validObject);
+    qCDebug(lcAdvert) << "validObject :" << int(validObject);
     reply->deleteLater();
 }
 
@@ -160,7 +161,7 @@ bool AdvertiseDialog::savePicture(const QString &name, const QByteArray &body)
     file.close();
     ++validObject;
     pictures.append(cachePrefix + name);
-    qDebug() << pictures.constLast();
+    qCDebug(lcAdvert) << pictures.constLast();
     return true;
 }
 
@@ -168,15 +169,15 @@ bool AdvertiseDialog::readIndexFile(QString path)
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        qDebug() << "File open success";
+        qCDebug(lcAdvert) << "File open success";
         const QString text = QString::fromUtf8(file.readAll());
-        qDebug() << text;
+        qCDebug(lcAdvert) << text;
         const QStringList entries = parseAdvertIndex(text);
         for (const QString &entry : entries) {
             if (indexUrls.size() >= maxIndexEntries)
                 break;
             indexUrls.append(entry);
-            qDebug() << indexUrls.size() << " : " << entry;
+            qCDebug(lcAdvert) << indexUrls.size() << " : " << entry;
         }
         file.close();
     }
@@ -189,7 +190,7 @@ void AdvertiseDialog::loadLocalPictures()
     const QStringList files = local.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &file : files) {
         pictures.append(localPrefix + file);
-        qDebug() << pictures.constLast();
+        qCDebug(lcAdvert) << pictures.constLast();
     }
 }
 
@@ -202,15 +203,15 @@ void AdvertiseDialog::slot_Timeout()
         decided = true;
         if (source != Unset && validObject != 0) {
             emit signal_readyFinished();
-            qDebug() << "Timeout Finished";
-            qDebug() << "FlagState::Online";
+            qCDebug(lcAdvert) << "Timeout Finished";
+            qCDebug(lcAdvert) << "FlagState::Online";
         } else {
             // Undecided, or online without a single saved picture yet.
             source = Local;
             pictures.clear();
             loadLocalPictures();
             emit signal_readyFinished();
-            qDebug() << "FlagState::Local";
+            qCDebug(lcAdvert) << "FlagState::Local";
         }
         return;
     }

@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
 #include <QRegularExpressionValidator>
 #include <QStatusBar>
@@ -16,6 +15,7 @@
 #include "advert/cachedir.h"
 #include "app/buttonstyles.h"
 #include "app/language.h"
+#include "app/logging.h"
 #include "app/provisiondialog.h"
 #include "app/radiobuttons.h"
 #include "app/statuslabel.h"
@@ -80,7 +80,7 @@ MainWindow::MainWindow(QWidget *parent)
     installQtCatalogue(chinese);
 
     probePorts();
-    qDebug() << "ports : " << portCount;
+    qCDebug(lcApp) << "ports : " << portCount;
 
     auto *validator = new AddressValidator(this);
     ui->AddressEdit->setValidator(validator);
@@ -366,7 +366,7 @@ void MainWindow::portAppeared(const PortEntry &port)
     const quint16 listed = portCount;
     listPort(port);
     if (portCount != listed)
-        qDebug() << "ports : " << portCount;
+        qCDebug(lcApp) << "ports : " << portCount;
     // The adapter last used, plugged in again, is the one wanted.
     if (ui->SerialBox->currentIndex() < 0 || port.name == rememberedPort)
         ui->SerialBox->setCurrentIndex(ui->SerialBox->findText(port.name));
@@ -382,7 +382,7 @@ void MainWindow::portVanished(const QString &name)
     if (row >= 0) {
         ui->SerialBox->removeItem(row);
         --portCount;
-        qDebug() << "ports : " << portCount;
+        qCDebug(lcApp) << "ports : " << portCount;
     }
     showCurrentPort();
 }

@@ -1,13 +1,18 @@
 #include "cli/cli.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
 #include <QLoggingCategory>
+#include <QTranslator>
 
 #include <algorithm>
 
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
 #include "cli/help.h"
+#include "cli/jsonout.h"
+#include "cli/manual.h"
 #include "engine/radiosession.h"
 #include "protocol/randomaddress.h"
 #include "protocol/version.h"
@@ -34,16 +39,32 @@ QString commandNames()
     return names.join(QStringLiteral(", "));
 }
 
+// The window's catalogue for the system's language (Chinese for the locale
+// "zh_CN", as the window starts), from beside kvx-cli in the build tree or
+// from the window's folder where the package installed both.
+bool loadCatalogue(QTranslator &translator)
+{
+    const bool chinese = QLocale::system().name() == QLatin1String("zh_CN");
+    const QString file = QLatin1String(chinese ? "chinese.qm" : "english.qm");
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString &folder : { here + QStringLiteral("/translations"),
+                                   here + QStringLiteral("/../lib/kvx-config/translations") }) {
+        if (translator.load(file, QDir::cleanPath(folder)))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runCli(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    // The engine's diagnostics are for the window's debug log, not for a
-    // script reading our output.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     QCoreApplication::setApplicationName(QStringLiteral("kvx-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KVX_VERSION));
+    QTranslator translator;
+    if (loadCatalogue(translator))
+        QCoreApplication::installTranslator(&translator);
     StopSignals::install();
     Cli cli(app);
     return cli.run();
@@ -58,9 +79,13 @@ int Cli::run()
 {
     addOptions();
     try {
-        if (!m_parser.parse(m_app.arguments()))
-            throw UsageError { m_parser.errorText() + QStringLiteral(" (see kvx-cli --help)") };
+        const bool parsed = m_parser.parse(m_app.arguments());
+        m_json = m_parser.isSet(QStringLiteral("json"));
+        if (!parsed)
+            throw UsageError { m_parser.errorText() + tr(" (see kvx-cli --help)") };
         QStringList arguments = m_parser.positionalArguments();
+        if (!arguments.isEmpty() && arguments.first() == QLatin1String(GenerateCommand))
+            return generate(arguments);
         if (m_parser.isSet(QStringLiteral("version"))) {
             out() << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
             return 0;
@@ -78,7 +103,7 @@ int Cli::run()
             }
             const QString text = commandHelp(arguments.first());
             if (text.isEmpty())
-                throw UsageError { QStringLiteral("no command \"%1\" (commands: %2)").arg(arguments.first(), commandNames()) };
+                throw UsageError { tr("no command \"%1\" (commands: %2)").arg(arguments.first(), commandNames()) };
             out() << text;
             return 0;
         }
@@ -87,22 +112,42 @@ int Cli::run()
             out() << (text.isEmpty() ? generalHelp() : text);
             return 0;
         }
-        m_json = m_parser.isSet(QStringLiteral("json"));
-        m_board = std::make_unique<ProgressBoard>(m_parser.isSet(QStringLiteral("quiet")));
+        const bool trace = m_parser.isSet(QStringLiteral("trace"));
+        if (trace) {
+            // Every line and frame with its time, on stderr among the
+            // progress lines (which then stay plain lines).
+            qSetMessagePattern(QStringLiteral("%{time hh:mm:ss.zzz} %{message}"));
+            QLoggingCategory::setFilterRules(QStringLiteral("kvx.wire.debug=true"));
+        }
+        m_board = std::make_unique<ProgressBoard>(m_parser.isSet(QStringLiteral("quiet")), !trace);
         // A command with subcommands takes its own positional arguments.
         const CliCommand *command = arguments.isEmpty() ? nullptr : findCommand(arguments.first());
         if (!command || command->subcommands.isEmpty()) {
             if (arguments.size() != 1)
-                throw UsageError { QStringLiteral("give one command: %1 (see kvx-cli --help)").arg(commandNames()) };
+                throw UsageError { tr("give one command: %1 (see kvx-cli --help)").arg(commandNames()) };
             if (!command)
-                throw UsageError { QStringLiteral("unknown command \"%1\" (see kvx-cli --help)").arg(arguments.first()) };
+                throw UsageError { tr("unknown command \"%1\" (see kvx-cli --help)").arg(arguments.first()) };
         }
         m_command = QLatin1String(command->name);
-        return dispatch(*command, arguments);
+        return failedJson(dispatch(*command, arguments));
     } catch (const UsageError &error) {
         err() << "kvx-cli: " << error.message << Qt::endl;
-        return Usage;
+        m_failure = error.message;
+        return failedJson(Usage);
     }
+}
+
+int Cli::failedJson(int status)
+{
+    // A script reading --json gets an object for every failure too, with
+    // what went wrong and the exit status.
+    if (!m_json || status == Success || jsonPrinted())
+        return status;
+    QString error = m_board && !m_board->lastFailure().isEmpty() ? m_board->lastFailure() : m_failure;
+    if (error.isEmpty())
+        error = status > 128 ? tr("stopped by signal %1").arg(status - 128) : tr("failed");
+    printJson(QJsonObject { { "error", error }, { "exitStatus", status } });
+    return status;
 }
 
 int Cli::dispatch(const CliCommand &command, const QStringList &arguments)
@@ -116,6 +161,18 @@ int Cli::dispatch(const CliCommand &command, const QStringList &arguments)
         throw UsageError { QLatin1String(command.chooseSubcommand) };
     allowOnly(subcommand->options);
     return (this->*subcommand->run)(arguments);
+}
+
+int Cli::generate(const QStringList &arguments)
+{
+    const QString what = arguments.value(1);
+    if (what == QLatin1String("man"))
+        out() << manualPage();
+    else if (what == QLatin1String("bash-completion"))
+        out() << bashCompletion();
+    else
+        throw UsageError { tr("%1 man|bash-completion").arg(QLatin1String(GenerateCommand)) };
+    return 0;
 }
 
 void Cli::addOptions()
@@ -132,6 +189,7 @@ void Cli::addOptions()
         { "timeout", "How long a read waits for the report, in ms (default 3000).", "MS" },
         { "json", "Print JSON." },
         { "quiet", "Results and failures only." },
+        { "trace", "Every line and frame on the wire, with its time, on stderr." },
         { "profile", "Profile file (JSON) with product, module, mode and settings.", "FILE" },
         { "work-mode", "master, repeater or slave.", "MODE" },
         { "baud", "Serial baud rate of the unit's data port.", "RATE" },
@@ -161,8 +219,8 @@ void Cli::addOptions()
 void Cli::allowOnly(const QStringList &names) const
 {
     for (const QString &name : m_parser.optionNames()) {
-        if (!names.contains(name) && name != QLatin1String("quiet"))
-            throw UsageError { QStringLiteral("--%1 does not apply to %2 (see kvx-cli help %2)").arg(name, m_command) };
+        if (!names.contains(name) && !isCommonOption(name))
+            throw UsageError { tr("--%1 does not apply to %2 (see kvx-cli help %2)").arg(name, m_command) };
     }
 }
 
@@ -170,14 +228,14 @@ QString Cli::need(const char *name) const
 {
     const QString value = m_parser.value(QLatin1String(name));
     if (value.isEmpty())
-        throw UsageError { QStringLiteral("--%1 is needed (see kvx-cli help %2)").arg(QLatin1String(name), m_command) };
+        throw UsageError { tr("--%1 is needed (see kvx-cli help %2)").arg(QLatin1String(name), m_command) };
     return value;
 }
 
 QString Cli::onePort() const
 {
     if (m_parser.values(QStringLiteral("port")).size() > 1)
-        throw UsageError { QStringLiteral("--port: %1 takes one port").arg(m_command) };
+        throw UsageError { tr("--port: %1 takes one port").arg(m_command) };
     return need("port");
 }
 
@@ -188,7 +246,7 @@ int Cli::timeout() const
     bool ok = false;
     const int ms = m_parser.value(QStringLiteral("timeout")).toInt(&ok);
     if (!ok || ms <= 0)
-        throw UsageError { QStringLiteral("--timeout %1: allowed: a number of milliseconds above 0")
+        throw UsageError { tr("--timeout %1: allowed: a number of milliseconds above 0")
                                .arg(m_parser.value(QStringLiteral("timeout"))) };
     return ms;
 }
@@ -201,7 +259,7 @@ int Cli::reservationTimeout() const
     bool ok = false;
     const int seconds = m_parser.value(option).toInt(&ok);
     if (!ok || seconds <= 0)
-        throw UsageError { QStringLiteral("--reservation-timeout %1: allowed: a number of seconds above 0").arg(m_parser.value(option)) };
+        throw UsageError { tr("--reservation-timeout %1: allowed: a number of seconds above 0").arg(m_parser.value(option)) };
     return seconds;
 }
 
@@ -211,7 +269,7 @@ QString Cli::addressOption(const char *name) const
     bool ok = false;
     const qulonglong address = value.toULongLong(&ok);
     if (!ok || address > qulonglong(MaxAddress))
-        throw UsageError { QStringLiteral("--%1 %2: must be a whole number 0 … %3").arg(QLatin1String(name), value).arg(MaxAddress) };
+        throw UsageError { tr("--%1 %2: must be a whole number 0 … %3").arg(QLatin1String(name), value).arg(MaxAddress) };
     return QString::number(address);
 }
 
@@ -220,7 +278,7 @@ ProvisionProfile Cli::loadProfile(const QString &path) const
     ProvisionProfile profile;
     QString error;
     if (!readProfileFile(path, &profile, &error))
-        throw UsageError { QStringLiteral("--profile %1: %2").arg(path, error) };
+        throw UsageError { tr("--profile %1: %2").arg(path, error) };
     return profile;
 }
 
@@ -233,7 +291,7 @@ void Cli::prepareRecord()
     if (!path.isEmpty()) {
         m_record = RecordFile(path);
         if (!m_record.prepare(&error))
-            throw UsageError { QStringLiteral("--log %1: cannot be written: %2").arg(path, error) };
+            throw UsageError { tr("--log %1: cannot be written: %2").arg(path, error) };
     }
     const QString location = m_parser.value(QStringLiteral("record"));
     if (!location.isEmpty()) {
@@ -282,14 +340,14 @@ LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *p
                 return fromProfile;
             if (fallback >= 0)
                 return fallback;
-            throw UsageError { QStringLiteral("--%1 is needed (allowed: %2)").arg(option, keys.join(QStringLiteral(", "))) };
+            throw UsageError { tr("--%1 is needed (allowed: %2)").arg(option, keys.join(QStringLiteral(", "))) };
         }
         const int index = int(keys.indexOf(m_parser.value(option).toLower()));
         if (index < 0)
-            throw UsageError { QStringLiteral("--%1 %2: allowed: %3")
+            throw UsageError { tr("--%1 %2: allowed: %3")
                                    .arg(option, m_parser.value(option), keys.join(QStringLiteral(", "))) };
         if (inProfile && index != fromProfile)
-            throw UsageError { QStringLiteral("--%1 %2: the profile is for %3").arg(option, m_parser.value(option), keys.at(fromProfile)) };
+            throw UsageError { tr("--%1 %2: the profile is for %3").arg(option, m_parser.value(option), keys.at(fromProfile)) };
         return index;
     };
     config.product = allProducts().at(pick("product", productKeys(), profile,
@@ -317,14 +375,14 @@ RadioSettings Cli::changeFromOptions(const LinkConfig &config, const ProvisionPr
         }
         QString allowed;
         if (!setSetting(&change, QLatin1String(setting.key), value, config.module, config.mode, &allowed))
-            throw UsageError { QStringLiteral("--%1 %2: not a value of %3 %4; allowed: %5")
+            throw UsageError { tr("--%1 %2: not a value of %3 %4; allowed: %5")
                                    .arg(option, m_parser.value(option), moduleKey(config.module), modeKey(config.mode),
                                         allowed) };
     }
     // S141 goes out only with the Master preset: anything else would be
     // reported as written and never sent.
     if (m_parser.isSet(QStringLiteral("repeater")) && change.value(Reg::WorkMode) != 0)
-        throw UsageError { QStringLiteral("--repeater is written only with the master work mode (S141 goes out after "
+        throw UsageError { tr("--repeater is written only with the master work mode (S141 goes out after "
                                           "the Master preset alone): add --work-mode master") };
     return change;
 }

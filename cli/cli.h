@@ -4,6 +4,7 @@
 // and its settings, the records, the units run to their ends.
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,7 +32,13 @@ struct UsageError {
 
 class Cli
 {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+
 public:
+    // The hidden command that prints the manual page or the bash completion
+    // (the build makes both from the table of commands).
+    static constexpr char GenerateCommand[] = "__generate";
+
     explicit Cli(QCoreApplication &app);
     int run();
 
@@ -55,6 +62,10 @@ private:
     // The command named first, or one of its subcommands, after the options
     // given were checked against those it takes.
     int dispatch(const CliCommand &command, const QStringList &arguments);
+    int generate(const QStringList &arguments);
+    // With --json, a failure that printed no JSON prints an object with the
+    // error and the exit status; returns `status`.
+    int failedJson(int status);
     void allowOnly(const QStringList &names) const;
     QString need(const char *name) const;
     QString onePort() const;
@@ -97,6 +108,7 @@ private:
     QCommandLineParser m_parser;
     QString m_command;
     bool m_json = false;
+    QString m_failure;   // a usage error, for --json
     std::unique_ptr<ProgressBoard> m_board;
     RecordFile m_record;                       // --log
     std::unique_ptr<RecordStore> m_database;   // --record

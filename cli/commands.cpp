@@ -144,11 +144,33 @@ const CliSubcommand *findSubcommand(const CliCommand &command, const QString &na
     return nullptr;
 }
 
+QString optionName(const CliOption &option)
+{
+    return QString::fromLatin1(option.name).section(QLatin1Char(' '), 0, 0).mid(2);
+}
+
 QStringList optionNames(const CliCommand &command)
 {
     QStringList names;
-    // "--port P" takes --port.
     for (const CliOption &option : command.options)
-        names << QString::fromLatin1(option.name).section(QLatin1Char(' '), 0, 0).mid(2);
+        names << optionName(option);
     return names;
+}
+
+const QList<CliOption> &commonOptions()
+{
+    static const QList<CliOption> list = {
+        { "--quiet", "no progress on stderr; results and failures only" },
+        { "--trace", "every line and frame sent and received, with its time, on stderr (frames in hex too)" },
+    };
+    return list;
+}
+
+bool isCommonOption(const QString &name)
+{
+    for (const CliOption &option : commonOptions()) {
+        if (optionName(option) == name)
+            return true;
+    }
+    return false;
 }

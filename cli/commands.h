@@ -42,5 +42,10 @@ const QList<CliCommand> &cliCommands();
 const CliCommand *findCommand(const QString &name);
 const CliSubcommand *findSubcommand(const CliCommand &command, const QString &name);
 // The options a command takes, by name ("port", "json", ...): those its help
-// lists (every command takes --quiet besides).
+// lists (every command takes the common options besides).
 QStringList optionNames(const CliCommand &command);
+// Options every command takes: --quiet, --trace.
+const QList<CliOption> &commonOptions();
+bool isCommonOption(const QString &name);
+// "--port P" is --port, named "port".
+QString optionName(const CliOption &option);

@@ -34,20 +34,34 @@ int statusOf(const UnitJob &job)
     return status;
 }
 
+const QList<ExitStatusText> &exitStatusTexts()
+{
+    static const QList<ExitStatusText> list = {
+        { "0", "success (verified, when verifying)" },
+        { "1", "usage or invalid value, or the record cannot be written: nothing sent" },
+        { "2", "the port cannot be opened" },
+        { "3", "no settings report within the timeout (before the write, or for the check)" },
+        { "4", "the check found differences (mismatch)" },
+        { "5", "the port was lost" },
+        { "6", "the modem refused a line (ERROR)" },
+        { "7", "a unit's record row could not be written (or its unit address is in use)" },
+        { "8", "check: a unit differs from the profile (every unit was read)" },
+        { "130", "stopped by SIGINT (Ctrl-C), 143 by SIGTERM" },
+    };
+    return list;
+}
+
+const char *exitStatusNote()
+{
+    return "provision exits with the highest status of its units; check with the highest status of a unit it\n"
+           "could not read, else 8 when one differs. With --json a failure prints {\"error\": ..., \"exitStatus\": N}\n"
+           "on stdout where the command prints no JSON of its own.";
+}
+
 QString exitStatusHelp()
 {
-    return QStringLiteral(
-        "\nExit status:\n"
-        "  0    success (verified, when verifying)\n"
-        "  1    usage or invalid value, or the record cannot be written: nothing sent\n"
-        "  2    the port cannot be opened\n"
-        "  3    no settings report within the timeout (before the write, or for the check)\n"
-        "  4    the check found differences (mismatch)\n"
-        "  5    the port was lost\n"
-        "  6    the modem refused a line (ERROR)\n"
-        "  7    a unit's record row could not be written (or its unit address is in use)\n"
-        "  8    check: a unit differs from the profile (every unit was read)\n"
-        "  130  stopped by SIGINT (Ctrl-C), 143 by SIGTERM\n"
-        "provision exits with the highest status of its units; check with the highest status of a unit it\n"
-        "could not read, else 8 when one differs.\n");
+    QString text = QStringLiteral("\nExit status:\n");
+    for (const ExitStatusText &status : exitStatusTexts())
+        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(status.status).leftJustified(5), QLatin1String(status.text));
+    return text + QLatin1String(exitStatusNote()) + QLatin1Char('\n');
 }

@@ -1,6 +1,7 @@
 #pragma once
 // kvx-cli's exit statuses: what each means, and the one status of a unit.
 
+#include <QList>
 #include <QString>
 
 class UnitJob;
@@ -23,6 +24,15 @@ inline int stoppedStatus(int signal) { return 128 + signal; }
 
 // A unit's status: how it ended, the signal that stopped it, its record row.
 int statusOf(const UnitJob &job);
+
+// Each status and what it means, as the help and the manual list them.
+struct ExitStatusText {
+    const char *status;
+    const char *text;
+};
+const QList<ExitStatusText> &exitStatusTexts();
+// Said after the list.
+const char *exitStatusNote();
 
 // The list the help prints.
 QString exitStatusHelp();

@@ -7,9 +7,7 @@
 #include "protocol/moduleprofile.h"
 #include "protocol/radiosettings.h"
 
-namespace {
-
-QString valueLists()
+QString valueListsText()
 {
     QString text = QStringLiteral("\nValues by module:\n");
     for (Module module : allModules()) {
@@ -27,6 +25,8 @@ QString valueLists()
     text += QStringLiteral("  every module\n    baud:       %1\n").arg(moduleProfile(Module::Tarn).baudRates.join(QStringLiteral(", ")));
     return text;
 }
+
+namespace {
 
 // Where ports come from, for every help that names ports.
 QString extraPorts()
@@ -62,6 +62,8 @@ QString generalHelp()
     text += QStringLiteral(
         "  help       a command's options and an example: kvx-cli help write (or kvx-cli write --help)\n\n"
         "Options of every command: -h, --help; --help-all (every command's help); -v, --version\n");
+    for (const CliOption &option : commonOptions())
+        text += column(option.name, 11, option.text);
     return text + extraPorts() + exitStatusHelp();
 }
 
@@ -75,7 +77,7 @@ QString commandHelp(const QString &name)
     for (const CliOption &option : command->options)
         text += column(option.name, 22, option.text);
     if (command->valueLists)
-        text += valueLists();
+        text += valueListsText();
     if (QByteArray(command->synopsis).contains("--port") || QByteArray(command->name) == "ports")
         text += extraPorts();
     text += QStringLiteral("\nExample:\n  %1\n").arg(QLatin1String(command->example));

@@ -9,3 +9,5 @@ QString generalHelp();
 QString commandHelp(const QString &command);
 // The overview and every command's help.
 QString allHelp();
+// The values each module offers, by setting.
+QString valueListsText();

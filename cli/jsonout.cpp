@@ -9,14 +9,36 @@
 #include "protocol/profilecheck.h"
 #include "protocol/profilefile.h"
 
+namespace {
+
+bool g_printed = false;
+
+// An address the record keeps as text, as the number every other command
+// prints (null when there is none).
+QJsonValue addressJson(const QString &text)
+{
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok);
+    return ok ? QJsonValue(double(value)) : QJsonValue(QJsonValue::Null);
+}
+
+} // namespace
+
 void printJson(const QJsonObject &object)
 {
+    g_printed = true;
     out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
 void printJson(const QJsonArray &array)
 {
+    g_printed = true;
     out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+}
+
+bool jsonPrinted()
+{
+    return g_printed;
 }
 
 QJsonArray portsJson(const QList<PortEntry> &ports)
@@ -184,8 +206,8 @@ QJsonArray findingsJson(const QList<RecordFinding> &findings, const QList<Record
     QJsonArray array;
     for (const RecordFinding &finding : findings) {
         QJsonObject object { { "kind", findingKey(finding.kind) },
-                             { "networkAddress", finding.networkAddress },
-                             { "unitAddress", finding.unitAddress },
+                             { "networkAddress", addressJson(finding.networkAddress) },
+                             { "unitAddress", addressJson(finding.unitAddress) },
                              { "text", finding.text } };
         // Who left an unfinished attempt, to ask them.
         if (finding.kind == RecordFinding::Pending || finding.kind == RecordFinding::Expired) {

@@ -15,6 +15,8 @@ class UnitJob;
 // Printed on stdout, indented.
 void printJson(const QJsonObject &object);
 void printJson(const QJsonArray &array);
+// A document went to stdout already.
+bool jsonPrinted();
 
 QJsonArray portsJson(const QList<PortEntry> &ports);
 // A read: the unit (a profile as it stands), its port, settings and registers.

@@ -40,9 +40,20 @@ bool ProgressBoard::stderrIsTerminal()
 #endif
 }
 
-ProgressBoard::ProgressBoard(bool quiet)
+bool ProgressBoard::terminalTakesEscapes()
+{
+    const QByteArray term = qgetenv("TERM");
+#ifdef Q_OS_WIN
+    // The Windows console takes them without a TERM; a dumb one says so.
+    return term != "dumb";
+#else
+    return !term.isEmpty() && term != "dumb";
+#endif
+}
+
+ProgressBoard::ProgressBoard(bool quiet, bool inPlace)
     : m_quiet(quiet)
-    , m_terminal(stderrIsTerminal())
+    , m_terminal(inPlace && stderrIsTerminal() && terminalTakesEscapes())
 {
 }
 
@@ -104,6 +115,7 @@ void ProgressBoard::printResult(const QString &line)
 
 void ProgressBoard::printFailure(const QString &line)
 {
+    m_lastFailure = line;
     erase();
     err() << "kvx-cli: " << line << Qt::endl;
     draw();

@@ -18,8 +18,10 @@ QTextStream &err();
 class ProgressBoard
 {
 public:
-    // `quiet`: no progress at all, only results and failures.
-    explicit ProgressBoard(bool quiet);
+    // `quiet`: no progress at all, only results and failures. `inPlace`:
+    // lines may be redrawn where stderr is a terminal that takes escape codes
+    // (not while a trace writes to it too).
+    explicit ProgressBoard(bool quiet, bool inPlace = true);
 
     // The unit on `port` is now doing `state` ("writing 3 of 8").
     void set(const QString &port, const QString &state);
@@ -32,8 +34,13 @@ public:
     // board apart on a terminal.
     void printResult(const QString &line);
     void printFailure(const QString &line);
+    // The last failure printed, for --json.
+    const QString &lastFailure() const { return m_lastFailure; }
 
     static bool stderrIsTerminal();
+    // A terminal that moves the cursor on escape codes: not TERM=dumb (Emacs
+    // shells, some CI logs), not unset.
+    static bool terminalTakesEscapes();
 
 private:
     void erase();
@@ -44,6 +51,7 @@ private:
     QList<QPair<QString, QString>> m_rows;
     QStringList m_stored;
     int m_drawn = 0;
+    QString m_lastFailure;
 };
 
 // SIGINT and SIGTERM: the first asks every unit to stop at its safe point,

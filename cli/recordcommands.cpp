@@ -16,9 +16,9 @@ void Cli::takeFiles(const QStringList &arguments, int files) const
 {
     // The subcommand's name is the second argument; a file follows it.
     if (files == 1 && arguments.size() != 3)
-        throw UsageError { QStringLiteral("record %1 takes one CSV file").arg(arguments.at(1)) };
+        throw UsageError { tr("record %1 takes one CSV file").arg(arguments.at(1)) };
     if (files == 0 && arguments.size() > 2)
-        throw UsageError { QStringLiteral("record %1 takes no file").arg(arguments.at(1)) };
+        throw UsageError { tr("record %1 takes no file").arg(arguments.at(1)) };
 }
 
 void Cli::openRecordOption()
@@ -97,7 +97,7 @@ int Cli::recordCheck(const QStringList &arguments)
         for (const RecordFinding &finding : findings)
             out() << finding.text << Qt::endl;
         if (findings.isEmpty())
-            out() << "no conflicts in " << rows.size() << (rows.size() == 1 ? " row" : " rows") << Qt::endl;
+            out() << tr("no conflicts in %n row(s)", nullptr, int(rows.size())) << Qt::endl;
     }
     return findings.isEmpty() ? 0 : Mismatch;
 }
@@ -109,7 +109,7 @@ int Cli::recordImport(const QStringList &arguments)
     openRecordOption();
     auto *database = dynamic_cast<DatabaseRecord *>(m_database.get());
     if (!database)
-        throw UsageError { QStringLiteral("--record: import goes into a database record (.kvxdb or postgresql://)") };
+        throw UsageError { tr("--record: import goes into a database record (.kvxdb or postgresql://)") };
     ImportFile file;
     QString error;
     if (!file.open(path, &error))
@@ -124,9 +124,9 @@ int Cli::recordImport(const QStringList &arguments)
         m_board->printFailure(QStringLiteral("--record %1: %2").arg(m_database->name(), error));
         return RecordFailed;
     }
-    out() << count.imported << " rows imported into " << m_database->name();
+    out() << tr("%n row(s) imported into %1", nullptr, int(count.imported)).arg(m_database->name());
     if (count.skipped)
-        out() << ", " << count.skipped << " skipped (held already)";
+        out() << tr(", %n skipped (held already)", nullptr, int(count.skipped));
     out() << Qt::endl;
     return 0;
 }
@@ -135,7 +135,7 @@ int Cli::recordExport(const QStringList &arguments)
 {
     takeFiles(arguments, 0);
     if (!m_parser.isSet(QStringLiteral("csv")))
-        throw UsageError { QStringLiteral("record export needs --csv (the one format it writes)") };
+        throw UsageError { tr("record export needs --csv (the one format it writes)") };
     openRecordOption();
     QList<RecordRow> rows;
     int status = Success;
@@ -161,18 +161,20 @@ int Cli::recordRelease(const QStringList &arguments)
         return error.isEmpty() ? Usage : RecordFailed;
     }
     if (released.isEmpty()) {
-        out() << "nothing held unit address " << unit << " on network address " << network
-              << " for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)"
+        out() << tr("nothing held unit address %1 on network address %2 for an unfinished unit (a unit recorded as "
+                    "verified or written is taken over with write --replace)")
+                     .arg(unit, network)
               << Qt::endl;
         return 0;
     }
     for (const RecordRow &row : released) {
         const UnitRecord &r = row.record;
-        QString who = r.station.isEmpty() ? r.config.port : QStringLiteral("station %1").arg(r.station);
+        QString who = r.station.isEmpty() ? r.config.port : tr("station %1").arg(r.station);
         if (!r.operatorName.isEmpty())
-            who += QStringLiteral(" (operator %1)").arg(r.operatorName);
-        out() << "released unit address " << unit << " on network address " << network << ": " << r.result << " by " << who
-              << " at " << r.time.toUTC().toString(Qt::ISODate) << Qt::endl;
+            who += tr(" (operator %1)").arg(r.operatorName);
+        out() << tr("released unit address %1 on network address %2: %3 by %4 at %5")
+                     .arg(unit, network, r.result, who, r.time.toUTC().toString(Qt::ISODate))
+              << Qt::endl;
     }
     return 0;
 }

@@ -37,14 +37,15 @@ QString settingsLine(const RadioSettings &s, const LinkConfig &link)
 
 void printSettings(const RadioSettings &s, Module module, bool unitAddress)
 {
-    out() << "work mode: " << settingCaption(s, module, Reg::WorkMode) << Qt::endl;
-    out() << "baud: " << settingCaption(s, module, Reg::SerialBaud) << Qt::endl;
-    out() << "link rate: " << settingCaption(s, module, Reg::LinkRate) << Qt::endl;
-    out() << "power: " << settingCaption(s, module, Reg::OutputPower) << Qt::endl;
-    out() << "repeater: " << repeaterText(s) << Qt::endl;
-    out() << "network address: " << addressText(s, Reg::NetworkAddress) << Qt::endl;
+    const auto label = [](const char *text) { return QCoreApplication::translate("Cli", text); };
+    out() << label(QT_TRANSLATE_NOOP("Cli", "work mode: ")) << settingCaption(s, module, Reg::WorkMode) << Qt::endl;
+    out() << label(QT_TRANSLATE_NOOP("Cli", "baud: ")) << settingCaption(s, module, Reg::SerialBaud) << Qt::endl;
+    out() << label(QT_TRANSLATE_NOOP("Cli", "link rate: ")) << settingCaption(s, module, Reg::LinkRate) << Qt::endl;
+    out() << label(QT_TRANSLATE_NOOP("Cli", "power: ")) << settingCaption(s, module, Reg::OutputPower) << Qt::endl;
+    out() << label(QT_TRANSLATE_NOOP("Cli", "repeater: ")) << repeaterText(s) << Qt::endl;
+    out() << label(QT_TRANSLATE_NOOP("Cli", "network address: ")) << addressText(s, Reg::NetworkAddress) << Qt::endl;
     if (unitAddress)
-        out() << "unit address: " << addressText(s, Reg::UnitAddress) << Qt::endl;
+        out() << label(QT_TRANSLATE_NOOP("Cli", "unit address: ")) << addressText(s, Reg::UnitAddress) << Qt::endl;
 }
 
 } // namespace
@@ -59,7 +60,7 @@ int Cli::ports(const QStringList &)
             out() << entry.name << Qt::endl;
     }
     if (entries.isEmpty())
-        m_board->printFailure(QStringLiteral("no serial ports; devices the system does not list as serial ports "
+        m_board->printFailure(tr("no serial ports; devices the system does not list as serial ports "
                                              "(pseudo-terminals, the simulator's link) are added by naming their paths "
                                              "in KVX_EXTRA_PORTS"));
     return 0;
@@ -127,15 +128,15 @@ QStringList Cli::batchPorts() const
     const QStringList portList = m_parser.values(QStringLiteral("port"));
     const bool watching = m_parser.isSet(QStringLiteral("watch"));
     if (portList.isEmpty() && !watching)
-        throw UsageError { QStringLiteral("--port is needed (one for each unit), or --watch") };
+        throw UsageError { tr("--port is needed (one for each unit), or --watch") };
     if (m_parser.isSet(QStringLiteral("match")) && !watching)
-        throw UsageError { QStringLiteral("--match goes with --watch") };
+        throw UsageError { tr("--match goes with --watch") };
     QSet<QString> seen;
     for (const QString &port : portList) {
         if (port.isEmpty())
-            throw UsageError { QStringLiteral("--port is needed (see kvx-cli help %1)").arg(m_command) };
+            throw UsageError { tr("--port is needed (see kvx-cli help %1)").arg(m_command) };
         if (seen.contains(port))
-            throw UsageError { QStringLiteral("--port %1 is given twice: one unit, one port").arg(port) };
+            throw UsageError { tr("--port %1 is given twice: one unit, one port").arg(port) };
         seen.insert(port);
     }
     const QStringList same = portsOfOneDevice(portList);
@@ -154,20 +155,20 @@ void Cli::watchPorts(ProvisionBatch &batch)
     QStringList present;
     for (const PortEntry &entry : openablePortEntries())
         present << entry.path;
-    m_board->printFailure(QStringLiteral("watching for serial ports that appear%1; Ctrl-C stops")
+    m_board->printFailure(tr("watching for serial ports that appear%1; Ctrl-C stops")
                               .arg(glob.isEmpty() ? QString() : QStringLiteral(" matching %1").arg(glob)));
-    m_board->printFailure(QStringLiteral("ports there now, left alone: %1")
+    m_board->printFailure(tr("ports there now, left alone: %1")
                               .arg(present.isEmpty() ? QStringLiteral("none") : present.join(QStringLiteral(", "))));
     const QStringList extra = qEnvironmentVariable("KVX_EXTRA_PORTS").split(QDir::listSeparator(), Qt::SkipEmptyParts);
     const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(glob));
     if (!glob.isEmpty() && !glob.startsWith(QLatin1String("/dev/"))
         && std::none_of(extra.begin(), extra.end(), [&](const QString &path) { return match.match(path).hasMatch(); }))
-        m_board->printFailure(QStringLiteral("note: %1 names no device the system lists as a serial port; a pseudo-"
+        m_board->printFailure(tr("note: %1 names no device the system lists as a serial port; a pseudo-"
                                              "terminal or a simulator's link is seen only when KVX_EXTRA_PORTS names "
                                              "its path")
                                   .arg(glob));
     QObject::connect(&batch, &ProvisionBatch::portPassedOver, &m_app, [this, glob](const QString &path) {
-        m_board->printFailure(QStringLiteral("%1 appeared: left alone, it does not match %2").arg(path, glob));
+        m_board->printFailure(tr("%1 appeared: left alone, it does not match %2").arg(path, glob));
     });
 }
 
@@ -247,20 +248,20 @@ int Cli::provision(const QStringList &)
     const bool autoUnit = m_parser.value(QStringLiteral("unit-start")) == QLatin1String("auto");
     if (autoUnit) {
         if (!isMultipoint(batchLink.mode))
-            throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
+            throw UsageError { tr("--unit-start: the profile is point to point, its units have no unit address") };
         if (!m_parser.isSet(QStringLiteral("record")) || !isDatabaseRecord(m_parser.value(QStringLiteral("record"))))
-            throw UsageError { QStringLiteral("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
+            throw UsageError { tr("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
                                               "or --record postgresql://...") };
         firstUnit = change.value(Reg::UnitAddress, 1);
     } else if (m_parser.isSet(QStringLiteral("unit-start"))) {
         bool ok = false;
         firstUnit = m_parser.value(QStringLiteral("unit-start")).toLongLong(&ok);
         if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > MaxAddress)
-            throw UsageError { QStringLiteral("--unit-start %1: allowed: 0 .. %2, or auto")
+            throw UsageError { tr("--unit-start %1: allowed: 0 .. %2, or auto")
                                    .arg(m_parser.value(QStringLiteral("unit-start")))
                                    .arg(MaxAddress) };
         if (!isMultipoint(batchLink.mode))
-            throw UsageError { QStringLiteral("--unit-start: the profile is point to point, its units have no unit address") };
+            throw UsageError { tr("--unit-start: the profile is point to point, its units have no unit address") };
     } else if (isMultipoint(batchLink.mode)) {
         firstUnit = change.value(Reg::UnitAddress, 1);
     }
@@ -334,14 +335,14 @@ int Cli::baud(const QStringList &)
     config.port = onePort();
     // Only KV6 - KV7 units have a pass-through rate.
     if (m_parser.isSet(QStringLiteral("product")) && m_parser.value(QStringLiteral("product")).toLower() != QLatin1String("kv6"))
-        throw UsageError { QStringLiteral("--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate")
+        throw UsageError { tr("--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate")
                                .arg(m_parser.value(QStringLiteral("product"))) };
     config.product = Product::Kv6;
     qint32 rate = 0;
     if (m_parser.isSet(QStringLiteral("set"))) {
         const QString value = m_parser.value(QStringLiteral("set"));
         if (!passThroughRates().contains(value))
-            throw UsageError { QStringLiteral("--set %1: allowed: %2").arg(value, passThroughRates().join(QStringLiteral(", "))) };
+            throw UsageError { tr("--set %1: allowed: %2").arg(value, passThroughRates().join(QStringLiteral(", "))) };
         rate = value.toInt();
     }
     std::vector<std::unique_ptr<UnitJob>> jobs;

@@ -1,15 +1,16 @@
 #include "engine/radiosession.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QTimer>
 
 #include <algorithm>
 
+#include "engine/logging.h"
 #include "engine/serialports.h"
 #include "protocol/atcommands.h"
+#include "protocol/logging.h"
 
 namespace {
 
@@ -28,6 +29,18 @@ enum Stage {
 };
 
 constexpr int KeptResults = 64;
+
+// One line of the wire's trace: the port, which way, the bytes as text, and
+// a frame (or any byte that is not text) in hex as well.
+void traceWire(const QString &port, const char *direction, const QByteArray &bytes)
+{
+    if (!lcWire().isDebugEnabled())
+        return;
+    QString text = QStringLiteral("%1 %2 %3").arg(port, QLatin1String(direction), readableBytes(bytes));
+    if (holdsBinary(bytes))
+        text += QStringLiteral("  (hex: %1)").arg(hexBytes(bytes));
+    qCDebug(lcWire).noquote() << text;
+}
 
 struct RadioSessionText {
     Q_DECLARE_TR_FUNCTIONS(RadioSession)
@@ -170,7 +183,7 @@ int RadioSession::open(const LinkConfig &config)
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_error = openErrorText(m_port->error(), m_port->errorString(), config.port);
-        qDebug() << "open failed:" << config.port << m_error;
+        qCDebug(lcEngine) << "open failed:" << config.port << m_error;
         return 0;
     }
     m_error.clear();
@@ -309,8 +322,11 @@ bool RadioSession::sendBytes(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return true;
-    if (!m_port->isOpen() || m_port->write(bytes) != bytes.size())
+    if (!m_port->isOpen() || m_port->write(bytes) != bytes.size()) {
+        traceWire(m_config.port, "not sent", bytes);
         return false;
+    }
+    traceWire(m_config.port, "sent    ", bytes);
     // Out now rather than at the next turn of the event loop, so the pauses
     // that follow are pauses on the line.
     m_port->flush();
@@ -597,8 +613,10 @@ void RadioSession::closePort()
 void RadioSession::onReadyRead()
 {
     const QByteArray chunk = m_port->readAll();
-    if (!chunk.isEmpty())
+    if (!chunk.isEmpty()) {
+        traceWire(m_config.port, "received", chunk);
         emit chunkReceived(chunk);
+    }
     const QList<AnswerScanner::Answer> answers = m_answers.feed(chunk);
     scanReceived(chunk);
     // After the report: the answer to "AT&V" is the report's own "OK".
@@ -670,7 +688,7 @@ void RadioSession::onPortError(int error)
         return;
     const QString port = m_config.port;
     const QString reason = m_port->errorString();
-    qDebug() << "device lost:" << port << reason;
+    qCDebug(lcEngine) << "device lost:" << port << reason;
     closePort();
     endAll(SequenceResult::LinkLost);
     emit linkLost(port, reason);

@@ -4,7 +4,8 @@
 #   P/lib/kvx-config/translations/*.qm
 #   P/bin/kvx-config -> ../lib/kvx-config/kvx-config
 #   P/bin/kvx-cli, P/bin/kvx-modemsim
-#   P/share/applications, icons, metainfo, man, doc
+#   P/share/applications, icons (SVG and PNG sizes), metainfo, man, doc,
+#   bash-completion/completions/kvx-cli
 #
 # The window finds its catalogues relative to its own (link-resolved) location,
 # so it lives in a private folder and bin/ only holds a link to it.
@@ -15,7 +16,7 @@ if(NOT PROJECT_IS_TOP_LEVEL)
   return()
 endif()
 
-set(kvx_app_id com.example.kvx.Config)
+set(kvx_app_id ${KVX_APP_ID})
 set(kvx_private_dir lib/kvx-config)
 set(kvx_doc_dir share/doc/kvx-config)
 set(kvx_packaging_src ${CMAKE_CURRENT_LIST_DIR})
@@ -68,31 +69,46 @@ install(FILES ${kvx_packaging_src}/copyright ${kvx_packaging_bin}/changelog.Debi
 install(FILES ${kvx_packaging_bin}/kvx-config.1.gz ${kvx_packaging_bin}/kvx-modemsim.1.gz
   DESTINATION share/man/man1)
 
-# kvx-cli's manual page is made from its own --help and --version, so the two
-# never disagree. Only the package build asks for it (scripts/package.sh
-# installs help2man); other trees install without it.
+# kvx-cli's manual page and bash completion are printed by kvx-cli itself
+# from its table of commands, so neither can drift from what it takes.
 add_custom_target(kvx_cli_manual)
 if(TARGET kvx-cli)
-  find_program(KVX_HELP2MAN help2man)
-  if(KVX_HELP2MAN)
-    add_custom_command(
-      OUTPUT ${kvx_packaging_bin}/kvx-cli.1.gz
-      COMMAND ${KVX_HELP2MAN} --no-info --section 1 --source "kvx-config ${PROJECT_VERSION}"
-              --name "configure KVX serial radio modems from the command line"
-              --output ${kvx_packaging_bin}/kvx-cli.1 $<TARGET_FILE:kvx-cli>
-      COMMAND ${KVX_GZIP} -9nf ${kvx_packaging_bin}/kvx-cli.1
-      DEPENDS kvx-cli
-      VERBATIM)
-    add_custom_target(kvx_cli_manual_page DEPENDS ${kvx_packaging_bin}/kvx-cli.1.gz)
-    add_dependencies(kvx_cli_manual kvx_cli_manual_page)
-  endif()
-  install(FILES ${kvx_packaging_bin}/kvx-cli.1.gz DESTINATION share/man/man1 OPTIONAL)
+  add_custom_command(
+    OUTPUT ${kvx_packaging_bin}/kvx-cli.1.gz ${kvx_packaging_bin}/kvx-cli.bash-completion
+    COMMAND kvx-cli __generate man > ${kvx_packaging_bin}/kvx-cli.1
+    COMMAND ${KVX_GZIP} -9nf ${kvx_packaging_bin}/kvx-cli.1
+    COMMAND kvx-cli __generate bash-completion > ${kvx_packaging_bin}/kvx-cli.bash-completion
+    DEPENDS kvx-cli
+    VERBATIM)
+  add_custom_target(kvx_cli_manual_page ALL DEPENDS ${kvx_packaging_bin}/kvx-cli.1.gz ${kvx_packaging_bin}/kvx-cli.bash-completion)
+  add_dependencies(kvx_cli_manual kvx_cli_manual_page)
+  install(FILES ${kvx_packaging_bin}/kvx-cli.1.gz DESTINATION share/man/man1)
+  install(FILES ${kvx_packaging_bin}/kvx-cli.bash-completion DESTINATION share/bash-completion/completions
+    RENAME kvx-cli)
 endif()
+
+# The icon in the usual sizes, drawn from the SVG at build time, for docks and
+# menus that take no SVG.
+find_program(KVX_RSVG_CONVERT rsvg-convert REQUIRED)
+set(kvx_icon_sizes 16 24 32 48 64 128 256 512)
+set(kvx_icons)
+foreach(size ${kvx_icon_sizes})
+  set(png ${kvx_packaging_bin}/icons/${size}x${size}/${kvx_app_id}.png)
+  add_custom_command(
+    OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${kvx_packaging_bin}/icons/${size}x${size}
+    COMMAND ${KVX_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${kvx_packaging_src}/${kvx_app_id}.svg
+    DEPENDS ${kvx_packaging_src}/${kvx_app_id}.svg
+    VERBATIM)
+  list(APPEND kvx_icons ${png})
+  install(FILES ${png} DESTINATION share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(kvx_icons ALL DEPENDS ${kvx_icons})
 
 # Everything the rules above install, so scripts/package.sh can build just that
 # (a Release tree without the tests) before it runs cpack.
 add_custom_target(kvx_install_payload)
-add_dependencies(kvx_install_payload kvx-config kvx_app_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual)
+add_dependencies(kvx_install_payload kvx-config kvx_app_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual kvx_icons)
 if(TARGET kvx-cli)
   add_dependencies(kvx_install_payload kvx-cli)
 endif()

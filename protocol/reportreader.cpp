@@ -1,6 +1,6 @@
 #include "protocol/reportreader.h"
 
-#include <QDebug>
+#include "protocol/logging.h"
 
 #include <limits>
 
@@ -83,7 +83,7 @@ RegisterEntry takeEntry(QByteArray &buffer, int reg)
             ++count;
         entry.digits = QString::fromLatin1(buffer.constData(), count);
         entry.value = count;
-        qDebug().nospace().noquote() << "S104 = " << entry.digits;
+        qCDebug(lcProtocol).nospace().noquote() << "S104 = " << entry.digits;
         return entry;
     }
     case Reg::UnitAddress:
@@ -94,7 +94,7 @@ RegisterEntry takeEntry(QByteArray &buffer, int reg)
         entry.value = readValue(buffer, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         break;
     }
-    qDebug().nospace() << "S" << reg << " = " << entry.value;
+    qCDebug(lcProtocol).nospace() << "S" << reg << " = " << entry.value;
     return entry;
 }
 
@@ -119,7 +119,7 @@ ReceiveResult ReportReader::feed(const QByteArray &chunk, bool hold)
             break;
         }
         if (reply.status == FrameReply::BaudRate)
-            qDebug().nospace() << "baud = " << reply.rate;
+            qCDebug(lcProtocol).nospace() << "baud = " << reply.rate;
         result.frames.append(reply);
         m_buffer.remove(0, reply.size);
     }

@@ -78,6 +78,7 @@ struct DatabaseRecord::Private {
     QString user;
     QString database;
     QString nameError;   // the location could not be read
+    QString driverError; // the database driver is missing
     bool prepared = false;   // made or brought up to date, and writable
     bool opened = false;     // found to be a record, for reading
 
@@ -306,7 +307,16 @@ DatabaseRecord::DatabaseRecord(const QString &location)
     static std::atomic<int> count { 0 };
     d->connection = QStringLiteral("kvx-record-%1").arg(++count);
     m_postgres = recordKind(location) == RecordKind::Postgres;
-    QSqlDatabase database = QSqlDatabase::addDatabase(QLatin1String(m_postgres ? "QPSQL" : "QSQLITE"), d->connection);
+    // A driver that is not installed is named with the package that brings
+    // it, and never asked for (Qt would only print its raw "not loaded").
+    const QString driver = QLatin1String(m_postgres ? "QPSQL" : "QSQLITE");
+    const bool available = QSqlDatabase::isDriverAvailable(driver);
+    QSqlDatabase database = available ? QSqlDatabase::addDatabase(driver, d->connection) : QSqlDatabase();
+    if (!available)
+        d->driverError = m_postgres ? DatabaseRecordText::tr("Qt's PostgreSQL driver (QPSQL) is not installed: install "
+                                                             "the package libqt6sql6-psql")
+                                    : DatabaseRecordText::tr("Qt's SQLite driver (QSQLITE) is not installed: install "
+                                                             "the package libqt6sql6-sqlite");
     if (!m_postgres) {
         database.setDatabaseName(location);
         // Another program may be writing: wait for it rather than fail.
@@ -393,8 +403,8 @@ int DatabaseRecord::schemaVersion() const
 
 bool DatabaseRecord::openExisting(QString *error)
 {
-    if (!d->nameError.isEmpty()) {
-        *error = d->nameError;
+    if (!d->driverError.isEmpty() || !d->nameError.isEmpty()) {
+        *error = d->driverError.isEmpty() ? d->nameError : d->driverError;
         return false;
     }
     if (d->prepared || d->opened)
@@ -453,8 +463,8 @@ QString DatabaseRecord::laterVersionText(int version)
 
 bool DatabaseRecord::prepare(QString *error)
 {
-    if (!d->nameError.isEmpty()) {
-        *error = d->nameError;
+    if (!d->driverError.isEmpty() || !d->nameError.isEmpty()) {
+        *error = d->driverError.isEmpty() ? d->nameError : d->driverError;
         return false;
     }
     if (d->prepared)

@@ -6,9 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-# dpkg-shlibdeps computes the package's dependencies, help2man writes kvx-cli's
-# manual page; the rest check the result.
-kvx_install dpkg-dev file help2man lintian desktop-file-utils appstream
+# dpkg-shlibdeps computes the package's dependencies; the rest check the result.
+kvx_install dpkg-dev file lintian desktop-file-utils appstream
 
 dir=build-pkg
 # Hardened the way Debian builds its own packages: fortified calls, read-only

@@ -1,0 +1,3 @@
+#include "advert/logging.h"
+
+Q_LOGGING_CATEGORY(lcAdvert, "kvx.advert", QtInfoMsg)
