@@ -212,7 +212,7 @@ bool LinkController::reserveUnitAddress(const WriteOptions &options, UnitOutcome
     for (RecordSlot &slot : m_records) {
         if (!slot.store->canReserve())
             continue;
-        UnitRecord record = recordFor(pendingOutcome(m_settings, config().mode), config(), m_identity);
+        UnitRecord record = recordFor(pendingOutcome(m_settings, config().mode), config(), m_identity, m_unitCode);
         const bool exact = options.reserveFrom < 0;
         const qint64 start = exact ? m_settings.value(Reg::UnitAddress, 0) : options.reserveFrom;
         QString error;
@@ -269,7 +269,7 @@ void LinkController::writeRows(const UnitOutcome &outcome)
 {
     if (m_records.isEmpty())
         return;
-    const UnitRecord record = recordFor(outcome, config(), m_identity);
+    const UnitRecord record = recordFor(outcome, config(), m_identity, m_unitCode);
     for (RecordSlot &slot : m_records) {
         QString error;
         const QByteArray handle = slot.store->writeRow(slot.handle, record, &error);

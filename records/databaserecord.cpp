@@ -30,7 +30,7 @@ const char Indexed[] = "('verified', 'written', 'reserved', 'pending')";
 
 const char Columns[] = "attempt, time, station, operator, tool_version, port, product, module, mode, unit_address, "
                        "network_address, work_mode, baud, link_rate, power, repeater, result, differences, superseded, "
-                       "imported";
+                       "imported, serial";
 
 QString newAttempt()
 {
@@ -328,6 +328,11 @@ bool DatabaseRecord::prepare(QString *error)
                 .arg(QLatin1String(Indexed)),
             QStringLiteral("CREATE INDEX units_by_network ON units (network_address, unit_address)"),
         },
+        // The unit's own code; rows from before it have none.
+        {
+            QStringLiteral("ALTER TABLE units ADD COLUMN serial TEXT NOT NULL DEFAULT ''"),
+            QStringLiteral("CREATE INDEX units_by_serial ON units (serial)"),
+        },
     };
     if (!m_postgres) {
         // Readers do not wait for writers, nor writers for readers.
@@ -429,11 +434,12 @@ void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, i
     query.addBindValue(text(r.detail));
     query.addBindValue(superseded);
     query.addBindValue(imported);
+    query.addBindValue(text(r.serial));
 }
 
 QString insertStatement()
 {
-    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                           "ON CONFLICT (attempt) DO NOTHING")
         .arg(QLatin1String(Columns));
 }
@@ -449,12 +455,13 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
         QSqlQuery query(database);
         if (!handle.isEmpty()) {
             query.prepare(QStringLiteral("UPDATE units SET time = ?, port = ?, work_mode = ?, baud = ?, link_rate = ?, "
-                                         "power = ?, repeater = ?, result = ?, differences = ? WHERE attempt = ?"));
+                                         "power = ?, repeater = ?, result = ?, differences = ?, serial = ? WHERE attempt = ?"));
             query.addBindValue(record.time.toUTC().toString(Qt::ISODate));
             query.addBindValue(text(record.config.port));
             bindCaptions(query, record);
             query.addBindValue(text(record.result));
             query.addBindValue(text(record.detail));
+            query.addBindValue(text(record.serial));
             query.addBindValue(attempt);
             if (!d->exec(query, failure))
                 return false;
@@ -510,6 +517,7 @@ RecordRow rowFrom(const QSqlQuery &query)
     r.detail = query.value(17).toString();
     row.superseded = query.value(18).toInt() != 0;
     row.imported = query.value(19).toInt() != 0;
+    r.serial = query.value(20).toString();
     return row;
 }
 

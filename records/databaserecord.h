@@ -21,7 +21,7 @@ class DatabaseRecord : public RecordStore
 public:
     // The schema this program writes; a record made by a later version is
     // refused, an earlier one is brought up to date.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     // `location`: a file path, or a postgresql:// name.
     explicit DatabaseRecord(const QString &location);

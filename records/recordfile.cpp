@@ -19,7 +19,9 @@ struct RecordFileText {
     Q_DECLARE_TR_FUNCTIONS(RecordFile)
 };
 
+// The widths of older files: before the attempt column, before the serial.
 constexpr int OldColumns = 14;
+constexpr int AttemptColumns = 15;
 
 // An address asked about, as the record holds it (a caller may give
 // leading zeros).
@@ -152,13 +154,14 @@ const QStringList &recordHeader()
 {
     static const QStringList header = { "time", "port", "product", "module", "mode", "unit_address",
                                         "network_address", "work_mode", "baud", "link_rate", "power",
-                                        "repeater", "result", "differences", "attempt" };
+                                        "repeater", "result", "differences", "attempt", "serial" };
     return header;
 }
 
 bool isRecordHeader(const QStringList &fields)
 {
-    return fields == recordHeader() || fields == recordHeader().mid(0, OldColumns);
+    return fields == recordHeader() || fields == recordHeader().mid(0, OldColumns)
+           || fields == recordHeader().mid(0, AttemptColumns);
 }
 
 QString newAttemptId()
@@ -181,7 +184,7 @@ QByteArray recordLine(const UnitRecord &r, const QString &attempt)
     return csvLine(QStringList { r.time.toUTC().toString(Qt::ISODate), r.config.port, productKey(r.config.product),
                                  moduleKey(r.config.module), modeKey(r.config.mode), recordUnitAddress(r),
                                  recordNetworkAddress(r) }
-                   + recordCaptions(r) + QStringList { r.result, r.detail, attempt })
+                   + recordCaptions(r) + QStringList { r.result, r.detail, attempt, r.serial })
         .toUtf8();
 }
 
@@ -364,7 +367,7 @@ QList<QStringList> readRecordRows(const QString &path)
 
 bool recordFromFields(const QStringList &f, UnitRecord *r, QString *attempt)
 {
-    if (f.size() != recordHeader().size() && f.size() != OldColumns)
+    if (f.size() != recordHeader().size() && f.size() != OldColumns && f.size() != AttemptColumns)
         return false;
     const std::optional<Product> product = productForKey(f.at(2));
     const std::optional<Module> module = moduleForKey(f.at(3));
@@ -381,6 +384,7 @@ bool recordFromFields(const QStringList &f, UnitRecord *r, QString *attempt)
     r->detail = f.at(13);
     if (attempt)
         *attempt = f.value(14);
+    r->serial = f.value(15);
     return true;
 }
 

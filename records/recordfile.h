@@ -2,7 +2,7 @@
 // The provisioning record as a CSV journal (RFC 4180), shared by the window
 // and kvx-cli --log:
 //   time,port,product,module,mode,unit_address,network_address,work_mode,
-//   baud,link_rate,power,repeater,result,differences,attempt
+//   baud,link_rate,power,repeater,result,differences,attempt,serial
 //
 // The file is only ever appended to: an attempt writes a `pending` row right
 // before "AT&W" and its final row when the unit ends, both carrying the
@@ -10,7 +10,7 @@
 // truncates, rewrites or renames the file, so a full disk or a killed
 // program can cost at most the row being written. Files written before the
 // attempt column existed stay readable (each of their rows is an attempt of
-// its own).
+// its own), and so do those written before the serial column (no code).
 //
 // Several programs may append at once: each append is made under one lock
 // beside the record, named from its canonical path (the same for every
@@ -26,7 +26,8 @@
 #include "protocol/radiosettings.h"
 #include "records/recordstore.h"
 
-// The columns as written now; the first 14 are those of older files.
+// The columns as written now; the first 14, and the first 15, are those of
+// older files.
 const QStringList &recordHeader();
 // Whether `fields` is the header of a record file, old or new.
 bool isRecordHeader(const QStringList &fields);

@@ -23,6 +23,9 @@ struct UnitRecord {
     QString station;           // the computer's host name, or a name given
     QString operatorName;
     QString toolVersion;
+    // The unit's own serial or label code, as scanned or typed; empty when
+    // none was given. Kept by every record.
+    QString serial;
 };
 
 // Who writes a row: kept by a database record with every attempt (the tool's
@@ -115,6 +118,8 @@ struct RecordFinding {
         NeverVerified,   // a unit stored but never verified
         Pending,         // "AT&W" went out, the result never came
         Expired,         // a reservation that ended with no final row
+        CodeTwoAddresses,  // one unit code configured with two addresses
+        AddressTwoCodes,   // two unit codes configured with one address
     };
     Kind kind = LinkMismatch;
     QString networkAddress;
@@ -130,7 +135,8 @@ struct RecordFinding {
 QList<RecordFinding> checkRecord(const QList<RecordRow> &rows,
                                  const QDateTime &now = QDateTime::currentDateTimeUtc(),
                                  int reservationTimeoutS = DefaultReservationTimeoutS);
-// The word of a finding's kind: link, duplicate, never-verified, pending, expired.
+// The word of a finding's kind: link, duplicate, never-verified, pending,
+// expired, code-addresses, address-codes.
 QString findingKey(RecordFinding::Kind kind);
 // Folds a driver's or the system's message to one line.
 QString oneLine(const QString &text);

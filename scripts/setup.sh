@@ -8,6 +8,7 @@ kvx_packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite
   fonts-wqy-microhei fonts-crosextra-carlito
   xvfb xauth x11-utils socat imagemagick openssl
+  libqrencode-dev qt6-charts-dev libqt6opengl6-dev zbar-tools poppler-utils
 )
 
 kvx_install() {
