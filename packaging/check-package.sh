@@ -67,6 +67,7 @@ check "lists the Chinese catalogue" lists lib/kvx-config/translations/chinese.qm
 check "lists the English catalogue" lists lib/kvx-config/translations/english.qm
 check "lists bin/kvx-config as a link to the window" lists bin/kvx-config ../lib/kvx-config/kvx-config
 check "lists bin/kvx-cli" lists bin/kvx-cli
+check "lists lib/kvx-config/kvx-print (labels and reports)" lists lib/kvx-config/kvx-print
 check "lists bin/kvx-modemsim" lists bin/kvx-modemsim
 check "lists the desktop entry" lists share/applications/$app_id.desktop
 check "lists the icon" lists share/icons/hicolor/scalable/apps/$app_id.svg
@@ -95,6 +96,9 @@ check "appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/me
 cli=$root/usr/bin/kvx-cli
 check "kvx-cli --version" bash -c '[ "$("$1" --version)" = "kvx-cli $2" ]' _ "$cli" "$version"
 check "kvx-cli ports" "$cli" ports
+# kvx-cli finds its label helper where the package puts it.
+printf 'time,port,product,module,mode,unit_address,network_address,work_mode,baud,link_rate,power,repeater,result,differences,attempt,serial\r\n2026-12-08T09:00:00Z,/dev/ttyUSB0,kv5,tarn,p2mp,2,25819,,,,,,verified,,a1,SN-1\r\n' >"$scratch/units.csv"
+check "kvx-cli label through the installed kvx-print" env -u DISPLAY "$cli" label --record "$scratch/units.csv" --serial SN-1 --pdf "$scratch/label.pdf"
 
 # Captures window ID into OUT once two captures in a row agree (painting is
 # done) and, if UNLIKE is given, the picture is no longer that one.

@@ -125,6 +125,53 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>DayReport</name>
+    <message>
+        <source>Units per hour (good of attempts)</source>
+        <translation>每小时设备数（合格/尝试）</translation>
+    </message>
+    <message>
+        <source>Failures by reason</source>
+        <translation>按原因统计的失败</translation>
+    </message>
+    <message>
+        <source>By station (good of attempts)</source>
+        <translation>按工位（合格/尝试）</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>By operator (good of attempts)</source>
+        <translation>按操作员（合格/尝试）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts (%3 %)</source>
+        <translation>%2 次尝试中 %1 台合格（%3 %）</translation>
+    </message>
+    <message>
+        <source>; %1 units checked against a profile</source>
+        <translation>；%1 台设备已与配置方案核对</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>从 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>good / attempts</source>
+        <translation>合格 / 尝试</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
     <name>FormCheck</name>
     <message>
         <source>%1 is empty: the unit did not report it. Read the unit again.</source>
@@ -624,6 +671,46 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>The unit differs from the profile %1: %2</source>
         <translation>设备与配置方案 %1 不同：%2</translation>
     </message>
+    <message>
+        <source>Unit code:</source>
+        <translation>设备编码：</translation>
+    </message>
+    <message>
+        <source>scan or type</source>
+        <translation>扫描或输入</translation>
+    </message>
+    <message>
+        <source>Unit code field (scanner)</source>
+        <translation>设备编码栏（扫码枪）</translation>
+    </message>
+    <message>
+        <source>Write when a code is scanned</source>
+        <translation>扫码后立即写入</translation>
+    </message>
+    <message>
+        <source>Label after a verified unit…</source>
+        <translation>校验通过后打印标签…</translation>
+    </message>
+    <message>
+        <source>Unit code %1 is kept for the write: read the unit first.</source>
+        <translation>设备编码 %1 已保留用于写入：请先读取设备。</translation>
+    </message>
+    <message>
+        <source>Folder for the labels (PDF, 62 x 29 mm)</source>
+        <translation>标签文件夹（PDF，62 x 29 mm）</translation>
+    </message>
+    <message>
+        <source>Label written to %1</source>
+        <translation>标签已写入 %1</translation>
+    </message>
+    <message>
+        <source>The label could not be written: %1</source>
+        <translation>标签无法写入：%1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -941,6 +1028,34 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>Detected: each port&apos;s answer is on its row.</source>
         <translation>检测完毕：每个端口的结果显示在其所在行。</translation>
     </message>
+    <message>
+        <source>Unit code</source>
+        <translation>设备编码</translation>
+    </message>
+    <message>
+        <source>Scan a unit code:</source>
+        <translation>扫描设备编码：</translation>
+    </message>
+    <message>
+        <source>A code scanned (or typed, then Return) goes to the selected port&apos;s row; while units are taken as they are plugged in, to the next unit that appears.</source>
+        <translation>扫描（或输入后按回车）的编码写入所选端口的行；在“每插入一台即配置”时，交给下一台出现的设备。</translation>
+    </message>
+    <message>
+        <source>Label each verified unit (PDF, 62 x 29 mm)</source>
+        <translation>为每台校验通过的设备生成标签（PDF，62 x 29 mm）</translation>
+    </message>
+    <message>
+        <source>Unit code %1: select the row of its port first.</source>
+        <translation>设备编码 %1：请先选择其端口所在的行。</translation>
+    </message>
+    <message>
+        <source>Codes waiting for the next units plugged in: %1</source>
+        <translation>等待下一台插入设备的编码：%1</translation>
+    </message>
+    <message>
+        <source>The label of %1 could not be written: %2</source>
+        <translation>%1 的标签无法写入：%2</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -1040,6 +1155,22 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>network %1: %2 was reserved by %3 and never written (the reservation has ended)</source>
         <translation>网络 %1：%2 曾被 %3 预留但从未写入（预留已结束）</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>network %1 unit %2</source>
+        <translation>网络 %1 单元 %2</translation>
+    </message>
+    <message>
+        <source>unit code %1 is configured with %2 addresses (%3)</source>
+        <translation>设备编码 %1 被配置了 %2 个地址（%3）</translation>
+    </message>
+    <message>
+        <source>network %1: unit address %2 is configured in units of %3 codes (%4)</source>
+        <translation>网络 %1：单元地址 %2 被配置到 %3 个编码的设备中（%4）</translation>
     </message>
 </context>
 <context>
@@ -1150,6 +1281,66 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>point to point</source>
         <translation>点对点</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>记录行</translation>
+    </message>
+    <message>
+        <source>The day at a glance</source>
+        <translation>当日概览</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Unit code</source>
+        <translation>设备编码</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts (%3 %)</source>
+        <translation>%2 次尝试中 %1 台合格（%3 %）</translation>
+    </message>
+    <message>
+        <source>attempts</source>
+        <translation>尝试</translation>
+    </message>
+    <message>
+        <source>good units</source>
+        <translation>合格设备</translation>
+    </message>
+    <message>
+        <source>Units per hour</source>
+        <translation>每小时设备数</translation>
+    </message>
+    <message>
+        <source>Failures by reason</source>
+        <translation>按原因统计的失败</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>By station</source>
+        <translation>按工位</translation>
+    </message>
+    <message>
+        <source>By operator</source>
+        <translation>按操作员</translation>
+    </message>
 </context>
 <context>
     <name>RecordFile</name>
@@ -1234,6 +1425,45 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>interrupted</source>
         <translation>已中断</translation>
+    </message>
+</context>
+<context>
+    <name>UnitLabel</name>
+    <message>
+        <source>cannot start drawing the labels</source>
+        <translation>无法开始绘制标签</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source> · unit %1</source>
+        <translation> · 单元 %1</translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>点对多点</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>点对点</translation>
+    </message>
+    <message>
+        <source>no unit to label</source>
+        <translation>没有可打印标签的设备</translation>
+    </message>
+    <message>
+        <source>Unit labels</source>
+        <translation>设备标签</translation>
+    </message>
+    <message>
+        <source>no printer is set up</source>
+        <translation>没有设置打印机</translation>
+    </message>
+    <message>
+        <source>no printer named %1</source>
+        <translation>没有名为 %1 的打印机</translation>
     </message>
 </context>
 <context>
