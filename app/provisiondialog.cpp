@@ -93,6 +93,12 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
     connect(ui->PortList, &QTreeWidget::currentItemChanged, this, &ProvisionDialog::updateControls);
     connect(ui->WatchBox, &QCheckBox::toggled, this, &ProvisionDialog::updateControls);
     connect(ui->BatchCodeEdit, &QLineEdit::returnPressed, this, &ProvisionDialog::codeScanned);
+    // Only a row's code is typed over, never its port.
+    ui->PortList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(ui->PortList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item, int column) {
+        if (column == CodeColumn && !isRunning())
+            ui->PortList->editItem(item, CodeColumn);
+    });
     ui->PortList->setColumnWidth(OutcomeColumn, 260);
     setRecordLocation(QString());
     showProfile();

@@ -17,6 +17,7 @@
 #include "engine/linkcontroller.h"
 #include "app/unitlabels.h"
 #include "print/unitlabel.h"
+#include "records/recordlocation.h"
 
 void MainWindow::setUpUnitCodes()
 {
