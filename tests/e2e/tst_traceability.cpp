@@ -31,7 +31,9 @@ Run cli(const QStringList &arguments, const QByteArray &input = {})
     process.write(input);
     process.closeWriteChannel();
     // Events flow meanwhile: a window under test stays alive.
-    QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000);
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
+        process.kill();
+    process.waitForFinished();
     return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
              process.readAllStandardOutput() + process.readAllStandardError() };
 }
