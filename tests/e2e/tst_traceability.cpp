@@ -4,6 +4,7 @@
 // then found again by record list --serial and record check, and on a label
 // that zbarimg reads.
 
+#include <QChartView>
 #include <QCheckBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -98,6 +99,12 @@ private slots:
         const QByteArray decoded = decodedLabel(dir.filePath("labels/" + labels.first()), dir.path());
         QVERIFY2(decoded.startsWith("KVX;product=KV5;module=Tarn;mode=p2mp;") && decoded.contains(";unit=9;code=SN-W1;"),
                  decoded.constData());
+        // The record view's day: the unit among the figures, drawn in charts.
+        rig.action("ActionShowRecord")->trigger();
+        QLabel *day = nullptr;
+        QTRY_VERIFY((day = rig.window->findChild<QLabel *>("DaySummaryLabel")));
+        QCOMPARE(day->text(), QStringLiteral("1 good units of 1 attempts (100 %)"));
+        QCOMPARE(day->window()->findChildren<QChartView *>().size(), 4);
         toolSettings().clear();
     }
 
