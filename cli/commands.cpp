@@ -117,7 +117,7 @@ const QList<CliCommand> &cliCommands()
             { "--to TIME", "with --from: until this date or time (default now)" },
             { "--size SIZE", "62x29 (default), 50x25, or a4: sheets of 3 x 8 labels of 70 x 37 mm" },
             { "--pdf FILE", "write the labels into a PDF file" },
-            { "--printer NAME", "print them on this printer (default: the system's default printer)" } },
+            { "--printer NAME", "print them on this printer ('default': the system's default printer)" } },
           false, "kvx-cli label --record units.kvxdb --serial SN0042 --pdf label.pdf", &Cli::label },
         { "record", "list, check, import, export or release in the provisioning record",
           "kvx-cli record list|check|import FILE.csv|export --csv|release|report --record RECORD [--network N] [--unit U] [--json]",
