@@ -208,6 +208,7 @@ MainWindow::MainWindow(QWidget *parent)
     addressLocked = false;
     moduleCode = 0;
     restoreChoices();
+    setUpUnitCodes();
     modeId = modeGroup->checkedId();
     setRecordPath(storedRecordPath());
 

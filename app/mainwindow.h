@@ -164,6 +164,14 @@ private:
     void showWriteProgress(UnitStep step, int line, int lines);
     // After a write: how it ended, and the next unit address.
     void finishWrite(const UnitOutcome &outcome);
+    // The unit's own code: its field, the write a scan starts, the label.
+    void setUpUnitCodes();
+    void showUnitCodeField(bool shown);
+    void unitCodeEntered();
+    // The code in the field when it is shown; empty otherwise.
+    QString unitCode() const;
+    void chooseLabelFolder(bool on);
+    void unitWritten(const UnitOutcome &outcome);
     static QString storedRecordPath();
     void setRecordPath(const QString &path);
     // The form's values as a write's settings (the window's rows become

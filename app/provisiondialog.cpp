@@ -9,6 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QTreeWidgetItem>
 
+#include "app/unitlabels.h"
 #include "engine/provisionbatch.h"
 #include "engine/serialports.h"
 #include "engine/unitdetector.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-enum Column { PortColumn, ProgressColumn, OutcomeColumn };
+enum Column { PortColumn, ProgressColumn, OutcomeColumn, CodeColumn };
 
 // How far a unit is, for its bar: connect, read, the lines, store, check.
 int progressFor(UnitStep step, int line, int lines)
@@ -93,6 +94,14 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
     connect(ui->PortList, &QTreeWidget::currentItemChanged, this, &ProvisionDialog::updateControls);
     connect(ui->WatchBox, &QCheckBox::toggled, this, &ProvisionDialog::updateControls);
     connect(ui->QuickPausesBox, &QCheckBox::clicked, this, &ProvisionDialog::quickPausesChosen);
+    connect(ui->BatchCodeEdit, &QLineEdit::returnPressed, this, &ProvisionDialog::codeScanned);
+    // Only a row's code is typed over, never its port.
+    ui->PortList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(ui->PortList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item, int column) {
+        if (column == CodeColumn && !isRunning())
+            ui->PortList->editItem(item, CodeColumn);
+    });
+    ui->PortList->setColumnWidth(OutcomeColumn, 260);
     setRecordLocation(QString());
     showProfile();
 }
@@ -242,7 +251,8 @@ QTreeWidgetItem *ProvisionDialog::rowFor(const QString &port, bool create)
     if (!create)
         return nullptr;
     auto *row = new QTreeWidgetItem(ui->PortList, { port });
-    row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+    // The unit's code is typed into its row, or scanned into it.
+    row->setFlags(row->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
     // Nothing is written to a port the operator did not tick.
     row->setCheckState(PortColumn, Qt::Unchecked);
     auto *bar = new QProgressBar;
@@ -321,6 +331,17 @@ void ProvisionDialog::startBatch(bool checkOnly)
     if (m_record)
         m_batch->setRecords({ m_record.get() });
     m_batch->setRecordIdentity(m_identity);
+    QMap<QString, QString> codes;
+    for (const QString &port : ports) {
+        const QString code = rowFor(port, false)->text(CodeColumn).trimmed();
+        if (!code.isEmpty())
+            codes.insert(port, code);
+    }
+    m_batch->setUnitCodes(codes);
+    for (const QString &code : std::as_const(m_scannedCodes))
+        m_batch->queueUnitCode(code);
+    m_scannedCodes.clear();
+    connect(m_batch.get(), &ProvisionBatch::unitCodesQueued, this, &ProvisionDialog::showQueuedCodes);
     // A shared record hands out free unit addresses itself.
     m_batch->setAutoUnitAddress(!checkOnly && m_record && m_record->canReserve() && firstUnit >= 0);
     connect(m_batch.get(), &ProvisionBatch::unitStarted, this, &ProvisionDialog::unitStarted);
@@ -354,8 +375,50 @@ void ProvisionDialog::unitStarted(UnitJob *unit)
     row->setText(OutcomeColumn, stepWords(UnitStep::Connecting));
     row->setToolTip(OutcomeColumn, QString());
     row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));
+    row->setText(CodeColumn, unit->unitCode());
     barOf(ui->PortList, row)->setValue(0);
     paintBar(barOf(ui->PortList, row), QColor());
+}
+
+void ProvisionDialog::codeScanned()
+{
+    const QString code = ui->BatchCodeEdit->text().trimmed();
+    ui->BatchCodeEdit->clear();
+    if (code.isEmpty())
+        return;
+    // On the assembly line the code waits for the next unit plugged in.
+    if (isRunning() && m_batch->isWatching()) {
+        m_batch->queueUnitCode(code);
+        return;
+    }
+    if (!isRunning() && ui->WatchBox->isChecked()) {
+        m_scannedCodes << code;
+        showQueuedCodes(m_scannedCodes);
+        return;
+    }
+    // Otherwise into the selected row, or the first ticked one without a code.
+    QTreeWidgetItem *row = ui->PortList->currentItem();
+    if (!row || !row->text(CodeColumn).isEmpty()) {
+        row = nullptr;
+        for (int i = 0; i < ui->PortList->topLevelItemCount() && !row; ++i) {
+            QTreeWidgetItem *candidate = ui->PortList->topLevelItem(i);
+            if (candidate->checkState(PortColumn) == Qt::Checked && candidate->text(CodeColumn).isEmpty())
+                row = candidate;
+        }
+    }
+    if (!row) {
+        say(tr("Unit code %1: select the row of its port first.").arg(code), true);
+        return;
+    }
+    row->setText(CodeColumn, code);
+    row->setCheckState(PortColumn, Qt::Checked);
+    say(QString());
+}
+
+void ProvisionDialog::showQueuedCodes(const QStringList &codes)
+{
+    say(codes.isEmpty() ? QString()
+                        : tr("Codes waiting for the next units plugged in: %1").arg(codes.join(QStringLiteral(", "))));
 }
 
 void ProvisionDialog::unitProgress(UnitJob *unit, UnitStep step, int line, int lines)
@@ -387,6 +450,12 @@ void ProvisionDialog::unitEnded(UnitJob *unit)
     row->setToolTip(OutcomeColumn, text);
     row->setToolTip(PortColumn, text);
     row->setForeground(OutcomeColumn, colourFor(o));
+    if (ui->LabelBox->isChecked() && o.isGood() && o.result == UnitOutcome::Verified) {
+        QString error;
+        const QString path = writeUnitLabel(recordFor(o, unit->config(), m_identity, unit->unitCode()), &error);
+        if (path.isEmpty())
+            say(tr("The label of %1 could not be written: %2").arg(unit->config().port, error), true);
+    }
 }
 
 void ProvisionDialog::batchFinished()

@@ -82,6 +82,9 @@ private:
     void unitProgress(UnitJob *unit, UnitStep step, int line, int lines);
     void unitEnded(UnitJob *unit);
     void batchFinished();
+    // A code scanned or typed into the dialog's code field.
+    void codeScanned();
+    void showQueuedCodes(const QStringList &codes);
     void detected(UnitDetector *detector);
     QStringList tickedPorts() const;
     void updateControls();
@@ -100,4 +103,5 @@ private:
     std::unique_ptr<RecordStore> m_record;
     std::unique_ptr<ProvisionBatch> m_batch;
     std::vector<std::unique_ptr<UnitDetector>> m_detectors;
+    QStringList m_scannedCodes;   // scanned before the assembly line started
 };

@@ -1,13 +1,20 @@
 #include "app/recorddialog.h"
 #include "ui_recorddialog.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QRegularExpressionValidator>
+#include <QValueAxis>
 
 #include <memory>
 
 #include "engine/unitoutcome.h"
 #include "protocol/writeplan.h"
+#include "records/recordfigures.h"
 #include "records/recordlocation.h"
 #include "records/recordstore.h"
 
@@ -30,7 +37,56 @@ QStringList rowFields(const RecordRow &row)
                                                      : QCoreApplication::translate("RecordDialog", "point to point"),
                          recordUnitAddress(r),
                          recordNetworkAddress(r) }
-           + recordCaptions(r) + QStringList { result, r.detail };
+           + recordCaptions(r) + QStringList { result, r.detail, r.serial };
+}
+
+// A bar chart of attempts and good units (or, `good` empty, of one count).
+QChartView *barChart(const QString &title, const QStringList &categories, const QList<int> &attempts,
+                     const QList<int> &good, const QString &attemptsName, const QString &goodName)
+{
+    auto *chart = new QChart;
+    chart->setTitle(title);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    auto *series = new QBarSeries;
+    auto *tried = new QBarSet(attemptsName);
+    tried->setColor(good.isEmpty() ? QColor(0xc6, 0x28, 0x28) : QColor(0xb8, 0xc7, 0xdc));
+    int top = 1;
+    for (int value : attempts) {
+        *tried << value;
+        top = qMax(top, value);
+    }
+    series->append(tried);
+    if (!good.isEmpty()) {
+        auto *made = new QBarSet(goodName);
+        made->setColor(QColor(0x2e, 0x7d, 0x32));
+        for (int value : good)
+            *made << value;
+        series->append(made);
+    }
+    chart->addSeries(series);
+    auto *x = new QBarCategoryAxis;
+    x->append(categories.isEmpty() ? QStringList { QCoreApplication::translate("RecordDialog", "none") } : categories);
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    auto *y = new QValueAxis;
+    y->setRange(0, top);
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTickCount(qMin(top, 5) + 1);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
+    chart->legend()->setVisible(!good.isEmpty());
+    auto *view = new QChartView(chart);
+    view->setMinimumSize(320, 200);
+    return view;
+}
+
+void countsOf(const QMap<QString, FigureCount> &counts, QStringList *names, QList<int> *attempts, QList<int> *good)
+{
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        *names << (it.key().isEmpty() ? QCoreApplication::translate("RecordDialog", "(none)") : it.key());
+        *attempts << it.value().attempts;
+        *good << it.value().good;
+    }
 }
 
 } // namespace
@@ -45,6 +101,8 @@ RecordDialog::RecordDialog(const QString &location, QWidget *parent)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui->NetworkFilterEdit));
     connect(ui->NetworkFilterEdit, &QLineEdit::textChanged, this, &RecordDialog::reload);
     connect(ui->ReloadButton, &QPushButton::clicked, this, &RecordDialog::reload);
+    ui->DayEdit->setDate(QDate::currentDate());
+    connect(ui->DayEdit, &QDateEdit::dateChanged, this, [this] { showDay(); });
     reload();
 }
 
@@ -61,11 +119,11 @@ void RecordDialog::reload()
 void RecordDialog::fill(const QString &network)
 {
     ui->RecordNameLabel->setText(tr("Record: %1").arg(QDir::toNativeSeparators(m_location)));
-    ui->RecordTable->setColumnCount(16);
+    ui->RecordTable->setColumnCount(17);
     ui->RecordTable->setHorizontalHeaderLabels({ tr("Time"), tr("Station"), tr("Operator"), tr("Port"), tr("Product"),
                                                  tr("Module"), tr("Mode"), tr("Unit address"), tr("Network address"),
                                                  tr("Work mode"), tr("Baud"), tr("Link rate"), tr("Power"),
-                                                 tr("Repeater"), tr("Result"), tr("Differences") });
+                                                 tr("Repeater"), tr("Result"), tr("Differences"), tr("Unit code") });
     ui->RecordTable->setRowCount(0);
     const std::unique_ptr<RecordStore> store = openRecord(m_location);
     QString error;
@@ -81,6 +139,8 @@ void RecordDialog::fill(const QString &network)
                                   [&](const RecordRow &row) { return recordNetworkAddress(row.record) != wanted; }),
                    rows.end());
     }
+    m_rows = rows;
+    showDay();
     // The check runs on what is shown: a network's units among themselves.
     const QList<RecordFinding> findings = checkRecord(rows);
     QMap<int, QColor> marked;
@@ -108,6 +168,44 @@ void RecordDialog::fill(const QString &network)
     ui->FindingsLabel->setText(findings.isEmpty() ? tr("%n row(s); no conflicts.", nullptr, int(rows.size()))
                                                   : said.join(QLatin1Char('\n')));
     ui->FindingsLabel->setStyleSheet(findings.isEmpty() ? QString() : QStringLiteral("color: rgb(190, 0, 0);"));
+}
+
+void RecordDialog::showDay()
+{
+    while (QLayoutItem *item = ui->chartsLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const auto [from, to] = dayRange(ui->DayEdit->date());
+    const RecordFigures figures = recordFigures(m_rows, from, to);
+    const int percent = figures.total.attempts ? qRound(100.0 * figures.total.good / figures.total.attempts) : 0;
+    ui->DaySummaryLabel->setText(tr("%1 good units of %2 attempts (%3 %)").arg(figures.total.good).arg(figures.total.attempts).arg(percent));
+    const QString attempts = tr("attempts");
+    const QString good = tr("good units");
+    QStringList hours;
+    QList<int> tried;
+    QList<int> made;
+    for (auto it = figures.perHour.cbegin(); it != figures.perHour.cend(); ++it) {
+        hours << it.key().toLocalTime().toString(QStringLiteral("HH"));
+        tried << it.value().attempts;
+        made << it.value().good;
+    }
+    ui->chartsLayout->addWidget(barChart(tr("Units per hour"), hours, tried, made, attempts, good), 0, 0);
+    QStringList reasons;
+    QList<int> failures;
+    for (auto it = figures.failures.cbegin(); it != figures.failures.cend(); ++it) {
+        reasons << resultCaption(it.key());
+        failures << it.value();
+    }
+    ui->chartsLayout->addWidget(barChart(tr("Failures by reason"), reasons, failures, {}, tr("failures"), QString()), 0, 1);
+    for (const auto &[title, counts, column] : { std::tuple { tr("By station"), &figures.byStation, 0 },
+                                                 std::tuple { tr("By operator"), &figures.byOperator, 1 } }) {
+        QStringList names;
+        tried.clear();
+        made.clear();
+        countsOf(*counts, &names, &tried, &made);
+        ui->chartsLayout->addWidget(barChart(title, names, tried, made, attempts, good), 1, column);
+    }
 }
 
 void RecordDialog::changeEvent(QEvent *event)

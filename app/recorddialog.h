@@ -1,10 +1,14 @@
 #pragma once
 // The provisioning record on screen: every attempt, filtered by network
 // address, with the rows the link-compatibility check flags highlighted and
-// its findings said below.
+// its findings said below; and the day at a glance in charts (Qt Charts),
+// the figures kvx-cli's report draws.
 
 #include <QDialog>
+#include <QList>
 #include <QString>
+
+#include "records/recordstore.h"
 
 namespace Ui {
 class RecordDialog;
@@ -26,7 +30,10 @@ protected:
 
 private:
     void fill(const QString &network);
+    // The charts of the day chosen, from the rows shown.
+    void showDay();
 
     Ui::RecordDialog *ui;
     QString m_location;
+    QList<RecordRow> m_rows;
 };

@@ -18,6 +18,10 @@ inline constexpr char ProfileKey[] = "tools/profile";
 inline constexpr char ApplyProfileKey[] = "tools/applyProfile";
 inline constexpr char RecordKey[] = "record/path";
 inline constexpr char OperatorKey[] = "record/operator";
+inline constexpr char UnitCodesKey[] = "tools/unitCodes";
+inline constexpr char WriteOnScanKey[] = "tools/writeOnScan";
+inline constexpr char LabelAfterWriteKey[] = "tools/labelAfterWrite";
+inline constexpr char LabelFolderKey[] = "tools/labelFolder";
 
 inline QSettings toolSettings()
 {

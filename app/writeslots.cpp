@@ -69,6 +69,7 @@ void MainWindow::on_ConfigButton_clicked()
     }
     serial->setRecords({ writingRecord.get() });
     serial->setRecordIdentity({ defaultStation(), operatorName() });
+    serial->setUnitCode(unitCode());
     confirmThenWrite(form);
 }
 
@@ -105,6 +106,7 @@ void MainWindow::finishWrite(const UnitOutcome &outcome)
         if (next >= 0)
             ui->UnitEdit->setText(QString::number(next));
     }
+    unitWritten(outcome);
 }
 
 void MainWindow::on_RandButton_clicked()

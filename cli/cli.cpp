@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
+#include <QSocketNotifier>
 #include <QLoggingCategory>
 #include <QTranslator>
 
@@ -13,6 +17,7 @@
 #include "cli/help.h"
 #include "cli/jsonout.h"
 #include "cli/manual.h"
+#include "engine/provisionbatch.h"
 #include "engine/radiosession.h"
 #include "protocol/randomaddress.h"
 #include "protocol/version.h"
@@ -211,6 +216,15 @@ void Cli::addOptions()
         { "network", "Only this network address.", "N" },
         { "csv", "Write CSV." },
         { "match", "With --watch: only ports whose path matches GLOB.", "GLOB" },
+        { "serial", "The unit's own serial or label code (PORT=CODE for a batch).", "CODE" },
+        { "serials", "The units' codes, one a line (PORT=CODE, or CODE).", "FILE" },
+        { "size", "Label size: 62x29, 50x25 or a4.", "SIZE" },
+        { "pdf", "A PDF file to write.", "FILE" },
+        { "printer", "A printer (empty: the default one).", "NAME" },
+        { "html", "An HTML file to write.", "FILE" },
+        { "from", "From this date or time.", "TIME" },
+        { "to", "Until this date or time.", "TIME" },
+        { "day", "This day (YYYY-MM-DD).", "DATE" },
         { "reservation-timeout", "Seconds after which a reservation with no result no longer holds its unit address "
                                  "(default 600).", "SECONDS" },
     });
@@ -327,6 +341,139 @@ QString Cli::operatorName() const
 void Cli::identify(UnitJob &job) const
 {
     job.setRecordIdentity({ stationName(), operatorName() });
+}
+
+int Cli::runPrinter(const QStringList &arguments)
+{
+    // Labels and reports need Qt Gui: drawn by kvx-print beside this program
+    // (or where KVX_PRINT names it), which reads the record itself.
+    QString program = qEnvironmentVariable("KVX_PRINT");
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString &candidate : { dir + QStringLiteral("/kvx-print"), dir + QStringLiteral("/../lib/kvx-config/kvx-print") }) {
+        if (program.isEmpty() && QFileInfo(candidate).isExecutable())
+            program = candidate;
+    }
+    if (program.isEmpty()) {
+        m_board->printFailure(QStringLiteral("kvx-print, which draws labels and reports, is not installed beside kvx-cli"));
+        return Usage;
+    }
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedChannels);
+    helper.setInputChannelMode(QProcess::ForwardedInputChannel);
+    helper.start(program, arguments);
+    if (!helper.waitForStarted()) {
+        m_board->printFailure(QStringLiteral("%1: %2").arg(program, helper.errorString()));
+        return Usage;
+    }
+    helper.waitForFinished(-1);
+    return helper.exitStatus() == QProcess::NormalExit ? helper.exitCode() : int(RecordFailed);
+}
+
+int Cli::label(const QStringList &)
+{
+    need("record");
+    return runPrinter(QCoreApplication::arguments().mid(1));
+}
+
+int Cli::recordReport(const QStringList &arguments)
+{
+    takeFiles(arguments, 0);
+    need("record");
+    return runPrinter(QCoreApplication::arguments().mid(1));
+}
+
+QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *queued) const
+{
+    QMap<QString, QString> codes;
+    QStringList inOrder;
+    const auto take = [&](const QString &entry, const QString &where) {
+        const QString text = entry.trimmed();
+        if (text.isEmpty())
+            return;
+        // A port is named before the first '=' (a code may hold one).
+        const int split = int(text.indexOf(QLatin1Char('=')));
+        const QString port = split > 0 ? text.left(split).trimmed() : QString();
+        if (!port.isEmpty() && (ports.contains(port) || port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("COM")))) {
+            const QString code = text.mid(split + 1).trimmed();
+            if (code.isEmpty())
+                throw UsageError { QStringLiteral("%1 %2: no code after the port").arg(where, text) };
+            if (codes.contains(port) && codes.value(port) != code)
+                throw UsageError { QStringLiteral("%1: port %2 is given two codes").arg(where, port) };
+            codes.insert(port, code);
+        } else {
+            inOrder << text;
+        }
+    };
+    for (const QString &value : m_parser.values(QStringLiteral("serial")))
+        take(value, QStringLiteral("--serial"));
+    const QString file = m_parser.value(QStringLiteral("serials"));
+    if (!file.isEmpty()) {
+        QFile list(file);
+        if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+            throw UsageError { QStringLiteral("--serials %1: %2").arg(file, list.errorString()) };
+        while (!list.atEnd()) {
+            const QString line = QString::fromUtf8(list.readLine()).trimmed();
+            if (!line.startsWith(QLatin1Char('#')))
+                take(line, QStringLiteral("--serials %1").arg(file));
+        }
+    }
+    // One port and one code alone: that unit's.
+    if (ports.size() == 1 && !m_parser.isSet(QStringLiteral("watch")) && inOrder.size() == 1 && codes.isEmpty()) {
+        codes.insert(ports.first(), inOrder.takeFirst());
+    }
+    // Codes in order go to the ports given in order, then (on an assembly
+    // line) to the units that appear.
+    if (!m_parser.isSet(QStringLiteral("watch"))) {
+        QStringList free;
+        for (const QString &port : ports) {
+            if (!codes.contains(port))
+                free << port;
+        }
+        if (inOrder.size() > free.size())
+            throw UsageError { QStringLiteral("--serial: %1 codes for %2 ports without one (give PORT=CODE)")
+                                   .arg(inOrder.size())
+                                   .arg(free.size()) };
+        for (int i = 0; i < inOrder.size(); ++i)
+            codes.insert(free.at(i), inOrder.at(i));
+        inOrder.clear();
+    }
+    for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
+        if (!ports.contains(it.key()) && !m_parser.isSet(QStringLiteral("watch")))
+            throw UsageError { QStringLiteral("--serial %1=%2: %1 is not a --port given").arg(it.key(), it.value()) };
+    }
+    if (queued)
+        *queued = inOrder;
+    return codes;
+}
+
+void Cli::readCodesFromInput(ProvisionBatch &batch)
+{
+    // Each line typed or scanned is the code of the next unit plugged in.
+    // Read a byte whenever one is there: the loop never waits on stdin.
+    m_input = std::make_unique<QFile>();
+    if (!m_input->open(0, QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        m_input.reset();
+        return;
+    }
+    m_inputNotifier = std::make_unique<QSocketNotifier>(0, QSocketNotifier::Read);
+    QObject::connect(m_inputNotifier.get(), &QSocketNotifier::activated, &m_app, [this, &batch] {
+        char c = 0;
+        if (m_input->read(&c, 1) != 1) {
+            // The end of the input: codes are no longer read, units still are.
+            m_inputNotifier->setEnabled(false);
+            c = '\n';
+        }
+        if (c != '\n' && c != '\r') {
+            m_inputLine.append(c);
+            return;
+        }
+        const QString code = QString::fromUtf8(m_inputLine).trimmed();
+        m_inputLine.clear();
+        if (code.isEmpty())
+            return;
+        batch.queueUnitCode(code);
+        m_board->printFailure(QStringLiteral("code %1: for the next unit plugged in").arg(code));
+    });
 }
 
 LinkConfig Cli::configFromOptions(const QString &port, const ProvisionProfile *profile, bool modeNeeded) const

@@ -5,7 +5,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QList>
+#include <QMap>
+#include <QSocketNotifier>
 #include <QString>
 #include <QStringList>
 
@@ -56,6 +59,8 @@ public:
     int recordImport(const QStringList &arguments);
     int recordExport(const QStringList &arguments);
     int recordRelease(const QStringList &arguments);
+    int recordReport(const QStringList &arguments);
+    int label(const QStringList &arguments);
 
 private:
     void addOptions();
@@ -80,6 +85,19 @@ private:
     void prepareRecord();
     QList<RecordStore *> records() const;
     void identify(UnitJob &job) const;
+    // Runs kvx-print with `arguments`, its output and status as ours.
+    int runPrinter(const QStringList &arguments);
+    // The units' own codes of --serial and --serials, by port; codes given
+    // without a port go to the ports without one in order or, with --watch,
+    // into `queued` for the units that appear.
+    QMap<QString, QString> unitCodes(const QStringList &ports, QStringList *queued = nullptr) const;
+    // On an assembly line: each line of standard input is the code of the
+    // next unit, read as it comes.
+    void readCodesFromInput(ProvisionBatch &batch);
+    // A batch's codes from the options (and standard input on --watch).
+    void takeUnitCodes(ProvisionBatch &batch, const QStringList &ports);
+    // " [code X]" after a unit's result line; empty without a code.
+    static QString codeNote(const UnitJob &unit);
     QString stationName() const;
     QString operatorName() const;
     // A record subcommand's files after its name: `files` of them.
@@ -112,4 +130,7 @@ private:
     std::unique_ptr<ProgressBoard> m_board;
     RecordFile m_record;                       // --log
     std::unique_ptr<RecordStore> m_database;   // --record
+    std::unique_ptr<QFile> m_input;            // standard input, for codes
+    std::unique_ptr<QSocketNotifier> m_inputNotifier;
+    QByteArray m_inputLine;
 };

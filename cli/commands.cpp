@@ -18,6 +18,11 @@ const CliOption Record { "--record RECORD", "a database record shared by station
                                             "postgresql://user@host/dbname (password from ~/.pgpass)" };
 const CliOption Station { "--station NAME", "this station in the record (default: the host name)" };
 const CliOption Operator { "--operator NAME", "the operator in the record (default: the login name)" };
+const CliOption Serial { "--serial CODE", "the unit's own serial or label code (as scanned), kept in its record rows" };
+const CliOption PortSerial { "--serial PORT=CODE", "a unit's own serial or label code, by its port (repeat for every "
+                                                   "unit); with one --port, --serial CODE" };
+const CliOption Serials { "--serials FILE", "the units' codes, one a line: PORT=CODE, or a CODE alone for the next unit "
+                                            "that starts with no code (in the file's order)" };
 const CliOption ReservationTimeout { "--reservation-timeout SECONDS",
                                      "a unit address reserved by a unit that never ended is free again after this "
                                      "long (default 600)" };
@@ -48,7 +53,7 @@ const QList<CliCommand> &cliCommands()
             { "--repeater on|off", "repeater enable; written with the master work mode only" },
             { "--address N|random", "network address, 0 ... 4294967295 (32 bits), or a random one" },
             { "--unit N", "unit address (point to multipoint only)" },
-            { "--no-verify", "do not read the unit back after storing" }, Log, Record, Station, Operator,
+            { "--no-verify", "do not read the unit back after storing" }, Serial, Log, Record, Station, Operator,
             { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, ReservationTimeout,
             Quick, Timeout, Json, Quiet },
           true,
@@ -68,7 +73,7 @@ const QList<CliCommand> &cliCommands()
                               "system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it" },
             { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
                                      "each unit takes the next free one of its network from the --record database" },
-            Log, Record, Station, Operator, ReservationTimeout, Quick, Timeout, Json, Quiet },
+            PortSerial, Serials, Log, Record, Station, Operator, ReservationTimeout, Quick, Timeout, Json, Quiet },
           true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv",
           &Cli::provision },
         { "baud", "show or --set the pass-through baud rate of a KV6 - KV7 unit", "kvx-cli baud --port P [--set RATE] [--json]",
@@ -89,8 +94,8 @@ const QList<CliCommand> &cliCommands()
             { "--port P", "a unit's port; repeat for every unit (each port once)" },
             { "--mode p2p|p2mp", "when the profile does not name the mode" },
             { "--watch", "check each serial port that appears (after about 1 s to settle), until Ctrl-C" },
-            { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" }, Log, Record, Station,
-            Operator, Quick, Timeout, Json, Quiet },
+            { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" }, PortSerial, Serials,
+            Log, Record, Station, Operator, Quick, Timeout, Json, Quiet },
           false, "kvx-cli check --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log inspection.csv",
           &Cli::check },
         { "detect", "say which product answers on a port, with which settings and modules",
@@ -100,8 +105,24 @@ const QList<CliCommand> &cliCommands()
           "hold every value it reported (e.g. \"Tarn or Skerry\"). Exit status 3 when nothing answers.",
           { Port, { "--timeout MS", "how long each try waits for the settings report (default 700)" }, Json, Quiet },
           false, "kvx-cli detect --port /dev/ttyUSB0", &Cli::detect },
+        { "label", "a label for verified units of the record: PDF (62x29 mm, 50x25 mm, A4 sheets) or a printer",
+          "kvx-cli label --record RECORD (--serial CODE | --network N [--unit U] | --from TIME [--to TIME]) "
+          "[--size 62x29|50x25|a4] (--pdf FILE | --printer NAME)",
+          "Draws a label for each unit chosen from the record (verified units only): the last one with the code, "
+          "the last one on the unit address, or every one of a time range. A label names product, module, mode, "
+          "network and unit address, the unit's code, the date and the station, and carries the same as one line "
+          "of text in a QR code (\"KVX;product=KV5;module=Tarn;mode=p2mp;network=25819;unit=5;code=SN1;"
+          "date=2026-12-08;station=line-1\"). Drawn by the helper kvx-print (Qt Gui), without a display too.",
+          { Record, { "--serial CODE", "the unit with this code" }, { "--network N", "the unit on this network address" },
+            { "--unit U", "with --network: this unit address" },
+            { "--from TIME", "every verified unit from this date or time (2026-12-08, 2026-12-08T14:00)" },
+            { "--to TIME", "with --from: until this date or time (default now)" },
+            { "--size SIZE", "62x29 (default), 50x25, or a4: sheets of 3 x 8 labels of 70 x 37 mm" },
+            { "--pdf FILE", "write the labels into a PDF file" },
+            { "--printer NAME", "print them on this printer ('default': the system's default printer)" } },
+          false, "kvx-cli label --record units.kvxdb --serial SN0042 --pdf label.pdf", &Cli::label },
         { "record", "list, check, import, export or release in the provisioning record",
-          "kvx-cli record list|check|import FILE.csv|export --csv|release --record RECORD [--network N] [--unit U] [--json]",
+          "kvx-cli record list|check|import FILE.csv|export --csv|release|report --record RECORD [--network N] [--unit U] [--json]",
           "The record must exist (nothing is created by reading it). list: every attempt, its last row (time, "
           "station, port, unit, settings, result). check: units of one network that cannot link (differing link "
           "rate or link mode), unit addresses held twice, units never verified, units stored whose result never "
@@ -109,19 +130,29 @@ const QList<CliCommand> &cliCommands()
           "status 4 when anything is found. import FILE.csv: a CSV record (--log; a regular file of at most "
           "64 MiB) into a database record, rows it holds already skipped. export --csv: the record as a CSV "
           "record, the same columns as --log. release --network N --unit U: gives back a unit address a station "
-          "left holding (reserved, or stored with no result), saying whose it was.",
+          "left holding (reserved, or stored with no result), saying whose it was. check also finds a unit code "
+          "configured with two addresses, and two codes configured with one unit address. report --html FILE "
+          "[--pdf FILE] [--day DATE | --from TIME [--to TIME]]: the day at a glance (today by default), units per "
+          "hour, good units against attempts, failures by reason, by station and by operator, as a self-contained "
+          "HTML page and a PDF, counted from the last row of each attempt.",
           { Record, { "--network N", "only this network address (list, check, export); the address to release" },
-            { "--unit U", "release: the unit address to give back" }, ReservationTimeout, Json,
+            { "--unit U", "release: the unit address to give back" },
+            { "--serial CODE", "list, export: only the rows of the unit with this code (its whole history)" },
+            { "--day DATE", "report: this day (default today)" }, { "--from TIME", "report: from this date or time" },
+            { "--to TIME", "report: until this date or time" }, { "--html FILE", "report: the HTML page" },
+            { "--pdf FILE", "report: the PDF" },
+            ReservationTimeout, Json,
             { "--csv", "export: write CSV" } },
           false, "kvx-cli record check --record postgresql://line@db.example.com/units", nullptr,
           {
-              { "list", { "record", "network", "json" }, &Cli::recordList },
+              { "list", { "record", "network", "serial", "json" }, &Cli::recordList },
               { "check", { "record", "network", "json", "reservation-timeout" }, &Cli::recordCheck },
               { "import", { "record" }, &Cli::recordImport },
-              { "export", { "record", "csv", "network" }, &Cli::recordExport },
+              { "export", { "record", "csv", "network", "serial" }, &Cli::recordExport },
               { "release", { "record", "network", "unit" }, &Cli::recordRelease },
+              { "report", { "record", "day", "from", "to", "html", "pdf" }, &Cli::recordReport },
           },
-          "record: give list, check, import FILE.csv, export --csv or release (see kvx-cli help record)" },
+          "record: give list, check, import FILE.csv, export --csv, release or report (see kvx-cli help record)" },
     };
     return list;
 }

@@ -88,6 +88,8 @@ QJsonObject unitJson(const UnitJob &job)
         { "differences", differences },
         { "refused", refused },
     };
+    if (!job.unitCode().isEmpty())
+        object.insert(QStringLiteral("serial"), job.unitCode());
     if (!job.failure().isEmpty())
         object.insert(QStringLiteral("error"), job.failure());
     if (!o.recordError.isEmpty())
@@ -116,6 +118,8 @@ QJsonObject checkJson(const UnitJob &job)
     };
     if (o.result == UnitOutcome::Matches || o.result == UnitOutcome::Differs)
         object.insert(QStringLiteral("settings"), settingsToJson(o.settings, job.config().module, job.config().mode));
+    if (!job.unitCode().isEmpty())
+        object.insert(QStringLiteral("serial"), job.unitCode());
     if (!job.failure().isEmpty())
         object.insert(QStringLiteral("error"), job.failure());
     if (!o.recordError.isEmpty())
@@ -196,6 +200,7 @@ QJsonArray recordRowsJson(const QList<RecordRow> &rows)
         object.insert(QStringLiteral("superseded"), row.superseded);
         object.insert(QStringLiteral("imported"), row.imported);
         object.insert(QStringLiteral("attempt"), row.attempt);
+        object.insert(QStringLiteral("serial"), r.serial);
         array.append(object);
     }
     return array;

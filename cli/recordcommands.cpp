@@ -50,6 +50,12 @@ bool Cli::recordRows(QList<RecordRow> *rows, int *status)
                                    [&](const RecordRow &row) { return recordNetworkAddress(row.record) != network; }),
                     rows->end());
     }
+    // A unit's whole history, by its own code.
+    if (m_parser.isSet(QStringLiteral("serial"))) {
+        const QString code = m_parser.value(QStringLiteral("serial")).trimmed();
+        rows->erase(std::remove_if(rows->begin(), rows->end(), [&](const RecordRow &row) { return row.record.serial != code; }),
+                    rows->end());
+    }
     return true;
 }
 
@@ -76,6 +82,8 @@ int Cli::recordList(const QStringList &arguments)
             fields << QStringLiteral("(superseded)");
         if (!r.detail.isEmpty())
             fields << r.detail;
+        if (!r.serial.isEmpty())
+            fields << QStringLiteral("code %1").arg(r.serial);
         out() << fields.join(QStringLiteral("  ")) << Qt::endl;
     }
     return 0;

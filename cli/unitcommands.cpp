@@ -102,6 +102,7 @@ int Cli::write(const QStringList &)
     for (RecordStore *store : records())
         jobs.front()->addRecord(store);
     identify(*jobs.front());
+    jobs.front()->setUnitCode(unitCodes({ port }).value(port));
     jobs.front()->setUnitReservation(-1, true, m_parser.isSet(QStringLiteral("replace")));
     const bool verify = !m_parser.isSet(QStringLiteral("no-verify"));
     const auto start = [&](UnitJob &job) { job.startWrite(change, verify); };
@@ -112,7 +113,7 @@ int Cli::write(const QStringList &)
             // What went out, what it set, and how it ended: the result.
             m_board->printResult(QStringLiteral("%1: sent %2").arg(unitPort, joinedLines(o.linesSent)));
             m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config())));
-            m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, o.words()));
+            m_board->printResult(QStringLiteral("%1: %2%3").arg(unitPort, o.words(), codeNote(job)));
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
         }
@@ -144,6 +145,21 @@ QStringList Cli::batchPorts() const
         throw UsageError { QStringLiteral("--port %1 and --port %2 are one device (%3), given twice: one unit, one port")
                                .arg(same.at(0), same.at(1), same.at(2)) };
     return portList;
+}
+
+void Cli::takeUnitCodes(ProvisionBatch &batch, const QStringList &ports)
+{
+    QStringList queued;
+    batch.setUnitCodes(unitCodes(ports, &queued));
+    for (const QString &code : queued)
+        batch.queueUnitCode(code);
+    if (m_parser.isSet(QStringLiteral("watch")))
+        readCodesFromInput(batch);
+}
+
+QString Cli::codeNote(const UnitJob &unit)
+{
+    return unit.unitCode().isEmpty() ? QString() : QStringLiteral(" [code %1]").arg(unit.unitCode());
 }
 
 void Cli::watchPorts(ProvisionBatch &batch)
@@ -187,6 +203,7 @@ int Cli::check(const QStringList &)
     batch.setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
     batch.setRecords(records());
     batch.setRecordIdentity({ stationName(), operatorName() });
+    takeUnitCodes(batch, portList);
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
         showStep(unit->config().port, step, line, lines);
     });
@@ -197,7 +214,7 @@ int Cli::check(const QStringList &)
                 m_board->printFailure(unit->failure());
             return;
         }
-        m_board->printResult(QStringLiteral("%1: %2").arg(unit->config().port, unit->outcome().words()));
+        m_board->printResult(QStringLiteral("%1: %2%3").arg(unit->config().port, unit->outcome().words(), codeNote(*unit)));
     });
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
     QObject stopWatch;
@@ -207,6 +224,7 @@ int Cli::check(const QStringList &)
     batch.startPorts(portList);
     if (!batch.isFinished())
         m_app.exec();
+    m_inputNotifier.reset();
     const int signal = StopSignals::received();
 
     // A unit that could not be read says so first; then whether any differs.
@@ -274,6 +292,7 @@ int Cli::provision(const QStringList &)
     batch.setRecords(records());
     batch.setAutoUnitAddress(autoUnit);
     batch.setRecordIdentity({ stationName(), operatorName() });
+    takeUnitCodes(batch, portList);
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
         showStep(unit->config().port, step, line, lines);
     });
@@ -294,7 +313,7 @@ int Cli::provision(const QStringList &)
                     line += QStringLiteral(", unit address %1").arg(addressText(o.settings.value(Reg::UnitAddress, 0)));
                 line += QLatin1Char(')');
             }
-            m_board->printResult(line + o.recordNote());
+            m_board->printResult(line + codeNote(*unit) + o.recordNote());
         }
     });
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
@@ -305,6 +324,7 @@ int Cli::provision(const QStringList &)
     batch.startPorts(portList);
     if (!batch.isFinished())
         m_app.exec();
+    m_inputNotifier.reset();
     const int signal = StopSignals::received();
 
     int status = 0;

@@ -267,7 +267,7 @@ void LinkController::endWrite(const UnitOutcome &outcome)
 
 UnitRecord LinkController::rowOf(const UnitOutcome &outcome) const
 {
-    UnitRecord record = recordFor(outcome, config(), m_identity);
+    UnitRecord record = recordFor(outcome, config(), m_identity, m_unitCode);
     record.pauses = pausesKey(timing());
     return record;
 }

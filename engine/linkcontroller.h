@@ -47,6 +47,10 @@ public:
     // outlive the writes.
     void setRecords(const QList<RecordStore *> &records);
     void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
+    // The unit's own serial or label code, kept in the rows written from now
+    // on (empty: none); set before the unit's write or its failure is recorded.
+    void setUnitCode(const QString &code) { m_unitCode = code; }
+    QString unitCode() const { return m_unitCode; }
 
     State state() const { return m_state; }
     bool isOpen() const { return m_session.isOpen(); }
@@ -182,6 +186,7 @@ private:
     // The write.
     QList<RecordSlot> m_records;
     RecordIdentity m_identity;
+    QString m_unitCode;
     RadioSettings m_settings;
     UnitOutcome m_outcome;
     QString m_recordError;

@@ -122,6 +122,15 @@ void ProvisionBatch::timerEvent(QTimerEvent *event)
     startUnit(port);
 }
 
+void ProvisionBatch::queueUnitCode(const QString &code)
+{
+    const QString trimmed = code.trimmed();
+    if (trimmed.isEmpty())
+        return;
+    m_codeQueue << trimmed;
+    emit unitCodesQueued(m_codeQueue);
+}
+
 void ProvisionBatch::startUnit(const QString &port)
 {
     LinkConfig config = m_link;
@@ -140,6 +149,12 @@ void ProvisionBatch::startUnit(const QString &port)
     for (RecordStore *record : m_records)
         unit->addRecord(record);
     unit->setRecordIdentity(m_identity);
+    QString code = m_portCodes.value(port).trimmed();
+    if (code.isEmpty() && !m_codeQueue.isEmpty()) {
+        code = m_codeQueue.takeFirst();
+        emit unitCodesQueued(m_codeQueue);
+    }
+    unit->setUnitCode(code);
     if (m_autoUnit && m_nextUnit >= 0 && !m_checkOnly)
         unit->setUnitReservation(m_nextUnit, false, false);
     connect(unit, &UnitJob::progress, this,

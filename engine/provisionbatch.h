@@ -55,6 +55,14 @@ public:
     // first free one from the first unit address when it is written.
     void setAutoUnitAddress(bool automatic) { m_autoUnit = automatic; }
     void setSettleDelay(int ms) { m_settleMs = ms; }
+    // Each unit's own serial or label code, by port, for the units started
+    // on those ports.
+    void setUnitCodes(const QMap<QString, QString> &codes) { m_portCodes = codes; }
+    // Assembly line: a code scanned before its unit is plugged in goes to
+    // the next unit that starts on a port with no code of its own, in the
+    // order scanned.
+    void queueUnitCode(const QString &code);
+    QStringList queuedUnitCodes() const { return m_codeQueue; }
 
     // Starts a unit on each port, in order, all at once.
     void startPorts(const QStringList &ports);
@@ -80,6 +88,8 @@ public:
 
 signals:
     void unitStarted(UnitJob *unit);
+    // The codes waiting for their units changed.
+    void unitCodesQueued(const QStringList &codes);
     // The unit's step, and the line being written.
     void unitProgress(UnitJob *unit, UnitStep step, int line, int lines);
     // The unit's outcome is known (and recorded); its link is closing.
@@ -106,6 +116,8 @@ private:
     QList<RecordStore *> m_records;
     RecordIdentity m_identity;
     bool m_autoUnit = false;
+    QMap<QString, QString> m_portCodes;
+    QStringList m_codeQueue;
     std::vector<std::unique_ptr<UnitJob>> m_units;
     PortWatcher *m_watcher = nullptr;
     QRegularExpression m_match;

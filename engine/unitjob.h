@@ -36,6 +36,9 @@ public:
     void addRecord(RecordStore *record);
     // Who writes, for a database record's rows.
     void setRecordIdentity(const RecordIdentity &identity) { m_link.setRecordIdentity(identity); }
+    // The unit's own serial or label code, kept in its record rows.
+    void setUnitCode(const QString &code) { m_link.setUnitCode(code); }
+    QString unitCode() const { return m_link.unitCode(); }
     // In point to multipoint, a record that can reserve unit addresses gets
     // the unit's address reserved before the first line is written: the
     // first free one from `start` (`exact` false), or the address the unit

@@ -279,9 +279,10 @@ UnitOutcome pendingOutcome(const RadioSettings &attempted, LinkMode mode)
 }
 
 UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const RecordIdentity &identity,
-                     const QDateTime &time)
+                     const QString &serial, const QDateTime &time)
 {
     UnitRecord record;
+    record.serial = serial.trimmed();
     record.time = time;
     record.station = identity.station;
     record.operatorName = identity.operatorName;

@@ -127,6 +127,6 @@ UnitOutcome pendingOutcome(const RadioSettings &attempted, LinkMode mode);
 struct UnitRecord;
 struct RecordIdentity;
 // The record row of an outcome, written by `identity` with this version of
-// the tool.
+// the tool, for the unit whose own code is `serial` (empty: none given).
 UnitRecord recordFor(const UnitOutcome &outcome, const LinkConfig &config, const RecordIdentity &identity,
-                     const QDateTime &time = QDateTime::currentDateTimeUtc());
+                     const QString &serial = QString(), const QDateTime &time = QDateTime::currentDateTimeUtc());

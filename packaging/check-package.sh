@@ -68,6 +68,7 @@ check "lists the Chinese catalogue" lists lib/kvx-config/translations/chinese.qm
 check "lists the English catalogue" lists lib/kvx-config/translations/english.qm
 check "lists bin/kvx-config as a link to the window" lists bin/kvx-config ../lib/kvx-config/kvx-config
 check "lists bin/kvx-cli" lists bin/kvx-cli
+check "lists lib/kvx-config/kvx-print (labels and reports)" lists lib/kvx-config/kvx-print
 check "lists bin/kvx-modemsim" lists bin/kvx-modemsim
 check "lists the desktop entry" lists share/applications/$app_id.desktop
 check "lists the icon" lists share/icons/hicolor/scalable/apps/$app_id.svg
@@ -121,6 +122,9 @@ check "kvx-config --help names --port without a display" bash -c \
 check "kvx-cli speaks Chinese in zh_CN" bash -c \
   'LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 "$1" read 2>&1 | grep -qP "[\x{4e00}-\x{9fff}]"' _ "$cli"
 check "kvx-cli ports" "$cli" ports
+# kvx-cli finds its label helper where the package puts it.
+printf 'time,port,product,module,mode,unit_address,network_address,work_mode,baud,link_rate,power,repeater,result,differences,attempt,serial\r\n2026-12-08T09:00:00Z,/dev/ttyUSB0,kv5,tarn,p2mp,2,25819,,,,,,verified,,a1,SN-1\r\n' >"$scratch/units.csv"
+check "kvx-cli label through the installed kvx-print" env -u DISPLAY "$cli" label --record "$scratch/units.csv" --serial SN-1 --pdf "$scratch/label.pdf"
 
 # Captures window ID into OUT once two captures in a row agree (painting is
 # done) and, if UNLIKE is given, the picture is no longer that one.

@@ -2,6 +2,7 @@
 #
 #   P/lib/kvx-config/kvx-config           the window, with its catalogues beside it
 #   P/lib/kvx-config/translations/*.qm
+#   P/lib/kvx-config/kvx-print           labels and reports, run by kvx-cli
 #   P/bin/kvx-config -> ../lib/kvx-config/kvx-config
 #   P/bin/kvx-cli, P/bin/kvx-modemsim
 #   P/share/applications, icons (SVG and PNG sizes), metainfo, man, doc,
@@ -27,6 +28,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS kvx-config RUNTIME DESTINATION ${kvx_private_dir})
+# Labels and reports for kvx-cli, which runs it from here.
+install(TARGETS kvx-print RUNTIME DESTINATION ${kvx_private_dir})
 install(FILES
   ${PROJECT_BINARY_DIR}/translations/chinese.qm
   ${PROJECT_BINARY_DIR}/translations/english.qm
@@ -108,7 +111,7 @@ add_custom_target(kvx_icons ALL DEPENDS ${kvx_icons})
 # Everything the rules above install, so scripts/package.sh can build just that
 # (a Release tree without the tests) before it runs cpack.
 add_custom_target(kvx_install_payload)
-add_dependencies(kvx_install_payload kvx-config kvx_app_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual kvx_icons)
+add_dependencies(kvx_install_payload kvx-config kvx-print kvx_app_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual kvx_icons)
 if(TARGET kvx-cli)
   add_dependencies(kvx_install_payload kvx-cli)
 endif()

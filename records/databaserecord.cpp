@@ -34,7 +34,7 @@ const char Indexed[] = "('verified', 'written', 'reserved', 'pending')";
 
 const char Columns[] = "attempt, time, station, operator, tool_version, port, product, module, mode, unit_address, "
                        "network_address, work_mode, baud, link_rate, power, repeater, result, differences, superseded, "
-                       "imported, pauses";
+                       "imported, pauses, serial";
 
 QString newAttempt()
 {
@@ -227,6 +227,9 @@ QList<QStringList> schemaSteps(bool postgres)
     }
     // How each unit's pauses were timed; empty for the rows before.
     steps << QStringList { QStringLiteral("ALTER TABLE units ADD COLUMN pauses TEXT NOT NULL DEFAULT ''") };
+    // The unit's own code; rows from before it have none.
+    steps << QStringList { QStringLiteral("ALTER TABLE units ADD COLUMN serial TEXT NOT NULL DEFAULT ''"),
+                           QStringLiteral("CREATE INDEX units_by_serial ON units (serial)") };
     return steps;
 }
 
@@ -655,11 +658,12 @@ void bindRecord(QSqlQuery &query, const QString &attempt, const UnitRecord &r, i
     query.addBindValue(superseded);
     query.addBindValue(imported);
     query.addBindValue(text(r.pauses));
+    query.addBindValue(text(r.serial));
 }
 
 QString insertStatement()
 {
-    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    return QStringLiteral("INSERT INTO units (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                           "ON CONFLICT (attempt) DO NOTHING")
         .arg(QLatin1String(Columns));
 }
@@ -675,12 +679,13 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
         QSqlQuery query(database);
         if (!handle.isEmpty()) {
             query.prepare(QStringLiteral("UPDATE units SET time = ?, port = ?, work_mode = ?, baud = ?, link_rate = ?, "
-                                         "power = ?, repeater = ?, result = ?, differences = ? WHERE attempt = ?"));
+                                         "power = ?, repeater = ?, result = ?, differences = ?, serial = ? WHERE attempt = ?"));
             query.addBindValue(timeValue(record.time));
             query.addBindValue(text(record.config.port));
             bindCaptions(query, record);
             query.addBindValue(text(record.result));
             query.addBindValue(text(record.detail));
+            query.addBindValue(text(record.serial));
             query.addBindValue(attempt);
             if (!d->exec(query, failure))
                 return false;
@@ -740,6 +745,7 @@ RecordRow rowFrom(const QSqlQuery &query)
     row.superseded = query.value(18).toInt() != 0;
     row.imported = query.value(19).toInt() != 0;
     r.pauses = query.value(20).toString();
+    r.serial = query.value(21).toString();
     return row;
 }
 

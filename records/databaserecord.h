@@ -24,7 +24,7 @@ class DatabaseRecord : public RecordStore
 public:
     // The schema this program writes; a record made by a later version is
     // refused, an earlier one is brought up to date.
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
 
     // `location`: a file path, or a postgresql:// name.
     explicit DatabaseRecord(const QString &location);

@@ -25,6 +25,8 @@ constexpr int OldColumns = 14;
 constexpr int AttemptColumns = 15;
 // Files written before the pauses column.
 constexpr int StationColumns = 18;
+// Files written before the serial column.
+constexpr int PausesColumns = 19;
 
 // An address asked about, as the record holds it (a caller may give
 // leading zeros).
@@ -158,14 +160,15 @@ const QStringList &recordHeader()
     static const QStringList header = { "time", "port", "product", "module", "mode", "unit_address",
                                         "network_address", "work_mode", "baud", "link_rate", "power",
                                         "repeater", "result", "differences", "attempt", "station",
-                                        "operator", "tool_version", "pauses" };
+                                        "operator", "tool_version", "pauses", "serial" };
     return header;
 }
 
 bool isRecordHeader(const QStringList &fields)
 {
     return fields == recordHeader() || fields == recordHeader().mid(0, OldColumns)
-           || fields == recordHeader().mid(0, AttemptColumns) || fields == recordHeader().mid(0, StationColumns);
+           || fields == recordHeader().mid(0, AttemptColumns) || fields == recordHeader().mid(0, StationColumns)
+           || fields == recordHeader().mid(0, PausesColumns);
 }
 
 QString newAttemptId()
@@ -236,7 +239,8 @@ QStringList recordFields(const UnitRecord &r, const QString &attempt)
 {
     return QStringList { recordTimeText(r.time), r.config.port, productKey(r.config.product), moduleKey(r.config.module),
                          modeKey(r.config.mode), recordUnitAddress(r), recordNetworkAddress(r) }
-           + recordCaptions(r) + QStringList { r.result, r.detail, attempt, r.station, r.operatorName, r.toolVersion, r.pauses };
+           + recordCaptions(r) + QStringList { r.result, r.detail, attempt, r.station, r.operatorName, r.toolVersion, r.pauses,
+                                          r.serial };
 }
 
 QByteArray recordLine(const UnitRecord &r, const QString &attempt)
@@ -516,7 +520,7 @@ bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString 
     if (!why)
         why = &reason;
     if (cells.size() != recordHeader().size() && cells.size() != OldColumns && cells.size() != AttemptColumns
-        && cells.size() != StationColumns) {
+        && cells.size() != StationColumns && cells.size() != PausesColumns) {
         *why = RecordFileText::tr("%1 fields, where a record row has %2").arg(cells.size()).arg(recordHeader().size());
         return false;
     }
@@ -580,6 +584,7 @@ bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString 
     r->pauses = f.value(18);
     if (strict && !r->pauses.isEmpty() && r->pauses != QLatin1String("specified") && r->pauses != QLatin1String("quick"))
         return unknown(QStringLiteral("pauses"), r->pauses, QStringLiteral("specified, quick"));
+    r->serial = f.value(19);
     return true;
 }
 

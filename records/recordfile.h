@@ -3,7 +3,7 @@
 // and kvx-cli --log:
 //   time,port,product,module,mode,unit_address,network_address,work_mode,
 //   baud,link_rate,power,repeater,result,differences,attempt,station,
-//   operator,tool_version,pauses
+//   operator,tool_version,pauses,serial
 //
 // Times are UTC as "2026-12-08 09:15:02", which spreadsheets read as a date
 // and time. A cell a spreadsheet would run as a formula (it starts with =,
@@ -16,7 +16,8 @@
 // truncates, rewrites or renames the file, so a full disk or a killed
 // program can cost at most the row being written. Files written before the
 // attempt column existed stay readable (each of their rows is an attempt of
-// its own), and so do those written before the pauses column.
+// its own), and so do those written before the pauses column, and before
+// the serial column (no code).
 //
 // Several programs may append at once: each append is made under one lock
 // beside the record, named from its canonical path (the same for every
@@ -37,8 +38,8 @@ class QIODevice;
 #include "protocol/radiosettings.h"
 #include "records/recordstore.h"
 
-// The columns as written now; the first 14, 15 and 18 are those of older
-// files.
+// The columns as written now; the first 14, 15, 18 and 19 are those of
+// older files.
 const QStringList &recordHeader();
 // Whether `fields` is the header of a record file, old or new.
 bool isRecordHeader(const QStringList &fields);

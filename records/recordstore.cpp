@@ -91,6 +91,8 @@ QString findingKey(RecordFinding::Kind kind)
     case RecordFinding::DuplicateUnit: return QStringLiteral("duplicate");
     case RecordFinding::NeverVerified: return QStringLiteral("never-verified");
     case RecordFinding::Pending: return QStringLiteral("pending");
+    case RecordFinding::CodeTwoAddresses: return QStringLiteral("code-addresses");
+    case RecordFinding::AddressTwoCodes: return QStringLiteral("address-codes");
     case RecordFinding::Expired: break;
     }
     return QStringLiteral("expired");
@@ -142,6 +144,92 @@ QString leftBy(const UnitRecord &r)
 QString unitOf(const UnitRecord &r)
 {
     return recordUnitAddress(r);
+}
+
+} // namespace
+
+namespace {
+
+bool configured(const RecordRow &row)
+{
+    return !row.superseded
+           && (row.record.result == QLatin1String("verified") || row.record.result == QLatin1String("written"));
+}
+
+QString addressOf(const UnitRecord &r)
+{
+    const QString unit = recordUnitAddress(r);
+    return unit.isEmpty() ? RecordCheckText::tr("network %1").arg(recordNetworkAddress(r))
+                          : RecordCheckText::tr("network %1 unit %2").arg(recordNetworkAddress(r), unit);
+}
+
+// Unit codes against addresses: a code is one unit, so it holds one address;
+// an address is held by one unit, so by one code. For a code, the units
+// configured now count: the last row that stored settings under each unit
+// address, and every point-to-point row.
+QList<RecordFinding> checkCodes(const QList<RecordRow> &rows, const QMap<QPair<QString, QString>, QList<int>> &rowsOfUnit)
+{
+    QList<int> current;
+    for (const QList<int> &unitRows : rowsOfUnit) {
+        if (configured(rows.at(unitRows.last())))
+            current << unitRows.last();
+    }
+    for (int i = 0; i < rows.size(); ++i) {
+        if (configured(rows.at(i)) && recordUnitAddress(rows.at(i).record).isEmpty())
+            current << i;
+    }
+    std::sort(current.begin(), current.end());
+    QMap<QString, QMap<QString, QList<int>>> addressesOfCode;
+    QMap<QPair<QString, QString>, QMap<QString, QList<int>>> codesOfUnit;
+    for (int i : current) {
+        const UnitRecord &r = rows.at(i).record;
+        if (r.serial.isEmpty())
+            continue;
+        addressesOfCode[r.serial][addressOf(r)] << i;
+    }
+    // Every unit that holds a unit address, as the duplicate check counts
+    // them (two units of a point-to-point pair share their network address).
+    for (auto it = rowsOfUnit.cbegin(); it != rowsOfUnit.cend(); ++it) {
+        for (int i : it.value()) {
+            if (configured(rows.at(i)) && !rows.at(i).record.serial.isEmpty())
+                codesOfUnit[it.key()][rows.at(i).record.serial] << i;
+        }
+    }
+    QList<RecordFinding> findings;
+    for (auto it = addressesOfCode.cbegin(); it != addressesOfCode.cend(); ++it) {
+        if (it.value().size() < 2)
+            continue;
+        RecordFinding finding;
+        finding.kind = RecordFinding::CodeTwoAddresses;
+        const UnitRecord &first = rows.at(it.value().first().first()).record;
+        finding.networkAddress = recordNetworkAddress(first);
+        finding.unitAddress = recordUnitAddress(first);
+        for (const QList<int> &held : it.value())
+            finding.rows << held;
+        std::sort(finding.rows.begin(), finding.rows.end());
+        finding.text = RecordCheckText::tr("unit code %1 is configured with %2 addresses (%3)")
+                           .arg(it.key())
+                           .arg(it.value().size())
+                           .arg(it.value().keys().join(QStringLiteral(", ")));
+        findings << finding;
+    }
+    for (auto it = codesOfUnit.cbegin(); it != codesOfUnit.cend(); ++it) {
+        if (it.value().size() < 2)
+            continue;
+        RecordFinding finding;
+        finding.kind = RecordFinding::AddressTwoCodes;
+        finding.networkAddress = it.key().first;
+        finding.unitAddress = it.key().second;
+        for (const QList<int> &held : it.value())
+            finding.rows << held;
+        std::sort(finding.rows.begin(), finding.rows.end());
+        finding.text = RecordCheckText::tr("network %1: unit address %2 is configured in units of %3 codes (%4)")
+                           .arg(finding.networkAddress, finding.unitAddress)
+                           .arg(it.value().size())
+                           .arg(it.value().keys().join(QStringLiteral(", ")));
+        findings << finding;
+    }
+    return findings;
 }
 
 } // namespace
@@ -230,6 +318,7 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &
             findings << finding;
         }
     }
+    findings << checkCodes(rows, rowsOfUnit);
     for (auto it = unitsOfNetwork.cbegin(); it != unitsOfNetwork.cend(); ++it) {
         QMap<QString, int> rates;
         QMap<QString, int> modes;

@@ -24,6 +24,9 @@ struct UnitRecord {
     QString operatorName;
     QString toolVersion;
     QString pauses;            // "specified" or "quick"; empty in rows written before it was kept
+    // The unit's own serial or label code, as scanned or typed; empty when
+    // none was given. Kept by every record.
+    QString serial;
 };
 
 // Who writes a row: kept by a database record with every attempt (the tool's
@@ -119,6 +122,8 @@ struct RecordFinding {
         NeverVerified,   // a unit stored but never verified
         Pending,         // "AT&W" went out, the result never came
         Expired,         // a reservation that ended with no final row
+        CodeTwoAddresses,  // one unit code configured with two addresses
+        AddressTwoCodes,   // two unit codes configured with one address
     };
     Kind kind = LinkMismatch;
     QString networkAddress;
@@ -135,7 +140,8 @@ struct RecordFinding {
 QList<RecordFinding> checkRecord(const QList<RecordRow> &rows,
                                  const QDateTime &now = QDateTime::currentDateTimeUtc(),
                                  int reservationTimeoutS = DefaultReservationTimeoutS);
-// The word of a finding's kind: link, duplicate, never-verified, pending, expired.
+// The word of a finding's kind: link, duplicate, never-verified, pending,
+// expired, code-addresses, address-codes.
 QString findingKey(RecordFinding::Kind kind);
 // Folds a driver's or the system's message to one line.
 QString oneLine(const QString &text);

@@ -165,6 +165,53 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
+    <name>DayReport</name>
+    <message>
+        <source>Units per hour (good of attempts)</source>
+        <translation>Units per hour (good of attempts)</translation>
+    </message>
+    <message>
+        <source>Failures by reason</source>
+        <translation>Failures by reason</translation>
+    </message>
+    <message>
+        <source>By station (good of attempts)</source>
+        <translation>By station (good of attempts)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>By operator (good of attempts)</source>
+        <translation>By operator (good of attempts)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts (%3 %)</source>
+        <translation>%1 good units of %2 attempts (%3 %)</translation>
+    </message>
+    <message>
+        <source>; %1 units checked against a profile</source>
+        <translation>; %1 units checked against a profile</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>good / attempts</source>
+        <translation>good / attempts</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
+<context>
     <name>FormCheck</name>
     <message>
         <source>%1 is empty: the unit did not report it. Read the unit again.</source>
@@ -668,6 +715,46 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>The unit differs from the profile %1: %2</source>
         <translation>The unit differs from the profile %1: %2</translation>
     </message>
+    <message>
+        <source>Unit code:</source>
+        <translation>Unit code:</translation>
+    </message>
+    <message>
+        <source>scan or type</source>
+        <translation>scan or type</translation>
+    </message>
+    <message>
+        <source>Unit code field (scanner)</source>
+        <translation>Unit code field (scanner)</translation>
+    </message>
+    <message>
+        <source>Write when a code is scanned</source>
+        <translation>Write when a code is scanned</translation>
+    </message>
+    <message>
+        <source>Label after a verified unit…</source>
+        <translation>Label after a verified unit…</translation>
+    </message>
+    <message>
+        <source>Unit code %1 is kept for the write: read the unit first.</source>
+        <translation>Unit code %1 is kept for the write: read the unit first.</translation>
+    </message>
+    <message>
+        <source>Folder for the labels (PDF, 62 x 29 mm)</source>
+        <translation>Folder for the labels (PDF, 62 x 29 mm)</translation>
+    </message>
+    <message>
+        <source>Label written to %1</source>
+        <translation>Label written to %1</translation>
+    </message>
+    <message>
+        <source>The label could not be written: %1</source>
+        <translation>The label could not be written: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>the folder %1 cannot be made</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1006,6 +1093,34 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>%1 and %2 are one device (%3): tick one of them. Nothing was sent.</source>
         <translation>%1 and %2 are one device (%3): tick one of them. Nothing was sent.</translation>
     </message>
+    <message>
+        <source>Unit code</source>
+        <translation>Unit code</translation>
+    </message>
+    <message>
+        <source>Scan a unit code:</source>
+        <translation>Scan a unit code:</translation>
+    </message>
+    <message>
+        <source>A code scanned (or typed, then Return) goes to the selected port&apos;s row; while units are taken as they are plugged in, to the next unit that appears.</source>
+        <translation>A code scanned (or typed, then Return) goes to the selected port&apos;s row; while units are taken as they are plugged in, to the next unit that appears.</translation>
+    </message>
+    <message>
+        <source>Label each verified unit (PDF, 62 x 29 mm)</source>
+        <translation>Label each verified unit (PDF, 62 x 29 mm)</translation>
+    </message>
+    <message>
+        <source>Unit code %1: select the row of its port first.</source>
+        <translation>Unit code %1: select the row of its port first.</translation>
+    </message>
+    <message>
+        <source>Codes waiting for the next units plugged in: %1</source>
+        <translation>Codes waiting for the next units plugged in: %1</translation>
+    </message>
+    <message>
+        <source>The label of %1 could not be written: %2</source>
+        <translation>The label of %1 could not be written: %2</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -1110,6 +1225,22 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>network %1: %2 was reserved by %3 and never written (the reservation has ended)</source>
         <translation>network %1: %2 was reserved by %3 and never written (the reservation has ended)</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>network %1</translation>
+    </message>
+    <message>
+        <source>network %1 unit %2</source>
+        <translation>network %1 unit %2</translation>
+    </message>
+    <message>
+        <source>unit code %1 is configured with %2 addresses (%3)</source>
+        <translation>unit code %1 is configured with %2 addresses (%3)</translation>
+    </message>
+    <message>
+        <source>network %1: unit address %2 is configured in units of %3 codes (%4)</source>
+        <translation>network %1: unit address %2 is configured in units of %3 codes (%4)</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1352,66 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>point to point</source>
         <translation>point to point</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>The day at a glance</source>
+        <translation>The day at a glance</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Day:</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Unit code</source>
+        <translation>Unit code</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts (%3 %)</source>
+        <translation>%1 good units of %2 attempts (%3 %)</translation>
+    </message>
+    <message>
+        <source>attempts</source>
+        <translation>attempts</translation>
+    </message>
+    <message>
+        <source>good units</source>
+        <translation>good units</translation>
+    </message>
+    <message>
+        <source>Units per hour</source>
+        <translation>Units per hour</translation>
+    </message>
+    <message>
+        <source>Failures by reason</source>
+        <translation>Failures by reason</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>failures</translation>
+    </message>
+    <message>
+        <source>By station</source>
+        <translation>By station</translation>
+    </message>
+    <message>
+        <source>By operator</source>
+        <translation>By operator</translation>
+    </message>
 </context>
 <context>
     <name>RecordFile</name>
@@ -1329,6 +1520,45 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>interrupted</source>
         <translation>interrupted</translation>
+    </message>
+</context>
+<context>
+    <name>UnitLabel</name>
+    <message>
+        <source>cannot start drawing the labels</source>
+        <translation>cannot start drawing the labels</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>network %1</translation>
+    </message>
+    <message>
+        <source> · unit %1</source>
+        <translation> · unit %1</translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>point to multipoint</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>point to point</translation>
+    </message>
+    <message>
+        <source>no unit to label</source>
+        <translation>no unit to label</translation>
+    </message>
+    <message>
+        <source>Unit labels</source>
+        <translation>Unit labels</translation>
+    </message>
+    <message>
+        <source>no printer is set up</source>
+        <translation>no printer is set up</translation>
+    </message>
+    <message>
+        <source>no printer named %1</source>
+        <translation>no printer named %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,226 @@
+// Each unit's own code from where it is scanned to where it is kept: the
+// window's field (a scanner's Return starts the write), the batch dialog's
+// code column, kvx-cli's --serial, --serials and codes on standard input;
+// then found again by record list --serial and record check, and on a label
+// that zbarimg reads.
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <csignal>
+
+#include "app/provisiondialog.h"
+#include "app/toolsettings.h"
+#include "e2e/rig.h"
+#include "records/recordfile.h"
+#include "records/recordlocation.h"
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+};
+
+Run cli(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kvx-cli"), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    // Events flow meanwhile: a window under test stays alive.
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000))
+        process.kill();
+    process.waitForFinished();
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+             process.readAllStandardOutput() + process.readAllStandardError() };
+}
+
+QStringList serialsOf(const QString &record)
+{
+    QStringList codes;
+    for (const RecordRow &row : openRecord(record)->rows())
+        codes << row.record.serial;
+    return codes;
+}
+
+QByteArray decodedLabel(const QString &pdf, const QString &dir)
+{
+    QProcess::execute("pdftoppm", { "-r", "300", "-gray", "-png", "-singlefile", pdf, dir + "/label" });
+    QProcess zbar;
+    zbar.start("zbarimg", { "--raw", "-q", dir + "/label.png" });
+    zbar.waitForFinished();
+    return zbar.readAllStandardOutput().trimmed();
+}
+
+} // namespace
+
+class TestTraceability : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // A scanner types the code and Return: the write starts, the code is in
+    // the row, the field is empty for the next unit and the label decodes.
+    void windowScanWritesAndLabels()
+    {
+        const QString record = dir.filePath("window.csv");
+        {
+            QSettings settings = toolSettings();
+            settings.setValue(QLatin1String(RecordKey), record);
+            settings.setValue(QLatin1String(VerifyKey), true);
+            settings.setValue(QLatin1String(UnitCodesKey), true);
+            settings.setValue(QLatin1String(WriteOnScanKey), true);
+            settings.setValue(QLatin1String(LabelAfterWriteKey), true);
+            settings.setValue(QLatin1String(LabelFolderKey), dir.filePath("labels"));
+        }
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        QLineEdit *code = rig.edit("SerialCodeEdit");
+        QVERIFY(code->isVisible());
+        rig.edit("UnitEdit")->setText("9");
+        code->setFocus();
+        QTest::keyClicks(code, "SN-W1");
+        QTest::keyClick(code, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.status().contains("verified"), 20000);
+        QVERIFY(rig.settle());
+        QCOMPARE(serialsOf(record), QStringList { "SN-W1" });
+        QCOMPARE(code->text(), QString());
+        QCOMPARE(rig.sim.storedRegisters().value(105), 9);
+        const QStringList labels = QDir(dir.filePath("labels")).entryList({ "SN-W1-*.pdf" });
+        QCOMPARE(labels.size(), 1);
+        const QByteArray decoded = decodedLabel(dir.filePath("labels/" + labels.first()), dir.path());
+        QVERIFY2(decoded.startsWith("KVX;product=KV5;module=Tarn;mode=p2mp;") && decoded.contains(";unit=9;code=SN-W1;"),
+                 decoded.constData());
+        // The record view's day: the unit among the figures, drawn in charts.
+        rig.action("ActionShowRecord")->trigger();
+        QLabel *day = nullptr;
+        QTRY_VERIFY((day = rig.window->findChild<QLabel *>("DaySummaryLabel")));
+        QCOMPARE(day->text(), QStringLiteral("1 good units of 1 attempts (100 %)"));
+        QCOMPARE(day->window()->findChildren<QChartView *>().size(), 4);
+        toolSettings().clear();
+    }
+
+    // Codes typed into the batch's rows end in each unit's row.
+    void batchCodesPerRow()
+    {
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QStringList paths;
+        for (int i = 0; i < 2; ++i) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", "kv5", "--module", "tarn" }));
+            paths << units.back()->portPath();
+        }
+        qputenv("KVX_EXTRA_PORTS", paths.join(':').toLocal8Bit());
+        ProvisionProfile profile;
+        QString error;
+        QVERIFY(parseProfile(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp",
+                                "settings": {"networkAddress": 321}})", &profile, &error));
+        ProvisionDialog dialog;
+        dialog.setFormProfile(profile, QString());
+        dialog.setRecordLocation(dir.filePath("batch.kvxdb"));
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>("PortList");
+        QTRY_COMPARE(list->findItems(paths.at(1), Qt::MatchExactly).size(), 1);
+        list->findItems(paths.at(0), Qt::MatchExactly).first()->setText(3, "SN-B0");
+        list->findItems(paths.at(0), Qt::MatchExactly).first()->setCheckState(0, Qt::Checked);
+        // Scanned: into the row chosen, which it ticks.
+        list->setCurrentItem(list->findItems(paths.at(1), Qt::MatchExactly).first());
+        QTest::keyClicks(dialog.findChild<QLineEdit *>("BatchCodeEdit"), "SN-B1");
+        QTest::keyClick(dialog.findChild<QLineEdit *>("BatchCodeEdit"), Qt::Key_Return);
+        dialog.findChild<QPushButton *>("StartButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 30000);
+        QStringList codes = serialsOf(dir.filePath("batch.kvxdb"));
+        codes.sort();
+        QCOMPARE(codes, (QStringList { "SN-B0", "SN-B1" }));
+    }
+
+    // kvx-cli: codes by port, from a file, and from standard input on the
+    // assembly line; a unit's history by its code; a code written on two
+    // addresses found; a label from the record that decodes.
+    void cliCodesEndInEveryRecord_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::newRow("CSV journal") << "--log";
+        QTest::newRow("SQLite") << "--record";
+    }
+    void cliCodesEndInEveryRecord()
+    {
+        QFETCH(QString, record);
+        const QString path = dir.filePath(record == "--log" ? "cli.csv" : "cli.kvxdb");
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QStringList ports;
+        for (int i = 0; i < 3; ++i) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", "kv5", "--module", "tarn" }));
+            ports << units.back()->portPath();
+        }
+        QFile profile(dir.filePath("p.json"));
+        QVERIFY(profile.open(QIODevice::WriteOnly));
+        profile.write(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp", "settings": {"networkAddress": 77}})");
+        profile.close();
+        QFile serials(dir.filePath("codes.txt"));
+        QVERIFY(serials.open(QIODevice::WriteOnly));
+        serials.write(("# scanned\n" + ports.at(1) + "=SN-C1\n").toUtf8());
+        serials.close();
+        Run run = cli({ "provision", "--profile", dir.filePath("p.json"), "--port", ports.at(0), "--port", ports.at(1),
+                        "--unit-start", "1", "--serial", ports.at(0) + "=SN-C0", "--serials", dir.filePath("codes.txt"),
+                        record, path, "--quiet" });
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(ports.at(1).toUtf8() + ": verified (network address 77, unit address 2) [code SN-C1]"),
+                 run.out.constData());
+        // The same unit written again with another unit address.
+        run = cli({ "write", "--port", ports.at(2), "--product", "kv5", "--module", "tarn", "--mode", "p2mp", "--unit", "5",
+                    "--address", "77", "--serial", "SN-C0", record, path, "--quiet" });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(serialsOf(path), (QStringList { "SN-C0", "SN-C1", "SN-C0" }));
+        run = cli({ "record", "list", "--record", path, "--serial", "SN-C0" });
+        QCOMPARE(run.out.count("code SN-C0"), 2);
+        QVERIFY(!run.out.contains("SN-C1"));
+        run = cli({ "record", "check", "--record", path });
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.out.contains("unit code SN-C0 is configured with 2 addresses (network 77 unit 1, network 77 unit 5)"),
+                 run.out.constData());
+        run = cli({ "label", "--record", path, "--serial", "SN-C1", "--pdf", dir.filePath("c1.pdf") });
+        QCOMPARE(run.status, 0);
+        const QByteArray decoded = decodedLabel(dir.filePath("c1.pdf"), dir.path());
+        QVERIFY2(decoded.contains(";network=77;unit=2;code=SN-C1;"), decoded.constData());
+    }
+
+    // On the assembly line each line of standard input is the next unit's code.
+    void codesFromStandardInput()
+    {
+        const QString link = dir.filePath("line-unit");
+        QFile profile(dir.filePath("p2.json"));
+        QVERIFY(profile.open(QIODevice::WriteOnly));
+        profile.write(R"({"kvx-profile": 1, "product": "kv5", "module": "tarn", "mode": "p2mp"})");
+        profile.close();
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KVX_EXTRA_PORTS", link);
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + "/kvx-cli",
+                      { "provision", "--profile", dir.filePath("p2.json"), "--watch", "--match", link, "--unit-start", "4",
+                        "--log", dir.filePath("line.csv") });
+        QVERIFY(process.waitForStarted());
+        process.write("SN-L1\n");
+        QByteArray said;
+        QTRY_VERIFY((said += process.readAllStandardError()).contains("code SN-L1: for the next unit plugged in"));
+        SimProcess unit;
+        QVERIFY(unit.start({ "--product", "kv5", "--module", "tarn", "--link", link, "--appear-after", "300" }));
+        QTRY_COMPARE_WITH_TIMEOUT(serialsOf(dir.filePath("line.csv")).value(0), QStringLiteral("SN-L1"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(readRecordRows(dir.filePath("line.csv")).value(1).value(12) == "verified", 30000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(20000));
+    }
+};
+
+QTEST_MAIN(TestTraceability)
+#include "tst_traceability.moc"
