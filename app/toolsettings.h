@@ -17,6 +17,13 @@ inline constexpr char ProfileKey[] = "tools/profile";
 inline constexpr char ApplyProfileKey[] = "tools/applyProfile";
 inline constexpr char RecordKey[] = "record/path";
 inline constexpr char OperatorKey[] = "record/operator";
+inline constexpr char TerminalReturnKey[] = "terminal/returnSends";
+inline constexpr char TerminalSentKey[] = "terminal/showSent";
+inline constexpr char TerminalLogKey[] = "terminal/log";
+// The job of the last run, offered back at start: the locked network
+// address and the unit address due next.
+inline constexpr char JobNetworkKey[] = "job/network";
+inline constexpr char JobNextUnitKey[] = "job/nextUnit";
 
 inline QSettings toolSettings()
 {
