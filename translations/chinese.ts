@@ -57,6 +57,42 @@ p, li { white-space: pre-wrap; }
         <source>No link is open: connect first. The line is kept.</source>
         <translation>没有打开的连接：请先连接。输入的命令已保留。</translation>
     </message>
+    <message>
+        <source>Return sends the line</source>
+        <translation>回车发送该行</translation>
+    </message>
+    <message>
+        <source>Show sent lines</source>
+        <translation>显示已发送的行</translation>
+    </message>
+    <message>
+        <source>Log to file…</source>
+        <translation>记录到文件…</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>记录到文件</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.log);;All files (*)</source>
+        <translation>文本文件 (*.txt *.log);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Logging to %1.</source>
+        <translation>正在记录到 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot log to %1: %2</source>
+        <translation>无法记录到 %1：%2</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be written: %2. Logging stopped.</source>
+        <translation>无法写入记录文件 %1：%2。记录已停止。</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>端口 :</translation>
+    </message>
 </context>
 <context>
     <name>AdvertiseDialog</name>
@@ -624,6 +660,66 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>The unit differs from the profile %1: %2</source>
         <translation>设备与配置方案 %1 不同：%2</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <translation>单元</translation>
+    </message>
+    <message>
+        <source>Connect / Disconnect</source>
+        <translation>连接 / 断开</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Next unit (connect again and read)</source>
+        <translation>下一台（重新连接并读取）</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Continue network %1?</source>
+        <translation>继续网络 %1？</translation>
+    </message>
+    <message>
+        <source>Continue network %1 from unit %2?</source>
+        <translation>从单元 %2 继续网络 %1？</translation>
+    </message>
+    <message>
+        <source>The last job</source>
+        <translation>上次的任务</translation>
+    </message>
+    <message>
+        <source>Network address %1 is locked again.</source>
+        <translation>网络地址 %1 已重新锁定。</translation>
+    </message>
+    <message>
+        <source>The terminal cannot log to %1: %2</source>
+        <translation>终端无法记录到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Locked: this network address goes into every unit.</source>
+        <translation>已锁定：此网络地址将写入每一台。</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -940,6 +1036,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>Detected: each port&apos;s answer is on its row.</source>
         <translation>检测完毕：每个端口的结果显示在其所在行。</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: Detect found another product on every ticked port.</source>
+        <translation>未发送任何内容：检测在每个勾选的端口上都发现了其他产品。</translation>
+    </message>
+    <message>
+        <source>not written: a %1 answered here, the profile is for a %2</source>
+        <translation>未写入：此处应答的是 %1，配置文件适用于 %2</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1498,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>differs: %1</source>
         <translation>不同：%1</translation>
     </message>
+    <message>
+        <source>written, not checked</source>
+        <translation>已写入，未校验</translation>
+    </message>
 </context>
 <context>
     <name>VersionDialog</name>
@@ -1432,6 +1540,25 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>About KV5</source>
         <translation>关于 KV5</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSummary</name>
+    <message>
+        <source>unit %1</source>
+        <translation>单元 %1</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>baud %1</source>
+        <translation>波特率 %1</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>链路速率 %1</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,42 @@ p, li { white-space: pre-wrap; }
         <source>No link is open: connect first. The line is kept.</source>
         <translation>No link is open: connect first. The line is kept.</translation>
     </message>
+    <message>
+        <source>Return sends the line</source>
+        <translation>Return sends the line</translation>
+    </message>
+    <message>
+        <source>Show sent lines</source>
+        <translation>Show sent lines</translation>
+    </message>
+    <message>
+        <source>Log to file…</source>
+        <translation>Log to file…</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>Log to file</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.log);;All files (*)</source>
+        <translation>Text files (*.txt *.log);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Logging to %1.</source>
+        <translation>Logging to %1.</translation>
+    </message>
+    <message>
+        <source>Cannot log to %1: %2</source>
+        <translation>Cannot log to %1: %2</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be written: %2. Logging stopped.</source>
+        <translation>The log %1 could not be written: %2. Logging stopped.</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
 </context>
 <context>
     <name>AdvertiseDialog</name>
@@ -625,6 +661,66 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>The unit differs from the profile %1: %2</source>
         <translation>The unit differs from the profile %1: %2</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Connect / Disconnect</source>
+        <translation>Connect / Disconnect</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Next unit (connect again and read)</source>
+        <translation>Next unit (connect again and read)</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Continue network %1?</source>
+        <translation>Continue network %1?</translation>
+    </message>
+    <message>
+        <source>Continue network %1 from unit %2?</source>
+        <translation>Continue network %1 from unit %2?</translation>
+    </message>
+    <message>
+        <source>The last job</source>
+        <translation>The last job</translation>
+    </message>
+    <message>
+        <source>Network address %1 is locked again.</source>
+        <translation>Network address %1 is locked again.</translation>
+    </message>
+    <message>
+        <source>The terminal cannot log to %1: %2</source>
+        <translation>The terminal cannot log to %1: %2</translation>
+    </message>
+    <message>
+        <source>Locked: this network address goes into every unit.</source>
+        <translation>Locked: this network address goes into every unit.</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -942,6 +1038,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>Detected: each port&apos;s answer is on its row.</source>
         <translation>Detected: each port's answer is on its row.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: Detect found another product on every ticked port.</source>
+        <translation>Nothing was sent: Detect found another product on every ticked port.</translation>
+    </message>
+    <message>
+        <source>not written: a %1 answered here, the profile is for a %2</source>
+        <translation>not written: a %1 answered here, the profile is for a %2</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1502,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>differs: %1</source>
         <translation>differs: %1</translation>
     </message>
+    <message>
+        <source>written, not checked</source>
+        <translation>written, not checked</translation>
+    </message>
 </context>
 <context>
     <name>VersionDialog</name>
@@ -1436,6 +1544,25 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>About KV5</source>
         <translation>About KV5</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSummary</name>
+    <message>
+        <source>unit %1</source>
+        <translation>unit %1</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>network %1</translation>
+    </message>
+    <message>
+        <source>baud %1</source>
+        <translation>baud %1</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>link rate %1</translation>
     </message>
 </context>
 </TS>
