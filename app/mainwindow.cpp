@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTranslator>
 
 #include <utility>
@@ -132,6 +134,17 @@ MainWindow::MainWindow(QWidget *parent)
     setUpTerminalLink();
     connect(serial, &LinkController::chunkReceived, this, &MainWindow::slot_readyRead);
     connect(serial, &LinkController::stateChanged, this, &MainWindow::applyState);
+    // Next unit: a link that became ready without the connect completing
+    // (stopped midway) reads nothing; the key is free again.
+    connect(serial, &LinkController::stateChanged, this, [this](LinkState state) {
+        if (reconnectPending && state == LinkState::Ready)
+            QMetaObject::invokeMethod(this, [this] {
+                if (reconnectPending && serial->state() == LinkState::Ready) {
+                    reconnectPending = false;
+                    applyState();
+                }
+            }, Qt::QueuedConnection);
+    });
     connect(serial, &LinkController::linkOpened, this, &MainWindow::linkOpened);
     connect(serial, &LinkController::connected, this,
             [this] {
@@ -400,7 +413,14 @@ void MainWindow::fitWindowSize()
     }
     setMinimumSize(needed.boundedTo(room).boundedTo(QSize(480, 320)));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(needed.boundedTo(room));
+    // A scroll bar one way takes room the other way.
+    QSize size = needed;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (needed.width() > room.width())
+        size.rheight() += bar;
+    if (needed.height() > room.height())
+        size.rwidth() += bar;
+    resize(size.boundedTo(room));
 }
 
 QWidget *MainWindow::formArea() const
@@ -543,6 +563,12 @@ void MainWindow::applyState()
     const bool ready = state == LinkState::Ready;
     const bool idle = closed || ready;   // no sequence runs
 
+    // A sequence disables the field the operator was on, and Qt passes the
+    // focus on down the chain; it comes back when the sequence ends, so the
+    // keyboard stays where the operator left it.
+    QWidget *focused = QApplication::focusWidget();
+    if (!idle && focused && focused->isEnabled() && ui->centralwidget->isAncestorOf(focused))
+        focusBeforeSequence = focused;
     ui->ConnectButton->setText(closed ? QStringLiteral("Connect") : tr("DisConnect"));
     // While the batch dialog writes units, the window opens no port of its own.
     ui->ConnectButton->setEnabled(state != LinkState::Closing && !(closed && batchRunning));
@@ -593,11 +619,16 @@ void MainWindow::applyState()
     ui->ActionConnect->setEnabled(ui->ConnectButton->isEnabled());
     ui->ActionRead->setEnabled(ready && !terminalShown);
     ui->ActionWrite->setEnabled(writable && !terminalShown);
-    ui->ActionReconnect->setEnabled(idle && ui->ConnectButton->isEnabled() && !reconnectPending);
+    ui->ActionReconnect->setEnabled(idle && ui->ConnectButton->isEnabled() && !reconnectPending && !terminalShown);
     for (QAction *action : { ui->ActionChinese, ui->ActionEnglish, ui->ATCommand, ui->ActionSaveProfile,
                              ui->ActionLoadProfile, ui->ActionVerifyWrite, ui->ActionNextUnit, ui->ActionRecord,
                              ui->ActionSharedRecord, ui->ActionOperator, ui->ActionProvision, ui->Version })
         action->setEnabled(idle);
+    if (idle && focusBeforeSequence) {
+        if (focusBeforeSequence->isEnabled() && focusBeforeSequence->isVisible())
+            focusBeforeSequence->setFocus(Qt::OtherFocusReason);
+        focusBeforeSequence = nullptr;
+    }
     ui->ActionApplyProfile->setEnabled(idle && profileLoaded);
     ui->ActionCompareProfile->setEnabled(ready && formIsFilled());
     ui->ActionStopRecord->setEnabled(idle && !recordPath.isEmpty());
@@ -838,6 +869,8 @@ void MainWindow::slot_CommandInterface()
         ui->ATCommand->setText(tr("AT interface"));
         statusBar()->clearMessage();
     }
+    // Read and Write belong to the form.
+    applyState();
 }
 
 void MainWindow::slot_recvMessage(QString msg)

@@ -232,5 +232,6 @@ private:
     QPointer<ProvisionDialog> provisionDialog;
     bool batchRunning = false;                 // the batch dialog is writing units
     class QScrollArea *formScroll = nullptr;   // only where the screen is too small for the form
-    bool reconnectPending = false;             // Next unit: link again, then read
+    bool reconnectPending = false;
+    QPointer<QWidget> focusBeforeSequence;     // given back when the sequence ends             // Next unit: link again, then read
 };
