@@ -297,8 +297,18 @@ void MainWindow::setUpTerminalLink()
 {
     QComboBox *ports = atInterface->portBox();
     ports->setModel(ui->SerialBox->model());
-    connect(ui->SerialBox, &QComboBox::currentIndexChanged, ports, &QComboBox::setCurrentIndex);
-    connect(ports, &QComboBox::currentIndexChanged, ui->SerialBox, &QComboBox::setCurrentIndex);
+    // Each box follows the other; the guard keeps the two from answering each
+    // other while the shared list changes under both.
+    const auto follow = [this](QComboBox *from, QComboBox *to) {
+        connect(from, &QComboBox::currentIndexChanged, this, [this, to](int row) {
+            if (std::exchange(followingPort, true))
+                return;
+            to->setCurrentIndex(row);
+            followingPort = false;
+        });
+    };
+    follow(ui->SerialBox, ports);
+    follow(ports, ui->SerialBox);
     connect(atInterface, &ATInterface::signal_toggleLink, this, &MainWindow::on_ConnectButton_clicked);
 
     const QSettings settings = toolSettings();
@@ -853,6 +863,7 @@ void MainWindow::slot_CommandInterface()
         serial->setHoldReports(true);
         keepAside(takeCentralWidget());
         setCentralWidget(atInterface);
+        atInterface->portBox()->setCurrentIndex(ui->SerialBox->currentIndex());
         atInterface->show();
         atInterface->focusInput();
         ui->ATCommand->setText(tr("Main window"));

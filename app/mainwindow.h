@@ -233,5 +233,6 @@ private:
     bool batchRunning = false;                 // the batch dialog is writing units
     class QScrollArea *formScroll = nullptr;   // only where the screen is too small for the form
     bool reconnectPending = false;
+    bool followingPort = false;                // the terminal's port box and SerialBox agree
     QPointer<QWidget> focusBeforeSequence;     // given back when the sequence ends             // Next unit: link again, then read
 };
