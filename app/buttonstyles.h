@@ -14,3 +14,8 @@ inline constexpr char LockOpen[] = KVX_IMAGE_BUTTON("LockButton.svg");
 inline constexpr char LockClosed[] = KVX_IMAGE_BUTTON("LockButton_light.svg");
 
 #undef KVX_IMAGE_BUTTON
+
+// The address fields' own sheet, and the network address's while it is
+// locked: grey, as a field that only shows its value.
+inline constexpr char AddressSheet[] = "background-color: rgb(255, 255, 255);\nfont-size:18px;";
+inline constexpr char LockedAddressSheet[] = "background-color: rgb(200, 200, 200);\ncolor: rgb(70, 70, 70);\nfont-size:18px;";

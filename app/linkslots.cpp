@@ -97,6 +97,8 @@ void MainWindow::enterClosedState()
 // what became of a write that was under way.
 void MainWindow::slot_linkLost(const QString &port)
 {
+    // The device is gone: no next unit on it.
+    reconnectPending = false;
     enterClosedState();
     // One message: the loss, and what became of a write it cut short.
     const UnitOutcome lost = std::exchange(lostWrite, UnitOutcome());

@@ -2,15 +2,22 @@
 #include "ui_mainwindow.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTranslator>
+
+#include <utility>
 
 #include "advert/cachedir.h"
 #include "app/buttonstyles.h"
@@ -128,13 +135,28 @@ MainWindow::MainWindow(QWidget *parent)
     connect(atInterface, &ATInterface::signal_sendMessage, this, &MainWindow::slot_recvMessage);
     connect(atInterface, &ATInterface::signal_notice, this,
             [this](const QString &text) { showStatus([text] { return text; }); });
+    setUpTerminalLink();
     connect(serial, &LinkController::chunkReceived, this, &MainWindow::slot_readyRead);
     connect(serial, &LinkController::stateChanged, this, &MainWindow::applyState);
+    // Next unit: a link that became ready without the connect completing
+    // (stopped midway) reads nothing; the key is free again.
+    connect(serial, &LinkController::stateChanged, this, [this](LinkState state) {
+        if (reconnectPending && state == LinkState::Ready)
+            QMetaObject::invokeMethod(this, [this] {
+                if (reconnectPending && serial->state() == LinkState::Ready) {
+                    reconnectPending = false;
+                    applyState();
+                }
+            }, Qt::QueuedConnection);
+    });
     connect(serial, &LinkController::linkOpened, this, &MainWindow::linkOpened);
     connect(serial, &LinkController::connected, this,
             [this] {
                 showStatus([this, port = serial->config().port] { return tr("Connected to %1.").arg(port); },
                            StatusKind::Plain, StatusScope::Link);
+                // Next unit: this one is linked, read it.
+                if (std::exchange(reconnectPending, false))
+                    on_RefreshButton_clicked();
             });
     connect(serial, &LinkController::passThroughChanged, this, &MainWindow::showPassThroughRate);
     connect(serial, &LinkController::reportApplied, this, &MainWindow::applyReport);
@@ -157,6 +179,10 @@ MainWindow::MainWindow(QWidget *parent)
         // the picture stays (the form's own are what the window first shows).
         ui->RefreshButton->setStyleSheet(QLatin1String(RefreshIdle));
         ui->ConfigButton->setStyleSheet(QLatin1String(ConfigBusy));
+        // Next unit: the last one is let go, link the one plugged in now
+        // (once this signal has returned, so the link has settled as closed).
+        if (reconnectPending)
+            QMetaObject::invokeMethod(this, &MainWindow::reconnectNow, Qt::QueuedConnection);
         // What was said of the link is over with it; what happened stays.
         if (statusScope != StatusScope::Event)
             showStatus([this, port = serial->config().port] { return tr("Disconnected from %1.").arg(port); },
@@ -173,6 +199,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ActionProvision, &QAction::triggered, this, &MainWindow::slot_Provision);
     connect(ui->ActionMessageLog, &QAction::triggered, this, &MainWindow::slot_MessageLog);
     connect(ui->ActionCompareProfile, &QAction::triggered, this, &MainWindow::slot_CompareProfile);
+    setUpKeys();
     connect(ui->SerialBox, &QComboBox::currentIndexChanged, this, &MainWindow::showCurrentPort);
     connect(ui->DisplayLabel, &StatusLabel::clicked, this, &MainWindow::slot_MessageLog);
     // The message has the line; the spacer after it only what is left.
@@ -229,17 +256,209 @@ MainWindow::MainWindow(QWidget *parent)
 
     applyState();
     fitWindowSize();
+    // Asked once the window is on the screen.
+    QMetaObject::invokeMethod(this, &MainWindow::offerLastJob, Qt::QueuedConnection);
+}
+
+// The locked network address and the unit address due next, as the last run
+// left them: offered back in one question, as a crash or a reboot mid-batch
+// must not make the operator find both again. No starts clean.
+void MainWindow::offerLastJob()
+{
+    const QSettings settings = toolSettings();
+    const QString network = settings.value(QLatin1String(JobNetworkKey)).toString();
+    const QString unit = settings.value(QLatin1String(JobNextUnitKey)).toString();
+    int pos = 0;
+    QString checked = network;
+    if (network.isEmpty() || addressLocked || ui->AddressEdit->validator()->validate(checked, pos) != QValidator::Acceptable)
+        return;
+    const QString question = unit.isEmpty() ? tr("Continue network %1?").arg(network)
+                                            : tr("Continue network %1 from unit %2?").arg(network, unit);
+    auto *box = new QMessageBox(QMessageBox::Question, tr("The last job"), question, QMessageBox::Yes | QMessageBox::No, this);
+    box->setObjectName(QStringLiteral("JobQuestion"));
+    // Not modal: the window stays usable while the question waits.
+    box->setWindowModality(Qt::NonModal);
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::No);
+    box->setStyleSheet(QStringLiteral("QLabel { color: rgb(0, 0, 0); }"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, network, unit] {
+        if (box->clickedButton() != box->button(QMessageBox::Yes)) {
+            forgetJob();
+            return;
+        }
+        ui->AddressEdit->setText(network);
+        addressLocked = true;
+        if (!unit.isEmpty())
+            ui->UnitEdit->setText(unit);
+        applyState();
+        showStatus([this, network] { return tr("Network address %1 is locked again.").arg(network); });
+    });
+    box->show();
+}
+
+void MainWindow::rememberJob()
+{
+    QSettings settings = toolSettings();
+    if (!addressLocked || ui->AddressEdit->text().isEmpty()) {
+        forgetJob();
+        return;
+    }
+    settings.setValue(QLatin1String(JobNetworkKey), ui->AddressEdit->text());
+}
+
+void MainWindow::forgetJob()
+{
+    QSettings settings = toolSettings();
+    settings.remove(QLatin1String(JobNetworkKey));
+    settings.remove(QLatin1String(JobNextUnitKey));
+}
+
+// The terminal offers the port list and Connect / Disconnect of the form
+// (the same list, the same slot), and its choices are remembered.
+void MainWindow::setUpTerminalLink()
+{
+    QComboBox *ports = atInterface->portBox();
+    ports->setModel(ui->SerialBox->model());
+    // Each box follows the other; the guard keeps the two from answering each
+    // other while the shared list changes under both.
+    const auto follow = [this](QComboBox *from, QComboBox *to) {
+        connect(from, &QComboBox::currentIndexChanged, this, [this, to](int row) {
+            if (std::exchange(followingPort, true))
+                return;
+            to->setCurrentIndex(row);
+            followingPort = false;
+        });
+    };
+    follow(ui->SerialBox, ports);
+    follow(ports, ui->SerialBox);
+    connect(atInterface, &ATInterface::signal_toggleLink, this, &MainWindow::on_ConnectButton_clicked);
+
+    const QSettings settings = toolSettings();
+    atInterface->setReturnSends(settings.value(QLatin1String(TerminalReturnKey), false).toBool());
+    atInterface->setShowSentLines(settings.value(QLatin1String(TerminalSentKey), false).toBool());
+    const QString log = settings.value(QLatin1String(TerminalLogKey)).toString();
+    QString error;
+    if (!log.isEmpty() && !atInterface->logTo(log, &error))
+        showStatus([this, log, error] { return tr("The terminal cannot log to %1: %2").arg(QDir::toNativeSeparators(log), error); },
+                   StatusKind::Failure);
+    // Connected after the choices are restored, so restoring changes nothing.
+    connect(atInterface, &ATInterface::signal_choicesChanged, this, [this] {
+        QSettings stored = toolSettings();
+        stored.setValue(QLatin1String(TerminalReturnKey), atInterface->returnSends());
+        stored.setValue(QLatin1String(TerminalSentKey), atInterface->showsSentLines());
+        stored.setValue(QLatin1String(TerminalLogKey), atInterface->logPath());
+    });
+}
+
+// Keys for a day of units: Connect, Read, Write and the next unit, in the
+// order of the F keys; the keys the menus had already (Ctrl+C, Ctrl+E,
+// Ctrl+A) keep their meaning. Tab follows the form, then the buttons.
+void MainWindow::setUpKeys()
+{
+    connect(ui->ActionConnect, &QAction::triggered, this, &MainWindow::on_ConnectButton_clicked);
+    connect(ui->ActionRead, &QAction::triggered, this, &MainWindow::on_RefreshButton_clicked);
+    connect(ui->ActionWrite, &QAction::triggered, this, &MainWindow::on_ConfigButton_clicked);
+    connect(ui->ActionReconnect, &QAction::triggered, this, &MainWindow::slot_NextUnit);
+    const QList<QWidget *> order { ui->UnitEdit, ui->AddressEdit, ui->WorkModeBox, ui->BaudSetBox,
+                                   ui->AirSpeedBox, ui->OutputPowerBox, ui->repeater_state,
+                                   ui->RefreshButton, ui->RandButton, ui->LockButton, ui->ConfigButton,
+                                   ui->product_1, ui->product_2, ui->module_1, ui->module_2, ui->module_3,
+                                   ui->module_4, ui->mode_1, ui->mode_2, ui->flush, ui->SerialBox,
+                                   ui->ConnectButton, ui->SerialSetBox };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+
+    // The style's focus frame all but vanishes on the dark grey: the widget
+    // with the keyboard's focus gets a yellow frame (a yellow caption for the
+    // radio buttons, whose fixed widths leave no room for a frame).
+    ui->centralwidget->setStyleSheet(QStringLiteral(
+        "QLineEdit:focus, QComboBox:focus { border: 2px solid rgb(255, 200, 0); }"
+        "QPushButton:focus { border: 3px solid rgb(255, 200, 0); border-radius: 4px; }"
+        "QPushButton#ConnectButton:focus, QPushButton#flush:focus { background-color: rgb(225, 225, 225); }"
+        "QRadioButton:focus { color: rgb(255, 200, 0); }"));
+}
+
+// Next unit: lets the unit on the line go, links again on the same port and
+// reads the unit plugged in meanwhile.
+void MainWindow::slot_NextUnit()
+{
+    const LinkState state = serial->state();
+    if (state != LinkState::Closed && state != LinkState::Ready)
+        return;
+    reconnectPending = true;
+    applyState();
+    if (state == LinkState::Ready)
+        serial->close();
+    else
+        reconnectNow();
+}
+
+void MainWindow::reconnectNow()
+{
+    if (!reconnectPending || serial->state() != LinkState::Closed)
+        return;
+    on_ConnectButton_clicked();
+    // The port would not open: the status line says why, nothing waits.
+    if (serial->state() == LinkState::Closed)
+        reconnectPending = false;
+    applyState();
 }
 
 // Never smaller than the whole form (in the language on show, with the
-// status bar), and never so wide that the banner's picture repeats.
+// status bar), and never so wide that the banner's picture repeats. Where
+// the screen is smaller than that (a small laptop, a desktop scaled up), the
+// window takes what the screen has and the form scrolls in it: nothing of it
+// is cut off.
 void MainWindow::fitWindowSize()
 {
     ensurePolished();
     centralWidget()->adjustSize();
     const QSize needed = QMainWindow::minimumSizeHint().expandedTo(QSize(915, 406));
-    setMinimumSize(needed);
-    setMaximumWidth(needed.width() + 200);
+    const QScreen *screen = this->screen();
+    // The window manager's frame comes on top; before the first show it is
+    // not known, so a title bar's worth is kept free.
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 40) : needed;
+    if (needed.width() <= room.width() && needed.height() <= room.height()) {
+        setMinimumSize(needed);
+        setMaximumWidth(needed.width() + 200);
+        return;
+    }
+    if (!formScroll) {
+        formScroll = new QScrollArea(this);
+        formScroll->setObjectName(QStringLiteral("FormScrollArea"));
+        formScroll->setFrameShape(QFrame::NoFrame);
+        formScroll->setWidgetResizable(true);
+        // The window's grey around the form, as without the scroll bars.
+        formScroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget#centralwidget "
+                                                 "{ background-color: rgb(100, 100, 100); }"));
+        const QSize form = ui->centralwidget->minimumSizeHint();
+        const bool formShown = centralWidget() == ui->centralwidget;
+        if (formShown)
+            takeCentralWidget();
+        formScroll->setWidget(ui->centralwidget);
+        ui->centralwidget->setMinimumSize(form);
+        ui->centralwidget->show();
+        if (formShown)
+            setCentralWidget(formScroll);
+        else
+            keepAside(formScroll);
+    }
+    setMinimumSize(needed.boundedTo(room).boundedTo(QSize(480, 320)));
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // A scroll bar one way takes room the other way.
+    QSize size = needed;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (needed.width() > room.width())
+        size.rheight() += bar;
+    if (needed.height() > room.height())
+        size.rwidth() += bar;
+    resize(size.boundedTo(room));
+}
+
+QWidget *MainWindow::formArea() const
+{
+    return formScroll ? static_cast<QWidget *>(formScroll) : ui->centralwidget;
 }
 
 MainWindow::~MainWindow()
@@ -396,6 +615,12 @@ void MainWindow::applyState()
     const bool ready = state == LinkState::Ready;
     const bool idle = closed || ready;   // no sequence runs
 
+    // A sequence disables the field the operator was on, and Qt passes the
+    // focus on down the chain; it comes back when the sequence ends, so the
+    // keyboard stays where the operator left it.
+    QWidget *focused = QApplication::focusWidget();
+    if (!idle && focused && focused->isEnabled() && ui->centralwidget->isAncestorOf(focused))
+        focusBeforeSequence = focused;
     ui->ConnectButton->setText(closed ? QStringLiteral("Connect") : tr("DisConnect"));
     // While the batch dialog writes units, the window opens no port of its own.
     ui->ConnectButton->setEnabled(state != LinkState::Closing && !(closed && batchRunning));
@@ -406,6 +631,8 @@ void MainWindow::applyState()
     }
     ui->SerialBox->setEnabled(closed);
     atInterface->setLinkOpen(ready);
+    atInterface->setLinkButton(ui->ConnectButton->text(), ui->ConnectButton->isEnabled());
+    atInterface->portBox()->setEnabled(closed);
 
     ui->RefreshButton->setEnabled(ready);
     setSheet(ui->RefreshButton, ready ? RefreshActive : RefreshIdle);
@@ -427,16 +654,33 @@ void MainWindow::applyState()
     for (const auto &[field, reg] : fields)
         field->setEnabled(ready && serial->hasReported(reg));
     ui->UnitEdit->setEnabled(ready && isMultipoint(modeForButton(modeId)));
-    // The locked address goes into every unit as it is: not typed over.
+    // The locked address goes into every unit as it is: not typed over, and
+    // it looks it (grey, as a field that only shows).
     ui->AddressEdit->setReadOnly(addressLocked);
+    const QString addressSheet = QLatin1String(addressLocked ? LockedAddressSheet : AddressSheet);
+    if (ui->AddressEdit->styleSheet() != addressSheet) {
+        ui->AddressEdit->setStyleSheet(addressSheet);
+        ui->AddressEdit->setToolTip(addressLocked ? tr("Locked: this network address goes into every unit.") : QString());
+    }
     // Frame replies enable the rate list, also while closing; never while a
     // sequence runs, as a rate sends a frame.
     ui->SerialSetBox->setEnabled(rateListLive && (ready || state == LinkState::Closing));
 
+    // The keys do what the buttons do, and only while the buttons can; Read
+    // and Write belong to the form, not to the terminal.
+    ui->ActionConnect->setEnabled(ui->ConnectButton->isEnabled());
+    ui->ActionRead->setEnabled(ready && !terminalShown);
+    ui->ActionWrite->setEnabled(writable && !terminalShown);
+    ui->ActionReconnect->setEnabled(idle && ui->ConnectButton->isEnabled() && !reconnectPending && !terminalShown);
     for (QAction *action : { ui->ActionChinese, ui->ActionEnglish, ui->ATCommand, ui->ActionSaveProfile,
                              ui->ActionLoadProfile, ui->ActionVerifyWrite, ui->ActionQuickPauses, ui->ActionNextUnit, ui->ActionRecord,
                              ui->ActionSharedRecord, ui->ActionOperator, ui->ActionProvision, ui->Version })
         action->setEnabled(idle);
+    if (idle && focusBeforeSequence) {
+        if (focusBeforeSequence->isEnabled() && focusBeforeSequence->isVisible())
+            focusBeforeSequence->setFocus(Qt::OtherFocusReason);
+        focusBeforeSequence = nullptr;
+    }
     ui->ActionApplyProfile->setEnabled(idle && profileLoaded);
     ui->ActionCompareProfile->setEnabled(ready && formIsFilled());
     ui->ActionStopRecord->setEnabled(idle && !recordPath.isEmpty());
@@ -661,6 +905,7 @@ void MainWindow::slot_CommandInterface()
         serial->setHoldReports(true);
         keepAside(takeCentralWidget());
         setCentralWidget(atInterface);
+        atInterface->portBox()->setCurrentIndex(ui->SerialBox->currentIndex());
         atInterface->show();
         atInterface->focusInput();
         ui->ATCommand->setText(tr("Main window"));
@@ -669,13 +914,16 @@ void MainWindow::slot_CommandInterface()
         terminalShown = false;
         serial->setHoldReports(false);
         keepAside(takeCentralWidget());
-        setCentralWidget(ui->centralwidget);
+        setCentralWidget(formArea());
         // Set aside it was hidden; the central place does not show it again.
+        formArea()->show();
         ui->centralwidget->show();
         atInterface->clearTranscript();
         ui->ATCommand->setText(tr("AT interface"));
         statusBar()->clearMessage();
     }
+    // Read and Write belong to the form.
+    applyState();
 }
 
 void MainWindow::slot_recvMessage(QString msg)

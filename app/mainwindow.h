@@ -91,6 +91,7 @@ private slots:
     void slot_Provision();
     void slot_MessageLog();
     void slot_CompareProfile();
+    void slot_NextUnit();
 
 private:
     enum class StatusKind { Plain, Good, Failure };
@@ -112,6 +113,17 @@ private:
     void switchLanguage(bool chinese);
     void installQtCatalogue(bool chinese);
     void fitWindowSize();
+    // What the window shows of the form: the form, or the scroll area
+    // holding it where the screen is smaller than the form.
+    QWidget *formArea() const;
+    void setUpKeys();
+    void setUpTerminalLink();
+    void offerLastJob();
+    // The job in the settings: the network address while it is locked, the
+    // next unit address after a write.
+    void rememberJob();
+    void forgetJob();
+    void reconnectNow();
     void applyState();
     void showStatus(const std::function<QString()> &text, StatusKind kind = StatusKind::Plain,
                     StatusScope scope = StatusScope::Event);
@@ -230,4 +242,8 @@ private:
     std::unique_ptr<RecordStore> writingRecord;
     QPointer<ProvisionDialog> provisionDialog;
     bool batchRunning = false;                 // the batch dialog is writing units
+    class QScrollArea *formScroll = nullptr;   // only where the screen is too small for the form
+    bool reconnectPending = false;
+    bool followingPort = false;                // the terminal's port box and SerialBox agree
+    QPointer<QWidget> focusBeforeSequence;     // given back when the sequence ends             // Next unit: link again, then read
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QProgressBar>
 #include <QRegularExpressionValidator>
 #include <QTreeWidgetItem>
@@ -83,6 +84,23 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), ui->UnitStartEdit));
     ui->PortList->setColumnWidth(PortColumn, 220);
     ui->PortList->setColumnWidth(ProgressColumn, 160);
+    // A finding is read whole: the outcome column is as wide as its longest
+    // text and the list scrolls sideways (each row's tooltip has it too).
+    ui->PortList->header()->setStretchLastSection(false);
+    ui->PortList->header()->setSectionResizeMode(OutcomeColumn, QHeaderView::ResizeToContents);
+    ui->PortList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The dialog keeps its size and its list its place through a run: the
+    // notices below the list keep room for two lines whether they say
+    // something or not, and the list takes what is left.
+    for (QLabel *label : { ui->DetectLabel, ui->NoticeLabel, ui->SummaryLabel })
+        label->setMinimumHeight(2 * label->fontMetrics().lineSpacing());
+    ui->PortList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The group boxes' titles sit above their frames (the window's frame
+    // rule would otherwise run through them).
+    setStyleSheet(styleSheet()
+                  + QStringLiteral("\nQGroupBox { margin-top: 1.1em; padding-top: 0.3em; }"
+                                   "\nQGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                                   " left: 8px; padding: 0px 3px; }"));
     // No port is opened to list it: a live list of what the system offers.
     connect(&m_watcher, &PortWatcher::portAppeared, this, &ProvisionDialog::addPort);
     connect(&m_watcher, &PortWatcher::portVanished, this, &ProvisionDialog::portVanished);
@@ -235,6 +253,8 @@ void ProvisionDialog::addPort(const PortEntry &port)
 
 void ProvisionDialog::portVanished(const QString &name)
 {
+    // Another unit may come on it: what Detect found there no longer holds.
+    m_detected.remove(name);
     // Kept, greyed out: its outcome stays readable.
     if (QTreeWidgetItem *row = rowFor(name, false))
         row->setDisabled(true);
@@ -286,7 +306,20 @@ void ProvisionDialog::startBatch(bool checkOnly)
         say(tr("Disconnect in the main window first: it holds %1 open.").arg(m_mainPort), true);
         return;
     }
-    const QStringList ports = tickedPorts();
+    QStringList ports = tickedPorts();
+    // A port where Detect found another product fails at once, and says what
+    // answered there, instead of after the report's timeout.
+    QStringList otherProduct;
+    for (const QString &port : std::as_const(ports)) {
+        if (m_detected.contains(port) && m_detected.value(port) != profile->product)
+            otherProduct << port;
+    }
+    if (!otherProduct.isEmpty() && otherProduct.size() == ports.size() && !ui->WatchBox->isChecked()) {
+        for (const QString &port : std::as_const(otherProduct))
+            markOtherProduct(port, profile->product);
+        say(tr("Nothing was sent: Detect found another product on every ticked port."), true);
+        return;
+    }
     if (ports.isEmpty() && !ui->WatchBox->isChecked()) {
         say(tr("Tick the ports to write, or take each unit as it is plugged in."), true);
         return;
@@ -323,6 +356,10 @@ void ProvisionDialog::startBatch(bool checkOnly)
         row->setToolTip(OutcomeColumn, QString());
         barOf(ui->PortList, row)->setValue(0);
         paintBar(barOf(ui->PortList, row), QColor());
+    }
+    for (const QString &port : std::as_const(otherProduct)) {
+        ports.removeAll(port);
+        markOtherProduct(port, profile->product);
     }
     m_batch = std::make_unique<ProvisionBatch>(link, change, firstUnit);
     m_batch->setVerify(ui->VerifyBox->isChecked());
@@ -367,6 +404,21 @@ void ProvisionDialog::on_StopButton_clicked()
         return;
     say(tr("Stopping: each unit ends at a safe point (before AT&W nothing more is sent; after it the store is waited out)."));
     m_batch->stop();
+}
+
+void ProvisionDialog::markOtherProduct(const QString &port, Product wanted)
+{
+    QTreeWidgetItem *row = rowFor(port, false);
+    if (!row)
+        return;
+    const QString text = tr("not written: a %1 answered here, the profile is for a %2")
+                             .arg(productCaption(m_detected.value(port)), productCaption(wanted));
+    row->setText(OutcomeColumn, text);
+    row->setToolTip(OutcomeColumn, text);
+    row->setToolTip(PortColumn, text);
+    row->setForeground(OutcomeColumn, QColor(190, 0, 0));
+    barOf(ui->PortList, row)->setValue(0);
+    paintBar(barOf(ui->PortList, row), QColor(190, 0, 0));
 }
 
 void ProvisionDialog::unitStarted(UnitJob *unit)
@@ -507,6 +559,7 @@ void ProvisionDialog::detected(UnitDetector *detector)
 {
     QTreeWidgetItem *row = rowFor(detector->port(), true);
     QString text;
+    m_detected.remove(detector->port());
     if (!detector->product()) {
         text = detector->failure();
         row->setForeground(OutcomeColumn, QColor(190, 0, 0));
@@ -522,6 +575,7 @@ void ProvisionDialog::detected(UnitDetector *detector)
             settings << tr("unit address %1").arg(addressText(s, Reg::UnitAddress));
         text = tr("a %1 answered; module %2 (%3)")
                    .arg(productCaption(*detector->product()), detector->modulesText(), settings.join(QStringLiteral(", ")));
+        m_detected.insert(detector->port(), *detector->product());
         row->setForeground(OutcomeColumn, palette().color(QPalette::WindowText));
     }
     row->setText(OutcomeColumn, text);

@@ -7,6 +7,7 @@
 // `kvx-cli provision`.
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -15,6 +16,7 @@
 #include "engine/portwatcher.h"
 #include "engine/unitoutcome.h"
 #include "protocol/profilefile.h"
+#include "protocol/radiosettings.h"
 #include "records/recordstore.h"
 
 class QTreeWidgetItem;
@@ -79,6 +81,8 @@ private:
     void portVanished(const QString &name);
     QTreeWidgetItem *rowFor(const QString &port, bool create);
     void unitStarted(UnitJob *unit);
+    // The row of a port Detect found another product on: not written.
+    void markOtherProduct(const QString &port, Product wanted);
     void unitProgress(UnitJob *unit, UnitStep step, int line, int lines);
     void unitEnded(UnitJob *unit);
     void batchFinished();
@@ -104,4 +108,5 @@ private:
     std::unique_ptr<ProvisionBatch> m_batch;
     std::vector<std::unique_ptr<UnitDetector>> m_detectors;
     QStringList m_scannedCodes;   // scanned before the assembly line started
+    QHash<QString, Product> m_detected;   // what Detect found answering on each port
 };

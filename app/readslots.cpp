@@ -40,7 +40,7 @@ void MainWindow::reportIn(const RadioSettings &settings)
             profileDone = Refused;
         }
     }
-    const QString read = writeSummary(settings, serial->config().module).trimmed();
+    const QString read = labelledSummary(settings, serial->config().module);
     // What of the form cannot be written as it stands, until it can.
     showMessage(
         [this, read, profileDone, profile = loadedProfile, name = profileName] {

@@ -22,6 +22,13 @@ inline constexpr char UnitCodesKey[] = "tools/unitCodes";
 inline constexpr char WriteOnScanKey[] = "tools/writeOnScan";
 inline constexpr char LabelAfterWriteKey[] = "tools/labelAfterWrite";
 inline constexpr char LabelFolderKey[] = "tools/labelFolder";
+inline constexpr char TerminalReturnKey[] = "terminal/returnSends";
+inline constexpr char TerminalSentKey[] = "terminal/showSent";
+inline constexpr char TerminalLogKey[] = "terminal/log";
+// The job of the last run, offered back at start: the locked network
+// address and the unit address due next.
+inline constexpr char JobNetworkKey[] = "job/network";
+inline constexpr char JobNextUnitKey[] = "job/nextUnit";
 
 inline QSettings toolSettings()
 {

@@ -9,6 +9,7 @@
 
 #include <limits>
 
+#include "app/toolsettings.h"
 #include "engine/linkcontroller.h"
 #include "protocol/writeplan.h"
 #include "records/recordlocation.h"
@@ -92,7 +93,7 @@ void MainWindow::showWriteProgress(UnitStep step, int line, int lines)
 // After a write: how it ended, and the next unit address after a good one.
 void MainWindow::finishWrite(const UnitOutcome &outcome)
 {
-    const QString summary = writeSummary(serial->writeSettings(), serial->config().module);
+    const QString summary = labelledSummary(serial->writeSettings(), serial->config().module);
     // The lost device's own message comes next and says this one with it.
     if (outcome.cause == UnitOutcome::PortLost) {
         lostWrite = outcome;
@@ -103,8 +104,12 @@ void MainWindow::finishWrite(const UnitOutcome &outcome)
     // Ready for the next unit of the batch: only after a write that took.
     if (ui->ActionNextUnit->isChecked()) {
         const qint64 next = serial->nextUnitAddress();
-        if (next >= 0)
+        if (next >= 0) {
             ui->UnitEdit->setText(QString::number(next));
+            // Where the batch goes on after a restart.
+            if (addressLocked)
+                toolSettings().setValue(QLatin1String(JobNextUnitKey), QString::number(next));
+        }
     }
     unitWritten(outcome);
 }
@@ -119,5 +124,6 @@ void MainWindow::on_RandButton_clicked()
 void MainWindow::on_LockButton_clicked()
 {
     addressLocked = !addressLocked;
+    rememberJob();
     applyState();
 }

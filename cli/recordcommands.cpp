@@ -71,20 +71,44 @@ int Cli::recordList(const QStringList &arguments)
         printJson(recordRowsJson(rows));
         return 0;
     }
+    // A table under a header line, so each column says what it holds; a
+    // unit address only where the mode has one.
+    QList<QStringList> table { { QStringLiteral("time"), QStringLiteral("station"), QStringLiteral("port"),
+                                 QStringLiteral("product"), QStringLiteral("module"), QStringLiteral("mode"),
+                                 QStringLiteral("unit"), QStringLiteral("network"), QStringLiteral("work mode"),
+                                 QStringLiteral("baud"), QStringLiteral("link rate"), QStringLiteral("power"),
+                                 QStringLiteral("result"), QStringLiteral("detail") } };
     for (const RecordRow &row : rows) {
         const UnitRecord &r = row.record;
         QStringList fields { r.time.toUTC().toString(Qt::ISODate), r.station, r.config.port, productKey(r.config.product),
-                             moduleKey(r.config.module), modeKey(r.config.mode) };
-        if (isMultipoint(r.config.mode))
-            fields << QStringLiteral("unit %1").arg(recordUnitAddress(r));
-        fields << QStringLiteral("network %1").arg(recordNetworkAddress(r)) << recordCaptions(r).mid(0, 4) << r.result;
+                             moduleKey(r.config.module), modeKey(r.config.mode),
+                             isMultipoint(r.config.mode) ? recordUnitAddress(r) : QString(), recordNetworkAddress(r) };
+        fields << recordCaptions(r).mid(0, 4) << r.result;
+        QStringList detail;
         if (row.superseded)
-            fields << QStringLiteral("(superseded)");
+            detail << QStringLiteral("(superseded)");
         if (!r.detail.isEmpty())
-            fields << r.detail;
+            detail << r.detail;
         if (!r.serial.isEmpty())
-            fields << QStringLiteral("code %1").arg(r.serial);
-        out() << fields.join(QStringLiteral("  ")) << Qt::endl;
+            detail << QStringLiteral("code %1").arg(r.serial);
+        fields << detail.join(QStringLiteral("  "));
+        // An empty cell would shift the eye to the next column.
+        for (QString &field : fields) {
+            if (field.isEmpty())
+                field = QStringLiteral("-");
+        }
+        table << fields;
+    }
+    QList<qsizetype> widths(table.first().size(), 0);
+    for (const QStringList &fields : table) {
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            widths[i] = qMax(widths[i], fields.at(i).size());
+    }
+    for (const QStringList &fields : table) {
+        QString line;
+        for (qsizetype i = 0; i + 1 < fields.size(); ++i)
+            line += fields.at(i).leftJustified(widths.at(i) + 2);
+        out() << (line + fields.last()).trimmed() << Qt::endl;
     }
     return 0;
 }

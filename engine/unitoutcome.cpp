@@ -6,6 +6,7 @@
 #include "engine/radiosession.h"
 #include "protocol/profilecheck.h"
 #include "protocol/version.h"
+#include "protocol/writeplan.h"
 #include "records/recordfile.h"
 
 namespace {
@@ -182,10 +183,12 @@ QString UnitOutcome::detail() const
 QString UnitOutcome::withSummary(const QString &summary) const
 {
     QString text;
-    if (result == Written && cause == NoCause)
-        text = summary;
+    // A write without a check says so: the unit stored it, nobody read it back.
+    const QString said = result == Written && cause == NoCause ? UnitOutcomeText::tr("written, not checked") : words();
+    if (keptSettings() && !summary.isEmpty())
+        text = summary + QString::fromUtf16(SummarySeparator) + said;
     else
-        text = keptSettings() ? summary + words() : words();
+        text = said;
     if (!recordError.isEmpty() && !text.contains(recordError))
         text += QLatin1Char(' ') + UnitOutcomeText::tr("Not recorded: %1").arg(recordError);
     return text;

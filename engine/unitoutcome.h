@@ -83,9 +83,10 @@ struct UnitOutcome {
     // or why the unit failed.
     QString detail() const;
     // A write's end as the window's status line tells it, after `summary`
-    // (what was sent): the summary alone for a good write without a check,
-    // the summary and the words when the unit kept the settings, the words
-    // alone when it did not; a row that could not be recorded is named.
+    // (what was sent, labelledSummary()): the summary and the words when the
+    // unit kept the settings ("… · verified", "… · written, not checked"
+    // without a check), the words alone when it did not; a row that could
+    // not be recorded is named.
     QString withSummary(const QString &summary) const;
     // The one definition of a good unit (the window's colour, kvx-cli's
     // exit status, the batch's count): stored as asked, verified or written

@@ -2,6 +2,9 @@
 
 #include "protocol/atcommands.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 namespace {
 
 // An address register's value as the line carries it: 32 bits, else 0.
@@ -60,6 +63,32 @@ QString writeSummary(const RadioSettings &settings, Module module)
         .arg(addressText(settings, Reg::UnitAddress), addressText(settings, Reg::NetworkAddress),
              settingCaption(settings, module, Reg::WorkMode), settingCaption(settings, module, Reg::SerialBaud),
              settingCaption(settings, module, Reg::LinkRate), settingCaption(settings, module, Reg::OutputPower));
+}
+
+QString labelledSummary(const RadioSettings &settings, Module module)
+{
+    // The work mode and the power say what they are by their captions; the
+    // numbers need a name, or two 115200s cannot be told apart.
+    const struct {
+        int reg;
+        const char *label;
+    } parts[] = {
+        { Reg::UnitAddress, QT_TRANSLATE_NOOP("WriteSummary", "unit %1") },
+        { Reg::NetworkAddress, QT_TRANSLATE_NOOP("WriteSummary", "network %1") },
+        { Reg::WorkMode, nullptr },
+        { Reg::SerialBaud, QT_TRANSLATE_NOOP("WriteSummary", "baud %1") },
+        { Reg::LinkRate, QT_TRANSLATE_NOOP("WriteSummary", "link rate %1") },
+        { Reg::OutputPower, nullptr },
+    };
+    QStringList shown;
+    for (const auto &part : parts) {
+        const bool address = part.reg == Reg::UnitAddress || part.reg == Reg::NetworkAddress;
+        const QString value = address ? addressText(settings, part.reg) : settingCaption(settings, module, part.reg);
+        if (value.isEmpty())
+            continue;
+        shown << (part.label ? QCoreApplication::translate("WriteSummary", part.label).arg(value) : value);
+    }
+    return shown.join(QString::fromUtf16(SummarySeparator));
 }
 
 quint32 addressFromText(const QString &text)

@@ -34,5 +34,11 @@ QList<WriteLine> planWrite(const RadioSettings &settings, Module module, LinkMod
 // address, network address, work mode, baud, link rate, power" in the
 // module's captions, and a trailing space.
 QString writeSummary(const RadioSettings &settings, Module module);
+// The same values, each named, for the operator: "unit 5 · network 25819 ·
+// Slave · baud 115200 · link rate 115200 · 1000mW" (translated when a
+// catalogue is installed); a value the settings lack is left out.
+QString labelledSummary(const RadioSettings &settings, Module module);
+// The separator between the parts of labelledSummary(), also before a result.
+inline constexpr char16_t SummarySeparator[] = u" · ";
 
 quint32 addressFromText(const QString &text);   // 0 unless 0..4294967295

@@ -5,15 +5,20 @@
 #include "terminal/terminallayout.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -21,6 +26,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QTime>
+
+#include <memory>
 
 namespace {
 
@@ -231,11 +239,57 @@ ATInterface::ATInterface(QWidget *parent)
     output->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(output, &QWidget::customContextMenuRequested, this, &ATInterface::showOutputMenu);
 
-    ui->IntputTextEdit->installEventFilter(this);
+    // The operator's choices, beside the transcript's tools.
+    returnSendsAction = new QAction(this);
+    returnSendsAction->setObjectName(QStringLiteral("returnSendsAction"));
+    returnSendsAction->setCheckable(true);
+    connect(returnSendsAction, &QAction::toggled, this, &ATInterface::setReturnSends);
+    showSentAction = new QAction(this);
+    showSentAction->setObjectName(QStringLiteral("showSentAction"));
+    showSentAction->setCheckable(true);
+    connect(showSentAction, &QAction::toggled, this, &ATInterface::setShowSentLines);
+    logAction = new QAction(this);
+    logAction->setObjectName(QStringLiteral("logToFileAction"));
+    logAction->setCheckable(true);
+    connect(logAction, &QAction::triggered, this, [this](bool on) {
+        // Checked once a file is logged to, not before.
+        logAction->setChecked(logFile != nullptr);
+        if (on)
+            chooseLogFile();
+        else
+            logTo(QString());
+    });
+
+    // The port and the link within reach, so the next unit is linked without
+    // leaving the terminal.
+    auto *linkRow = new QHBoxLayout;
+    linkRow->setObjectName(QStringLiteral("linkLayout"));
+    linkLabel = new QLabel(this);
+    linkLabel->setObjectName(QStringLiteral("linkLabel"));
+    linkLabel->setFont(ui->label->font());
+    linkPortBox = new QComboBox(this);
+    linkPortBox->setObjectName(QStringLiteral("TerminalPortBox"));
+    linkPortBox->setMinimumWidth(140);
+    linkPortBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    linkButton = new QPushButton(this);
+    linkButton->setObjectName(QStringLiteral("TerminalConnectButton"));
+    linkButton->setFont(ui->pushButton->font());
+    connect(linkButton, &QPushButton::clicked, this, &ATInterface::signal_toggleLink);
+    linkRow->addWidget(linkLabel);
+    linkRow->addWidget(linkPortBox);
+    linkRow->addWidget(linkButton);
+    linkRow->addStretch(1);
+    ui->verticalLayout->addLayout(linkRow);
+    setLinkButton(QStringLiteral("Connect"), true);
+
+    for (QWidget *widget : { static_cast<QWidget *>(ui->IntputTextEdit), static_cast<QWidget *>(ui->pushButton),
+                             static_cast<QWidget *>(linkPortBox), static_cast<QWidget *>(linkButton) })
+        widget->installEventFilter(this);
 }
 
 ATInterface::~ATInterface()
 {
+    delete logFile;
     delete ui;
 }
 
@@ -251,6 +305,14 @@ bool ATInterface::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::Resize) {
             outputLayout->setEagerHeight(viewport->height());
         }
+    } else if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        // Accepted, the key comes as a key press and copies; ignored, the
+        // window's Ctrl+C acts.
+        event->setAccepted(copySelection(false));
+        return true;
+    } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        if (copySelection(true))
+            return true;
     } else if (watched == ui->IntputTextEdit && event->type() == QEvent::KeyPress) {
         if (inputKey(static_cast<QKeyEvent *>(event)))
             return true;
@@ -263,7 +325,9 @@ void ATInterface::appendReceived(QString text)
     if (text.isEmpty())
         return;
     const bool wasWaiting = waitingForDisplay() > 0;
-    received += text.toUtf8();
+    const QByteArray bytes = text.toUtf8();
+    received += bytes;
+    logBytes(bytes, false);
     takeText(text, wasWaiting);
 }
 
@@ -273,6 +337,7 @@ void ATInterface::appendReceivedBytes(const QByteArray &chunk)
         return;
     const bool wasWaiting = waitingForDisplay() > 0;
     received += chunk;
+    logBytes(chunk, false);
     takeText(decoder.decode(chunk), wasWaiting);
 }
 
@@ -376,7 +441,16 @@ void ATInterface::showEverything()
     if (hexView) {
         showHexTail();
     } else {
-        showText(transcript);
+        // The lines sent, between what came before and after each.
+        qsizetype from = 0;
+        for (const SentMark &mark : std::as_const(sentMarks)) {
+            if (!showSent)
+                break;
+            showText(QStringView(transcript).mid(from, mark.at - from));
+            insertSentLine(mark.shown);
+            from = mark.at;
+        }
+        showText(QStringView(transcript).mid(from));
     }
 }
 
@@ -402,9 +476,18 @@ void ATInterface::showOutputMenu(const QPoint &position)
     // Captions in the language chosen now.
     saveTranscriptAction->setText(tr("Save transcript…"));
     showHexAction->setText(tr("Show as hex"));
+    returnSendsAction->setText(tr("Return sends the line"));
+    showSentAction->setText(tr("Show sent lines"));
+    logAction->setText(tr("Log to file…"));
+    logAction->setChecked(logFile != nullptr);
+    logAction->setToolTip(logPath());
     menu->addSeparator();
     menu->addAction(saveTranscriptAction);
     menu->addAction(showHexAction);
+    menu->addSeparator();
+    menu->addAction(returnSendsAction);
+    menu->addAction(showSentAction);
+    menu->addAction(logAction);
     menu->popup(output->viewport()->mapToGlobal(position));
 }
 
@@ -469,6 +552,7 @@ QString ATInterface::shownText(const QString &received)
 void ATInterface::clearTranscript()
 {
     transcript.clear();
+    sentMarks.clear();
     received.clear();
     hexShownBytes = 0;
     decoder.resetState();
@@ -488,7 +572,12 @@ void ATInterface::focusInput()
 // still breaks the line in the box.
 bool ATInterface::inputKey(QKeyEvent *key)
 {
-    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (returnSendsLine && modifiers == Qt::NoModifier && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        on_pushButton_clicked();
+        return true;
+    }
+    if (modifiers != Qt::ControlModifier)
         return false;
     switch (key->key()) {
     case Qt::Key_Return:
@@ -526,17 +615,187 @@ void ATInterface::on_pushButton_clicked()
         return;
     }
     const QString command = ui->IntputTextEdit->toPlainText();
-    const QString line = QStringLiteral("%1\r\n").arg(command);
-    emit signal_sendMessage(line);
+    // Chosen to behave as a terminal, each line of the box goes as a line
+    // of its own: a line break inside a line is an error to the modem.
+    QStringList commands { command };
+    if (returnSendsLine) {
+        commands = command.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")), Qt::SkipEmptyParts);
+        if (commands.isEmpty())
+            commands << QString();
+    }
+    for (const QString &one : std::as_const(commands))
+        sendLine(one);
     ui->IntputTextEdit->clear();
     // An empty line or the same command again adds nothing to step through.
-    if (!command.isEmpty() && (history.isEmpty() || history.constLast() != command)) {
-        history.append(command);
-        if (history.size() > historyLength)
-            history.removeFirst();
+    for (const QString &one : std::as_const(commands)) {
+        if (!one.isEmpty() && (history.isEmpty() || history.constLast() != one)) {
+            history.append(one);
+            if (history.size() > historyLength)
+                history.removeFirst();
+        }
     }
     historyIndex = history.size();
     historyDraft.clear();
+}
+
+void ATInterface::sendLine(const QString &command)
+{
+    const QString line = QStringLiteral("%1\r\n").arg(command);
+    // What came before the line is shown (and logged) before it.
+    flushPending();
+    emit signal_sendMessage(line);
+    logBytes(line.toUtf8(), true);
+    const QString shown = QStringLiteral("\u00bb %1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), command);
+    sentMarks.append({ transcript.size(), shown });
+    if (showSent && !hexView)
+        insertSentLine(shown);
+}
+
+// A sent line on a line of its own, in a colour of its own: the unit's
+// text is white.
+void ATInterface::insertSentLine(const QString &shown)
+{
+    QTextDocument *document = ui->OutputTextEdit->document();
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    const QChar before = cursor.position() > 0 ? document->characterAt(cursor.position() - 1) : QChar();
+    if (!before.isNull() && before != QChar::ParagraphSeparator && before != QChar::LineSeparator)
+        cursor.insertBlock();
+    QTextCharFormat sent;
+    sent.setForeground(QColor(255, 204, 102));
+    cursor.insertText(shown, sent);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.endEditBlock();
+    shownEndsInCR = false;
+}
+
+bool ATInterface::copySelection(bool copyNow)
+{
+    QTextEdit *input = ui->IntputTextEdit;
+    QTextEdit *output = ui->OutputTextEdit;
+    QTextEdit *from = input->textCursor().hasSelection() ? input
+                      : output->textCursor().hasSelection() ? output
+                                                             : nullptr;
+    if (from && copyNow)
+        from->copy();
+    return from != nullptr;
+}
+
+void ATInterface::setReturnSends(bool on)
+{
+    returnSendsAction->setChecked(on);
+    if (on == returnSendsLine)
+        return;
+    returnSendsLine = on;
+    emit signal_choicesChanged();
+}
+
+void ATInterface::setShowSentLines(bool on)
+{
+    showSentAction->setChecked(on);
+    if (on == showSent)
+        return;
+    showSent = on;
+    // The lines sent so far appear, or go, too.
+    if (!hexView)
+        showEverything();
+    emit signal_choicesChanged();
+}
+
+QString ATInterface::logPath() const
+{
+    return logFile ? logFile->fileName() : QString();
+}
+
+bool ATInterface::logTo(const QString &path, QString *error)
+{
+    const QString before = logPath();
+    delete logFile;
+    logFile = nullptr;
+    bool opened = path.isEmpty();
+    if (!path.isEmpty()) {
+        auto file = std::make_unique<QFile>(path);
+        // Added to what the file holds: a log is never cut short.
+        if (file->open(QIODevice::WriteOnly | QIODevice::Append)) {
+            const QByteArray start = "# " + QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8()
+                                     + " log opened: > sent, < received\n";
+            opened = file->write(start) == start.size() && file->flush();
+        }
+        if (opened) {
+            logFile = file.release();
+            logAtLineStart = true;
+        } else if (error) {
+            *error = file->errorString();
+        }
+    }
+    logAction->setChecked(logFile != nullptr);
+    if (logPath() != before)
+        emit signal_choicesChanged();
+    return opened;
+}
+
+void ATInterface::chooseLogFile()
+{
+    if (saveDirectory.isEmpty())
+        saveDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    auto *dialog = new QFileDialog(this, tr("Log to file"), QDir(saveDirectory).filePath(QStringLiteral("terminal-log.txt")),
+                                   tr("Text files (*.txt *.log);;All files (*)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // The log is added to, never overwritten.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setStyleSheet(QStringLiteral("QLabel { color: rgb(0, 0, 0); }"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        saveDirectory = QFileInfo(path).absolutePath();
+        QString error;
+        if (logTo(path, &error))
+            emit signal_notice(tr("Logging to %1.").arg(QDir::toNativeSeparators(path)));
+        else
+            emit signal_notice(tr("Cannot log to %1: %2").arg(QDir::toNativeSeparators(path), error));
+    });
+    dialog->open();
+}
+
+// Each line of the log begins with the time and its direction; the bytes
+// follow as they went or came.
+void ATInterface::logBytes(const QByteArray &bytes, bool sent)
+{
+    if (!logFile || bytes.isEmpty())
+        return;
+    const QByteArray mark = QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")).toLatin1() + (sent ? " > " : " < ");
+    QByteArray out;
+    // A line the unit has not finished yet is broken off by a line sent.
+    if (!logAtLineStart && sent != logLastSent) {
+        out += '\n';
+        logAtLineStart = true;
+    }
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (logAtLineStart) {
+            out += mark;
+            logAtLineStart = false;
+            logLastSent = sent;
+        }
+        const qsizetype lineEnd = bytes.indexOf('\n', i);
+        const qsizetype end = lineEnd < 0 ? bytes.size() : lineEnd + 1;
+        out += QByteArrayView(bytes).sliced(i, end - i);
+        logAtLineStart = lineEnd >= 0;
+        i = end;
+    }
+    if (logFile->write(out) != out.size() || !logFile->flush()) {
+        const QString path = logFile->fileName();
+        const QString error = logFile->errorString();
+        logTo(QString());
+        emit signal_notice(tr("The log %1 could not be written: %2. Logging stopped.").arg(QDir::toNativeSeparators(path), error));
+    }
+}
+
+void ATInterface::setLinkButton(const QString &caption, bool enabled)
+{
+    linkLabel->setText(tr("Port :"));
+    linkButton->setText(caption);
+    linkButton->setEnabled(enabled);
 }
 
 void ATInterface::on_OutputTextEdit_textChanged()

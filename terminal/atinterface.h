@@ -8,7 +8,10 @@
 #include <QWidget>
 
 class QAction;
+class QComboBox;
+class QFile;
 class QKeyEvent;
+class QPushButton;
 class TerminalLayout;
 
 namespace Ui {
@@ -36,6 +39,28 @@ public:
     // Whether a typed line can go out: with no link open, Enter keeps the
     // line and says why instead of sending it into nothing.
     void setLinkOpen(bool open) { linkOpen = open; }
+
+    // The operator's choices, offered in the output's context menu; the
+    // window remembers them (signal_choicesChanged). All off at start.
+    // Return alone sends the line (and a line break never goes out inside
+    // one); off, Return breaks the line in the box and only Enter or
+    // Ctrl+Return send.
+    bool returnSends() const { return returnSendsLine; }
+    void setReturnSends(bool on);
+    // Each line sent is shown in the output with the time it went, marked
+    // apart from what the unit sent.
+    bool showsSentLines() const { return showSent; }
+    void setShowSentLines(bool on);
+    // Everything sent and received is appended to `path` as it goes, each
+    // line marked with its direction and time; false (and `error` says why)
+    // when the file cannot be written. An empty path stops the log.
+    bool logTo(const QString &path, QString *error = nullptr);
+    QString logPath() const;
+
+    // The port and the link, within reach while the terminal is shown; the
+    // window fills the list and says what the button does.
+    QComboBox *portBox() const { return linkPortBox; }
+    void setLinkButton(const QString &caption, bool enabled);
 
     // Puts received text that is still waiting for the display timer into the
     // output area now.
@@ -78,6 +103,10 @@ signals:
     // Something the operator should know (the line was not sent, where the
     // transcript went); the window shows it.
     void signal_notice(QString text);
+    // A choice of the context menu changed.
+    void signal_choicesChanged();
+    // The terminal's Connect / Disconnect button.
+    void signal_toggleLink();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -97,7 +126,14 @@ private:
     void saveTranscript();
     void saveTranscriptTo(const QString &path);
     bool inputKey(QKeyEvent *key);
+    // Ctrl+C: copies where text is selected; false where none is, so the
+    // window's own Ctrl+C acts.
+    bool copySelection(bool copyNow);
     void recall(int step);
+    void sendLine(const QString &command);
+    void insertSentLine(const QString &shown);
+    void chooseLogFile();
+    void logBytes(const QByteArray &bytes, bool sent);
 
     Ui::ATInterface *ui;
     TerminalLayout *outputLayout = nullptr;
@@ -122,4 +158,21 @@ private:
     QString historyDraft;       // the new line, kept while stepping back
     QString saveDirectory;
     bool linkOpen = true;
+
+    struct SentMark {
+        qsizetype at;           // the transcript's length when the line went
+        QString shown;          // "» 10:32:05  AT&V"
+    };
+    QList<SentMark> sentMarks;  // shown again when the output is made afresh
+    bool returnSendsLine = false;
+    bool showSent = false;
+    QAction *returnSendsAction = nullptr;
+    QAction *showSentAction = nullptr;
+    QAction *logAction = nullptr;
+    QFile *logFile = nullptr;
+    bool logAtLineStart = true; // the log's last line is complete
+    bool logLastSent = false;   // ... and that line was sent, not received
+    class QLabel *linkLabel = nullptr;
+    QComboBox *linkPortBox = nullptr;
+    QPushButton *linkButton = nullptr;
 };

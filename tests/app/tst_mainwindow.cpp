@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QXmlStreamReader>
 #include <QPushButton>
@@ -310,6 +311,46 @@ private slots:
         QTRY_VERIFY(w.findChild<QPlainTextEdit *>(QStringLiteral("MessageLogText")));
         QVERIFY(child<QPlainTextEdit>(&w, "MessageLogText")->toPlainText().contains(longest));
         trigger(&w, "ActionEnglish");
+    }
+
+    // A locked network address and the next unit address come back after a
+    // restart in one question; No starts clean and asks no more.
+    void jobOfferedAfterRestart_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes goes on") << true;
+        QTest::newRow("No starts clean") << false;
+    }
+    void jobOfferedAfterRestart()
+    {
+        QFETCH(bool, yes);
+        {
+            MainWindow first;
+            first.show();
+            child<QLineEdit>(&first, "AddressEdit")->setText("25819");
+            child<QPushButton>(&first, "LockButton")->click();
+            // What a good write leaves with the next unit address stepped.
+            toolSettings().setValue(QLatin1String(JobNextUnitKey), "7");
+        }
+        MainWindow w;
+        w.show();
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = w.findChild<QMessageBox *>("JobQuestion")) && box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("Continue network 25819 from unit 7?"));
+        QTest::mouseClick(box->button(yes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+        auto *address = child<QLineEdit>(&w, "AddressEdit");
+        QCOMPARE(address->text(), yes ? QStringLiteral("25819") : QString());
+        QCOMPARE(child<QLineEdit>(&w, "UnitEdit")->text(), yes ? QStringLiteral("7") : QString());
+        // Locked, it looks it.
+        QCOMPARE(address->isReadOnly(), yes);
+        QCOMPARE(address->styleSheet().contains("rgb(200, 200, 200)"), yes);
+        QCOMPARE(child<QPushButton>(&w, "LockButton")->styleSheet().contains("LockButton_light.svg"), yes);
+        if (yes)
+            child<QPushButton>(&w, "LockButton")->click();
+        MainWindow again;
+        again.show();
+        QCoreApplication::processEvents();
+        QVERIFY(!again.findChild<QMessageBox *>("JobQuestion"));
     }
 
     void validators_data()

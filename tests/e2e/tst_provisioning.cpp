@@ -257,7 +257,7 @@ private slots:
         rig.edit("UnitEdit")->setText("3");
         write(rig);
         QVERIFY2(rig.status().endsWith(ending), qPrintable(rig.status()));
-        QVERIFY(rig.status().startsWith(QStringLiteral("3 ")));
+        QVERIFY(rig.status().startsWith(QStringLiteral("unit 3 · ")));
         // The form shows what was written, ready to be written again.
         QCOMPARE(rig.combo("AirSpeedBox")->currentIndex(), 4);
         QVERIFY(rig.button("ConfigButton")->isEnabled());
@@ -457,7 +457,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(rig.linesAfter(before), (QList<QByteArray> { "AT&F1\r\n", "ATS141=0\r\n", "ATS102=1\r\n", "ATS105=5\r\n",
                                                               "ATS104=1234\r\n", "ATS103=1\r\n", "ATS108=30\r\n", "AT&W\r\n" }));
-        QCOMPARE(rig.status(), QStringLiteral("5 1234 Master 115200 115200 1000mW "));
+        QCOMPARE(rig.status(), QStringLiteral("unit 5 · network 1234 · Master · baud 115200 · link rate 115200 · 1000mW · written, not checked"));
         QCOMPARE(rig.edit("UnitEdit")->text(), QStringLiteral("5"));
     }
 

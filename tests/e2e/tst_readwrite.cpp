@@ -159,11 +159,20 @@ private slots:
             QVERIFY2(gap >= 90.0, qPrintable(QStringLiteral("%1 ms before %2").arg(gap).arg(QString::fromLatin1(items.at(i).bytes))));
         }
         QVERIFY(items.last().ms - items.first().ms >= 100.0 * (items.size() - 1) - 10.0);
-        // The summary names what was written, the unit address even when not sent.
-        QCOMPARE(rig.status(), QStringLiteral("%1 %2 %3 %4 %5 %6 ")
-                                   .arg(form.unit, form.address, rig.combo("WorkModeBox")->currentText(),
-                                        rig.combo("BaudSetBox")->currentText(), rig.combo("AirSpeedBox")->currentText(),
-                                        rig.combo("OutputPowerBox")->currentText()));
+        // The summary names each value written, the unit address even when
+        // not sent, and says the write was not checked.
+        QStringList summary;
+        const std::pair<QString, QString> parts[] = {
+            { QStringLiteral("unit "), form.unit }, { QStringLiteral("network "), form.address },
+            { QString(), rig.combo("WorkModeBox")->currentText() }, { QStringLiteral("baud "), rig.combo("BaudSetBox")->currentText() },
+            { QStringLiteral("link rate "), rig.combo("AirSpeedBox")->currentText() },
+            { QString(), rig.combo("OutputPowerBox")->currentText() },
+        };
+        for (const auto &[label, value] : parts) {
+            if (!value.isEmpty())
+                summary << label + value;
+        }
+        QCOMPARE(rig.status(), summary.join(QStringLiteral(" · ")) + QStringLiteral(" · written, not checked"));
     }
 
     // Write refuses a form with a field it cannot send: nothing goes out and
@@ -262,7 +271,7 @@ private slots:
         QCOMPARE(sent, lines);
         QCOMPARE(rig.sim.storedRegisters().value(104), 4321);
         QCOMPARE(rig.sim.storedRegisters().value(105), 5);
-        QCOMPARE(rig.status(), QStringLiteral("5 4321 Master 115200 276480 1000mW "));
+        QCOMPARE(rig.status(), QStringLiteral("unit 5 · network 4321 · Master · baud 115200 · link rate 276480 · 1000mW · written, not checked"));
         QVERIFY(rig.find<QWidget>("centralwidget")->isVisible());
         QCOMPARE(rig.label("label_13")->text(), caption);
         QCOMPARE(rig.edit("AddressEdit")->text(), QStringLiteral("4321"));
@@ -306,7 +315,7 @@ private slots:
         const qsizetype before = rig.sim.receivedLines().size();
         rig.write();
         QVERIFY(rig.linesAfter(before).contains(line));
-        QVERIFY(rig.status().endsWith(power->currentText() + QLatin1Char(' ')));
+        QVERIFY(rig.status().endsWith(power->currentText() + QStringLiteral(" · written, not checked")));
         QCOMPARE(rig.sim.storedRegisters().value(108), line == "ATS108=33\r\n" ? 33 : 30);
     }
 
@@ -367,7 +376,7 @@ private slots:
         QVERIFY(rig.settle());
         QVERIFY(!rig.isOpen());
         if (written) {
-            QCOMPARE(rig.status(), QStringLiteral("5 1234 Master 115200 276480 1000mW "));
+            QCOMPARE(rig.status(), QStringLiteral("unit 5 · network 1234 · Master · baud 115200 · link rate 276480 · 1000mW · written, not checked"));
         } else {
             QCOMPARE(rig.status(), QStringLiteral("interrupted before storing: nothing was stored"));
             QVERIFY(!rig.sim.received().contains("AT&W"));

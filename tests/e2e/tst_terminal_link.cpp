@@ -135,7 +135,7 @@ private slots:
         rig.button("RandButton")->click();
         rig.button("LockButton")->click();
         QVERIFY(rig.read());
-        QCOMPARE(rig.status(), QStringLiteral("Read: 2 2222 Slave(Remote) 28800 115200 320mW"));
+        QCOMPARE(rig.status(), QStringLiteral("Read: unit 2 · network 2222 · Slave(Remote) · baud 28800 · link rate 115200 · 320mW"));
         QVERIFY(rig.edit("AddressEdit")->text() != QStringLiteral("2222"));
     }
 

@@ -54,6 +54,8 @@ private slots:
     void address();
     void summary_data();
     void summary();
+    void labelled_data();
+    void labelled();
     void randomAddressDiffersFromLast_data();
     void randomAddressDiffersFromLast();
     void randomAddressDeterministic();
@@ -209,6 +211,28 @@ void tst_WritePlan::summary()
     QFETCH(RadioSettings, settings);
     QFETCH(QString, text);
     QCOMPARE(writeSummary(settings, Module::Tarn), text);
+}
+
+// Each number is named; what the settings lack (or no row shows) is left out.
+void tst_WritePlan::labelled_data()
+{
+    QTest::addColumn<RadioSettings>("settings");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("worked example") << baseSettings()
+                                    << "unit 5 · network 1234 · Master · baud 115200 · link rate 276480 · 1000mW";
+    RadioSettings gaps = baseSettings();
+    gaps.remove(Reg::UnitAddress);
+    gaps.set(Reg::LinkRate, 7);
+    QTest::newRow("no unit address, no such row") << gaps << "network 1234 · Master · baud 115200 · 1000mW";
+    QTest::newRow("all empty") << RadioSettings() << "";
+}
+
+void tst_WritePlan::labelled()
+{
+    QFETCH(RadioSettings, settings);
+    QFETCH(QString, text);
+    QCOMPARE(labelledSummary(settings, Module::Tarn), text);
 }
 
 void tst_WritePlan::randomAddressDiffersFromLast_data()

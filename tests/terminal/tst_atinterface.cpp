@@ -2,12 +2,17 @@
 // area shows for received text, clearing and focus. No serial port involved.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -102,6 +107,10 @@ private slots:
     void historySteps_data();
     void historySteps();
     void historyKeepsTheLastHundred();
+    void returnChoice_data();
+    void returnChoice();
+    void sentLinesShownAndLogged();
+    void ctrlCCopiesOnlyASelection();
 
     void receivedTextShowsLiterally_data();
     void receivedTextShowsLiterally();
@@ -263,6 +272,98 @@ void TestATInterface::sentLineIsNotEchoed()
     QTest::mouseClick(p.enter, Qt::LeftButton);
     p.widget.flushPending();
     QVERIFY(p.output->toPlainText().isEmpty());
+}
+
+// Return sends the line only where the operator chose it; off, the bytes
+// are exactly those the box holds, line break and all.
+void TestATInterface::returnChoice_data()
+{
+    QTest::addColumn<bool>("returnSends");
+    QTest::addColumn<QString>("typed");      // "|" is Return
+    QTest::addColumn<QStringList>("lines");  // sent, Enter clicked last
+
+    QTest::newRow("off: Return breaks the line") << false << "AT|&V" << QStringList { "AT\n&V\r\n" };
+    QTest::newRow("on: Return sends") << true << "AT|ATI" << QStringList { "AT\r\n", "ATI\r\n" };
+    QTest::newRow("on: an empty line") << true << "|" << QStringList { "\r\n", "\r\n" };
+}
+
+void TestATInterface::returnChoice()
+{
+    QFETCH(bool, returnSends);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, lines);
+
+    Panel p;
+    p.widget.show();
+    p.widget.setReturnSends(returnSends);
+    QSignalSpy spy(&p.widget, &ATInterface::signal_sendMessage);
+    const QStringList parts = typed.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(p.input, Qt::Key_Return);
+        QTest::keyClicks(p.input, parts.at(i));
+    }
+    QTest::mouseClick(p.enter, Qt::LeftButton);
+    QStringList sent;
+    for (const QList<QVariant> &signal : std::as_const(spy))
+        sent << signal.at(0).toString();
+    QCOMPARE(sent, lines);
+}
+
+// Sent lines appear among the replies with their time, apart from them; the
+// log holds both directions as they went.
+void TestATInterface::sentLinesShownAndLogged()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("terminal.log"));
+    Panel p;
+    p.widget.setShowSentLines(true);
+    QVERIFY(p.widget.logTo(path));
+    p.widget.appendReceived(QStringLiteral("READY\r\n"));
+    QTest::keyClicks(p.input, QStringLiteral("ATI"));
+    QTest::mouseClick(p.enter, Qt::LeftButton);
+    p.widget.appendReceivedBytes("KV5 Tarn\r\nOK\r\n");
+    p.widget.flushPending();
+
+    const QStringList shown = p.output->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(shown.size(), 5);
+    QCOMPARE(shown.at(0), QStringLiteral("READY"));
+    QVERIFY2(QRegularExpression(QStringLiteral("^\u00bb \\d\\d:\\d\\d:\\d\\d  ATI$")).match(shown.at(1)).hasMatch(),
+             qPrintable(shown.at(1)));
+    QCOMPARE(shown.mid(2), QStringList({ "KV5 Tarn", "OK", "" }));
+    // What was saved is still what came, without the sent lines.
+    QCOMPARE(p.widget.receivedBytes(), QByteArray("READY\r\nKV5 Tarn\r\nOK\r\n"));
+
+    QVERIFY(p.widget.logTo(QString()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> log = file.readAll().split('\n');
+    QCOMPARE(log.size(), 6);
+    QVERIFY(log.at(0).startsWith("# "));
+    const QList<QByteArray> ends { "< READY\r", "> ATI\r", "< KV5 Tarn\r", "< OK\r", "" };
+    for (qsizetype i = 0; i < ends.size() - 1; ++i)
+        QVERIFY2(log.at(i + 1).endsWith(" " + ends.at(i)) && log.at(i + 1).at(2) == ':', log.at(i + 1).constData());
+}
+
+// Ctrl+C copies a selection; with none it is left to the window (whose
+// Ctrl+C leaves the terminal).
+void TestATInterface::ctrlCCopiesOnlyASelection()
+{
+    Panel p;
+    p.widget.show();
+    p.widget.appendReceived(QStringLiteral("OK\r\n"));
+    p.widget.flushPending();
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(p.input, &override);
+    QVERIFY(!override.isAccepted());
+
+    p.output->selectAll();
+    QKeyEvent again(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(p.input, &again);
+    QVERIFY(again.isAccepted());
+    QApplication::clipboard()->clear();
+    QTest::keyClick(p.input, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("OK")));
 }
 
 void TestATInterface::ctrlReturnSends_data()

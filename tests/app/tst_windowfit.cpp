@@ -1,0 +1,61 @@
+// The window on a screen smaller than its form (a 1280 x 900 laptop scaled
+// up): it asks for no more than the screen has, and the form scrolls in it,
+// whole, in both languages.
+
+#include <QAction>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "app/mainwindow.h"
+
+class TestWindowFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "ActionEnglish";
+        QTest::newRow("Chinese") << "ActionChinese";
+    }
+
+    void fitsTheScreen()
+    {
+        QFETCH(QString, language);
+        MainWindow w;
+        w.findChild<QAction *>(language)->trigger();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect room = w.screen()->availableGeometry();
+        // The screen is smaller than the form: otherwise this proves nothing.
+        QVERIFY2(room.width() < 915, qPrintable(QString::number(room.width())));
+        QVERIFY2(room.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                                                  .arg(w.frameGeometry().x()).arg(w.frameGeometry().y())
+                                                                  .arg(w.frameGeometry().width()).arg(w.frameGeometry().height())
+                                                                  .arg(room.width()).arg(room.height())));
+        QVERIFY(w.minimumWidth() <= room.width() && w.minimumHeight() <= room.height());
+
+        // Nothing is cut: scrolled to it, Connect is on show whole.
+        auto *area = qobject_cast<QScrollArea *>(w.centralWidget());
+        QVERIFY(area);
+        QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+        auto *connect = w.findChild<QPushButton *>(QStringLiteral("ConnectButton"));
+        area->ensureWidgetVisible(connect, 0, 0);
+        const QRect shown(connect->mapTo(area->viewport(), QPoint(0, 0)), connect->size());
+        QVERIFY(area->viewport()->rect().contains(shown));
+
+        // The terminal and back keep the scrolling form.
+        w.findChild<QAction *>(QStringLiteral("ATCommand"))->trigger();
+        QVERIFY(room.contains(w.frameGeometry()));
+        w.findChild<QAction *>(QStringLiteral("ATCommand"))->trigger();
+        QCOMPARE(w.centralWidget(), area);
+        QVERIFY(connect->isVisible());
+    }
+};
+
+QTEST_MAIN(TestWindowFit)
+#include "tst_windowfit.moc"
