@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of fuzz_receive into fuzz/corpus/.
+"""Writes the seed corpus of fuzz_receive into fuzz/corpus/receive/.
 
 Layout of an input: one byte choosing the module (low two bits), then
 [control byte][chunk] pairs; control bit 7 holds (terminal shown), the low
@@ -8,7 +8,7 @@ six bits are the chunk length (bit 6 would count 128-byte blocks)."""
 import os
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, "corpus")
+OUT = os.path.join(HERE, "corpus", "receive")
 
 TARN, BRAE_LOCH, SKERRY, HALF_FJORD = range(4)
 

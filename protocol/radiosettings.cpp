@@ -38,6 +38,10 @@ QString listed(const QStringList &rows)
 
 bool readAddress(const QString &value, qint64 *address)
 {
+    // The number reader stops at a NUL as at the text's end: "4\0junk"
+    // would read as 4.
+    if (value.contains(QChar(0)))
+        return false;
     bool ok = false;
     const qulonglong number = value.trimmed().toULongLong(&ok, 10);
     if (!ok || number > qulonglong(MaxAddress))

@@ -93,6 +93,9 @@ QString labelledSummary(const RadioSettings &settings, Module module)
 
 quint32 addressFromText(const QString &text)
 {
+    // The number reader stops at a NUL as at the text's end.
+    if (text.contains(QChar(0)))
+        return 0;
     bool ok = false;
     const uint value = text.toUInt(&ok, 10);
     return ok ? quint32(value) : 0;

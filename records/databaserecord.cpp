@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <cstring>
 #include <functional>
 
 #include "protocol/writeplan.h"
@@ -381,15 +382,29 @@ QString DatabaseRecord::name() const
 {
     if (!m_postgres)
         return m_location;
+    // Each part escaped where it would otherwise read as another part: the
+    // name shown names the same database when it is given again.
+    const auto escaped = [](const QString &text, const char *special) {
+        QString out;
+        for (const QChar c : text) {
+            if (c == QLatin1Char('%') || (c.unicode() < 0x80 && c.unicode() && std::strchr(special, c.toLatin1())))
+                out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+            else
+                out += c;
+        }
+        return out;
+    };
+    const bool socket = d->host.startsWith(QLatin1Char('/'));
     QString shown = QStringLiteral("postgresql://");
     if (!d->user.isEmpty())
-        shown += d->user + QLatin1Char('@');
-    shown += d->host.startsWith(QLatin1Char('/')) ? QString() : d->host;
-    if (d->port > 0 && !d->host.startsWith(QLatin1Char('/')))
+        shown += escaped(d->user, ":@/?") + QLatin1Char('@');
+    // A colon in the host is read as the port's unless a port follows.
+    shown += socket ? QString() : escaped(d->host, d->port > 0 ? "@/?" : ":@/?");
+    if (d->port > 0 && !socket)
         shown += QStringLiteral(":%1").arg(d->port);
-    shown += QLatin1Char('/') + d->database;
-    if (d->host.startsWith(QLatin1Char('/'))) {
-        shown += QStringLiteral("?host=") + d->host;
+    shown += QLatin1Char('/') + escaped(d->database, "?");
+    if (socket) {
+        shown += QStringLiteral("?host=") + escaped(d->host, "&");
         if (d->port > 0)
             shown += QStringLiteral("&port=%1").arg(d->port);
     }

@@ -126,6 +126,7 @@ private slots:
         QTest::newRow("work mode as a number") << profile(R"("workMode": 0)") << "\"settings.workMode\" must be a string";
         QTest::newRow("not JSON") << QByteArray("{") << "JSON";
         QTest::newRow("key twice") << profile(R"("baud": 9600, "power": "100mW", "baud": 300)") << "settings.baud";
+        QTest::newRow("address cut by a NUL") << profile(R"("networkAddress": "12\u0000junk")") << "settings.networkAddress";
         QTest::newRow("fractional address") << profile(R"("networkAddress": 12.5)") << "whole number 0 … 4294967295";
         QTest::newRow("huge key cut short") << QByteArray(R"({"kvx-profile": 1, ")" + QByteArray(100000, 'k') + R"(": 1})")
                                             << QString(40, QLatin1Char('k')) + QStringLiteral("…\"");

@@ -185,6 +185,7 @@ void tst_WritePlan::address_data()
     QTest::newRow("all nines") << "9999999999" << 0u;
     QTest::newRow("negative") << "-1" << 0u;
     QTest::newRow("not a number") << "12a" << 0u;
+    QTest::newRow("a NUL within") << QString::fromLatin1("12\0" "34", 5) << 0u;
 }
 
 void tst_WritePlan::address()

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "records/recordfile.h"
+#include "records/recordlocation.h"
 #include "support/pgserver.h"
 #include "support/schemaone.h"
 #include "support/simprocess.h"
@@ -108,6 +109,28 @@ class TestRecords : public QObject
     }
 
 private slots:
+    // The name shown for a PostgreSQL record holds no password and, given
+    // again, names the same database.
+    void shownName_data()
+    {
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "postgresql://kvx@localhost:5433/units" << "postgresql://kvx@localhost:5433/units";
+        QTest::newRow("password left out") << "postgres://kvx:secret@db/units" << "postgresql://kvx@db/units";
+        QTest::newRow("socket folder") << "postgresql://kvx@/units?host=/run/pg&port=5433"
+                                       << "postgresql://kvx@/units?host=/run/pg&port=5433";
+        QTest::newRow("escaped parts stay escaped") << "postgresql://k%40x@h%2Fx/un%3Fits%25"
+                                                    << "postgresql://k%40x@h%2Fx/un%3Fits%25";
+        QTest::newRow("a colon in the user is no password") << "postgresql://a%3Ab@h/db" << "postgresql://a%3Ab@h/db";
+    }
+    void shownName()
+    {
+        QFETCH(QString, location);
+        QFETCH(QString, shown);
+        QCOMPARE(recordShownName(location), shown);
+        QCOMPARE(recordShownName(shown), shown);
+    }
+
     void stations_data()
     {
         QTest::addColumn<QString>("kind");
