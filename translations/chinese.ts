@@ -57,12 +57,265 @@ p, li { white-space: pre-wrap; }
         <source>No link is open: connect first. The line is kept.</source>
         <translation>没有打开的连接：请先连接。输入的命令已保留。</translation>
     </message>
+    <message>
+        <source>Return sends the line</source>
+        <translation>回车发送该行</translation>
+    </message>
+    <message>
+        <source>Show sent lines</source>
+        <translation>显示已发送的行</translation>
+    </message>
+    <message>
+        <source>Log to file…</source>
+        <translation>记录到文件…</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>记录到文件</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.log);;All files (*)</source>
+        <translation>文本文件 (*.txt *.log);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Logging to %1.</source>
+        <translation>正在记录到 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot log to %1: %2</source>
+        <translation>无法记录到 %1：%2</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be written: %2. Logging stopped.</source>
+        <translation>无法写入记录文件 %1：%2。记录已停止。</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>端口 :</translation>
+    </message>
 </context>
 <context>
     <name>AdvertiseDialog</name>
     <message>
         <source>Dialog</source>
         <translation>广告</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source> (see kvx-cli --help)</source>
+        <translation>（见 kvx-cli --help）</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot; (commands: %2)</source>
+        <translation>没有命令“%1”（命令：%2）</translation>
+    </message>
+    <message>
+        <source>give one command: %1 (see kvx-cli --help)</source>
+        <translation>请给出一个命令：%1（见 kvx-cli --help）</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot; (see kvx-cli --help)</source>
+        <translation>未知命令“%1”（见 kvx-cli --help）</translation>
+    </message>
+    <message>
+        <source>stopped by signal %1</source>
+        <translation>被信号 %1 停止</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>%1 man|bash-completion</source>
+        <translation>%1 man|bash-completion</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to %2 (see kvx-cli help %2)</source>
+        <translation>--%1 不适用于 %2（见 kvx-cli help %2）</translation>
+    </message>
+    <message>
+        <source>--%1 is needed (see kvx-cli help %2)</source>
+        <translation>需要 --%1（见 kvx-cli help %2）</translation>
+    </message>
+    <message>
+        <source>--port: %1 takes one port</source>
+        <translation>--port：%1 只接受一个端口</translation>
+    </message>
+    <message>
+        <source>--timeout %1: allowed: a number of milliseconds above 0</source>
+        <translation>--timeout %1：允许的值：大于 0 的毫秒数</translation>
+    </message>
+    <message>
+        <source>--reservation-timeout %1: allowed: a number of seconds above 0</source>
+        <translation>--reservation-timeout %1：允许的值：大于 0 的秒数</translation>
+    </message>
+    <message>
+        <source>--%1 %2: must be a whole number 0 … %3</source>
+        <translation>--%1 %2：必须是 0 … %3 的整数</translation>
+    </message>
+    <message>
+        <source>--profile %1: %2</source>
+        <translation>--profile %1：%2</translation>
+    </message>
+    <message>
+        <source>--log %1: cannot be written: %2</source>
+        <translation>--log %1：无法写入：%2</translation>
+    </message>
+    <message>
+        <source>--%1 is needed (allowed: %2)</source>
+        <translation>需要 --%1（允许的值：%2）</translation>
+    </message>
+    <message>
+        <source>--%1 %2: allowed: %3</source>
+        <translation>--%1 %2：允许的值：%3</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the profile is for %3</source>
+        <translation>--%1 %2：配置文件适用于 %3</translation>
+    </message>
+    <message>
+        <source>--%1 %2: not a value of %3 %4; allowed: %5</source>
+        <translation>--%1 %2：不是 %3 %4 的取值；允许的值：%5</translation>
+    </message>
+    <message>
+        <source>--repeater is written only with the master work mode (S141 goes out after the Master preset alone): add --work-mode master</source>
+        <translation>--repeater 只在主机工作模式下写入（S141 只跟在 Master 预设之后发送）：请加上 --work-mode master</translation>
+    </message>
+    <message>
+        <source>work mode: </source>
+        <translation>工作模式：</translation>
+    </message>
+    <message>
+        <source>baud: </source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>link rate: </source>
+        <translation>空中速率：</translation>
+    </message>
+    <message>
+        <source>power: </source>
+        <translation>发射功率：</translation>
+    </message>
+    <message>
+        <source>repeater: </source>
+        <translation>中继：</translation>
+    </message>
+    <message>
+        <source>network address: </source>
+        <translation>网络地址：</translation>
+    </message>
+    <message>
+        <source>unit address: </source>
+        <translation>单元地址：</translation>
+    </message>
+    <message>
+        <source>no serial ports; devices the system does not list as serial ports (pseudo-terminals, the simulator&apos;s link) are added by naming their paths in KVX_EXTRA_PORTS</source>
+        <translation>没有串口；系统未列为串口的设备（伪终端、模拟器的链接）可在 KVX_EXTRA_PORTS 中写出其路径来加入</translation>
+    </message>
+    <message>
+        <source>--port is needed (one for each unit), or --watch</source>
+        <translation>需要 --port（每个单元一个），或 --watch</translation>
+    </message>
+    <message>
+        <source>--match goes with --watch</source>
+        <translation>--match 须与 --watch 一起使用</translation>
+    </message>
+    <message>
+        <source>--port is needed (see kvx-cli help %1)</source>
+        <translation>需要 --port（见 kvx-cli help %1）</translation>
+    </message>
+    <message>
+        <source>--port %1 is given twice: one unit, one port</source>
+        <translation>--port %1 给出了两次：一个单元，一个端口</translation>
+    </message>
+    <message>
+        <source>watching for serial ports that appear%1; Ctrl-C stops</source>
+        <translation>正在等待新出现的串口%1；按 Ctrl-C 停止</translation>
+    </message>
+    <message>
+        <source>ports there now, left alone: %1</source>
+        <translation>现有端口，不予处理：%1</translation>
+    </message>
+    <message>
+        <source>note: %1 names no device the system lists as a serial port; a pseudo-terminal or a simulator&apos;s link is seen only when KVX_EXTRA_PORTS names its path</source>
+        <translation>注意：%1 不是系统列出的串口设备；伪终端或模拟器的链接只有在 KVX_EXTRA_PORTS 写出其路径时才能看到</translation>
+    </message>
+    <message>
+        <source>%1 appeared: left alone, it does not match %2</source>
+        <translation>%1 已出现：与 %2 不匹配，不予处理</translation>
+    </message>
+    <message>
+        <source>--unit-start: the profile is point to point, its units have no unit address</source>
+        <translation>--unit-start：配置文件为点对点，其单元没有单元地址</translation>
+    </message>
+    <message>
+        <source>--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb or --record postgresql://...</source>
+        <translation>--unit-start auto 从数据库记录中取单元地址：请加上 --record FILE.kvxdb 或 --record postgresql://...</translation>
+    </message>
+    <message>
+        <source>--unit-start %1: allowed: 0 .. %2, or auto</source>
+        <translation>--unit-start %1：允许的值：0 .. %2，或 auto</translation>
+    </message>
+    <message>
+        <source>--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate</source>
+        <translation>--product %1：只有 kv6（KV6 - KV7）单元有透传波特率</translation>
+    </message>
+    <message>
+        <source>--set %1: allowed: %2</source>
+        <translation>--set %1：允许的值：%2</translation>
+    </message>
+    <message>
+        <source>record %1 takes one CSV file</source>
+        <translation>record %1 需要一个 CSV 文件</translation>
+    </message>
+    <message>
+        <source>record %1 takes no file</source>
+        <translation>record %1 不接受文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>no conflicts in %n row(s)</source>
+        <translation>
+            <numerusform>%n 行中没有冲突</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--record: import goes into a database record (.kvxdb or postgresql://)</source>
+        <translation>--record：导入只能进入数据库记录（.kvxdb 或 postgresql://）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) imported into %1</source>
+        <translation>
+            <numerusform>已将 %n 行导入 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n skipped (held already)</source>
+        <translation>
+            <numerusform>，跳过 %n 行（已存在）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>record export needs --csv (the one format it writes)</source>
+        <translation>record export 需要 --csv（唯一支持的格式）</translation>
+    </message>
+    <message>
+        <source>nothing held unit address %1 on network address %2 for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)</source>
+        <translation>网络地址 %2 上的单元地址 %1 未被未完成的单元占用（已记录为已校验或已写入的单元可用 write --replace 接管）</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>工位 %1</translation>
+    </message>
+    <message>
+        <source> (operator %1)</source>
+        <translation>（操作员 %1）</translation>
+    </message>
+    <message>
+        <source>released unit address %1 on network address %2: %3 by %4 at %5</source>
+        <translation>已释放网络地址 %2 上的单元地址 %1：%3，由 %4 于 %5</translation>
     </message>
 </context>
 <context>
@@ -161,6 +414,61 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the record cannot be written: no space left on its disk (%1 KiB free)</source>
         <translation>无法写入记录：所在磁盘空间不足（剩余 %1 KiB）</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (QPSQL) is not installed: install the package libqt6sql6-psql</source>
+        <translation>未安装 Qt 的 PostgreSQL 驱动（QPSQL）：请安装软件包 libqt6sql6-psql</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver (QSQLITE) is not installed: install the package libqt6sql6-sqlite</source>
+        <translation>未安装 Qt 的 SQLite 驱动（QSQLITE）：请安装软件包 libqt6sql6-sqlite</translation>
+    </message>
+</context>
+<context>
+    <name>DayReport</name>
+    <message>
+        <source>Units per hour (good of attempts)</source>
+        <translation>每小时设备数（合格/尝试）</translation>
+    </message>
+    <message>
+        <source>Failures by reason</source>
+        <translation>按原因统计的失败</translation>
+    </message>
+    <message>
+        <source>By station (good of attempts)</source>
+        <translation>按工位（合格/尝试）</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>By operator (good of attempts)</source>
+        <translation>按操作员（合格/尝试）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts (%3 %)</source>
+        <translation>%2 次尝试中 %1 台合格（%3 %）</translation>
+    </message>
+    <message>
+        <source>; %1 units checked against a profile</source>
+        <translation>；%1 台设备已与配置方案核对</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>从 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>good / attempts</source>
+        <translation>合格 / 尝试</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
     </message>
 </context>
 <context>
@@ -667,6 +975,106 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>The unit differs from the profile %1: %2</source>
         <translation>设备与配置方案 %1 不同：%2</translation>
     </message>
+    <message>
+        <source>Unit code:</source>
+        <translation>设备编码：</translation>
+    </message>
+    <message>
+        <source>scan or type</source>
+        <translation>扫描或输入</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单元</translation>
+    </message>
+    <message>
+        <source>Connect / Disconnect</source>
+        <translation>连接 / 断开</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Next unit (connect again and read)</source>
+        <translation>下一台（重新连接并读取）</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Unit code field (scanner)</source>
+        <translation>设备编码栏（扫码枪）</translation>
+    </message>
+    <message>
+        <source>Write when a code is scanned</source>
+        <translation>扫码后立即写入</translation>
+    </message>
+    <message>
+        <source>Label after a verified unit…</source>
+        <translation>校验通过后打印标签…</translation>
+    </message>
+    <message>
+        <source>Continue network %1?</source>
+        <translation>继续网络 %1？</translation>
+    </message>
+    <message>
+        <source>Continue network %1 from unit %2?</source>
+        <translation>从单元 %2 继续网络 %1？</translation>
+    </message>
+    <message>
+        <source>The last job</source>
+        <translation>上次的任务</translation>
+    </message>
+    <message>
+        <source>Network address %1 is locked again.</source>
+        <translation>网络地址 %1 已重新锁定。</translation>
+    </message>
+    <message>
+        <source>The terminal cannot log to %1: %2</source>
+        <translation>终端无法记录到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Locked: this network address goes into every unit.</source>
+        <translation>已锁定：此网络地址将写入每一台。</translation>
+    </message>
+    <message>
+        <source>Unit code %1 is kept for the write: read the unit first.</source>
+        <translation>设备编码 %1 已保留用于写入：请先读取设备。</translation>
+    </message>
+    <message>
+        <source>Folder for the labels (PDF, 62 x 29 mm)</source>
+        <translation>标签文件夹（PDF，62 x 29 mm）</translation>
+    </message>
+    <message>
+        <source>Label written to %1</source>
+        <translation>标签已写入 %1</translation>
+    </message>
+    <message>
+        <source>The label could not be written: %1</source>
+        <translation>标签无法写入：%1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1004,6 +1412,42 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>%1 and %2 are one device (%3): tick one of them. Nothing was sent.</source>
         <translation>%1 和 %2 是同一设备（%3）：只勾选其中一个。未发送任何内容。</translation>
     </message>
+    <message>
+        <source>Unit code</source>
+        <translation>设备编码</translation>
+    </message>
+    <message>
+        <source>Scan a unit code:</source>
+        <translation>扫描设备编码：</translation>
+    </message>
+    <message>
+        <source>A code scanned (or typed, then Return) goes to the selected port&apos;s row; while units are taken as they are plugged in, to the next unit that appears.</source>
+        <translation>扫描（或输入后按回车）的编码写入所选端口的行；在“每插入一台即配置”时，交给下一台出现的设备。</translation>
+    </message>
+    <message>
+        <source>Label each verified unit (PDF, 62 x 29 mm)</source>
+        <translation>为每台校验通过的设备生成标签（PDF，62 x 29 mm）</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: Detect found another product on every ticked port.</source>
+        <translation>未发送任何内容：检测在每个勾选的端口上都发现了其他产品。</translation>
+    </message>
+    <message>
+        <source>not written: a %1 answered here, the profile is for a %2</source>
+        <translation>未写入：此处应答的是 %1，配置文件适用于 %2</translation>
+    </message>
+    <message>
+        <source>Unit code %1: select the row of its port first.</source>
+        <translation>设备编码 %1：请先选择其端口所在的行。</translation>
+    </message>
+    <message>
+        <source>Codes waiting for the next units plugged in: %1</source>
+        <translation>等待下一台插入设备的编码：%1</translation>
+    </message>
+    <message>
+        <source>The label of %1 could not be written: %2</source>
+        <translation>%1 的标签无法写入：%2</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -1107,6 +1551,22 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>network %1: %2 was reserved by %3 and never written (the reservation has ended)</source>
         <translation>网络 %1：%2 曾被 %3 预留但从未写入（预留已结束）</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>network %1 unit %2</source>
+        <translation>网络 %1 单元 %2</translation>
+    </message>
+    <message>
+        <source>unit code %1 is configured with %2 addresses (%3)</source>
+        <translation>设备编码 %1 被配置了 %2 个地址（%3）</translation>
+    </message>
+    <message>
+        <source>network %1: unit address %2 is configured in units of %3 codes (%4)</source>
+        <translation>网络 %1：单元地址 %2 被配置到 %3 个编码的设备中（%4）</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1677,66 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>point to point</source>
         <translation>点对点</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>记录行</translation>
+    </message>
+    <message>
+        <source>The day at a glance</source>
+        <translation>当日概览</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Unit code</source>
+        <translation>设备编码</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts (%3 %)</source>
+        <translation>%2 次尝试中 %1 台合格（%3 %）</translation>
+    </message>
+    <message>
+        <source>attempts</source>
+        <translation>尝试</translation>
+    </message>
+    <message>
+        <source>good units</source>
+        <translation>合格设备</translation>
+    </message>
+    <message>
+        <source>Units per hour</source>
+        <translation>每小时设备数</translation>
+    </message>
+    <message>
+        <source>Failures by reason</source>
+        <translation>按原因统计的失败</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>By station</source>
+        <translation>按工位</translation>
+    </message>
+    <message>
+        <source>By operator</source>
+        <translation>按操作员</translation>
+    </message>
 </context>
 <context>
     <name>RecordFile</name>
@@ -1325,6 +1845,45 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>interrupted</source>
         <translation>已中断</translation>
+    </message>
+</context>
+<context>
+    <name>UnitLabel</name>
+    <message>
+        <source>cannot start drawing the labels</source>
+        <translation>无法开始绘制标签</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source> · unit %1</source>
+        <translation> · 单元 %1</translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>点对多点</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>点对点</translation>
+    </message>
+    <message>
+        <source>no unit to label</source>
+        <translation>没有可打印标签的设备</translation>
+    </message>
+    <message>
+        <source>Unit labels</source>
+        <translation>设备标签</translation>
+    </message>
+    <message>
+        <source>no printer is set up</source>
+        <translation>没有设置打印机</translation>
+    </message>
+    <message>
+        <source>no printer named %1</source>
+        <translation>没有名为 %1 的打印机</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +2056,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>lost during the check: %1</source>
         <translation>检查期间丢失：%1</translation>
     </message>
+    <message>
+        <source>written, not checked</source>
+        <translation>已写入，未校验</translation>
+    </message>
 </context>
 <context>
     <name>VersionDialog</name>
@@ -1535,6 +2098,54 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>About KV5</source>
         <translation>关于 KV5</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSummary</name>
+    <message>
+        <source>unit %1</source>
+        <translation>单元 %1</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>baud %1</source>
+        <translation>波特率 %1</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>链路速率 %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Usage: kvx-config [--port P] [Qt options]
+Opens the window that reads and writes the settings of KVX radio modems (KV5, KV6 - KV7).
+
+Options:
+  --port P       the serial port to offer first, e.g. /dev/ttyUSB0
+  -h, --help     this help
+  -v, --version  the version
+Qt&apos;s own options (-platform, -style, ...) go to the toolkit.
+
+Ports: the serial ports the system lists, plus the paths in KVX_EXTRA_PORTS.
+Settings: ~/.config/kvx-config/kvx-config.ini. See also kvx-cli --help.
+</source>
+        <translation>用法：kvx-config [--port P] [Qt 选项]
+打开读写 KVX 数传电台（KV5、KV6 - KV7）参数的窗口。
+
+选项：
+  --port P       首先提供的串口，例如 /dev/ttyUSB0
+  -h, --help     本帮助
+  -v, --version  版本
+Qt 自己的选项（-platform、-style 等）交给工具包处理。
+
+端口：系统列出的串口，加上 KVX_EXTRA_PORTS 中的路径。
+设置：~/.config/kvx-config/kvx-config.ini。另见 kvx-cli --help。
+</translation>
     </message>
 </context>
 </TS>

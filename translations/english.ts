@@ -58,12 +58,268 @@ p, li { white-space: pre-wrap; }
         <source>No link is open: connect first. The line is kept.</source>
         <translation>No link is open: connect first. The line is kept.</translation>
     </message>
+    <message>
+        <source>Return sends the line</source>
+        <translation>Return sends the line</translation>
+    </message>
+    <message>
+        <source>Show sent lines</source>
+        <translation>Show sent lines</translation>
+    </message>
+    <message>
+        <source>Log to file…</source>
+        <translation>Log to file…</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>Log to file</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.log);;All files (*)</source>
+        <translation>Text files (*.txt *.log);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Logging to %1.</source>
+        <translation>Logging to %1.</translation>
+    </message>
+    <message>
+        <source>Cannot log to %1: %2</source>
+        <translation>Cannot log to %1: %2</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be written: %2. Logging stopped.</source>
+        <translation>The log %1 could not be written: %2. Logging stopped.</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
 </context>
 <context>
     <name>AdvertiseDialog</name>
     <message>
         <source>Dialog</source>
         <translation>Advertisement</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source> (see kvx-cli --help)</source>
+        <translation> (see kvx-cli --help)</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot; (commands: %2)</source>
+        <translation>no command &quot;%1&quot; (commands: %2)</translation>
+    </message>
+    <message>
+        <source>give one command: %1 (see kvx-cli --help)</source>
+        <translation>give one command: %1 (see kvx-cli --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot; (see kvx-cli --help)</source>
+        <translation>unknown command &quot;%1&quot; (see kvx-cli --help)</translation>
+    </message>
+    <message>
+        <source>stopped by signal %1</source>
+        <translation>stopped by signal %1</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>%1 man|bash-completion</source>
+        <translation>%1 man|bash-completion</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to %2 (see kvx-cli help %2)</source>
+        <translation>--%1 does not apply to %2 (see kvx-cli help %2)</translation>
+    </message>
+    <message>
+        <source>--%1 is needed (see kvx-cli help %2)</source>
+        <translation>--%1 is needed (see kvx-cli help %2)</translation>
+    </message>
+    <message>
+        <source>--port: %1 takes one port</source>
+        <translation>--port: %1 takes one port</translation>
+    </message>
+    <message>
+        <source>--timeout %1: allowed: a number of milliseconds above 0</source>
+        <translation>--timeout %1: allowed: a number of milliseconds above 0</translation>
+    </message>
+    <message>
+        <source>--reservation-timeout %1: allowed: a number of seconds above 0</source>
+        <translation>--reservation-timeout %1: allowed: a number of seconds above 0</translation>
+    </message>
+    <message>
+        <source>--%1 %2: must be a whole number 0 … %3</source>
+        <translation>--%1 %2: must be a whole number 0 … %3</translation>
+    </message>
+    <message>
+        <source>--profile %1: %2</source>
+        <translation>--profile %1: %2</translation>
+    </message>
+    <message>
+        <source>--log %1: cannot be written: %2</source>
+        <translation>--log %1: cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>--%1 is needed (allowed: %2)</source>
+        <translation>--%1 is needed (allowed: %2)</translation>
+    </message>
+    <message>
+        <source>--%1 %2: allowed: %3</source>
+        <translation>--%1 %2: allowed: %3</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the profile is for %3</source>
+        <translation>--%1 %2: the profile is for %3</translation>
+    </message>
+    <message>
+        <source>--%1 %2: not a value of %3 %4; allowed: %5</source>
+        <translation>--%1 %2: not a value of %3 %4; allowed: %5</translation>
+    </message>
+    <message>
+        <source>--repeater is written only with the master work mode (S141 goes out after the Master preset alone): add --work-mode master</source>
+        <translation>--repeater is written only with the master work mode (S141 goes out after the Master preset alone): add --work-mode master</translation>
+    </message>
+    <message>
+        <source>work mode: </source>
+        <translation>work mode: </translation>
+    </message>
+    <message>
+        <source>baud: </source>
+        <translation>baud: </translation>
+    </message>
+    <message>
+        <source>link rate: </source>
+        <translation>link rate: </translation>
+    </message>
+    <message>
+        <source>power: </source>
+        <translation>power: </translation>
+    </message>
+    <message>
+        <source>repeater: </source>
+        <translation>repeater: </translation>
+    </message>
+    <message>
+        <source>network address: </source>
+        <translation>network address: </translation>
+    </message>
+    <message>
+        <source>unit address: </source>
+        <translation>unit address: </translation>
+    </message>
+    <message>
+        <source>no serial ports; devices the system does not list as serial ports (pseudo-terminals, the simulator&apos;s link) are added by naming their paths in KVX_EXTRA_PORTS</source>
+        <translation>no serial ports; devices the system does not list as serial ports (pseudo-terminals, the simulator&apos;s link) are added by naming their paths in KVX_EXTRA_PORTS</translation>
+    </message>
+    <message>
+        <source>--port is needed (one for each unit), or --watch</source>
+        <translation>--port is needed (one for each unit), or --watch</translation>
+    </message>
+    <message>
+        <source>--match goes with --watch</source>
+        <translation>--match goes with --watch</translation>
+    </message>
+    <message>
+        <source>--port is needed (see kvx-cli help %1)</source>
+        <translation>--port is needed (see kvx-cli help %1)</translation>
+    </message>
+    <message>
+        <source>--port %1 is given twice: one unit, one port</source>
+        <translation>--port %1 is given twice: one unit, one port</translation>
+    </message>
+    <message>
+        <source>watching for serial ports that appear%1; Ctrl-C stops</source>
+        <translation>watching for serial ports that appear%1; Ctrl-C stops</translation>
+    </message>
+    <message>
+        <source>ports there now, left alone: %1</source>
+        <translation>ports there now, left alone: %1</translation>
+    </message>
+    <message>
+        <source>note: %1 names no device the system lists as a serial port; a pseudo-terminal or a simulator&apos;s link is seen only when KVX_EXTRA_PORTS names its path</source>
+        <translation>note: %1 names no device the system lists as a serial port; a pseudo-terminal or a simulator&apos;s link is seen only when KVX_EXTRA_PORTS names its path</translation>
+    </message>
+    <message>
+        <source>%1 appeared: left alone, it does not match %2</source>
+        <translation>%1 appeared: left alone, it does not match %2</translation>
+    </message>
+    <message>
+        <source>--unit-start: the profile is point to point, its units have no unit address</source>
+        <translation>--unit-start: the profile is point to point, its units have no unit address</translation>
+    </message>
+    <message>
+        <source>--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb or --record postgresql://...</source>
+        <translation>--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb or --record postgresql://...</translation>
+    </message>
+    <message>
+        <source>--unit-start %1: allowed: 0 .. %2, or auto</source>
+        <translation>--unit-start %1: allowed: 0 .. %2, or auto</translation>
+    </message>
+    <message>
+        <source>--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate</source>
+        <translation>--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate</translation>
+    </message>
+    <message>
+        <source>--set %1: allowed: %2</source>
+        <translation>--set %1: allowed: %2</translation>
+    </message>
+    <message>
+        <source>record %1 takes one CSV file</source>
+        <translation>record %1 takes one CSV file</translation>
+    </message>
+    <message>
+        <source>record %1 takes no file</source>
+        <translation>record %1 takes no file</translation>
+    </message>
+    <message numerus="yes">
+        <source>no conflicts in %n row(s)</source>
+        <translation>
+            <numerusform>no conflicts in %n row</numerusform>
+            <numerusform>no conflicts in %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--record: import goes into a database record (.kvxdb or postgresql://)</source>
+        <translation>--record: import goes into a database record (.kvxdb or postgresql://)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) imported into %1</source>
+        <translation>
+            <numerusform>%n row imported into %1</numerusform>
+            <numerusform>%n rows imported into %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n skipped (held already)</source>
+        <translation>
+            <numerusform>, %n skipped (held already)</numerusform>
+            <numerusform>, %n skipped (held already)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>record export needs --csv (the one format it writes)</source>
+        <translation>record export needs --csv (the one format it writes)</translation>
+    </message>
+    <message>
+        <source>nothing held unit address %1 on network address %2 for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)</source>
+        <translation>nothing held unit address %1 on network address %2 for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>station %1</translation>
+    </message>
+    <message>
+        <source> (operator %1)</source>
+        <translation> (operator %1)</translation>
+    </message>
+    <message>
+        <source>released unit address %1 on network address %2: %3 by %4 at %5</source>
+        <translation>released unit address %1 on network address %2: %3 by %4 at %5</translation>
     </message>
 </context>
 <context>
@@ -162,6 +418,14 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the record cannot be written: no space left on its disk (%1 KiB free)</source>
         <translation>the record cannot be written: no space left on its disk (%1 KiB free)</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (QPSQL) is not installed: install the package libqt6sql6-psql</source>
+        <translation>Qt&apos;s PostgreSQL driver (QPSQL) is not installed: install the package libqt6sql6-psql</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver (QSQLITE) is not installed: install the package libqt6sql6-sqlite</source>
+        <translation>Qt&apos;s SQLite driver (QSQLITE) is not installed: install the package libqt6sql6-sqlite</translation>
     </message>
 </context>
 <context>
@@ -755,6 +1019,66 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>the folder %1 cannot be made</source>
         <translation>the folder %1 cannot be made</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Connect / Disconnect</source>
+        <translation>Connect / Disconnect</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Next unit (connect again and read)</source>
+        <translation>Next unit (connect again and read)</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Continue network %1?</source>
+        <translation>Continue network %1?</translation>
+    </message>
+    <message>
+        <source>Continue network %1 from unit %2?</source>
+        <translation>Continue network %1 from unit %2?</translation>
+    </message>
+    <message>
+        <source>The last job</source>
+        <translation>The last job</translation>
+    </message>
+    <message>
+        <source>Network address %1 is locked again.</source>
+        <translation>Network address %1 is locked again.</translation>
+    </message>
+    <message>
+        <source>The terminal cannot log to %1: %2</source>
+        <translation>The terminal cannot log to %1: %2</translation>
+    </message>
+    <message>
+        <source>Locked: this network address goes into every unit.</source>
+        <translation>Locked: this network address goes into every unit.</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1120,6 +1444,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>The label of %1 could not be written: %2</source>
         <translation>The label of %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: Detect found another product on every ticked port.</source>
+        <translation>Nothing was sent: Detect found another product on every ticked port.</translation>
+    </message>
+    <message>
+        <source>not written: a %1 answered here, the profile is for a %2</source>
+        <translation>not written: a %1 answered here, the profile is for a %2</translation>
     </message>
 </context>
 <context>
@@ -1731,6 +2063,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>lost during the check: %1</source>
         <translation>lost during the check: %1</translation>
     </message>
+    <message>
+        <source>written, not checked</source>
+        <translation>written, not checked</translation>
+    </message>
 </context>
 <context>
     <name>VersionDialog</name>
@@ -1769,6 +2105,54 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>About KV5</source>
         <translation>About KV5</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSummary</name>
+    <message>
+        <source>unit %1</source>
+        <translation>unit %1</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>network %1</translation>
+    </message>
+    <message>
+        <source>baud %1</source>
+        <translation>baud %1</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>link rate %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Usage: kvx-config [--port P] [Qt options]
+Opens the window that reads and writes the settings of KVX radio modems (KV5, KV6 - KV7).
+
+Options:
+  --port P       the serial port to offer first, e.g. /dev/ttyUSB0
+  -h, --help     this help
+  -v, --version  the version
+Qt&apos;s own options (-platform, -style, ...) go to the toolkit.
+
+Ports: the serial ports the system lists, plus the paths in KVX_EXTRA_PORTS.
+Settings: ~/.config/kvx-config/kvx-config.ini. See also kvx-cli --help.
+</source>
+        <translation>Usage: kvx-config [--port P] [Qt options]
+Opens the window that reads and writes the settings of KVX radio modems (KV5, KV6 - KV7).
+
+Options:
+  --port P       the serial port to offer first, e.g. /dev/ttyUSB0
+  -h, --help     this help
+  -v, --version  the version
+Qt&apos;s own options (-platform, -style, ...) go to the toolkit.
+
+Ports: the serial ports the system lists, plus the paths in KVX_EXTRA_PORTS.
+Settings: ~/.config/kvx-config/kvx-config.ini. See also kvx-cli --help.
+</translation>
     </message>
 </context>
 </TS>
