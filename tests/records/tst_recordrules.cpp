@@ -194,7 +194,7 @@ private slots:
             DatabaseRecord record(path);
             QString error;
             QVERIFY2(record.prepare(&error), qPrintable(error));
-            QCOMPARE(record.schemaVersion(), 2);
+            QCOMPARE(record.schemaVersion(), DatabaseRecord::SchemaVersion);
             QCOMPARE(record.rows().size(), 2);
             QCOMPARE(recordCaptions(record.rows().first().record).mid(1, 2), (QStringList { "9600", "172800" }));
             QVERIFY(!record.writeRow({}, row("verified", 6, QDateTime::currentDateTimeUtc()).record, &error).isEmpty());

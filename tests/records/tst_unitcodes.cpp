@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows.at(0).record.serial, QString());
         QCOMPARE(rows.at(1).record.serial, QStringLiteral("SN-7,\"x\""));
-        QCOMPARE(readRecordRows(path).last().last(), QStringLiteral("SN-7,\"x\""));
+        QCOMPARE(record.journal().last().last(), QStringLiteral("SN-7,\"x\""));
     }
 
     // A database of the schema before codes is brought up to date in place:
