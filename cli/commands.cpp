@@ -111,8 +111,8 @@ const QList<CliCommand> &cliCommands()
           "Draws a label for each unit chosen from the record (verified units only): the last one with the code, "
           "the last one on the unit address, or every one of a time range. A label names product, module, mode, "
           "network and unit address, the unit's code, the date and the station, and carries the same as one line "
-          "of text in a QR code (\"KVX;product=KV5;module=Tarn;mode=p2mp;network=25819;unit=5;code=SN1;"
-          "date=2026-12-08;station=line-1\"). Drawn by the helper kvx-print (Qt Gui), without a display too.",
+          "of text in a QR code, its fields joined by semicolons (\"KVX;product=KV5;module=Tarn;mode=p2mp;\" and so on: "
+          "network, unit, code, date and station). Drawn by the helper kvx-print (Qt Gui), without a display too.",
           { Record, { "--serial CODE", "the unit with this code" }, { "--network N", "the unit on this network address" },
             { "--unit U", "with --network: this unit address" },
             { "--from TIME", "every verified unit from this date or time (2026-12-08, 2026-12-08T14:00)" },

@@ -123,7 +123,7 @@ check "kvx-cli speaks Chinese in zh_CN" bash -c \
   'LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 "$1" read 2>&1 | grep -qP "[\x{4e00}-\x{9fff}]"' _ "$cli"
 check "kvx-cli ports" "$cli" ports
 # kvx-cli finds its label helper where the package puts it.
-printf 'time,port,product,module,mode,unit_address,network_address,work_mode,baud,link_rate,power,repeater,result,differences,attempt,serial\r\n2026-12-08T09:00:00Z,/dev/ttyUSB0,kv5,tarn,p2mp,2,25819,,,,,,verified,,a1,SN-1\r\n' >"$scratch/units.csv"
+printf 'time,port,product,module,mode,unit_address,network_address,work_mode,baud,link_rate,power,repeater,result,differences,attempt,station,operator,tool_version,pauses,serial\r\n2026-12-08 09:00:00,/dev/ttyUSB0,kv5,tarn,p2mp,2,25819,,,,,,verified,,a1,line-1,ann,2.0.7,specified,SN-1\r\n' >"$scratch/units.csv"
 check "kvx-cli label through the installed kvx-print" env -u DISPLAY "$cli" label --record "$scratch/units.csv" --serial SN-1 --pdf "$scratch/label.pdf"
 
 # Captures window ID into OUT once two captures in a row agree (painting is
