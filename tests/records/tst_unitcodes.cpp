@@ -14,9 +14,9 @@
 namespace {
 
 // "code@network/unit result hour", e.g. "A@42/5 verified 10".
-RecordRow row(const QString &spec)
+RecordRow row(const QString &description)
 {
-    const QStringList parts = spec.split(QLatin1Char(' '));
+    const QStringList parts = description.split(QLatin1Char(' '));
     const QString code = parts.at(0).section(QLatin1Char('@'), 0, 0);
     const QString address = parts.at(0).section(QLatin1Char('@'), 1);
     RecordRow r;
@@ -32,11 +32,11 @@ RecordRow row(const QString &spec)
     return r;
 }
 
-QList<RecordRow> rowsOf(const QStringList &specs)
+QList<RecordRow> rowsOf(const QStringList &descriptions)
 {
     QList<RecordRow> rows;
-    for (const QString &spec : specs)
-        rows << row(spec);
+    for (const QString &description : descriptions)
+        rows << row(description);
     return rows;
 }
 
