@@ -55,7 +55,8 @@ LinkConfig MainWindow::chosenLink() const
 
 Module MainWindow::linkedModule() const
 {
-    return moduleForCode(moduleCode).value_or(moduleForButton(moduleGroup->checkedId()));
+    // The link's own: the buttons may have changed since.
+    return serial->config().port.isEmpty() ? moduleForButton(moduleGroup->checkedId()) : serial->config().module;
 }
 
 // The port is open and no frame has gone out yet: the form starts from this
@@ -63,8 +64,6 @@ Module MainWindow::linkedModule() const
 void MainWindow::linkOpened()
 {
     atInterface->resetDecoder();
-    modeId = modeGroup->checkedId();
-    moduleCode = ::moduleCode(moduleForButton(moduleGroup->checkedId()));
     rateListLive = false;
     loadModuleProfile();
     // The lists offer what this module takes; nothing is chosen until the

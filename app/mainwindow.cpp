@@ -32,6 +32,7 @@
 #include "engine/portwatcher.h"
 #include "engine/serialports.h"
 #include "protocol/formcheck.h"
+#include "engine/station.h"
 #include "protocol/version.h"
 #include "terminal/atinterface.h"
 
@@ -230,13 +231,28 @@ MainWindow::MainWindow(QWidget *parent)
     // At its own width, so that a message the status bar shows (under the
     // terminal) has the room beside it.
     statusBar()->addPermanentWidget(recordLabel);
+    // How many rows wait for the shared record, while any do.
+    waitingLabel = new StatusLabel(this);
+    waitingLabel->setObjectName(QStringLiteral("WaitingLabel"));
+    waitingLabel->setStyleSheet(QStringLiteral("font-size:15px;"));
+    waitingLabel->setFont(ui->DisplayLabel->font());
+    waitingLabel->setVisible(false);
+    statusBar()->addPermanentWidget(waitingLabel);
+    station = new Station(this);
+    connect(station, &Station::waitingChanged, this, [this](int rows) {
+        waitingLabel->setVisible(rows > 0);
+        waitingLabel->setText(tr("%n row(s) wait for the shared record", nullptr, rows));
+    });
+    connect(station, &Station::recordsOpened, this, [this](bool ok, const QString &error) {
+        applyState();
+        if (!ok)
+            showStatus([this, error] { return tr("The record cannot be used: %1").arg(error); }, StatusKind::Failure);
+    });
 
     lastRandomAddress = 0;
     addressLocked = false;
-    moduleCode = 0;
     restoreChoices();
     setUpUnitCodes();
-    modeId = modeGroup->checkedId();
     setRecordPath(storedRecordPath());
 
     // The options are remembered as the operator sets them.
@@ -567,6 +583,11 @@ void MainWindow::preferPort(const QString &port)
         ui->SerialBox->setCurrentIndex(row);
 }
 
+bool MainWindow::waitsForRecord() const
+{
+    return askingRecord || askingNextUnit || station->recordsOpening();
+}
+
 MainWindow::LinkState MainWindow::linkState() const
 {
     return serial->state();
@@ -636,7 +657,7 @@ void MainWindow::applyState()
 
     ui->RefreshButton->setEnabled(ready);
     setSheet(ui->RefreshButton, ready ? RefreshActive : RefreshIdle);
-    const bool writable = ready && formIsFilled();
+    const bool writable = ready && formIsFilled() && !waitsForRecord();
     ui->ConfigButton->setEnabled(writable);
     setSheet(ui->ConfigButton, writable ? ConfigReady : ConfigBusy);
     // Grey while locked, and while a sequence runs.
@@ -653,7 +674,7 @@ void MainWindow::applyState()
     };
     for (const auto &[field, reg] : fields)
         field->setEnabled(ready && serial->hasReported(reg));
-    ui->UnitEdit->setEnabled(ready && isMultipoint(modeForButton(modeId)));
+    ui->UnitEdit->setEnabled(ready && isMultipoint(serial->config().mode));
     // The locked address goes into every unit as it is: not typed over, and
     // it looks it (grey, as a field that only shows).
     ui->AddressEdit->setReadOnly(addressLocked);

@@ -30,6 +30,7 @@ class ATInterface;
 class PortWatcher;
 class ProvisionDialog;
 class RecordStore;
+class Station;
 struct RegisterEntry;
 struct UnitOutcome;
 
@@ -51,6 +52,10 @@ public:
     ~MainWindow() override;
 
     LinkState linkState() const;
+    // The window waits for the record's answer before or after a write
+    // (a unit address held, the next free one): Write waits with it.
+    // (and while the record chosen is being opened).
+    bool waitsForRecord() const;
     // The link's pauses end as soon as the unit has answered (Tools → Quick pauses).
     bool quickPauses() const;
     // The port to offer first (the command line's --port).
@@ -160,6 +165,7 @@ private:
     // Writes `form` unless the record holds its unit address on its network
     // and the operator does not confirm.
     void confirmThenWrite(const RadioSettings &form);
+    void askBeforeWriting(const RadioSettings &form);
     // A file dialog of the window's, not yet open: `chosen` gets the file.
     QFileDialog *fileDialog(const QString &caption, const QString &directory, const QString &filter,
                             QFileDialog::AcceptMode mode, const std::function<void(const QString &)> &chosen);
@@ -191,7 +197,7 @@ private:
     RadioSettings currentWriteForm() const;
     // Product, module and mode as the radio buttons choose them.
     LinkConfig chosenLink() const;
-    // The module of the unit linked last (moduleCode); the chosen one before the first link.
+    // The module of the unit linked last (the link's); the chosen one before the first link.
     Module linkedModule() const;
 
     // What the window remembers between runs.
@@ -213,8 +219,6 @@ private:
     bool terminalShown = false;
     bool addressLocked = false;
     quint16 lastRandomAddress = 0;
-    int moduleCode = 0;                 // the linked unit's module (its code), 0 before the first link
-    int modeId = 0;
 
     RandomAddressGenerator randomGenerator;
     QTranslator *switchTranslator = nullptr;   // the last language switch
@@ -238,12 +242,17 @@ private:
     bool profileRefusalShown = false;          // said once per profile
     QString recordPath;                        // the provisioning record, empty for none
 
-    // The record the last write went into; the link writes its rows.
-    std::unique_ptr<RecordStore> writingRecord;
+    // Who writes and the record in use, shared with the batch dialog; the
+    // link writes its rows through it.
+    Station *station = nullptr;
+    StatusLabel *waitingLabel = nullptr;       // rows kept here for the shared record
     QPointer<ProvisionDialog> provisionDialog;
     bool batchRunning = false;                 // the batch dialog is writing units
     class QScrollArea *formScroll = nullptr;   // only where the screen is too small for the form
     bool reconnectPending = false;
     bool followingPort = false;                // the terminal's port box and SerialBox agree
-    QPointer<QWidget> focusBeforeSequence;     // given back when the sequence ends             // Next unit: link again, then read
+    QPointer<QWidget> focusBeforeSequence;     // given back when the sequence ends
+    bool askingRecord = false;                 // Write waits for the record's answer
+    bool askingNextUnit = false;               // the next unit address is asked of the record
+    quint64 writesStarted = 0;                 // an answer for an earlier write is not applied
 };

@@ -81,7 +81,7 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
 {
     ui->setupUi(this);
     ui->UnitStartEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), ui->UnitStartEdit));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}|auto")), ui->UnitStartEdit));
     ui->PortList->setColumnWidth(PortColumn, 220);
     ui->PortList->setColumnWidth(ProgressColumn, 160);
     // A finding is read whole: the outcome column is as wide as its longest
@@ -120,8 +120,33 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
             ui->PortList->editItem(item, CodeColumn);
     });
     ui->PortList->setColumnWidth(OutcomeColumn, 260);
+    m_station = &m_ownStation;
+    connect(&m_ownStation, &Station::recordsOpened, this, [this] {
+        if (m_station == &m_ownStation)
+            startWhenOpen();
+    });
     setRecordLocation(QString());
     showProfile();
+}
+
+void ProvisionDialog::setStation(Station *station)
+{
+    if (!station || station == m_station)
+        return;
+    m_station = station;
+    connect(station, &Station::recordsOpened, this, [this, station] {
+        if (m_station == station)
+            startWhenOpen();
+    });
+}
+
+void ProvisionDialog::startWhenOpen()
+{
+    const int pending = m_startWhenOpen;
+    m_startWhenOpen = -1;
+    if (pending >= 0)
+        startBatch(pending == 1);
+    updateControls();
 }
 
 ProvisionDialog::~ProvisionDialog()
@@ -144,6 +169,8 @@ void ProvisionDialog::setFormProfile(const ProvisionProfile &profile, const QStr
 void ProvisionDialog::setRecordLocation(const QString &location)
 {
     m_recordLocation = location;
+    if (m_station == &m_ownStation)
+        m_ownStation.openRecord(location);
     ui->RecordLabel->setText(location.isEmpty() ? tr("none") : QDir::toNativeSeparators(location));
 }
 
@@ -164,6 +191,11 @@ void ProvisionDialog::setMainLinkOpen(bool open, const QString &port)
 }
 
 bool ProvisionDialog::isRunning() const
+{
+    return m_startWhenOpen >= 0 || batchRunning();
+}
+
+bool ProvisionDialog::batchRunning() const
 {
     return m_batch && !m_batch->isFinished();
 }
@@ -328,16 +360,18 @@ void ProvisionDialog::startBatch(bool checkOnly)
         say(tr("%1 and %2 are one device (%3): tick one of them. Nothing was sent.").arg(same.at(0), same.at(1), same.at(2)), true);
         return;
     }
-    // The record first: no unit is written that it cannot account for.
-    m_record.reset();
-    if (!m_recordLocation.isEmpty()) {
-        m_record = openRecord(m_recordLocation);
-        QString error;
-        if (!m_record->prepare(&error)) {
-            say(tr("The record %1 cannot be written: %2. Nothing was sent.").arg(m_recordLocation, error), true);
-            m_record.reset();
+    // The record first: no unit is written that it cannot account for. It
+    // is opened and checked on its own thread; the start follows.
+    Station *station = m_station ? m_station.data() : &m_ownStation;
+    if (!station->recordsReady()) {
+        if (!station->recordError().isEmpty()) {
+            say(tr("The record %1 cannot be written: %2. Nothing was sent.").arg(m_recordLocation, station->recordError()), true);
             return;
         }
+        m_startWhenOpen = checkOnly ? 1 : 0;
+        say(tr("Opening the record %1…").arg(m_recordLocation));
+        updateControls();
+        return;
     }
     LinkConfig link;
     link.product = profile->product;
@@ -346,9 +380,16 @@ void ProvisionDialog::startBatch(bool checkOnly)
     // A check compares only what the profile names; a write's batch is one
     // network.
     const RadioSettings change = checkOnly ? profile->settings : withBatchNetworkAddress(profile->settings);
-    qint64 firstUnit = -1;
-    if (isMultipoint(link.mode))
-        firstUnit = ui->UnitStartEdit->text().isEmpty() ? 1 : qint64(addressFromText(ui->UnitStartEdit->text()));
+    // The station's one rule for unit addresses, as kvx-cli follows it.
+    UnitAddressPlan plan;
+    if (!checkOnly) {
+        QString problem;
+        if (!Station::planUnitAddresses(isMultipoint(link.mode) ? ui->UnitStartEdit->text() : QString(), change,
+                                        link.mode, int(ports.size()), station->reserves(), &plan, &problem)) {
+            say(tr("Nothing was sent: %1").arg(problem), true);
+            return;
+        }
+    }
 
     for (const QString &port : ports) {
         QTreeWidgetItem *row = rowFor(port, false);
@@ -361,13 +402,11 @@ void ProvisionDialog::startBatch(bool checkOnly)
         ports.removeAll(port);
         markOtherProduct(port, profile->product);
     }
-    m_batch = std::make_unique<ProvisionBatch>(link, change, firstUnit);
+    m_batch = std::make_unique<ProvisionBatch>(link, change, plan.first);
     m_batch->setVerify(ui->VerifyBox->isChecked());
     m_batch->setQuickPauses(ui->QuickPausesBox->isChecked());
     m_batch->setCheckOnly(checkOnly);
-    if (m_record)
-        m_batch->setRecords({ m_record.get() });
-    m_batch->setRecordIdentity(m_identity);
+    station->equip(*m_batch);
     QMap<QString, QString> codes;
     for (const QString &port : ports) {
         const QString code = rowFor(port, false)->text(CodeColumn).trimmed();
@@ -379,8 +418,7 @@ void ProvisionDialog::startBatch(bool checkOnly)
         m_batch->queueUnitCode(code);
     m_scannedCodes.clear();
     connect(m_batch.get(), &ProvisionBatch::unitCodesQueued, this, &ProvisionDialog::showQueuedCodes);
-    // A shared record hands out free unit addresses itself.
-    m_batch->setAutoUnitAddress(!checkOnly && m_record && m_record->canReserve() && firstUnit >= 0);
+    m_batch->setAutoUnitAddress(plan.fromRecord);
     connect(m_batch.get(), &ProvisionBatch::unitStarted, this, &ProvisionDialog::unitStarted);
     connect(m_batch.get(), &ProvisionBatch::unitProgress, this, &ProvisionDialog::unitProgress);
     connect(m_batch.get(), &ProvisionBatch::unitEnded, this, &ProvisionDialog::unitEnded);
@@ -402,6 +440,13 @@ void ProvisionDialog::on_StopButton_clicked()
 {
     if (!isRunning())
         return;
+    if (!batchRunning()) {
+        // The start still waited for the record: nothing went out.
+        m_startWhenOpen = -1;
+        say(tr("Stopped before the start: nothing was sent."));
+        updateControls();
+        return;
+    }
     say(tr("Stopping: each unit ends at a safe point (before AT&W nothing more is sent; after it the store is waited out)."));
     m_batch->stop();
 }
@@ -439,11 +484,11 @@ void ProvisionDialog::codeScanned()
     if (code.isEmpty())
         return;
     // On the assembly line the code waits for the next unit plugged in.
-    if (isRunning() && m_batch->isWatching()) {
+    if (batchRunning() && m_batch->isWatching()) {
         m_batch->queueUnitCode(code);
         return;
     }
-    if (!isRunning() && ui->WatchBox->isChecked()) {
+    if (!batchRunning() && ui->WatchBox->isChecked()) {
         m_scannedCodes << code;
         showQueuedCodes(m_scannedCodes);
         return;
@@ -504,7 +549,7 @@ void ProvisionDialog::unitEnded(UnitJob *unit)
     row->setForeground(OutcomeColumn, colourFor(o));
     if (ui->LabelBox->isChecked() && o.isGood() && o.result == UnitOutcome::Verified) {
         QString error;
-        const QString path = writeUnitLabel(recordFor(o, unit->config(), m_identity, unit->unitCode()), &error);
+        const QString path = writeUnitLabel(recordFor(o, unit->config(), (m_station ? m_station.data() : &m_ownStation)->identity(), unit->unitCode()), &error);
         if (path.isEmpty())
             say(tr("The label of %1 could not be written: %2").arg(unit->config().port, error), true);
     }

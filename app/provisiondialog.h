@@ -8,12 +8,14 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
 #include <vector>
 
 #include "engine/portwatcher.h"
+#include "engine/station.h"
 #include "engine/unitoutcome.h"
 #include "protocol/profilefile.h"
 #include "protocol/radiosettings.h"
@@ -40,13 +42,16 @@ public:
     // The main window's form as a profile; `whyNot` says why it cannot be
     // taken (not read yet, a blank field) when it is not usable.
     void setFormProfile(const ProvisionProfile &profile, const QString &whyNot);
-    // The record every unit's row goes to (empty: none).
+    // The record every unit's row goes to (empty: none). Without a
+    // station of the window's, the dialog's own opens it.
     void setRecordLocation(const QString &location);
-    QString recordLocation() const { return m_recordLocation; }
-    void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
+    // The window's station: its records and who writes.
+    void setStation(Station *station);
+    void setRecordIdentity(const RecordIdentity &identity) { m_ownStation.setIdentity(identity); }
     // The main window holds a port open: no batch starts meanwhile.
     void setMainLinkOpen(bool open, const QString &port);
 
+    // A batch runs, or waits for its record to open before it starts.
     bool isRunning() const;
     // The remembered choice of quick pauses, shown in the check box.
     void setQuickPauses(bool quick);
@@ -75,6 +80,8 @@ private:
     void loadProfileFile(const QString &path);
     // Every ticked port at once: written, or (`checkOnly`) read and compared.
     void startBatch(bool checkOnly);
+    void startWhenOpen();
+    bool batchRunning() const;
     const ProvisionProfile *chosenProfile() const;
     void showProfile();
     void addPort(const PortEntry &port);
@@ -101,10 +108,11 @@ private:
     ProvisionProfile m_fileProfile;
     QString m_fileName;
     QString m_recordLocation;
-    RecordIdentity m_identity;
+    Station m_ownStation;
+    QPointer<Station> m_station;
+    int m_startWhenOpen = -1;   // a start asked while the record was being opened: 1 check, 0 write
     bool m_mainLinkOpen = false;
     QString m_mainPort;
-    std::unique_ptr<RecordStore> m_record;
     std::unique_ptr<ProvisionBatch> m_batch;
     std::vector<std::unique_ptr<UnitDetector>> m_detectors;
     QStringList m_scannedCodes;   // scanned before the assembly line started

@@ -21,6 +21,7 @@
 #include "app/toolsettings.h"
 #include "protocol/profilecheck.h"
 #include "engine/linkcontroller.h"
+#include "engine/station.h"
 #include "records/databaserecord.h"
 #include "records/recordlocation.h"
 
@@ -115,21 +116,7 @@ void MainWindow::slot_LoadProfile()
 
 QString MainWindow::profileMismatch(const ProvisionProfile &profile) const
 {
-    // Named as the operator sees them on the form's buttons.
-    const auto modeCaption = [this](LinkMode mode) {
-        return isMultipoint(mode) ? tr("point to multipoint") : tr("point to point");
-    };
-    const LinkConfig link = serial->config();
-    if (profile.product != link.product)
-        return tr("The profile was refused: it is for a %1, the unit is a %2.")
-            .arg(productCaption(profile.product), productCaption(link.product));
-    if (profile.module != link.module)
-        return tr("The profile was refused: it is for the %1 module, the unit has %2.")
-            .arg(moduleCaption(profile.module), moduleCaption(link.module));
-    if (profile.mode != link.mode)
-        return tr("The profile was refused: it is for %1, the unit runs %2.")
-            .arg(modeCaption(profile.mode), modeCaption(link.mode));
-    return QString();
+    return Station::profileMismatch(profile, serial->config());
 }
 
 // The unit just read beside a profile: what differs is said, nothing is
@@ -170,7 +157,7 @@ bool MainWindow::applyProfile(const ProvisionProfile &profile, bool afterRead)
         ui->AddressEdit->setText(addressText(change, Reg::NetworkAddress));
     // After a read, a stepped unit address is the next unit's, not the profile's.
     const bool stepped = afterRead && ui->ActionNextUnit->isChecked() && !ui->UnitEdit->text().isEmpty();
-    if (change.has(Reg::UnitAddress) && isMultipoint(modeForButton(modeId)) && !stepped)
+    if (change.has(Reg::UnitAddress) && isMultipoint(serial->config().mode) && !stepped)
         ui->UnitEdit->setText(addressText(change, Reg::UnitAddress));
     return true;
 }
@@ -215,14 +202,10 @@ void MainWindow::slot_SharedRecord()
                      if (recordKind(location) != RecordKind::Postgres)
                          return showStatus([this, location] { return tr("Not a PostgreSQL record: %1").arg(location); },
                                            StatusKind::Failure);
-                     const std::unique_ptr<RecordStore> store = openRecord(location);
-                     QString error;
-                     if (!store->prepare(&error))
-                         return showStatus([this, name = store->name(), error] {
-                             return tr("The record %1 cannot be used: %2").arg(name, error);
-                         }, StatusKind::Failure);
+                     // Checked on the station's record thread: the window
+                     // never waits for the server.
                      setRecordPath(location);
-                     showStatus([this, name = store->name()] { return tr("Every write is recorded in %1.").arg(name); });
+                     showStatus([this, name = recordShownName(location)] { return tr("Every write is recorded in %1.").arg(name); });
                  })
         ->open();
 }
@@ -291,7 +274,8 @@ void MainWindow::slot_Provision()
     }
     provisionDialog->setRecordLocation(recordPath);
     provisionDialog->setQuickPauses(ui->ActionQuickPauses->isChecked());
-    provisionDialog->setRecordIdentity({ defaultStation(), operatorName() });
+    station->setIdentity({ defaultStation(), operatorName() });
+    provisionDialog->setStation(station);
     provisionDialog->setMainLinkOpen(serial->state() != LinkState::Closed, serial->config().port);
     provisionDialog->show();
     provisionDialog->raise();
@@ -317,6 +301,7 @@ void MainWindow::setRecordPath(const QString &path)
             settings.setValue(QLatin1String(RecordKey), path);
     }
     recordPath = path;
+    station->openRecord(path);
     // In the status bar, cut in the middle: the start and the file name
     // both stay readable.
     recordLabel->setVisible(!path.isEmpty());
@@ -327,10 +312,23 @@ void MainWindow::setRecordPath(const QString &path)
 
 void MainWindow::confirmThenWrite(const RadioSettings &form)
 {
-    if (!serial->unitAddressHeld(form)) {
-        startWrite(form, false);
-        return;
-    }
+    // Asked of the record on its own thread; the form waits meanwhile.
+    askingRecord = true;
+    applyState();
+    station->askUnitHeld(this, form, serial->config().mode, [this, form](bool held) {
+        askingRecord = false;
+        applyState();
+        if (serial->state() != LinkState::Ready || !serial->isOpen())
+            return;
+        if (held)
+            askBeforeWriting(form);
+        else
+            startWrite(form, false);
+    });
+}
+
+void MainWindow::askBeforeWriting(const RadioSettings &form)
+{
     const QString unit = QString::number(form.value(Reg::UnitAddress, 0));
     const QString network = QString::number(form.value(Reg::NetworkAddress, 0));
     // Two units with one address on one network do not link.

@@ -11,6 +11,7 @@
 
 #include "app/toolsettings.h"
 #include "engine/linkcontroller.h"
+#include "engine/station.h"
 #include "protocol/writeplan.h"
 #include "records/recordlocation.h"
 
@@ -41,7 +42,7 @@ RadioSettings MainWindow::currentWriteForm() const
 
 void MainWindow::on_ConfigButton_clicked()
 {
-    if (serial->state() != LinkState::Ready || !serial->isOpen())
+    if (serial->state() != LinkState::Ready || !serial->isOpen() || waitsForRecord())
         return;
     // The write sends the form as it is now, and only a form whose every
     // field holds a value the module offers.
@@ -56,20 +57,17 @@ void MainWindow::on_ConfigButton_clicked()
             StatusScope::Field);
         return;
     }
-    // A unit stored without its row would be missing from the batch's record.
-    serial->setRecords({});
-    writingRecord.reset();
-    QString error;
-    if (!recordPath.isEmpty())
-        writingRecord = openRecord(recordPath);
-    if (writingRecord && !writingRecord->prepare(&error)) {
+    // A unit stored without its row would be missing from the batch's
+    // record: the station opened and checked it when it was chosen.
+    if (!recordPath.isEmpty() && !station->recordsReady()) {
+        const QString error = station->recordError().isEmpty() ? tr("it is still being opened") : station->recordError();
         showStatus([this, path = recordPath, error] {
             return tr("Nothing was sent: the record %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error);
         }, StatusKind::Failure);
         return;
     }
-    serial->setRecords({ writingRecord.get() });
-    serial->setRecordIdentity({ defaultStation(), operatorName() });
+    station->setIdentity({ defaultStation(), operatorName() });
+    station->equip(*serial);
     serial->setUnitCode(unitCode());
     confirmThenWrite(form);
 }
@@ -77,6 +75,7 @@ void MainWindow::on_ConfigButton_clicked()
 void MainWindow::startWrite(const RadioSettings &form, bool replace)
 {
     lostWrite = UnitOutcome();
+    ++writesStarted;
     showStatus([this] { return tr("Writing…"); }, StatusKind::Plain, StatusScope::Link);
     LinkController::WriteOptions options;
     options.verify = ui->ActionVerifyWrite->isChecked();
@@ -101,15 +100,21 @@ void MainWindow::finishWrite(const UnitOutcome &outcome)
     }
     showStatus([outcome, summary] { return outcome.withSummary(summary); },
                outcome.isGood() ? StatusKind::Good : StatusKind::Failure);
-    // Ready for the next unit of the batch: only after a write that took.
+    // Ready for the next unit of the batch: only after a write that took;
+    // a record that hands out addresses may know a later free one.
     if (ui->ActionNextUnit->isChecked()) {
-        const qint64 next = serial->nextUnitAddress();
-        if (next >= 0) {
-            ui->UnitEdit->setText(QString::number(next));
-            // Where the batch goes on after a restart.
-            if (addressLocked)
-                toolSettings().setValue(QLatin1String(JobNextUnitKey), QString::number(next));
-        }
+        askingNextUnit = true;
+        applyState();
+        station->askNextUnit(this, *serial, [this, write = writesStarted](qint64 next) {
+            askingNextUnit = false;
+            applyState();
+            if (next >= 0 && write == writesStarted) {
+                ui->UnitEdit->setText(QString::number(next));
+                // Where the batch goes on after a restart.
+                if (addressLocked)
+                    toolSettings().setValue(QLatin1String(JobNextUnitKey), QString::number(next));
+            }
+        });
     }
     unitWritten(outcome);
 }

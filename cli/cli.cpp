@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <QLoggingCategory>
 #include <QTranslator>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -19,6 +20,7 @@
 #include "cli/manual.h"
 #include "engine/provisionbatch.h"
 #include "engine/radiosession.h"
+#include "engine/station.h"
 #include "protocol/randomaddress.h"
 #include "protocol/version.h"
 #include "records/recordlocation.h"
@@ -225,6 +227,8 @@ void Cli::addOptions()
         { "from", "From this date or time.", "TIME" },
         { "to", "Until this date or time.", "TIME" },
         { "day", "This day (YYYY-MM-DD).", "DATE" },
+        { "record-wait", "Seconds to wait at the end for rows kept here to reach the shared record (default 10).",
+          "SECONDS" },
         { "reservation-timeout", "Seconds after which a reservation with no result no longer holds its unit address "
                                  "(default 600).", "SECONDS" },
     });
@@ -296,34 +300,75 @@ ProvisionProfile Cli::loadProfile(const QString &path) const
     return profile;
 }
 
-void Cli::prepareRecord()
+void Cli::openStation()
 {
     // Before any port is opened: a unit must never be written that the
     // record cannot account for.
-    QString error;
     const QString path = m_parser.value(QStringLiteral("log"));
-    if (!path.isEmpty()) {
-        m_record = RecordFile(path);
-        if (!m_record.prepare(&error))
-            throw UsageError { tr("--log %1: cannot be written: %2").arg(path, error) };
-    }
     const QString location = m_parser.value(QStringLiteral("record"));
-    if (!location.isEmpty()) {
-        m_database = openRecord(location);
-        m_database->setReservationTimeout(reservationTimeout());
-        if (!m_database->prepare(&error))
-            throw UsageError { QStringLiteral("--record %1: %2").arg(m_database->name(), error) };
-    }
+    const int timeoutS = reservationTimeout();
+    recordWait();
+    m_station = std::make_unique<Station>();
+    m_station->setIdentity({ stationName(), operatorName() });
+    bool answered = false;
+    QObject::connect(m_station.get(), &Station::recordsOpened, &m_app, [&] {
+        answered = true;
+        m_app.quit();
+    });
+    m_station->openRecords(path, location, timeoutS);
+    if (!answered)
+        m_app.exec();
+    if (m_station->recordsReady())
+        return;
+    const RecordKeeper *keeper = m_station->keeper();
+    if (keeper && keeper->journalRefused())
+        throw UsageError { tr("--log %1: cannot be written: %2").arg(path, keeper->refusal()) };
+    throw UsageError { QStringLiteral("--record %1").arg(m_station->recordError()) };
 }
 
-QList<RecordStore *> Cli::records() const
+int Cli::recordWait() const
 {
-    QList<RecordStore *> list;
-    if (m_record.isSet())
-        list << const_cast<RecordFile *>(&m_record);
-    if (m_database)
-        list << m_database.get();
-    return list;
+    const QString option = QStringLiteral("record-wait");
+    if (!m_parser.isSet(option))
+        return 10;
+    bool ok = false;
+    const int seconds = m_parser.value(option).toInt(&ok);
+    if (!ok || seconds < 0)
+        throw UsageError { tr("--record-wait %1: allowed: a number of seconds, 0 or more").arg(m_parser.value(option)) };
+    return seconds;
+}
+
+int Cli::waitForRecord(int status)
+{
+    RecordKeeper *keeper = m_station ? m_station->keeper() : nullptr;
+    if (!keeper || !keeper->waiting())
+        return status;
+    const int seconds = recordWait();
+    m_board->printFailure(tr("%1 row(s) wait for the shared record %2; waiting up to %3 s")
+                              .arg(keeper->waiting())
+                              .arg(keeper->databaseName())
+                              .arg(seconds));
+    if (seconds > 0) {
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, &m_app, &QCoreApplication::quit);
+        QObject::connect(keeper, &RecordKeeper::waitingChanged, &limit, [this](int rows) {
+            if (rows == 0)
+                m_app.quit();
+        });
+        QObject stopWatch;
+        StopSignals::onFirst(&stopWatch, [this] { m_app.quit(); });
+        keeper->retryNow();
+        limit.start(seconds * 1000);
+        m_app.exec();
+    }
+    if (!keeper->waiting())
+        return status;
+    m_board->printFailure(tr("%1 row(s) still wait for the shared record %2: they are kept on this "
+                                         "computer and forwarded by the next run or by kvx-cli record sync --record %2")
+                              .arg(keeper->waiting())
+                              .arg(keeper->databaseName()));
+    return status == Success ? int(RecordWaiting) : status;
 }
 
 QString Cli::stationName() const
@@ -338,11 +383,6 @@ QString Cli::operatorName() const
     return name.isEmpty() ? defaultOperator() : name;
 }
 
-void Cli::identify(UnitJob &job) const
-{
-    job.setRecordIdentity({ stationName(), operatorName() });
-}
-
 int Cli::runPrinter(const QStringList &arguments)
 {
     // Labels and reports need Qt Gui: drawn by kvx-print beside this program
@@ -354,7 +394,7 @@ int Cli::runPrinter(const QStringList &arguments)
             program = candidate;
     }
     if (program.isEmpty()) {
-        m_board->printFailure(QStringLiteral("kvx-print, which draws labels and reports, is not installed beside kvx-cli"));
+        m_board->printFailure(tr("kvx-print, which draws labels and reports, is not installed beside kvx-cli"));
         return Usage;
     }
     QProcess helper;
@@ -396,9 +436,9 @@ QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *que
         if (!port.isEmpty() && (ports.contains(port) || port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("COM")))) {
             const QString code = text.mid(split + 1).trimmed();
             if (code.isEmpty())
-                throw UsageError { QStringLiteral("%1 %2: no code after the port").arg(where, text) };
+                throw UsageError { tr("%1 %2: no code after the port").arg(where, text) };
             if (codes.contains(port) && codes.value(port) != code)
-                throw UsageError { QStringLiteral("%1: port %2 is given two codes").arg(where, port) };
+                throw UsageError { tr("%1: port %2 is given two codes").arg(where, port) };
             codes.insert(port, code);
         } else {
             inOrder << text;
@@ -430,7 +470,7 @@ QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *que
                 free << port;
         }
         if (inOrder.size() > free.size())
-            throw UsageError { QStringLiteral("--serial: %1 codes for %2 ports without one (give PORT=CODE)")
+            throw UsageError { tr("--serial: %1 codes for %2 ports without one (give PORT=CODE)")
                                    .arg(inOrder.size())
                                    .arg(free.size()) };
         for (int i = 0; i < inOrder.size(); ++i)
@@ -439,7 +479,7 @@ QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *que
     }
     for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
         if (!ports.contains(it.key()) && !m_parser.isSet(QStringLiteral("watch")))
-            throw UsageError { QStringLiteral("--serial %1=%2: %1 is not a --port given").arg(it.key(), it.value()) };
+            throw UsageError { tr("--serial %1=%2: %1 is not a --port given").arg(it.key(), it.value()) };
     }
     if (queued)
         *queued = inOrder;
@@ -472,7 +512,7 @@ void Cli::readCodesFromInput(ProvisionBatch &batch)
         if (code.isEmpty())
             return;
         batch.queueUnitCode(code);
-        m_board->printFailure(QStringLiteral("code %1: for the next unit plugged in").arg(code));
+        m_board->printFailure(tr("code %1: for the next unit plugged in").arg(code));
     });
 }
 

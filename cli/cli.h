@@ -22,6 +22,7 @@
 #include "records/recordfile.h"
 
 class ProvisionBatch;
+class Station;
 class QCoreApplication;
 struct CliCommand;
 
@@ -61,6 +62,7 @@ public:
     int recordRelease(const QStringList &arguments);
     int recordReport(const QStringList &arguments);
     int label(const QStringList &arguments);
+    int recordSync(const QStringList &arguments);
 
 private:
     void addOptions();
@@ -81,10 +83,14 @@ private:
     RadioSettings changeFromOptions(const LinkConfig &config, const ProvisionProfile *profile) const;
     ProvisionProfile loadProfile(const QString &path) const;
 
-    // --log and --record, checked writable before any port is opened.
-    void prepareRecord();
-    QList<RecordStore *> records() const;
-    void identify(UnitJob &job) const;
+    // The station: --log and --record, opened and checked writable before
+    // any port is opened, and who writes.
+    void openStation();
+    // Waits a bounded time (--record-wait) for rows still kept here for the
+    // shared record and says what still waits; the exit status for it when
+    // `status` says nothing else.
+    int waitForRecord(int status);
+    int recordWait() const;
     // Runs kvx-print with `arguments`, its output and status as ours.
     int runPrinter(const QStringList &arguments);
     // The units' own codes of --serial and --serials, by port; codes given
@@ -128,8 +134,8 @@ private:
     bool m_json = false;
     QString m_failure;   // a usage error, for --json
     std::unique_ptr<ProgressBoard> m_board;
-    RecordFile m_record;                       // --log
-    std::unique_ptr<RecordStore> m_database;   // --record
+    std::unique_ptr<Station> m_station;        // --log, --record and who writes, for the units
+    std::unique_ptr<RecordStore> m_database;   // --record, for the record's subcommands
     std::unique_ptr<QFile> m_input;            // standard input, for codes
     std::unique_ptr<QSocketNotifier> m_inputNotifier;
     QByteArray m_inputLine;

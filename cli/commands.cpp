@@ -16,13 +16,16 @@ const CliOption Quiet { "--quiet", "no progress on stderr; results and failures 
 const CliOption Log { "--log FILE", "append one CSV row per unit (created before any port is opened)" };
 const CliOption Record { "--record RECORD", "a database record shared by stations: FILE.kvxdb (SQLite) or "
                                             "postgresql://user@host/dbname (password from ~/.pgpass)" };
-const CliOption Station { "--station NAME", "this station in the record (default: the host name)" };
+const CliOption StationOption { "--station NAME", "this station in the record (default: the host name)" };
 const CliOption Operator { "--operator NAME", "the operator in the record (default: the login name)" };
 const CliOption Serial { "--serial CODE", "the unit's own serial or label code (as scanned), kept in its record rows" };
 const CliOption PortSerial { "--serial PORT=CODE", "a unit's own serial or label code, by its port (repeat for every "
                                                    "unit); with one --port, --serial CODE" };
 const CliOption Serials { "--serials FILE", "the units' codes, one a line: PORT=CODE, or a CODE alone for the next unit "
                                             "that starts with no code (in the file's order)" };
+const CliOption RecordWait { "--record-wait SECONDS",
+                             "how long to wait at the end for rows kept here to reach the --record database "
+                             "(default 10); rows still waiting make exit status 9" };
 const CliOption ReservationTimeout { "--reservation-timeout SECONDS",
                                      "a unit address reserved by a unit that never ended is free again after this "
                                      "long (default 600)" };
@@ -53,7 +56,7 @@ const QList<CliCommand> &cliCommands()
             { "--repeater on|off", "repeater enable; written with the master work mode only" },
             { "--address N|random", "network address, 0 ... 4294967295 (32 bits), or a random one" },
             { "--unit N", "unit address (point to multipoint only)" },
-            { "--no-verify", "do not read the unit back after storing" }, Serial, Log, Record, Station, Operator,
+            { "--no-verify", "do not read the unit back after storing" }, Serial, Log, Record, StationOption, Operator, RecordWait,
             { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, ReservationTimeout,
             Quick, Timeout, Json, Quiet },
           true,
@@ -73,7 +76,7 @@ const QList<CliCommand> &cliCommands()
                               "system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it" },
             { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
                                      "each unit takes the next free one of its network from the --record database" },
-            PortSerial, Serials, Log, Record, Station, Operator, ReservationTimeout, Quick, Timeout, Json, Quiet },
+            PortSerial, Serials, Log, Record, StationOption, Operator, RecordWait, ReservationTimeout, Quick, Timeout, Json, Quiet },
           true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv",
           &Cli::provision },
         { "baud", "show or --set the pass-through baud rate of a KV6 - KV7 unit", "kvx-cli baud --port P [--set RATE] [--json]",
@@ -95,7 +98,7 @@ const QList<CliCommand> &cliCommands()
             { "--mode p2p|p2mp", "when the profile does not name the mode" },
             { "--watch", "check each serial port that appears (after about 1 s to settle), until Ctrl-C" },
             { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" }, PortSerial, Serials,
-            Log, Record, Station, Operator, Quick, Timeout, Json, Quiet },
+            Log, Record, StationOption, Operator, RecordWait, Quick, Timeout, Json, Quiet },
           false, "kvx-cli check --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log inspection.csv",
           &Cli::check },
         { "detect", "say which product answers on a port, with which settings and modules",
@@ -122,7 +125,7 @@ const QList<CliCommand> &cliCommands()
             { "--printer NAME", "print them on this printer ('default': the system's default printer)" } },
           false, "kvx-cli label --record units.kvxdb --serial SN0042 --pdf label.pdf", &Cli::label },
         { "record", "list, check, import, export or release in the provisioning record",
-          "kvx-cli record list|check|import FILE.csv|export --csv|release|report --record RECORD [--network N] [--unit U] [--json]",
+          "kvx-cli record list|check|import FILE.csv|export --csv|release|sync|report --record RECORD [--network N] [--unit U] [--json]",
           "The record must exist (nothing is created by reading it). list: every attempt, its last row (time, "
           "station, port, unit, settings, result). check: units of one network that cannot link (differing link "
           "rate or link mode), unit addresses held twice, units never verified, units stored whose result never "
@@ -134,14 +137,16 @@ const QList<CliCommand> &cliCommands()
           "configured with two addresses, and two codes configured with one unit address. report --html FILE "
           "[--pdf FILE] [--day DATE | --from TIME [--to TIME]]: the day at a glance (today by default), units per "
           "hour, good units against attempts, failures by reason, by station and by operator, as a self-contained "
-          "HTML page and a PDF, counted from the last row of each attempt.",
+          "HTML page and a PDF, counted from the last row of each attempt. sync: forwards the rows that "
+          "earlier runs on this computer kept for the database and could not forward (exit status 9 while "
+          "some still wait).",
           { Record, { "--network N", "only this network address (list, check, export); the address to release" },
             { "--unit U", "release: the unit address to give back" },
             { "--serial CODE", "list, export: only the rows of the unit with this code (its whole history)" },
             { "--day DATE", "report: this day (default today)" }, { "--from TIME", "report: from this date or time" },
             { "--to TIME", "report: until this date or time" }, { "--html FILE", "report: the HTML page" },
             { "--pdf FILE", "report: the PDF" },
-            ReservationTimeout, Json,
+            ReservationTimeout, RecordWait, Json,
             { "--csv", "export: write CSV" } },
           false, "kvx-cli record check --record postgresql://line@db.example.com/units", nullptr,
           {
@@ -151,8 +156,9 @@ const QList<CliCommand> &cliCommands()
               { "export", { "record", "csv", "network", "serial" }, &Cli::recordExport },
               { "release", { "record", "network", "unit" }, &Cli::recordRelease },
               { "report", { "record", "day", "from", "to", "html", "pdf" }, &Cli::recordReport },
+              { "sync", { "record", "record-wait" }, &Cli::recordSync },
           },
-          "record: give list, check, import FILE.csv, export --csv, release or report (see kvx-cli help record)" },
+          "record: give list, check, import FILE.csv, export --csv, release, sync or report (see kvx-cli help record)" },
     };
     return list;
 }

@@ -46,6 +46,8 @@ const QList<ExitStatusText> &exitStatusTexts()
         { "6", "the modem refused a line (ERROR)" },
         { "7", "a unit's record row could not be written (or its unit address is in use)" },
         { "8", "check: a unit differs from the profile (every unit was read)" },
+        { "9", "every unit ended as asked and is recorded here, but rows still wait for the shared record "
+               "(the next run or kvx-cli record sync forwards them)" },
         { "130", "stopped by SIGINT (Ctrl-C), 143 by SIGTERM" },
     };
     return list;

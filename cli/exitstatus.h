@@ -17,6 +17,7 @@ enum ExitStatus {
     Refused = 6,        // the modem answered a line with ERROR
     RecordFailed = 7,   // a unit's record row could not be written
     Differs = 8,        // check: a unit holds other settings than the profile names
+    RecordWaiting = 9,  // every unit as asked, but rows still wait here for the shared record
 };
 
 // Stopped by `signal` (SIGINT 130, SIGTERM 143).

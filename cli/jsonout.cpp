@@ -94,6 +94,8 @@ QJsonObject unitJson(const UnitJob &job)
         object.insert(QStringLiteral("error"), job.failure());
     if (!o.recordError.isEmpty())
         object.insert(QStringLiteral("recordError"), o.recordError);
+    if (o.recordWaiting)
+        object.insert(QStringLiteral("recordWaiting"), true);
     return object;
 }
 
@@ -124,6 +126,8 @@ QJsonObject checkJson(const UnitJob &job)
         object.insert(QStringLiteral("error"), job.failure());
     if (!o.recordError.isEmpty())
         object.insert(QStringLiteral("recordError"), o.recordError);
+    if (o.recordWaiting)
+        object.insert(QStringLiteral("recordWaiting"), true);
     return object;
 }
 

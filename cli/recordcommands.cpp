@@ -2,12 +2,14 @@
 
 #include "cli/cli.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
 
 #include "cli/exitstatus.h"
 #include "cli/jsonout.h"
+#include "engine/station.h"
 #include "records/databaserecord.h"
 #include "records/recordfile.h"
 #include "records/recordlocation.h"
@@ -209,4 +211,23 @@ int Cli::recordRelease(const QStringList &arguments)
               << Qt::endl;
     }
     return 0;
+}
+
+int Cli::recordSync(const QStringList &arguments)
+{
+    takeFiles(arguments, 0);
+    const QString location = need("record");
+    if (!isDatabaseRecord(location))
+        throw UsageError { tr("--record %1: only a database record takes rows kept for it").arg(location) };
+    // Opening the record takes up what earlier runs left waiting for it.
+    openStation();
+    RecordKeeper *keeper = m_station->keeper();
+    int forwarded = 0;
+    QObject::connect(keeper, &RecordKeeper::forwarded, &m_app, [&forwarded](int rows) { forwarded = rows; });
+    const int status = waitForRecord(Success);
+    out() << forwarded << (forwarded == 1 ? " row" : " rows") << " forwarded to " << keeper->databaseName();
+    if (keeper->waiting())
+        out() << "; " << keeper->waiting() << " still waiting";
+    out() << Qt::endl;
+    return status;
 }

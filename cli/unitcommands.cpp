@@ -14,6 +14,7 @@
 #include "cli/jsonout.h"
 #include "engine/provisionbatch.h"
 #include "engine/serialports.h"
+#include "engine/station.h"
 #include "engine/unitdetector.h"
 #include "records/recordlocation.h"
 
@@ -93,15 +94,13 @@ int Cli::write(const QStringList &)
     const LinkConfig config = configFromOptions(port, profile.get(), true);
     const RadioSettings change = changeFromOptions(config, profile.get());
     const int ms = timeout();
-    prepareRecord();
+    openStation();
 
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(ms);
+    m_station->equip(*jobs.front());
     jobs.front()->setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
-    for (RecordStore *store : records())
-        jobs.front()->addRecord(store);
-    identify(*jobs.front());
     jobs.front()->setUnitCode(unitCodes({ port }).value(port));
     jobs.front()->setUnitReservation(-1, true, m_parser.isSet(QStringLiteral("replace")));
     const bool verify = !m_parser.isSet(QStringLiteral("no-verify"));
@@ -111,17 +110,18 @@ int Cli::write(const QStringList &)
         const QString unitPort = job.config().port;
         if (!m_json && !o.linesSent.isEmpty()) {
             // What went out, what it set, and how it ended: the result.
-            m_board->printResult(QStringLiteral("%1: sent %2").arg(unitPort, joinedLines(o.linesSent)));
+            m_board->printResult(tr("%1: sent %2").arg(unitPort, joinedLines(o.linesSent)));
             m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config())));
-            m_board->printResult(QStringLiteral("%1: %2%3").arg(unitPort, o.words(), codeNote(job)));
+            m_board->printResult(tr("%1: %2%3").arg(unitPort, o.words(), codeNote(job)));
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
         }
     });
     const UnitJob &job = *jobs.front();
+    const int status = signal ? stoppedStatus(signal) : waitForRecord(statusOf(job));
     if (m_json)
         printJson(unitJson(job));
-    return signal ? stoppedStatus(signal) : statusOf(job);
+    return status;
 }
 
 QStringList Cli::batchPorts() const
@@ -142,7 +142,7 @@ QStringList Cli::batchPorts() const
     }
     const QStringList same = portsOfOneDevice(portList);
     if (!same.isEmpty())
-        throw UsageError { QStringLiteral("--port %1 and --port %2 are one device (%3), given twice: one unit, one port")
+        throw UsageError { tr("--port %1 and --port %2 are one device (%3), given twice: one unit, one port")
                                .arg(same.at(0), same.at(1), same.at(2)) };
     return portList;
 }
@@ -194,15 +194,14 @@ int Cli::check(const QStringList &)
     const QStringList portList = batchPorts();
     const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
     const int ms = timeout();
-    prepareRecord();
+    openStation();
 
     // Only what the profile names is compared: no address is drawn or handed out.
     ProvisionBatch batch(batchLink, profile.settings, -1);
     batch.setCheckOnly(true);
     batch.setReportTimeout(ms);
+    m_station->equip(batch);
     batch.setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
-    batch.setRecords(records());
-    batch.setRecordIdentity({ stationName(), operatorName() });
     takeUnitCodes(batch, portList);
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
         showStep(unit->config().port, step, line, lines);
@@ -214,7 +213,7 @@ int Cli::check(const QStringList &)
                 m_board->printFailure(unit->failure());
             return;
         }
-        m_board->printResult(QStringLiteral("%1: %2%3").arg(unit->config().port, unit->outcome().words(), codeNote(*unit)));
+        m_board->printResult(tr("%1: %2%3").arg(unit->config().port, unit->outcome().words(), codeNote(*unit)));
     });
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
     QObject stopWatch;
@@ -242,6 +241,8 @@ int Cli::check(const QStringList &)
     int status = failure != Success ? failure : differs ? int(Differs) : int(Success);
     if (signal)
         status = stoppedStatus(signal);
+    else
+        status = waitForRecord(status);
     if (m_json) {
         printJson(checkBatchJson(units, batch.goodCount(), signal != 0, status));
     } else {
@@ -262,36 +263,24 @@ int Cli::provision(const QStringList &)
     const bool watching = m_parser.isSet(QStringLiteral("watch"));
     const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
     const RadioSettings change = withBatchNetworkAddress(profile.settings);
-    qint64 firstUnit = -1;
-    const bool autoUnit = m_parser.value(QStringLiteral("unit-start")) == QLatin1String("auto");
-    if (autoUnit) {
-        if (!isMultipoint(batchLink.mode))
-            throw UsageError { tr("--unit-start: the profile is point to point, its units have no unit address") };
-        if (!m_parser.isSet(QStringLiteral("record")) || !isDatabaseRecord(m_parser.value(QStringLiteral("record"))))
-            throw UsageError { tr("--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb "
-                                              "or --record postgresql://...") };
-        firstUnit = change.value(Reg::UnitAddress, 1);
-    } else if (m_parser.isSet(QStringLiteral("unit-start"))) {
-        bool ok = false;
-        firstUnit = m_parser.value(QStringLiteral("unit-start")).toLongLong(&ok);
-        if (!ok || firstUnit < 0 || firstUnit + portList.size() - 1 > MaxAddress)
-            throw UsageError { tr("--unit-start %1: allowed: 0 .. %2, or auto")
-                                   .arg(m_parser.value(QStringLiteral("unit-start")))
-                                   .arg(MaxAddress) };
-        if (!isMultipoint(batchLink.mode))
-            throw UsageError { tr("--unit-start: the profile is point to point, its units have no unit address") };
-    } else if (isMultipoint(batchLink.mode)) {
-        firstUnit = change.value(Reg::UnitAddress, 1);
-    }
+    // The station's one rule for unit addresses (the window's batch
+    // dialog follows it too).
+    UnitAddressPlan plan;
+    QString problem;
+    if (m_parser.isSet(QStringLiteral("unit-start")) && m_parser.value(QStringLiteral("unit-start")).trimmed().isEmpty())
+        throw UsageError { tr("--unit-start: give a number or auto") };
+    if (!Station::planUnitAddresses(m_parser.value(QStringLiteral("unit-start")), change, batchLink.mode,
+                                    int(portList.size()), isDatabaseRecord(m_parser.value(QStringLiteral("record"))),
+                                    &plan, &problem))
+        throw UsageError { tr("--unit-start: %1").arg(problem) };
     const int ms = timeout();
-    prepareRecord();
+    openStation();
 
-    ProvisionBatch batch(batchLink, change, firstUnit);
+    ProvisionBatch batch(batchLink, change, plan.first);
     batch.setReportTimeout(ms);
+    m_station->equip(batch);
+    batch.setAutoUnitAddress(plan.fromRecord);
     batch.setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
-    batch.setRecords(records());
-    batch.setAutoUnitAddress(autoUnit);
-    batch.setRecordIdentity({ stationName(), operatorName() });
     takeUnitCodes(batch, portList);
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
         showStep(unit->config().port, step, line, lines);
@@ -336,6 +325,8 @@ int Cli::provision(const QStringList &)
     }
     if (signal)
         status = stoppedStatus(signal);
+    else
+        status = waitForRecord(status);
     if (m_json) {
         printJson(provisionJson(units, change.value(Reg::NetworkAddress), batch.goodCount(), signal != 0, status));
     } else {

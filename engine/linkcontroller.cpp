@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "engine/recordkeeper.h"
 #include "protocol/formcheck.h"
+#include "records/recordfile.h"
 
 namespace {
 
@@ -47,6 +49,10 @@ LinkController::LinkController(QObject *parent)
             return;
         ++m_linesSent;
         emit writeProgress(UnitStep::Writing, m_linesSent, m_linesPlanned);
+        // The last line's pause is the time to keep the pending row: "AT&W"
+        // then goes out on time.
+        if (m_linesSent == m_linesPlanned)
+            keepPendingRow();
     });
     connect(&m_session, &RadioSession::storing, this, &LinkController::storing);
     connect(&m_session, &RadioSession::verifying, this, [this] {
@@ -71,13 +77,9 @@ void LinkController::setTiming(const SessionTiming &timing)
     m_session.setTiming(timing);
 }
 
-void LinkController::setRecords(const QList<RecordStore *> &records)
+bool LinkController::recording() const
 {
-    m_records.clear();
-    for (RecordStore *store : records) {
-        if (store && !store->name().isEmpty())
-            m_records.append({ store, QByteArray() });
-    }
+    return m_keeper && !m_keeper->isEmpty();
 }
 
 void LinkController::setState(State state)
@@ -95,7 +97,6 @@ void LinkController::startLink()
     m_entries.clear();
     m_report = RadioSettings();
     m_reportedRate = m_selectedRate = 0;
-    m_rateReplied = false;
 }
 
 void LinkController::enterClosed()
@@ -152,19 +153,6 @@ QString LinkController::checkWrite(const RadioSettings &settings) const
     return ::checkWrite(settings, config(), m_report);
 }
 
-bool LinkController::unitAddressHeld(const RadioSettings &settings) const
-{
-    if (!isMultipoint(config().mode))
-        return false;
-    const QString unit = QString::number(settings.value(Reg::UnitAddress, 0));
-    const QString network = QString::number(settings.value(Reg::NetworkAddress, 0));
-    for (const RecordSlot &slot : m_records) {
-        if (slot.store->holdsUnit(unit, network))
-            return true;
-    }
-    return false;
-}
-
 void LinkController::write(const RadioSettings &settings, const WriteOptions &options)
 {
     if (m_state != State::Ready || !m_session.isOpen())
@@ -172,72 +160,81 @@ void LinkController::write(const RadioSettings &settings, const WriteOptions &op
     m_settings = settings;
     m_outcome = UnitOutcome();
     m_recordError.clear();
-    for (RecordSlot &slot : m_records)
-        slot.handle.clear();
+    m_attempt = newAttemptId();
+    ++m_writeSerial;
+    m_writeOpen = true;
+    m_stopBeforeLines = false;
+    m_verify = options.verify;
+    m_pendingAsked = false;
+    m_writeId = 0;
+    m_storing = false;
+    m_linesSent = 0;
+    m_linesPlanned = 0;
+    setState(State::Writing);
     // Nothing goes out that the unit would store as a number nobody chose,
     // nor before this unit has reported on this link.
     const QString problem = m_entries.isEmpty()
                                 ? LinkControllerText::tr("the unit has not reported its settings on this link; read it first")
                                 : checkWrite(settings);
-    if (!problem.isEmpty()) {
-        const UnitOutcome refusal = failedOutcome(UnitOutcome::Unwritable, problem, settings, config().mode);
-        writeRows(refusal);
-        return endWrite(refusal);
-    }
-    UnitOutcome refusal;
-    if (!reserveUnitAddress(options, &refusal)) {
-        writeRows(refusal);
-        return endWrite(refusal);
-    }
-    m_storing = false;
-    m_linesSent = 0;
-    m_linesPlanned = 0;
+    if (!problem.isEmpty())
+        return endWithRow(failedOutcome(UnitOutcome::Unwritable, problem, settings, config().mode));
+    if (!isMultipoint(config().mode) || !recording() || !m_keeper->reserves())
+        return startLines();
+    // The unit address is reserved before anything is written to the unit;
+    // the lines wait for the record's answer, the line's pauses do not.
+    const bool exact = options.reserveFrom < 0;
+    const qint64 start = exact ? m_settings.value(Reg::UnitAddress, 0) : options.reserveFrom;
+    const UnitRecord record = rowOf(pendingOutcome(m_settings, config().mode));
+    const int serial = m_writeSerial;
+    m_keeper->reserve(this, record, start, exact, options.replace, [this, serial](const RecordKeeper::Reply &reply) {
+        if (serial != m_writeSerial || !m_writeOpen)
+            return;
+        if (!reply.attempt.isEmpty()) {
+            m_attempt = reply.attempt;
+            // The address the record handed out is the one written.
+            m_settings.set(Reg::UnitAddress, reply.record.settings.value(Reg::UnitAddress));
+        }
+        if (m_stopBeforeLines || m_state != State::Writing || !m_session.isOpen()) {
+            UnitOutcome stopped = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
+            stopped.result = UnitOutcome::Interrupted;
+            return endWithRow(stopped);
+        }
+        if (reply.attempt.isEmpty()) {
+            // The record's own words: in use, being written by a station,
+            // or why it could not be asked.
+            UnitOutcome refusal = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
+            refusal.recordError = reply.error;
+            return endWithRow(refusal);
+        }
+        startLines();
+    });
+}
+
+void LinkController::startLines()
+{
     for (const WriteLine &line : planWrite(m_settings, config().module, config().mode)) {
         if (!line.bytes.isEmpty() && line.kind != WriteLine::Store)
             ++m_linesPlanned;
     }
-    m_writeId = 0;
-    setState(State::Writing);
     emit writeProgress(UnitStep::Writing, 0, m_linesPlanned);
+    // "AT&W" waits for the pending row when there is a record to take it.
+    m_session.setStoreGate(recording());
     // A line that cannot be sent ends the write before its id is known.
-    const int id = m_session.write(m_settings, options.verify);
+    const int id = m_session.write(m_settings, m_verify);
     if (m_state == State::Writing && m_session.isRunning(id))
         m_writeId = id;
 }
 
-bool LinkController::reserveUnitAddress(const WriteOptions &options, UnitOutcome *refusal)
-{
-    if (!isMultipoint(config().mode))
-        return true;
-    for (RecordSlot &slot : m_records) {
-        if (!slot.store->canReserve())
-            continue;
-        UnitRecord record = rowOf(pendingOutcome(m_settings, config().mode));
-        const bool exact = options.reserveFrom < 0;
-        const qint64 start = exact ? m_settings.value(Reg::UnitAddress, 0) : options.reserveFrom;
-        QString error;
-        slot.handle = slot.store->reserveUnit(&record, start, exact, options.replace, &error);
-        if (slot.handle.isEmpty()) {
-            // The record's own words: in use, being written by a station,
-            // or why it could not be asked.
-            *refusal = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
-            refusal->recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
-            return false;
-        }
-        // The address the record handed out is the one written.
-        m_settings.set(Reg::UnitAddress, record.settings.value(Reg::UnitAddress));
-    }
-    return true;
-}
-
-// Right before "AT&W": the unit's row goes into every record first, so a
-// program killed now still leaves one; without it nothing is stored.
+// Right before "AT&W": the unit's row is kept first, so a program killed
+// now still leaves one; without it nothing is stored. Where the record
+// hands out unit addresses, the row is in the database itself first.
 void LinkController::storing(int id)
 {
     if (m_state != State::Writing)
         return;
     m_storing = true;
-    writeRows(pendingOutcome(m_settings, config().mode));
+    if (recording() && !m_pendingAsked)
+        keepPendingRow();
     if (!m_recordError.isEmpty()) {
         m_session.interrupt(id);
         return;
@@ -245,13 +242,51 @@ void LinkController::storing(int id)
     emit writeProgress(UnitStep::Storing, 0, 0);
 }
 
+void LinkController::keepPendingRow()
+{
+    if (!recording() || m_pendingAsked)
+        return;
+    m_pendingAsked = true;
+    const UnitRecord record = rowOf(pendingOutcome(m_settings, config().mode));
+    const bool direct = isMultipoint(config().mode) && m_keeper->reserves();
+    const int serial = m_writeSerial;
+    m_keeper->writeRow(this, m_attempt, record, direct, false, [this, serial](const RecordKeeper::Reply &reply) {
+        if (serial != m_writeSerial || m_state != State::Writing || !m_writeId)
+            return;
+        if (!reply.error.isEmpty()) {
+            m_recordError = reply.error;
+            // Waiting at "AT&W" already: it is not sent. Else storing() says so.
+            if (m_storing)
+                m_session.interrupt(m_writeId);
+            return;
+        }
+        m_session.releaseStore(m_writeId);
+    });
+}
+
 void LinkController::finishWrite(const SequenceResult &result)
 {
     m_writeId = 0;
     UnitOutcome outcome = writeOutcome(result, m_settings, config().mode);
     outcome.recordError = m_recordError;
-    writeRows(outcome);
-    endWrite(outcome);
+    endWithRow(outcome);
+}
+
+void LinkController::endWithRow(const UnitOutcome &outcome)
+{
+    if (!recording())
+        return endWrite(outcome);
+    const int serial = m_writeSerial;
+    const UnitRecord record = rowOf(outcome);
+    m_keeper->writeRow(this, m_attempt, record, false, true, [this, serial, outcome](const RecordKeeper::Reply &reply) {
+        if (serial != m_writeSerial)
+            return;
+        UnitOutcome ended = outcome;
+        if (ended.recordError.isEmpty())
+            ended.recordError = reply.error;
+        ended.recordWaiting = reply.waiting;
+        endWrite(ended);
+    });
 }
 
 void LinkController::endWrite(const UnitOutcome &outcome)
@@ -259,6 +294,7 @@ void LinkController::endWrite(const UnitOutcome &outcome)
     m_outcome = outcome;
     if (m_outcome.recordError.isEmpty())
         m_outcome.recordError = m_recordError;
+    m_writeOpen = false;
     // Told while the state still says writing: a listener may close at once.
     emit writeEnded(m_outcome);
     if (m_state == State::Writing)
@@ -272,30 +308,25 @@ UnitRecord LinkController::rowOf(const UnitOutcome &outcome) const
     return record;
 }
 
-void LinkController::writeRows(const UnitOutcome &outcome)
-{
-    if (m_records.isEmpty())
-        return;
-    const UnitRecord record = rowOf(outcome);
-    for (RecordSlot &slot : m_records) {
-        QString error;
-        const QByteArray handle = slot.store->writeRow(slot.handle, record, &error);
-        if (handle.isEmpty()) {
-            if (m_recordError.isEmpty())
-                m_recordError = QStringLiteral("%1: %2").arg(slot.store->name(), error);
-            continue;
-        }
-        slot.handle = handle;
-    }
-}
-
 void LinkController::recordOutcome(const UnitOutcome &outcome)
 {
     m_outcome = outcome;
     m_recordError.clear();
-    writeRows(outcome);
-    if (m_outcome.recordError.isEmpty())
-        m_outcome.recordError = m_recordError;
+    if (!recording()) {
+        emit outcomeRecorded(m_outcome);
+        return;
+    }
+    m_attempt = newAttemptId();
+    const int serial = ++m_writeSerial;
+    m_keeper->writeRow(this, m_attempt, rowOf(outcome), false, true,
+                       [this, serial](const RecordKeeper::Reply &reply) {
+                           if (serial != m_writeSerial)
+                               return;
+                           if (m_outcome.recordError.isEmpty())
+                               m_outcome.recordError = reply.error;
+                           m_outcome.recordWaiting = reply.waiting;
+                           emit outcomeRecorded(m_outcome);
+                       });
 }
 
 qint64 LinkController::nextUnitAddress() const
@@ -303,19 +334,8 @@ qint64 LinkController::nextUnitAddress() const
     if (!m_outcome.isGood() || !isMultipoint(config().mode))
         return -1;
     for (const auto &[reg, value] : registersSetBy(m_outcome.linesSent)) {
-        if (reg != Reg::UnitAddress || value >= MaxAddress)
-            continue;
-        qint64 next = value + 1;
-        // A record that reserves knows the addresses other stations gave out.
-        for (const RecordSlot &slot : m_records) {
-            if (!slot.store->canReserve())
-                continue;
-            QString error;
-            const qint64 free = slot.store->nextFreeUnit(addressText(m_outcome.settings, Reg::NetworkAddress), next, &error);
-            if (free >= 0)
-                next = free;
-        }
-        return next;
+        if (reg == Reg::UnitAddress && value < MaxAddress)
+            return value + 1;
     }
     return -1;
 }
@@ -326,6 +346,11 @@ bool LinkController::interrupt()
     case State::Writing:
         if (m_writeId && m_session.interrupt(m_writeId))
             return true;
+        // Still waiting for its unit address: nothing will be sent.
+        if (m_writeOpen && !m_writeId && !m_storing) {
+            m_stopBeforeLines = true;
+            return true;
+        }
         break;
     case State::Opening:
         m_session.interrupt(m_openId);
@@ -430,7 +455,6 @@ void LinkController::frameIn(const FrameReply &frame)
 {
     if (frame.status != FrameReply::LinkClosed && frame.status != FrameReply::BaudRate)
         return;
-    m_rateReplied = true;
     if (frame.status == FrameReply::BaudRate) {
         m_reportedRate = frame.rate;
         // The window selects the reported rate in its list, and choosing a

@@ -13,11 +13,14 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include "engine/radiosession.h"
 #include "engine/unitoutcome.h"
 #include "records/recordstore.h"
+
+#include "engine/recordkeeper.h"
 
 class LinkController : public QObject
 {
@@ -43,9 +46,9 @@ public:
     // The pauses and the report timeout, for the sequences started from now on.
     void setTiming(const SessionTiming &timing);
     const SessionTiming &timing() const { return m_session.timing(); }
-    // Where each write's row goes, and who writes it. The stores must
-    // outlive the writes.
-    void setRecords(const QList<RecordStore *> &records);
+    // Where each write's rows go (none when null or empty), and who
+    // writes them. The keeper must outlive the writes.
+    void setRecordKeeper(RecordKeeper *keeper) { m_keeper = keeper; }
     void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // The unit's own serial or label code, kept in the rows written from now
     // on (empty: none); set before the unit's write or its failure is recorded.
@@ -67,9 +70,6 @@ public:
     // write sends holds a value its module offers. Otherwise what is wrong,
     // named with what this unit reported.
     QString checkWrite(const RadioSettings &settings) const;
-    // A record holds the settings' unit address on their network (point to
-    // multipoint): writing it again gives two units one address.
-    bool unitAddressHeld(const RadioSettings &settings) const;
     // Ready: checks the settings, reserves the unit address, writes, stores,
     // checks (with `verify`) and records; writeEnded() tells how it ended,
     // also when nothing could be sent.
@@ -98,8 +98,6 @@ public:
     void setRateEcho(bool on) { m_rateEcho = on; }
     // The rate the unit reported on this link, 0 before it did.
     quint32 passThroughRate() const { return m_reportedRate; }
-    // A frame reply (the rate, or the link-close answer) came on this link.
-    bool passThroughReplied() const { return m_rateReplied; }
 
     // This unit's report, as far as it came on this link.
     bool hasReported(int reg) const { return m_entries.contains(reg); }
@@ -111,11 +109,15 @@ public:
     // and how it ended, complete once writeEnded() was emitted.
     const RadioSettings &writeSettings() const { return m_settings; }
     const UnitOutcome &outcome() const { return m_outcome; }
-    // The unit address for the next unit after a good write in point to
-    // multipoint (the next free one in a record that knows), -1 for none.
+    // The unit address after the one a good write gave in point to
+    // multipoint, -1 for none (a record that hands out addresses may know a
+    // later free one: Station::nextFreeUnit()).
     qint64 nextUnitAddress() const;
-    // Records the outcome of a unit that failed before its write.
+    // Records the outcome of a unit that failed before its write;
+    // outcomeRecorded() follows.
     void recordOutcome(const UnitOutcome &outcome);
+    // A write has begun and its writeEnded() is still to come.
+    bool isWriting() const { return m_writeOpen; }
 
 signals:
     void stateChanged(LinkController::State state);
@@ -138,16 +140,13 @@ signals:
     // while writing, 0 otherwise.
     void writeProgress(UnitStep step, int line, int lines);
     void writeEnded(const UnitOutcome &outcome);
+    // recordOutcome()'s row is written (or could not be: see recordError).
+    void outcomeRecorded(const UnitOutcome &outcome);
     void linkLost(const QString &port, const QString &reason);
     // The close sequence is over.
     void closed();
 
 private:
-    struct RecordSlot {
-        RecordStore *store = nullptr;
-        QByteArray handle;   // the row of the write under way
-    };
-
     void setState(State state);
     void startLink();
     void enterClosed();
@@ -158,11 +157,14 @@ private:
     void storing(int id);
     void finishWrite(const SequenceResult &result);
     void endWrite(const UnitOutcome &outcome);
-    // Reserves the unit address where a record can; false when the unit
-    // must not be written (the outcome says why).
-    bool reserveUnitAddress(const WriteOptions &options, UnitOutcome *refusal);
-    void writeRows(const UnitOutcome &outcome);
-    // The unit's row for `outcome`, saying how its pauses were timed.
+    // The unit address reserved (or none needed): the lines go out.
+    void startLines();
+    // The pending row, kept before "AT&W" may go out.
+    void keepPendingRow();
+    // The unit's final row, then writeEnded().
+    void endWithRow(const UnitOutcome &outcome);
+    bool recording() const;
+    // The unit's row for `outcome`: its code, and how its pauses were timed.
     UnitRecord rowOf(const UnitOutcome &outcome) const;
 
     RadioSession m_session;
@@ -180,13 +182,18 @@ private:
     RadioSettings m_report;
     quint32 m_reportedRate = 0;
     quint32 m_selectedRate = 0;    // the rate the unit was last told or told us
-    bool m_rateReplied = false;
     bool m_rateEcho = true;
 
     // The write.
-    QList<RecordSlot> m_records;
+    QPointer<RecordKeeper> m_keeper;
     RecordIdentity m_identity;
     QString m_unitCode;
+    QString m_attempt;             // the unit's one id in every record
+    int m_writeSerial = 0;         // replies of an earlier write are not this one's
+    bool m_writeOpen = false;
+    bool m_stopBeforeLines = false;
+    bool m_verify = false;
+    bool m_pendingAsked = false;   // the pending row is on its way
     RadioSettings m_settings;
     UnitOutcome m_outcome;
     QString m_recordError;

@@ -33,7 +33,6 @@ ProvisionBatch::ProvisionBatch(const LinkConfig &link, const RadioSettings &chan
     , m_link(link)
     , m_change(change)
     , m_nextUnit(firstUnit)
-    , m_timeoutMs(RadioSession::DefaultReportTimeoutMs)
 {
 }
 
@@ -144,10 +143,8 @@ void ProvisionBatch::startUnit(const QString &port)
     }
     m_units.push_back(std::make_unique<UnitJob>(config));
     UnitJob *unit = m_units.back().get();
-    unit->setReportTimeout(m_timeoutMs);
-    unit->setQuickPauses(m_quickPauses);
-    for (RecordStore *record : m_records)
-        unit->addRecord(record);
+    unit->setTiming(m_timing);
+    unit->setRecordKeeper(m_keeper);
     unit->setRecordIdentity(m_identity);
     QString code = m_portCodes.value(port).trimmed();
     if (code.isEmpty() && !m_codeQueue.isEmpty()) {

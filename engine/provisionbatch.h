@@ -15,12 +15,13 @@
 #include <memory>
 #include <vector>
 
+#include "engine/radiosession.h"
 #include "engine/unitoutcome.h"
 #include "protocol/radiosettings.h"
 #include "records/recordstore.h"
 
 class PortWatcher;
-class RecordStore;
+class RecordKeeper;
 class UnitJob;
 struct PortEntry;
 
@@ -45,16 +46,17 @@ public:
     // Units are only read and compared with the profile: nothing is
     // written, no unit address handed out.
     void setCheckOnly(bool check) { m_checkOnly = check; }
-    bool isCheckOnly() const { return m_checkOnly; }
-    void setReportTimeout(int ms) { m_timeoutMs = ms; }
+    void setReportTimeout(int ms) { m_timing.reportTimeoutMs = ms; }
     // Every unit's pauses end as soon as it has answered (SessionTiming).
-    void setQuickPauses(bool quick) { m_quickPauses = quick; }
-    void setRecords(const QList<RecordStore *> &records) { m_records = records; }
+    void setQuickPauses(bool quick) { m_timing.pauseEndsOnReply = quick; }
+    // The units' pauses and report timeout.
+    void setTiming(const SessionTiming &timing) { m_timing = timing; }
+    // Where every unit's rows go; it must outlive the batch.
+    void setRecordKeeper(RecordKeeper *keeper) { m_keeper = keeper; }
     void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // Unit addresses from a record that reserves them: each unit takes the
     // first free one from the first unit address when it is written.
     void setAutoUnitAddress(bool automatic) { m_autoUnit = automatic; }
-    void setSettleDelay(int ms) { m_settleMs = ms; }
     // Each unit's own serial or label code, by port, for the units started
     // on those ports.
     void setUnitCodes(const QMap<QString, QString> &codes) { m_portCodes = codes; }
@@ -110,10 +112,9 @@ private:
     qint64 m_nextUnit;
     bool m_verify = true;
     bool m_checkOnly = false;
-    int m_timeoutMs;
-    bool m_quickPauses = false;
+    SessionTiming m_timing;
     int m_settleMs = DefaultSettleMs;
-    QList<RecordStore *> m_records;
+    RecordKeeper *m_keeper = nullptr;
     RecordIdentity m_identity;
     bool m_autoUnit = false;
     QMap<QString, QString> m_portCodes;

@@ -25,6 +25,7 @@ enum Stage {
     StageCheckRequest,  // write: "AT&V" of the check
     StageAwaitCheck,    // write: waiting for the check's report
     StageAwaitAnswers,  // write: "AT&W" waits for the answers to every earlier line
+    StageAwaitStore,    // write: "AT&W" waits for releaseStore() (its record row)
     StageClosing,       // close: the pause after the close frame is over
 };
 
@@ -98,6 +99,9 @@ struct RadioSession::Run : QObject {
     QList<WriteLine> plan;
     int nextLine = 0;
     WriteLine storeLine;    // "AT&W", while it waits for answers
+    bool gated = false;     // "AT&W" waits for releaseStore()
+    bool released = false;
+    bool storingTold = false;
     bool verify = false;
     int reportTimeoutMs = RadioSession::DefaultReportTimeoutMs;
     SequenceResult result;
@@ -220,6 +224,7 @@ int RadioSession::write(const RadioSettings &settings, bool verify, int reportTi
     run->settings = settings;
     run->plan = planWrite(settings, m_config.module, m_config.mode);
     run->verify = verify;
+    run->gated = m_storeGate;
     run->reportTimeoutMs = reportTimeoutMs;
     const int id = run->id;
     advance(run);
@@ -466,9 +471,16 @@ void RadioSession::storeWhenAnswered(Run *run)
 void RadioSession::sendStore(Run *run)
 {
     const int id = run->id;
-    emit storing(id);
-    if (!findRun(id))
-        return;
+    if (!run->storingTold) {
+        run->storingTold = true;
+        emit storing(id);
+        if (!findRun(id))
+            return;
+        if (run->gated && !run->released) {
+            run->stage = StageAwaitStore;
+            return;
+        }
+    }
     const QByteArray line = run->storeLine.bytes;
     if (!sendFor(run, line, true))
         return finish(run, SequenceResult::SendFailed);
@@ -478,6 +490,17 @@ void RadioSession::sendStore(Run *run)
     emit stored(id);
     if (findRun(id))
         pause(run, run->timing.storeMs, Awaits::Answer);
+}
+
+bool RadioSession::releaseStore(int id)
+{
+    Run *run = findRun(id);
+    if (!run || run->kind != WriteKind || run->result.stored)
+        return false;
+    run->released = true;
+    if (run->stage == StageAwaitStore)
+        sendStore(run);
+    return true;
 }
 
 void RadioSession::answered(AnswerScanner::Answer answer)

@@ -31,12 +31,15 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
             m_failure = QStringLiteral("%1: %2").arg(m_config.port, outcome.words());
         decide(outcome, true);
     });
+    connect(&m_link, &LinkController::outcomeRecorded, this, &UnitJob::decided);
     connect(&m_link, &LinkController::linkLost, this, [this](const QString &, const QString &) {
-        // A write that was running has ended lost and said so; here only a
-        // loss outside it is left.
+        // A write that was running has ended lost and says so once its
+        // row is kept; here only a loss outside it is left.
+        if (m_link.isWriting())
+            return;
         if (!m_decided)
             fail(UnitOutcome::PortLost, UnitJobText::tr("the device went away"));
-        else if (!m_done)
+        else if (!m_done && m_told)
             closeAndFinish();
     });
     connect(&m_link, &LinkController::closed, this, &UnitJob::finish);
@@ -61,18 +64,6 @@ void UnitJob::setReportTimeout(int ms)
     SessionTiming timing = m_link.timing();
     timing.reportTimeoutMs = ms;
     m_link.setTiming(timing);
-}
-
-void UnitJob::setRecord(RecordStore *record)
-{
-    m_records.clear();
-    addRecord(record);
-}
-
-void UnitJob::addRecord(RecordStore *record)
-{
-    if (record && !record->name().isEmpty())
-        m_records.append(record);
 }
 
 void UnitJob::setUnitReservation(qint64 start, bool exact, bool replace)
@@ -127,7 +118,7 @@ void UnitJob::begin()
     // a lost or failed unit's row says was attempted.
     m_toWrite = m_change;
     if (m_task == WriteTask || m_task == CheckTask)
-        m_link.setRecords(m_records);
+        m_link.setRecordKeeper(m_keeper);
     if (!m_link.open(m_config)) {
         // Reported from the event loop, like every other end.
         QTimer::singleShot(0, this, [this] {
@@ -225,8 +216,16 @@ void UnitJob::decide(const UnitOutcome &outcome, bool recorded)
     // A unit that never got as far as its port leaves no row.
     if ((m_task == WriteTask || m_task == CheckTask) && !recorded && outcome.cause != UnitOutcome::CannotOpen) {
         m_link.recordOutcome(m_outcome);
-        m_outcome = m_link.outcome();
+        return;
     }
+    decided(m_outcome);
+}
+
+// The unit's row is kept: the outcome is told.
+void UnitJob::decided(const UnitOutcome &outcome)
+{
+    m_outcome = outcome;
+    m_told = true;
     emit outcomeReady();
     closeAndFinish();
 }

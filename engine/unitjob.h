@@ -10,7 +10,9 @@
 #include "engine/linkcontroller.h"
 #include "engine/unitoutcome.h"
 #include "protocol/radiosettings.h"
-#include "records/recordfile.h"
+#include "records/recordstore.h"
+
+class RecordKeeper;
 
 class UnitJob : public QObject
 {
@@ -28,12 +30,11 @@ public:
     // Pauses that end as soon as the unit has answered (SessionTiming).
     void setQuickPauses(bool quick);
     const SessionTiming &timing() const { return m_link.timing(); }
-    // A write writes the unit's row into each record: a pending row right
-    // before "AT&W" goes out (so a killed program still leaves one),
-    // completed the moment the outcome is known. When a pending row cannot be
-    // written, "AT&W" is not sent.
-    void setRecord(RecordStore *record);
-    void addRecord(RecordStore *record);
+    // A write (or a check) writes the unit's rows into the keeper's
+    // records: a pending row right before "AT&W" goes out (so a killed
+    // program still leaves one), completed the moment the outcome is known.
+    // When a pending row cannot be written, "AT&W" is not sent.
+    void setRecordKeeper(RecordKeeper *keeper) { m_keeper = keeper; }
     // Who writes, for a database record's rows.
     void setRecordIdentity(const RecordIdentity &identity) { m_link.setRecordIdentity(identity); }
     // The unit's own serial or label code, kept in its record rows.
@@ -63,7 +64,6 @@ public:
 
     const LinkConfig &config() const { return m_config; }
     bool isDone() const { return m_done; }
-    bool isDecided() const { return m_decided; }
     bool wasInterrupted() const { return m_interrupted; }
     // Why the unit failed (NoCause when it did not), and one line naming
     // the port; for a write, outcome() tells the rest.
@@ -89,6 +89,7 @@ private:
     void fail(UnitOutcome::Cause cause, const QString &message);
     // `recorded`: the controller has written the unit's rows already.
     void decide(const UnitOutcome &outcome, bool recorded);
+    void decided(const UnitOutcome &outcome);
     void closeAndFinish();
     void finish();
     void setStep(Step step, int line = 0, int lines = 0);
@@ -102,7 +103,7 @@ private:
     bool m_verify = true;
     qint32 m_newRate = 0;
     int m_timeoutMs = RadioSession::DefaultReportTimeoutMs;
-    QList<RecordStore *> m_records;
+    RecordKeeper *m_keeper = nullptr;
     qint64 m_reserveStart = -1;
     bool m_reserveExact = true;
     bool m_reserveReplace = false;
@@ -110,6 +111,7 @@ private:
     bool m_interrupted = false;
     Step m_step = Step::Connecting;
     bool m_decided = false;
+    bool m_told = false;       // outcomeReady() was emitted
     bool m_done = false;
     QString m_failure;
     RadioSettings m_settings;

@@ -109,6 +109,8 @@ QString UnitOutcome::words() const
 
 QString UnitOutcome::recordNote() const
 {
+    if (recordError.isEmpty() && recordWaiting)
+        return UnitOutcomeText::tr("; waiting for the shared record");
     if (recordError.isEmpty() || blockedByRecord())
         return QString();
     return UnitOutcomeText::tr("; not recorded: %1").arg(recordError);

@@ -65,6 +65,7 @@ struct UnitOutcome {
     QList<RegisterDifference> differences;
     RadioSettings settings;            // what the write sent, or was to send (settingsSent()); what a checked unit holds
     QString recordError;               // the unit's record row could not be written
+    bool recordWaiting = false;        // its row is kept here and waits for the shared record
     Module module = Module::Tarn;      // a check's: the lists its differences are named from
     bool check = false;                // a check against a profile, which never writes
 
@@ -77,7 +78,8 @@ struct UnitOutcome {
     QString words() const;
     // words() without the record's part.
     QString resultWords() const;
-    // "; not recorded: …" when the unit's row could not be written.
+    // "; not recorded: …" when the unit's row could not be written,
+    // "; waiting for the shared record" while it is kept here for it.
     QString recordNote() const;
     // The record's "differences" column: what differs, what was refused,
     // or why the unit failed.

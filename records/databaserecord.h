@@ -32,8 +32,6 @@ public:
     DatabaseRecord(const DatabaseRecord &) = delete;
     DatabaseRecord &operator=(const DatabaseRecord &) = delete;
 
-    bool isPostgres() const { return m_postgres; }
-
     QString name() const override;
     // Connects, creates or updates the schema, and checks that a row can be
     // written.

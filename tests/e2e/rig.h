@@ -88,7 +88,7 @@ public:
     {
         return QTest::qWaitFor([this] {
             return (state() == MainWindow::LinkState::Closed || state() == MainWindow::LinkState::Ready)
-                   && !QApplication::activeModalWidget();
+                   && !window->waitsForRecord() && !QApplication::activeModalWidget();
         }, timeoutMs);
     }
 

@@ -137,9 +137,13 @@ private slots:
         QTest::keyClick(dialog.findChild<QLineEdit *>("BatchCodeEdit"), Qt::Key_Return);
         dialog.findChild<QPushButton *>("StartButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 30000);
-        QStringList codes = serialsOf(dir.filePath("batch.kvxdb"));
-        codes.sort();
-        QCOMPARE(codes, (QStringList { "SN-B0", "SN-B1" }));
+        // The rows reach the database from the station's outbox, just after.
+        const auto codes = [this] {
+            QStringList all = serialsOf(dir.filePath("batch.kvxdb"));
+            all.sort();
+            return all;
+        };
+        QTRY_COMPARE(codes(), (QStringList { "SN-B0", "SN-B1" }));
     }
 
     // kvx-cli: codes by port, from a file, and from standard input on the

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "engine/linkcontroller.h"
+#include "engine/recordkeeper.h"
 #include "protocol/answerscanner.h"
 #include "records/recordfile.h"
 #include "support/ptymodem.h"
@@ -141,7 +142,11 @@ private slots:
         unit.modem.setAnswerGap(gapMs);
         QTemporaryDir dir;
         RecordFile record(dir.filePath("units.csv"));
-        unit.link.setRecords({ &record });
+        RecordKeeper keeper;
+        QSignalSpy opened(&keeper, &RecordKeeper::opened);
+        keeper.open(record.path(), QString());
+        QVERIFY(opened.wait(5000));
+        unit.link.setRecordKeeper(&keeper);
         QVERIFY(unit.open());
         QVERIFY(unit.read());
         unit.modem.setMute(mute);

@@ -203,9 +203,10 @@ private slots:
         postgres.reset();
     }
 
-    // The server stops after a unit stored: its one line says it was not
-    // recorded; back again, check lists the unit as pending and release
-    // gives its address back. A program killed before storing leaves a
+    // The server stops after a unit stored: its one line says its row
+    // waits here, and the program says so in its exit status; back again,
+    // check lists the unit as pending, release gives its address back, and
+    // record sync forwards the row that waited. A program killed before storing leaves a
     // reservation that ends with time, and --replace takes the address.
     void unfinishedUnits()
     {
@@ -215,17 +216,19 @@ private slots:
         std::vector<std::unique_ptr<SimProcess>> units;
         QProcess process;
         start(process, QStringList { "provision", "--profile", profile, "--unit-start", "5", "--record", location, "--station",
-                                     "A", "--operator", "ann" }
+                                     "A", "--operator", "ann", "--record-wait", "1" }
                            + startUnits(units, 1),
               environment());
         QVERIFY(units.front()->waitForReceived("AT&W", 20000));
         QVERIFY2(postgres->stop(), qPrintable(postgres->errorString()));
         const Run stopped = finish(process);
-        QCOMPARE(stopped.exitCode, 7);
+        QCOMPARE(stopped.exitCode, 9);
         const QList<QByteArray> lines = stopped.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 2);
-        QVERIFY2(lines.at(0).contains(": verified (network address 4321, unit address 5); not recorded: "), lines.at(0).constData());
-        QVERIFY2(lines.at(1).startsWith("0 of 1 unit verified"), lines.at(1).constData());
+        QVERIFY2(lines.at(0).endsWith(": verified (network address 4321, unit address 5); waiting for the shared record"),
+                 lines.at(0).constData());
+        QVERIFY2(lines.at(1).startsWith("1 of 1 unit verified"), lines.at(1).constData());
+        QVERIFY2(stopped.err.contains("1 row(s) still wait for the shared record"), stopped.err.constData());
 
         QVERIFY2(postgres->resume(), qPrintable(postgres->errorString()));
         const Run pending = cli({ "record", "check", "--record", location, "--json" }, environment());
@@ -237,6 +240,11 @@ private slots:
         QCOMPARE(released.exitCode, 0);
         QVERIFY2(released.out.contains("pending by station A (operator ann)"), released.out.constData());
         QCOMPARE(cli({ "record", "check", "--record", location }, environment()).exitCode, 0);
+        const Run synced = cli({ "record", "sync", "--record", location }, environment());
+        QCOMPARE(synced.exitCode, 0);
+        QVERIFY2(synced.out.startsWith("1 row forwarded"), synced.out.constData());
+        QCOMPARE(postgres->sql(database, "SELECT count(*) FROM units WHERE unit_address = 5 AND result = 'verified'"),
+                 QStringLiteral("1"));
 
         // Killed while writing: the reservation holds until it ends.
         units.clear();

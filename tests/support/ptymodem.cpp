@@ -47,6 +47,12 @@ void PtyModem::readable()
     m_received.append(buffer, int(n));
     // Byte by byte, so each line's answer is held back on its own.
     for (ssize_t i = 0; i < n; ++i) {
+        if (buffer[i] == '\n') {
+            m_lines.append({ m_clock.elapsed(), m_partial.trimmed() });
+            m_partial.clear();
+        } else {
+            m_partial.append(buffer[i]);
+        }
         const QByteArray answer = m_session.receive(QByteArray(1, buffer[i]), lineBaudFor(m_model.product()), 0);
         if (answer.isEmpty() || (m_mute && (buffer[i] == '\r' || buffer[i] == '\n')))
             continue;

@@ -30,6 +30,9 @@ public:
     // Every byte received, and the last line among them (without its end).
     QByteArray received() const { return m_received; }
     QByteArray lastLine() const;
+    // Each line received (without its end) with the time its end came, in
+    // milliseconds since the modem was made.
+    const QList<QPair<qint64, QByteArray>> &timedLines() const { return m_lines; }
 
 private:
     void readable();
@@ -47,4 +50,6 @@ private:
     QElapsedTimer m_clock;
     QList<QPair<qint64, QByteArray>> m_due;   // answers, each with the time it goes out
     QTimer m_timer;
+    QList<QPair<qint64, QByteArray>> m_lines;
+    QByteArray m_partial;
 };
