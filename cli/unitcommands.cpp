@@ -112,7 +112,7 @@ int Cli::write(const QStringList &)
             // What went out, what it set, and how it ended: the result.
             m_board->printResult(tr("%1: sent %2").arg(unitPort, joinedLines(o.linesSent)));
             m_board->printResult(QStringLiteral("%1: %2").arg(unitPort, settingsLine(o.settings, job.config())));
-            m_board->printResult(tr("%1: %2%3").arg(unitPort, o.words(), codeNote(job)));
+            m_board->printResult(QStringLiteral("%1: %2%3").arg(unitPort, o.words(), codeNote(job)));
         } else if (!job.failure().isEmpty()) {
             m_board->printFailure(job.failure());
         }
@@ -213,7 +213,7 @@ int Cli::check(const QStringList &)
                 m_board->printFailure(unit->failure());
             return;
         }
-        m_board->printResult(tr("%1: %2%3").arg(unit->config().port, unit->outcome().words(), codeNote(*unit)));
+        m_board->printResult(QStringLiteral("%1: %2%3").arg(unit->config().port, unit->outcome().words(), codeNote(*unit)));
     });
     QObject::connect(&batch, &ProvisionBatch::finished, &m_app, &QCoreApplication::quit);
     QObject stopWatch;

@@ -248,18 +248,6 @@ p, li { white-space: pre-wrap; }
         <translation>%1 已出现：与 %2 不匹配，不予处理</translation>
     </message>
     <message>
-        <source>--unit-start: the profile is point to point, its units have no unit address</source>
-        <translation>--unit-start：配置文件为点对点，其单元没有单元地址</translation>
-    </message>
-    <message>
-        <source>--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb or --record postgresql://...</source>
-        <translation>--unit-start auto 从数据库记录中取单元地址：请加上 --record FILE.kvxdb 或 --record postgresql://...</translation>
-    </message>
-    <message>
-        <source>--unit-start %1: allowed: 0 .. %2, or auto</source>
-        <translation>--unit-start %1：允许的值：0 .. %2，或 auto</translation>
-    </message>
-    <message>
         <source>--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate</source>
         <translation>--product %1：只有 kv6（KV6 - KV7）单元有透传波特率</translation>
     </message>
@@ -316,6 +304,62 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>released unit address %1 on network address %2: %3 by %4 at %5</source>
         <translation>已释放网络地址 %2 上的单元地址 %1：%3，由 %4 于 %5</translation>
+    </message>
+    <message>
+        <source>--record-wait %1: allowed: a number of seconds, 0 or more</source>
+        <translation>--record-wait %1：允许值：秒数，0 或更大</translation>
+    </message>
+    <message>
+        <source>%1 row(s) wait for the shared record %2; waiting up to %3 s</source>
+        <translation>%1 行记录等待写入共享记录 %2；最多等待 %3 秒</translation>
+    </message>
+    <message>
+        <source>%1 row(s) still wait for the shared record %2: they are kept on this computer and forwarded by the next run or by kvx-cli record sync --record %2</source>
+        <translation>%1 行记录仍在等待写入共享记录 %2：它们保存在本机，由下一次运行或 kvx-cli record sync --record %2 转发</translation>
+    </message>
+    <message>
+        <source>kvx-print, which draws labels and reports, is not installed beside kvx-cli</source>
+        <translation>未在 kvx-cli 旁安装绘制标签和报告的 kvx-print</translation>
+    </message>
+    <message>
+        <source>%1 %2: no code after the port</source>
+        <translation>%1 %2：端口后没有编码</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is given two codes</source>
+        <translation>%1：端口 %2 被给了两个编码</translation>
+    </message>
+    <message>
+        <source>--serial: %1 codes for %2 ports without one (give PORT=CODE)</source>
+        <translation>--serial：%1 个编码对应 %2 个没有编码的端口（请使用 端口=编码）</translation>
+    </message>
+    <message>
+        <source>--serial %1=%2: %1 is not a --port given</source>
+        <translation>--serial %1=%2：%1 不是给出的 --port</translation>
+    </message>
+    <message>
+        <source>code %1: for the next unit plugged in</source>
+        <translation>编码 %1：用于下一台接入的设备</translation>
+    </message>
+    <message>
+        <source>%1: sent %2</source>
+        <translation>%1：已发送 %2</translation>
+    </message>
+    <message>
+        <source>--port %1 and --port %2 are one device (%3), given twice: one unit, one port</source>
+        <translation>--port %1 与 --port %2 是同一设备（%3），给了两次：一台设备只用一个端口</translation>
+    </message>
+    <message>
+        <source>--unit-start: give a number or auto</source>
+        <translation>--unit-start：请给出数字或 auto</translation>
+    </message>
+    <message>
+        <source>--unit-start: %1</source>
+        <translation>--unit-start：%1</translation>
+    </message>
+    <message>
+        <source>--record %1: only a database record takes rows kept for it</source>
+        <translation>--record %1：只有数据库记录接收为其保存的行</translation>
     </message>
 </context>
 <context>
@@ -900,10 +944,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>不是 PostgreSQL 记录：%1</translation>
     </message>
     <message>
-        <source>The record %1 cannot be used: %2</source>
-        <translation>记录 %1 无法使用：%2</translation>
-    </message>
-    <message>
         <source>Operator</source>
         <translation>操作员</translation>
     </message>
@@ -938,26 +978,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>The device on %1 was lost after storing: %2 was stored, not verified.</source>
         <translation>%1 上的设备在保存后断开：已保存 %2，未校验。</translation>
-    </message>
-    <message>
-        <source>point to multipoint</source>
-        <translation>点对多点</translation>
-    </message>
-    <message>
-        <source>point to point</source>
-        <translation>点对点</translation>
-    </message>
-    <message>
-        <source>The profile was refused: it is for a %1, the unit is a %2.</source>
-        <translation>配置方案被拒绝：它适用于 %1，而设备是 %2。</translation>
-    </message>
-    <message>
-        <source>The profile was refused: it is for the %1 module, the unit has %2.</source>
-        <translation>配置方案被拒绝：它适用于 %1 模组，而设备装的是 %2。</translation>
-    </message>
-    <message>
-        <source>The profile was refused: it is for %1, the unit runs %2.</source>
-        <translation>配置方案被拒绝：它适用于%1，而设备运行在%2。</translation>
     </message>
     <message>
         <source>Compare with profile</source>
@@ -1074,6 +1094,20 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>the folder %1 cannot be made</source>
         <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) wait for the shared record</source>
+        <translation>
+            <numerusform>%n 行记录等待写入共享记录</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record cannot be used: %1</source>
+        <translation>记录无法使用：%1</translation>
+    </message>
+    <message>
+        <source>it is still being opened</source>
+        <translation>记录仍在打开中</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1482,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>The label of %1 could not be written: %2</source>
         <translation>%1 的标签无法写入：%2</translation>
     </message>
+    <message>
+        <source>Opening the record %1…</source>
+        <translation>正在打开记录 %1…</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>未发送任何内容：%1</translation>
+    </message>
+    <message>
+        <source>Stopped before the start: nothing was sent.</source>
+        <translation>开始前已停止：未发送任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -1802,6 +1848,54 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>the folder for rows waiting for it cannot be made: %1</source>
+        <translation>无法创建存放待转发记录行的文件夹：%1</translation>
+    </message>
+    <message>
+        <source>the outbox %1</source>
+        <translation>发件箱 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>first unit address %1: the profile is point to point, its units have no unit address</source>
+        <translation>起始单元地址 %1：配置方案为点对点，其设备没有单元地址</translation>
+    </message>
+    <message>
+        <source>first unit address auto: the unit addresses come from a database record (a .kvxdb file or postgresql://...); this record cannot hand them out</source>
+        <translation>起始单元地址 auto：单元地址来自数据库记录（.kvxdb 文件或 postgresql://...）；此记录无法分配单元地址</translation>
+    </message>
+    <message numerus="yes">
+        <source>first unit address %1: allowed: 0 … %2 (for %n unit(s)), or auto</source>
+        <translation>
+            <numerusform>起始单元地址 %1：允许值：0 … %2（共 %n 台设备），或 auto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>点对多点</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>点对点</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for a %1, the unit is a %2.</source>
+        <translation>配置方案被拒绝：它适用于 %1，该设备是 %2。</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for the %1 module, the unit has %2.</source>
+        <translation>配置方案被拒绝：它适用于 %1 模块，该设备装有 %2。</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for %1, the unit runs %2.</source>
+        <translation>配置方案被拒绝：它适用于%1，该设备运行%2。</translation>
+    </message>
+</context>
+<context>
     <name>UnitDetector</name>
     <message>
         <source>%1: interrupted</source>
@@ -2059,6 +2153,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>written, not checked</source>
         <translation>已写入，未校验</translation>
+    </message>
+    <message>
+        <source>; waiting for the shared record</source>
+        <translation>；等待写入共享记录</translation>
     </message>
 </context>
 <context>

@@ -249,18 +249,6 @@ p, li { white-space: pre-wrap; }
         <translation>%1 appeared: left alone, it does not match %2</translation>
     </message>
     <message>
-        <source>--unit-start: the profile is point to point, its units have no unit address</source>
-        <translation>--unit-start: the profile is point to point, its units have no unit address</translation>
-    </message>
-    <message>
-        <source>--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb or --record postgresql://...</source>
-        <translation>--unit-start auto takes the unit addresses from a database record: add --record FILE.kvxdb or --record postgresql://...</translation>
-    </message>
-    <message>
-        <source>--unit-start %1: allowed: 0 .. %2, or auto</source>
-        <translation>--unit-start %1: allowed: 0 .. %2, or auto</translation>
-    </message>
-    <message>
         <source>--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate</source>
         <translation>--product %1: only kv6 (KV6 - KV7) units have a pass-through baud rate</translation>
     </message>
@@ -320,6 +308,62 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>released unit address %1 on network address %2: %3 by %4 at %5</source>
         <translation>released unit address %1 on network address %2: %3 by %4 at %5</translation>
+    </message>
+    <message>
+        <source>--record-wait %1: allowed: a number of seconds, 0 or more</source>
+        <translation>--record-wait %1: allowed: a number of seconds, 0 or more</translation>
+    </message>
+    <message>
+        <source>%1 row(s) wait for the shared record %2; waiting up to %3 s</source>
+        <translation>%1 row(s) wait for the shared record %2; waiting up to %3 s</translation>
+    </message>
+    <message>
+        <source>%1 row(s) still wait for the shared record %2: they are kept on this computer and forwarded by the next run or by kvx-cli record sync --record %2</source>
+        <translation>%1 row(s) still wait for the shared record %2: they are kept on this computer and forwarded by the next run or by kvx-cli record sync --record %2</translation>
+    </message>
+    <message>
+        <source>kvx-print, which draws labels and reports, is not installed beside kvx-cli</source>
+        <translation>kvx-print, which draws labels and reports, is not installed beside kvx-cli</translation>
+    </message>
+    <message>
+        <source>%1 %2: no code after the port</source>
+        <translation>%1 %2: no code after the port</translation>
+    </message>
+    <message>
+        <source>%1: port %2 is given two codes</source>
+        <translation>%1: port %2 is given two codes</translation>
+    </message>
+    <message>
+        <source>--serial: %1 codes for %2 ports without one (give PORT=CODE)</source>
+        <translation>--serial: %1 codes for %2 ports without one (give PORT=CODE)</translation>
+    </message>
+    <message>
+        <source>--serial %1=%2: %1 is not a --port given</source>
+        <translation>--serial %1=%2: %1 is not a --port given</translation>
+    </message>
+    <message>
+        <source>code %1: for the next unit plugged in</source>
+        <translation>code %1: for the next unit plugged in</translation>
+    </message>
+    <message>
+        <source>%1: sent %2</source>
+        <translation>%1: sent %2</translation>
+    </message>
+    <message>
+        <source>--port %1 and --port %2 are one device (%3), given twice: one unit, one port</source>
+        <translation>--port %1 and --port %2 are one device (%3), given twice: one unit, one port</translation>
+    </message>
+    <message>
+        <source>--unit-start: give a number or auto</source>
+        <translation>--unit-start: give a number or auto</translation>
+    </message>
+    <message>
+        <source>--unit-start: %1</source>
+        <translation>--unit-start: %1</translation>
+    </message>
+    <message>
+        <source>--record %1: only a database record takes rows kept for it</source>
+        <translation>--record %1: only a database record takes rows kept for it</translation>
     </message>
 </context>
 <context>
@@ -904,10 +948,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>Not a PostgreSQL record: %1</translation>
     </message>
     <message>
-        <source>The record %1 cannot be used: %2</source>
-        <translation>The record %1 cannot be used: %2</translation>
-    </message>
-    <message>
         <source>Operator</source>
         <translation>Operator</translation>
     </message>
@@ -942,26 +982,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>The device on %1 was lost after storing: %2 was stored, not verified.</source>
         <translation>The device on %1 was lost after storing: %2 was stored, not verified.</translation>
-    </message>
-    <message>
-        <source>point to multipoint</source>
-        <translation>point to multipoint</translation>
-    </message>
-    <message>
-        <source>point to point</source>
-        <translation>point to point</translation>
-    </message>
-    <message>
-        <source>The profile was refused: it is for a %1, the unit is a %2.</source>
-        <translation>The profile was refused: it is for a %1, the unit is a %2.</translation>
-    </message>
-    <message>
-        <source>The profile was refused: it is for the %1 module, the unit has %2.</source>
-        <translation>The profile was refused: it is for the %1 module, the unit has %2.</translation>
-    </message>
-    <message>
-        <source>The profile was refused: it is for %1, the unit runs %2.</source>
-        <translation>The profile was refused: it is for %1, the unit runs %2.</translation>
     </message>
     <message>
         <source>Compare with profile</source>
@@ -1078,6 +1098,21 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>Locked: this network address goes into every unit.</source>
         <translation>Locked: this network address goes into every unit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) wait for the shared record</source>
+        <translation>
+            <numerusform>%n row waits for the shared record</numerusform>
+            <numerusform>%n rows wait for the shared record</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The record cannot be used: %1</source>
+        <translation>The record cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>it is still being opened</source>
+        <translation>it is still being opened</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1488,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>not written: a %1 answered here, the profile is for a %2</source>
         <translation>not written: a %1 answered here, the profile is for a %2</translation>
     </message>
+    <message>
+        <source>Opening the record %1…</source>
+        <translation>Opening the record %1…</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>Nothing was sent: %1</translation>
+    </message>
+    <message>
+        <source>Stopped before the start: nothing was sent.</source>
+        <translation>Stopped before the start: nothing was sent.</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -1809,6 +1856,55 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>the folder for rows waiting for it cannot be made: %1</source>
+        <translation>the folder for rows waiting for it cannot be made: %1</translation>
+    </message>
+    <message>
+        <source>the outbox %1</source>
+        <translation>the outbox %1</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>first unit address %1: the profile is point to point, its units have no unit address</source>
+        <translation>first unit address %1: the profile is point to point, its units have no unit address</translation>
+    </message>
+    <message>
+        <source>first unit address auto: the unit addresses come from a database record (a .kvxdb file or postgresql://...); this record cannot hand them out</source>
+        <translation>first unit address auto: the unit addresses come from a database record (a .kvxdb file or postgresql://...); this record cannot hand them out</translation>
+    </message>
+    <message numerus="yes">
+        <source>first unit address %1: allowed: 0 … %2 (for %n unit(s)), or auto</source>
+        <translation>
+            <numerusform>first unit address %1: allowed: 0 … %2 (for %n unit), or auto</numerusform>
+            <numerusform>first unit address %1: allowed: 0 … %2 (for %n units), or auto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>point to multipoint</source>
+        <translation>point to multipoint</translation>
+    </message>
+    <message>
+        <source>point to point</source>
+        <translation>point to point</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for a %1, the unit is a %2.</source>
+        <translation>The profile was refused: it is for a %1, the unit is a %2.</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for the %1 module, the unit has %2.</source>
+        <translation>The profile was refused: it is for the %1 module, the unit has %2.</translation>
+    </message>
+    <message>
+        <source>The profile was refused: it is for %1, the unit runs %2.</source>
+        <translation>The profile was refused: it is for %1, the unit runs %2.</translation>
+    </message>
+</context>
+<context>
     <name>UnitDetector</name>
     <message>
         <source>%1: interrupted</source>
@@ -2066,6 +2162,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>written, not checked</source>
         <translation>written, not checked</translation>
+    </message>
+    <message>
+        <source>; waiting for the shared record</source>
+        <translation>; waiting for the shared record</translation>
     </message>
 </context>
 <context>
