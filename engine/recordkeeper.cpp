@@ -28,6 +28,10 @@ struct RecordKeeperText {
 // The longest wait between two tries of a database that does not answer.
 constexpr int LongestRetryMs = 10000;
 constexpr int FirstRetryMs = 250;
+// How long a unit's end waits to hear that its last row reached the
+// database, once the row is kept here: a busy or absent server then no
+// longer holds the unit up, and its row says it waits.
+constexpr int FinalRowAnswerMs = 1000;
 
 QString named(const QString &name, const QString &error)
 {
@@ -99,6 +103,7 @@ struct RecordKeeper::Shared : QObject {
     bool failing = false;
     bool scheduled = false;
     int forwardedRows = 0;
+    int adoptedRows = 0;    // rows of earlier runs' outboxes taken on
 
     Shared() { retry.setSingleShot(true); }
     ~Shared() override
@@ -120,18 +125,19 @@ struct RecordKeeper::Shared : QObject {
         }, Qt::QueuedConnection);
     }
 
+    // Counted by the keeper, from the rows kept and those forwarded: right
+    // even while this thread is busy with a database that does not answer.
     void tellWaiting()
     {
-        const int rows = int(queue.size());
+        const int earlier = adoptedRows;
         const int sent = forwardedRows;
         QPointer<RecordKeeper> to(keeper);
-        QMetaObject::invokeMethod(keeper, [to, rows, sent] {
+        QMetaObject::invokeMethod(keeper, [to, earlier, sent] {
             if (!to)
                 return;
-            if (to->m_waiting != rows) {
-                to->m_waiting = rows;
-                emit to->waitingChanged(rows);
-            }
+            to->m_adopted = earlier;
+            to->m_forwarded = sent;
+            to->updateWaiting();
             emit to->forwarded(sent);
         }, Qt::QueuedConnection);
     }
@@ -220,6 +226,7 @@ struct RecordKeeper::Shared : QObject {
                 if (!recordFromFields(lines.at(i + 1), &item.record, &item.attempt) || item.attempt.isEmpty())
                     break;
                 queue.append(std::move(item));
+                ++adoptedRows;
                 any = true;
             }
             if (any)
@@ -431,6 +438,10 @@ void RecordKeeper::writeRow(QObject *context, const QString &attempt, const Unit
         }
         if (RecordFile(local->outboxPath).writeRow(attempt.toLatin1(), record, &error).isEmpty())
             return answerHere(rowReply(named(RecordKeeperText::tr("the outbox %1").arg(local->outboxPath), error)));
+        QMetaObject::invokeMethod(this, [this] {
+            ++m_kept;
+            updateWaiting();
+        }, Qt::QueuedConnection);
         Shared::Item item;
         item.outbox = local->outboxPath;
         item.index = local->outboxRows++;
@@ -438,9 +449,24 @@ void RecordKeeper::writeRow(QObject *context, const QString &attempt, const Unit
         item.record = record;
         item.localError = localError;
         if (final) {
+            // The first of the database's answer and the deadline is told.
+            auto told = std::make_shared<bool>(false);
+            const Callback once = [told, done](const Reply &answer) {
+                if (*told)
+                    return;
+                *told = true;
+                if (done)
+                    done(answer);
+            };
             item.answer = true;
             item.context = to;
-            item.done = done;
+            item.done = once;
+            QMetaObject::invokeMethod(this, [this, to, once, localError] {
+                QTimer::singleShot(FinalRowAnswerMs, this, [to, once, localError] {
+                    if (to)
+                        once(rowReply(localError, true));
+                });
+            }, Qt::QueuedConnection);
         } else {
             answerHere(rowReply(localError));
         }
@@ -501,6 +527,15 @@ void RecordKeeper::nextFreeUnit(QObject *context, const QString &networkAddress,
         }
         shared->reply(to, done, answer);
     }, Qt::QueuedConnection);
+}
+
+void RecordKeeper::updateWaiting()
+{
+    const int rows = std::max(0, m_kept + m_adopted - m_forwarded);
+    if (rows == m_waiting)
+        return;
+    m_waiting = rows;
+    emit waitingChanged(rows);
 }
 
 void RecordKeeper::retryNow()

@@ -89,6 +89,7 @@ private:
     struct Shared;
 
     void partOpened(bool ok, bool journal, const QString &error, const QString &reason);
+    void updateWaiting();
 
     QThread *m_localThread = nullptr;
     QThread *m_sharedThread = nullptr;
@@ -104,4 +105,7 @@ private:
     QString m_refusal;
     bool m_open = false;
     int m_waiting = 0;
+    int m_kept = 0;        // rows this run kept in its outbox
+    int m_adopted = 0;     // rows of earlier runs' outboxes
+    int m_forwarded = 0;   // rows forwarded in this run
 };

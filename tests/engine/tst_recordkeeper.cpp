@@ -4,6 +4,8 @@
 // crash between forwarding and marking.
 
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,6 +92,49 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(next.waiting(), 0, 30000);
         QTRY_VERIFY(!QFile::exists(left.path()));
         QCOMPARE(server.sql("units", "SELECT count(*) FROM units"), QStringLiteral("3"));
+    }
+
+    // A database file another program holds (sqlite3's BEGIN EXCLUSIVE):
+    // the unit's last row is answered as waiting long before the database's
+    // own busy wait ends, the rows are counted while it waits, and they
+    // land once it is let go.
+    void busyDatabaseHoldsNoUnit()
+    {
+        const QString sqlite = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (sqlite.isEmpty())
+            QSKIP("sqlite3 is not installed");
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString location = data.filePath("units.kvxdb");
+        RecordKeeper keeper;
+        QSignalSpy opened(&keeper, &RecordKeeper::opened);
+        keeper.open(QString(), location);
+        QVERIFY(opened.wait(20000));
+        QVERIFY(keeper.isOpen());
+
+        QProcess holder;
+        holder.start(sqlite, { location });
+        QVERIFY(holder.waitForStarted());
+        // Told by a program of its own: the shell's output is buffered on a pipe.
+        holder.write(".timeout 5000\nBEGIN EXCLUSIVE;\n.shell echo held\n");
+        QByteArray said;
+        QTRY_VERIFY((said += holder.readAllStandardOutput()).contains("held"));
+
+        QList<RecordKeeper::Reply> replies;
+        const QString attempt = newAttemptId();
+        keeper.writeRow(this, attempt, unit(1, "pending"), false, false, [](const RecordKeeper::Reply &) {});
+        keeper.writeRow(this, attempt, unit(1, "verified"), false, true,
+                        [&replies](const RecordKeeper::Reply &reply) { replies << reply; });
+        // SQLite itself would wait 20 s for the lock.
+        QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 1, 8000);
+        QVERIFY(replies.first().error.isEmpty() && replies.first().waiting);
+        QCOMPARE(keeper.waiting(), 2);
+
+        holder.write("ROLLBACK;\n.quit\n");
+        QVERIFY(holder.waitForFinished());
+        keeper.retryNow();
+        QTRY_COMPARE_WITH_TIMEOUT(keeper.waiting(), 0, 30000);
+        QCOMPARE(replies.size(), 1);
     }
 };
 

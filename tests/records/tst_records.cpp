@@ -222,7 +222,7 @@ private slots:
         QVERIFY(units.front()->waitForReceived("AT&W", 20000));
         QVERIFY2(postgres->stop(), qPrintable(postgres->errorString()));
         const Run stopped = finish(process);
-        QCOMPARE(stopped.exitCode, 9);
+        QVERIFY2(stopped.exitCode == 9, stopped.err.right(4000).constData());
         const QList<QByteArray> lines = stopped.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines.at(0).endsWith(": verified (network address 4321, unit address 5); waiting for the shared record"),
