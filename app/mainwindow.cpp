@@ -243,6 +243,13 @@ MainWindow::MainWindow(QWidget *parent)
         waitingLabel->setVisible(rows > 0);
         waitingLabel->setText(tr("%n row(s) wait for the shared record", nullptr, rows));
     });
+    // A row the shared record refuses for good: where it went, and why.
+    connect(station, &Station::rowsSetAside, this, [this](int rows, const QString &file, const QString &reason) {
+        showStatus([rows, file, reason] {
+            return tr("%n row(s) the shared record refused are set aside in %1: %2", nullptr, rows)
+                .arg(QDir::toNativeSeparators(file), reason);
+        }, StatusKind::Failure);
+    });
     connect(station, &Station::recordsOpened, this, [this](bool ok, const QString &error) {
         applyState();
         if (!ok)

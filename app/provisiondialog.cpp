@@ -28,6 +28,7 @@ int progressFor(UnitStep step, int line, int lines)
     switch (step) {
     case UnitStep::Connecting: return 5;
     case UnitStep::Reading: return 15;
+    case UnitStep::Reserving: return 18;
     case UnitStep::Writing: return 20 + (lines > 0 ? 55 * line / lines : 0);
     case UnitStep::Storing: return 80;
     case UnitStep::Verifying: return 92;

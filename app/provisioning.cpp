@@ -315,11 +315,15 @@ void MainWindow::confirmThenWrite(const RadioSettings &form)
     // Asked of the record on its own thread; the form waits meanwhile.
     askingRecord = true;
     applyState();
-    station->askUnitHeld(this, form, serial->config().mode, [this, form](bool held) {
+    station->askUnitHeld(this, form, serial->config().mode, [this, form](bool held, const QString &error) {
         askingRecord = false;
         applyState();
         if (serial->state() != LinkState::Ready || !serial->isOpen())
             return;
+        // Unasked, two units could get one address: nothing is sent.
+        if (!error.isEmpty())
+            return showStatus([error] { return tr("Not written: the record could not say whether the unit address is in use: %1").arg(error); },
+                              StatusKind::Failure);
         if (held)
             askBeforeWriting(form);
         else

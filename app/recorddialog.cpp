@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QValueAxis>
 
@@ -17,6 +18,7 @@
 #include "records/recordfigures.h"
 #include "records/recordlocation.h"
 #include "records/recordstore.h"
+#include "records/recordworker.h"
 
 namespace {
 
@@ -91,15 +93,38 @@ void countsOf(const QMap<QString, FigureCount> &counts, QStringList *names, QLis
 
 } // namespace
 
+// On the worker's thread: the record's store and the rows read from it.
+struct RecordDialog::Reader : QObject {
+    std::unique_ptr<RecordStore> store;
+    QList<RecordRow> rows;
+    QString error;
+    bool read = false;
+};
+
+struct RecordDialog::Shown {
+    int asked = 0;
+    QList<RecordRow> rows;
+    QList<RecordFinding> findings;
+    QString error;
+};
+
 RecordDialog::RecordDialog(const QString &location, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::RecordDialog)
     , m_location(location)
 {
     ui->setupUi(this);
+    m_worker = std::make_unique<RecordWorker>(QStringLiteral("kvx-record-view"));
+    m_reader = new Reader;
+    m_reader->moveToThread(m_worker->home()->thread());
+    Reader *reader = m_reader;
+    m_worker->post([reader, home = m_worker->home(), location] {
+        reader->setParent(home);
+        reader->store = openRecord(location);
+    });
     ui->NetworkFilterEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui->NetworkFilterEdit));
-    connect(ui->NetworkFilterEdit, &QLineEdit::textChanged, this, &RecordDialog::reload);
+    connect(ui->NetworkFilterEdit, &QLineEdit::textChanged, this, [this] { fill(ui->NetworkFilterEdit->text(), false); });
     connect(ui->ReloadButton, &QPushButton::clicked, this, &RecordDialog::reload);
     ui->DayEdit->setDate(QDate::currentDate());
     connect(ui->DayEdit, &QDateEdit::dateChanged, this, [this] { showDay(); });
@@ -113,36 +138,62 @@ RecordDialog::~RecordDialog()
 
 void RecordDialog::reload()
 {
-    fill(ui->NetworkFilterEdit->text());
+    fill(ui->NetworkFilterEdit->text(), true);
 }
 
-void RecordDialog::fill(const QString &network)
+void RecordDialog::fill(const QString &network, bool reread)
 {
     ui->RecordNameLabel->setText(tr("Record: %1").arg(QDir::toNativeSeparators(m_location)));
+    ui->FindingsLabel->setText(tr("Reading the record…"));
+    ui->FindingsLabel->setStyleSheet(QString());
+    const int asked = ++m_asked;
+    Reader *reader = m_reader;
+    QPointer<RecordDialog> self(this);
+    m_worker->ask<Shown>(
+        [reader, asked, network, reread] {
+            Shown shown;
+            shown.asked = asked;
+            if (reread || !reader->read) {
+                reader->error.clear();
+                reader->rows = reader->store->rows(&reader->error);
+                reader->read = true;
+            }
+            shown.error = reader->error;
+            shown.rows = reader->rows;
+            if (!network.isEmpty()) {
+                const QString wanted = QString::number(addressFromText(network));
+                shown.rows.erase(std::remove_if(shown.rows.begin(), shown.rows.end(),
+                                                [&](const RecordRow &row) { return recordNetworkAddress(row.record) != wanted; }),
+                                 shown.rows.end());
+            }
+            // The check runs on what is shown: a network's units among themselves.
+            shown.findings = checkRecord(shown.rows);
+            return shown;
+        },
+        [self](const Shown &shown) {
+            // Only the answer to the last question asked is shown.
+            if (self && shown.asked == self->m_asked)
+                self->showRows(shown);
+        });
+}
+
+void RecordDialog::showRows(const Shown &shown)
+{
     ui->RecordTable->setColumnCount(17);
     ui->RecordTable->setHorizontalHeaderLabels({ tr("Time"), tr("Station"), tr("Operator"), tr("Port"), tr("Product"),
                                                  tr("Module"), tr("Mode"), tr("Unit address"), tr("Network address"),
                                                  tr("Work mode"), tr("Baud"), tr("Link rate"), tr("Power"),
                                                  tr("Repeater"), tr("Result"), tr("Differences"), tr("Unit code") });
     ui->RecordTable->setRowCount(0);
-    const std::unique_ptr<RecordStore> store = openRecord(m_location);
-    QString error;
-    QList<RecordRow> rows = store->rows(&error);
-    if (!error.isEmpty()) {
-        ui->FindingsLabel->setText(tr("The record cannot be read: %1").arg(error));
+    if (!shown.error.isEmpty()) {
+        ui->FindingsLabel->setText(tr("The record cannot be read: %1").arg(shown.error));
         ui->FindingsLabel->setStyleSheet(QStringLiteral("color: rgb(190, 0, 0);"));
         return;
     }
-    if (!network.isEmpty()) {
-        const QString wanted = QString::number(addressFromText(network));
-        rows.erase(std::remove_if(rows.begin(), rows.end(),
-                                  [&](const RecordRow &row) { return recordNetworkAddress(row.record) != wanted; }),
-                   rows.end());
-    }
+    const QList<RecordRow> &rows = shown.rows;
     m_rows = rows;
     showDay();
-    // The check runs on what is shown: a network's units among themselves.
-    const QList<RecordFinding> findings = checkRecord(rows);
+    const QList<RecordFinding> &findings = shown.findings;
     QMap<int, QColor> marked;
     for (const RecordFinding &finding : findings) {
         const QColor colour = finding.kind == RecordFinding::NeverVerified ? QColor(255, 236, 200) : QColor(255, 205, 205);

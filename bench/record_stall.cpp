@@ -1,10 +1,15 @@
-// What a busy record costs the units and the window: a SQLite record held
-// by another connection (BEGIN EXCLUSIVE) for 10 s while
-//   1. a batch of 4 units (KV5, in-process modems on pseudo-terminals, the
-//      real pauses) is written: the largest difference between a pause on
-//      the wire and its length (goal <= 20 ms);
-//   2. the window writes one unit: its longest event-loop stall (goal
-//      <= 50 ms).
+// What a busy or hanging record costs the units and the window:
+//   1. a batch of 4 units (KV6 - KV7 in point to multipoint, unit addresses
+//      from the record, in-process modems on pseudo-terminals, the real
+//      pauses) is written while the record is left alone, while a SQLite
+//      record is held by another connection (BEGIN EXCLUSIVE) for 10 s, and
+//      while every backend of a PostgreSQL record is frozen (SIGSTOP; when
+//      PostgreSQL is installed), each from the units' first write line on,
+//      after their pending rows went in: the largest difference between a
+//      pause on the wire and its length (goal <= 20 ms), and the longest
+//      time from a unit's last answer to its link-close frame (goal <= 20 ms);
+//   2. the window writes one unit with the SQLite record held: its longest
+//      event-loop stall (goal <= 50 ms).
 //   build/record_stall [REPEATS]
 
 #include <QApplication>
@@ -20,7 +25,9 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -32,6 +39,7 @@
 #include "engine/unitjob.h"
 #include "protocol/writeplan.h"
 #include "records/databaserecord.h"
+#include "support/pgserver.h"
 #include "support/ptymodem.h"
 
 namespace {
@@ -102,38 +110,60 @@ qint64 worstPause(const PtyModem &modem, const RadioSettings &settings, const Li
     return worst;
 }
 
-qint64 batchRun(const QString &db)
+struct BatchFigures {
+    qint64 pause = -1;   // the largest |gap - pause| on the wire
+    qint64 close = -1;   // the longest time from a unit's last answer to its close frame
+};
+
+// `hold` starts once every unit has begun its lines, `release` ends it
+// after the batch.
+BatchFigures batchRun(const QString &location, const std::function<void()> &hold, const std::function<void()> &release)
 {
+    BatchFigures figures;
     Station station;
     QSignalSpy opened(&station, &Station::recordsOpened);
-    station.openRecords(QString(), db);
+    station.openRecords(QString(), location);
     if (!opened.wait(20000) || !station.recordsReady())
-        return -1;
+        return figures;
     std::vector<std::unique_ptr<PtyModem>> modems;
     QStringList ports;
     for (int i = 0; i < 4; ++i) {
-        modems.push_back(std::make_unique<PtyModem>(Product::Kv5, Module::Tarn));
+        modems.push_back(std::make_unique<PtyModem>(Product::Kv6, Module::Tarn));
         ports << modems.back()->portPath();
     }
-    const LinkConfig link { QString(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint };
+    const LinkConfig link { QString(), Product::Kv6, Module::Tarn, LinkMode::PointToMultipoint };
     RadioSettings change;
     change.set(Reg::WorkMode, 2);
     change.set(Reg::LinkRate, 1);
     change.set(Reg::NetworkAddress, 4321);
-    ProvisionBatch batch(link, change, -1);
+    ProvisionBatch batch(link, change, 1);
+    batch.setAutoUnitAddress(true);
+    batch.setVerify(true);
     station.equip(batch);
     QSignalSpy finished(&batch, &ProvisionBatch::finished);
-    Holder holder(db);
     batch.startPorts(ports);
-    if (!finished.wait(60000))
-        return -1;
-    qint64 worst = 0;
-    for (std::size_t i = 0; i < modems.size(); ++i) {
-        RadioSettings written = batch.units().at(int(i))->outcome().settings;
-        worst = std::max(worst, worstPause(*modems.at(i), written, link));
+    if (hold) {
+        [[maybe_unused]] const bool begun_ = QTest::qWaitFor([&] {
+            return std::all_of(modems.begin(), modems.end(), [](const auto &m) { return m->received().contains("AT&F"); });
+        }, 30000);
+        hold();
     }
-    [[maybe_unused]] const bool waited_ = QTest::qWaitFor([&] { return holder.done() && station.waitingRows() == 0; }, 30000);
-    return worst;
+    const bool ended = finished.wait(60000);
+    if (release)
+        release();
+    if (!ended)
+        return figures;
+    figures.pause = 0;
+    figures.close = 0;
+    for (std::size_t i = 0; i < modems.size(); ++i) {
+        const UnitOutcome &outcome = batch.units().at(int(i))->outcome();
+        if (!outcome.isGood())
+            QTextStream(stderr) << "unit " << i + 1 << ": " << outcome.words() << Qt::endl;
+        figures.pause = std::max(figures.pause, worstPause(*modems.at(i), outcome.settings, link));
+        figures.close = std::max(figures.close, modems.at(i)->closeFrameAt() - modems.at(i)->lastAnswerAt());
+    }
+    [[maybe_unused]] const bool waited_ = QTest::qWaitFor([&] { return station.waitingRows() == 0; }, 30000);
+    return figures;
 }
 
 qint64 windowRun(const QString &db)
@@ -189,20 +219,37 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 1;
     QTextStream out(stdout);
+    std::unique_ptr<PostgresServer> postgres;
+    if (!PostgresServer::binDirectory().isEmpty()) {
+        postgres = std::make_unique<PostgresServer>();
+        if (postgres->start()) {
+            const QProcessEnvironment environment = postgres->clientEnvironment();
+            for (const QString &key : environment.keys())
+                qputenv(key.toLocal8Bit(), environment.value(key).toLocal8Bit());
+        } else {
+            out << "PostgreSQL: " << postgres->errorString() << Qt::endl;
+            postgres.reset();
+        }
+    }
+    const auto said = [&out](const char *what, const BatchFigures &figures) {
+        out << "  batch of 4, " << what << ": largest pause difference " << figures.pause
+            << " ms, last answer to close frame " << figures.close << " ms (goals <= 20)" << Qt::endl;
+    };
     for (int rep = 0; rep < repeats; ++rep) {
+        out << "rep " << rep + 1 << ":" << Qt::endl;
         const QString db = home.filePath(QStringLiteral("units%1.kvxdb").arg(rep));
-        {
-            DatabaseRecord record(db);
-            QString error;
-            if (!record.prepare(&error)) {
-                out << "cannot make " << db << ": " << error << Qt::endl;
-                return 1;
+        said("record left alone", batchRun(db, {}, {}));
+        std::unique_ptr<Holder> holder;
+        said("SQLite held", batchRun(db, [&] { holder = std::make_unique<Holder>(db); }, [&] { holder.reset(); }));
+        if (postgres) {
+            const QString name = QStringLiteral("units%1").arg(rep);
+            if (postgres->createDatabase(name)) {
+                said("PostgreSQL frozen", batchRun(postgres->location(name), [&] { postgres->freeze(name); },
+                                                   [&] { postgres->thaw(); }));
             }
         }
-        const qint64 pause = batchRun(db);
         const qint64 stall = windowRun(db);
-        out << "rep " << rep + 1 << ": batch of 4, largest pause difference " << pause
-            << " ms (goal <= 20); window write, longest stall " << stall << " ms (goal <= 50)" << Qt::endl;
+        out << "  window write, SQLite held: longest stall " << stall << " ms (goal <= 50)" << Qt::endl;
     }
     return 0;
 }

@@ -24,6 +24,8 @@
 #include "protocol/randomaddress.h"
 #include "protocol/version.h"
 #include "records/recordlocation.h"
+#include "records/recordservice.h"
+#include "records/recordworker.h"
 
 namespace {
 
@@ -127,6 +129,7 @@ int Cli::run()
             QLoggingCategory::setFilterRules(QStringLiteral("kvx.wire.debug=true"));
         }
         m_board = std::make_unique<ProgressBoard>(m_parser.isSet(QStringLiteral("quiet")), !trace);
+        m_board->setJson(m_json);
         // A command with subcommands takes its own positional arguments.
         const CliCommand *command = arguments.isEmpty() ? nullptr : findCommand(arguments.first());
         if (!command || command->subcommands.isEmpty()) {
@@ -229,6 +232,7 @@ void Cli::addOptions()
         { "day", "This day (YYYY-MM-DD).", "DATE" },
         { "record-wait", "Seconds to wait at the end for rows kept here to reach the shared record (default 10).",
           "SECONDS" },
+        { "record-timeout", "Seconds a unit waits for the record before its first line (default 3).", "SECONDS" },
         { "reservation-timeout", "Seconds after which a reservation with no result no longer holds its unit address "
                                  "(default 600).", "SECONDS" },
     });
@@ -310,19 +314,25 @@ void Cli::openStation()
     recordWait();
     m_station = std::make_unique<Station>();
     m_station->setIdentity({ stationName(), operatorName() });
+    m_station->setRecordBound(recordTimeout() * 1000);
     bool answered = false;
     QObject::connect(m_station.get(), &Station::recordsOpened, &m_app, [&] {
         answered = true;
         m_app.quit();
     });
+    QObject::connect(m_station.get(), &Station::rowsSetAside, &m_app,
+                     [this](int, const QString &file, const QString &reason) {
+                         m_board->printFailure(tr("a row the shared record refuses (%1) is set aside in %2")
+                                                   .arg(reason, QDir::toNativeSeparators(file)));
+                     });
     m_station->openRecords(path, location, timeoutS);
     if (!answered)
         m_app.exec();
     if (m_station->recordsReady())
         return;
-    const RecordKeeper *keeper = m_station->keeper();
-    if (keeper && keeper->journalRefused())
-        throw UsageError { tr("--log %1: cannot be written: %2").arg(path, keeper->refusal()) };
+    const RecordService *records = m_station->records();
+    if (records && records->journalRefused())
+        throw UsageError { tr("--log %1: cannot be written: %2").arg(path, records->refusal()) };
     throw UsageError { QStringLiteral("--record %1").arg(m_station->recordError()) };
 }
 
@@ -338,36 +348,68 @@ int Cli::recordWait() const
     return seconds;
 }
 
+int Cli::recordTimeout() const
+{
+    const QString option = QStringLiteral("record-timeout");
+    if (!m_parser.isSet(option))
+        return DefaultCallBoundMs / 1000;
+    bool ok = false;
+    const int seconds = m_parser.value(option).toInt(&ok);
+    if (!ok || seconds < 1 || seconds > 600)
+        throw UsageError { tr("--record-timeout %1: allowed: 1 … 600 seconds").arg(m_parser.value(option)) };
+    return seconds;
+}
+
 int Cli::waitForRecord(int status)
 {
-    RecordKeeper *keeper = m_station ? m_station->keeper() : nullptr;
-    if (!keeper || !keeper->waiting())
+    RecordService *records = m_station ? m_station->records() : nullptr;
+    if (!records)
         return status;
-    const int seconds = recordWait();
-    m_board->printFailure(tr("%1 row(s) wait for the shared record %2; waiting up to %3 s")
-                              .arg(keeper->waiting())
-                              .arg(keeper->databaseName())
-                              .arg(seconds));
-    if (seconds > 0) {
-        QTimer limit;
-        limit.setSingleShot(true);
-        QObject::connect(&limit, &QTimer::timeout, &m_app, &QCoreApplication::quit);
-        QObject::connect(keeper, &RecordKeeper::waitingChanged, &limit, [this](int rows) {
-            if (rows == 0)
-                m_app.quit();
-        });
-        QObject stopWatch;
-        StopSignals::onFirst(&stopWatch, [this] { m_app.quit(); });
-        keeper->retryNow();
-        limit.start(seconds * 1000);
-        m_app.exec();
+    const QString name = records->databaseName();
+    // Stopped already: the rows stay here, said below, and nothing waits.
+    if (records->waiting() && !StopSignals::received()) {
+        const int seconds = recordWait();
+        m_board->printFailure(tr("%1 row(s) wait for the shared record %2; waiting up to %3 s")
+                                  .arg(records->waiting())
+                                  .arg(name)
+                                  .arg(seconds));
+        if (seconds > 0) {
+            QTimer limit;
+            limit.setSingleShot(true);
+            QObject::connect(&limit, &QTimer::timeout, &m_app, &QCoreApplication::quit);
+            QObject::connect(records, &RecordService::waitingChanged, &limit, [this](int rows) {
+                if (rows == 0)
+                    m_app.quit();
+            });
+            QObject stopWatch;
+            StopSignals::onFirst(&stopWatch, [this] { m_app.quit(); });
+            records->retryNow();
+            limit.start(seconds * 1000);
+            m_app.exec();
+        }
     }
-    if (!keeper->waiting())
+    const int waiting = records->waiting();
+    const int setAside = records->setAsideRows();
+    const QString setAsideFile = records->setAsideFile();
+    // The database's call under way is interrupted; the threads end within
+    // a second (each of their calls is bounded), so the program does too.
+    m_station->closeRecords();
+    RecordWorker::joinRetired(EndJoinMs);
+    const int signal = StopSignals::received();
+    if (signal && status < 128)
+        status = stoppedStatus(signal);
+    if (setAside) {
+        m_board->printFailure(tr("%n row(s) the shared record refused are set aside in %1", nullptr, setAside)
+                                  .arg(QDir::toNativeSeparators(setAsideFile)));
+        if (status < 128)
+            status = std::max(status, int(RecordFailed));
+    }
+    if (!waiting)
         return status;
     m_board->printFailure(tr("%1 row(s) still wait for the shared record %2: they are kept on this "
-                                         "computer and forwarded by the next run or by kvx-cli record sync --record %2")
-                              .arg(keeper->waiting())
-                              .arg(keeper->databaseName()));
+                             "computer and forwarded by the next run or by kvx-cli record sync --record %2")
+                              .arg(waiting)
+                              .arg(name));
     return status == Success ? int(RecordWaiting) : status;
 }
 

@@ -91,6 +91,11 @@ private:
     // `status` says nothing else.
     int waitForRecord(int status);
     int recordWait() const;
+    // --record-timeout: the longest a unit waits for the record before its
+    // first line, in seconds.
+    int recordTimeout() const;
+    // How long the end waits for the records' threads once they are closed.
+    static constexpr int EndJoinMs = 900;
     // Runs kvx-print with `arguments`, its output and status as ours.
     int runPrinter(const QStringList &arguments);
     // The units' own codes of --serial and --serials, by port; codes given

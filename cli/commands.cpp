@@ -26,6 +26,9 @@ const CliOption Serials { "--serials FILE", "the units' codes, one a line: PORT=
 const CliOption RecordWait { "--record-wait SECONDS",
                              "how long to wait at the end for rows kept here to reach the --record database "
                              "(default 10); rows still waiting make exit status 9" };
+const CliOption RecordTimeout { "--record-timeout SECONDS",
+                                "how long a unit waits for the record before its first line (default 3); a record "
+                                "that does not answer by then fails the unit before anything is sent (exit 7)" };
 const CliOption ReservationTimeout { "--reservation-timeout SECONDS",
                                      "a unit address reserved by a unit that never ended is free again after this "
                                      "long (default 600)" };
@@ -57,7 +60,8 @@ const QList<CliCommand> &cliCommands()
             { "--address N|random", "network address, 0 ... 4294967295 (32 bits), or a random one" },
             { "--unit N", "unit address (point to multipoint only)" },
             { "--no-verify", "do not read the unit back after storing" }, Serial, Log, Record, StationOption, Operator, RecordWait,
-            { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, ReservationTimeout,
+            { "--replace", "with --record: a unit address held by an earlier unit is taken over" }, RecordTimeout,
+            ReservationTimeout,
             Quick, Timeout, Json, Quiet },
           true,
           "kvx-cli write --port /dev/ttyUSB0 --product kv5 --module tarn --mode p2mp --work-mode slave --unit 7", &Cli::write },
@@ -76,7 +80,7 @@ const QList<CliCommand> &cliCommands()
                               "system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it" },
             { "--unit-start N|auto", "first unit address (point to multipoint; else the profile's, else 1); auto: "
                                      "each unit takes the next free one of its network from the --record database" },
-            PortSerial, Serials, Log, Record, StationOption, Operator, RecordWait, ReservationTimeout, Quick, Timeout, Json, Quiet },
+            PortSerial, Serials, Log, Record, StationOption, Operator, RecordWait, RecordTimeout, ReservationTimeout, Quick, Timeout, Json, Quiet },
           true, "kvx-cli provision --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log units.csv",
           &Cli::provision },
         { "baud", "show or --set the pass-through baud rate of a KV6 - KV7 unit", "kvx-cli baud --port P [--set RATE] [--json]",
@@ -98,7 +102,7 @@ const QList<CliCommand> &cliCommands()
             { "--mode p2p|p2mp", "when the profile does not name the mode" },
             { "--watch", "check each serial port that appears (after about 1 s to settle), until Ctrl-C" },
             { "--match GLOB", "with --watch: only ports whose path matches, e.g. '/dev/ttyUSB*'" }, PortSerial, Serials,
-            Log, Record, StationOption, Operator, RecordWait, Quick, Timeout, Json, Quiet },
+            Log, Record, StationOption, Operator, RecordWait, RecordTimeout, Quick, Timeout, Json, Quiet },
           false, "kvx-cli check --profile golden.json --port /dev/ttyUSB0 --port /dev/ttyUSB1 --log inspection.csv",
           &Cli::check },
         { "detect", "say which product answers on a port, with which settings and modules",
@@ -146,7 +150,7 @@ const QList<CliCommand> &cliCommands()
             { "--day DATE", "report: this day (default today)" }, { "--from TIME", "report: from this date or time" },
             { "--to TIME", "report: until this date or time" }, { "--html FILE", "report: the HTML page" },
             { "--pdf FILE", "report: the PDF" },
-            ReservationTimeout, RecordWait, Json,
+            ReservationTimeout, RecordWait, RecordTimeout, Json,
             { "--csv", "export: write CSV" } },
           false, "kvx-cli record check --record postgresql://line@db.example.com/units", nullptr,
           {
@@ -156,7 +160,7 @@ const QList<CliCommand> &cliCommands()
               { "export", { "record", "csv", "network", "serial" }, &Cli::recordExport },
               { "release", { "record", "network", "unit" }, &Cli::recordRelease },
               { "report", { "record", "day", "from", "to", "html", "pdf" }, &Cli::recordReport },
-              { "sync", { "record", "record-wait" }, &Cli::recordSync },
+              { "sync", { "record", "record-wait", "record-timeout" }, &Cli::recordSync },
           },
           "record: give list, check, import FILE.csv, export --csv, release, sync or report (see kvx-cli help record)" },
     };

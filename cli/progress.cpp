@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 #include <algorithm>
@@ -88,11 +91,29 @@ void ProgressBoard::setStored(const QString &port, bool stored)
         m_stored << port;
     else
         m_stored.removeAll(port);
-    QByteArray words;
+    setJson(m_json);
+}
+
+void ProgressBoard::setJson(bool json)
+{
+    m_json = json;
+    const char *said = "stopped at once after AT&W: the unit holds the settings sent, not verified "
+                       "(its record row stays pending)";
+    if (!json) {
+        QByteArray words;
+        for (const QString &unit : std::as_const(m_stored))
+            words += unit.toUtf8() + ": " + said + '\n';
+        StopSignals::setLastWords(words);
+        return;
+    }
+    QJsonArray units;
     for (const QString &unit : std::as_const(m_stored))
-        words += unit.toUtf8() + ": stopped at once after AT&W: the unit holds the settings sent, not verified "
-                                 "(its record row stays pending)\n";
-    StopSignals::setLastWords(words);
+        units.append(QJsonObject { { "port", unit }, { "status", "pending" }, { "stored", true },
+                                   { "error", QString::fromLatin1(said) } });
+    QByteArray object = QJsonDocument(QJsonObject { { "error", "stopped at once by a second signal" }, { "units", units } })
+                            .toJson(QJsonDocument::Compact);
+    object.chop(1);
+    StopSignals::setLastWords(object + ",\"exitStatus\":", true);
 }
 
 void ProgressBoard::remove(const QString &port)
@@ -150,6 +171,7 @@ volatile std::sig_atomic_t g_received = 0;
 constexpr int LastWordsSize = 16384;
 char g_lastWordsText[2][LastWordsSize];
 int g_lastWordsLength[2] = { 0, 0 };
+bool g_lastWordsJson[2] = { false, false };
 volatile std::sig_atomic_t g_lastWords = 0;
 #ifndef Q_OS_WIN
 // The handler writes a byte here, which wakes the event loop: nothing has
@@ -164,13 +186,19 @@ extern "C" void onStopSignal(int signalNumber)
     // line first.
     if (g_received) {
         const int shown = g_lastWords;
+        // A JSON object is closed with the exit status, written here by hand.
+        const int status = 128 + signalNumber;
+        char end[8] = { char('0' + status / 100 % 10), char('0' + status / 10 % 10), char('0' + status % 10), '}', '\n' };
+        const size_t endLength = g_lastWordsJson[shown] ? 5 : 0;
 #ifndef Q_OS_WIN
         [[maybe_unused]] const auto written = ::write(1, g_lastWordsText[shown], size_t(g_lastWordsLength[shown]));
+        [[maybe_unused]] const auto closed = ::write(1, end, endLength);
 #else
         std::fwrite(g_lastWordsText[shown], 1, size_t(g_lastWordsLength[shown]), stdout);
+        std::fwrite(end, 1, endLength, stdout);
         std::fflush(stdout);
 #endif
-        std::_Exit(128 + signalNumber);
+        std::_Exit(status);
     }
     g_received = signalNumber;
 #ifndef Q_OS_WIN
@@ -199,7 +227,7 @@ void StopSignals::install()
     std::signal(SIGTERM, onStopSignal);
 }
 
-void StopSignals::setLastWords(const QByteArray &text)
+void StopSignals::setLastWords(const QByteArray &text, bool json)
 {
     // What is already on stdout goes out before anything the handler adds.
     out().flush();
@@ -208,6 +236,7 @@ void StopSignals::setLastWords(const QByteArray &text)
     const int length = int(qMin<qsizetype>(text.size(), LastWordsSize));
     std::memcpy(g_lastWordsText[next], text.constData(), size_t(length));
     g_lastWordsLength[next] = length;
+    g_lastWordsJson[next] = json;
     g_lastWords = next;
 }
 

@@ -36,6 +36,8 @@ public:
     void printFailure(const QString &line);
     // The last failure printed, for --json.
     const QString &lastFailure() const { return m_lastFailure; }
+    // With --json, what a second stop signal prints is one JSON object too.
+    void setJson(bool json);
 
     static bool stderrIsTerminal();
     // A terminal that moves the cursor on escape codes: not TERM=dumb (Emacs
@@ -50,6 +52,7 @@ private:
     bool m_terminal;
     QList<QPair<QString, QString>> m_rows;
     QStringList m_stored;
+    bool m_json = false;
     int m_drawn = 0;
     QString m_lastFailure;
 };
@@ -66,6 +69,7 @@ public:
     // `context`. (A handler may only set a flag; the event loop acts on it.)
     static void onFirst(QObject *context, const std::function<void()> &stop);
     // Printed on stdout by a second signal before the program ends: the
-    // units it leaves without a result line.
-    static void setLastWords(const QByteArray &text);
+    // units it leaves without a result line. `json`: the text is a JSON
+    // object without its end, which the exit status closes.
+    static void setLastWords(const QByteArray &text, bool json = false);
 };

@@ -221,13 +221,17 @@ int Cli::recordSync(const QStringList &arguments)
         throw UsageError { tr("--record %1: only a database record takes rows kept for it").arg(location) };
     // Opening the record takes up what earlier runs left waiting for it.
     openStation();
-    RecordKeeper *keeper = m_station->keeper();
+    RecordService *records = m_station->records();
+    const QString name = records->databaseName();
     int forwarded = 0;
-    QObject::connect(keeper, &RecordKeeper::forwarded, &m_app, [&forwarded](int rows) { forwarded = rows; });
+    int waiting = 0;
+    QObject::connect(records, &RecordService::forwarded, &m_app, [&forwarded](int rows) { forwarded = rows; });
+    QObject::connect(records, &RecordService::waitingChanged, &m_app, [&waiting](int rows) { waiting = rows; });
+    waiting = records->waiting();
     const int status = waitForRecord(Success);
-    out() << forwarded << (forwarded == 1 ? " row" : " rows") << " forwarded to " << keeper->databaseName();
-    if (keeper->waiting())
-        out() << "; " << keeper->waiting() << " still waiting";
+    out() << forwarded << (forwarded == 1 ? " row" : " rows") << " forwarded to " << name;
+    if (waiting)
+        out() << "; " << waiting << " still waiting";
     out() << Qt::endl;
     return status;
 }

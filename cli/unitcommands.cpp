@@ -118,7 +118,7 @@ int Cli::write(const QStringList &)
         }
     });
     const UnitJob &job = *jobs.front();
-    const int status = signal ? stoppedStatus(signal) : waitForRecord(statusOf(job));
+    const int status = waitForRecord(signal ? stoppedStatus(signal) : statusOf(job));
     if (m_json)
         printJson(unitJson(job));
     return status;
@@ -239,10 +239,7 @@ int Cli::check(const QStringList &)
             units.append(checkJson(*unit));
     }
     int status = failure != Success ? failure : differs ? int(Differs) : int(Success);
-    if (signal)
-        status = stoppedStatus(signal);
-    else
-        status = waitForRecord(status);
+    status = waitForRecord(signal ? stoppedStatus(signal) : status);
     if (m_json) {
         printJson(checkBatchJson(units, batch.goodCount(), signal != 0, status));
     } else {
@@ -323,10 +320,7 @@ int Cli::provision(const QStringList &)
         if (m_json)
             units.append(unitJson(*unit));
     }
-    if (signal)
-        status = stoppedStatus(signal);
-    else
-        status = waitForRecord(status);
+    status = waitForRecord(signal ? stoppedStatus(signal) : status);
     if (m_json) {
         printJson(provisionJson(units, change.value(Reg::NetworkAddress), batch.goodCount(), signal != 0, status));
     } else {

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "engine/recordkeeper.h"
 #include "protocol/formcheck.h"
 #include "records/recordfile.h"
 
@@ -49,10 +48,6 @@ LinkController::LinkController(QObject *parent)
             return;
         ++m_linesSent;
         emit writeProgress(UnitStep::Writing, m_linesSent, m_linesPlanned);
-        // The last line's pause is the time to keep the pending row: "AT&W"
-        // then goes out on time.
-        if (m_linesSent == m_linesPlanned)
-            keepPendingRow();
     });
     connect(&m_session, &RadioSession::storing, this, &LinkController::storing);
     connect(&m_session, &RadioSession::verifying, this, [this] {
@@ -60,7 +55,10 @@ LinkController::LinkController(QObject *parent)
             emit writeProgress(UnitStep::Verifying, 0, 0);
     });
     connect(&m_session, &RadioSession::linkLost, this, [this](const QString &port, const QString &reason) {
-        // What ran has ended LinkLost and said so.
+        // What ran has ended LinkLost and said so; a write still waiting
+        // for the record ends here.
+        if (m_writeOpen && m_beginning)
+            endBeginning(true);
         enterClosed();
         emit linkLost(port, reason);
     });
@@ -79,7 +77,7 @@ void LinkController::setTiming(const SessionTiming &timing)
 
 bool LinkController::recording() const
 {
-    return m_keeper && !m_keeper->isEmpty();
+    return m_records && !m_records->isEmpty();
 }
 
 void LinkController::setState(State state)
@@ -159,13 +157,11 @@ void LinkController::write(const RadioSettings &settings, const WriteOptions &op
         return;
     m_settings = settings;
     m_outcome = UnitOutcome();
-    m_recordError.clear();
     m_attempt = newAttemptId();
     ++m_writeSerial;
     m_writeOpen = true;
-    m_stopBeforeLines = false;
+    m_beginning = false;
     m_verify = options.verify;
-    m_pendingAsked = false;
     m_writeId = 0;
     m_storing = false;
     m_linesSent = 0;
@@ -178,36 +174,40 @@ void LinkController::write(const RadioSettings &settings, const WriteOptions &op
                                 : checkWrite(settings);
     if (!problem.isEmpty())
         return endWithRow(failedOutcome(UnitOutcome::Unwritable, problem, settings, config().mode));
-    if (!isMultipoint(config().mode) || !recording() || !m_keeper->reserves())
+    if (!recording())
         return startLines();
-    // The unit address is reserved before anything is written to the unit;
-    // the lines wait for the record's answer, the line's pauses do not.
-    const bool exact = options.reserveFrom < 0;
-    const qint64 start = exact ? m_settings.value(Reg::UnitAddress, 0) : options.reserveFrom;
-    const UnitRecord record = rowOf(pendingOutcome(m_settings, config().mode));
+    // Everything the unit needs from the record comes before its first
+    // line: once the lines go out, nothing of theirs waits on a record.
+    UnitReservation reservation;
+    reservation.reserve = isMultipoint(config().mode) && m_records->reserves();
+    reservation.exact = options.reserveFrom < 0;
+    reservation.from = reservation.exact ? m_settings.value(Reg::UnitAddress, 0) : options.reserveFrom;
+    reservation.replace = options.replace;
+    m_beginning = true;
+    emit writeProgress(UnitStep::Reserving, 0, 0);
     const int serial = m_writeSerial;
-    m_keeper->reserve(this, record, start, exact, options.replace, [this, serial](const RecordKeeper::Reply &reply) {
-        if (serial != m_writeSerial || !m_writeOpen)
-            return;
-        if (!reply.attempt.isEmpty()) {
-            m_attempt = reply.attempt;
-            // The address the record handed out is the one written.
-            m_settings.set(Reg::UnitAddress, reply.record.settings.value(Reg::UnitAddress));
-        }
-        if (m_stopBeforeLines || m_state != State::Writing || !m_session.isOpen()) {
-            UnitOutcome stopped = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
-            stopped.result = UnitOutcome::Interrupted;
-            return endWithRow(stopped);
-        }
-        if (reply.attempt.isEmpty()) {
-            // The record's own words: in use, being written by a station,
-            // or why it could not be asked.
-            UnitOutcome refusal = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
-            refusal.recordError = reply.error;
-            return endWithRow(refusal);
-        }
-        startLines();
-    });
+    m_records->beginUnit(this, m_attempt, rowOf(pendingOutcome(m_settings, config().mode)), reservation,
+                         [this, serial, reserved = reservation.reserve](const BeginAnswer &answer) {
+                             if (serial != m_writeSerial || !m_writeOpen || !m_beginning)
+                                 return;
+                             m_beginning = false;
+                             // The address the record handed out is the one written.
+                             if (answer.error.isEmpty() && reserved)
+                                 m_settings.set(Reg::UnitAddress, answer.unitAddress);
+                             if (m_state != State::Writing || !m_session.isOpen()) {
+                                 UnitOutcome stopped = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
+                                 stopped.result = UnitOutcome::Interrupted;
+                                 return endWithRow(stopped);
+                             }
+                             if (!answer.error.isEmpty()) {
+                                 // The record's own words: in use, being written by a
+                                 // station, or why it could not be asked.
+                                 UnitOutcome refusal = failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
+                                 refusal.recordError = answer.error;
+                                 return endWithRow(refusal);
+                             }
+                             startLines();
+                         });
 }
 
 void LinkController::startLines()
@@ -217,74 +217,42 @@ void LinkController::startLines()
             ++m_linesPlanned;
     }
     emit writeProgress(UnitStep::Writing, 0, m_linesPlanned);
-    // "AT&W" waits for the pending row when there is a record to take it.
-    m_session.setStoreGate(recording());
     // A line that cannot be sent ends the write before its id is known.
     const int id = m_session.write(m_settings, m_verify);
     if (m_state == State::Writing && m_session.isRunning(id))
         m_writeId = id;
 }
 
-// Right before "AT&W": the unit's row is kept first, so a program killed
-// now still leaves one; without it nothing is stored. Where the record
-// hands out unit addresses, the row is in the database itself first.
-void LinkController::storing(int id)
+void LinkController::storing(int)
 {
     if (m_state != State::Writing)
         return;
     m_storing = true;
-    if (recording() && !m_pendingAsked)
-        keepPendingRow();
-    if (!m_recordError.isEmpty()) {
-        m_session.interrupt(id);
-        return;
-    }
     emit writeProgress(UnitStep::Storing, 0, 0);
-}
-
-void LinkController::keepPendingRow()
-{
-    if (!recording() || m_pendingAsked)
-        return;
-    m_pendingAsked = true;
-    const UnitRecord record = rowOf(pendingOutcome(m_settings, config().mode));
-    const bool direct = isMultipoint(config().mode) && m_keeper->reserves();
-    const int serial = m_writeSerial;
-    m_keeper->writeRow(this, m_attempt, record, direct, false, [this, serial](const RecordKeeper::Reply &reply) {
-        if (serial != m_writeSerial || m_state != State::Writing || !m_writeId)
-            return;
-        if (!reply.error.isEmpty()) {
-            m_recordError = reply.error;
-            // Waiting at "AT&W" already: it is not sent. Else storing() says so.
-            if (m_storing)
-                m_session.interrupt(m_writeId);
-            return;
-        }
-        m_session.releaseStore(m_writeId);
-    });
 }
 
 void LinkController::finishWrite(const SequenceResult &result)
 {
     m_writeId = 0;
-    UnitOutcome outcome = writeOutcome(result, m_settings, config().mode);
-    outcome.recordError = m_recordError;
-    endWithRow(outcome);
+    endWithRow(writeOutcome(result, m_settings, config().mode));
 }
 
 void LinkController::endWithRow(const UnitOutcome &outcome)
 {
+    m_beginning = false;
+    // The line is free at once, whatever the record does with the row.
+    emit writeDone(outcome);
     if (!recording())
         return endWrite(outcome);
     const int serial = m_writeSerial;
     const UnitRecord record = rowOf(outcome);
-    m_keeper->writeRow(this, m_attempt, record, false, true, [this, serial, outcome](const RecordKeeper::Reply &reply) {
+    m_records->finishUnit(this, m_attempt, record, [this, serial, outcome](const RowAnswer &answer) {
         if (serial != m_writeSerial)
             return;
         UnitOutcome ended = outcome;
         if (ended.recordError.isEmpty())
-            ended.recordError = reply.error;
-        ended.recordWaiting = reply.waiting;
+            ended.recordError = answer.error;
+        ended.recordWaiting = answer.waiting;
         endWrite(ended);
     });
 }
@@ -292,8 +260,6 @@ void LinkController::endWithRow(const UnitOutcome &outcome)
 void LinkController::endWrite(const UnitOutcome &outcome)
 {
     m_outcome = outcome;
-    if (m_outcome.recordError.isEmpty())
-        m_outcome.recordError = m_recordError;
     m_writeOpen = false;
     // Told while the state still says writing: a listener may close at once.
     emit writeEnded(m_outcome);
@@ -311,22 +277,20 @@ UnitRecord LinkController::rowOf(const UnitOutcome &outcome) const
 void LinkController::recordOutcome(const UnitOutcome &outcome)
 {
     m_outcome = outcome;
-    m_recordError.clear();
     if (!recording()) {
         emit outcomeRecorded(m_outcome);
         return;
     }
     m_attempt = newAttemptId();
     const int serial = ++m_writeSerial;
-    m_keeper->writeRow(this, m_attempt, rowOf(outcome), false, true,
-                       [this, serial](const RecordKeeper::Reply &reply) {
-                           if (serial != m_writeSerial)
-                               return;
-                           if (m_outcome.recordError.isEmpty())
-                               m_outcome.recordError = reply.error;
-                           m_outcome.recordWaiting = reply.waiting;
-                           emit outcomeRecorded(m_outcome);
-                       });
+    m_records->finishUnit(this, m_attempt, rowOf(outcome), [this, serial](const RowAnswer &answer) {
+        if (serial != m_writeSerial)
+            return;
+        if (m_outcome.recordError.isEmpty())
+            m_outcome.recordError = answer.error;
+        m_outcome.recordWaiting = answer.waiting;
+        emit outcomeRecorded(m_outcome);
+    });
 }
 
 qint64 LinkController::nextUnitAddress() const
@@ -346,9 +310,10 @@ bool LinkController::interrupt()
     case State::Writing:
         if (m_writeId && m_session.interrupt(m_writeId))
             return true;
-        // Still waiting for its unit address: nothing will be sent.
-        if (m_writeOpen && !m_writeId && !m_storing) {
-            m_stopBeforeLines = true;
+        // Still waiting for the record: nothing was sent, nothing will be,
+        // and the unit does not wait for the record's answer to end.
+        if (m_writeOpen && m_beginning) {
+            endBeginning(false);
             return true;
         }
         break;
@@ -364,10 +329,24 @@ bool LinkController::interrupt()
     return false;
 }
 
+// A write that waits for the record ends at once when the link does:
+// nothing was sent.
+void LinkController::endBeginning(bool lost)
+{
+    UnitOutcome stopped = lost ? failedOutcome(UnitOutcome::PortLost,
+                                               LinkControllerText::tr("the device went away"), m_settings, config().mode)
+                               : failedOutcome(UnitOutcome::NoCause, QString(), m_settings, config().mode);
+    if (!lost)
+        stopped.result = UnitOutcome::Interrupted;
+    endWithRow(stopped);
+}
+
 void LinkController::close()
 {
     if (m_state == State::Closed || m_state == State::Closing)
         return;
+    if (m_writeOpen && m_beginning)
+        endBeginning(false);
     setState(State::Closing);
     // Whatever runs ends first and says so; then the frame.
     m_closeId = m_session.close();
@@ -375,6 +354,8 @@ void LinkController::close()
 
 void LinkController::closeNow()
 {
+    if (m_writeOpen && m_beginning)
+        endBeginning(false);
     m_session.closeNow();
     enterClosed();
 }

@@ -18,9 +18,8 @@
 
 #include "engine/radiosession.h"
 #include "engine/unitoutcome.h"
+#include "records/recordservice.h"
 #include "records/recordstore.h"
-
-#include "engine/recordkeeper.h"
 
 class LinkController : public QObject
 {
@@ -47,8 +46,8 @@ public:
     void setTiming(const SessionTiming &timing);
     const SessionTiming &timing() const { return m_session.timing(); }
     // Where each write's rows go (none when null or empty), and who
-    // writes them. The keeper must outlive the writes.
-    void setRecordKeeper(RecordKeeper *keeper) { m_keeper = keeper; }
+    // writes them.
+    void setRecords(RecordService *records) { m_records = records; }
     void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // The unit's own serial or label code, kept in the rows written from now
     // on (empty: none); set before the unit's write or its failure is recorded.
@@ -70,9 +69,11 @@ public:
     // write sends holds a value its module offers. Otherwise what is wrong,
     // named with what this unit reported.
     QString checkWrite(const RadioSettings &settings) const;
-    // Ready: checks the settings, reserves the unit address, writes, stores,
-    // checks (with `verify`) and records; writeEnded() tells how it ended,
-    // also when nothing could be sent.
+    // Ready: checks the settings, asks the record for what the unit needs
+    // before its first line (its unit address, its pending row), writes,
+    // stores, checks (with `verify`) and records; writeDone() says the line
+    // is free, writeEnded() tells how it ended once its row is kept, also
+    // when nothing could be sent.
     void write(const RadioSettings &settings, const WriteOptions &options);
     // Stops at the next safe point: a write before "AT&W" sends no further
     // line (after it, the store is waited out and the check skipped), and
@@ -139,6 +140,9 @@ signals:
     // Where a write is (writing, storing, verifying): `line` of `lines`
     // while writing, 0 otherwise.
     void writeProgress(UnitStep step, int line, int lines);
+    // The write is over on the line (the link may close now); writeEnded()
+    // follows once the unit's final row is kept.
+    void writeDone(const UnitOutcome &outcome);
     void writeEnded(const UnitOutcome &outcome);
     // recordOutcome()'s row is written (or could not be: see recordError).
     void outcomeRecorded(const UnitOutcome &outcome);
@@ -157,10 +161,10 @@ private:
     void storing(int id);
     void finishWrite(const SequenceResult &result);
     void endWrite(const UnitOutcome &outcome);
-    // The unit address reserved (or none needed): the lines go out.
+    // The record has what the unit needs (or none is kept): the lines go out.
     void startLines();
-    // The pending row, kept before "AT&W" may go out.
-    void keepPendingRow();
+    // A write that waits for the record ends, interrupted or lost.
+    void endBeginning(bool lost);
     // The unit's final row, then writeEnded().
     void endWithRow(const UnitOutcome &outcome);
     bool recording() const;
@@ -185,18 +189,16 @@ private:
     bool m_rateEcho = true;
 
     // The write.
-    QPointer<RecordKeeper> m_keeper;
+    QPointer<RecordService> m_records;
     RecordIdentity m_identity;
     QString m_unitCode;
     QString m_attempt;             // the unit's one id in every record
     int m_writeSerial = 0;         // replies of an earlier write are not this one's
     bool m_writeOpen = false;
-    bool m_stopBeforeLines = false;
+    bool m_beginning = false;      // waiting for the record before the first line
     bool m_verify = false;
-    bool m_pendingAsked = false;   // the pending row is on its way
     RadioSettings m_settings;
     UnitOutcome m_outcome;
-    QString m_recordError;
     int m_linesPlanned = 0;
     int m_linesSent = 0;
     bool m_storing = false;

@@ -144,7 +144,7 @@ void ProvisionBatch::startUnit(const QString &port)
     m_units.push_back(std::make_unique<UnitJob>(config));
     UnitJob *unit = m_units.back().get();
     unit->setTiming(m_timing);
-    unit->setRecordKeeper(m_keeper);
+    unit->setRecords(m_records);
     unit->setRecordIdentity(m_identity);
     QString code = m_portCodes.value(port).trimmed();
     if (code.isEmpty() && !m_codeQueue.isEmpty()) {

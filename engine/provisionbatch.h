@@ -21,7 +21,7 @@
 #include "records/recordstore.h"
 
 class PortWatcher;
-class RecordKeeper;
+class RecordService;
 class UnitJob;
 struct PortEntry;
 
@@ -52,7 +52,7 @@ public:
     // The units' pauses and report timeout.
     void setTiming(const SessionTiming &timing) { m_timing = timing; }
     // Where every unit's rows go; it must outlive the batch.
-    void setRecordKeeper(RecordKeeper *keeper) { m_keeper = keeper; }
+    void setRecords(RecordService *records) { m_records = records; }
     void setRecordIdentity(const RecordIdentity &identity) { m_identity = identity; }
     // Unit addresses from a record that reserves them: each unit takes the
     // first free one from the first unit address when it is written.
@@ -114,7 +114,7 @@ private:
     bool m_checkOnly = false;
     SessionTiming m_timing;
     int m_settleMs = DefaultSettleMs;
-    RecordKeeper *m_keeper = nullptr;
+    RecordService *m_records = nullptr;
     RecordIdentity m_identity;
     bool m_autoUnit = false;
     QMap<QString, QString> m_portCodes;

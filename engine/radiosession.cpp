@@ -25,7 +25,6 @@ enum Stage {
     StageCheckRequest,  // write: "AT&V" of the check
     StageAwaitCheck,    // write: waiting for the check's report
     StageAwaitAnswers,  // write: "AT&W" waits for the answers to every earlier line
-    StageAwaitStore,    // write: "AT&W" waits for releaseStore() (its record row)
     StageClosing,       // close: the pause after the close frame is over
 };
 
@@ -99,8 +98,6 @@ struct RadioSession::Run : QObject {
     QList<WriteLine> plan;
     int nextLine = 0;
     WriteLine storeLine;    // "AT&W", while it waits for answers
-    bool gated = false;     // "AT&W" waits for releaseStore()
-    bool released = false;
     bool storingTold = false;
     bool verify = false;
     int reportTimeoutMs = RadioSession::DefaultReportTimeoutMs;
@@ -224,7 +221,6 @@ int RadioSession::write(const RadioSettings &settings, bool verify, int reportTi
     run->settings = settings;
     run->plan = planWrite(settings, m_config.module, m_config.mode);
     run->verify = verify;
-    run->gated = m_storeGate;
     run->reportTimeoutMs = reportTimeoutMs;
     const int id = run->id;
     advance(run);
@@ -476,10 +472,6 @@ void RadioSession::sendStore(Run *run)
         emit storing(id);
         if (!findRun(id))
             return;
-        if (run->gated && !run->released) {
-            run->stage = StageAwaitStore;
-            return;
-        }
     }
     const QByteArray line = run->storeLine.bytes;
     if (!sendFor(run, line, true))
@@ -490,17 +482,6 @@ void RadioSession::sendStore(Run *run)
     emit stored(id);
     if (findRun(id))
         pause(run, run->timing.storeMs, Awaits::Answer);
-}
-
-bool RadioSession::releaseStore(int id)
-{
-    Run *run = findRun(id);
-    if (!run || run->kind != WriteKind || run->result.stored)
-        return false;
-    run->released = true;
-    if (run->stage == StageAwaitStore)
-        sendStore(run);
-    return true;
 }
 
 void RadioSession::answered(AnswerScanner::Answer answer)

@@ -129,12 +129,6 @@ public:
     // out the storage pause and skips its check; a read or an open ends
     // Interrupted at once. False when no such sequence runs.
     bool interrupt(int id);
-    // While set, a write started from now on stops right before "AT&W"
-    // (storing() tells) until releaseStore(): its record row is written
-    // first, elsewhere (released early, it does not stop). interrupt()
-    // then ends it with nothing stored.
-    void setStoreGate(bool on) { m_storeGate = on; }
-    bool releaseStore(int id);
     // Ends every other sequence, sends the link-close frame, pauses, closes.
     int close();
     // Closes at once, without a frame (shut-down).
@@ -219,7 +213,6 @@ private:
     SessionTiming m_timing;
     ReportReader m_reader;
     bool m_hold = false;
-    bool m_storeGate = false;
     QString m_error;
     int m_nextId = 1;
     QList<Run *> m_runs;

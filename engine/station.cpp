@@ -23,7 +23,12 @@ Station::Station(QObject *parent)
 {
 }
 
-Station::~Station() = default;
+Station::~Station()
+{
+    // Nobody is left to hear of it.
+    blockSignals(true);
+    closeRecords();
+}
 
 void Station::openRecords(const QString &journal, const QString &database, int reservationTimeoutS)
 {
@@ -33,28 +38,47 @@ void Station::openRecords(const QString &journal, const QString &database, int r
     m_opened = true;
     m_journal = journal;
     m_database = database;
-    m_keeper.reset();
+    closeRecords();
     m_ready = false;
     m_error.clear();
     if (journal.isEmpty() && database.isEmpty()) {
         m_ready = true;
         QTimer::singleShot(0, this, [this] {
-            if (!m_keeper)
+            if (!m_records)
                 emit recordsOpened(true, QString());
         });
         return;
     }
-    m_keeper = std::make_unique<RecordKeeper>();
-    RecordKeeper *keeper = m_keeper.get();
-    connect(keeper, &RecordKeeper::opened, this, [this, keeper](bool ok, const QString &error) {
-        if (keeper != m_keeper.get())
+    m_records = std::make_unique<RecordService>();
+    RecordService *records = m_records.get();
+    connect(records, &RecordService::opened, this, [this, records](bool ok, const QString &error) {
+        if (records != m_records.get())
             return;
         m_ready = ok;
         m_error = error;
         emit recordsOpened(ok, error);
     });
-    connect(keeper, &RecordKeeper::waitingChanged, this, &Station::waitingChanged);
-    keeper->open(journal, database, reservationTimeoutS);
+    connect(records, &RecordService::waitingChanged, this, &Station::waitingChanged);
+    connect(records, &RecordService::rowsSetAside, this, &Station::rowsSetAside);
+    RecordServiceOptions options;
+    options.journal = journal;
+    options.database = database;
+    options.reservationTimeoutS = reservationTimeoutS;
+    options.boundMs = m_boundMs;
+    records->open(options);
+}
+
+void Station::closeRecords()
+{
+    if (!m_records)
+        return;
+    // Its requests are answered now and its threads end by themselves: the
+    // caller's thread never waits for a record.
+    m_records->close();
+    const bool waited = m_records->waiting() > 0;
+    m_records.reset();
+    if (waited)
+        emit waitingChanged(0);
 }
 
 void Station::openRecord(const QString &location, int reservationTimeoutS)
@@ -67,19 +91,19 @@ void Station::openRecord(const QString &location, int reservationTimeoutS)
 
 void Station::equip(UnitJob &job) const
 {
-    job.setRecordKeeper(m_keeper.get());
+    job.setRecords(m_records.get());
     job.setRecordIdentity(m_identity);
 }
 
 void Station::equip(ProvisionBatch &batch) const
 {
-    batch.setRecordKeeper(m_keeper.get());
+    batch.setRecords(m_records.get());
     batch.setRecordIdentity(m_identity);
 }
 
 void Station::equip(LinkController &link) const
 {
-    link.setRecordKeeper(m_keeper.get());
+    link.setRecords(m_records.get());
     link.setRecordIdentity(m_identity);
 }
 
@@ -143,17 +167,17 @@ QString Station::profileMismatch(const ProvisionProfile &profile, const LinkConf
 }
 
 void Station::askUnitHeld(QObject *context, const RadioSettings &settings, LinkMode mode,
-                          const std::function<void(bool)> &done) const
+                          const std::function<void(bool, const QString &)> &done) const
 {
     if (!isMultipoint(mode) || !hasRecords()) {
-        done(false);
+        done(false, QString());
         return;
     }
     // Asked on the records' threads: a long journal or a busy database
     // never holds up the window.
-    m_keeper->holdsUnit(context, QString::number(settings.value(Reg::UnitAddress, 0)),
-                        QString::number(settings.value(Reg::NetworkAddress, 0)),
-                        [done](const RecordKeeper::Reply &reply) { done(reply.yes); });
+    m_records->askHeld(context, QString::number(settings.value(Reg::UnitAddress, 0)),
+                       QString::number(settings.value(Reg::NetworkAddress, 0)),
+                       [done](const HeldAnswer &answer) { done(answer.held, answer.error); });
 }
 
 void Station::askNextUnit(QObject *context, const LinkController &link, const std::function<void(qint64)> &done) const
@@ -164,6 +188,6 @@ void Station::askNextUnit(QObject *context, const LinkController &link, const st
         return;
     }
     // A record that reserves knows the addresses other stations gave out.
-    m_keeper->nextFreeUnit(context, addressText(link.outcome().settings, Reg::NetworkAddress), next,
-                           [done](const RecordKeeper::Reply &reply) { done(reply.number); });
+    m_records->askNextUnit(context, addressText(link.outcome().settings, Reg::NetworkAddress), next,
+                           [done](const NextUnitAnswer &answer) { done(answer.unit); });
 }

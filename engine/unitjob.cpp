@@ -25,6 +25,11 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
             m_rate = m_link.passThroughRate();
     });
     connect(&m_link, &LinkController::writeProgress, this, &UnitJob::setStep);
+    // The line is free: the link closes while the row is kept.
+    connect(&m_link, &LinkController::writeDone, this, [this] {
+        m_lineFree = true;
+        closeLink();
+    });
     connect(&m_link, &LinkController::writeEnded, this, [this](const UnitOutcome &outcome) {
         m_toWrite = m_link.writeSettings();
         if (!outcome.isGood())
@@ -33,16 +38,20 @@ UnitJob::UnitJob(const LinkConfig &config, QObject *parent)
     });
     connect(&m_link, &LinkController::outcomeRecorded, this, &UnitJob::decided);
     connect(&m_link, &LinkController::linkLost, this, [this](const QString &, const QString &) {
+        m_closed = true;
         // A write that was running has ended lost and says so once its
         // row is kept; here only a loss outside it is left.
         if (m_link.isWriting())
             return;
-        if (!m_decided)
+        if (!m_decided && !m_lineFree)
             fail(UnitOutcome::PortLost, UnitJobText::tr("the device went away"));
-        else if (!m_done && m_told)
+        else if (m_told)
             closeAndFinish();
     });
-    connect(&m_link, &LinkController::closed, this, &UnitJob::finish);
+    connect(&m_link, &LinkController::closed, this, [this] {
+        m_closed = true;
+        finish();
+    });
 }
 
 void UnitJob::setTiming(const SessionTiming &timing)
@@ -118,7 +127,7 @@ void UnitJob::begin()
     // a lost or failed unit's row says was attempted.
     m_toWrite = m_change;
     if (m_task == WriteTask || m_task == CheckTask)
-        m_link.setRecordKeeper(m_keeper);
+        m_link.setRecords(m_records);
     if (!m_link.open(m_config)) {
         // Reported from the event loop, like every other end.
         QTimer::singleShot(0, this, [this] {
@@ -129,7 +138,7 @@ void UnitJob::begin()
 
 void UnitJob::interrupt()
 {
-    if (m_interrupted || m_decided || m_done)
+    if (m_interrupted || m_decided || m_lineFree || m_done)
         return;
     m_interrupted = true;
     // A write under way ends at its safe point and decides the unit.
@@ -216,6 +225,7 @@ void UnitJob::decide(const UnitOutcome &outcome, bool recorded)
     // A unit that never got as far as its port leaves no row.
     if ((m_task == WriteTask || m_task == CheckTask) && !recorded && outcome.cause != UnitOutcome::CannotOpen) {
         m_link.recordOutcome(m_outcome);
+        closeLink();
         return;
     }
     decided(m_outcome);
@@ -232,22 +242,29 @@ void UnitJob::decided(const UnitOutcome &outcome)
 
 void UnitJob::closeAndFinish()
 {
-    if (m_done || m_link.state() == LinkController::State::Closing)
-        return;
-    if (m_link.isOpen()) {
-        setStep(Step::Closing);
-        // Once decided, nothing that happens while closing changes it.
-        m_link.close();
-        return;
+    closeLink();
+    if (!m_closed && !m_link.isOpen() && m_link.state() != LinkController::State::Closing) {
+        m_link.closeNow();
+        m_closed = true;
     }
-    m_link.closeNow();
     // Reported from the event loop, after whoever decided has returned.
-    QTimer::singleShot(0, this, &UnitJob::finish);
+    if (m_closed)
+        QTimer::singleShot(0, this, &UnitJob::finish);
+}
+
+void UnitJob::closeLink()
+{
+    if (m_done || m_closed || m_link.state() == LinkController::State::Closing || !m_link.isOpen())
+        return;
+    setStep(Step::Closing);
+    // Once decided, nothing that happens while closing changes it.
+    m_link.close();
 }
 
 void UnitJob::finish()
 {
-    if (m_done)
+    // Done once the link is closed and the outcome told, in either order.
+    if (m_done || !m_told || !m_closed)
         return;
     m_done = true;
     setStep(Step::Finished);

@@ -12,7 +12,7 @@
 #include "protocol/radiosettings.h"
 #include "records/recordstore.h"
 
-class RecordKeeper;
+class RecordService;
 
 class UnitJob : public QObject
 {
@@ -30,11 +30,11 @@ public:
     // Pauses that end as soon as the unit has answered (SessionTiming).
     void setQuickPauses(bool quick);
     const SessionTiming &timing() const { return m_link.timing(); }
-    // A write (or a check) writes the unit's rows into the keeper's
-    // records: a pending row right before "AT&W" goes out (so a killed
-    // program still leaves one), completed the moment the outcome is known.
-    // When a pending row cannot be written, "AT&W" is not sent.
-    void setRecordKeeper(RecordKeeper *keeper) { m_keeper = keeper; }
+    // A write (or a check) writes the unit's rows into these records: a
+    // pending row before the unit's first line (so a killed program still
+    // leaves one), completed the moment the outcome is known. When the
+    // pending row cannot be kept, nothing is sent.
+    void setRecords(RecordService *records) { m_records = records; }
     // Who writes, for a database record's rows.
     void setRecordIdentity(const RecordIdentity &identity) { m_link.setRecordIdentity(identity); }
     // The unit's own serial or label code, kept in its record rows.
@@ -78,7 +78,7 @@ public:
 signals:
     // `line` of `lines` while writing, 0 otherwise.
     void progress(UnitStep step, int line, int lines);
-    // The outcome is known (and recorded); the link is still being closed.
+    // The outcome is known (and recorded); the link may still be closing.
     void outcomeReady();
     void done();
 
@@ -91,6 +91,8 @@ private:
     void decide(const UnitOutcome &outcome, bool recorded);
     void decided(const UnitOutcome &outcome);
     void closeAndFinish();
+    // The link closes as soon as the unit's end is known, whatever its row does.
+    void closeLink();
     void finish();
     void setStep(Step step, int line = 0, int lines = 0);
 
@@ -103,7 +105,7 @@ private:
     bool m_verify = true;
     qint32 m_newRate = 0;
     int m_timeoutMs = RadioSession::DefaultReportTimeoutMs;
-    RecordKeeper *m_keeper = nullptr;
+    RecordService *m_records = nullptr;
     qint64 m_reserveStart = -1;
     bool m_reserveExact = true;
     bool m_reserveReplace = false;
@@ -112,6 +114,8 @@ private:
     Step m_step = Step::Connecting;
     bool m_decided = false;
     bool m_told = false;       // outcomeReady() was emitted
+    bool m_closed = false;     // the link has closed
+    bool m_lineFree = false;   // the write is over on the line; its row is being kept
     bool m_done = false;
     QString m_failure;
     RadioSettings m_settings;

@@ -22,6 +22,7 @@ QString stepWords(UnitStep step, int line, int lines)
     switch (step) {
     case UnitStep::Connecting: return UnitOutcomeText::tr("connecting");
     case UnitStep::Reading: return UnitOutcomeText::tr("reading");
+    case UnitStep::Reserving: return UnitOutcomeText::tr("waiting for the record");
     case UnitStep::Writing:
         return line > 0 ? UnitOutcomeText::tr("writing %1 of %2").arg(line).arg(lines) : QString();
     case UnitStep::Storing: return UnitOutcomeText::tr("storing");
@@ -118,11 +119,8 @@ QString UnitOutcome::recordNote() const
 
 QString UnitOutcome::resultWords() const
 {
-    if (blockedByRecord()) {
-        return result == Interrupted
-                   ? UnitOutcomeText::tr("not stored: the record could not be written: %1").arg(recordError)
-                   : UnitOutcomeText::tr("not written: %1").arg(recordError);
-    }
+    if (blockedByRecord())
+        return UnitOutcomeText::tr("not started: %1").arg(recordError);
     switch (result) {
     case Pending: return UnitOutcomeText::tr("storing");
     case Verified: return UnitOutcomeText::tr("verified");
@@ -179,6 +177,8 @@ QString UnitOutcome::detail() const
         parts << (check ? QStringLiteral("interrupted before the check ended") : QStringLiteral("interrupted before AT&W"));
     else if (!reason.isEmpty() && (result == Lost || result == LostAfterStore || result == Failed))
         parts << reason;
+    else if (blockedByRecord())
+        parts << QStringLiteral("not started: %1").arg(recordError);
     return parts.join(QStringLiteral("; "));
 }
 

@@ -13,7 +13,9 @@
 struct SequenceResult;
 
 // Where a unit is on its way, for progress shown to the operator.
-enum class UnitStep { Connecting, Reading, Writing, Storing, Verifying, Closing, Finished };
+// Reserving: the unit waits for the record (its unit address, its pending
+// row) before its first line.
+enum class UnitStep { Connecting, Reading, Reserving, Writing, Storing, Verifying, Closing, Finished };
 
 // A step as a unit's row or progress line says it: "connecting", "reading",
 // "writing 3 of 8", "storing", "verifying" (translated when a catalogue is
@@ -97,8 +99,8 @@ struct UnitOutcome {
     {
         return (result == Verified || (result == Written && cause == NoCause) || result == Matches) && recordError.isEmpty();
     }
-    // Nothing was written, or nothing stored, because of the record: it
-    // could not take the unit's row, or would not give its unit address.
+    // Nothing was sent because of the record: it could not take the unit's
+    // pending row, would not give its unit address, or did not answer.
     bool blockedByRecord() const
     {
         return !recordError.isEmpty() && (result == Interrupted || (result == Failed && reason.isEmpty()));

@@ -1,10 +1,13 @@
 #include "records/databaserecord.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStorageInfo>
@@ -12,9 +15,17 @@
 #include <QUuid>
 #include <QVariant>
 
+#include <QThread>
+
 #include <atomic>
 #include <cstring>
 #include <functional>
+
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
 
 #include "protocol/writeplan.h"
 #include "records/recordfile.h"
@@ -62,6 +73,58 @@ QString cutoffFor(int timeoutS)
     return QDateTime::currentDateTimeUtc().addSecs(-timeoutS).toString(Qt::ISODate);
 }
 
+// A refusal of the record's own, which the same row meets again however
+// often it is tried: PostgreSQL's data exceptions and integrity violations
+// (SQLSTATE classes 22 and 23), SQLite's constraint, type and size errors.
+// A timeout, a lock, a lost connection or a full disk pass.
+bool isFinalRefusal(const QSqlError &error, bool postgres)
+{
+    const QString code = error.nativeErrorCode();
+    if (postgres)
+        return code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("23"));
+    bool ok = false;
+    const int primary = code.toInt(&ok) & 0xff;
+    return ok && (primary == 18 || primary == 19 || primary == 20 || primary == 25);
+}
+
+bool isBusy(const QSqlError &error)
+{
+    bool ok = false;
+    const int primary = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return (ok && (primary == 5 || primary == 6)) || error.databaseText().contains(QLatin1String("database is locked"));
+}
+
+// A SQLite statement waits this long for a file another program holds
+// before it is asked again; between the asks an interruption is seen.
+constexpr int SqliteBusyStepMs = 200;
+
+// The socket of a PostgreSQL connection, from the client library the
+// driver has loaded already; -1 when it cannot be known.
+qintptr postgresSocket(const QSqlDatabase &database)
+{
+    const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return -1;
+    void *connection = *static_cast<void *const *>(handle.constData());
+    using Socket = int (*)(const void *);
+    static const Socket socketOf = [] {
+        auto found = reinterpret_cast<Socket>(QLibrary::resolve(QStringLiteral("pq"), 5, "PQsocket"));
+        if (!found)
+            found = reinterpret_cast<Socket>(QLibrary::resolve(QStringLiteral("libpq"), "PQsocket"));
+        return found;
+    }();
+    return connection && socketOf ? qintptr(socketOf(connection)) : -1;
+}
+
+void shutSocket(qintptr socket)
+{
+#ifdef Q_OS_WIN
+    ::shutdown(SOCKET(socket), SD_BOTH);
+#else
+    ::shutdown(int(socket), SHUT_RDWR);
+#endif
+}
+
 bool isUniqueViolation(const QSqlError &error)
 {
     // PostgreSQL's unique_violation; SQLite's constraint codes.
@@ -82,9 +145,24 @@ struct DatabaseRecord::Private {
     QString driverError; // the database driver is missing
     bool prepared = false;   // made or brought up to date, and writable
     bool opened = false;     // found to be a record, for reading
+    bool postgres = false;
+    int boundMs = DefaultCallBoundMs;
+    // Set from another thread by interruptCall(): the call under way ends,
+    // and the connection is made anew by the next.
+    std::atomic<bool> interrupted { false };
+    std::atomic<bool> reconnect { false };
+    std::atomic<qintptr> socket { -1 };
+    mutable QSqlError lastError;
+    bool lastFinal = false;
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     bool open(QString *error);
+    // Before a read: a connection an interruption ended is made anew.
+    bool readyToRead(QString *error)
+    {
+        interrupted = false;
+        return open(error);
+    }
     // Runs `work` in a transaction; once more after reconnecting when the
     // connection was lost (the work must be safe to repeat).
     bool transaction(bool postgres, const std::function<bool(QSqlDatabase &, QString *)> &work, QString *error);
@@ -94,8 +172,16 @@ struct DatabaseRecord::Private {
 bool DatabaseRecord::Private::open(QString *error)
 {
     QSqlDatabase handle = db();
-    if (handle.isOpen())
+    if (handle.isOpen() && !reconnect.exchange(false))
         return true;
+    if (handle.isOpen()) {
+        socket = -1;
+        handle.close();
+    }
+    if (interrupted) {
+        *error = DatabaseRecordText::tr("the record database did not answer in time");
+        return false;
+    }
     if (!handle.open()) {
         const QString reason = errorText(handle.lastError());
         *error = DatabaseRecordText::tr("cannot connect to the record database: %1").arg(reason);
@@ -107,6 +193,11 @@ bool DatabaseRecord::Private::open(QString *error)
         // The server's notices ("already exists, skipping") are not for the operator.
         QSqlQuery quiet(handle);
         quiet.exec(QStringLiteral("SET client_min_messages TO warning"));
+        // No statement waits longer for the server or its locks than a unit
+        // may wait for the record.
+        quiet.exec(QStringLiteral("SET statement_timeout = %1").arg(boundMs));
+        quiet.exec(QStringLiteral("SET lock_timeout = %1").arg(boundMs));
+        socket = postgresSocket(handle);
     }
     return true;
 }
@@ -115,29 +206,40 @@ bool DatabaseRecord::Private::exec(QSqlQuery &query, QString *error) const
 {
     if (query.exec())
         return true;
+    lastError = query.lastError();
     if (error)
         *error = errorText(query.lastError());
     return false;
 }
 
-bool DatabaseRecord::Private::transaction(bool postgres, const std::function<bool(QSqlDatabase &, QString *)> &work,
+bool DatabaseRecord::Private::transaction(bool, const std::function<bool(QSqlDatabase &, QString *)> &work,
                                           QString *error)
 {
+    lastError = QSqlError();
+    lastFinal = false;
+    interrupted = false;
     // Only a server's connection can be lost and opened again.
     const int tries = postgres ? 2 : 1;
+    const QDeadlineTimer deadline(boundMs);
     for (int attempt = 0; attempt < tries; ++attempt) {
         if (!open(error))
             return false;
         QSqlDatabase handle = db();
         QSqlQuery begin(handle);
         // SQLite: take the write lock now, so two programs never both read
-        // the same free address; PostgreSQL checks the unique index.
-        if (begin.exec(QLatin1String(postgres ? "BEGIN" : "BEGIN IMMEDIATE"))) {
+        // the same free address; PostgreSQL checks the unique index. A file
+        // another program holds is asked again until the bound, in short
+        // waits, so that an interruption is seen.
+        bool begun = begin.exec(QLatin1String(postgres ? "BEGIN" : "BEGIN IMMEDIATE"));
+        while (!begun && !postgres && isBusy(begin.lastError()) && !deadline.hasExpired() && !interrupted)
+            begun = begin.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        if (begun) {
             QString failure;
             if (work(handle, &failure)) {
                 QSqlQuery commit(handle);
                 if (commit.exec(QStringLiteral("COMMIT")))
                     return true;
+                lastError = commit.lastError();
                 failure = errorText(commit.lastError());
             }
             // Whatever failed, the transaction ends here, before anything
@@ -148,14 +250,21 @@ bool DatabaseRecord::Private::transaction(bool postgres, const std::function<boo
             // A refusal of the handle's own (a held address) is final;
             // a lost handle gets one more try on a new one.
             QSqlQuery alive(handle);
-            if (!postgres || (rolledBack && alive.exec(QStringLiteral("SELECT 1"))))
+            const bool answers = rolledBack && !interrupted && alive.exec(QStringLiteral("SELECT 1"));
+            if (!postgres || answers) {
+                lastFinal = isFinalRefusal(lastError, postgres);
                 return false;
+            }
         } else {
+            lastError = begin.lastError();
             *error = errorText(begin.lastError());
             if (!postgres)
                 return false;
         }
+        socket = -1;
         handle.close();
+        if (interrupted)
+            break;
     }
     *error = DatabaseRecordText::tr("the record database stopped answering: %1").arg(*error);
     return false;
@@ -321,10 +430,10 @@ DatabaseRecord::DatabaseRecord(const QString &location)
                                                              "the package libqt6sql6-psql")
                                     : DatabaseRecordText::tr("Qt's SQLite driver (QSQLITE) is not installed: install "
                                                              "the package libqt6sql6-sqlite");
+    d->postgres = m_postgres;
     if (!m_postgres) {
         database.setDatabaseName(location);
-        // Another program may be writing: wait for it rather than fail.
-        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=20000"));
+        applyConnectOptions();
         return;
     }
     // postgresql://[user@][host][:port]/dbname[?host=/socket/folder&port=N]
@@ -365,7 +474,49 @@ DatabaseRecord::DatabaseRecord(const QString &location)
     database.setUserName(d->user);
     database.setDatabaseName(d->database);
     // No password is ever set here: the client library finds it.
-    database.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    applyConnectOptions();
+}
+
+void DatabaseRecord::setCallBound(int ms)
+{
+    RecordStore::setCallBound(ms);
+    d->boundMs = qMax(1, ms);
+    applyConnectOptions();
+}
+
+void DatabaseRecord::applyConnectOptions()
+{
+    QSqlDatabase database = d->db();
+    if (!database.isValid())
+        return;
+    if (!m_postgres) {
+        // Another program may be writing: waited for in short steps, up to
+        // the bound (see transaction()).
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(qMin(d->boundMs, SqliteBusyStepMs)));
+        return;
+    }
+    // libpq counts its connect timeout in whole seconds, 2 at the least; a
+    // path that stops carrying anything is found by the keepalives and the
+    // unacknowledged-data timeout.
+    const int seconds = qMax(2, (d->boundMs + 999) / 1000);
+    database.setConnectOptions(QStringLiteral("connect_timeout=%1;keepalives=1;keepalives_idle=%1;keepalives_interval=1;"
+                                              "keepalives_count=%1;tcp_user_timeout=%2")
+                                   .arg(seconds)
+                                   .arg(d->boundMs));
+}
+
+void DatabaseRecord::interruptCall()
+{
+    d->interrupted = true;
+    d->reconnect = true;
+    const qintptr socket = d->socket.exchange(-1);
+    if (socket >= 0)
+        shutSocket(socket);
+}
+
+bool DatabaseRecord::lastFailureIsFinal() const
+{
+    return d->lastFinal;
 }
 
 DatabaseRecord::~DatabaseRecord()
@@ -427,6 +578,7 @@ bool DatabaseRecord::openExisting(QString *error)
     }
     if (d->prepared || d->opened)
         return true;
+    d->interrupted = false;
     if (!m_postgres) {
         // Opening a file that is not there would make an empty one.
         const QFileInfo info(m_location);
@@ -487,6 +639,7 @@ bool DatabaseRecord::prepare(QString *error)
     }
     if (d->prepared)
         return true;
+    d->interrupted = false;
     const QFileInfo info(m_location);
     const bool existed = info.exists();
     QStringList sideFiles;
@@ -719,7 +872,7 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
 bool DatabaseRecord::holdsUnit(const QString &unitAddress, const QString &networkAddress) const
 {
     QString error;
-    if (!const_cast<DatabaseRecord *>(this)->openExisting(&error))
+    if (!const_cast<DatabaseRecord *>(this)->openExisting(&error) || !d->readyToRead(&error))
         return false;
     QSqlQuery query(d->db());
     query.prepare(QStringLiteral("SELECT 1 FROM units WHERE network_address = ? AND unit_address = ? AND superseded = 0 "
@@ -770,7 +923,7 @@ QList<RecordRow> DatabaseRecord::rows(QString *error) const
 {
     QList<RecordRow> list;
     QString failure;
-    if (!const_cast<DatabaseRecord *>(this)->openExisting(&failure)) {
+    if (!const_cast<DatabaseRecord *>(this)->openExisting(&failure) || !d->readyToRead(&failure)) {
         if (error)
             *error = failure;
         return list;
@@ -826,7 +979,7 @@ qint64 firstFree(const QList<qint64> &taken, qint64 start)
 qint64 DatabaseRecord::nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const
 {
     QString failure;
-    if (!const_cast<DatabaseRecord *>(this)->openExisting(&failure)) {
+    if (!const_cast<DatabaseRecord *>(this)->openExisting(&failure) || !d->readyToRead(&failure)) {
         if (error)
             *error = failure;
         return -1;
@@ -839,14 +992,14 @@ qint64 DatabaseRecord::nextFreeUnit(const QString &networkAddress, qint64 start,
     return firstFree(taken, start);
 }
 
-QByteArray DatabaseRecord::reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
-                                       bool *inUse)
+QByteArray DatabaseRecord::reserveUnit(const QByteArray &handle, UnitRecord *record, qint64 start, bool exact,
+                                       bool replace, QString *error, bool *inUse)
 {
     if (inUse)
         *inUse = false;
     if (!prepare(error))
         return {};
-    const QString attempt = newAttempt();
+    const QString attempt = handle.isEmpty() ? newAttempt() : QString::fromLatin1(handle);
     const qint64 network = record->settings.value(Reg::NetworkAddress, 0);
     UnitRecord reserved = *record;
     reserved.result = QStringLiteral("reserved");

@@ -42,8 +42,17 @@ public:
     bool holdsUnit(const QString &unitAddress, const QString &networkAddress) const override;
     QList<RecordRow> rows(QString *error = nullptr) const override;
     bool canReserve() const override { return true; }
-    QByteArray reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
-                           bool *inUse = nullptr) override;
+    QByteArray reserveUnit(const QByteArray &handle, UnitRecord *record, qint64 start, bool exact, bool replace,
+                           QString *error, bool *inUse = nullptr) override;
+    // PostgreSQL: statement and lock timeouts, a connect timeout and TCP
+    // keepalives of this length; SQLite: the longest wait for a file
+    // another program holds.
+    void setCallBound(int ms) override;
+    // PostgreSQL: the connection's socket is shut, so a call waiting on a
+    // server that does not answer (a frozen backend, a dead network path)
+    // returns at once; SQLite: a wait for the file ends.
+    void interruptCall() override;
+    bool lastFailureIsFinal() const override;
     qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const override;
     bool release(const QString &networkAddress, const QString &unitAddress, QList<RecordRow> *released,
                  QString *error) override;
@@ -63,6 +72,7 @@ public:
 
 private:
     static QString laterVersionText(int version);
+    void applyConnectOptions();
     bool probeWrite(QString *error);
     void forgetFiles(bool recordExisted, const QStringList &sideFilesBefore);
     bool importFrom(const std::function<bool()> &rewind, const std::function<bool(RecordRow *, QString *)> &next,

@@ -92,7 +92,9 @@ QString canonicalPath(const QString &path)
 class RecordLock
 {
 public:
-    explicit RecordLock(const QString &path)
+    // Waits up to `waitMs` for another program's append.
+    RecordLock(const QString &path, int waitMs)
+        : m_waitMs(waitMs)
     {
         const QString canonical = canonicalPath(path);
         const QFileInfo info(canonical);
@@ -117,12 +119,13 @@ private:
         // A lock is held for one append; one older than this was left by a
         // program that died holding it.
         m_lock->setStaleLockTime(30000);
-        m_locked = m_lock->tryLock(10000);
+        m_locked = m_lock->tryLock(m_waitMs);
         return m_locked;
     }
 
     std::unique_ptr<QLockFile> m_lock;
     bool m_locked = false;
+    int m_waitMs;
 };
 
 // A record is a file of its own: a device, a pipe or a folder is not one.
@@ -258,7 +261,7 @@ RecordFile::RecordFile(const QString &path)
 
 bool RecordFile::prepare(QString *error)
 {
-    RecordLock lock(m_path);
+    RecordLock lock(m_path, callBound());
     if (!lock.isLocked())
         return failWith(error, lock.failure());
     QFile file(m_path);
@@ -284,7 +287,7 @@ bool RecordFile::openExisting(QString *error)
 QByteArray RecordFile::writeRow(const QByteArray &handle, const UnitRecord &record, QString *error)
 {
     const QString attempt = handle.isEmpty() ? newAttemptId() : QString::fromLatin1(handle);
-    RecordLock lock(m_path);
+    RecordLock lock(m_path, callBound());
     if (!lock.isLocked()) {
         failWith(error, lock.failure());
         return {};

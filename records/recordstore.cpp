@@ -100,7 +100,7 @@ QString findingKey(RecordFinding::Kind kind)
 
 RecordStore::~RecordStore() = default;
 
-QByteArray RecordStore::reserveUnit(UnitRecord *, qint64, bool, bool, QString *error, bool *inUse)
+QByteArray RecordStore::reserveUnit(const QByteArray &, UnitRecord *, qint64, bool, bool, QString *error, bool *inUse)
 {
     if (inUse)
         *inUse = false;
@@ -249,9 +249,16 @@ QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &
         finding.rows = { i };
         const QString unit = finding.unitAddress.isEmpty() ? r.config.port : RecordCheckText::tr("unit address %1").arg(finding.unitAddress);
         if (r.result == QLatin1String("pending")) {
+            // Its row comes before the unit's first line: the unit may have
+            // been stored, or may not.
             finding.kind = RecordFinding::Pending;
-            finding.text = RecordCheckText::tr("network %1: %2 was stored by %3, its result never came (check the unit)")
-                               .arg(finding.networkAddress, unit, leftBy(r));
+            finding.text = finding.unitAddress.isEmpty()
+                               ? RecordCheckText::tr("network %1: the unit on %2 may have been written: %3 began writing "
+                                                     "it, its result never came (check the unit)")
+                                     .arg(finding.networkAddress, r.config.port, leftBy(r))
+                               : RecordCheckText::tr("network %1: a unit may hold unit address %2: %3 began writing it, "
+                                                     "its result never came (check the unit)")
+                                     .arg(finding.networkAddress, finding.unitAddress, leftBy(r));
         } else if ((r.result == QLatin1String("reserved") && r.time.secsTo(now) >= reservationTimeoutS)
                    || r.result == QLatin1String("expired")) {
             // Ended with no result, whichever station's next reservation

@@ -12,6 +12,9 @@
 
 // How long a unit address stays reserved for a unit whose end never came.
 constexpr int DefaultReservationTimeoutS = 600;
+// The longest a unit waits for the record before its first line, and the
+// longest one call of the record may wait for the record itself.
+constexpr int DefaultCallBoundMs = 3000;
 
 struct UnitRecord {
     QDateTime time;            // written in UTC
@@ -69,13 +72,26 @@ public:
     // the record never give two units the same one (databases only).
     virtual bool canReserve() const { return false; }
     // Reserves a unit address on the network of `record` and writes its
-    // row ("reserved"): the first free one from `start` (`exact` false), or
-    // `start` itself. `replace`: an address held by an earlier unit is taken
-    // over (the operator writes it again, knowingly). The address is put
-    // into `record`; returns the row's handle, empty with `*inUse` set when
-    // an exact address is held.
-    virtual QByteArray reserveUnit(UnitRecord *record, qint64 start, bool exact, bool replace, QString *error,
-                                   bool *inUse = nullptr);
+    // row ("reserved") under `handle` (a new one when empty): the first free
+    // one from `start` (`exact` false), or `start` itself. `replace`: an
+    // address held by an earlier unit is taken over (the operator writes it
+    // again, knowingly). The address is put into `record`; returns the
+    // row's handle, empty with `*inUse` set when an exact address is held.
+    virtual QByteArray reserveUnit(const QByteArray &handle, UnitRecord *record, qint64 start, bool exact, bool replace,
+                                   QString *error, bool *inUse = nullptr);
+
+    // No call of this record waits longer than `ms` for the record itself
+    // (a server's statement and lock timeouts, a file another program
+    // holds); set before the record is first opened.
+    virtual void setCallBound(int ms) { m_callBoundMs = ms; }
+    int callBound() const { return m_callBoundMs; }
+    // From any thread: the call under way gives up at once (a server that
+    // stopped answering mid-call); the next call starts afresh.
+    virtual void interruptCall() {}
+    // The last failed write was refused by the record itself (a constraint,
+    // a value of the wrong type), not lost on the way: trying again would
+    // fail the same way.
+    virtual bool lastFailureIsFinal() const { return false; }
     // The first free unit address from `start`, without reserving it.
     virtual qint64 nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const;
     // Gives back what a station left holding this unit address (a
@@ -91,6 +107,7 @@ public:
 
 private:
     int m_reservationTimeoutS = DefaultReservationTimeoutS;
+    int m_callBoundMs = DefaultCallBoundMs;
 };
 
 // Whether a row's unit holds its unit address: configured as asked

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "engine/linkcontroller.h"
-#include "engine/recordkeeper.h"
+#include "records/recordservice.h"
 #include "protocol/answerscanner.h"
 #include "records/recordfile.h"
 #include "support/ptymodem.h"
@@ -142,11 +142,13 @@ private slots:
         unit.modem.setAnswerGap(gapMs);
         QTemporaryDir dir;
         RecordFile record(dir.filePath("units.csv"));
-        RecordKeeper keeper;
-        QSignalSpy opened(&keeper, &RecordKeeper::opened);
-        keeper.open(record.path(), QString());
+        RecordService records;
+        QSignalSpy opened(&records, &RecordService::opened);
+        RecordServiceOptions options;
+        options.journal = record.path();
+        records.open(options);
         QVERIFY(opened.wait(5000));
-        unit.link.setRecordKeeper(&keeper);
+        unit.link.setRecords(&records);
         QVERIFY(unit.open());
         QVERIFY(unit.read());
         unit.modem.setMute(mute);

@@ -159,17 +159,17 @@ private slots:
         QString error;
         QVERIFY2(record.prepare(&error), qPrintable(error));
         UnitRecord unit = row("reserved", 0, QDateTime::currentDateTimeUtc()).record;
-        const QByteArray first = record.reserveUnit(&unit, 1, false, false, &error);
+        const QByteArray first = record.reserveUnit({}, &unit, 1, false, false, &error);
         QCOMPARE(unit.settings.value(Reg::UnitAddress), 1);
-        QVERIFY(!record.reserveUnit(&unit, 1, false, false, &error).isEmpty());
+        QVERIFY(!record.reserveUnit({}, &unit, 1, false, false, &error).isEmpty());
         QCOMPARE(unit.settings.value(Reg::UnitAddress), 2);
         QCOMPARE(record.writeRow(first, row("verified", 1, QDateTime::currentDateTimeUtc()).record, &error), first);
         bool inUse = false;
-        QVERIFY(record.reserveUnit(&unit, 2, true, true, &error, &inUse).isEmpty() && inUse);
+        QVERIFY(record.reserveUnit({}, &unit, 2, true, true, &error, &inUse).isEmpty() && inUse);
         // The second reservation's station never came back.
         record.setReservationTimeout(0);
         QTest::qWait(1100);
-        QVERIFY(!record.reserveUnit(&unit, 2, true, false, &error).isEmpty());
+        QVERIFY(!record.reserveUnit({}, &unit, 2, true, false, &error).isEmpty());
         const QList<RecordRow> rows = record.rows();
         QCOMPARE(rows.at(1).record.result, QStringLiteral("expired"));
         record.setReservationTimeout(600);

@@ -4,12 +4,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+#include <signal.h>
+#include <unistd.h>
 #include <vector>
 
 #include "records/recordfile.h"
@@ -109,6 +113,17 @@ class TestRecords : public QObject
     }
 
 private slots:
+    // A test that stopped or froze the server leaves it running for the next,
+    // also when it failed half way.
+    void init()
+    {
+        if (!postgres)
+            return;
+        postgres->thaw();
+        if (!postgres->isRunning() && !postgres->resume())
+            qFatal("PostgreSQL: %s", qPrintable(postgres->errorString()));
+    }
+
     // The name shown for a PostgreSQL record holds no password and, given
     // again, names the same database.
     void shownName_data()
@@ -188,19 +203,160 @@ private slots:
                  QStringLiteral("2|2"));
         QCOMPARE(postgres->sql(database, "SELECT count(*) FROM units"), QStringLiteral("2"));
 
-        // The server stops: the next units are not stored, and say why.
+        // The server hangs before the units' first line: they wait for it no
+        // longer than --record-timeout, are not started, and say why; their
+        // rows say what happened once it answers again, none is left pending.
         units.clear();
-        start(process, QStringList { "provision", "--profile", profile, "--unit-start", "auto", "--record", location, "--quiet" }
+        start(process, QStringList { "provision", "--profile", profile, "--unit-start", "auto", "--record", location, "--quiet",
+                                     "--record-timeout", "1", "--record-wait", "5" }
                            + startUnits(units, 2, "kv6"),
               environment());
-        QVERIFY(units.front()->waitForReceived("ATS102=", 20000));
-        QVERIFY2(postgres->stop(), qPrintable(postgres->errorString()));
-        const Run stopped = finish(process);
-        QCOMPARE(stopped.exitCode, 7);
-        QVERIFY2(stopped.out.contains("record database") || stopped.err.contains("record database"), stopped.err.constData());
+        QVERIFY(units.front()->waitForReceived("\xfa\xe1", 20000));
+        QVERIFY(postgres->freeze(database) > 0);
         for (const auto &unit : units)
-            QVERIFY(!unit->received().contains("AT&W"));
+            QVERIFY(unit->waitForReceived("AT&V", 20000));
+        // The units' reservations wait on the frozen backend now.
+        QTest::qWait(300);
+        const Run frozen = finish(process);
+        postgres->thaw();
+        QCOMPARE(frozen.exitCode, 7);
+        QVERIFY2(frozen.out.contains("not started: the shared record did not answer in 1 s"), frozen.out.constData());
+        for (const auto &unit : units)
+            QVERIFY(!unit->received().contains("AT&F"));
+        QCOMPARE(cli({ "record", "sync", "--record", location }, environment()).exitCode, 0);
+        QCOMPARE(postgres->sql(database, "SELECT count(*) FROM units WHERE result IN ('pending', 'reserved')"), QStringLiteral("0"));
         postgres.reset();
+    }
+
+    // A server that hangs while the units are written holds none of them
+    // up: they are verified, their rows wait here, and the end waits no
+    // longer than --record-wait; SIGTERM in that wait ends it at once, and
+    // SIGINT while units wait for their unit addresses ends them at once,
+    // interrupted, their rows never left pending.
+    void frozenServer()
+    {
+        const QString location = record("postgresql");
+        const QString database = location.section('/', 3).section('?', 0, 0);
+        const QString profile = writeFile(dir, "pf.json", Profile);
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QProcess process;
+        start(process, QStringList { "provision", "--profile", profile, "--unit-start", "auto", "--record", location,
+                                     "--record-wait", "30" }
+                           + startUnits(units, 2),
+              environment());
+        for (const auto &unit : units)
+            QVERIFY(unit->waitForReceived("AT&F", 20000));
+        QVERIFY(postgres->freeze(database) > 0);
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains("waiting up to 30 s"), 30000);
+        ::kill(pid_t(process.processId()), SIGTERM);
+        const Run waited = finish(process);
+        postgres->thaw();
+        QCOMPARE(waited.exitCode, 143);
+        QVERIFY2(waited.out.count("verified (network address 4321") == 2, waited.out.constData());
+        QVERIFY2((said + waited.err).contains("record sync --record"), waited.err.constData());
+        for (const auto &unit : units)
+            QVERIFY(unit->received().contains("AT&W"));
+
+        units.clear();
+        start(process, QStringList { "provision", "--profile", profile, "--unit-start", "auto", "--record", location }
+                           + startUnits(units, 2),
+              environment());
+        QVERIFY(units.front()->waitForReceived("AT&V", 20000));
+        QVERIFY(postgres->freeze(database) > 0);
+        for (const auto &unit : units)
+            QVERIFY(unit->waitForReceived("AT&V", 20000));
+        QTest::qWait(300);
+        ::kill(pid_t(process.processId()), SIGINT);
+        const Run stopped = finish(process);
+        postgres->thaw();
+        QCOMPARE(stopped.exitCode, 130);
+        for (const auto &unit : units)
+            QVERIFY(!unit->received().contains("AT&F"));
+        const Run synced = cli({ "record", "sync", "--record", location }, environment());
+        QCOMPARE(synced.exitCode, 0);
+        QCOMPARE(postgres->sql(database, "SELECT result, count(*) FROM units GROUP BY result ORDER BY result"),
+                 QStringLiteral("interrupted|2\nverified|2"));
+    }
+
+    // A database file another program holds: units about to start wait for
+    // it no longer than the bound and are not started; once it is let go
+    // their rows land, none pending.
+    void heldDatabaseFile()
+    {
+        const QString sqlite = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (sqlite.isEmpty())
+            QSKIP("sqlite3 is not installed");
+        const QString location = record("sqlite");
+        const QString profile = writeFile(dir, "ph.json", Profile);
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QProcess process;
+        QProcess holder;
+        start(process, QStringList { "provision", "--profile", profile, "--unit-start", "auto", "--record", location,
+                                     "--record-timeout", "1", "--record-wait", "20", "--quiet" }
+                           + startUnits(units, 2),
+              QProcessEnvironment::systemEnvironment());
+        QVERIFY(units.front()->waitForReceived("AT&V", 20000));
+        holder.start(sqlite, { location });
+        QVERIFY(holder.waitForStarted());
+        holder.write(".timeout 5000\nBEGIN EXCLUSIVE;\n.shell echo held\n");
+        QByteArray held;
+        QTRY_VERIFY((held += holder.readAllStandardOutput()).contains("held"));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardOutput()).count("not started") == 2, 20000);
+        holder.write("ROLLBACK;\n.quit\n");
+        QVERIFY(holder.waitForFinished());
+        const Run run = finish(process);
+        QCOMPARE(run.exitCode, 7);
+        for (const auto &unit : units)
+            QVERIFY(!unit->received().contains("AT&F"));
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "held");
+        db.setDatabaseName(location);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec("SELECT result, count(*) FROM units GROUP BY result") && query.next());
+        QCOMPARE(query.value(0).toString() + ' ' + query.value(1).toString(), QStringLiteral("failed 2"));
+        QVERIFY(!query.next());
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("held");
+    }
+
+    // The outbox is checked with the records, before any port opens: on a
+    // read-only or full filesystem the run is refused and nothing is sent.
+    void refusedOutbox_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::newRow("read-only") << "ro,size=1m";
+        QTest::newRow("full") << "size=64k";
+    }
+    void refusedOutbox()
+    {
+        QFETCH(QString, options);
+        if (geteuid() != 0)
+            QSKIP("mounting a small filesystem needs root");
+        QTemporaryDir data;
+        if (QProcess::execute("mount", { "-t", "tmpfs", "-o", options, "tmpfs", data.path() }) != 0)
+            QSKIP("tmpfs cannot be mounted here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", { data.path() }); });
+        if (options == "size=64k") {
+            // Filled to the last block: dd says so, and that is what is wanted.
+            QProcess fill;
+            fill.setStandardErrorFile(QProcess::nullDevice());
+            fill.start("dd", { "if=/dev/zero", "of=" + data.filePath("fill"), "bs=4k", "count=100", "status=none" });
+            fill.waitForFinished();
+        }
+        const QString location = record("sqlite");
+        SimProcess unit;
+        QVERIFY(unit.start({ "--product", "kv5", "--module", "tarn" }));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", data.path());
+        const Run refused = cli({ "provision", "--profile", writeFile(dir, "po.json", Profile), "--record", location,
+                                  "--port", unit.portPath() },
+                                environment);
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains("the outbox"), refused.err.constData());
+        QVERIFY(unit.received().isEmpty());
     }
 
     // The server stops after a unit stored: its one line says its row
@@ -246,7 +402,8 @@ private slots:
         QCOMPARE(postgres->sql(database, "SELECT count(*) FROM units WHERE unit_address = 5 AND result = 'verified'"),
                  QStringLiteral("1"));
 
-        // Killed while writing: the reservation holds until it ends.
+        // Killed while writing: its pending row says the unit may hold the
+        // address, which only --replace (or record release) takes over.
         units.clear();
         start(process, QStringList { "provision", "--profile", profile, "--unit-start", "6", "--record", location, "--station", "B" }
                            + startUnits(units, 1),
@@ -254,19 +411,20 @@ private slots:
         QVERIFY(units.front()->waitForReceived("ATS102=", 20000));
         process.kill();
         process.waitForFinished();
+        const Run check = cli({ "record", "check", "--record", location }, environment());
+        QVERIFY2(check.out.contains("a unit may hold unit address 6: station B"), check.out.constData());
         SimProcess next;
         QVERIFY(next.start({ "--product", "kv5", "--module", "tarn" }));
-        const QStringList replace { "write", "--port", next.portPath(), "--profile", profile, "--unit", "6", "--replace",
-                                    "--no-verify", "--record", location };
-        const Run held = cli(replace, environment());
+        const QStringList write { "write", "--port", next.portPath(), "--profile", profile, "--unit", "6", "--no-verify",
+                                  "--record", location };
+        const Run held = cli(write, environment());
         QCOMPARE(held.exitCode, 7);
-        QVERIFY2(held.out.contains("being written by station B") || held.err.contains("being written by station B"),
-                 held.err.constData());
+        QVERIFY2(held.out.contains("already in use") || held.err.contains("already in use"), held.err.constData());
         QVERIFY(!next.received().contains("AT&F"));
-        // Ten minutes later (the row's time moved back): ended, and taken.
-        postgres->sql(database, "UPDATE units SET time = '2026-01-01T00:00:00Z' WHERE result = 'reserved'");
+        // A reservation whose station never came back ends with time.
+        postgres->sql(database, "UPDATE units SET result = 'reserved', time = '2026-01-01T00:00:00Z' WHERE result = 'pending'");
         QVERIFY(cli({ "record", "check", "--record", location }, environment()).out.contains("reserved by station B"));
-        const Run replaced = cli(replace, environment());
+        const Run replaced = cli(write + QStringList { "--replace" }, environment());
         QCOMPARE(replaced.exitCode, 0);
         QCOMPARE(postgres->sql(database, "SELECT count(*) FROM units WHERE unit_address = 6 AND result = 'written'"),
                  QStringLiteral("1"));

@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include <pwd.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace {
@@ -102,8 +103,30 @@ bool PostgresServer::resume()
     return true;
 }
 
+int PostgresServer::freeze(const QString &database)
+{
+    const QString pids = sql(database, QStringLiteral("SELECT pid FROM pg_stat_activity WHERE datname = current_database() "
+                                                      "AND pid <> pg_backend_pid() AND backend_type = 'client backend'"));
+    int frozen = 0;
+    for (const QString &pid : pids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (::kill(pid_t(pid.toLongLong()), SIGSTOP) == 0) {
+            m_frozen << pid.toLongLong();
+            ++frozen;
+        }
+    }
+    return frozen;
+}
+
+void PostgresServer::thaw()
+{
+    for (qint64 pid : std::as_const(m_frozen))
+        ::kill(pid_t(pid), SIGCONT);
+    m_frozen.clear();
+}
+
 bool PostgresServer::stop()
 {
+    thaw();
     if (!m_running)
         return true;
     m_running = false;

@@ -24,6 +24,12 @@ public:
     bool stop();
     // Starts a stopped server again, with its databases.
     bool resume();
+    bool isRunning() const { return m_running; }
+    // Every backend serving `database` stops dead (SIGSTOP), as a server
+    // that hangs: its clients' calls get no answer. How many were frozen.
+    int freeze(const QString &database);
+    // They go on again; stop() and the destructor thaw them first.
+    void thaw();
     QString errorString() const { return m_error; }
 
     bool createDatabase(const QString &name);
@@ -41,4 +47,5 @@ private:
     QString m_bin;
     bool m_running = false;
     QString m_error;
+    QList<qint64> m_frozen;
 };

@@ -1,5 +1,7 @@
 #include "support/ptymodem.h"
 
+#include "protocol/atcommands.h"
+
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
@@ -45,6 +47,8 @@ void PtyModem::readable()
     if (n <= 0)
         return;
     m_received.append(buffer, int(n));
+    if (m_closeFrameAt < 0 && m_received.endsWith(frameLinkClose()))
+        m_closeFrameAt = m_clock.elapsed();
     // Byte by byte, so each line's answer is held back on its own.
     for (ssize_t i = 0; i < n; ++i) {
         if (buffer[i] == '\n') {
@@ -67,6 +71,7 @@ void PtyModem::sendDue()
     while (!m_due.isEmpty() && m_due.first().first <= m_clock.elapsed()) {
         const QByteArray answer = m_due.takeFirst().second;
         [[maybe_unused]] const ssize_t written = ::write(m_master, answer.constData(), size_t(answer.size()));
+        m_lastAnswerAt = m_clock.elapsed();
     }
     if (!m_due.isEmpty())
         m_timer.start(int(m_due.first().first - m_clock.elapsed()));

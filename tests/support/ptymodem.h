@@ -33,6 +33,10 @@ public:
     // Each line received (without its end) with the time its end came, in
     // milliseconds since the modem was made.
     const QList<QPair<qint64, QByteArray>> &timedLines() const { return m_lines; }
+    // When the unit last sent an answer, and when the link-close frame came
+    // (-1 before it did), in the same milliseconds.
+    qint64 lastAnswerAt() const { return m_lastAnswerAt; }
+    qint64 closeFrameAt() const { return m_closeFrameAt; }
 
 private:
     void readable();
@@ -52,4 +56,6 @@ private:
     QTimer m_timer;
     QList<QPair<qint64, QByteArray>> m_lines;
     QByteArray m_partial;
+    qint64 m_lastAnswerAt = -1;
+    qint64 m_closeFrameAt = -1;
 };
