@@ -109,20 +109,27 @@ void RecordWorker::onMain(std::function<void()> work)
 bool RecordWorker::joinRetired(int ms)
 {
     const QDeadlineTimer deadline(ms);
-    QList<QThread *> threads;
-    {
-        QMutexLocker locker(&retiredLock());
-        threads.swap(retired());
-    }
     bool all = true;
-    for (QThread *thread : std::as_const(threads)) {
-        if (thread->wait(deadline)) {
-            delete thread;
-        } else {
-            // Still inside a call past every bound: left as it is, never
-            // destroyed while it runs.
-            all = false;
+    // A worker may let another go as it ends (a record's threads end in
+    // turn): asked again until none is left.
+    for (;;) {
+        QList<QThread *> threads;
+        {
+            QMutexLocker locker(&retiredLock());
+            threads.swap(retired());
         }
+        if (threads.isEmpty())
+            return all;
+        for (QThread *thread : std::as_const(threads)) {
+            if (thread->wait(deadline)) {
+                delete thread;
+            } else {
+                // Still inside a call past every bound: left as it is, never
+                // destroyed while it runs.
+                all = false;
+            }
+        }
+        if (!all)
+            return false;
     }
-    return all;
 }

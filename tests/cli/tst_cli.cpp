@@ -467,6 +467,29 @@ private slots:
         QVERIFY(units.at(3)->received().isEmpty());
     }
 
+    // A second signal ends at once; with --json what it says of the unit it
+    // leaves stored is one JSON object, as everything else is.
+    void secondSignalSpeaksJson()
+    {
+        QTemporaryDir dir;
+        writeProfile(dir.filePath("p.json"), R"({"kvx-profile": 1, "product": "kv6", "module": "tarn", "mode": "p2p"})");
+        SimProcess unit;
+        QVERIFY(unit.start({ "--product", "kv6", "--module", "tarn" }));
+        QProcess process;
+        startCli(process, { "provision", "--profile", dir.filePath("p.json"), "--port", unit.portPath(), "--json" });
+        QVERIFY(unit.waitForReceived("AT&W", 20000));
+        ::kill(pid_t(process.processId()), SIGINT);
+        ::kill(pid_t(process.processId()), SIGINT);
+        const CliRun run = finishCli(process, 15000);
+        QCOMPARE(run.exitCode, 130);
+        QJsonParseError error;
+        const QJsonObject said = QJsonDocument::fromJson(run.out.trimmed(), &error).object();
+        QVERIFY2(error.error == QJsonParseError::NoError, run.out.constData());
+        QCOMPARE(said["exitStatus"].toInt(), 130);
+        QCOMPARE(said["units"].toArray().first()["status"].toString(), QStringLiteral("pending"));
+        QCOMPARE(said["units"].toArray().first()["port"].toString(), unit.portPath());
+    }
+
     // Which product answers, and which modules' lists hold what it reported.
     void detect_data()
     {

@@ -11,7 +11,9 @@
 #include "records/recordservice.h"
 #include "protocol/answerscanner.h"
 #include "records/recordfile.h"
+#include "support/fakestore.h"
 #include "support/ptymodem.h"
+#include "records/recordworker.h"
 
 Q_DECLARE_METATYPE(AnswerScanner::Answer)
 Q_DECLARE_METATYPE(Product)
@@ -163,6 +165,57 @@ private slots:
         const QList<QStringList> rows = readRecordRows(record.path());
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows.last().mid(12, 2), QStringList({ result, o.detail() }));
+    }
+
+    // A shared record that hangs: before the unit's first line, the unit
+    // is not started once the bound has passed, and nothing is sent; once
+    // its lines went out, nothing of the write waits for it: the line is
+    // free (writeDone) before the row is kept, and the row is said to wait.
+    void recordThatHangs_data()
+    {
+        QTest::addColumn<bool>("fromStart");
+        QTest::newRow("before the first line") << true;
+        QTest::newRow("during the write") << false;
+    }
+    void recordThatHangs()
+    {
+        QFETCH(bool, fromStart);
+        QTemporaryDir dir;
+        auto state = std::make_shared<FakeStoreState>();
+        std::unique_ptr<RecordService> records = std::make_unique<RecordService>();
+        RecordServiceOptions options;
+        options.database = dir.filePath("units.kvxdb");
+        options.boundMs = 300;
+        options.outboxFolder = dir.filePath("outbox");
+        options.openStore = [state](const QString &) { return std::make_unique<FakeStore>(state); };
+        QSignalSpy opened(records.get(), &RecordService::opened);
+        records->open(options);
+        QVERIFY(opened.wait(5000) && opened.first().first().toBool());
+        Unit unit(Product::Kv5, Module::Tarn);
+        unit.link.setRecords(records.get());
+        QVERIFY(unit.open());
+        QVERIFY(unit.read());
+        state->hang = fromStart;
+        QSignalSpy done(&unit.link, &LinkController::writeDone);
+        QSignalSpy ended(&unit.link, &LinkController::writeEnded);
+        unit.link.write(MasterForm, { true });
+        if (!fromStart) {
+            QTRY_VERIFY(unit.modem.received().contains("AT&F"));
+            QMutexLocker locker(&state->lock);
+            state->hang = true;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 5000);
+        QCOMPARE(done.size(), 1);
+        const UnitOutcome o = ended.first().first().value<UnitOutcome>();
+        if (fromStart) {
+            QVERIFY2(o.words().startsWith("not started: the shared record did not answer"), qPrintable(o.words()));
+            QVERIFY(!unit.modem.received().contains("AT&F"));
+        } else {
+            QVERIFY2(o.result == UnitOutcome::Verified && o.recordWaiting && o.isGood(), qPrintable(o.words()));
+        }
+        state->release();
+        records.reset();
+        QVERIFY(RecordWorker::joinRetired(5000));
     }
 
     // What unit A sent (a report the terminal asked for and held, its rate)

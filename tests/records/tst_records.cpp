@@ -274,7 +274,7 @@ private slots:
         for (const auto &unit : units)
             QVERIFY(!unit->received().contains("AT&F"));
         const Run synced = cli({ "record", "sync", "--record", location }, environment());
-        QCOMPARE(synced.exitCode, 0);
+        QVERIFY2(synced.exitCode == 0, synced.err.right(6000).constData());
         QCOMPARE(postgres->sql(database, "SELECT result, count(*) FROM units GROUP BY result ORDER BY result"),
                  QStringLiteral("interrupted|2\nverified|2"));
     }
@@ -354,7 +354,7 @@ private slots:
         const Run refused = cli({ "provision", "--profile", writeFile(dir, "po.json", Profile), "--record", location,
                                   "--port", unit.portPath() },
                                 environment);
-        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.exitCode == 1, refused.err.right(6000).constData());
         QVERIFY2(refused.err.contains("the outbox"), refused.err.constData());
         QVERIFY(unit.received().isEmpty());
     }
@@ -397,7 +397,7 @@ private slots:
         QVERIFY2(released.out.contains("pending by station A (operator ann)"), released.out.constData());
         QCOMPARE(cli({ "record", "check", "--record", location }, environment()).exitCode, 0);
         const Run synced = cli({ "record", "sync", "--record", location }, environment());
-        QCOMPARE(synced.exitCode, 0);
+        QVERIFY2(synced.exitCode == 0, synced.err.right(6000).constData());
         QVERIFY2(synced.out.startsWith("1 row forwarded"), synced.out.constData());
         QCOMPARE(postgres->sql(database, "SELECT count(*) FROM units WHERE unit_address = 5 AND result = 'verified'"),
                  QStringLiteral("1"));

@@ -71,7 +71,9 @@ void PtyModem::sendDue()
     while (!m_due.isEmpty() && m_due.first().first <= m_clock.elapsed()) {
         const QByteArray answer = m_due.takeFirst().second;
         [[maybe_unused]] const ssize_t written = ::write(m_master, answer.constData(), size_t(answer.size()));
-        m_lastAnswerAt = m_clock.elapsed();
+        // The close frame's own answer is not the unit's last before it.
+        if (m_closeFrameAt < 0)
+            m_lastAnswerAt = m_clock.elapsed();
     }
     if (!m_due.isEmpty())
         m_timer.start(int(m_due.first().first - m_clock.elapsed()));
