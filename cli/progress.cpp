@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -166,6 +167,8 @@ void ProgressBoard::draw()
 namespace {
 
 volatile std::sig_atomic_t g_received = 0;
+std::atomic<int> g_signalsSeen { 0 };
+static_assert(std::atomic<int>::is_always_lock_free, "used in a signal handler");
 // Two buffers: the handler reads the one `g_lastWords` names while the
 // program fills the other.
 constexpr int LastWordsSize = 16384;
@@ -183,8 +186,9 @@ int g_wakePipe[2] = { -1, -1 };
 extern "C" void onStopSignal(int signalNumber)
 {
     // A second signal: the operator means it. Units past "AT&W" get their
-    // line first.
-    if (g_received) {
+    // line first. Two signals may be handled at once on two threads: the
+    // count says which came second.
+    if (g_signalsSeen.fetch_add(1) > 0) {
         const int shown = g_lastWords;
         // A JSON object is closed with the exit status, written here by hand.
         const int status = 128 + signalNumber;

@@ -109,7 +109,6 @@ void RecordWorker::onMain(std::function<void()> work)
 bool RecordWorker::joinRetired(int ms)
 {
     const QDeadlineTimer deadline(ms);
-    bool all = true;
     // A worker may let another go as it ends (a record's threads end in
     // turn): asked again until none is left.
     for (;;) {
@@ -119,17 +118,20 @@ bool RecordWorker::joinRetired(int ms)
             threads.swap(retired());
         }
         if (threads.isEmpty())
-            return all;
+            return true;
+        QList<QThread *> running;
         for (QThread *thread : std::as_const(threads)) {
-            if (thread->wait(deadline)) {
+            if (thread->wait(deadline))
                 delete thread;
-            } else {
-                // Still inside a call past every bound: left as it is, never
-                // destroyed while it runs.
-                all = false;
-            }
+            else
+                running << thread;
         }
-        if (!all)
+        if (!running.isEmpty()) {
+            // Still inside a call past the deadline: never destroyed while it
+            // runs, and waited for again by the next join (the program's end).
+            QMutexLocker locker(&retiredLock());
+            retired() += running;
             return false;
+        }
     }
 }

@@ -361,6 +361,20 @@ p, li { white-space: pre-wrap; }
         <source>--record %1: only a database record takes rows kept for it</source>
         <translation>--record %1：只有数据库记录接收为其保存的行</translation>
     </message>
+    <message>
+        <source>a row the shared record refuses (%1) is set aside in %2</source>
+        <translation>共享记录拒收的一行（%1）已另存到 %2</translation>
+    </message>
+    <message>
+        <source>--record-timeout %1: allowed: 1 … 600 seconds</source>
+        <translation>--record-timeout %1：允许 1 … 600 秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) the shared record refused are set aside in %1</source>
+        <translation>
+            <numerusform>共享记录拒收的 %n 行已另存到 %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -467,6 +481,10 @@ p, li { white-space: pre-wrap; }
         <source>Qt&apos;s SQLite driver (QSQLITE) is not installed: install the package libqt6sql6-sqlite</source>
         <translation>未安装 Qt 的 SQLite 驱动（QSQLITE）：请安装软件包 libqt6sql6-sqlite</translation>
     </message>
+    <message>
+        <source>the record database did not answer in time</source>
+        <translation>记录数据库未及时应答</translation>
+    </message>
 </context>
 <context>
     <name>DayReport</name>
@@ -571,6 +589,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the unit has not reported its settings on this link; read it first</source>
         <translation>设备尚未在此连接上报告参数；请先读取</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>设备已断开</translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1131,16 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>it is still being opened</source>
         <translation>记录仍在打开中</translation>
     </message>
+    <message numerus="yes">
+        <source>%n row(s) the shared record refused are set aside in %1: %2</source>
+        <translation>
+            <numerusform>共享记录拒收的 %n 行已另存到 %1：%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not written: the record could not say whether the unit address is in use: %1</source>
+        <translation>未写入：记录无法确认该单元地址是否已被使用：%1</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1591,10 +1623,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>单元地址 %1</translation>
     </message>
     <message>
-        <source>network %1: %2 was stored by %3, its result never came (check the unit)</source>
-        <translation>网络 %1：%2 已由 %3 保存，但结果一直未返回（请检查设备）</translation>
-    </message>
-    <message>
         <source>network %1: %2 was reserved by %3 and never written (the reservation has ended)</source>
         <translation>网络 %1：%2 曾被 %3 预留但从未写入（预留已结束）</translation>
     </message>
@@ -1613,6 +1641,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>network %1: unit address %2 is configured in units of %3 codes (%4)</source>
         <translation>网络 %1：单元地址 %2 被配置到 %3 个编码的设备中（%4）</translation>
+    </message>
+    <message>
+        <source>network %1: the unit on %2 may have been written: %3 began writing it, its result never came (check the unit)</source>
+        <translation>网络 %1：%2 上的设备可能已被写入：%3 开始写入，但结果一直未到（请检查该设备）</translation>
+    </message>
+    <message>
+        <source>network %1: a unit may hold unit address %2: %3 began writing it, its result never came (check the unit)</source>
+        <translation>网络 %1：可能有一台设备持有单元地址 %2：%3 开始写入，但结果一直未到（请检查该设备）</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1819,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>By operator</source>
         <translation>按操作员</translation>
     </message>
+    <message>
+        <source>Reading the record…</source>
+        <translation>正在读取记录…</translation>
+    </message>
 </context>
 <context>
     <name>RecordFile</name>
@@ -1848,14 +1888,58 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
 </context>
 <context>
-    <name>RecordKeeper</name>
+    <name>RecordService</name>
     <message>
-        <source>the folder for rows waiting for it cannot be made: %1</source>
-        <translation>无法创建存放待转发记录行的文件夹：%1</translation>
+        <source>the record was closed</source>
+        <translation>记录已关闭</translation>
+    </message>
+    <message>
+        <source>the shared record refused it (%1); set aside in %2</source>
+        <translation>共享记录拒收（%1）；已另存到 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the shared record did not answer in %n s</source>
+        <translation>
+            <numerusform>共享记录在 %n 秒内未应答</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the record %1 did not answer in %n s</source>
+        <translation>
+            <numerusform>记录 %1 在 %n 秒内未应答</numerusform>
+        </translation>
     </message>
     <message>
         <source>the outbox %1</source>
         <translation>发件箱 %1</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>无法创建其文件夹</translation>
+    </message>
+    <message>
+        <source>no space left on its disk (%1 KiB free)</source>
+        <translation>其磁盘空间不足（剩余 %1 KiB）</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>另一个程序正占用它</translation>
+    </message>
+    <message>
+        <source>it cannot be locked: the folder cannot be written</source>
+        <translation>无法加锁：文件夹不可写</translation>
+    </message>
+    <message>
+        <source>the record is closed</source>
+        <translation>记录已关闭</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>已结束</translation>
+    </message>
+    <message>
+        <source>the record was closed before the row was kept</source>
+        <translation>记录在该行保存前已关闭</translation>
     </message>
 </context>
 <context>
@@ -2123,14 +2207,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>；未记录：%1</translation>
     </message>
     <message>
-        <source>not stored: the record could not be written: %1</source>
-        <translation>未保存：记录无法写入：%1</translation>
-    </message>
-    <message>
-        <source>not written: %1</source>
-        <translation>未写入：%1</translation>
-    </message>
-    <message>
         <source>matches</source>
         <translation>一致</translation>
     </message>
@@ -2157,6 +2233,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>; waiting for the shared record</source>
         <translation>；等待写入共享记录</translation>
+    </message>
+    <message>
+        <source>waiting for the record</source>
+        <translation>等待记录</translation>
+    </message>
+    <message>
+        <source>not started: %1</source>
+        <translation>未开始：%1</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,21 @@ p, li { white-space: pre-wrap; }
         <source>--record %1: only a database record takes rows kept for it</source>
         <translation>--record %1: only a database record takes rows kept for it</translation>
     </message>
+    <message>
+        <source>a row the shared record refuses (%1) is set aside in %2</source>
+        <translation>a row the shared record refuses (%1) is set aside in %2</translation>
+    </message>
+    <message>
+        <source>--record-timeout %1: allowed: 1 … 600 seconds</source>
+        <translation>--record-timeout %1: allowed: 1 … 600 seconds</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) the shared record refused are set aside in %1</source>
+        <translation>
+            <numerusform>%n row the shared record refused is set aside in %1</numerusform>
+            <numerusform>%n rows the shared record refused are set aside in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -471,6 +486,10 @@ p, li { white-space: pre-wrap; }
         <source>Qt&apos;s SQLite driver (QSQLITE) is not installed: install the package libqt6sql6-sqlite</source>
         <translation>Qt&apos;s SQLite driver (QSQLITE) is not installed: install the package libqt6sql6-sqlite</translation>
     </message>
+    <message>
+        <source>the record database did not answer in time</source>
+        <translation>the record database did not answer in time</translation>
+    </message>
 </context>
 <context>
     <name>DayReport</name>
@@ -575,6 +594,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the unit has not reported its settings on this link; read it first</source>
         <translation>the unit has not reported its settings on this link; read it first</translation>
+    </message>
+    <message>
+        <source>the device went away</source>
+        <translation>the device went away</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1137,17 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>it is still being opened</source>
         <translation>it is still being opened</translation>
     </message>
+    <message numerus="yes">
+        <source>%n row(s) the shared record refused are set aside in %1: %2</source>
+        <translation>
+            <numerusform>%n row the shared record refused is set aside in %1: %2</numerusform>
+            <numerusform>%n rows the shared record refused are set aside in %1: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not written: the record could not say whether the unit address is in use: %1</source>
+        <translation>Not written: the record could not say whether the unit address is in use: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1598,10 +1632,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>unit address %1</translation>
     </message>
     <message>
-        <source>network %1: %2 was stored by %3, its result never came (check the unit)</source>
-        <translation>network %1: %2 was stored by %3, its result never came (check the unit)</translation>
-    </message>
-    <message>
         <source>network %1: %2 was reserved by %3 and never written (the reservation has ended)</source>
         <translation>network %1: %2 was reserved by %3 and never written (the reservation has ended)</translation>
     </message>
@@ -1620,6 +1650,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>network %1: unit address %2 is configured in units of %3 codes (%4)</source>
         <translation>network %1: unit address %2 is configured in units of %3 codes (%4)</translation>
+    </message>
+    <message>
+        <source>network %1: the unit on %2 may have been written: %3 began writing it, its result never came (check the unit)</source>
+        <translation>network %1: the unit on %2 may have been written: %3 began writing it, its result never came (check the unit)</translation>
+    </message>
+    <message>
+        <source>network %1: a unit may hold unit address %2: %3 began writing it, its result never came (check the unit)</source>
+        <translation>network %1: a unit may hold unit address %2: %3 began writing it, its result never came (check the unit)</translation>
     </message>
 </context>
 <context>
@@ -1791,6 +1829,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>By operator</source>
         <translation>By operator</translation>
     </message>
+    <message>
+        <source>Reading the record…</source>
+        <translation>Reading the record…</translation>
+    </message>
 </context>
 <context>
     <name>RecordFile</name>
@@ -1856,14 +1898,60 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     </message>
 </context>
 <context>
-    <name>RecordKeeper</name>
+    <name>RecordService</name>
     <message>
-        <source>the folder for rows waiting for it cannot be made: %1</source>
-        <translation>the folder for rows waiting for it cannot be made: %1</translation>
+        <source>the record was closed</source>
+        <translation>the record was closed</translation>
+    </message>
+    <message>
+        <source>the shared record refused it (%1); set aside in %2</source>
+        <translation>the shared record refused it (%1); set aside in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the shared record did not answer in %n s</source>
+        <translation>
+            <numerusform>the shared record did not answer in %n s</numerusform>
+            <numerusform>the shared record did not answer in %n s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the record %1 did not answer in %n s</source>
+        <translation>
+            <numerusform>the record %1 did not answer in %n s</numerusform>
+            <numerusform>the record %1 did not answer in %n s</numerusform>
+        </translation>
     </message>
     <message>
         <source>the outbox %1</source>
         <translation>the outbox %1</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>its folder cannot be made</translation>
+    </message>
+    <message>
+        <source>no space left on its disk (%1 KiB free)</source>
+        <translation>no space left on its disk (%1 KiB free)</translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation>another program holds it</translation>
+    </message>
+    <message>
+        <source>it cannot be locked: the folder cannot be written</source>
+        <translation>it cannot be locked: the folder cannot be written</translation>
+    </message>
+    <message>
+        <source>the record is closed</source>
+        <translation>the record is closed</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>ended</translation>
+    </message>
+    <message>
+        <source>the record was closed before the row was kept</source>
+        <translation>the record was closed before the row was kept</translation>
     </message>
 </context>
 <context>
@@ -2132,14 +2220,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>; not recorded: %1</translation>
     </message>
     <message>
-        <source>not stored: the record could not be written: %1</source>
-        <translation>not stored: the record could not be written: %1</translation>
-    </message>
-    <message>
-        <source>not written: %1</source>
-        <translation>not written: %1</translation>
-    </message>
-    <message>
         <source>matches</source>
         <translation>matches</translation>
     </message>
@@ -2166,6 +2246,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>; waiting for the shared record</source>
         <translation>; waiting for the shared record</translation>
+    </message>
+    <message>
+        <source>waiting for the record</source>
+        <translation>waiting for the record</translation>
+    </message>
+    <message>
+        <source>not started: %1</source>
+        <translation>not started: %1</translation>
     </message>
 </context>
 <context>
