@@ -12,6 +12,7 @@
 #include <QUuid>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <functional>
@@ -82,6 +83,7 @@ struct DatabaseRecord::Private {
     QString driverError; // the database driver is missing
     bool prepared = false;   // made or brought up to date, and writable
     bool opened = false;     // found to be a record, for reading
+    bool readOnly = false;   // opened by openForReading(): never written
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     bool open(QString *error);
@@ -89,7 +91,22 @@ struct DatabaseRecord::Private {
     // connection was lost (the work must be safe to repeat).
     bool transaction(bool postgres, const std::function<bool(QSqlDatabase &, QString *)> &work, QString *error);
     bool exec(QSqlQuery &query, QString *error) const;
+    // Tells the line's readers (kvx-cli serve) that the record changed, on
+    // commit; a SQLite file's readers watch the file instead.
+    bool notifyReaders(bool postgres, QSqlDatabase &handle, QString *error) const;
 };
+
+bool DatabaseRecord::Private::notifyReaders(bool postgres, QSqlDatabase &handle, QString *error) const
+{
+    if (!postgres)
+        return true;
+    // NOTIFY cannot be a prepared statement.
+    QSqlQuery query(handle);
+    if (query.exec(QStringLiteral("NOTIFY %1").arg(QLatin1String(DatabaseRecord::ChangeChannel))))
+        return true;
+    *error = errorText(query.lastError());
+    return false;
+}
 
 bool DatabaseRecord::Private::open(QString *error)
 {
@@ -231,6 +248,14 @@ QList<QStringList> schemaSteps(bool postgres)
     // The unit's own code; rows from before it have none.
     steps << QStringList { QStringLiteral("ALTER TABLE units ADD COLUMN serial TEXT NOT NULL DEFAULT ''"),
                            QStringLiteral("CREATE INDEX units_by_serial ON units (serial)") };
+    // Each station's word on itself (who works there, how many rows wait on
+    // it for this record, when it last said so), and the indexes the line's
+    // view reads by: the day's rows, and each station's last.
+    steps << QStringList { QStringLiteral("CREATE TABLE stations (station TEXT PRIMARY KEY, operator TEXT NOT NULL DEFAULT '', "
+                                          "waiting INTEGER NOT NULL DEFAULT 0, seen %1 NOT NULL)")
+                               .arg(QLatin1String(postgres ? "timestamptz" : "TEXT")),
+                           QStringLiteral("CREATE INDEX units_by_time ON units (time)"),
+                           QStringLiteral("CREATE INDEX units_by_station ON units (station, id)") };
     return steps;
 }
 
@@ -485,6 +510,10 @@ bool DatabaseRecord::prepare(QString *error)
         *error = d->driverError.isEmpty() ? d->nameError : d->driverError;
         return false;
     }
+    if (d->readOnly) {
+        *error = DatabaseRecordText::tr("the record is open for reading only");
+        return false;
+    }
     if (d->prepared)
         return true;
     const QFileInfo info(m_location);
@@ -690,7 +719,7 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
     if (!prepare(error))
         return {};
     const QString attempt = handle.isEmpty() ? newAttempt() : QString::fromLatin1(handle);
-    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+    const auto write = [&](QSqlDatabase &database, QString *failure) {
         QSqlQuery query(database);
         if (!handle.isEmpty()) {
             query.prepare(QStringLiteral("UPDATE units SET time = ?, port = ?, work_mode = ?, baud = ?, link_rate = ?, "
@@ -712,6 +741,9 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
         query.prepare(insertStatement());
         bindRecord(query, attempt, record, 0, 0);
         return d->exec(query, failure);
+    };
+    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        return write(database, failure) && d->notifyReaders(m_postgres, database, failure);
     }, error);
     return done ? attempt.toLatin1() : QByteArray();
 }
@@ -1038,4 +1070,59 @@ bool DatabaseRecord::importFrom(const std::function<bool()> &rewind, const std::
         return true;
     }, error);
     return done;
+}
+
+bool DatabaseRecord::writeStationState(const RecordIdentity &who, int rowsWaiting, QString *error)
+{
+    if (!prepare(error))
+        return false;
+    return d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        QSqlQuery query(database);
+        query.prepare(QStringLiteral("INSERT INTO stations (station, operator, waiting, seen) VALUES (?, ?, ?, ?) "
+                                     "ON CONFLICT (station) DO UPDATE SET operator = excluded.operator, "
+                                     "waiting = excluded.waiting, seen = excluded.seen"));
+        query.addBindValue(text(who.station));
+        query.addBindValue(text(who.operatorName));
+        query.addBindValue(std::max(0, rowsWaiting));
+        query.addBindValue(timeValue(QDateTime::currentDateTimeUtc()));
+        return d->exec(query, failure) && d->notifyReaders(m_postgres, database, failure);
+    }, error);
+}
+
+bool DatabaseRecord::openForReading(QString *error)
+{
+    if (d->prepared || (d->opened && !d->readOnly)) {
+        *error = DatabaseRecordText::tr("the record is open for writing already");
+        return false;
+    }
+    if (d->opened)
+        return true;
+    if (!d->driverError.isEmpty() || !d->nameError.isEmpty()) {
+        *error = d->driverError.isEmpty() ? d->nameError : d->driverError;
+        return false;
+    }
+    d->readOnly = true;
+    if (!m_postgres) {
+        // Read-only, and a reader never waits long on a writer's lock: in
+        // write-ahead logging it seldom has to at all.
+        QSqlDatabase database = d->db();
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+    }
+    if (!openExisting(error))
+        return false;
+    if (m_postgres) {
+        QSqlQuery query(d->db());
+        if (!query.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"))) {
+            *error = errorText(query.lastError());
+            d->db().close();
+            d->opened = false;
+            return false;
+        }
+    }
+    return true;
+}
+
+QSqlDatabase DatabaseRecord::connection() const
+{
+    return d->db();
 }
