@@ -15,6 +15,7 @@
 #include <cstring>
 
 #include "protocol/radiotypes.h"
+#include "records/recordlocation.h"
 
 namespace {
 
@@ -449,8 +450,10 @@ LineServer::LineServer(const ServeSettings &settings, QObject *parent)
     , m_page(settings.catalogues)
     , m_reader(std::make_unique<LineReader>(settings.record, settings.reservationTimeoutS))
 {
-    connect(m_reader.get(), &LineReader::opened, this, [this](bool ok, const QString &name, const QString &error) {
-        m_state.name = name;
+    // As the window and kvx-cli show a record: a file's name, a database
+    // without its password.
+    m_state.name = recordShownName(settings.record);
+    connect(m_reader.get(), &LineReader::opened, this, [this](bool ok, const QString &, const QString &error) {
         if (!ok)
             emit ready(false, error);
     });
