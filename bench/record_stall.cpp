@@ -30,8 +30,8 @@
 #include "engine/provisionbatch.h"
 #include "engine/station.h"
 #include "engine/unitjob.h"
-#include "protocol/writeplan.h"
 #include "records/databaserecord.h"
+#include "benchbatch.h"
 #include "support/ptymodem.h"
 
 namespace {
@@ -71,69 +71,12 @@ private:
     std::atomic<bool> m_done { false };
 };
 
-// The longest |gap - pause| between lines a unit received: the read's
-// AT&V and the first write line (the request pause), each write line and
-// the next (its pause, if the plan gives it one), AT&W and the check's AT&V
-// (the storage pause).
-qint64 worstPause(const PtyModem &modem, const RadioSettings &settings, const LinkConfig &link)
-{
-    QHash<QByteArray, bool> pauses;
-    for (const WriteLine &line : planWrite(settings, link.module, link.mode))
-        pauses.insert(line.bytes.trimmed(), line.pauses);
-    const SessionTiming timing;
-    const auto &lines = modem.timedLines();
-    qint64 worst = 0;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QByteArray &previous = lines.at(i - 1).second;
-        qint64 expected = -1;
-        if (previous == "AT&V" && i == 1)
-            expected = timing.requestMs;
-        else if (previous == "AT&W")
-            expected = timing.storeMs;
-        else if (pauses.contains(previous))
-            expected = pauses.value(previous) ? timing.lineMs : 0;
-        if (expected < 0)
-            continue;
-        const qint64 off = std::abs(lines.at(i).first - lines.at(i - 1).first - expected);
-        if (off > worst && qEnvironmentVariableIsSet("KVX_BENCH_VERBOSE"))
-            QTextStream(stderr) << previous << " -> " << lines.at(i).second << ": " << off << " ms off\n";
-        worst = std::max(worst, off);
-    }
-    return worst;
-}
-
 qint64 batchRun(const QString &db)
 {
-    Station station;
-    QSignalSpy opened(&station, &Station::recordsOpened);
-    station.openRecords(QString(), db);
-    if (!opened.wait(20000) || !station.recordsReady())
-        return -1;
-    std::vector<std::unique_ptr<PtyModem>> modems;
-    QStringList ports;
-    for (int i = 0; i < 4; ++i) {
-        modems.push_back(std::make_unique<PtyModem>(Product::Kv5, Module::Tarn));
-        ports << modems.back()->portPath();
-    }
-    const LinkConfig link { QString(), Product::Kv5, Module::Tarn, LinkMode::PointToPoint };
-    RadioSettings change;
-    change.set(Reg::WorkMode, 2);
-    change.set(Reg::LinkRate, 1);
-    change.set(Reg::NetworkAddress, 4321);
-    ProvisionBatch batch(link, change, -1);
-    station.equip(batch);
-    QSignalSpy finished(&batch, &ProvisionBatch::finished);
-    Holder holder(db);
-    batch.startPorts(ports);
-    if (!finished.wait(60000))
-        return -1;
-    qint64 worst = 0;
-    for (std::size_t i = 0; i < modems.size(); ++i) {
-        RadioSettings written = batch.units().at(int(i))->outcome().settings;
-        worst = std::max(worst, worstPause(*modems.at(i), written, link));
-    }
-    [[maybe_unused]] const bool waited_ = QTest::qWaitFor([&] { return holder.done() && station.waitingRows() == 0; }, 30000);
-    return worst;
+    std::unique_ptr<Holder> holder;
+    return benchBatch(db, 4, [&] { holder = std::make_unique<Holder>(db); }, [&](const Station &station) {
+        [[maybe_unused]] const bool waited_ = QTest::qWaitFor([&] { return holder->done() && station.waitingRows() == 0; }, 30000);
+    });
 }
 
 qint64 windowRun(const QString &db)

@@ -40,26 +40,41 @@ QString unitColumns(bool postgres)
         .arg(timeColumn(postgres));
 }
 
-QJsonObject unitObject(const QSqlQuery &query)
-{
-    static const QStringList Numbers = { "unit_address", "network_address", "baud", "link_rate" };
-    static const QStringList Flags = { "superseded", "imported" };
-    const QSqlRecord columns = query.record();
-    QJsonObject unit;
-    for (int i = 0; i < columns.count(); ++i) {
-        const QString name = columns.fieldName(i);
-        if (name == QLatin1String("id"))
-            continue;
-        const QVariant value = query.value(i);
-        if (Numbers.contains(name))
-            unit.insert(name, value.isNull() ? QJsonValue() : QJsonValue(value.toLongLong()));
-        else if (Flags.contains(name))
-            unit.insert(name, value.toInt() != 0);
-        else
-            unit.insert(name, value.toString());
+// How each column of a query goes into JSON, read once for all its rows.
+struct UnitColumns {
+    enum Kind { Skip, Text, Number, Flag };
+    QList<QPair<QString, Kind>> columns;
+
+    explicit UnitColumns(const QSqlQuery &query)
+    {
+        static const QStringList Numbers = { "unit_address", "network_address", "baud", "link_rate" };
+        static const QStringList Flags = { "superseded", "imported" };
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i) {
+            const QString name = record.fieldName(i);
+            const Kind kind = name == QLatin1String("id") ? Skip
+                              : Numbers.contains(name)    ? Number
+                              : Flags.contains(name)      ? Flag
+                                                          : Text;
+            columns << qMakePair(name, kind);
+        }
     }
-    return unit;
-}
+
+    QJsonObject unit(const QSqlQuery &query) const
+    {
+        QJsonObject unit;
+        for (int i = 0; i < columns.size(); ++i) {
+            const QVariant value = query.value(i);
+            switch (columns.at(i).second) {
+            case Skip: break;
+            case Number: unit.insert(columns.at(i).first, value.isNull() ? QJsonValue() : QJsonValue(value.toLongLong())); break;
+            case Flag: unit.insert(columns.at(i).first, value.toInt() != 0); break;
+            case Text: unit.insert(columns.at(i).first, value.toString()); break;
+            }
+        }
+        return unit;
+    }
+};
 
 bool failed(const QSqlQuery &query, QString *error)
 {
@@ -204,7 +219,7 @@ bool readLineSummary(const QSqlDatabase &connection, bool postgres, const QDateT
         if (!query.exec())
             return done(failed(query, error));
         if (query.next()) {
-            figures.last = unitObject(query);
+            figures.last = UnitColumns(query).unit(query);
             if (figures.operatorName.isEmpty())
                 figures.operatorName = figures.last.value(QLatin1String("operator")).toString();
         }
@@ -214,8 +229,9 @@ bool readLineSummary(const QSqlDatabase &connection, bool postgres, const QDateT
     query.addBindValue(lastUnits);
     if (!query.exec())
         return done(failed(query, error));
+    const UnitColumns latest(query);
     while (query.next())
-        summary->lastUnits << unitObject(query);
+        summary->lastUnits << latest.unit(query);
     return done(true);
 }
 
@@ -257,12 +273,13 @@ bool readUnits(const QSqlDatabase &connection, bool postgres, const UnitQuery &f
         return failed(query, error);
     units->clear();
     *more = false;
+    const UnitColumns columns(query);
     while (query.next()) {
         if (units->size() == filter.limit) {
             *more = true;
             break;
         }
-        *units << unitObject(query);
+        *units << columns.unit(query);
         *cursorId = query.value(0).toLongLong();
         *cursorTime = query.value(2).toString();
     }

@@ -587,10 +587,10 @@ QByteArray stationsJson(const LineSummary &summary, const RecordState &state)
 
 QByteArray unitsJson(const UnitsAnswer &answer, const QString &next)
 {
-    QJsonArray units;
-    for (const QJsonObject &unit : answer.units)
-        units.append(unit);
-    return compact(QJsonObject { { "units", units }, { "next", next.isEmpty() ? QJsonValue() : QJsonValue(next) } });
+    // The rows come as one array already; the page's link beside them.
+    const QByteArray link = next.isEmpty() ? QByteArray("null")
+                                           : QJsonDocument(QJsonArray { next }).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+    return "{\"units\":" + (answer.json.isEmpty() ? QByteArray("[]") : answer.json) + ",\"next\":" + link + '}';
 }
 
 QByteArray errorJson(const QString &message)

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QThread>
@@ -42,7 +44,7 @@ public:
 
     void begin();
     void end(QThread *home);
-    void readUnits(quint64 id, const UnitQuery &query);
+    void readUnits(quint64 id, const UnitQuery &query, bool asJson);
 
 private:
     bool openRecord(QString *error);
@@ -190,7 +192,7 @@ void LineReader::Worker::planMidnight()
     m_midnight->start(int(std::min<qint64>(now.msecsTo(next), 24 * 3600 * 1000)));
 }
 
-void LineReader::Worker::readUnits(quint64 id, const UnitQuery &query)
+void LineReader::Worker::readUnits(quint64 id, const UnitQuery &query, bool asJson)
 {
     UnitsAnswer answer;
     if (!m_record || m_failing) {
@@ -198,6 +200,13 @@ void LineReader::Worker::readUnits(quint64 id, const UnitQuery &query)
     } else if (!::readUnits(m_record->connection(), m_record->isPostgres(), query, &answer.units, &answer.more,
                             &answer.cursorTime, &answer.cursorId, &answer.error)) {
         fail(answer.error);
+    } else if (asJson) {
+        // Made here: the thread that answers the requests only sends it.
+        QJsonArray units;
+        for (const QJsonObject &unit : std::as_const(answer.units))
+            units.append(unit);
+        answer.units.clear();
+        answer.json = QJsonDocument(units).toJson(QJsonDocument::Compact);
     }
     emit m_owner->unitsRead(id, answer);
 }
@@ -273,9 +282,9 @@ void LineReader::finish(int ms)
     m_worker = nullptr;
 }
 
-void LineReader::askUnits(quint64 id, const UnitQuery &query)
+void LineReader::askUnits(quint64 id, const UnitQuery &query, bool asJson)
 {
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, id, query] { worker->readUnits(id, query); },
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, id, query, asJson] { worker->readUnits(id, query, asJson); },
                               Qt::QueuedConnection);
 }
 

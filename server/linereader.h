@@ -21,7 +21,8 @@ class QFileSystemWatcher;
 class QThread;
 
 struct UnitsAnswer {
-    QList<QJsonObject> units;
+    QList<QJsonObject> units;   // for a page; empty when asked as JSON
+    QByteArray json;            // asked as JSON: the units as one array, made on the reader's thread
     bool more = false;          // more rows follow: the cursor names the last one given
     QString cursorTime;
     qint64 cursorId = -1;
@@ -47,8 +48,9 @@ public:
     void start();
     // Ends its thread (the connection closed on it); waits at most `ms`.
     void finish(int ms = 5000);
-    // The rows `query` names; unitsRead(id, …) answers.
-    void askUnits(quint64 id, const UnitQuery &query);
+    // The rows `query` names; unitsRead(id, …) answers, with the rows as
+    // one JSON array when `asJson`.
+    void askUnits(quint64 id, const UnitQuery &query, bool asJson);
 
 signals:
     void opened(bool ok, const QString &recordName, const QString &error);

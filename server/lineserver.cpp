@@ -762,7 +762,7 @@ void LineServer::ask(QTcpSocket *socket, const RequestHead &head, const UnitQuer
     });
     question->deadline.start(m_settings.recordAnswerMs);
     m_questions.insert(id, question);
-    m_reader->askUnits(id, query);
+    m_reader->askUnits(id, query, head.isApi());
 }
 
 void LineServer::unitsRead(quint64 id, const UnitsAnswer &answer)

@@ -41,8 +41,8 @@ bool parseListenAddress(const QString &text, QHostAddress *address, quint16 *por
     if (!portText.isEmpty() || text.trimmed().endsWith(QLatin1Char(':'))) {
         bool ok = false;
         const uint number = portText.toUInt(&ok);
-        if (!ok || number == 0 || number > 65535) {
-            *error = ServeText::tr("--listen %1: the port must be a number 1 … 65535").arg(text);
+        if (!ok || number > 65535) {
+            *error = ServeText::tr("--listen %1: the port must be a number 0 … 65535 (0: any free one)").arg(text);
             return false;
         }
         *port = quint16(number);

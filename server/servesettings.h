@@ -26,7 +26,8 @@ struct ServeSettings {
 };
 
 // "ADDR:PORT", "[IPv6]:PORT", "ADDR" (the default port) or ":PORT" (the
-// loopback address); "localhost" is the loopback address. False, with the
+// loopback address); "localhost" is the loopback address, port 0 any free
+// one. False, with the
 // reason, for anything else.
 bool parseListenAddress(const QString &text, QHostAddress *address, quint16 *port, QString *error);
 
