@@ -198,6 +198,7 @@ private:
         if (poller.socket->state() != QAbstractSocket::ConnectedState) {
             poller.socket->abort();
             poller.socket->connectToHost(QHostAddress::LocalHost, m_port);
+            poller.socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         }
         poller.answer.clear();
         poller.waiting = true;

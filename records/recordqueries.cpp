@@ -185,6 +185,7 @@ bool readLineSummary(const QSqlDatabase &connection, bool postgres, const QDateT
     summary->from = from.toUTC();
     summary->to = to.toUTC();
     summary->read = now.toUTC();
+    summary->freshSince = summary->read.addSecs(-reservationTimeoutS);
     // Every hour of the day so far, so the quiet ones show too.
     const QDateTime end = std::min(summary->to, hourStart(summary->read).addSecs(3600));
     for (QDateTime hour = hourStart(summary->from); hour < end; hour = hour.addSecs(3600))
@@ -200,7 +201,7 @@ bool readLineSummary(const QSqlDatabase &connection, bool postgres, const QDateT
     };
     summary->stationsKept = readSchemaVersion(database) >= 5;
     QMap<QString, StationFigures> stations;
-    if (!readDay(database, postgres, summary, summary->read.addSecs(-reservationTimeoutS), &stations, error))
+    if (!readDay(database, postgres, summary, summary->freshSince, &stations, error))
         return done(false);
     // The hours between, also up to a row written later than this
     // computer's clock says it is.

@@ -31,6 +31,7 @@ struct LineSummary {
     QDateTime from;           // the day counted, UTC: from inclusive, to exclusive
     QDateTime to;
     QDateTime read;           // when this was read (UTC)
+    QDateTime freshSince;     // a reservation or pending row since then is being written now
     FigureCount total;
     int verified = 0;
     int inProgress = 0;

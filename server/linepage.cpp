@@ -56,7 +56,8 @@ h2{font-size:16px;margin:0 0 8px}
 .scroll{overflow-x:auto}
 table{border-collapse:collapse;width:100%}
 th,td{text-align:left;padding:4px 8px;border-bottom:1px solid var(--line);white-space:nowrap}
-th{color:var(--mute);font-weight:600;font-size:13px}
+th{color:var(--mute);font-weight:600;font-size:13px;white-space:normal;vertical-align:bottom}
+td.wrap{white-space:normal;min-width:16em}
 td.n,th.n{text-align:right;font-variant-numeric:tabular-nums}
 .good{color:var(--good)}
 .bad{color:var(--bad)}
@@ -68,7 +69,7 @@ svg text{font:11px system-ui,sans-serif;fill:#5f6368}
 .legend i{display:inline-block;width:10px;height:10px;margin:0 4px 0 12px;border-radius:2px}
 .foot{color:var(--mute);font-size:13px;margin:0}
 form input{font:inherit;padding:4px 8px;width:24em;max-width:100%}
-a{color:#0b57d0})";
+a{color:#0b57d0;white-space:nowrap})";
 
 QString esc(const QString &text)
 {
@@ -315,6 +316,14 @@ QString LinePage::hourChart(const LineSummary &summary, PageLanguage language) c
 QString LinePage::lineFragment(const LineSummary &summary, const RecordState &state, PageLanguage language) const
 {
     const auto t = [&](const char *source, int n = -1) { return esc(text(language, source, n)); };
+    // A unit being written now is said so, not "result unknown".
+    const auto outcome = [&](const QJsonObject &unit) {
+        const QString result = unit.value(QLatin1String("result")).toString();
+        const QDateTime time = QDateTime::fromString(unit.value(QLatin1String("time")).toString(), Qt::ISODate);
+        if (inProgressResult(result) && time >= summary.freshSince)
+            return t(QT_TRANSLATE_NOOP("Serve", "being written now"));
+        return esc(resultText(language, result));
+    };
     QString html;
     if (!state.answering) {
         html += QStringLiteral("<p class=\"banner\" id=\"record-error\">%1</p>")
@@ -367,10 +376,10 @@ QString LinePage::lineFragment(const LineSummary &summary, const RecordState &st
         if (s.rowsWaiting >= 0)
             waiting = QStringLiteral("<span class=\"%1\">%2</span>").arg(s.rowsWaiting ? QStringLiteral("bad") : QString()).arg(s.rowsWaiting);
         // One arg() for all: a value holding "%1" is never read as a place.
-        html += QStringLiteral("<tr data-station=\"%1\"><td>%2</td><td>%3</td><td>%4</td><td class=\"%5\">%6</td>"
+        html += QStringLiteral("<tr data-station=\"%1\"><td>%2</td><td>%3</td><td class=\"wrap\">%4</td><td class=\"%5\">%6</td>"
                                "<td class=\"n verified\">%7</td><td class=\"n\">%8</td><td class=\"n waiting\">%9</td>")
                     .arg(esc(s.station), esc(shownStation(s.station)), esc(s.operatorName), last, resultClass(result),
-                         s.last.isEmpty() ? QString() : esc(resultText(language, result)), QString::number(s.verified),
+                         s.last.isEmpty() ? QString() : outcome(s.last), QString::number(s.verified),
                          esc(percent(s.today)), waiting);
         html += QStringLiteral("<td class=\"n\">%1</td></tr>").arg(s.seen.isValid() ? esc(localTime(isoText(s.seen))) : QStringLiteral("—"));
     }
@@ -426,7 +435,7 @@ QString LinePage::lineFragment(const LineSummary &summary, const RecordState &st
                          esc(shownStation(unit.value(QLatin1String("station")).toString())), label, code,
                          esc(unit.value(QLatin1String("product")).toString().toUpper()),
                          esc(unit.value(QLatin1String("module")).toString()), resultClass(result), esc(detail),
-                         esc(resultText(language, result)));
+                         outcome(unit));
     }
     html += QStringLiteral("</table></div></section>");
     html += QStringLiteral("<p class=\"foot\" id=\"read-at\" data-read=\"%1\">%2</p>")
@@ -497,7 +506,7 @@ QByteArray LinePage::historyPage(const QString &what, const UnitsAnswer &answer,
         QString detail = unit.value(QLatin1String("differences")).toString();
         if (unit.value(QLatin1String("superseded")).toBool())
             detail = text(language, QT_TRANSLATE_NOOP("Serve", "(superseded)")) + QLatin1Char(' ') + detail;
-        body += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td><td>%8</td>"
+        body += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td><td class=\"wrap\">%8</td>"
                                "<td class=\"%9\">")
                     .arg(esc(localTime(unit.value(QLatin1String("time")).toString(), true)),
                          esc(shownStation(unit.value(QLatin1String("station")).toString())),
@@ -507,7 +516,7 @@ QByteArray LinePage::historyPage(const QString &what, const UnitsAnswer &answer,
                              + unit.value(QLatin1String("mode")).toString()),
                          esc(unitLabel(language, unit)), esc(unit.value(QLatin1String("serial")).toString()),
                          esc(settings.join(QStringLiteral(" · "))), resultClass(result));
-        body += QStringLiteral("%1</td><td>%2</td></tr>").arg(esc(resultText(language, result)), esc(detail.trimmed()));
+        body += QStringLiteral("%1</td><td class=\"wrap\">%2</td></tr>").arg(esc(resultText(language, result)), esc(detail.trimmed()));
     }
     body += QStringLiteral("</table></div>");
     if (answer.more)

@@ -30,15 +30,21 @@ constexpr int LongestRetryMs = 30000;
 
 } // namespace
 
+// One connection to the record on a thread of its own: the day's figures
+// (watching the record for changes), or the units asked for. Apart, a long
+// read of the day never holds up a question, nor a question the figures.
 class LineReader::Worker : public QObject
 {
     Q_OBJECT
 
 public:
-    Worker(LineReader *owner, const QString &location, int reservationTimeoutS)
+    enum Role { Figures, Questions };
+
+    Worker(LineReader *owner, const QString &location, int reservationTimeoutS, Role role)
         : m_owner(owner)
         , m_location(location)
         , m_reservationTimeoutS(reservationTimeoutS)
+        , m_role(role)
     {
     }
 
@@ -58,6 +64,7 @@ private:
     LineReader *m_owner;
     QString m_location;
     int m_reservationTimeoutS;
+    Role m_role;
     std::unique_ptr<DatabaseRecord> m_record;
     QFileSystemWatcher *m_watcher = nullptr;
     QTimer *m_settle = nullptr;
@@ -93,6 +100,11 @@ void LineReader::Worker::begin()
     });
     QString error;
     const bool ok = openRecord(&error);
+    if (m_role == Questions) {
+        if (!ok)
+            fail(error);
+        return;
+    }
     emit m_owner->opened(ok, m_record->name(), error);
     if (ok)
         readSummary();
@@ -116,6 +128,8 @@ bool LineReader::Worker::openRecord(QString *error)
     m_record->setReservationTimeout(m_reservationTimeoutS);
     if (!m_record->openForReading(error))
         return false;
+    if (m_role == Questions)
+        return true;
     if (m_record->isPostgres()) {
         QSqlDriver *driver = m_record->connection().driver();
         if (!driver->subscribeToNotification(QLatin1String(DatabaseRecord::ChangeChannel))) {
@@ -217,7 +231,8 @@ void LineReader::Worker::fail(const QString &error)
         return;
     m_failing = true;
     m_alive->stop();
-    emit m_owner->recordFailed(error);
+    if (m_role == Figures)
+        emit m_owner->recordFailed(error);
     m_retryMs = 1000;
     m_retry->start(m_retryMs);
 }
@@ -236,7 +251,8 @@ void LineReader::Worker::retry()
     }
     m_failing = false;
     m_dataVersion = -1;
-    readSummary();
+    if (m_role == Figures)
+        readSummary();
 }
 
 LineReader::LineReader(const QString &location, int reservationTimeoutS)
@@ -244,7 +260,8 @@ LineReader::LineReader(const QString &location, int reservationTimeoutS)
     qRegisterMetaType<LineSummary>();
     qRegisterMetaType<UnitQuery>();
     qRegisterMetaType<UnitsAnswer>();
-    m_worker = new Worker(this, location, reservationTimeoutS);
+    m_workers[Worker::Figures] = new Worker(this, location, reservationTimeoutS, Worker::Figures);
+    m_workers[Worker::Questions] = new Worker(this, location, reservationTimeoutS, Worker::Questions);
 }
 
 LineReader::~LineReader()
@@ -254,37 +271,40 @@ LineReader::~LineReader()
 
 void LineReader::start()
 {
-    m_thread = new QThread;
-    m_thread->setObjectName(QStringLiteral("kvx-line-reader"));
-    m_worker->moveToThread(m_thread);
-    m_thread->start();
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->begin(); }, Qt::QueuedConnection);
+    for (int i = 0; i < 2; ++i) {
+        m_threads[i] = new QThread;
+        m_threads[i]->setObjectName(QLatin1String(i == Worker::Figures ? "kvx-line-figures" : "kvx-line-questions"));
+        m_workers[i]->moveToThread(m_threads[i]);
+        m_threads[i]->start();
+        QMetaObject::invokeMethod(m_workers[i], [worker = m_workers[i]] { worker->begin(); }, Qt::QueuedConnection);
+    }
 }
 
 void LineReader::finish(int ms)
 {
-    if (!m_thread) {
-        delete m_worker;
-        m_worker = nullptr;
-        return;
-    }
     QThread *home = QThread::currentThread();
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, home] { worker->end(home); }, Qt::QueuedConnection);
-    if (!m_thread->wait(ms)) {
-        // Stuck in the database's own wait: the program ends without it.
-        m_thread = nullptr;
-        m_worker = nullptr;
-        return;
+    for (int i = 0; i < 2; ++i) {
+        if (m_threads[i])
+            QMetaObject::invokeMethod(m_workers[i], [worker = m_workers[i], home] { worker->end(home); }, Qt::QueuedConnection);
     }
-    delete m_thread;
-    m_thread = nullptr;
-    delete m_worker;
-    m_worker = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        if (m_threads[i] && !m_threads[i]->wait(ms)) {
+            // Stuck in the database's own wait: the program ends without it.
+            m_threads[i] = nullptr;
+            m_workers[i] = nullptr;
+            continue;
+        }
+        delete m_threads[i];
+        m_threads[i] = nullptr;
+        delete m_workers[i];
+        m_workers[i] = nullptr;
+    }
 }
 
 void LineReader::askUnits(quint64 id, const UnitQuery &query, bool asJson)
 {
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, id, query, asJson] { worker->readUnits(id, query, asJson); },
+    Worker *worker = m_workers[Worker::Questions];
+    QMetaObject::invokeMethod(worker, [worker, id, query, asJson] { worker->readUnits(id, query, asJson); },
                               Qt::QueuedConnection);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The record as the line's view reads it, on a thread of its own with a
-// connection that cannot write: the day's figures read again whenever the
+// The record as the line's view reads it, on threads of its own with
+// connections that cannot write: the day's figures read again whenever the
 // record changes (PostgreSQL tells of each row written, LISTEN/NOTIFY; a
 // SQLite file is watched, with its write-ahead log), and the units asked
 // for. Nothing on the thread that serves the pages waits on the database.
@@ -63,6 +63,7 @@ signals:
 private:
     class Worker;
 
-    QThread *m_thread = nullptr;
-    Worker *m_worker = nullptr;     // lives on m_thread
+    // The day's figures, and the questions, each on a thread of its own.
+    QThread *m_threads[2] = {};
+    Worker *m_workers[2] = {};      // each lives on its thread
 };

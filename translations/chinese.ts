@@ -1897,10 +1897,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>--listen %1：请给出 地址:端口</translation>
     </message>
     <message>
-        <source>--listen %1: the port must be a number 1 … 65535</source>
-        <translation>--listen %1：端口必须是 1 … 65535 的数字</translation>
-    </message>
-    <message>
         <source>--listen %1: not an IP address (e.g. 0.0.0.0:8470, 192.168.1.20:8470, [::]:8470)</source>
         <translation>--listen %1：不是 IP 地址（例如 0.0.0.0:8470、192.168.1.20:8470、[::]:8470）</translation>
     </message>
@@ -2253,6 +2249,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>the record does not answer: %1</source>
         <translation>记录没有应答：%1</translation>
+    </message>
+    <message>
+        <source>--listen %1: the port must be a number 0 … 65535 (0: any free one)</source>
+        <translation>--listen %1：端口必须是 0 … 65535 的数字（0：任一空闲端口）</translation>
     </message>
 </context>
 <context>

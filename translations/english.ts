@@ -1905,10 +1905,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>--listen %1: give ADDRESS:PORT</translation>
     </message>
     <message>
-        <source>--listen %1: the port must be a number 1 … 65535</source>
-        <translation>--listen %1: the port must be a number 1 … 65535</translation>
-    </message>
-    <message>
         <source>--listen %1: not an IP address (e.g. 0.0.0.0:8470, 192.168.1.20:8470, [::]:8470)</source>
         <translation>--listen %1: not an IP address (e.g. 0.0.0.0:8470, 192.168.1.20:8470, [::]:8470)</translation>
     </message>
@@ -2262,6 +2258,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>the record does not answer: %1</source>
         <translation>the record does not answer: %1</translation>
+    </message>
+    <message>
+        <source>--listen %1: the port must be a number 0 … 65535 (0: any free one)</source>
+        <translation>--listen %1: the port must be a number 0 … 65535 (0: any free one)</translation>
     </message>
 </context>
 <context>
