@@ -84,6 +84,7 @@ struct DatabaseRecord::Private {
     bool prepared = false;   // made or brought up to date, and writable
     bool opened = false;     // found to be a record, for reading
     bool readOnly = false;   // opened by openForReading(): never written
+    bool snapshot = false;   // a SQLite file read as it stood, no writer at work
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     bool open(QString *error);
@@ -1103,10 +1104,27 @@ bool DatabaseRecord::openForReading(QString *error)
     }
     d->readOnly = true;
     if (!m_postgres) {
-        // Read-only, and a reader never waits long on a writer's lock: in
-        // write-ahead logging it seldom has to at all.
+        // A record in write-ahead logging is read through its shared-memory
+        // file, which a writer makes. With no writer at work (no log) the
+        // file is read as it stands, making nothing beside it (a file this
+        // reader made could stand in a station's way); writerCame()
+        // says when a writer has come.
+        const QFileInfo file(m_location);
+        const QString shm = m_location + QLatin1String("-shm");
+        d->snapshot = file.isFile() && !inUse(m_location);
+        if (!d->snapshot && !(QFileInfo::exists(shm) && QFileInfo(shm).isReadable())
+            && !QFileInfo(file.absolutePath()).isWritable()) {
+            *error = DatabaseRecordText::tr("SQLite cannot read the record without writing its -shm file beside it: "
+                                            "let this user write the record's folder, or read it as the stations' user");
+            return false;
+        }
+        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+        url.setQuery(QLatin1String(d->snapshot ? "mode=ro&immutable=1" : "mode=ro"));
+        // A reader never waits long on a writer's lock: in write-ahead
+        // logging it seldom has to at all.
         QSqlDatabase database = d->db();
-        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+        database.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
     }
     if (!openExisting(error))
         return false;
@@ -1120,6 +1138,11 @@ bool DatabaseRecord::openForReading(QString *error)
         }
     }
     return true;
+}
+
+bool DatabaseRecord::writerCame() const
+{
+    return d->snapshot && inUse(m_location);
 }
 
 QSqlDatabase DatabaseRecord::connection() const

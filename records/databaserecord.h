@@ -72,6 +72,10 @@ public:
     // read-only, a PostgreSQL session whose transactions are read-only).
     // Creates nothing; every write afterwards is refused.
     bool openForReading(QString *error);
+    // A SQLite file read while no writer was at work is read as it stood:
+    // true once a writer has come (its log is there), and the record is to
+    // be opened again to see what it writes.
+    bool writerCame() const;
     // That connection, for read-only queries on the thread that opened it.
     QSqlDatabase connection() const;
     bool isPostgres() const { return m_postgres; }

@@ -54,6 +54,8 @@ public:
 
 private:
     bool openRecord(QString *error);
+    // The record opened anew where it has to be to see what is written now.
+    bool current();
     void watch();
     void changed();
     void readSummary();
@@ -175,6 +177,8 @@ void LineReader::Worker::readSummary()
         return;
     if (!m_record->isPostgres()) {
         watch();
+        if (!current())
+            return;
         // Only another connection's commit changes what a query reads.
         QSqlQuery version(m_record->connection());
         if (version.exec(QStringLiteral("PRAGMA data_version")) && version.next()) {
@@ -206,10 +210,26 @@ void LineReader::Worker::planMidnight()
     m_midnight->start(int(std::min<qint64>(now.msecsTo(next), 24 * 3600 * 1000)));
 }
 
+bool LineReader::Worker::current()
+{
+    // A station began writing a file read as it stood: read it anew.
+    if (!m_record->writerCame())
+        return true;
+    QString error;
+    delete m_watcher;
+    m_watcher = nullptr;
+    if (!openRecord(&error)) {
+        fail(error);
+        return false;
+    }
+    m_dataVersion = -1;
+    return true;
+}
+
 void LineReader::Worker::readUnits(quint64 id, const UnitQuery &query, bool asJson)
 {
     UnitsAnswer answer;
-    if (!m_record || m_failing) {
+    if (!m_record || m_failing || !current()) {
         answer.error = ReaderText::tr("the record does not answer");
     } else if (!::readUnits(m_record->connection(), m_record->isPostgres(), query, &answer.units, &answer.more,
                             &answer.cursorTime, &answer.cursorId, &answer.error)) {

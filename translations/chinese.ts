@@ -495,6 +495,10 @@ p, li { white-space: pre-wrap; }
         <source>the record is open for writing already</source>
         <translation>记录已以写入方式打开</translation>
     </message>
+    <message>
+        <source>SQLite cannot read the record without writing its -shm file beside it: let this user write the record&apos;s folder, or read it as the stations&apos; user</source>
+        <translation>SQLite 必须在记录旁写入其 -shm 文件才能读取它：请允许此用户写入记录所在的文件夹，或以工位的用户身份读取</translation>
+    </message>
 </context>
 <context>
     <name>DayReport</name>

@@ -499,6 +499,10 @@ p, li { white-space: pre-wrap; }
         <source>the record is open for writing already</source>
         <translation>the record is open for writing already</translation>
     </message>
+    <message>
+        <source>SQLite cannot read the record without writing its -shm file beside it: let this user write the record&apos;s folder, or read it as the stations&apos; user</source>
+        <translation>SQLite cannot read the record without writing its -shm file beside it: let this user write the record&apos;s folder, or read it as the stations&apos; user</translation>
+    </message>
 </context>
 <context>
     <name>DayReport</name>

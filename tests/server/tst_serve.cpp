@@ -161,6 +161,7 @@ private slots:
     void badInputs_data();
     void badInputs();
     void liveUpdate();
+    void recordNobodyWrites();
     void token();
     void cliRefuses();
     void postgres();
@@ -281,6 +282,27 @@ void tst_Serve::liveUpdate()
     QVERIFY(page.messages.first().contains(QLatin1String("SN-5")));
     QVERIFY(m_station->write(unit("line-2", "verified", "SN-LIVE", 6, 0)));
     QTRY_VERIFY_WITH_TIMEOUT(page.messages.size() > 1 && page.messages.last().contains(QLatin1String("SN-LIVE")), 5000);
+}
+
+void tst_Serve::recordNobodyWrites()
+{
+    // A file no station has open: read as it stands, nothing made beside
+    // it (a file of the server's could stand in a station's way).
+    const QString path = m_dir.filePath(QStringLiteral("quiet.kvxdb"));
+    {
+        Station earlier(path);
+        QVERIFY(writeDay(earlier));
+    }
+    QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+    Served served(settingsFor(path));
+    QVERIFY(served.ok);
+    QCOMPARE(get(served.port, "/api/units?serial=SN-1").json().value(QLatin1String("units")).toArray().size(), 1);
+    QVERIFY(!QFile::exists(path + QStringLiteral("-wal")) && !QFile::exists(path + QStringLiteral("-shm")));
+    // A station starts writing it: what it writes is seen.
+    Station later(path);
+    QVERIFY(later.write(unit("line-2", "verified", "SN-LATER", 7, 0)));
+    QTRY_COMPARE_WITH_TIMEOUT(get(served.port, "/api/units?serial=SN-LATER").json().value(QLatin1String("units")).toArray().size(), 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(get(served.port, "/api/summary").body.contains("SN-LATER"), 5000);
 }
 
 void tst_Serve::token()
