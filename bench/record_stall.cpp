@@ -41,6 +41,7 @@
 #include "engine/unitjob.h"
 #include "protocol/writeplan.h"
 #include "records/databaserecord.h"
+#include "benchbatch.h"
 #include "support/pgserver.h"
 #include "support/ptymodem.h"
 
@@ -80,46 +81,6 @@ private:
     std::atomic<bool> m_holding { false };
     std::atomic<bool> m_done { false };
 };
-
-// The longest |gap - pause| between lines a unit received: the read's
-// AT&V and the first write line (the request pause), each write line and
-// the next (its pause, if the plan gives it one), AT&W and the check's AT&V
-// (the storage pause).
-// The read's "AT&V" to the first write line is no pause of a sequence: the
-// write starts when the read has ended and the record has answered what the
-// unit needs before its first line (`beginMs`: the longest such wait beyond
-// the read's pause).
-qint64 worstPause(const PtyModem &modem, const RadioSettings &settings, const LinkConfig &link, qint64 *beginMs)
-{
-    QHash<QByteArray, bool> pauses;
-    for (const WriteLine &line : planWrite(settings, link.module, link.mode))
-        pauses.insert(line.bytes.trimmed(), line.pauses);
-    const SessionTiming timing;
-    // A KV6 - KV7's check asks with the read-prepare frame first, and waits
-    // its pause before "AT&V".
-    const qint64 checkPrepare = link.product == Product::Kv6 ? timing.prepareMs : 0;
-    const auto &lines = modem.timedLines();
-    qint64 worst = 0;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QByteArray &previous = lines.at(i - 1).second;
-        qint64 expected = -1;
-        if (previous.endsWith("AT&V") && i == 1) {
-            *beginMs = std::max(*beginMs, lines.at(i).first - lines.at(i - 1).first - timing.requestMs);
-            continue;
-        }
-        if (previous == "AT&W")
-            expected = timing.storeMs + checkPrepare;
-        else if (pauses.contains(previous))
-            expected = pauses.value(previous) ? timing.lineMs : 0;
-        if (expected < 0)
-            continue;
-        const qint64 off = std::abs(lines.at(i).first - lines.at(i - 1).first - expected);
-        if (off > worst && qEnvironmentVariableIsSet("KVX_BENCH_VERBOSE"))
-            QTextStream(stderr) << previous << " -> " << lines.at(i).second << ": " << off << " ms off\n";
-        worst = std::max(worst, off);
-    }
-    return worst;
-}
 
 struct BatchFigures {
     qint64 pause = -1;   // the largest |gap - pause| on the wire
@@ -172,7 +133,7 @@ BatchFigures batchRun(const QString &location, const std::function<void()> &hold
         const UnitOutcome &outcome = batch.units().at(int(i))->outcome();
         if (!outcome.isGood())
             QTextStream(stderr) << "unit " << i + 1 << ": " << outcome.words() << Qt::endl;
-        figures.pause = std::max(figures.pause, worstPause(*modems.at(i), outcome.settings, link, &figures.begin));
+        figures.pause = std::max(figures.pause, largestPauseDifference(*modems.at(i), outcome.settings, link, &figures.begin));
         figures.close = std::max(figures.close, modems.at(i)->closeFrameAt() - modems.at(i)->lastAnswerAt());
     }
     [[maybe_unused]] const bool waited_ = QTest::qWaitFor([&] { return station.waitingRows() == 0; }, 30000);

@@ -54,17 +54,22 @@ QString commandNames()
 bool loadCatalogue(QTranslator &translator)
 {
     const bool chinese = QLocale::system().name() == QLatin1String("zh_CN");
-    const QString file = QLatin1String(chinese ? "chinese.qm" : "english.qm");
-    const QString here = QCoreApplication::applicationDirPath();
-    for (const QString &folder : { here + QStringLiteral("/translations"),
-                                   here + QStringLiteral("/../lib/kvx-config/translations") }) {
-        if (translator.load(file, QDir::cleanPath(folder)))
-            return true;
-    }
-    return false;
+    const QString folder = Cli::catalogueFolder();
+    return !folder.isEmpty() && translator.load(QLatin1String(chinese ? "chinese.qm" : "english.qm"), folder);
 }
 
 } // namespace
+
+QString Cli::catalogueFolder()
+{
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString &folder : { here + QStringLiteral("/translations"),
+                                   here + QStringLiteral("/../lib/kvx-config/translations") }) {
+        if (QFileInfo::exists(folder + QStringLiteral("/english.qm")))
+            return QDir::cleanPath(folder);
+    }
+    return QString();
+}
 
 int runCli(int argc, char *argv[])
 {
@@ -233,6 +238,8 @@ void Cli::addOptions()
         { "record-wait", "Seconds to wait at the end for rows kept here to reach the shared record (default 10).",
           "SECONDS" },
         { "record-timeout", "Seconds a unit waits for the record before its first line (default 3).", "SECONDS" },
+        { "listen", "serve: the address and port to answer at (default 127.0.0.1:8470).", "ADDR:PORT" },
+        { "token-file", "serve: a file holding the bearer token other computers must show.", "FILE" },
         { "reservation-timeout", "Seconds after which a reservation with no result no longer holds its unit address "
                                  "(default 600).", "SECONDS" },
     });

@@ -45,6 +45,9 @@ public:
 
     explicit Cli(QCoreApplication &app);
     int run();
+    // The folder of the catalogues (chinese.qm, english.qm): beside kvx-cli
+    // in the build tree, or the window's where the package put both.
+    static QString catalogueFolder();
 
     // The commands (commands.cpp); `arguments` are the positional ones,
     // the command's name first.
@@ -63,6 +66,7 @@ public:
     int recordReport(const QStringList &arguments);
     int label(const QStringList &arguments);
     int recordSync(const QStringList &arguments);
+    int serve(const QStringList &arguments);
 
 private:
     void addOptions();

@@ -128,6 +128,24 @@ const QList<CliCommand> &cliCommands()
             { "--pdf FILE", "write the labels into a PDF file" },
             { "--printer NAME", "print them on this printer ('default': the system's default printer)" } },
           false, "kvx-cli label --record units.kvxdb --serial SN0042 --pdf label.pdf", &Cli::label },
+        { "serve", "the line at a glance, live: a read-only web page and JSON API from the record",
+          "kvx-cli serve --record RECORD [--listen ADDR:PORT] [--token-file FILE]",
+          "Serves the record (a database file or the shared PostgreSQL record) to browsers and scripts, read-only: "
+          "the page / shows each station with its operator, last unit and its outcome, units verified today and the "
+          "yield, rows waiting for the shared record, units per hour, failures by cause and the last 20 units, each "
+          "linking to its history, in Chinese or English as the browser asks, updated live within a second of each "
+          "row (over a WebSocket; without script, on reload). The API: /api/summary, /api/stations and /api/units "
+          "(since=TIME, network=N, unit=U, serial=CODE, limit=N, cursor=C: paged, one object per unit under the "
+          "record's own column names). Listens on 127.0.0.1:8470 unless --listen says otherwise; any address but "
+          "the loopback needs --token-file. Nothing is ever written to the record. Runs until SIGINT or SIGTERM.",
+          { Record,
+            { "--listen ADDR:PORT", "where to answer (default 127.0.0.1:8470; 0.0.0.0:8470 for every address, which "
+                                    "needs --token-file)" },
+            { "--token-file FILE", "a bearer token (its first line, 16 to 256 characters) other computers show: "
+                                   "Authorization: Bearer TOKEN, or once in the browser as /?token=TOKEN" },
+            ReservationTimeout },
+          false, "kvx-cli serve --record postgresql://viewer@db/units --listen 0.0.0.0:8470 --token-file /etc/kvx-config/serve.token",
+          &Cli::serve },
         { "record", "list, check, import, export or release in the provisioning record",
           "kvx-cli record list|check|import FILE.csv|export --csv|release|sync|report --record RECORD [--network N] [--unit U] [--json]",
           "The record must exist (nothing is created by reading it). list: every attempt, its last row (time, "

@@ -65,6 +65,7 @@ void Station::openRecords(const QString &journal, const QString &database, int r
     options.database = database;
     options.reservationTimeoutS = reservationTimeoutS;
     options.boundMs = m_boundMs;
+    options.who = m_identity;
     records->open(options);
 }
 

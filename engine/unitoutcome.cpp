@@ -72,30 +72,8 @@ QString resultKey(UnitOutcome::Result result)
 
 QString resultCaption(const QString &key)
 {
-    static const struct {
-        const char *key;
-        const char *caption;
-    } Captions[] = {
-        { "verified", QT_TRANSLATE_NOOP("UnitOutcome", "verified") },
-        { "written", QT_TRANSLATE_NOOP("UnitOutcome", "written") },
-        { "mismatch", QT_TRANSLATE_NOOP("UnitOutcome", "mismatch") },
-        { "refused", QT_TRANSLATE_NOOP("UnitOutcome", "refused") },
-        { "interrupted", QT_TRANSLATE_NOOP("UnitOutcome", "interrupted") },
-        { "lost", QT_TRANSLATE_NOOP("UnitOutcome", "lost") },
-        { "lost-after-store", QT_TRANSLATE_NOOP("UnitOutcome", "lost after storing") },
-        { "failed", QT_TRANSLATE_NOOP("UnitOutcome", "failed") },
-        { "pending", QT_TRANSLATE_NOOP("UnitOutcome", "pending (result unknown)") },
-        { "reserved", QT_TRANSLATE_NOOP("UnitOutcome", "reserved") },
-        { "expired", QT_TRANSLATE_NOOP("UnitOutcome", "reservation ended") },
-        { "released", QT_TRANSLATE_NOOP("UnitOutcome", "released") },
-        { "matches", QT_TRANSLATE_NOOP("UnitOutcome", "matches the profile") },
-        { "differs", QT_TRANSLATE_NOOP("UnitOutcome", "differs from the profile") },
-    };
-    for (const auto &caption : Captions) {
-        if (key == QLatin1String(caption.key))
-            return QCoreApplication::translate("UnitOutcome", caption.caption);
-    }
-    return key;
+    const char *caption = resultCaptionSource(key);
+    return caption ? QCoreApplication::translate("UnitOutcome", caption) : key;
 }
 
 QString UnitOutcome::resultKey() const

@@ -5,11 +5,15 @@
 #   P/lib/kvx-config/kvx-print           labels and reports, run by kvx-cli
 #   P/bin/kvx-config -> ../lib/kvx-config/kvx-config
 #   P/bin/kvx-cli, P/bin/kvx-modemsim
+#   P/lib/systemd/system/kvx-serve.service   kvx-cli serve, off until enabled
 #   P/share/applications, icons (SVG and PNG sizes), metainfo, man, doc,
 #   bash-completion/completions/kvx-cli
 #
 # The window finds its catalogues relative to its own (link-resolved) location,
 # so it lives in a private folder and bin/ only holds a link to it.
+#
+# KVX_HEADLESS (a line server without a display) installs kvx-cli, the
+# catalogues, kvx-cli's manual and completion, and the service only.
 #
 # A project that pulls this one in with add_subdirectory() wants our library,
 # not our programs in its install tree or our package settings in its CPack.
@@ -27,53 +31,26 @@ set(kvx_packaging_bin ${PROJECT_BINARY_DIR}/packaging)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-install(TARGETS kvx-config RUNTIME DESTINATION ${kvx_private_dir})
-# Labels and reports for kvx-cli, which runs it from here.
-install(TARGETS kvx-print RUNTIME DESTINATION ${kvx_private_dir})
+if(NOT KVX_HEADLESS)
+  install(TARGETS kvx-config RUNTIME DESTINATION ${kvx_private_dir})
+  # Labels and reports for kvx-cli, which runs it from here.
+  install(TARGETS kvx-print RUNTIME DESTINATION ${kvx_private_dir})
+endif()
 install(FILES
   ${PROJECT_BINARY_DIR}/translations/chinese.qm
   ${PROJECT_BINARY_DIR}/translations/english.qm
   DESTINATION ${kvx_private_dir}/translations)
 
-# A relative link made here and installed as it is (file(INSTALL) copies links
-# as links), so it stays right under any prefix and DESTDIR.
-file(MAKE_DIRECTORY ${kvx_packaging_bin}/bin)
-file(CREATE_LINK ../${kvx_private_dir}/kvx-config ${kvx_packaging_bin}/bin/kvx-config SYMBOLIC)
-install(FILES ${kvx_packaging_bin}/bin/kvx-config DESTINATION bin)
-
 if(TARGET kvx-cli)
   install(TARGETS kvx-cli RUNTIME DESTINATION bin)
 endif()
-install(TARGETS kvx-modemsim RUNTIME DESTINATION bin)
-
-install(FILES ${kvx_packaging_src}/${kvx_app_id}.desktop DESTINATION share/applications)
-install(FILES ${kvx_packaging_src}/${kvx_app_id}.svg DESTINATION share/icons/hicolor/scalable/apps)
-# The version in these comes from project(... VERSION ...).
-foreach(template ${kvx_app_id}.metainfo.xml changelog.Debian kvx-config.1 kvx-modemsim.1)
-  configure_file(${kvx_packaging_src}/${template}.in ${kvx_packaging_bin}/${template} @ONLY)
-endforeach()
-install(FILES ${kvx_packaging_bin}/${kvx_app_id}.metainfo.xml DESTINATION share/metainfo)
-
-# Debian wants the changelog and manual pages gzip -9 without a time stamp, so
-# the package is reproducible.
-find_program(KVX_GZIP gzip REQUIRED)
-set(kvx_gzipped)
-foreach(doc changelog.Debian kvx-config.1 kvx-modemsim.1)
-  add_custom_command(
-    OUTPUT ${kvx_packaging_bin}/${doc}.gz
-    COMMAND ${KVX_GZIP} -9nc ${kvx_packaging_bin}/${doc} > ${kvx_packaging_bin}/${doc}.gz
-    DEPENDS ${kvx_packaging_bin}/${doc}
-    VERBATIM)
-  list(APPEND kvx_gzipped ${kvx_packaging_bin}/${doc}.gz)
-endforeach()
-add_custom_target(kvx_packaging_docs ALL DEPENDS ${kvx_gzipped})
-install(FILES ${kvx_packaging_src}/copyright ${kvx_packaging_bin}/changelog.Debian.gz
-  DESTINATION ${kvx_doc_dir})
-install(FILES ${kvx_packaging_bin}/kvx-config.1.gz ${kvx_packaging_bin}/kvx-modemsim.1.gz
-  DESTINATION share/man/man1)
+# kvx-cli serve as a service of the line server, off until enabled
+# (systemctl enable --now kvx-serve, after /etc/kvx-config/serve.conf).
+install(FILES ${kvx_packaging_src}/kvx-serve.service DESTINATION lib/systemd/system)
 
 # kvx-cli's manual page and bash completion are printed by kvx-cli itself
 # from its table of commands, so neither can drift from what it takes.
+find_program(KVX_GZIP gzip REQUIRED)
 add_custom_target(kvx_cli_manual)
 if(TARGET kvx-cli)
   add_custom_command(
@@ -89,6 +66,47 @@ if(TARGET kvx-cli)
   install(FILES ${kvx_packaging_bin}/kvx-cli.bash-completion DESTINATION share/bash-completion/completions
     RENAME kvx-cli)
 endif()
+
+# A line server without a display: kvx-cli, its catalogues, its manual and
+# the service; nothing of the window, and no package.
+if(KVX_HEADLESS)
+  add_custom_target(kvx_install_payload)
+  add_dependencies(kvx_install_payload kvx-cli ${KVX_CATALOGUES} kvx_cli_manual)
+  return()
+endif()
+
+# A relative link made here and installed as it is (file(INSTALL) copies links
+# as links), so it stays right under any prefix and DESTDIR.
+file(MAKE_DIRECTORY ${kvx_packaging_bin}/bin)
+file(CREATE_LINK ../${kvx_private_dir}/kvx-config ${kvx_packaging_bin}/bin/kvx-config SYMBOLIC)
+install(FILES ${kvx_packaging_bin}/bin/kvx-config DESTINATION bin)
+
+install(TARGETS kvx-modemsim RUNTIME DESTINATION bin)
+
+install(FILES ${kvx_packaging_src}/${kvx_app_id}.desktop DESTINATION share/applications)
+install(FILES ${kvx_packaging_src}/${kvx_app_id}.svg DESTINATION share/icons/hicolor/scalable/apps)
+# The version in these comes from project(... VERSION ...).
+foreach(template ${kvx_app_id}.metainfo.xml changelog.Debian kvx-config.1 kvx-modemsim.1)
+  configure_file(${kvx_packaging_src}/${template}.in ${kvx_packaging_bin}/${template} @ONLY)
+endforeach()
+install(FILES ${kvx_packaging_bin}/${kvx_app_id}.metainfo.xml DESTINATION share/metainfo)
+
+# Debian wants the changelog and manual pages gzip -9 without a time stamp, so
+# the package is reproducible.
+set(kvx_gzipped)
+foreach(doc changelog.Debian kvx-config.1 kvx-modemsim.1)
+  add_custom_command(
+    OUTPUT ${kvx_packaging_bin}/${doc}.gz
+    COMMAND ${KVX_GZIP} -9nc ${kvx_packaging_bin}/${doc} > ${kvx_packaging_bin}/${doc}.gz
+    DEPENDS ${kvx_packaging_bin}/${doc}
+    VERBATIM)
+  list(APPEND kvx_gzipped ${kvx_packaging_bin}/${doc}.gz)
+endforeach()
+add_custom_target(kvx_packaging_docs ALL DEPENDS ${kvx_gzipped})
+install(FILES ${kvx_packaging_src}/copyright ${kvx_packaging_bin}/changelog.Debian.gz
+  DESTINATION ${kvx_doc_dir})
+install(FILES ${kvx_packaging_bin}/kvx-config.1.gz ${kvx_packaging_bin}/kvx-modemsim.1.gz
+  DESTINATION share/man/man1)
 
 # The icon in the usual sizes, drawn from the SVG at build time, for docks and
 # menus that take no SVG.
@@ -111,7 +129,7 @@ add_custom_target(kvx_icons ALL DEPENDS ${kvx_icons})
 # Everything the rules above install, so scripts/package.sh can build just that
 # (a Release tree without the tests) before it runs cpack.
 add_custom_target(kvx_install_payload)
-add_dependencies(kvx_install_payload kvx-config kvx-print kvx_app_lrelease kvx-modemsim kvx_packaging_docs kvx_cli_manual kvx_icons)
+add_dependencies(kvx_install_payload kvx-config kvx-print ${KVX_CATALOGUES} kvx-modemsim kvx_packaging_docs kvx_cli_manual kvx_icons)
 if(TARGET kvx-cli)
   add_dependencies(kvx_install_payload kvx-cli)
 endif()

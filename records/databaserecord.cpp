@@ -17,6 +17,7 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <functional>
@@ -154,6 +155,8 @@ struct DatabaseRecord::Private {
     std::atomic<qintptr> socket { -1 };
     mutable QSqlError lastError;
     bool lastFinal = false;
+    bool readOnly = false;   // opened by openForReading(): never written
+    bool snapshot = false;   // a SQLite file read as it stood, no writer at work
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
     bool open(QString *error);
@@ -167,7 +170,22 @@ struct DatabaseRecord::Private {
     // connection was lost (the work must be safe to repeat).
     bool transaction(bool postgres, const std::function<bool(QSqlDatabase &, QString *)> &work, QString *error);
     bool exec(QSqlQuery &query, QString *error) const;
+    // Tells the line's readers (kvx-cli serve) that the record changed, on
+    // commit; a SQLite file's readers watch the file instead.
+    bool notifyReaders(QSqlDatabase &handle, QString *error) const;
 };
+
+bool DatabaseRecord::Private::notifyReaders(QSqlDatabase &handle, QString *error) const
+{
+    if (!postgres)
+        return true;
+    // NOTIFY cannot be a prepared statement.
+    QSqlQuery query(handle);
+    if (query.exec(QStringLiteral("NOTIFY %1").arg(QLatin1String(DatabaseRecord::ChangeChannel))))
+        return true;
+    *error = errorText(query.lastError());
+    return false;
+}
 
 bool DatabaseRecord::Private::open(QString *error)
 {
@@ -340,6 +358,14 @@ QList<QStringList> schemaSteps(bool postgres)
     // The unit's own code; rows from before it have none.
     steps << QStringList { QStringLiteral("ALTER TABLE units ADD COLUMN serial TEXT NOT NULL DEFAULT ''"),
                            QStringLiteral("CREATE INDEX units_by_serial ON units (serial)") };
+    // Each station's word on itself (who works there, how many rows wait on
+    // it for this record, when it last said so), and the indexes the line's
+    // view reads by: the day's rows, and each station's last.
+    steps << QStringList { QStringLiteral("CREATE TABLE IF NOT EXISTS stations (station TEXT PRIMARY KEY, operator TEXT NOT NULL DEFAULT '', "
+                                          "waiting INTEGER NOT NULL DEFAULT 0, seen %1 NOT NULL)")
+                               .arg(QLatin1String(postgres ? "timestamptz" : "TEXT")),
+                           QStringLiteral("CREATE INDEX IF NOT EXISTS units_by_time ON units (time)"),
+                           QStringLiteral("CREATE INDEX IF NOT EXISTS units_by_station ON units (station, id)") };
     return steps;
 }
 
@@ -637,6 +663,10 @@ bool DatabaseRecord::prepare(QString *error)
         *error = d->driverError.isEmpty() ? d->nameError : d->driverError;
         return false;
     }
+    if (d->readOnly) {
+        *error = DatabaseRecordText::tr("the record is open for reading only");
+        return false;
+    }
     if (d->prepared)
         return true;
     d->interrupted = false;
@@ -843,7 +873,7 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
     if (!prepare(error))
         return {};
     const QString attempt = handle.isEmpty() ? newAttempt() : QString::fromLatin1(handle);
-    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+    const auto write = [&](QSqlDatabase &database, QString *failure) {
         QSqlQuery query(database);
         if (!handle.isEmpty()) {
             query.prepare(QStringLiteral("UPDATE units SET time = ?, port = ?, work_mode = ?, baud = ?, link_rate = ?, "
@@ -865,6 +895,9 @@ QByteArray DatabaseRecord::writeRow(const QByteArray &handle, const UnitRecord &
         query.prepare(insertStatement());
         bindRecord(query, attempt, record, 0, 0);
         return d->exec(query, failure);
+    };
+    const bool done = d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        return write(database, failure) && d->notifyReaders(database, failure);
     }, error);
     return done ? attempt.toLatin1() : QByteArray();
 }
@@ -1191,4 +1224,81 @@ bool DatabaseRecord::importFrom(const std::function<bool()> &rewind, const std::
         return true;
     }, error);
     return done;
+}
+
+bool DatabaseRecord::writeStationState(const RecordIdentity &who, int rowsWaiting, QString *error)
+{
+    if (!prepare(error))
+        return false;
+    return d->transaction(m_postgres, [&](QSqlDatabase &database, QString *failure) {
+        QSqlQuery query(database);
+        query.prepare(QStringLiteral("INSERT INTO stations (station, operator, waiting, seen) VALUES (?, ?, ?, ?) "
+                                     "ON CONFLICT (station) DO UPDATE SET operator = excluded.operator, "
+                                     "waiting = excluded.waiting, seen = excluded.seen"));
+        query.addBindValue(text(who.station));
+        query.addBindValue(text(who.operatorName));
+        query.addBindValue(std::max(0, rowsWaiting));
+        query.addBindValue(timeValue(QDateTime::currentDateTimeUtc()));
+        return d->exec(query, failure) && d->notifyReaders(database, failure);
+    }, error);
+}
+
+bool DatabaseRecord::openForReading(QString *error)
+{
+    if (d->prepared || (d->opened && !d->readOnly)) {
+        *error = DatabaseRecordText::tr("the record is open for writing already");
+        return false;
+    }
+    if (d->opened)
+        return true;
+    if (!d->driverError.isEmpty() || !d->nameError.isEmpty()) {
+        *error = d->driverError.isEmpty() ? d->nameError : d->driverError;
+        return false;
+    }
+    d->readOnly = true;
+    if (!m_postgres) {
+        // A record in write-ahead logging is read through its shared-memory
+        // file, which a writer makes. With no writer at work (no log) the
+        // file is read as it stands, making nothing beside it (a file this
+        // reader made could stand in a station's way); writerCame()
+        // says when a writer has come.
+        const QFileInfo file(m_location);
+        const QString shm = m_location + QLatin1String("-shm");
+        d->snapshot = file.isFile() && !inUse(m_location);
+        if (!d->snapshot && !(QFileInfo::exists(shm) && QFileInfo(shm).isReadable())
+            && !QFileInfo(file.absolutePath()).isWritable()) {
+            *error = DatabaseRecordText::tr("SQLite cannot read the record without writing its -shm file beside it: "
+                                            "let this user write the record's folder, or read it as the stations' user");
+            return false;
+        }
+        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+        url.setQuery(QLatin1String(d->snapshot ? "mode=ro&immutable=1" : "mode=ro"));
+        // A reader never waits long on a writer's lock: in write-ahead
+        // logging it seldom has to at all.
+        QSqlDatabase database = d->db();
+        database.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+    }
+    if (!openExisting(error))
+        return false;
+    if (m_postgres) {
+        QSqlQuery query(d->db());
+        if (!query.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"))) {
+            *error = errorText(query.lastError());
+            d->db().close();
+            d->opened = false;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DatabaseRecord::writerCame() const
+{
+    return d->snapshot && inUse(m_location);
+}
+
+QSqlDatabase DatabaseRecord::connection() const
+{
+    return d->db();
 }

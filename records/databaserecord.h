@@ -10,6 +10,7 @@
 // client library looks (~/.pgpass, PGPASSFILE, PGPASSWORD), never from
 // the name.
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +25,9 @@ class DatabaseRecord : public RecordStore
 public:
     // The schema this program writes; a record made by a later version is
     // refused, an earlier one is brought up to date.
-    static constexpr int SchemaVersion = 4;
+    static constexpr int SchemaVersion = 5;
+    // The PostgreSQL channel a row written is announced on (NOTIFY).
+    static constexpr char ChangeChannel[] = "kvx_units";
 
     // `location`: a file path, or a postgresql:// name.
     explicit DatabaseRecord(const QString &location);
@@ -69,6 +72,22 @@ public:
     // The same, the rows read from the file as they are stored.
     bool importRows(ImportFile &file, ImportCount *count, QString *error, const std::function<bool()> &stop = {});
     int schemaVersion() const;
+    // Who writes, how many rows wait on that station for this record, now:
+    // into the record's table of stations (the line's view shows it).
+    bool writeStationState(const RecordIdentity &who, int rowsWaiting, QString *error) override;
+
+    // For a reader that never writes (kvx-cli serve): connects to a record
+    // that exists on a connection that cannot write (a SQLite file opened
+    // read-only, a PostgreSQL session whose transactions are read-only).
+    // Creates nothing; every write afterwards is refused.
+    bool openForReading(QString *error);
+    // A SQLite file read while no writer was at work is read as it stood:
+    // true once a writer has come (its log is there), and the record is to
+    // be opened again to see what it writes.
+    bool writerCame() const;
+    // That connection, for read-only queries on the thread that opened it.
+    QSqlDatabase connection() const;
+    bool isPostgres() const { return m_postgres; }
 
 private:
     static QString laterVersionText(int version);

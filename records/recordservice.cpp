@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QLockFile>
@@ -24,6 +25,7 @@ namespace {
 // The longest wait between two tries of a database that does not answer.
 constexpr int LongestRetryMs = 10000;
 constexpr int FirstRetryMs = 250;
+constexpr int StateEveryMs = 10000;   // how often a shrinking backlog is told
 // How long a unit's final row waits to be told it reached the database,
 // once kept here; after that it is said to wait.
 constexpr int FinalRowForwardMs = 1000;
@@ -111,6 +113,9 @@ struct RecordService::SharedSide : QObject {
     int forwardedRows = 0;
     int adoptedRows = 0;    // rows of earlier runs' outboxes taken on
     int setAsideRows = 0;
+    RecordIdentity who;     // the writer of the last row forwarded
+    int saidWaiting = -1;   // the rows waiting the database was last told of
+    QElapsedTimer lastSaid;
 
     explicit SharedSide(QObject *parent)
         : QObject(parent)
@@ -204,6 +209,26 @@ struct RecordService::SharedSide : QObject {
         schedule();
     }
 
+    // Who writes and how many of its rows wait, for the others on a shared
+    // record (the line's view): when the record opens, when the backlog is
+    // gone, and now and then while it shrinks. Only ever told between rows,
+    // on this thread; a record that cannot keep it is not held up for it.
+    void sayState(bool now)
+    {
+        const int waiting = int(queue.size());
+        if (who.station.isEmpty() || guard->closing)
+            return;
+        const bool due = waiting != saidWaiting && (waiting == 0 || !lastSaid.isValid() || lastSaid.hasExpired(StateEveryMs));
+        if (!now && !due)
+            return;
+        QString error;
+        RecordWorker::Busy inCall(busy);
+        if (store->writeStationState(who, waiting, &error)) {
+            saidWaiting = waiting;
+            lastSaid.start();
+        }
+    }
+
     void forwardOne()
     {
         if (queue.isEmpty() || guard->closing)
@@ -231,9 +256,12 @@ struct RecordService::SharedSide : QObject {
         failing = false;
         retryMs = FirstRetryMs;
         ++forwardedRows;
+        if (!item.record.station.isEmpty())
+            who = { item.record.station, item.record.operatorName };
         if (item.watch)
             item.watch(QString());
         done(item);
+        sayState(false);
     }
 
     // Refused for good (a constraint, a type): kept in a file of its own,
@@ -446,6 +474,7 @@ void RecordService::open(const RecordServiceOptions &options)
         shared->busy = m_shared->busyMark();
         shared->ownOutbox = outbox;
         shared->setAsidePath = QDir(folder).filePath(stem + QStringLiteral(".refused.csv"));
+        shared->who = options.who;
         const QString database = options.database;
         const int reservationTimeoutS = options.reservationTimeoutS;
         auto openStore = options.openStore;
@@ -477,6 +506,7 @@ void RecordService::open(const RecordServiceOptions &options)
                     return result;
                 }
                 shared->adopt(folder, stem);
+                shared->sayState(true);
                 shared->tell();
                 shared->schedule();
                 return result;

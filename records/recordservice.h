@@ -40,6 +40,8 @@ struct RecordServiceOptions {
     int boundMs = DefaultCallBoundMs;
     // Where the outboxes live; empty for the station's data folder.
     QString outboxFolder;
+    // Who writes: a shared database keeps it with the rows waiting here.
+    RecordIdentity who;
     // Makes the database's store, on its own thread (openRecord() unless
     // set: tests give a store of their own).
     std::function<std::unique_ptr<RecordStore>(const QString &location)> openStore;

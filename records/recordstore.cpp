@@ -47,6 +47,34 @@ const QStringList &recordResults()
     return words;
 }
 
+const char *resultCaptionSource(const QString &key)
+{
+    static const struct {
+        const char *key;
+        const char *caption;
+    } Captions[] = {
+        { "verified", QT_TRANSLATE_NOOP("UnitOutcome", "verified") },
+        { "written", QT_TRANSLATE_NOOP("UnitOutcome", "written") },
+        { "mismatch", QT_TRANSLATE_NOOP("UnitOutcome", "mismatch") },
+        { "refused", QT_TRANSLATE_NOOP("UnitOutcome", "refused") },
+        { "interrupted", QT_TRANSLATE_NOOP("UnitOutcome", "interrupted") },
+        { "lost", QT_TRANSLATE_NOOP("UnitOutcome", "lost") },
+        { "lost-after-store", QT_TRANSLATE_NOOP("UnitOutcome", "lost after storing") },
+        { "failed", QT_TRANSLATE_NOOP("UnitOutcome", "failed") },
+        { "pending", QT_TRANSLATE_NOOP("UnitOutcome", "pending (result unknown)") },
+        { "reserved", QT_TRANSLATE_NOOP("UnitOutcome", "reserved") },
+        { "expired", QT_TRANSLATE_NOOP("UnitOutcome", "reservation ended") },
+        { "released", QT_TRANSLATE_NOOP("UnitOutcome", "released") },
+        { "matches", QT_TRANSLATE_NOOP("UnitOutcome", "matches the profile") },
+        { "differs", QT_TRANSLATE_NOOP("UnitOutcome", "differs from the profile") },
+    };
+    for (const auto &caption : Captions) {
+        if (key == QLatin1String(caption.key))
+            return caption.caption;
+    }
+    return nullptr;
+}
+
 QStringList recordCaptions(const UnitRecord &record)
 {
     const RadioSettings &s = record.settings;
@@ -114,6 +142,11 @@ bool RecordStore::release(const QString &, const QString &, QList<RecordRow> *, 
     if (error)
         *error = QCoreApplication::translate("RecordCheck", "this record cannot release unit addresses");
     return false;
+}
+
+bool RecordStore::writeStationState(const RecordIdentity &, int, QString *)
+{
+    return true;
 }
 
 qint64 RecordStore::nextFreeUnit(const QString &networkAddress, qint64 start, QString *error) const

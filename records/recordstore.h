@@ -100,6 +100,11 @@ public:
     virtual bool release(const QString &networkAddress, const QString &unitAddress, QList<RecordRow> *released,
                          QString *error);
 
+    // What this station tells the others through a shared record: who
+    // writes, and how many of its rows wait on this computer for the record
+    // (a database keeps it with the time; a CSV journal has nowhere to).
+    virtual bool writeStationState(const RecordIdentity &who, int rowsWaiting, QString *error);
+
     // A reservation with no final row after this long no longer holds its
     // unit address.
     void setReservationTimeout(int seconds) { m_reservationTimeoutS = seconds; }
@@ -116,6 +121,11 @@ bool holdsItsAddress(const RecordRow &row);
 
 // The result words a row may hold.
 const QStringList &recordResults();
+
+// A result word as the operator reads it, untranslated (context
+// "UnitOutcome"): "lost after storing" for lost-after-store; none for a word
+// the record does not know.
+const char *resultCaptionSource(const QString &key);
 
 // A row's settings as its columns hold them: the captions of the work mode,
 // baud, link rate and power (the module's lists) and the repeater ("on" or

@@ -10,6 +10,7 @@ kvx_packages=(
   xvfb xauth x11-utils socat imagemagick openssl
   librsvg2-bin
   libqrencode-dev qt6-charts-dev libqt6opengl6-dev zbar-tools poppler-utils
+  qt6-httpserver-dev qt6-websockets-dev
 )
 
 kvx_install() {

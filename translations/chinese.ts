@@ -375,6 +375,26 @@ p, li { white-space: pre-wrap; }
             <numerusform>共享记录拒收的 %n 行已另存到 %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>serve takes no file</source>
+        <translation>serve 不接受文件</translation>
+    </message>
+    <message>
+        <source>--record %1: serve reads a database record (a SQLite file or postgresql://…); a CSV journal goes into one with kvx-cli record import</source>
+        <translation>--record %1：serve 读取数据库记录（SQLite 文件或 postgresql://…）；CSV 日志可用 kvx-cli record import 导入其中</translation>
+    </message>
+    <message>
+        <source>--listen %1: an address other computers reach needs --token-file FILE</source>
+        <translation>--listen %1：其他计算机可访问的地址需要 --token-file FILE</translation>
+    </message>
+    <message>
+        <source>the record did not answer within %1 s</source>
+        <translation>记录在 %1 秒内没有应答</translation>
+    </message>
+    <message>
+        <source>serving %1 at %2, read-only (Ctrl-C ends)</source>
+        <translation>正在以只读方式提供 %1，地址 %2（按 Ctrl-C 结束）</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -484,6 +504,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the record database did not answer in time</source>
         <translation>记录数据库未及时应答</translation>
+    </message>
+    <message>
+        <source>the record is open for reading only</source>
+        <translation>记录仅以只读方式打开</translation>
+    </message>
+    <message>
+        <source>the record is open for writing already</source>
+        <translation>记录已以写入方式打开</translation>
+    </message>
+    <message>
+        <source>SQLite cannot read the record without writing its -shm file beside it: let this user write the record&apos;s folder, or read it as the stations&apos; user</source>
+        <translation>SQLite 必须在记录旁写入其 -shm 文件才能读取它：请允许此用户写入记录所在的文件夹，或以工位的用户身份读取</translation>
     </message>
 </context>
 <context>
@@ -1940,6 +1972,375 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>the record was closed before the row was kept</source>
         <translation>记录在该行保存前已关闭</translation>
+    </message>
+</context>
+<context>
+    <name>Serve</name>
+    <message>
+        <source>--listen %1: an IPv6 address ends with ]</source>
+        <translation>--listen %1：IPv6 地址须以 ] 结尾</translation>
+    </message>
+    <message>
+        <source>--listen %1: give ADDRESS:PORT</source>
+        <translation>--listen %1：请给出 地址:端口</translation>
+    </message>
+    <message>
+        <source>--listen %1: the port must be a number 0 … 65535 (0: any free one)</source>
+        <translation>--listen %1：端口必须是 0 … 65535 的数字（0：任一空闲端口）</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an IP address (e.g. 0.0.0.0:8470, 192.168.1.20:8470, [::]:8470)</source>
+        <translation>--listen %1：不是 IP 地址（例如 0.0.0.0:8470、192.168.1.20:8470、[::]:8470）</translation>
+    </message>
+    <message>
+        <source>--token-file %1: cannot be read (%2)</source>
+        <translation>--token-file %1：无法读取（%2）</translation>
+    </message>
+    <message>
+        <source>--token-file %1: the token must be 16 to 256 characters of A-Z, a-z, 0-9 and . _ ~ + / = - on the first line (e.g. made by openssl rand -base64 32)</source>
+        <translation>--token-file %1：令牌须在第一行，由 16 到 256 个 A-Z、a-z、0-9 及 . _ ~ + / = - 字符组成（例如用 openssl rand -base64 32 生成）</translation>
+    </message>
+    <message>
+        <source>the record database stopped answering</source>
+        <translation>记录数据库已停止应答</translation>
+    </message>
+    <message>
+        <source>the record database does not tell of its changes (LISTEN)</source>
+        <translation>记录数据库不通知其变化（LISTEN）</translation>
+    </message>
+    <message>
+        <source>the record does not answer</source>
+        <translation>记录没有应答</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <translation>单元 %1</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>Units per hour</source>
+        <translation>每小时单元数</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>not good</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>being written now</source>
+        <translation>正在写入</translation>
+    </message>
+    <message>
+        <source>The record does not answer since %1: %2. The figures below were read at %3.</source>
+        <translation>记录自 %1 起没有应答：%2。以下数据读取于 %3。</translation>
+    </message>
+    <message>
+        <source>units verified today</source>
+        <translation>今日已校验单元</translation>
+    </message>
+    <message numerus="yes">
+        <source>yield: %1 good of %n attempt(s)</source>
+        <translation>
+            <numerusform>合格率：%n 次尝试中 %1 个合格</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not good today</source>
+        <translation>今日不合格</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>工位</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>工位</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Last unit</source>
+        <translation>最后一个单元</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Verified today</source>
+        <translation>今日已校验</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>合格率</translation>
+    </message>
+    <message>
+        <source>Rows waiting for the shared record</source>
+        <translation>等待写入共享记录的行</translation>
+    </message>
+    <message>
+        <source>Last heard</source>
+        <translation>最后联系</translation>
+    </message>
+    <message>
+        <source>No station has written a unit today.</source>
+        <translation>今天还没有工位写入单元。</translation>
+    </message>
+    <message>
+        <source>not known: the station has not said (an older version, or a record without the table of stations)</source>
+        <translation>未知：该工位没有报告（旧版本，或记录中没有工位表）</translation>
+    </message>
+    <message>
+        <source>Failures by cause</source>
+        <translation>按原因统计的失败</translation>
+    </message>
+    <message>
+        <source>No failures today.</source>
+        <translation>今天没有失败。</translation>
+    </message>
+    <message>
+        <source>The last %1 units</source>
+        <translation>最近 %1 个单元</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单元</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>The record holds no unit yet.</source>
+        <translation>记录中还没有单元。</translation>
+    </message>
+    <message>
+        <source>Read from the record at %1 (the day from %2).</source>
+        <translation>读取于 %1（当天自 %2 起）。</translation>
+    </message>
+    <message>
+        <source>The line at a glance</source>
+        <translation>产线一览</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>记录：%1</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>实时</translation>
+    </message>
+    <message>
+        <source>not live: connecting again…</source>
+        <translation>未实时：正在重新连接…</translation>
+    </message>
+    <message>
+        <source>reload the page for the latest figures</source>
+        <translation>刷新页面以获取最新数据</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>历史：%1</translation>
+    </message>
+    <message>
+        <source>Back to the line</source>
+        <translation>返回产线</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>The record holds no such unit.</source>
+        <translation>记录中没有这个单元。</translation>
+    </message>
+    <message>
+        <source>(superseded)</source>
+        <translation>（已被取代）</translation>
+    </message>
+    <message>
+        <source>Only the first rows are shown; /api/units gives them all.</source>
+        <translation>只显示前面的行；/api/units 可获取全部。</translation>
+    </message>
+    <message>
+        <source>This view asks for its token</source>
+        <translation>此页面需要令牌</translation>
+    </message>
+    <message>
+        <source>That is not the token.</source>
+        <translation>令牌不正确。</translation>
+    </message>
+    <message>
+        <source>The token is in the line server&apos;s token file; ask whoever set it up.</source>
+        <translation>令牌保存在产线服务器的令牌文件中；请询问设置它的人。</translation>
+    </message>
+    <message>
+        <source>Token</source>
+        <translation>令牌</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>not an HTTP request line</source>
+        <translation>不是 HTTP 请求行</translation>
+    </message>
+    <message>
+        <source>only HTTP/1.0 and HTTP/1.1 are spoken here</source>
+        <translation>这里只支持 HTTP/1.0 和 HTTP/1.1</translation>
+    </message>
+    <message>
+        <source>the path must start with / and hold printable characters only</source>
+        <translation>路径必须以 / 开头，且只含可打印字符</translation>
+    </message>
+    <message>
+        <source>the path holds characters no path here has</source>
+        <translation>路径中含有这里任何路径都没有的字符</translation>
+    </message>
+    <message>
+        <source>a path with . or .. in it names nothing here</source>
+        <translation>含 . 或 .. 的路径在这里不指向任何内容</translation>
+    </message>
+    <message>
+        <source>a header line is not &quot;Name: value&quot;</source>
+        <translation>有一行标头不是“名称: 值”的形式</translation>
+    </message>
+    <message>
+        <source>the header %1 is given twice</source>
+        <translation>标头 %1 给出了两次</translation>
+    </message>
+    <message>
+        <source>a request may be %1 bytes at most (its line and headers)</source>
+        <translation>请求（请求行和标头）最多 %1 字节</translation>
+    </message>
+    <message>
+        <source>too many connections at once; try again shortly</source>
+        <translation>同时连接太多；请稍后再试</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>无法在 %1 上监听：%2</translation>
+    </message>
+    <message>
+        <source>this view is read-only: GET and HEAD only</source>
+        <translation>此页面只读：只接受 GET 和 HEAD</translation>
+    </message>
+    <message>
+        <source>no request here takes a body</source>
+        <translation>这里的请求都不接受正文</translation>
+    </message>
+    <message>
+        <source>an HTTP/1.1 request names its Host</source>
+        <translation>HTTP/1.1 请求须给出 Host</translation>
+    </message>
+    <message>
+        <source>this view answers at its loopback address only (kvx-cli serve --listen ADDRESS --token-file FILE serves other computers)</source>
+        <translation>此页面只在本机回环地址应答（kvx-cli serve --listen 地址 --token-file 文件 可为其他计算机提供服务）</translation>
+    </message>
+    <message>
+        <source>that is not the token</source>
+        <translation>令牌不正确</translation>
+    </message>
+    <message>
+        <source>this view asks for its token: Authorization: Bearer TOKEN</source>
+        <translation>此页面需要令牌：Authorization: Bearer 令牌</translation>
+    </message>
+    <message>
+        <source>live pages connect to /live</source>
+        <translation>实时页面连接到 /live</translation>
+    </message>
+    <message>
+        <source>a live page of another site</source>
+        <translation>来自其他网站的实时页面</translation>
+    </message>
+    <message>
+        <source>too many live pages at once</source>
+        <translation>同时打开的实时页面太多</translation>
+    </message>
+    <message>
+        <source>the request could not be read</source>
+        <translation>无法读取请求</translation>
+    </message>
+    <message>
+        <source>there is nothing at %1</source>
+        <translation>%1 处没有内容</translation>
+    </message>
+    <message>
+        <source>%1 takes no &quot;%2&quot; (it takes: %3)</source>
+        <translation>%1 不接受“%2”（可接受：%3）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>“%1”给出了两次</translation>
+    </message>
+    <message>
+        <source>/live is the live pages&apos; WebSocket</source>
+        <translation>/live 是实时页面的 WebSocket</translation>
+    </message>
+    <message>
+        <source>since=%1: give a time in ISO 8601 with its zone (2026-12-08T09:00:00Z, 2026-12-08T17:00:00+08:00) or a date (2026-12-08)</source>
+        <translation>since=%1：请给出带时区的 ISO 8601 时间（2026-12-08T09:00:00Z、2026-12-08T17:00:00+08:00）或日期（2026-12-08）</translation>
+    </message>
+    <message>
+        <source>%1=%2: an address is a whole number 0 … %3</source>
+        <translation>%1=%2：地址是 0 … %3 的整数</translation>
+    </message>
+    <message>
+        <source>serial: a unit&apos;s code, 1 to 256 characters</source>
+        <translation>serial：单元编码，1 到 256 个字符</translation>
+    </message>
+    <message>
+        <source>limit=%1: a number 1 … %2</source>
+        <translation>limit=%1：1 … %2 的数字</translation>
+    </message>
+    <message>
+        <source>cursor=%1: not a cursor this view gave</source>
+        <translation>cursor=%1：不是本页面给出的游标</translation>
+    </message>
+    <message>
+        <source>/units shows a unit: give its serial, or its network (and unit)</source>
+        <translation>/units 显示一个单元：请给出其编码，或其网络（及单元）地址</translation>
+    </message>
+    <message>
+        <source>the record is asked too much at once; try again shortly</source>
+        <translation>对记录的查询同时太多；请稍后再试</translation>
+    </message>
+    <message>
+        <source>the record did not answer within %1 s</source>
+        <translation>记录在 %1 秒内没有应答</translation>
+    </message>
+    <message>
+        <source>the record does not answer: %1</source>
+        <translation>记录没有应答：%1</translation>
     </message>
 </context>
 <context>

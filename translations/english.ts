@@ -380,6 +380,26 @@ p, li { white-space: pre-wrap; }
             <numerusform>%n rows the shared record refused are set aside in %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>serve takes no file</source>
+        <translation>serve takes no file</translation>
+    </message>
+    <message>
+        <source>--record %1: serve reads a database record (a SQLite file or postgresql://…); a CSV journal goes into one with kvx-cli record import</source>
+        <translation>--record %1: serve reads a database record (a SQLite file or postgresql://…); a CSV journal goes into one with kvx-cli record import</translation>
+    </message>
+    <message>
+        <source>--listen %1: an address other computers reach needs --token-file FILE</source>
+        <translation>--listen %1: an address other computers reach needs --token-file FILE</translation>
+    </message>
+    <message>
+        <source>the record did not answer within %1 s</source>
+        <translation>the record did not answer within %1 s</translation>
+    </message>
+    <message>
+        <source>serving %1 at %2, read-only (Ctrl-C ends)</source>
+        <translation>serving %1 at %2, read-only (Ctrl-C ends)</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -489,6 +509,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>the record database did not answer in time</source>
         <translation>the record database did not answer in time</translation>
+    </message>
+    <message>
+        <source>the record is open for reading only</source>
+        <translation>the record is open for reading only</translation>
+    </message>
+    <message>
+        <source>the record is open for writing already</source>
+        <translation>the record is open for writing already</translation>
+    </message>
+    <message>
+        <source>SQLite cannot read the record without writing its -shm file beside it: let this user write the record&apos;s folder, or read it as the stations&apos; user</source>
+        <translation>SQLite cannot read the record without writing its -shm file beside it: let this user write the record&apos;s folder, or read it as the stations&apos; user</translation>
     </message>
 </context>
 <context>
@@ -1952,6 +1984,376 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>the record was closed before the row was kept</source>
         <translation>the record was closed before the row was kept</translation>
+    </message>
+</context>
+<context>
+    <name>Serve</name>
+    <message>
+        <source>--listen %1: an IPv6 address ends with ]</source>
+        <translation>--listen %1: an IPv6 address ends with ]</translation>
+    </message>
+    <message>
+        <source>--listen %1: give ADDRESS:PORT</source>
+        <translation>--listen %1: give ADDRESS:PORT</translation>
+    </message>
+    <message>
+        <source>--listen %1: the port must be a number 0 … 65535 (0: any free one)</source>
+        <translation>--listen %1: the port must be a number 0 … 65535 (0: any free one)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an IP address (e.g. 0.0.0.0:8470, 192.168.1.20:8470, [::]:8470)</source>
+        <translation>--listen %1: not an IP address (e.g. 0.0.0.0:8470, 192.168.1.20:8470, [::]:8470)</translation>
+    </message>
+    <message>
+        <source>--token-file %1: cannot be read (%2)</source>
+        <translation>--token-file %1: cannot be read (%2)</translation>
+    </message>
+    <message>
+        <source>--token-file %1: the token must be 16 to 256 characters of A-Z, a-z, 0-9 and . _ ~ + / = - on the first line (e.g. made by openssl rand -base64 32)</source>
+        <translation>--token-file %1: the token must be 16 to 256 characters of A-Z, a-z, 0-9 and . _ ~ + / = - on the first line (e.g. made by openssl rand -base64 32)</translation>
+    </message>
+    <message>
+        <source>the record database stopped answering</source>
+        <translation>the record database stopped answering</translation>
+    </message>
+    <message>
+        <source>the record database does not tell of its changes (LISTEN)</source>
+        <translation>the record database does not tell of its changes (LISTEN)</translation>
+    </message>
+    <message>
+        <source>the record does not answer</source>
+        <translation>the record does not answer</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <translation>unit %1</translation>
+    </message>
+    <message>
+        <source>network %1</source>
+        <translation>network %1</translation>
+    </message>
+    <message>
+        <source>Units per hour</source>
+        <translation>Units per hour</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>not good</source>
+        <translation>not good</translation>
+    </message>
+    <message>
+        <source>being written now</source>
+        <translation>being written now</translation>
+    </message>
+    <message>
+        <source>The record does not answer since %1: %2. The figures below were read at %3.</source>
+        <translation>The record does not answer since %1: %2. The figures below were read at %3.</translation>
+    </message>
+    <message>
+        <source>units verified today</source>
+        <translation>units verified today</translation>
+    </message>
+    <message numerus="yes">
+        <source>yield: %1 good of %n attempt(s)</source>
+        <translation>
+            <numerusform>yield: %1 good of %n attempt</numerusform>
+            <numerusform>yield: %1 good of %n attempts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not good today</source>
+        <translation>not good today</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Last unit</source>
+        <translation>Last unit</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Verified today</source>
+        <translation>Verified today</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Yield</translation>
+    </message>
+    <message>
+        <source>Rows waiting for the shared record</source>
+        <translation>Rows waiting for the shared record</translation>
+    </message>
+    <message>
+        <source>Last heard</source>
+        <translation>Last heard</translation>
+    </message>
+    <message>
+        <source>No station has written a unit today.</source>
+        <translation>No station has written a unit today.</translation>
+    </message>
+    <message>
+        <source>not known: the station has not said (an older version, or a record without the table of stations)</source>
+        <translation>not known: the station has not said (an older version, or a record without the table of stations)</translation>
+    </message>
+    <message>
+        <source>Failures by cause</source>
+        <translation>Failures by cause</translation>
+    </message>
+    <message>
+        <source>No failures today.</source>
+        <translation>No failures today.</translation>
+    </message>
+    <message>
+        <source>The last %1 units</source>
+        <translation>The last %1 units</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>The record holds no unit yet.</source>
+        <translation>The record holds no unit yet.</translation>
+    </message>
+    <message>
+        <source>Read from the record at %1 (the day from %2).</source>
+        <translation>Read from the record at %1 (the day from %2).</translation>
+    </message>
+    <message>
+        <source>The line at a glance</source>
+        <translation>The line at a glance</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Record: %1</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>not live: connecting again…</source>
+        <translation>not live: connecting again…</translation>
+    </message>
+    <message>
+        <source>reload the page for the latest figures</source>
+        <translation>reload the page for the latest figures</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>History: %1</translation>
+    </message>
+    <message>
+        <source>Back to the line</source>
+        <translation>Back to the line</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>The record holds no such unit.</source>
+        <translation>The record holds no such unit.</translation>
+    </message>
+    <message>
+        <source>(superseded)</source>
+        <translation>(superseded)</translation>
+    </message>
+    <message>
+        <source>Only the first rows are shown; /api/units gives them all.</source>
+        <translation>Only the first rows are shown; /api/units gives them all.</translation>
+    </message>
+    <message>
+        <source>This view asks for its token</source>
+        <translation>This view asks for its token</translation>
+    </message>
+    <message>
+        <source>That is not the token.</source>
+        <translation>That is not the token.</translation>
+    </message>
+    <message>
+        <source>The token is in the line server&apos;s token file; ask whoever set it up.</source>
+        <translation>The token is in the line server&apos;s token file; ask whoever set it up.</translation>
+    </message>
+    <message>
+        <source>Token</source>
+        <translation>Token</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>not an HTTP request line</source>
+        <translation>not an HTTP request line</translation>
+    </message>
+    <message>
+        <source>only HTTP/1.0 and HTTP/1.1 are spoken here</source>
+        <translation>only HTTP/1.0 and HTTP/1.1 are spoken here</translation>
+    </message>
+    <message>
+        <source>the path must start with / and hold printable characters only</source>
+        <translation>the path must start with / and hold printable characters only</translation>
+    </message>
+    <message>
+        <source>the path holds characters no path here has</source>
+        <translation>the path holds characters no path here has</translation>
+    </message>
+    <message>
+        <source>a path with . or .. in it names nothing here</source>
+        <translation>a path with . or .. in it names nothing here</translation>
+    </message>
+    <message>
+        <source>a header line is not &quot;Name: value&quot;</source>
+        <translation>a header line is not &quot;Name: value&quot;</translation>
+    </message>
+    <message>
+        <source>the header %1 is given twice</source>
+        <translation>the header %1 is given twice</translation>
+    </message>
+    <message>
+        <source>a request may be %1 bytes at most (its line and headers)</source>
+        <translation>a request may be %1 bytes at most (its line and headers)</translation>
+    </message>
+    <message>
+        <source>too many connections at once; try again shortly</source>
+        <translation>too many connections at once; try again shortly</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>cannot listen on %1: %2</translation>
+    </message>
+    <message>
+        <source>this view is read-only: GET and HEAD only</source>
+        <translation>this view is read-only: GET and HEAD only</translation>
+    </message>
+    <message>
+        <source>no request here takes a body</source>
+        <translation>no request here takes a body</translation>
+    </message>
+    <message>
+        <source>an HTTP/1.1 request names its Host</source>
+        <translation>an HTTP/1.1 request names its Host</translation>
+    </message>
+    <message>
+        <source>this view answers at its loopback address only (kvx-cli serve --listen ADDRESS --token-file FILE serves other computers)</source>
+        <translation>this view answers at its loopback address only (kvx-cli serve --listen ADDRESS --token-file FILE serves other computers)</translation>
+    </message>
+    <message>
+        <source>that is not the token</source>
+        <translation>that is not the token</translation>
+    </message>
+    <message>
+        <source>this view asks for its token: Authorization: Bearer TOKEN</source>
+        <translation>this view asks for its token: Authorization: Bearer TOKEN</translation>
+    </message>
+    <message>
+        <source>live pages connect to /live</source>
+        <translation>live pages connect to /live</translation>
+    </message>
+    <message>
+        <source>a live page of another site</source>
+        <translation>a live page of another site</translation>
+    </message>
+    <message>
+        <source>too many live pages at once</source>
+        <translation>too many live pages at once</translation>
+    </message>
+    <message>
+        <source>the request could not be read</source>
+        <translation>the request could not be read</translation>
+    </message>
+    <message>
+        <source>there is nothing at %1</source>
+        <translation>there is nothing at %1</translation>
+    </message>
+    <message>
+        <source>%1 takes no &quot;%2&quot; (it takes: %3)</source>
+        <translation>%1 takes no &quot;%2&quot; (it takes: %3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>&quot;%1&quot; is given twice</translation>
+    </message>
+    <message>
+        <source>/live is the live pages&apos; WebSocket</source>
+        <translation>/live is the live pages&apos; WebSocket</translation>
+    </message>
+    <message>
+        <source>since=%1: give a time in ISO 8601 with its zone (2026-12-08T09:00:00Z, 2026-12-08T17:00:00+08:00) or a date (2026-12-08)</source>
+        <translation>since=%1: give a time in ISO 8601 with its zone (2026-12-08T09:00:00Z, 2026-12-08T17:00:00+08:00) or a date (2026-12-08)</translation>
+    </message>
+    <message>
+        <source>%1=%2: an address is a whole number 0 … %3</source>
+        <translation>%1=%2: an address is a whole number 0 … %3</translation>
+    </message>
+    <message>
+        <source>serial: a unit&apos;s code, 1 to 256 characters</source>
+        <translation>serial: a unit&apos;s code, 1 to 256 characters</translation>
+    </message>
+    <message>
+        <source>limit=%1: a number 1 … %2</source>
+        <translation>limit=%1: a number 1 … %2</translation>
+    </message>
+    <message>
+        <source>cursor=%1: not a cursor this view gave</source>
+        <translation>cursor=%1: not a cursor this view gave</translation>
+    </message>
+    <message>
+        <source>/units shows a unit: give its serial, or its network (and unit)</source>
+        <translation>/units shows a unit: give its serial, or its network (and unit)</translation>
+    </message>
+    <message>
+        <source>the record is asked too much at once; try again shortly</source>
+        <translation>the record is asked too much at once; try again shortly</translation>
+    </message>
+    <message>
+        <source>the record did not answer within %1 s</source>
+        <translation>the record did not answer within %1 s</translation>
+    </message>
+    <message>
+        <source>the record does not answer: %1</source>
+        <translation>the record does not answer: %1</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include "records/databaserecord.h"
 #include "records/recordfile.h"
+#include "records/recordqueries.h"
 #include "records/recordlocation.h"
 #include "support/pgserver.h"
 #include "support/schemaone.h"
@@ -179,6 +181,25 @@ private slots:
             QVERIFY(addresses.contains(row["settings"]["unitAddress"].toInteger()));
         }
         QCOMPARE(cli({ "record", "check", "--record", location }, environment()).exitCode, 0);
+        // Each station told the others it has nothing waiting.
+        const QProcessEnvironment client = environment();
+        for (const QString &name : client.keys()) {
+            if (name.startsWith(QLatin1String("PG")))
+                qputenv(name.toLatin1(), client.value(name).toLocal8Bit());
+        }
+        DatabaseRecord reader(location);
+        QString error;
+        QVERIFY2(reader.openForReading(&error), qPrintable(error));
+        LineSummary summary;
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QVERIFY2(readLineSummary(reader.connection(), reader.isPostgres(), now.addDays(-1), now.addSecs(60), now, 600, 0,
+                                 &summary, &error),
+                 qPrintable(error));
+        QCOMPARE(summary.stations.size(), 2);
+        for (const StationFigures &station : std::as_const(summary.stations)) {
+            QCOMPARE(station.rowsWaiting, 0);
+            QVERIFY(station.seen.isValid());
+        }
     }
 
     // The database goes away: units already storing keep their result and
