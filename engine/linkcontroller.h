@@ -68,8 +68,8 @@ public:
     void read();
     // Empty when `settings` can be written to this unit: every setting the
     // write sends holds a value its module offers. Otherwise what is wrong,
-    // named with what this unit reported.
-    QString checkWrite(const RadioSettings &settings) const;
+    // named with what this unit reported (`reg`, when given: its register).
+    QString checkWrite(const RadioSettings &settings, int *reg = nullptr) const;
     // Ready: checks the settings, reserves the unit address, writes, stores,
     // checks (with `verify`) and records; writeEnded() tells how it ended,
     // also when nothing could be sent.

@@ -7,6 +7,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QLayout>
+#include <QScrollBar>
+#include <QTreeWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -476,6 +479,64 @@ private slots:
         QCOMPARE(QDir(temp).entryList(QDir::Files | QDir::NoDotAndDotDot), ours ? QStringList() : QStringList { "cached.png" });
         QCOMPARE(isOwnCacheDirectory(temp), ours);
         QDir(temp).removeRecursively();
+    }
+
+    // The batch dialog at its smallest, in both languages: no widget over
+    // another, six rows of ports in view, and a Start that cannot be
+    // pressed says why.
+    void batchDialogHoldsTogether_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "ActionEnglish";
+        QTest::newRow("Chinese") << "ActionChinese";
+    }
+    void batchDialogHoldsTogether()
+    {
+        QFETCH(QString, language);
+        PtyPair pty;
+        QVERIFY(pty.isValid());
+        qputenv("KVX_EXTRA_PORTS", pty.path().toLocal8Bit());
+        MainWindow w;
+        trigger(&w, qPrintable(language));
+        w.show();
+        trigger(&w, "ActionProvision");
+        QDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = w.findChild<QDialog *>(QStringLiteral("ProvisionDialog"))) && dialog->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        dialog->resize(1, 1);
+        QTRY_COMPARE(dialog->size(), dialog->minimumSize());
+        QVERIFY(dialog->width() > 1);
+        // Siblings of every container the layouts fill (it scrolls where
+        // the dialog is smaller than all it holds).
+        QList<QWidget *> containers { dialog };
+        for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+            if (widget->layout())
+                containers << widget;
+        }
+        QVERIFY(containers.size() > 3);
+        for (QWidget *container : std::as_const(containers)) {
+            QList<QWidget *> shown;
+            for (QObject *object : container->children()) {
+                auto *widget = qobject_cast<QWidget *>(object);
+                if (widget && !widget->isWindow() && widget->isVisible())
+                    shown << widget;
+            }
+            for (qsizetype i = 0; i < shown.size(); ++i) {
+                for (qsizetype j = i + 1; j < shown.size(); ++j)
+                    QVERIFY2(!shown.at(i)->geometry().intersects(shown.at(j)->geometry()),
+                             qPrintable(shown.at(i)->objectName() + QStringLiteral(" over ") + shown.at(j)->objectName()));
+            }
+        }
+        auto *list = child<QTreeWidget>(dialog, "PortList");
+        QVERIFY(list->topLevelItemCount() > 0);
+        const int rowHeight = list->visualItemRect(list->topLevelItem(0)).height();
+        QVERIFY2(list->viewport()->height() - list->horizontalScrollBar()->sizeHint().height() >= 6 * rowHeight,
+                 qPrintable(QStringLiteral("%1 / %2").arg(list->viewport()->height()).arg(rowHeight)));
+        QVERIFY(!child<QPushButton>(dialog, "StartButton")->isEnabled());
+        auto *why = child<QLabel>(dialog, "StartWhyLabel");
+        QVERIFY(why->isVisible() && !why->text().isEmpty());
+        dialog->close();
+        trigger(&w, "ActionEnglish");
     }
 
     void aboutBox()
