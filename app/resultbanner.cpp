@@ -145,7 +145,7 @@ void ResultBanner::changeEvent(QEvent *event)
 {
     if (!event || event->type() == QEvent::LanguageChange) {
         m_lastUnits->setText(tr("Last units…"));
-        m_lastUnits->setToolTip(tr("The last units written here, with their codes; a label printed again"));
+        m_lastUnits->setToolTip(tr("The last units written here, with their codes; a verified unit's label written again from there"));
         fitOutcomeWidth();
         paint();
     }

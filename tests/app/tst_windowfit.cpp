@@ -3,6 +3,7 @@
 // whole, in both languages.
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
+#include "app/resultbanner.h"
 
 class TestWindowFit : public QObject
 {
@@ -54,6 +56,39 @@ private slots:
         w.findChild<QAction *>(QStringLiteral("ATCommand"))->trigger();
         QCOMPARE(w.centralWidget(), area);
         QVERIFY(connect->isVisible());
+    }
+
+    // The result's word has its whole room in the window at its smallest,
+    // whatever the word, the language and the screen's scale.
+    void outcomeWordWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "ActionEnglish";
+        QTest::newRow("Chinese") << "ActionChinese";
+    }
+    void outcomeWordWhole()
+    {
+        QFETCH(QString, language);
+        MainWindow w;
+        w.findChild<QAction *>(language)->trigger();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(w.minimumSize());
+        auto *banner = w.findChild<ResultBanner *>();
+        QVERIFY(banner);
+        QLabel *word = banner->outcomeLabel();
+        const QStringList words = ResultBanner::outcomeWords();
+        QCOMPARE(words.size(), 3);
+        for (const QString &text : words) {
+            word->setText(text);
+            QCoreApplication::processEvents();
+            const int room = word->contentsRect().width();
+            QVERIFY2(word->fontMetrics().horizontalAdvance(text) <= room,
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(text).arg(word->fontMetrics().horizontalAdvance(text)).arg(room)));
+            QVERIFY(word->fontMetrics().height() <= word->contentsRect().height());
+            // Large: well above the status line's letters.
+            QVERIFY(word->font().pixelSize() >= 24 || word->fontMetrics().height() >= 28);
+        }
     }
 };
 
