@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QTranslator>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -303,6 +304,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(portWatcher, &PortWatcher::portVanished, this, &MainWindow::portVanished);
     portWatcher->start();
 
+    // The rate list's note has its two lines' room whether it says
+    // something or not: the form keeps its place when it does.
+    ui->RateNoteLabel->ensurePolished();
+    ui->RateNoteLabel->setMinimumHeight(2 * ui->RateNoteLabel->fontMetrics().lineSpacing());
     applyState();
     fitWindowSize();
     // Asked once the window is on the screen.
@@ -364,7 +369,7 @@ void MainWindow::askLastJob()
         }
         if (box->clickedButton() != box->button(QMessageBox::Yes)) {
             showStatus([this, network] {
-                return tr("The last job on network %1 is kept: it is offered again at the next start.").arg(network);
+                return tr("The job on network %1 is kept for the next start.").arg(network);
             });
             return;
         }
@@ -535,19 +540,32 @@ void MainWindow::fitWindowSize()
         // The window's grey around the form, as without the scroll bars.
         formScroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget#centralwidget "
                                                  "{ background-color: rgb(100, 100, 100); }"));
-        const QSize form = ui->centralwidget->minimumSizeHint();
         const bool formShown = centralWidget() == ui->centralwidget;
         if (formShown)
             takeCentralWidget();
+        // The result and the status line stay in view under the form that
+        // scrolls: the result is read at a glance, and scanned into.
+        formColumn = new QWidget(this);
+        formColumn->setObjectName(QStringLiteral("FormColumn"));
+        auto *column = new QVBoxLayout(formColumn);
+        column->setContentsMargins(ui->verticalLayout_2->contentsMargins().left(), 0,
+                                   ui->verticalLayout_2->contentsMargins().right(),
+                                   ui->verticalLayout_2->contentsMargins().bottom());
+        column->addWidget(formScroll, 1);
+        ui->verticalLayout_2->removeWidget(ui->ResultPanel);
+        ui->verticalLayout_2->removeItem(ui->horizontalLayout_2);
+        column->addWidget(ui->ResultPanel);
+        column->addLayout(ui->horizontalLayout_2);
+        const QSize form = ui->centralwidget->minimumSizeHint();
         formScroll->setWidget(ui->centralwidget);
         ui->centralwidget->setMinimumSize(form);
         ui->centralwidget->show();
         if (formShown)
-            setCentralWidget(formScroll);
+            setCentralWidget(formColumn);
         else
-            keepAside(formScroll);
+            keepAside(formColumn);
     }
-    setMinimumSize(needed.boundedTo(room).boundedTo(QSize(480, 320)));
+    setMinimumSize(needed.boundedTo(room).boundedTo(QSize(480, 320)).expandedTo(formColumn->minimumSizeHint().boundedTo(room)));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // A scroll bar one way takes room the other way.
     QSize size = needed;
@@ -561,7 +579,7 @@ void MainWindow::fitWindowSize()
 
 QWidget *MainWindow::formArea() const
 {
-    return formScroll ? static_cast<QWidget *>(formScroll) : ui->centralwidget;
+    return formColumn ? formColumn : ui->centralwidget;
 }
 
 MainWindow::~MainWindow()
@@ -866,8 +884,9 @@ void MainWindow::showDay()
     const bool multipoint = serial->state() == LinkState::Closed ? modeGroup->checkedId() == 1 : isMultipoint(serial->config().mode);
     if (multipoint && !ui->UnitEdit->text().isEmpty())
         parts << tr("next unit %1").arg(ui->UnitEdit->text());
-    ui->ResultPanel->setDay(parts.join(QString::fromUtf16(SummarySeparator)),
-                             tr("Units verified on this network today at this station; click for the last units written."));
+    const QString day = parts.join(QString::fromUtf16(SummarySeparator));
+    const QString about = tr("Units verified on this network today at this station; click for the last units written.");
+    ui->ResultPanel->setDay(day, day.isEmpty() ? about : day + QLatin1Char('\n') + about);
 }
 
 void MainWindow::showStatus(const std::function<QString()> &text, StatusKind kind, StatusScope scope)

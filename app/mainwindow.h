@@ -275,6 +275,7 @@ private:
     QPointer<ProvisionDialog> provisionDialog;
     bool batchRunning = false;                 // the batch dialog is writing units
     class QScrollArea *formScroll = nullptr;   // only where the screen is too small for the form
+    QWidget *formColumn = nullptr;             // the scrolling form, the result and the status line under it
     bool reconnectPending = false;
     bool followingPort = false;                // the terminal's port box and SerialBox agree
     QPointer<QWidget> focusBeforeSequence;     // given back when the sequence ends
