@@ -6,6 +6,11 @@
 
 #include "app/unitlabels.h"
 #include "engine/unitoutcome.h"
+#include "terminal/portbox.h"
+
+namespace {
+constexpr int PortColumn = 5;
+}
 
 LastUnitsDialog::LastUnitsDialog(QWidget *parent)
     : QDialog(parent)
@@ -13,6 +18,8 @@ LastUnitsDialog::LastUnitsDialog(QWidget *parent)
 {
     ui->setupUi(this);
     ui->LastUnitsList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A port's distinguishing end stays in view; the whole name is in its tooltip.
+    ui->LastUnitsList->setItemDelegateForColumn(PortColumn, new PortNameDelegate(ui->LastUnitsList));
     connect(ui->LastUnitsList, &QTreeWidget::currentItemChanged, this, &LastUnitsDialog::updateButton);
     connect(ui->ReprintButton, &QPushButton::clicked, this, &LastUnitsDialog::reprint);
     updateButton();
@@ -39,6 +46,7 @@ void LastUnitsDialog::fill()
                                                              recordUnitAddress(unit), unit.config.port });
         if (!unit.detail.isEmpty())
             row->setToolTip(1, unit.detail);
+        row->setToolTip(PortColumn, QDir::toNativeSeparators(unit.config.port));
     }
     if (ui->LastUnitsList->topLevelItemCount() > 0)
         ui->LastUnitsList->setCurrentItem(ui->LastUnitsList->topLevelItem(qBound(0, current, ui->LastUnitsList->topLevelItemCount() - 1)));

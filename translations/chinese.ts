@@ -1181,10 +1181,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>已重新开始：网络 %1 上的上次任务已忘记。</translation>
     </message>
     <message>
-        <source>The last job on network %1 is kept: it is offered again at the next start.</source>
-        <translation>网络 %1 上的上次任务已保留：下次启动时会再次询问。</translation>
-    </message>
-    <message>
         <source>%1 at %2 baud</source>
         <translation>%1，%2 波特率</translation>
     </message>
@@ -1233,6 +1229,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>Writing the unit on %1…</source>
         <translation>正在写入 %1 上的设备…</translation>
+    </message>
+    <message>
+        <source>The job on network %1 is kept for the next start.</source>
+        <translation>网络 %1 上的任务已保留，下次启动时再询问。</translation>
     </message>
 </context>
 <context>

@@ -1186,10 +1186,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>Started clean: the last job on network %1 is forgotten.</translation>
     </message>
     <message>
-        <source>The last job on network %1 is kept: it is offered again at the next start.</source>
-        <translation>The last job on network %1 is kept: it is offered again at the next start.</translation>
-    </message>
-    <message>
         <source>%1 at %2 baud</source>
         <translation>%1 at %2 baud</translation>
     </message>
@@ -1239,6 +1235,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>Writing the unit on %1…</source>
         <translation>Writing the unit on %1…</translation>
+    </message>
+    <message>
+        <source>The job on network %1 is kept for the next start.</source>
+        <translation>The job on network %1 is kept for the next start.</translation>
     </message>
 </context>
 <context>
