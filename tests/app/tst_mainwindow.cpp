@@ -35,6 +35,7 @@
 #include "terminal/atinterface.h"
 #include "protocol/version.h"
 #include "ptypair.h"
+#include "support/windowlanguages.h"
 
 namespace {
 
@@ -542,9 +543,7 @@ private slots:
     // pressed says why.
     void batchDialogHoldsTogether_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "ActionEnglish";
-        QTest::newRow("Chinese") << "ActionChinese";
+        addWindowLanguages();
     }
     void batchDialogHoldsTogether()
     {

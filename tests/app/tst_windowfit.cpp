@@ -12,6 +12,7 @@
 
 #include "app/mainwindow.h"
 #include "app/resultbanner.h"
+#include "support/windowlanguages.h"
 
 class TestWindowFit : public QObject
 {
@@ -20,9 +21,7 @@ class TestWindowFit : public QObject
 private slots:
     void fitsTheScreen_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "ActionEnglish";
-        QTest::newRow("Chinese") << "ActionChinese";
+        addWindowLanguages();
     }
 
     void fitsTheScreen()
@@ -66,9 +65,7 @@ private slots:
     // whatever the word, the language and the screen's scale.
     void outcomeWordWhole_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "ActionEnglish";
-        QTest::newRow("Chinese") << "ActionChinese";
+        addWindowLanguages();
     }
     void outcomeWordWhole()
     {
