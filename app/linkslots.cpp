@@ -12,8 +12,10 @@
 #include <utility>
 
 #include "app/radiobuttons.h"
+#include "app/resultbanner.h"
 #include "engine/linkcontroller.h"
 #include "engine/serialports.h"
+#include "engine/unitdetector.h"
 #include "protocol/moduleprofile.h"
 #include "terminal/atinterface.h"
 
@@ -22,13 +24,81 @@ void MainWindow::on_ConnectButton_clicked()
     const LinkState state = serial->state();
     if (state == LinkState::Closing)
         return;
+    if (productFinder) {
+        // Its try ends with its link closed properly; nothing is connected.
+        productFindStopped = true;
+        productFinder->interrupt();
+        applyState();
+        return;
+    }
     if (state != LinkState::Closed) {
         // Any sequence under way ends first: a write that has not sent
         // "AT&W" sends nothing more, and says so when it ends.
         serial->close();
         return;
     }
+    if (ui->ActionFindProduct->isChecked() && !ui->SerialBox->currentText().isEmpty())
+        findProduct(ui->SerialBox->currentText());
+    else
+        openLink();
+}
 
+void MainWindow::findProduct(const QString &port)
+{
+    productFindStopped = false;
+    productFinder = std::make_unique<UnitDetector>(port);
+    connect(productFinder.get(), &UnitDetector::trying, this, [this, port](Product product) {
+        showStatus([this, port, product] {
+            return tr("Asking the unit on %1 which product it is: %2 at %3 baud…")
+                .arg(port, productCaption(product))
+                .arg(lineBaudFor(product));
+        }, StatusKind::Plain, StatusScope::Link);
+    });
+    // Once its signal has returned: the detector ends there.
+    connect(productFinder.get(), &UnitDetector::done, this, &MainWindow::productFound, Qt::QueuedConnection);
+    applyState();
+    productFinder->start();
+}
+
+// The unit said what it is: the form's product (and module, where its
+// report fits the chosen one no more) follow, then the link opens as ever.
+void MainWindow::productFound()
+{
+    const std::unique_ptr<UnitDetector> finder = std::move(productFinder);
+    applyState();
+    const QString port = finder->port();
+    if (productFindStopped || !finder->product())
+        reconnectPending = false;
+    if (productFindStopped) {
+        showStatus([this, port] { return tr("Stopped asking the unit on %1: nothing is connected.").arg(port); });
+        return;
+    }
+    if (!finder->product()) {
+        showStatus([this, port, why = finder->failure()] {
+            return tr("No product was found on %1: %2").arg(port, why);
+        }, StatusKind::Failure);
+        return;
+    }
+    const Product product = *finder->product();
+    productGroup->button(buttonFor(product))->setChecked(true);
+    const QList<Module> modules = finder->modules();
+    const Module chosen = moduleForButton(moduleGroup->checkedId());
+    if (!modules.isEmpty() && !modules.contains(chosen))
+        moduleGroup->button(buttonFor(modules.first()))->setChecked(true);
+    openLink();
+    if (serial->state() == LinkState::Closed) {
+        reconnectPending = false;
+        applyState();
+        return;
+    }
+    showStatus([this, port, product, fits = finder->modulesText(), module = moduleForButton(moduleGroup->checkedId())] {
+        return tr("A %1 answered on %2 (its report fits %3); connecting as %1 with %4…")
+            .arg(productCaption(product), port, fits, moduleCaption(module));
+    }, StatusKind::Plain, StatusScope::Link);
+}
+
+void MainWindow::openLink()
+{
     LinkConfig config = chosenLink();
     config.port = ui->SerialBox->currentText();
     if (!serial->open(config)) {
@@ -65,6 +135,9 @@ void MainWindow::linkOpened()
 {
     atInterface->resetDecoder();
     rateListLive = false;
+    rateLockedByRead = false;
+    // Another unit: the last one's result is not this one's.
+    ui->ResultPanel->showNote([this, port = serial->config().port] { return tr("%1: not written yet.").arg(port); });
     loadModuleProfile();
     // The lists offer what this module takes; nothing is chosen until the
     // unit reports what it holds.
@@ -77,6 +150,7 @@ void MainWindow::linkOpened()
 void MainWindow::enterClosedState()
 {
     rateListLive = false;
+    rateLockedByRead = false;
     clearOptionLists();
     if (!addressLocked)
         ui->AddressEdit->clear();
@@ -127,6 +201,7 @@ void MainWindow::on_flush_clicked()
 void MainWindow::showPassThroughRate()
 {
     rateListLive = true;
+    rateLockedByRead = false;
     const qint64 rate = serial->passThroughRate();
     for (int row = 0; rate && row < ui->SerialSetBox->count(); ++row) {
         if (ui->SerialSetBox->itemText(row).toInt() == rate) {

@@ -10,12 +10,17 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QTranslator>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -25,15 +30,20 @@
 #include "app/logging.h"
 #include "app/provisiondialog.h"
 #include "app/radiobuttons.h"
+#include "app/resultbanner.h"
+#include "app/stationkeys.h"
 #include "app/statuslabel.h"
 #include "app/toolsettings.h"
 #include "app/versiondialog.h"
 #include "engine/linkcontroller.h"
 #include "engine/portwatcher.h"
 #include "engine/serialports.h"
+#include "engine/unitdetector.h"
 #include "protocol/formcheck.h"
 #include "engine/station.h"
 #include "protocol/version.h"
+#include "protocol/writeplan.h"
+#include "records/recordstore.h"
 #include "terminal/atinterface.h"
 
 namespace {
@@ -134,8 +144,18 @@ MainWindow::MainWindow(QWidget *parent)
     atInterface = new ATInterface(this);
     atInterface->hide();
     connect(atInterface, &ATInterface::signal_sendMessage, this, &MainWindow::slot_recvMessage);
+    // The terminal's notes are of the link on show, and go with it.
     connect(atInterface, &ATInterface::signal_notice, this,
-            [this](const QString &text) { showStatus([text] { return text; }); });
+            [this](const QString &text) { showStatus([text] { return text; }, StatusKind::Plain, StatusScope::Link); });
+    connect(atInterface, &ATInterface::signal_noAnswer, this, [this] {
+        const LinkConfig link = serial->config();
+        showStatus([this, link] {
+            return tr("No answer at %1 baud (%2): is the product right? A KV5 answers at 9600 baud, a KV6 - KV7 at "
+                      "115200. Port %3.")
+                .arg(lineBaudFor(link.product))
+                .arg(productCaption(link.product), link.port);
+        }, StatusKind::Failure, StatusScope::Link);
+    });
     setUpTerminalLink();
     connect(serial, &LinkController::chunkReceived, this, &MainWindow::slot_readyRead);
     connect(serial, &LinkController::stateChanged, this, &MainWindow::applyState);
@@ -201,6 +221,11 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ActionMessageLog, &QAction::triggered, this, &MainWindow::slot_MessageLog);
     connect(ui->ActionCompareProfile, &QAction::triggered, this, &MainWindow::slot_CompareProfile);
     setUpKeys();
+    // A scan goes to the unit's code wherever the focus is, while its field
+    // is shown; Exit's key works in text fields too.
+    stationKeys = new StationKeys(this, [this] { return ui->SerialCodeEdit->isVisible(); }, ui->SerialCodeEdit);
+    stationKeys->setWindowKeys({ ui->Exit->shortcut() });
+    connect(stationKeys, &StationKeys::scanned, this, &MainWindow::unitScanned);
     connect(ui->SerialBox, &QComboBox::currentIndexChanged, this, &MainWindow::showCurrentPort);
     connect(ui->DisplayLabel, &StatusLabel::clicked, this, &MainWindow::slot_MessageLog);
     // The message has the line; the spacer after it only what is left.
@@ -262,10 +287,19 @@ MainWindow::MainWindow(QWidget *parent)
     setUpUnitCodes();
     setRecordPath(storedRecordPath());
 
+    // The day at this station, as the last run left it.
+    dayTally.load(toolSettings());
+    connect(ui->ResultPanel, &ResultBanner::lastUnitsRequested, this, &MainWindow::slot_LastUnits);
+    connect(ui->ActionLastUnits, &QAction::triggered, this, &MainWindow::slot_LastUnits);
+    for (QLineEdit *edit : { ui->AddressEdit, ui->UnitEdit })
+        connect(edit, &QLineEdit::textChanged, this, &MainWindow::showDay);
+    showDay();
+    ui->ActionFindProduct->setChecked(toolSettings().value(QLatin1String(FindProductKey), false).toBool());
+
     // The options are remembered as the operator sets them.
     const std::pair<QAction *, const char *> options[] = {
         { ui->ActionVerifyWrite, VerifyKey }, { ui->ActionNextUnit, NextUnitKey }, { ui->ActionApplyProfile, ApplyProfileKey },
-        { ui->ActionQuickPauses, QuickPausesKey }
+        { ui->ActionQuickPauses, QuickPausesKey }, { ui->ActionFindProduct, FindProductKey }
     };
     for (const auto &[action, key] : options)
         connect(action, &QAction::toggled, this, [key = key](bool on) { toolSettings().setValue(QLatin1String(key), on); });
@@ -277,17 +311,45 @@ MainWindow::MainWindow(QWidget *parent)
     connect(portWatcher, &PortWatcher::portVanished, this, &MainWindow::portVanished);
     portWatcher->start();
 
+    // The rate list's note has its two lines' room whether it says
+    // something or not: the form keeps its place when it does.
+    ui->RateNoteLabel->ensurePolished();
+    ui->RateNoteLabel->setMinimumHeight(2 * ui->RateNoteLabel->fontMetrics().lineSpacing());
     applyState();
     fitWindowSize();
     // Asked once the window is on the screen.
     QMetaObject::invokeMethod(this, &MainWindow::offerLastJob, Qt::QueuedConnection);
 }
 
-// The locked network address and the unit address due next, as the last run
-// left them: offered back in one question, as a crash or a reboot mid-batch
-// must not make the operator find both again. No starts clean.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Where no window manager activates the window, it is asked all the same.
+    if (!jobAsked)
+        QTimer::singleShot(1500, this, &MainWindow::askLastJob);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !jobAsked)
+        QMetaObject::invokeMethod(this, &MainWindow::askLastJob, Qt::QueuedConnection);
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::offerLastJob()
 {
+    if (isActiveWindow())
+        askLastJob();
+}
+
+// The locked network address and the unit address due next, as the last run
+// left them: offered back in one question, as a crash or a reboot mid-batch
+// must not make the operator find both again. No starts clean; Later (and
+// Escape) keeps the job for the next start.
+void MainWindow::askLastJob()
+{
+    if (std::exchange(jobAsked, true))
+        return;
     const QSettings settings = toolSettings();
     const QString network = settings.value(QLatin1String(JobNetworkKey)).toString();
     const QString unit = settings.value(QLatin1String(JobNextUnitKey)).toString();
@@ -299,15 +361,23 @@ void MainWindow::offerLastJob()
                                             : tr("Continue network %1 from unit %2?").arg(network, unit);
     auto *box = new QMessageBox(QMessageBox::Question, tr("The last job"), question, QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("JobQuestion"));
+    QPushButton *later = box->addButton(tr("Later"), QMessageBox::RejectRole);
     // Not modal: the window stays usable while the question waits.
     box->setWindowModality(Qt::NonModal);
     box->setDefaultButton(QMessageBox::Yes);
-    box->setEscapeButton(QMessageBox::No);
+    box->setEscapeButton(later);
     box->setStyleSheet(QStringLiteral("QLabel { color: rgb(0, 0, 0); }"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, network, unit] {
-        if (box->clickedButton() != box->button(QMessageBox::Yes)) {
+        if (box->clickedButton() == box->button(QMessageBox::No)) {
             forgetJob();
+            showStatus([this, network] { return tr("Started clean: the last job on network %1 is forgotten.").arg(network); });
+            return;
+        }
+        if (box->clickedButton() != box->button(QMessageBox::Yes)) {
+            showStatus([this, network] {
+                return tr("The job on network %1 is kept for the next start.").arg(network);
+            });
             return;
         }
         ui->AddressEdit->setText(network);
@@ -318,6 +388,8 @@ void MainWindow::offerLastJob()
         showStatus([this, network] { return tr("Network address %1 is locked again.").arg(network); });
     });
     box->show();
+    // Over the window, wherever the window manager put it.
+    box->move(frameGeometry().center() - box->rect().center());
 }
 
 void MainWindow::rememberJob()
@@ -356,9 +428,19 @@ void MainWindow::setUpTerminalLink()
     follow(ui->SerialBox, ports);
     follow(ports, ui->SerialBox);
     connect(atInterface, &ATInterface::signal_toggleLink, this, &MainWindow::on_ConnectButton_clicked);
+    // The terminal's product is the form's: the one choice, in two places.
+    fillTerminalProducts();
+    QComboBox *products = atInterface->productBox();
+    connect(productGroup, &QButtonGroup::idToggled, products, [products](int id, bool checked) {
+        if (checked)
+            products->setCurrentIndex(id);
+    });
+    connect(products, &QComboBox::currentIndexChanged, this, [this](int row) {
+        if (QAbstractButton *button = productGroup->button(row))
+            button->setChecked(true);
+    });
 
     const QSettings settings = toolSettings();
-    atInterface->setReturnSends(settings.value(QLatin1String(TerminalReturnKey), false).toBool());
     atInterface->setShowSentLines(settings.value(QLatin1String(TerminalSentKey), false).toBool());
     const QString log = settings.value(QLatin1String(TerminalLogKey)).toString();
     QString error;
@@ -368,10 +450,20 @@ void MainWindow::setUpTerminalLink()
     // Connected after the choices are restored, so restoring changes nothing.
     connect(atInterface, &ATInterface::signal_choicesChanged, this, [this] {
         QSettings stored = toolSettings();
-        stored.setValue(QLatin1String(TerminalReturnKey), atInterface->returnSends());
         stored.setValue(QLatin1String(TerminalSentKey), atInterface->showsSentLines());
         stored.setValue(QLatin1String(TerminalLogKey), atInterface->logPath());
     });
+}
+
+void MainWindow::fillTerminalProducts()
+{
+    QComboBox *products = atInterface->productBox();
+    const QSignalBlocker quiet(products);
+    products->clear();
+    for (const Product product : { Product::Kv5, Product::Kv6 })
+        products->addItem(tr("%1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
+    products->setToolTip(tr("The product decides the line's rate: a unit of the other product stays silent."));
+    products->setCurrentIndex(qMax(0, productGroup->checkedId()));
 }
 
 // Keys for a day of units: Connect, Read, Write and the next unit, in the
@@ -423,7 +515,7 @@ void MainWindow::reconnectNow()
         return;
     on_ConnectButton_clicked();
     // The port would not open: the status line says why, nothing waits.
-    if (serial->state() == LinkState::Closed)
+    if (serial->state() == LinkState::Closed && !productFinder)
         reconnectPending = false;
     applyState();
 }
@@ -455,19 +547,32 @@ void MainWindow::fitWindowSize()
         // The window's grey around the form, as without the scroll bars.
         formScroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget#centralwidget "
                                                  "{ background-color: rgb(100, 100, 100); }"));
-        const QSize form = ui->centralwidget->minimumSizeHint();
         const bool formShown = centralWidget() == ui->centralwidget;
         if (formShown)
             takeCentralWidget();
+        // The result and the status line stay in view under the form that
+        // scrolls: the result is read at a glance, and scanned into.
+        formColumn = new QWidget(this);
+        formColumn->setObjectName(QStringLiteral("FormColumn"));
+        auto *column = new QVBoxLayout(formColumn);
+        column->setContentsMargins(ui->verticalLayout_2->contentsMargins().left(), 0,
+                                   ui->verticalLayout_2->contentsMargins().right(),
+                                   ui->verticalLayout_2->contentsMargins().bottom());
+        column->addWidget(formScroll, 1);
+        ui->verticalLayout_2->removeWidget(ui->ResultPanel);
+        ui->verticalLayout_2->removeItem(ui->horizontalLayout_2);
+        column->addWidget(ui->ResultPanel);
+        column->addLayout(ui->horizontalLayout_2);
+        const QSize form = ui->centralwidget->minimumSizeHint();
         formScroll->setWidget(ui->centralwidget);
         ui->centralwidget->setMinimumSize(form);
         ui->centralwidget->show();
         if (formShown)
-            setCentralWidget(formScroll);
+            setCentralWidget(formColumn);
         else
-            keepAside(formScroll);
+            keepAside(formColumn);
     }
-    setMinimumSize(needed.boundedTo(room).boundedTo(QSize(480, 320)));
+    setMinimumSize(needed.boundedTo(room).boundedTo(QSize(480, 320)).expandedTo(formColumn->minimumSizeHint().boundedTo(room)));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // A scroll bar one way takes room the other way.
     QSize size = needed;
@@ -481,7 +586,7 @@ void MainWindow::fitWindowSize()
 
 QWidget *MainWindow::formArea() const
 {
-    return formScroll ? static_cast<QWidget *>(formScroll) : ui->centralwidget;
+    return formColumn ? formColumn : ui->centralwidget;
 }
 
 MainWindow::~MainWindow()
@@ -639,7 +744,9 @@ void MainWindow::portVanished(const QString &name)
 void MainWindow::applyState()
 {
     const LinkState state = serial->state();
-    const bool closed = state == LinkState::Closed;
+    // Asking the unit its product (before Connect) is a sequence too.
+    const bool finding = productFinder != nullptr;
+    const bool closed = state == LinkState::Closed && !finding;
     const bool ready = state == LinkState::Ready;
     const bool idle = closed || ready;   // no sequence runs
 
@@ -651,7 +758,7 @@ void MainWindow::applyState()
         focusBeforeSequence = focused;
     ui->ConnectButton->setText(closed ? QStringLiteral("Connect") : tr("DisConnect"));
     // While the batch dialog writes units, the window opens no port of its own.
-    ui->ConnectButton->setEnabled(state != LinkState::Closing && !(closed && batchRunning));
+    ui->ConnectButton->setEnabled(state != LinkState::Closing && !(closed && batchRunning) && !(finding && productFindStopped));
     for (QButtonGroup *group : { productGroup, moduleGroup, modeGroup }) {
         const auto buttons = group->buttons();
         for (QAbstractButton *button : buttons)
@@ -661,6 +768,7 @@ void MainWindow::applyState()
     atInterface->setLinkOpen(ready);
     atInterface->setLinkButton(ui->ConnectButton->text(), ui->ConnectButton->isEnabled());
     atInterface->portBox()->setEnabled(closed);
+    atInterface->productBox()->setEnabled(closed);
 
     ui->RefreshButton->setEnabled(ready);
     setSheet(ui->RefreshButton, ready ? RefreshActive : RefreshIdle);
@@ -681,7 +789,9 @@ void MainWindow::applyState()
     };
     for (const auto &[field, reg] : fields)
         field->setEnabled(ready && serial->hasReported(reg));
-    ui->UnitEdit->setEnabled(ready && isMultipoint(serial->config().mode));
+    // The unit address too waits for the unit's report.
+    ui->UnitEdit->setEnabled(ready && isMultipoint(serial->config().mode)
+                             && (serial->hasReported(Reg::UnitAddress) || formIsFilled()));
     // The locked address goes into every unit as it is: not typed over, and
     // it looks it (grey, as a field that only shows).
     ui->AddressEdit->setReadOnly(addressLocked);
@@ -693,6 +803,10 @@ void MainWindow::applyState()
     // Frame replies enable the rate list, also while closing; never while a
     // sequence runs, as a rate sends a frame.
     ui->SerialSetBox->setEnabled(rateListLive && (ready || state == LinkState::Closing));
+    // A list greyed by the read says why, and what gives it back.
+    ui->RateNoteLabel->setText(rateLockedByRead && !ui->SerialSetBox->isEnabled() && !closed
+                                   ? tr("Locked after Read: reconnect to change it.")
+                                   : QString());
 
     // The keys do what the buttons do, and only while the buttons can; Read
     // and Write belong to the form, not to the terminal.
@@ -704,7 +818,10 @@ void MainWindow::applyState()
                              ui->ActionLoadProfile, ui->ActionVerifyWrite, ui->ActionQuickPauses, ui->ActionNextUnit, ui->ActionRecord,
                              ui->ActionSharedRecord, ui->ActionOperator, ui->ActionProvision, ui->Version })
         action->setEnabled(idle);
-    if (idle && focusBeforeSequence) {
+    if (idle && std::exchange(focusToForm, false)) {
+        focusBeforeSequence = nullptr;
+        focusForm();
+    } else if (idle && focusBeforeSequence) {
         if (focusBeforeSequence->isEnabled() && focusBeforeSequence->isVisible())
             focusBeforeSequence->setFocus(Qt::OtherFocusReason);
         focusBeforeSequence = nullptr;
@@ -724,6 +841,59 @@ void MainWindow::applyState()
                 provisionDialog->setFormProfile(profile, whyNot);
         }
     }
+}
+
+// The next unit starts at its code (a scanner's field) or at the form's
+// first field that takes input; a button keeps nothing for it.
+void MainWindow::focusForm()
+{
+    if (terminalShown)
+        return;
+    QWidget *next = nullptr;
+    if (ui->SerialCodeEdit->isVisible() && ui->SerialCodeEdit->isEnabled()) {
+        next = ui->SerialCodeEdit;
+    } else {
+        for (QWidget *field : std::initializer_list<QWidget *> { ui->UnitEdit, ui->AddressEdit, ui->WorkModeBox, ui->BaudSetBox,
+                                                                 ui->AirSpeedBox, ui->OutputPowerBox, ui->repeater_state }) {
+            if (field->isEnabled() && !(field == ui->AddressEdit && addressLocked)) {
+                next = field;
+                break;
+            }
+        }
+    }
+    if (next)
+        next->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget *MainWindow::fieldOf(int reg) const
+{
+    if (reg == Reg::NetworkAddress)
+        return ui->AddressEdit;
+    if (reg == Reg::UnitAddress)
+        return ui->UnitEdit;
+    for (const auto &[list, box] : optionLists()) {
+        if (list == reg)
+            return box;
+    }
+    return nullptr;
+}
+
+// Units verified on the form's network today, and the unit address due
+// next (point to multipoint).
+void MainWindow::showDay()
+{
+    QString network = ui->AddressEdit->text();
+    if (network.isEmpty() && !dayTally.lastUnits().isEmpty())
+        network = recordNetworkAddress(dayTally.lastUnits().first());
+    QStringList parts;
+    if (!network.isEmpty())
+        parts << tr("Today on network %1: %n verified", nullptr, dayTally.verifiedOn(network)).arg(network);
+    const bool multipoint = serial->state() == LinkState::Closed ? modeGroup->checkedId() == 1 : isMultipoint(serial->config().mode);
+    if (multipoint && !ui->UnitEdit->text().isEmpty())
+        parts << tr("next unit %1").arg(ui->UnitEdit->text());
+    const QString day = parts.join(QString::fromUtf16(SummarySeparator));
+    const QString about = tr("Units verified on this network today at this station; click for the last units written.");
+    ui->ResultPanel->setDay(day, day.isEmpty() ? about : day + QLatin1Char('\n') + about);
 }
 
 void MainWindow::showStatus(const std::function<QString()> &text, StatusKind kind, StatusScope scope)
@@ -828,6 +998,9 @@ void MainWindow::switchLanguage(bool chinese)
     const QString unit = ui->UnitEdit->text();
     const QString address = ui->AddressEdit->text();
     ui->retranslateUi(this);
+    stationKeys->setWindowKeys({ ui->Exit->shortcut() });
+    fillTerminalProducts();
+    showDay();
     // The catalogues name the window too; the version is the build's own.
     setWindowTitle(QStringLiteral("KVX_" KVX_VERSION));
     ui->UnitEdit->setText(unit);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/daytally.h"
 #include "app/messagelog.h"
 #include "engine/linkcontroller.h"
 #include "engine/serialports.h"
@@ -31,6 +32,8 @@ class PortWatcher;
 class ProvisionDialog;
 class RecordStore;
 class Station;
+class StationKeys;
+class UnitDetector;
 struct RegisterEntry;
 struct UnitOutcome;
 
@@ -79,6 +82,8 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_flush_clicked();
@@ -97,6 +102,7 @@ private slots:
     void slot_MessageLog();
     void slot_CompareProfile();
     void slot_NextUnit();
+    void slot_LastUnits();
 
 private:
     enum class StatusKind { Plain, Good, Failure };
@@ -124,11 +130,29 @@ private:
     void setUpKeys();
     void setUpTerminalLink();
     void offerLastJob();
+    // The last job is asked about once the window is on the screen where
+    // the window manager put it, so the question opens over it.
+    void askLastJob();
     // The job in the settings: the network address while it is locked, the
     // next unit address after a write.
     void rememberJob();
     void forgetJob();
     void reconnectNow();
+    // Opens the link with the choices of the form.
+    void openLink();
+    // "Find the product on Connect": asks the unit on `port` which product
+    // it is, then connects as that product.
+    void findProduct(const QString &port);
+    void productFound();
+    // After a read or a write: the keyboard goes where the next unit starts,
+    // the code field when it is shown, else the form's first field.
+    void focusForm();
+    // The field a refused write names.
+    QWidget *fieldOf(int reg) const;
+    // The day's line of the result banner.
+    void showDay();
+    // The terminal's product list, in the language on show.
+    void fillTerminalProducts();
     void applyState();
     void showStatus(const std::function<QString()> &text, StatusKind kind = StatusKind::Plain,
                     StatusScope scope = StatusScope::Event);
@@ -186,6 +210,8 @@ private:
     void setUpUnitCodes();
     void showUnitCodeField(bool shown);
     void unitCodeEntered();
+    // A scanner's burst, wherever the focus was: the code goes into its field.
+    void unitScanned(const QString &code);
     // The code in the field when it is shown; empty otherwise.
     QString unitCode() const;
     void chooseLabelFolder(bool on);
@@ -249,10 +275,18 @@ private:
     QPointer<ProvisionDialog> provisionDialog;
     bool batchRunning = false;                 // the batch dialog is writing units
     class QScrollArea *formScroll = nullptr;   // only where the screen is too small for the form
+    QWidget *formColumn = nullptr;             // the scrolling form, the result and the status line under it
     bool reconnectPending = false;
     bool followingPort = false;                // the terminal's port box and SerialBox agree
     QPointer<QWidget> focusBeforeSequence;     // given back when the sequence ends
     bool askingRecord = false;                 // Write waits for the record's answer
     bool askingNextUnit = false;               // the next unit address is asked of the record
     quint64 writesStarted = 0;                 // an answer for an earlier write is not applied
+    StationKeys *stationKeys = nullptr;        // scans and the window's own keys
+    bool focusToForm = false;                  // a read or write runs: the form takes the keyboard after it
+    std::unique_ptr<UnitDetector> productFinder;   // "Find the product on Connect" asks the unit
+    bool productFindStopped = false;
+    bool rateLockedByRead = false;             // a KV6 - KV7 read has greyed the rate list
+    DayTally dayTally;
+    bool jobAsked = false;                     // the last job was offered this run
 };

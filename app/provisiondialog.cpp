@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QRegularExpressionValidator>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QTreeWidgetItem>
 
 #include "app/unitlabels.h"
@@ -17,6 +19,7 @@
 #include "engine/unitjob.h"
 #include "protocol/writeplan.h"
 #include "records/recordlocation.h"
+#include "terminal/portbox.h"
 
 namespace {
 
@@ -93,9 +96,10 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
     // The dialog keeps its size and its list its place through a run: the
     // notices below the list keep room for two lines whether they say
     // something or not, and the list takes what is left.
-    for (QLabel *label : { ui->DetectLabel, ui->NoticeLabel, ui->SummaryLabel })
-        label->setMinimumHeight(2 * label->fontMetrics().lineSpacing());
     ui->PortList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // A port's name keeps its end, where ports in one folder differ.
+    ui->PortList->setItemDelegateForColumn(PortColumn, new PortNameDelegate(ui->PortList));
+    fitPortList();
     // The group boxes' titles sit above their frames (the window's frame
     // rule would otherwise run through them).
     setStyleSheet(styleSheet()
@@ -128,6 +132,97 @@ ProvisionDialog::ProvisionDialog(QWidget *parent)
     });
     setRecordLocation(QString());
     showProfile();
+    for (const auto &[label, lines] : wrappedLabels()) {
+        label->installEventFilter(this);
+        label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
+    }
+}
+
+// Room for six rows at least, whatever the rows' widgets and a sideways
+// scroll bar take; the list only grows.
+void ProvisionDialog::fitPortList()
+{
+    QTreeWidget *list = ui->PortList;
+    list->ensurePolished();
+    int row = list->topLevelItemCount() > 0 ? list->sizeHintForRow(0) : 0;
+    if (row <= 0) {
+        QProgressBar bar;
+        row = qMax(list->fontMetrics().height() + 8, bar.sizeHint().height());
+    }
+    const int height = list->header()->sizeHint().height() + 6 * row
+                       + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) + 2 * list->frameWidth() + 4;
+    if (height > list->minimumHeight())
+        list->setMinimumHeight(height);
+}
+
+QList<std::pair<QLabel *, int>> ProvisionDialog::wrappedLabels() const
+{
+    return { { ui->HelpLabel, 1 }, { ui->ProfileLabel, 1 }, { ui->DetectLabel, 2 },
+             { ui->NoticeLabel, 2 }, { ui->SummaryLabel, 2 }, { ui->StartWhyLabel, 1 } };
+}
+
+void ProvisionDialog::fitLabel(QLabel *label, int lines)
+{
+    int height = lines * label->fontMetrics().lineSpacing();
+    // Until the layout has given it its width, a label's lines are not known.
+    // (QLabel's own height for a width is never below its minimum.)
+    if (isVisible()) {
+        const QMargins margins = label->contentsMargins();
+        const int width = label->width() - margins.left() - margins.right() - 2 * label->margin();
+        const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, qMax(1, width), QWIDGETSIZE_MAX),
+                                                             Qt::TextWordWrap, label->text());
+        height = qMax(height, text.height() + margins.top() + margins.bottom() + 2 * label->margin());
+    }
+    if (label->minimumHeight() != height)
+        label->setMinimumHeight(height);
+}
+
+void ProvisionDialog::fitWrappedLabels()
+{
+    for (const auto &[label, lines] : wrappedLabels())
+        fitLabel(label, lines);
+}
+
+void ProvisionDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fitWrappedLabels();
+    if (std::exchange(m_sized, true))
+        return;
+    // Opens showing all it holds where the screen has the room; where it
+    // has not (a small screen scaled up), the dialog scrolls, nothing of it
+    // overlapping.
+    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(40, 80) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // A few rounds: a wider dialog wraps its texts into fewer lines.
+    for (int round = 0; round < 3; ++round) {
+        layout()->activate();
+        ui->ProvisionContents->layout()->activate();
+        fitWrappedLabels();
+        // The scroll area wants its contents' height for the width given.
+        QWidget *contents = ui->ProvisionContents;
+        const QSize shown = ui->ProvisionScroll->maximumViewportSize();
+        const int needWidth = contents->minimumSizeHint().width();
+        const int needHeight = contents->hasHeightForWidth() ? contents->heightForWidth(qMax(shown.width(), needWidth))
+                                                             : contents->minimumSizeHint().height();
+        const QSize wanted = QSize(width() + qMax(0, needWidth - shown.width()), height() + qMax(0, needHeight - shown.height()))
+                                 .boundedTo(room);
+        if (wanted == size())
+            break;
+        resize(wanted);
+    }
+}
+
+bool ProvisionDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        const QSize before = static_cast<QResizeEvent *>(event)->oldSize();
+        const QSize now = static_cast<QResizeEvent *>(event)->size();
+        for (const auto &[label, lines] : wrappedLabels()) {
+            if (watched == label && before.width() != now.width())
+                fitLabel(label, lines);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ProvisionDialog::setStation(Station *station)
@@ -313,6 +408,8 @@ QTreeWidgetItem *ProvisionDialog::rowFor(const QString &port, bool create)
     bar->setValue(0);
     bar->setTextVisible(false);
     ui->PortList->setItemWidget(row, ProgressColumn, bar);
+    row->setToolTip(PortColumn, port);
+    fitPortList();
     return row;
 }
 
@@ -399,11 +496,11 @@ void ProvisionDialog::startBatch(bool checkOnly)
         barOf(ui->PortList, row)->setValue(0);
         paintBar(barOf(ui->PortList, row), QColor());
     }
+    m_batch = std::make_unique<ProvisionBatch>(link, change, plan.first);
     for (const QString &port : std::as_const(otherProduct)) {
         ports.removeAll(port);
-        markOtherProduct(port, profile->product);
+        m_batch->skipPort(port, markOtherProduct(port, profile->product));
     }
-    m_batch = std::make_unique<ProvisionBatch>(link, change, plan.first);
     m_batch->setVerify(ui->VerifyBox->isChecked());
     m_batch->setQuickPauses(ui->QuickPausesBox->isChecked());
     m_batch->setCheckOnly(checkOnly);
@@ -452,19 +549,20 @@ void ProvisionDialog::on_StopButton_clicked()
     m_batch->stop();
 }
 
-void ProvisionDialog::markOtherProduct(const QString &port, Product wanted)
+QString ProvisionDialog::markOtherProduct(const QString &port, Product wanted)
 {
     QTreeWidgetItem *row = rowFor(port, false);
     if (!row)
-        return;
+        return QString();
     const QString text = tr("not written: a %1 answered here, the profile is for a %2")
                              .arg(productCaption(m_detected.value(port)), productCaption(wanted));
     row->setText(OutcomeColumn, text);
     row->setToolTip(OutcomeColumn, text);
-    row->setToolTip(PortColumn, text);
+    row->setToolTip(PortColumn, port + QLatin1Char('\n') + text);
     row->setForeground(OutcomeColumn, QColor(190, 0, 0));
     barOf(ui->PortList, row)->setValue(0);
     paintBar(barOf(ui->PortList, row), QColor(190, 0, 0));
+    return text;
 }
 
 void ProvisionDialog::unitStarted(UnitJob *unit)
@@ -546,7 +644,7 @@ void ProvisionDialog::unitEnded(UnitJob *unit)
     // A long outcome is cut in the column, whole in its tooltip.
     row->setText(OutcomeColumn, text);
     row->setToolTip(OutcomeColumn, text);
-    row->setToolTip(PortColumn, text);
+    row->setToolTip(PortColumn, unit->config().port + QLatin1Char('\n') + text);
     row->setForeground(OutcomeColumn, colourFor(o));
     if (ui->LabelBox->isChecked() && o.isGood() && o.result == UnitOutcome::Verified) {
         QString error;
@@ -560,7 +658,8 @@ void ProvisionDialog::batchFinished()
 {
     ui->SummaryLabel->setText(m_batch->summary());
     ui->SummaryLabel->setToolTip(m_batch->summary());
-    const bool allGood = m_batch->goodCount() == m_batch->units().size();
+    fitWrappedLabels();
+    const bool allGood = m_batch->goodCount() == m_batch->portCount();
     ui->SummaryLabel->setStyleSheet(allGood ? QStringLiteral("color: rgb(0, 120, 0);") : QStringLiteral("color: rgb(190, 0, 0);"));
     say(QString());
     updateControls();
@@ -678,10 +777,25 @@ void ProvisionDialog::updateControls()
     ui->DetectButton->setEnabled(!running && !detecting && !tickedPorts().isEmpty() && !m_mainLinkOpen);
     if (m_mainLinkOpen)
         say(tr("Disconnect in the main window first: it holds %1 open.").arg(m_mainPort), true);
+    // A Start that cannot be pressed says why, where it is.
+    QString why;
+    if (!running && !ui->StartButton->isEnabled()) {
+        if (detecting)
+            why = tr("Start waits for Detect to end.");
+        else if (m_mainLinkOpen)
+            why = tr("Start waits: the main window holds %1 open.").arg(m_mainPort);
+        else if (ui->FormProfileButton->isChecked())
+            why = tr("Start needs a profile: %1").arg(m_formWhyNot);
+        else
+            why = tr("Start needs a profile: load a profile file first.");
+    }
+    ui->StartWhyLabel->setText(why);
+    fitWrappedLabels();
 }
 
 void ProvisionDialog::say(const QString &text, bool failure)
 {
     ui->NoticeLabel->setText(text);
     ui->NoticeLabel->setStyleSheet(failure ? QStringLiteral("color: rgb(190, 0, 0);") : QString());
+    fitWrappedLabels();
 }

@@ -21,6 +21,7 @@
 #include "protocol/radiosettings.h"
 #include "records/recordstore.h"
 
+class QLabel;
 class QTreeWidgetItem;
 class ProvisionBatch;
 class RecordStore;
@@ -65,6 +66,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private slots:
@@ -89,7 +92,16 @@ private:
     QTreeWidgetItem *rowFor(const QString &port, bool create);
     void unitStarted(UnitJob *unit);
     // The row of a port Detect found another product on: not written.
-    void markOtherProduct(const QString &port, Product wanted);
+    // Returns what its row says.
+    QString markOtherProduct(const QString &port, Product wanted);
+    void fitPortList();
+    // Each wrapped text gets the height its lines take at its width now, so
+    // the layouts never give a text the room of the widgets below it; the
+    // notices keep room for two lines whether they say something or not,
+    // so the list keeps its place through a run.
+    QList<std::pair<QLabel *, int>> wrappedLabels() const;
+    void fitLabel(QLabel *label, int lines);
+    void fitWrappedLabels();
     void unitProgress(UnitJob *unit, UnitStep step, int line, int lines);
     void unitEnded(UnitJob *unit);
     void batchFinished();
@@ -117,4 +129,5 @@ private:
     std::vector<std::unique_ptr<UnitDetector>> m_detectors;
     QStringList m_scannedCodes;   // scanned before the assembly line started
     QHash<QString, Product> m_detected;   // what Detect found answering on each port
+    bool m_sized = false;                 // sized to what it holds when first shown
 };

@@ -20,6 +20,9 @@ void MainWindow::on_RefreshButton_clicked()
     if (serial->state() != LinkState::Ready)
         return;
     rateListLive = false;
+    // The rate list stays grey after a KV6 - KV7 read, and says so.
+    rateLockedByRead = serial->config().product == Product::Kv6;
+    focusToForm = true;
     showStatus([this] { return tr("Reading…"); }, StatusKind::Plain, StatusScope::Link);
     serial->read();
 }

@@ -19,10 +19,10 @@ inline constexpr char ApplyProfileKey[] = "tools/applyProfile";
 inline constexpr char RecordKey[] = "record/path";
 inline constexpr char OperatorKey[] = "record/operator";
 inline constexpr char UnitCodesKey[] = "tools/unitCodes";
+inline constexpr char FindProductKey[] = "tools/findProduct";
 inline constexpr char WriteOnScanKey[] = "tools/writeOnScan";
 inline constexpr char LabelAfterWriteKey[] = "tools/labelAfterWrite";
 inline constexpr char LabelFolderKey[] = "tools/labelFolder";
-inline constexpr char TerminalReturnKey[] = "terminal/returnSends";
 inline constexpr char TerminalSentKey[] = "terminal/showSent";
 inline constexpr char TerminalLogKey[] = "terminal/log";
 // The job of the last run, offered back at start: the locked network

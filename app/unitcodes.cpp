@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "app/lastunitsdialog.h"
 #include "app/toolsettings.h"
 #include "engine/linkcontroller.h"
 #include "app/unitlabels.h"
@@ -48,6 +49,13 @@ void MainWindow::showUnitCodeField(bool shown)
 QString MainWindow::unitCode() const
 {
     return ui->ActionUnitCodes->isChecked() ? ui->SerialCodeEdit->text().trimmed() : QString();
+}
+
+void MainWindow::unitScanned(const QString &code)
+{
+    ui->SerialCodeEdit->setText(code);
+    ui->SerialCodeEdit->setFocus(Qt::OtherFocusReason);
+    unitCodeEntered();
 }
 
 // A scanner's Return: the code is done. With the option, it starts the
@@ -101,8 +109,29 @@ void MainWindow::unitWritten(const UnitOutcome &outcome)
         else
             showStatus([this, error] { return tr("The label could not be written: %1").arg(error); }, StatusKind::Failure);
     }
-    ui->SerialCodeEdit->clear();
+    // A code scanned for the next unit while this one was written stays.
+    if (ui->SerialCodeEdit->text().trimmed() == serial->unitCode())
+        ui->SerialCodeEdit->clear();
     serial->setUnitCode(QString());
+}
+
+void MainWindow::slot_LastUnits()
+{
+    auto *dialog = findChild<LastUnitsDialog *>();
+    if (!dialog) {
+        dialog = new LastUnitsDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &LastUnitsDialog::labelPrinted, this, [this](const QString &path, const QString &error) {
+            if (!path.isEmpty())
+                logMessage(tr("Label written to %1").arg(QDir::toNativeSeparators(path)));
+            else
+                logMessage(tr("The label could not be written: %1").arg(error));
+        });
+    }
+    dialog->setUnits(dayTally.lastUnits());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 QString labelFolder()

@@ -9,6 +9,7 @@
 
 #include <limits>
 
+#include "app/resultbanner.h"
 #include "app/toolsettings.h"
 #include "engine/linkcontroller.h"
 #include "engine/station.h"
@@ -47,7 +48,11 @@ void MainWindow::on_ConfigButton_clicked()
     // The write sends the form as it is now, and only a form whose every
     // field holds a value the module offers.
     const RadioSettings form = currentWriteForm();
-    if (!serial->checkWrite(form).isEmpty()) {
+    int faulty = -1;
+    if (!serial->checkWrite(form, &faulty).isEmpty()) {
+        // The field named is the one to put right.
+        if (QWidget *field = fieldOf(faulty); field && field->isEnabled())
+            field->setFocus(Qt::OtherFocusReason);
         // Said until the form passes: a fixed field takes it away.
         showMessage(
             [this] {
@@ -76,7 +81,9 @@ void MainWindow::startWrite(const RadioSettings &form, bool replace)
 {
     lostWrite = UnitOutcome();
     ++writesStarted;
+    focusToForm = true;
     showStatus([this] { return tr("Writing…"); }, StatusKind::Plain, StatusScope::Link);
+    ui->ResultPanel->showNote([this, port = serial->config().port] { return tr("Writing the unit on %1…").arg(port); });
     LinkController::WriteOptions options;
     options.verify = ui->ActionVerifyWrite->isChecked();
     options.replace = replace;
@@ -100,6 +107,17 @@ void MainWindow::finishWrite(const UnitOutcome &outcome)
     }
     showStatus([outcome, summary] { return outcome.withSummary(summary); },
                outcome.isGood() ? StatusKind::Good : StatusKind::Failure);
+    ui->ResultPanel->showOutcome(outcome, [settings = serial->writeSettings(), module = serial->config().module] {
+        return labelledSummary(settings, module);
+    });
+    // The day's count and the last units: every unit a line went to.
+    if (!outcome.linesSent.isEmpty()) {
+        dayTally.add(recordFor(outcome, serial->config(), { defaultStation(), operatorName() }, serial->unitCode()),
+                     outcome.isGood() && outcome.result == UnitOutcome::Verified);
+        QSettings settings = toolSettings();
+        dayTally.save(settings);
+        showDay();
+    }
     // Ready for the next unit of the batch: only after a write that took;
     // a record that hands out addresses may know a later free one.
     if (ui->ActionNextUnit->isChecked()) {

@@ -146,9 +146,9 @@ bool LinkController::reportComplete() const
     return true;
 }
 
-QString LinkController::checkWrite(const RadioSettings &settings) const
+QString LinkController::checkWrite(const RadioSettings &settings, int *reg) const
 {
-    return ::checkWrite(settings, config(), m_report);
+    return ::checkWrite(settings, config(), m_report, reg);
 }
 
 void LinkController::write(const RadioSettings &settings, const WriteOptions &options)

@@ -67,8 +67,8 @@ public:
     void read();
     // Empty when `settings` can be written to this unit: every setting the
     // write sends holds a value its module offers. Otherwise what is wrong,
-    // named with what this unit reported.
-    QString checkWrite(const RadioSettings &settings) const;
+    // named with what this unit reported (`reg`, when given: its register).
+    QString checkWrite(const RadioSettings &settings, int *reg = nullptr) const;
     // Ready: checks the settings, asks the record for what the unit needs
     // before its first line (its unit address, its pending row), writes,
     // stores, checks (with `verify`) and records; writeDone() says the line

@@ -189,7 +189,19 @@ QString ProvisionBatch::summary() const
     const QString counted = m_checkOnly ? ProvisionBatchText::tr("%1 of %2 match the profile")
                             : m_verify  ? ProvisionBatchText::tr("%1 of %2 verified")
                                         : ProvisionBatchText::tr("%1 of %2 written");
-    parts << counted.arg(goodCount()).arg(m_units.size());
+    // Every port asked for is counted: those that ended otherwise and those
+    // left alone too.
+    const int ports = int(m_units.size() + m_skipped.size());
+    const int failed = int(m_units.size()) - goodCount();
+    QString counts = counted.arg(goodCount()).arg(ports);
+    if (failed > 0)
+        counts += m_checkOnly ? ProvisionBatchText::tr(", %n not matching", nullptr, failed)
+                              : ProvisionBatchText::tr(", %n failed", nullptr, failed);
+    if (!m_skipped.isEmpty())
+        counts += ProvisionBatchText::tr(", %n skipped", nullptr, int(m_skipped.size()));
+    parts << counts;
+    for (const auto &[port, why] : m_skipped)
+        parts << QStringLiteral("%1: %2").arg(port, why);
     for (const auto &unit : m_units) {
         const UnitOutcome &o = unit->outcome();
         if (o.isGood())

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "engine/radiosession.h"
@@ -68,6 +69,9 @@ public:
 
     // Starts a unit on each port, in order, all at once.
     void startPorts(const QStringList &ports);
+    // A port asked for that is left alone (`why`: what answered there);
+    // the summary counts it.
+    void skipPort(const QString &port, const QString &why) { m_skipped.append({ port, why }); }
     // Assembly line: from now on every port that appears and whose path
     // matches `glob` (a shell wildcard; empty for any) gets a unit after the
     // settle delay, until stop(). Ports listed now are left alone.
@@ -82,11 +86,14 @@ public:
     QList<UnitJob *> units() const;
     // The unit address the next unit gets, -1 for none.
     qint64 nextUnitAddress() const { return m_nextUnit; }
-    // "7 of 8 verified; /dev/ttyUSB3: S103 reads 7, 4 was written" ("written"
-    // when the batch does not verify).
+    // "7 of 8 verified, 1 failed; /dev/ttyUSB3: S103 reads 7, 4 was written"
+    // ("written" when the batch does not verify; ", 1 skipped" for a port
+    // left alone).
     QString summary() const;
     // The units that ended good (UnitOutcome::isGood()).
     int goodCount() const;
+    // The ports asked for: units started and ports skipped.
+    int portCount() const { return int(m_units.size() + m_skipped.size()); }
 
 signals:
     void unitStarted(UnitJob *unit);
@@ -119,6 +126,7 @@ private:
     bool m_autoUnit = false;
     QMap<QString, QString> m_portCodes;
     QStringList m_codeQueue;
+    QList<std::pair<QString, QString>> m_skipped;
     std::vector<std::unique_ptr<UnitJob>> m_units;
     PortWatcher *m_watcher = nullptr;
     QRegularExpression m_match;

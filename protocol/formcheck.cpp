@@ -39,31 +39,36 @@ QString badAddress(const QString &field, const RadioSettings &settings, int reg)
 
 } // namespace
 
-QString checkWrite(const RadioSettings &settings, const LinkConfig &link, const RadioSettings &report)
+QString checkWrite(const RadioSettings &settings, const LinkConfig &link, const RadioSettings &report, int *reg)
 {
     const Module module = link.module;
+    QString problem;
+    int faulty = -1;
     // In the order the write sends them, so the first fault named is the
     // first that would have gone out.
-    if (isBlank(settings, module, Reg::WorkMode))
-        return blankList(FormCheckText::tr("Work mode"), Reg::WorkMode, report, true, module);
+    const auto blank = [&](int list, const QString &field, bool moduleList) {
+        if (!problem.isEmpty() || !isBlank(settings, module, list))
+            return;
+        problem = blankList(field, list, report, moduleList, module);
+        faulty = list;
+    };
+    const auto address = [&](int field, const QString &name) {
+        if (problem.isEmpty() && !(problem = badAddress(name, settings, field)).isEmpty())
+            faulty = field;
+    };
+    blank(Reg::WorkMode, FormCheckText::tr("Work mode"), true);
     // S141 goes out with the Master preset only.
-    if (settings.value(Reg::WorkMode) == 0 && isBlank(settings, module, Reg::RepeaterEnable))
-        return blankList(FormCheckText::tr("Repeater"), Reg::RepeaterEnable, report, false, module);
-    if (isBlank(settings, module, Reg::SerialBaud))
-        return blankList(FormCheckText::tr("Baud rate"), Reg::SerialBaud, report, false, module);
-    if (isMultipoint(link.mode)) {
-        const QString unit = badAddress(FormCheckText::tr("Unit address"), settings, Reg::UnitAddress);
-        if (!unit.isEmpty())
-            return unit;
-    }
-    const QString network = badAddress(FormCheckText::tr("Network address"), settings, Reg::NetworkAddress);
-    if (!network.isEmpty())
-        return network;
-    if (isBlank(settings, module, Reg::LinkRate))
-        return blankList(FormCheckText::tr("Link rate"), Reg::LinkRate, report, true, module);
-    if (isBlank(settings, module, Reg::OutputPower))
-        return blankList(FormCheckText::tr("Output power"), Reg::OutputPower, report, true, module);
-    return QString();
+    if (problem.isEmpty() && settings.value(Reg::WorkMode) == 0)
+        blank(Reg::RepeaterEnable, FormCheckText::tr("Repeater"), false);
+    blank(Reg::SerialBaud, FormCheckText::tr("Baud rate"), false);
+    if (isMultipoint(link.mode))
+        address(Reg::UnitAddress, FormCheckText::tr("Unit address"));
+    address(Reg::NetworkAddress, FormCheckText::tr("Network address"));
+    blank(Reg::LinkRate, FormCheckText::tr("Link rate"), true);
+    blank(Reg::OutputPower, FormCheckText::tr("Output power"), true);
+    if (reg)
+        *reg = faulty;
+    return problem;
 }
 
 QString addressFieldProblem(int reg, const QString &digits)

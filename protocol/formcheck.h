@@ -16,8 +16,10 @@ struct RadioSettings;
 // naming the first that does not and the likely cause, e.g. "Link rate is
 // empty: the unit reported 7, which Tarn does not offer. Is the module
 // right?". `report` is the unit's last settings report, which tells what a
-// blank stands for.
-QString checkWrite(const RadioSettings &settings, const LinkConfig &link, const RadioSettings &report);
+// blank stands for. `reg`, when given, gets the register of the setting
+// named (-1 when there is none).
+QString checkWrite(const RadioSettings &settings, const LinkConfig &link, const RadioSettings &report,
+                   int *reg = nullptr);
 
 // An address field's digits that no register holds, as the operator typed
 // them: "Network address 4294967296 is out of range (0 to 4294967295)."

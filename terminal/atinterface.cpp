@@ -1,6 +1,7 @@
 #include "terminal/atinterface.h"
 #include "ui_atinterface.h"
 
+#include "terminal/portbox.h"
 #include "terminal/scrollbarpicture.h"
 #include "terminal/terminallayout.h"
 
@@ -28,6 +29,7 @@
 #include <QTextOption>
 #include <QTime>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -240,10 +242,6 @@ ATInterface::ATInterface(QWidget *parent)
     connect(output, &QWidget::customContextMenuRequested, this, &ATInterface::showOutputMenu);
 
     // The operator's choices, beside the transcript's tools.
-    returnSendsAction = new QAction(this);
-    returnSendsAction->setObjectName(QStringLiteral("returnSendsAction"));
-    returnSendsAction->setCheckable(true);
-    connect(returnSendsAction, &QAction::toggled, this, &ATInterface::setReturnSends);
     showSentAction = new QAction(this);
     showSentAction->setObjectName(QStringLiteral("showSentAction"));
     showSentAction->setCheckable(true);
@@ -267,24 +265,63 @@ ATInterface::ATInterface(QWidget *parent)
     linkLabel = new QLabel(this);
     linkLabel->setObjectName(QStringLiteral("linkLabel"));
     linkLabel->setFont(ui->label->font());
-    linkPortBox = new QComboBox(this);
+    linkPortBox = new PortBox(this);
     linkPortBox->setObjectName(QStringLiteral("TerminalPortBox"));
     linkPortBox->setMinimumWidth(140);
+    // Wide enough for most names; a longer one keeps its end (PortBox).
+    linkPortBox->setMaximumWidth(360);
     linkPortBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The product decides the line's rate: a KV5 is silent to a link
+    // opened at a KV6 - KV7's 115200 baud, and the other way round.
+    linkProductBox = new QComboBox(this);
+    linkProductBox->setObjectName(QStringLiteral("TerminalProductBox"));
+    linkProductBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     linkButton = new QPushButton(this);
     linkButton->setObjectName(QStringLiteral("TerminalConnectButton"));
     linkButton->setFont(ui->pushButton->font());
     connect(linkButton, &QPushButton::clicked, this, &ATInterface::signal_toggleLink);
     linkRow->addWidget(linkLabel);
     linkRow->addWidget(linkPortBox);
+    linkRow->addWidget(linkProductBox);
     linkRow->addWidget(linkButton);
     linkRow->addStretch(1);
     ui->verticalLayout->addLayout(linkRow);
     setLinkButton(QStringLiteral("Connect"), true);
 
     for (QWidget *widget : { static_cast<QWidget *>(ui->IntputTextEdit), static_cast<QWidget *>(ui->pushButton),
-                             static_cast<QWidget *>(linkPortBox), static_cast<QWidget *>(linkButton) })
+                             static_cast<QWidget *>(linkPortBox), static_cast<QWidget *>(linkProductBox),
+                             static_cast<QWidget *>(linkButton) })
         widget->installEventFilter(this);
+
+    // A unit that hears a line answers it at once; one that stays silent is
+    // most often a unit of the other product, at the other rate.
+    answerTimer.setSingleShot(true);
+    answerTimer.setInterval(answerWaitMs);
+    connect(&answerTimer, &QTimer::timeout, this, &ATInterface::signal_noAnswer);
+
+    // The line typed stays in view, however the font and the screen's
+    // scale make its row.
+    QTextEdit *input = ui->IntputTextEdit;
+    input->setLineWrapMode(QTextEdit::NoWrap);
+    input->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(input->document(), &QTextDocument::contentsChanged, this, &ATInterface::fitInputHeight);
+    connect(input, &QTextEdit::cursorPositionChanged, input, &QTextEdit::ensureCursorVisible);
+    fitInputHeight();
+}
+
+void ATInterface::fitInputHeight()
+{
+    QTextEdit *input = ui->IntputTextEdit;
+    constexpr int shownRows = 4;
+    QTextDocument *document = input->document();
+    const int frame = 2 * input->frameWidth();
+    const int rows = document->lineCount();
+    const int tallest = shownRows * input->fontMetrics().lineSpacing() + 2 * int(document->documentMargin()) + 2;
+    const int height = qMax(30, qMin(tallest, int(std::ceil(document->size().height()))) + frame);
+    if (input->minimumHeight() != height || input->maximumHeight() != height)
+        input->setFixedHeight(height);
+    input->setVerticalScrollBarPolicy(rows > shownRows ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    input->ensureCursorVisible();
 }
 
 ATInterface::~ATInterface()
@@ -324,6 +361,7 @@ void ATInterface::appendReceived(QString text)
 {
     if (text.isEmpty())
         return;
+    answerTimer.stop();
     const bool wasWaiting = waitingForDisplay() > 0;
     const QByteArray bytes = text.toUtf8();
     received += bytes;
@@ -335,6 +373,7 @@ void ATInterface::appendReceivedBytes(const QByteArray &chunk)
 {
     if (chunk.isEmpty())
         return;
+    answerTimer.stop();
     const bool wasWaiting = waitingForDisplay() > 0;
     received += chunk;
     logBytes(chunk, false);
@@ -476,7 +515,6 @@ void ATInterface::showOutputMenu(const QPoint &position)
     // Captions in the language chosen now.
     saveTranscriptAction->setText(tr("Save transcript…"));
     showHexAction->setText(tr("Show as hex"));
-    returnSendsAction->setText(tr("Return sends the line"));
     showSentAction->setText(tr("Show sent lines"));
     logAction->setText(tr("Log to file…"));
     logAction->setChecked(logFile != nullptr);
@@ -485,7 +523,6 @@ void ATInterface::showOutputMenu(const QPoint &position)
     menu->addAction(saveTranscriptAction);
     menu->addAction(showHexAction);
     menu->addSeparator();
-    menu->addAction(returnSendsAction);
     menu->addAction(showSentAction);
     menu->addAction(logAction);
     menu->popup(output->viewport()->mapToGlobal(position));
@@ -567,13 +604,19 @@ void ATInterface::focusInput()
     ui->IntputTextEdit->setFocus(Qt::OtherFocusReason);
 }
 
-// Ctrl+Return (Ctrl+Enter on the keypad) sends as the button does; Ctrl+Up
-// and Ctrl+Down step through the commands sent, as shells do. Return alone
-// still breaks the line in the box.
+// Return (Enter on the keypad, with Ctrl too) sends as the button does;
+// Shift+Return breaks the line in the box. Ctrl+Up and Ctrl+Down step
+// through the commands sent, as shells do.
 bool ATInterface::inputKey(QKeyEvent *key)
 {
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (returnSendsLine && modifiers == Qt::NoModifier && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    const bool returnKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (returnKey && modifiers == Qt::ShiftModifier) {
+        // A plain line break (the box's own would be a line separator).
+        ui->IntputTextEdit->insertPlainText(QStringLiteral("\n"));
+        return true;
+    }
+    if (returnKey && modifiers == Qt::NoModifier) {
         on_pushButton_clicked();
         return true;
     }
@@ -614,15 +657,11 @@ void ATInterface::on_pushButton_clicked()
         emit signal_notice(tr("No link is open: connect first. The line is kept."));
         return;
     }
-    const QString command = ui->IntputTextEdit->toPlainText();
-    // Chosen to behave as a terminal, each line of the box goes as a line
-    // of its own: a line break inside a line is an error to the modem.
-    QStringList commands { command };
-    if (returnSendsLine) {
-        commands = command.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")), Qt::SkipEmptyParts);
-        if (commands.isEmpty())
-            commands << QString();
-    }
+    // Each line of the box goes as a line of its own, as it stands (an
+    // empty one too, as an empty box sends "\r\n"): a line break inside a
+    // line is an error to the modem.
+    const QStringList commands = ui->IntputTextEdit->toPlainText().split(
+        QRegularExpression(QStringLiteral("\r\n|[\r\n\u2028\u2029]")));
     for (const QString &one : std::as_const(commands))
         sendLine(one);
     ui->IntputTextEdit->clear();
@@ -645,6 +684,8 @@ void ATInterface::sendLine(const QString &command)
     flushPending();
     emit signal_sendMessage(line);
     logBytes(line.toUtf8(), true);
+    if (linkOpen)
+        answerTimer.start();
     const QString shown = QStringLiteral("\u00bb %1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), command);
     sentMarks.append({ transcript.size(), shown });
     if (showSent && !hexView)
@@ -680,15 +721,6 @@ bool ATInterface::copySelection(bool copyNow)
     if (from && copyNow)
         from->copy();
     return from != nullptr;
-}
-
-void ATInterface::setReturnSends(bool on)
-{
-    returnSendsAction->setChecked(on);
-    if (on == returnSendsLine)
-        return;
-    returnSendsLine = on;
-    emit signal_choicesChanged();
 }
 
 void ATInterface::setShowSentLines(bool on)

@@ -40,13 +40,13 @@ public:
     // line and says why instead of sending it into nothing.
     void setLinkOpen(bool open) { linkOpen = open; }
 
+    // Return (or Ctrl+Return, or Enter) sends the box; Shift+Return breaks
+    // the line in the box, and each line of the box then goes as a line of
+    // its own: a line feed never goes out inside a line, where the modem
+    // would refuse it.
+
     // The operator's choices, offered in the output's context menu; the
     // window remembers them (signal_choicesChanged). All off at start.
-    // Return alone sends the line (and a line break never goes out inside
-    // one); off, Return breaks the line in the box and only Enter or
-    // Ctrl+Return send.
-    bool returnSends() const { return returnSendsLine; }
-    void setReturnSends(bool on);
     // Each line sent is shown in the output with the time it went, marked
     // apart from what the unit sent.
     bool showsSentLines() const { return showSent; }
@@ -60,7 +60,14 @@ public:
     // The port and the link, within reach while the terminal is shown; the
     // window fills the list and says what the button does.
     QComboBox *portBox() const { return linkPortBox; }
+    // The product the link opens for (and so its rate); the window fills it
+    // and keeps it with the form's product choice.
+    QComboBox *productBox() const { return linkProductBox; }
     void setLinkButton(const QString &caption, bool enabled);
+
+    // How long a line sent waits for any answer before the terminal says
+    // the unit stays silent (signal_noAnswer).
+    static constexpr int answerWaitMs = 2000;
 
     // Puts received text that is still waiting for the display timer into the
     // output area now.
@@ -107,6 +114,8 @@ signals:
     void signal_choicesChanged();
     // The terminal's Connect / Disconnect button.
     void signal_toggleLink();
+    // Nothing came back within answerWaitMs of the last line sent.
+    void signal_noAnswer();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -132,6 +141,9 @@ private:
     void recall(int step);
     void sendLine(const QString &command);
     void insertSentLine(const QString &shown);
+    // The box shows every line typed: one row high, taller as Shift+Return
+    // adds rows (up to a few, then it scrolls to the cursor).
+    void fitInputHeight();
     void chooseLogFile();
     void logBytes(const QByteArray &bytes, bool sent);
 
@@ -164,9 +176,7 @@ private:
         QString shown;          // "» 10:32:05  AT&V"
     };
     QList<SentMark> sentMarks;  // shown again when the output is made afresh
-    bool returnSendsLine = false;
     bool showSent = false;
-    QAction *returnSendsAction = nullptr;
     QAction *showSentAction = nullptr;
     QAction *logAction = nullptr;
     QFile *logFile = nullptr;
@@ -174,5 +184,7 @@ private:
     bool logLastSent = false;   // ... and that line was sent, not received
     class QLabel *linkLabel = nullptr;
     QComboBox *linkPortBox = nullptr;
+    QComboBox *linkProductBox = nullptr;
+    QTimer answerTimer;         // single shot, from the last line sent to the first byte back
     QPushButton *linkButton = nullptr;
 };

@@ -58,10 +58,6 @@ p, li { white-space: pre-wrap; }
         <translation>没有打开的连接：请先连接。输入的命令已保留。</translation>
     </message>
     <message>
-        <source>Return sends the line</source>
-        <translation>回车发送该行</translation>
-    </message>
-    <message>
         <source>Show sent lines</source>
         <translation>显示已发送的行</translation>
     </message>
@@ -614,6 +610,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>%1 %2 is out of range (0 to %3).</source>
         <translation>%1 %2 超出范围（0 到 %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>LastUnitsDialog</name>
+    <message>
+        <source>Last units</source>
+        <translation>最近的设备</translation>
+    </message>
+    <message>
+        <source>The last units written at this station, the newest first. A verified unit&apos;s label (PDF) can be written again.</source>
+        <translation>本工位最近写入的设备，最新的在前。已校验设备的标签（PDF）可以再写一次。</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Unit code</source>
+        <translation>设备编码</translation>
+    </message>
+    <message>
+        <source>Network address</source>
+        <translation>网络地址</translation>
+    </message>
+    <message>
+        <source>Unit address</source>
+        <translation>单元地址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Write the label again</source>
+        <translation>再写一次标签</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The label could not be written: %1</source>
+        <translation>无法写入标签：%1</translation>
+    </message>
+    <message>
+        <source>Label written to %1</source>
+        <translation>标签已写入 %1</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1220,84 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>Not written: the record could not say whether the unit address is in use: %1</source>
         <translation>未写入：记录无法确认该单元地址是否已被使用：%1</translation>
     </message>
+    <message>
+        <source>Find the product on Connect</source>
+        <translation>连接时识别产品</translation>
+    </message>
+    <message>
+        <source>Connect first asks the unit which product it is (a KV5 at 9600 baud, then a KV6 - KV7 at 115200) and sets product and module from its answer; this sends more than Connect alone.</source>
+        <translation>连接前先询问设备是哪种产品（先按 9600 波特率试 KV5，再按 115200 试 KV6 - KV7），并按其应答设定产品和模组；这比单纯连接发送更多内容。</translation>
+    </message>
+    <message>
+        <source>Last units…</source>
+        <translation>最近的设备…</translation>
+    </message>
+    <message>
+        <source>No answer at %1 baud (%2): is the product right? A KV5 answers at 9600 baud, a KV6 - KV7 at 115200. Port %3.</source>
+        <translation>%1 波特率（%2）下没有应答：产品选对了吗？KV5 在 9600 波特率应答，KV6 - KV7 在 115200。端口 %3。</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>以后再说</translation>
+    </message>
+    <message>
+        <source>Started clean: the last job on network %1 is forgotten.</source>
+        <translation>已重新开始：网络 %1 上的上次任务已忘记。</translation>
+    </message>
+    <message>
+        <source>The job on network %1 is kept for the next start.</source>
+        <translation>网络 %1 上的任务已保留，下次启动时再询问。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 baud</source>
+        <translation>%1，%2 波特率</translation>
+    </message>
+    <message>
+        <source>The product decides the line&apos;s rate: a unit of the other product stays silent.</source>
+        <translation>产品决定线路速率：另一种产品的设备不会应答。</translation>
+    </message>
+    <message>
+        <source>Locked after Read: reconnect to change it.</source>
+        <translation>读取后锁定：重新连接后可更改。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today on network %1: %n verified</source>
+        <translation>
+            <numerusform>今日网络 %1：已校验 %n 台</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>next unit %1</source>
+        <translation>下一单元 %1</translation>
+    </message>
+    <message>
+        <source>Units verified on this network today at this station; click for the last units written.</source>
+        <translation>本工位今天在此网络上已校验的设备数；点击查看最近写入的设备。</translation>
+    </message>
+    <message>
+        <source>Asking the unit on %1 which product it is: %2 at %3 baud…</source>
+        <translation>正在询问 %1 上的设备是哪种产品：%2，%3 波特率…</translation>
+    </message>
+    <message>
+        <source>Stopped asking the unit on %1: nothing is connected.</source>
+        <translation>已停止询问 %1 上的设备：没有连接。</translation>
+    </message>
+    <message>
+        <source>No product was found on %1: %2</source>
+        <translation>在 %1 上没有识别到产品：%2</translation>
+    </message>
+    <message>
+        <source>A %1 answered on %2 (its report fits %3); connecting as %1 with %4…</source>
+        <translation>%2 上应答的是 %1（其报告适合 %3）；正以 %1、%4 连接…</translation>
+    </message>
+    <message>
+        <source>%1: not written yet.</source>
+        <translation>%1：尚未写入。</translation>
+    </message>
+    <message>
+        <source>Writing the unit on %1…</source>
+        <translation>正在写入 %1 上的设备…</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1308,6 +1433,24 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>%1 of %2 match the profile</source>
         <translation>%2 台中 %1 台与配置方案一致</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n not matching</source>
+        <translation>
+            <numerusform>，%n 台不符</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n failed</source>
+        <translation>
+            <numerusform>，%n 台失败</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n skipped</source>
+        <translation>
+            <numerusform>，跳过 %n 台</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1557,6 +1700,22 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>Stopped before the start: nothing was sent.</source>
         <translation>开始前已停止：未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Start waits for Detect to end.</source>
+        <translation>“开始”须等检测结束。</translation>
+    </message>
+    <message>
+        <source>Start waits: the main window holds %1 open.</source>
+        <translation>“开始”须等待：主窗口正占用 %1。</translation>
+    </message>
+    <message>
+        <source>Start needs a profile: %1</source>
+        <translation>“开始”需要配置方案：%1</translation>
+    </message>
+    <message>
+        <source>Start needs a profile: load a profile file first.</source>
+        <translation>“开始”需要配置方案：请先载入配置文件。</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2131,29 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>the record was closed before the row was kept</source>
         <translation>记录在该行保存前已关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ResultBanner</name>
+    <message>
+        <source>VERIFIED</source>
+        <translation>已校验</translation>
+    </message>
+    <message>
+        <source>WRITTEN, NOT CHECKED</source>
+        <translation>已写入，未检查</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Last units…</source>
+        <translation>最近的设备…</translation>
+    </message>
+    <message>
+        <source>The last units written here, with their codes; a verified unit&apos;s label written again from there</source>
+        <translation>本工位最近写入的设备及其编码；可从那里为已校验的设备再写一次标签</translation>
     </message>
 </context>
 <context>

@@ -59,10 +59,6 @@ p, li { white-space: pre-wrap; }
         <translation>No link is open: connect first. The line is kept.</translation>
     </message>
     <message>
-        <source>Return sends the line</source>
-        <translation>Return sends the line</translation>
-    </message>
-    <message>
         <source>Show sent lines</source>
         <translation>Show sent lines</translation>
     </message>
@@ -619,6 +615,57 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>%1 %2 is out of range (0 to %3).</source>
         <translation>%1 %2 is out of range (0 to %3).</translation>
+    </message>
+</context>
+<context>
+    <name>LastUnitsDialog</name>
+    <message>
+        <source>Last units</source>
+        <translation>Last units</translation>
+    </message>
+    <message>
+        <source>The last units written at this station, the newest first. A verified unit&apos;s label (PDF) can be written again.</source>
+        <translation>The last units written at this station, the newest first. A verified unit&apos;s label (PDF) can be written again.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Unit code</source>
+        <translation>Unit code</translation>
+    </message>
+    <message>
+        <source>Network address</source>
+        <translation>Network address</translation>
+    </message>
+    <message>
+        <source>Unit address</source>
+        <translation>Unit address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Write the label again</source>
+        <translation>Write the label again</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>The label could not be written: %1</source>
+        <translation>The label could not be written: %1</translation>
+    </message>
+    <message>
+        <source>Label written to %1</source>
+        <translation>Label written to %1</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1227,85 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>Not written: the record could not say whether the unit address is in use: %1</source>
         <translation>Not written: the record could not say whether the unit address is in use: %1</translation>
     </message>
+    <message>
+        <source>Find the product on Connect</source>
+        <translation>Find the product on Connect</translation>
+    </message>
+    <message>
+        <source>Connect first asks the unit which product it is (a KV5 at 9600 baud, then a KV6 - KV7 at 115200) and sets product and module from its answer; this sends more than Connect alone.</source>
+        <translation>Connect first asks the unit which product it is (a KV5 at 9600 baud, then a KV6 - KV7 at 115200) and sets product and module from its answer; this sends more than Connect alone.</translation>
+    </message>
+    <message>
+        <source>Last units…</source>
+        <translation>Last units…</translation>
+    </message>
+    <message>
+        <source>No answer at %1 baud (%2): is the product right? A KV5 answers at 9600 baud, a KV6 - KV7 at 115200. Port %3.</source>
+        <translation>No answer at %1 baud (%2): is the product right? A KV5 answers at 9600 baud, a KV6 - KV7 at 115200. Port %3.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Started clean: the last job on network %1 is forgotten.</source>
+        <translation>Started clean: the last job on network %1 is forgotten.</translation>
+    </message>
+    <message>
+        <source>The job on network %1 is kept for the next start.</source>
+        <translation>The job on network %1 is kept for the next start.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 baud</source>
+        <translation>%1 at %2 baud</translation>
+    </message>
+    <message>
+        <source>The product decides the line&apos;s rate: a unit of the other product stays silent.</source>
+        <translation>The product decides the line&apos;s rate: a unit of the other product stays silent.</translation>
+    </message>
+    <message>
+        <source>Locked after Read: reconnect to change it.</source>
+        <translation>Locked after Read: reconnect to change it.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today on network %1: %n verified</source>
+        <translation>
+            <numerusform>Today on network %1: %n verified</numerusform>
+            <numerusform>Today on network %1: %n verified</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>next unit %1</source>
+        <translation>next unit %1</translation>
+    </message>
+    <message>
+        <source>Units verified on this network today at this station; click for the last units written.</source>
+        <translation>Units verified on this network today at this station; click for the last units written.</translation>
+    </message>
+    <message>
+        <source>Asking the unit on %1 which product it is: %2 at %3 baud…</source>
+        <translation>Asking the unit on %1 which product it is: %2 at %3 baud…</translation>
+    </message>
+    <message>
+        <source>Stopped asking the unit on %1: nothing is connected.</source>
+        <translation>Stopped asking the unit on %1: nothing is connected.</translation>
+    </message>
+    <message>
+        <source>No product was found on %1: %2</source>
+        <translation>No product was found on %1: %2</translation>
+    </message>
+    <message>
+        <source>A %1 answered on %2 (its report fits %3); connecting as %1 with %4…</source>
+        <translation>A %1 answered on %2 (its report fits %3); connecting as %1 with %4…</translation>
+    </message>
+    <message>
+        <source>%1: not written yet.</source>
+        <translation>%1: not written yet.</translation>
+    </message>
+    <message>
+        <source>Writing the unit on %1…</source>
+        <translation>Writing the unit on %1…</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1315,6 +1441,27 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>%1 of %2 match the profile</source>
         <translation>%1 of %2 match the profile</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n not matching</source>
+        <translation>
+            <numerusform>, %n not matching</numerusform>
+            <numerusform>, %n not matching</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n failed</source>
+        <translation>
+            <numerusform>, %n failed</numerusform>
+            <numerusform>, %n failed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n skipped</source>
+        <translation>
+            <numerusform>, %n skipped</numerusform>
+            <numerusform>, %n skipped</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1712,22 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>Stopped before the start: nothing was sent.</source>
         <translation>Stopped before the start: nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Start waits for Detect to end.</source>
+        <translation>Start waits for Detect to end.</translation>
+    </message>
+    <message>
+        <source>Start waits: the main window holds %1 open.</source>
+        <translation>Start waits: the main window holds %1 open.</translation>
+    </message>
+    <message>
+        <source>Start needs a profile: %1</source>
+        <translation>Start needs a profile: %1</translation>
+    </message>
+    <message>
+        <source>Start needs a profile: load a profile file first.</source>
+        <translation>Start needs a profile: load a profile file first.</translation>
     </message>
 </context>
 <context>
@@ -1984,6 +2147,29 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>the record was closed before the row was kept</source>
         <translation>the record was closed before the row was kept</translation>
+    </message>
+</context>
+<context>
+    <name>ResultBanner</name>
+    <message>
+        <source>VERIFIED</source>
+        <translation>VERIFIED</translation>
+    </message>
+    <message>
+        <source>WRITTEN, NOT CHECKED</source>
+        <translation>WRITTEN, NOT CHECKED</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>FAILED</translation>
+    </message>
+    <message>
+        <source>Last units…</source>
+        <translation>Last units…</translation>
+    </message>
+    <message>
+        <source>The last units written here, with their codes; a verified unit&apos;s label written again from there</source>
+        <translation>The last units written here, with their codes; a verified unit&apos;s label written again from there</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QLayout>
+#include <QScrollBar>
+#include <QTreeWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +35,7 @@
 #include "terminal/atinterface.h"
 #include "protocol/version.h"
 #include "ptypair.h"
+#include "support/windowlanguages.h"
 
 namespace {
 
@@ -44,10 +48,31 @@ T *child(QWidget *window, const char *name)
     return widget;
 }
 
+void forgetJob()
+{
+    QSettings settings = toolSettings();
+    settings.remove(QLatin1String(JobNetworkKey));
+    settings.remove(QLatin1String(JobNextUnitKey));
+}
+
 void trigger(QWidget *window, const char *action)
 {
     child<QAction>(window, action)->trigger();
 }
+
+// Takes every key a shortcut could want, as a text field's editing keys do.
+class TakesEditingKeys : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+};
 
 class UrlCatcher : public QObject
 {
@@ -71,7 +96,10 @@ private slots:
     {
         MainWindow w;
         QCOMPARE(w.windowTitle(), QStringLiteral("KVX_" KVX_VERSION));
-        QCOMPARE(w.size(), QSize(915, 406));
+        // 915 wide; as tall as the form with the result banner under it.
+        QCOMPARE(w.width(), 915);
+        QVERIFY(w.height() >= 406);
+        const QSize start = w.size();
         for (const char *name : { "WorkModeBox", "BaudSetBox", "AirSpeedBox", "OutputPowerBox" })
             QCOMPARE(child<QComboBox>(&w, name)->count(), 0);
         QCOMPARE(child<QComboBox>(&w, "repeater_state")->count(), 2);
@@ -89,7 +117,7 @@ private slots:
         // Never smaller than designed: the fixed-size fields would overlap.
         w.show();
         w.resize(400, 200);
-        QCOMPARE(w.size(), QSize(915, 406));
+        QCOMPARE(w.size(), start);
         // The image buttons really find their pictures in the bundle.
         QVERIFY(QFile::exists(QStringLiteral(":/png/image/reflush.svg")));
         QVERIFY(QFile::exists(QStringLiteral(":/png/image/label.png")));
@@ -318,12 +346,15 @@ private slots:
     void jobOfferedAfterRestart_data()
     {
         QTest::addColumn<bool>("yes");
-        QTest::newRow("Yes goes on") << true;
-        QTest::newRow("No starts clean") << false;
+        QTest::addColumn<bool>("later");
+        QTest::newRow("Yes goes on") << true << false;
+        QTest::newRow("No starts clean") << false << false;
+        QTest::newRow("Escape: asked again next time") << false << true;
     }
     void jobOfferedAfterRestart()
     {
         QFETCH(bool, yes);
+        QFETCH(bool, later);
         {
             MainWindow first;
             first.show();
@@ -337,7 +368,14 @@ private slots:
         QMessageBox *box = nullptr;
         QTRY_VERIFY((box = w.findChild<QMessageBox *>("JobQuestion")) && box->isVisible());
         QCOMPARE(box->text(), QStringLiteral("Continue network 25819 from unit 7?"));
-        QTest::mouseClick(box->button(yes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+        // Over the window, not at the screen's corner.
+        QVERIFY(w.frameGeometry().contains(box->frameGeometry().center()));
+        if (later)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            QTest::mouseClick(box->button(yes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+        QVERIFY2(child<StatusLabel>(&w, "DisplayLabel")->text().contains(QStringLiteral("25819")),
+                 qPrintable(child<StatusLabel>(&w, "DisplayLabel")->text()));
         auto *address = child<QLineEdit>(&w, "AddressEdit");
         QCOMPARE(address->text(), yes ? QStringLiteral("25819") : QString());
         QCOMPARE(child<QLineEdit>(&w, "UnitEdit")->text(), yes ? QStringLiteral("7") : QString());
@@ -349,8 +387,30 @@ private slots:
             child<QPushButton>(&w, "LockButton")->click();
         MainWindow again;
         again.show();
+        if (later) {
+            QTRY_VERIFY(again.findChild<QMessageBox *>("JobQuestion"));
+            forgetJob();
+            return;
+        }
         QCoreApplication::processEvents();
         QVERIFY(!again.findChild<QMessageBox *>("JobQuestion"));
+    }
+
+    // The window's own Exit key works where a text field would take it.
+    void exitFromATextField()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *field = child<QLineEdit>(&w, "AddressEdit");
+        field->setEnabled(true);
+        // As a line edit does with X11's key bindings (Ctrl+E: end of line).
+        TakesEditingKeys takes;
+        field->installEventFilter(&takes);
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(!w.isVisible());
     }
 
     void validators_data()
@@ -476,6 +536,62 @@ private slots:
         QCOMPARE(QDir(temp).entryList(QDir::Files | QDir::NoDotAndDotDot), ours ? QStringList() : QStringList { "cached.png" });
         QCOMPARE(isOwnCacheDirectory(temp), ours);
         QDir(temp).removeRecursively();
+    }
+
+    // The batch dialog at its smallest, in both languages: no widget over
+    // another, six rows of ports in view, and a Start that cannot be
+    // pressed says why.
+    void batchDialogHoldsTogether_data()
+    {
+        addWindowLanguages();
+    }
+    void batchDialogHoldsTogether()
+    {
+        QFETCH(QString, language);
+        PtyPair pty;
+        QVERIFY(pty.isValid());
+        qputenv("KVX_EXTRA_PORTS", pty.path().toLocal8Bit());
+        MainWindow w;
+        trigger(&w, qPrintable(language));
+        w.show();
+        trigger(&w, "ActionProvision");
+        QDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = w.findChild<QDialog *>(QStringLiteral("ProvisionDialog"))) && dialog->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        dialog->resize(1, 1);
+        QTRY_COMPARE(dialog->size(), dialog->minimumSize());
+        QVERIFY(dialog->width() > 1);
+        // Siblings of every container the layouts fill (it scrolls where
+        // the dialog is smaller than all it holds).
+        QList<QWidget *> containers { dialog };
+        for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+            if (widget->layout())
+                containers << widget;
+        }
+        QVERIFY(containers.size() > 3);
+        for (QWidget *container : std::as_const(containers)) {
+            QList<QWidget *> shown;
+            for (QObject *object : container->children()) {
+                auto *widget = qobject_cast<QWidget *>(object);
+                if (widget && !widget->isWindow() && widget->isVisible())
+                    shown << widget;
+            }
+            for (qsizetype i = 0; i < shown.size(); ++i) {
+                for (qsizetype j = i + 1; j < shown.size(); ++j)
+                    QVERIFY2(!shown.at(i)->geometry().intersects(shown.at(j)->geometry()),
+                             qPrintable(shown.at(i)->objectName() + QStringLiteral(" over ") + shown.at(j)->objectName()));
+            }
+        }
+        auto *list = child<QTreeWidget>(dialog, "PortList");
+        QVERIFY(list->topLevelItemCount() > 0);
+        const int rowHeight = list->visualItemRect(list->topLevelItem(0)).height();
+        QVERIFY2(list->viewport()->height() - list->horizontalScrollBar()->sizeHint().height() >= 6 * rowHeight,
+                 qPrintable(QStringLiteral("%1 / %2").arg(list->viewport()->height()).arg(rowHeight)));
+        QVERIFY(!child<QPushButton>(dialog, "StartButton")->isEnabled());
+        auto *why = child<QLabel>(dialog, "StartWhyLabel");
+        QVERIFY(why->isVisible() && !why->text().isEmpty());
+        dialog->close();
+        trigger(&w, "ActionEnglish");
     }
 
     void aboutBox()

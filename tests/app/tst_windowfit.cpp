@@ -3,6 +3,7 @@
 // whole, in both languages.
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
+#include "app/resultbanner.h"
+#include "support/windowlanguages.h"
 
 class TestWindowFit : public QObject
 {
@@ -18,9 +21,7 @@ class TestWindowFit : public QObject
 private slots:
     void fitsTheScreen_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "ActionEnglish";
-        QTest::newRow("Chinese") << "ActionChinese";
+        addWindowLanguages();
     }
 
     void fitsTheScreen()
@@ -40,8 +41,12 @@ private slots:
         QVERIFY(w.minimumWidth() <= room.width() && w.minimumHeight() <= room.height());
 
         // Nothing is cut: scrolled to it, Connect is on show whole.
-        auto *area = qobject_cast<QScrollArea *>(w.centralWidget());
-        QVERIFY(area);
+        auto *area = w.findChild<QScrollArea *>(QStringLiteral("FormScrollArea"));
+        QVERIFY(area && area->isVisible());
+        // The result stays in view beside the form that scrolls.
+        auto *result = w.findChild<QWidget *>(QStringLiteral("ResultPanel"));
+        QVERIFY(!area->widget()->isAncestorOf(result));
+        QVERIFY(w.rect().contains(QRect(result->mapTo(&w, QPoint(0, 0)), result->size())));
         QVERIFY(area->horizontalScrollBar()->maximum() > 0);
         auto *connect = w.findChild<QPushButton *>(QStringLiteral("ConnectButton"));
         area->ensureWidgetVisible(connect, 0, 0);
@@ -52,8 +57,39 @@ private slots:
         w.findChild<QAction *>(QStringLiteral("ATCommand"))->trigger();
         QVERIFY(room.contains(w.frameGeometry()));
         w.findChild<QAction *>(QStringLiteral("ATCommand"))->trigger();
-        QCOMPARE(w.centralWidget(), area);
+        QVERIFY(w.centralWidget()->isAncestorOf(area));
         QVERIFY(connect->isVisible());
+    }
+
+    // The result's word has its whole room in the window at its smallest,
+    // whatever the word, the language and the screen's scale.
+    void outcomeWordWhole_data()
+    {
+        addWindowLanguages();
+    }
+    void outcomeWordWhole()
+    {
+        QFETCH(QString, language);
+        MainWindow w;
+        w.findChild<QAction *>(language)->trigger();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(w.minimumSize());
+        auto *banner = w.findChild<ResultBanner *>();
+        QVERIFY(banner);
+        QLabel *word = banner->outcomeLabel();
+        const QStringList words = ResultBanner::outcomeWords();
+        QCOMPARE(words.size(), 3);
+        for (const QString &text : words) {
+            word->setText(text);
+            QCoreApplication::processEvents();
+            const int room = word->contentsRect().width();
+            QVERIFY2(word->fontMetrics().horizontalAdvance(text) <= room,
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(text).arg(word->fontMetrics().horizontalAdvance(text)).arg(room)));
+            QVERIFY(word->fontMetrics().height() <= word->contentsRect().height());
+            // Large: well above the status line's letters.
+            QVERIFY(word->font().pixelSize() >= 24 || word->fontMetrics().height() >= 28);
+        }
     }
 };
 

@@ -54,7 +54,8 @@ private slots:
         QVERIFY(rig.button("RefreshButton")->isEnabled());
         QVERIFY(rig.button("RefreshButton")->styleSheet().contains(QStringLiteral("reflush_light.svg")));
         QVERIFY(!rig.button("ConfigButton")->isEnabled());
-        QCOMPARE(rig.edit("UnitEdit")->isEnabled(), mode == PointToMultipoint);
+        // The unit address too waits for the unit's report.
+        QVERIFY(!rig.edit("UnitEdit")->isEnabled());
         QVERIFY(!rig.edit("AddressEdit")->isEnabled());
         QCOMPARE(rig.combo("WorkModeBox")->count(), 3);
 
@@ -108,6 +109,25 @@ private slots:
         QVERIFY(!rig.edit("UnitEdit")->isEnabled());
         QVERIFY(rig.edit("AddressEdit")->text().isEmpty());
         QCOMPARE(rig.sim.receivedLines().last().bytes, CloseFrame);
+    }
+
+    // "Find the product on Connect": a KV6 - KV7 on the line while KV5 is
+    // chosen is asked first, then linked as what it is.
+    void findProductOnConnect()
+    {
+        Rig rig;
+        QVERIFY(rig.start(KV6, HalfFjord));
+        rig.radio("product_1")->click();
+        rig.action("ActionFindProduct")->setChecked(true);
+        rig.button("ConnectButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.state() == MainWindow::LinkState::Ready, 15000);
+        QVERIFY(rig.radio("product_2")->isChecked());
+        QVERIFY(rig.sim.receivedLines().size() >= 2);
+        QVERIFY(rig.sim.received().contains(OpenFrame));
+        QVERIFY(rig.read());
+        QVERIFY(rig.status().startsWith(QStringLiteral("Read: ")));
+        rig.toggleLink();
+        rig.action("ActionFindProduct")->setChecked(false);
     }
 
     // Each module loads exactly its own rows; nothing of a previous profile stays.

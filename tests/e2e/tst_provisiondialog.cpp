@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(row(list, paths.at(0))->foreground(2).color(), QColor(0, 120, 0));
         QTRY_VERIFY(row(list, paths.at(3))->isDisabled());
         const QString summary = dialog.findChild<QLabel *>("SummaryLabel")->text();
-        QVERIFY2(summary.startsWith("1 of 4 verified; ") && summary.contains(paths.at(1) + ": S103 reads 1, 4 was written"),
+        QVERIFY2(summary.startsWith("1 of 4 verified, 3 failed; ") && summary.contains(paths.at(1) + ": S103 reads 1, 4 was written"),
                  qPrintable(summary));
         QVERIFY(dialog.findChild<QLabel *>("SummaryLabel")->isVisible());
         const QList<QStringList> rows = readRecordRows(dir.filePath("batch.csv"));
@@ -159,6 +159,37 @@ private slots:
         QCOMPARE(rows.at(2).mid(12, 2), (QStringList { "differs", "link rate 230400, the profile says 115200" }));
         QCOMPARE(rows.at(2).at(5), QString());
         QCOMPARE(rows.at(2).at(recordHeader().indexOf("pauses")), QStringLiteral("quick"));
+    }
+
+    // A port Detect found another product on is left alone, and the summary
+    // counts it with the others.
+    void otherProductCounted()
+    {
+        std::vector<std::unique_ptr<SimProcess>> units;
+        QStringList paths;
+        for (const char *product : { "kv5", "kv6" }) {
+            units.push_back(std::make_unique<SimProcess>());
+            QVERIFY(units.back()->start({ "--product", product, "--module", "tarn" }));
+            paths << units.back()->portPath();
+        }
+        qputenv("KVX_EXTRA_PORTS", paths.join(':').toLocal8Bit());
+        ProvisionDialog dialog;
+        dialog.setFormProfile(tarnProfile(), QString());
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>("PortList");
+        for (const QString &path : paths) {
+            QTRY_VERIFY(row(list, path));
+            row(list, path)->setCheckState(0, Qt::Checked);
+        }
+        dialog.findChild<QPushButton *>("DetectButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.findChild<QPushButton *>("StartButton")->isEnabled(), 20000);
+        const qsizetype detected = units.at(1)->received().size();
+        dialog.findChild<QPushButton *>("StartButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isRunning(), 30000);
+        QVERIFY(row(list, paths.at(1))->text(2).startsWith("not written: a KV6 - KV7 answered here"));
+        const QString summary = dialog.findChild<QLabel *>("SummaryLabel")->text();
+        QVERIFY2(summary.startsWith("1 of 2 verified, 1 skipped; " + paths.at(1) + ": not written"), qPrintable(summary));
+        QCOMPARE(units.at(1)->received().size(), detected);
     }
 
     // Units plugged in one after another get the next unit addresses; the

@@ -32,7 +32,8 @@ private slots:
         QTest::addColumn<QByteArray>("wire");
         QTest::newRow("command") << "AT&V" << QByteArray("AT&V\r\n");
         QTest::newRow("empty") << "" << QByteArray("\r\n");
-        QTest::newRow("two rows") << "ATS104=1\nAT&W" << QByteArray("ATS104=1\nAT&W\r\n");
+        // Each row a line of its own: never a line feed inside a line.
+        QTest::newRow("two rows") << "ATS104=1\nAT&W" << QByteArray("ATS104=1\r\nAT&W\r\n");
         QTest::newRow("non-ASCII") << QString::fromUtf8("AT 温度 é") << QByteArray("AT \xe6\xb8\xa9\xe5\xba\xa6 \xc3\xa9\r\n");
     }
     void typedLinesOnTheWire()

@@ -109,6 +109,47 @@ private slots:
         toolSettings().clear();
     }
 
+    // A scanner's burst while the focus is on a button still becomes the
+    // unit's code and starts the write; the keyboard is back at the code
+    // after the read and the write. With the field hidden, keys go where
+    // they are typed, at once.
+    void scanWithFocusElsewhere()
+    {
+        const QString record = dir.filePath("elsewhere.csv");
+        {
+            QSettings settings = toolSettings();
+            settings.setValue(QLatin1String(RecordKey), record);
+            settings.setValue(QLatin1String(UnitCodesKey), true);
+            settings.setValue(QLatin1String(WriteOnScanKey), true);
+        }
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        QLineEdit *code = rig.edit("SerialCodeEdit");
+        QTRY_VERIFY(code->hasFocus());
+        QPushButton *disconnect = rig.button("ConnectButton");
+        disconnect->setFocus();
+        QTRY_VERIFY(disconnect->hasFocus());
+        QTest::keyClicks(disconnect, "SN-0042");
+        QTest::keyClick(disconnect, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.status().contains("written, not checked"), 20000);
+        QVERIFY(rig.settle());
+        QVERIFY(rig.isOpen());
+        QCOMPARE(serialsOf(record), QStringList { "SN-0042" });
+        QTRY_VERIFY(code->hasFocus());
+
+        rig.action("ActionUnitCodes")->trigger();
+        QVERIFY(!code->isVisible());
+        QLineEdit *unit = rig.edit("UnitEdit");
+        unit->setFocus();
+        unit->clear();
+        QTest::keyClicks(unit, "12");
+        QCOMPARE(unit->text(), QStringLiteral("12"));
+        toolSettings().clear();
+    }
+
     // Codes typed into the batch's rows end in each unit's row.
     void batchCodesPerRow()
     {

@@ -100,15 +100,16 @@ private slots:
 
     void sendsInputLine_data();
     void sendsInputLine();
-    void returnInsideBoxSendsNothing();
     void sentLineIsNotEchoed();
     void ctrlReturnSends_data();
     void ctrlReturnSends();
     void historySteps_data();
     void historySteps();
     void historyKeepsTheLastHundred();
-    void returnChoice_data();
-    void returnChoice();
+    void lineBreaks_data();
+    void lineBreaks();
+    void typedLinesStayVisible();
+    void silentUnitSaid();
     void sentLinesShownAndLogged();
     void ctrlCCopiesOnlyASelection();
 
@@ -172,7 +173,6 @@ void TestATInterface::formSizesAndFonts_data()
     const QSize largest(16777215, 16777215);
     QTest::newRow("output") << "OutputTextEdit" << QSize(0, 0) << largest << 12 << false;
     QTest::newRow("label") << "label" << QSize(120, 30) << QSize(200, 30) << 13 << true;
-    QTest::newRow("input") << "IntputTextEdit" << QSize(0, 30) << QSize(16777215, 30) << 12 << false;
     QTest::newRow("button") << "pushButton" << QSize(0, 0) << largest << 13 << false;
 }
 
@@ -247,24 +247,6 @@ void TestATInterface::sendsInputLine()
     QVERIFY(p.input->toPlainText().isEmpty());
 }
 
-void TestATInterface::returnInsideBoxSendsNothing()
-{
-    Panel p;
-    p.widget.show();
-    QSignalSpy spy(&p.widget, &ATInterface::signal_sendMessage);
-
-    QTest::keyClicks(p.input, QStringLiteral("AT+A"));
-    QTest::keyClick(p.input, Qt::Key_Return);
-    QTest::keyClicks(p.input, QStringLiteral("B"));
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(p.input->toPlainText(), QStringLiteral("AT+A\nB"));
-
-    QTest::mouseClick(p.enter, Qt::LeftButton);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("AT+A\nB\r\n"));
-    QVERIFY(p.input->toPlainText().isEmpty());
-}
-
 void TestATInterface::sentLineIsNotEchoed()
 {
     Panel p;
@@ -274,40 +256,87 @@ void TestATInterface::sentLineIsNotEchoed()
     QVERIFY(p.output->toPlainText().isEmpty());
 }
 
-// Return sends the line only where the operator chose it; off, the bytes
-// are exactly those the box holds, line break and all.
-void TestATInterface::returnChoice_data()
+// A line feed never goes out inside a line: Return sends, Shift+Return
+// breaks the line in the box, and each line of the box goes as its own.
+void TestATInterface::lineBreaks_data()
 {
-    QTest::addColumn<bool>("returnSends");
-    QTest::addColumn<QString>("typed");      // "|" is Return
-    QTest::addColumn<QStringList>("lines");  // sent, Enter clicked last
+    QTest::addColumn<QString>("typed");      // "|" is Return, "^" Shift+Return, "#" the Enter button
+    QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("off: Return breaks the line") << false << "AT|&V" << QStringList { "AT\n&V\r\n" };
-    QTest::newRow("on: Return sends") << true << "AT|ATI" << QStringList { "AT\r\n", "ATI\r\n" };
-    QTest::newRow("on: an empty line") << true << "|" << QStringList { "\r\n", "\r\n" };
+    QTest::newRow("Return sends") << "AT&V|" << QStringList { "AT&V\r\n" };
+    QTest::newRow("Return on an empty box") << "|" << QStringList { "\r\n" };
+    QTest::newRow("Shift+Return: two lines") << "AT^ATI#" << QStringList { "AT\r\n", "ATI\r\n" };
+    QTest::newRow("a break at the end") << "AT&V^|" << QStringList { "AT&V\r\n", "\r\n" };
+    QTest::newRow("pasted lines") << "AT\r\nATI\nAT&V\u2028ATS1?#"
+                                  << QStringList { "AT\r\n", "ATI\r\n", "AT&V\r\n", "ATS1?\r\n" };
 }
 
-void TestATInterface::returnChoice()
+void TestATInterface::lineBreaks()
 {
-    QFETCH(bool, returnSends);
     QFETCH(QString, typed);
     QFETCH(QStringList, lines);
 
     Panel p;
     p.widget.show();
-    p.widget.setReturnSends(returnSends);
     QSignalSpy spy(&p.widget, &ATInterface::signal_sendMessage);
-    const QStringList parts = typed.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            QTest::keyClick(p.input, Qt::Key_Return);
-        QTest::keyClicks(p.input, parts.at(i));
+    QString part;
+    for (const QChar c : typed) {
+        if (c != u'|' && c != u'^' && c != u'#') {
+            part += c;
+            continue;
+        }
+        // Typed, or pasted where it holds line breaks.
+        if (part.contains(u'\n') || part.contains(QChar(0x2028)))
+            p.input->insertPlainText(part);
+        else
+            QTest::keyClicks(p.input, part);
+        part.clear();
+        if (c == u'#')
+            QTest::mouseClick(p.enter, Qt::LeftButton);
+        else
+            QTest::keyClick(p.input, Qt::Key_Return, c == u'^' ? Qt::ShiftModifier : Qt::NoModifier);
     }
-    QTest::mouseClick(p.enter, Qt::LeftButton);
     QStringList sent;
     for (const QList<QVariant> &signal : std::as_const(spy))
         sent << signal.at(0).toString();
     QCOMPARE(sent, lines);
+    for (const QString &line : std::as_const(sent))
+        QVERIFY2(!line.chopped(2).contains(u'\n') && !line.chopped(2).contains(u'\r'), qPrintable(line));
+    QVERIFY(p.input->toPlainText().isEmpty());
+}
+
+// The box is as tall as its lines, up to a few: what was typed stays in view.
+void TestATInterface::typedLinesStayVisible()
+{
+    Panel p;
+    p.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.widget));
+    const int oneRow = p.input->height();
+    QVERIFY(oneRow >= 30);
+    QCOMPARE(p.input->font().pointSize(), 12);
+    QTest::keyClicks(p.input, QStringLiteral("AT"));
+    QVERIFY(p.input->viewport()->rect().contains(p.input->cursorRect()));
+    QTest::keyClick(p.input, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(p.input, QStringLiteral("ATI"));
+    QVERIFY(p.input->height() > oneRow);
+    QCOMPARE(p.input->verticalScrollBar()->value(), 0);
+    const QRect first = p.input->cursorRect(QTextCursor(p.input->document()));
+    QVERIFY(p.input->viewport()->rect().contains(first));
+    QVERIFY(p.input->viewport()->rect().contains(p.input->cursorRect()));
+}
+
+// A line that gets no answer says so; an answer in time says nothing.
+void TestATInterface::silentUnitSaid()
+{
+    Panel p;
+    QSignalSpy silent(&p.widget, &ATInterface::signal_noAnswer);
+    p.input->setPlainText(QStringLiteral("AT"));
+    QTest::mouseClick(p.enter, Qt::LeftButton);
+    p.widget.appendReceivedBytes("OK\r\n");
+    p.input->setPlainText(QStringLiteral("ATI"));
+    QTest::mouseClick(p.enter, Qt::LeftButton);
+    QVERIFY(silent.wait(ATInterface::answerWaitMs + kWaitMs));
+    QCOMPARE(silent.count(), 1);
 }
 
 // Sent lines appear among the replies with their time, apart from them; the
@@ -374,7 +403,7 @@ void TestATInterface::ctrlReturnSends_data()
 
     QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << true;
     QTest::newRow("Ctrl+Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier) << true;
-    QTest::newRow("Enter on the keypad alone") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+    QTest::newRow("Enter on the keypad alone") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
     QTest::newRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << false;
     QTest::newRow("Ctrl+Shift+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
 }
@@ -417,7 +446,6 @@ void TestATInterface::historySteps_data()
     QTest::newRow("no history yet") << QStringList() << "AT+X" << "u" << "AT+X";
     QTest::newRow("a repeated command once") << QStringList { "AT", "ATI", "ATI" } << "" << "uu" << "AT";
     QTest::newRow("empty lines not kept") << QStringList { "AT", "", "ATI" } << "" << "uu" << "AT";
-    QTest::newRow("a line of two rows") << QStringList { "ATS104=1\nAT&W" } << "" << "u" << "ATS104=1\nAT&W";
 }
 
 void TestATInterface::historySteps()
