@@ -1,5 +1,6 @@
 #include "cli/manual.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "cli/commands.h"
@@ -48,7 +49,7 @@ QString optionItems(const QList<CliOption> &options)
         // The tag is one line: the flag in bold, its value in italics.
         text += value.isEmpty() ? QStringLiteral(".TP\n.B %1\n").arg(roff(flag))
                                 : QStringLiteral(".TP\n.BI %1 \" %2\"\n").arg(roff(flag), roff(value));
-        text += roff(option.text) + QLatin1Char('\n');
+        text += roff(helpText(option.text)) + QLatin1Char('\n');
     }
     return text;
 }
@@ -100,97 +101,100 @@ QString completionValues(const CliOption &option)
 
 QString manualPage()
 {
-    QString page = QStringLiteral(
-        ".TH KVX\\-CLI 1 \"\" \"kvx-config " KVX_VERSION "\" \"User Commands\"\n"
-        ".SH NAME\n"
-        "kvx\\-cli \\- configure KVX serial radio modems from the command line\n"
-        ".SH SYNOPSIS\n");
+    const auto said = [](const char *text) { return QCoreApplication::translate("CliManual", text); };
+    QString page = QStringLiteral(".TH KVX\\-CLI 1 \"\" \"kvx-config " KVX_VERSION "\" \"%1\"\n.SH %2\n")
+                       .arg(said("User Commands"), said("NAME"));
+    page += QStringLiteral("kvx\\-cli \\- %1\n.SH %2\n")
+                .arg(roff(said("configure KVX serial radio modems from the command line")), said("SYNOPSIS"));
     for (const CliCommand &command : cliCommands())
         page += QStringLiteral(".B %1\n.br\n").arg(roff(command.synopsis));
-    page += QStringLiteral(
-        ".B kvx\\-cli help\n.RI [ COMMAND ]\n"
-        ".SH DESCRIPTION\n"
-        ".B kvx\\-cli\n"
-        "reads and writes the settings of KVX radio modems (KV5 at 9600 baud, KV6 \\- KV7 at 115200 baud) on\n"
-        "serial ports, one unit or a batch at a time, with the same lines and pauses as the window\n"
-        ".BR kvx\\-config (1).\n"
-        "Results go to stdout, progress and failures to stderr; with\n"
-        ".B \\-\\-json\n"
-        "stdout holds one JSON document.\n"
-        ".SH COMMANDS\n");
+    page += QStringLiteral(".B kvx\\-cli help\n.RI [ COMMAND ]\n.SH %1\n").arg(said("DESCRIPTION"));
+    page += roff(said("kvx-cli reads and writes the settings of KVX radio modems (KV5 at 9600 baud, KV6 - KV7 at 115200\n"
+                      "baud) on serial ports, one unit or a batch at a time, with the same lines and pauses as the window\n"
+                      "kvx-config(1). Results go to stdout, progress and failures to stderr. Messages and the values of\n"
+                      "text output follow the language; the keys of \"key: value\" lines stay the same in every language.\n"
+                      "With --json stdout holds JSON, one object per line, the stable form for scripts.\n"));
+    page += QStringLiteral(".SH %1\n").arg(said("COMMANDS"));
     for (const CliCommand &command : cliCommands()) {
-        page += QStringLiteral(".SS %1\n%2\n.PP\n%3\n").arg(roff(command.name), roff(command.synopsis), roff(command.about));
-        page += optionItems(command.options);
+        page += QStringLiteral(".SS %1\n%2\n.PP\n%3\n")
+                    .arg(roff(command.name), roff(command.synopsis), roff(helpText(command.about)));
+        // Each subcommand with what it does and the options it takes, each
+        // option with its text.
         for (const CliSubcommand &subcommand : command.subcommands) {
-            QStringList options;
-            for (const QString &option : subcommand.options)
-                options << QStringLiteral("\\-\\-") + roff(option);
-            page += QStringLiteral(".TP\n.B %1 %2\ntakes %3\n")
-                        .arg(roff(command.name), roff(subcommand.name), options.join(QStringLiteral(", ")));
+            page += QStringLiteral(".TP\n.B %1 %2\n%3\n.RS\n")
+                        .arg(roff(command.name), roff(subcommand.name), roff(helpText(subcommand.about)));
+            QList<CliOption> options;
+            for (const QString &name : subcommand.options) {
+                if (const CliOption *option = findOption(command, name))
+                    options << *option;
+            }
+            page += optionItems(options) + QStringLiteral(".RE\n");
         }
-        page += QStringLiteral(".PP\nExample:\n") + verbatim(QString::fromUtf8(command.example));
+        if (command.subcommands.isEmpty())
+            page += optionItems(command.options);
+        if (command.valueLists)
+            page += QStringLiteral(".PP\n%1\n").arg(roff(said("Values each module offers: see VALUES.")));
+        page += QStringLiteral(".PP\n%1\n").arg(roff(said("Example:"))) + verbatim(QString::fromUtf8(command.example));
     }
-    page += QStringLiteral(".SH OPTIONS OF EVERY COMMAND\n"
-                           ".TP\n.BR \\-h \", \" \\-\\-help\nthe command's help (kvx\\-cli help COMMAND is the same)\n"
-                           ".TP\n.B \\-\\-help\\-all\nevery command's help\n"
-                           ".TP\n.BR \\-v \", \" \\-\\-version\nthe version\n");
+    page += QStringLiteral(".SH %1\n").arg(said("OPTIONS OF EVERY COMMAND"));
+    page += QStringLiteral(".TP\n.BR \\-h \", \" \\-\\-help\n%1\n.TP\n.B \\-\\-help\\-all\n%2\n.TP\n.BR \\-v \", \" \\-\\-version\n%3\n")
+                .arg(roff(said("the command's help (kvx-cli help COMMAND is the same)")), roff(said("every command's help")),
+                     roff(said("the version")));
     page += optionItems(commonOptions());
-    page += QStringLiteral(".SH VALUES\n") + verbatim(valueListsText());
-    page += QStringLiteral(
-        ".SH PROFILE FORMAT\n"
-        "A profile is a JSON file naming the product, the module, the mode and the settings it sets; a\n"
-        "setting it leaves out keeps the unit's value (write) or is not compared (check). The output of\n"
-        ".B kvx\\-cli read \\-\\-json\n"
-        "is a profile; the window saves and opens the same files.\n");
+    page += QStringLiteral(".SH %1\n").arg(said("VALUES")) + verbatim(valueListsText());
+    page += QStringLiteral(".SH %1\n").arg(said("PROFILE FORMAT"));
+    page += roff(said("A profile is a JSON file naming the product, the module, the mode and the settings it sets; a\n"
+                      "setting it leaves out keeps the unit's value (write) or is not compared (check). The output of\n"
+                      "kvx-cli read --json is a profile; the window saves and opens the same files.\n"));
     page += verbatim(QStringLiteral(
         "{\"kvx-profile\": 1, \"product\": \"kv5\", \"module\": \"tarn\", \"mode\": \"p2mp\",\n"
         " \"settings\": {\"workMode\": \"slave\", \"baud\": 19200, \"linkRate\": 172800,\n"
         "              \"power\": \"500mW\", \"repeater\": false,\n"
         "              \"networkAddress\": 1234, \"unitAddress\": 7}}"));
-    page += QStringLiteral(
-        ".PP\n"
-        "Product kv5 or kv6, module and mode as for the options; work mode and power as the module's\n"
-        "captions or the words master, repeater, slave; rates and addresses as numbers. Unknown keys,\n"
-        "keys given twice and values the module does not have are refused with the key named.\n"
-        ".SH RECORDS\n"
-        "Every unit written or checked can be recorded, one row the moment it ends; a record is only\n"
-        "ever appended to, and is checked writable before any port opens.\n"
-        ".TP\n.BI \\-\\-log \" FILE\"\n"
-        "a CSV journal (created with its header when missing). Its columns:\n");
+    page += QStringLiteral(".PP\n")
+            + roff(said("Product kv5 or kv6, module and mode as for the options; work mode and power as the module's\n"
+                        "captions or the words master, repeater, slave; rates and addresses as numbers. Unknown keys,\n"
+                        "keys given twice and values the module does not have are refused with the key named.\n"));
+    page += QStringLiteral(".SH %1\n").arg(said("RECORDS"));
+    page += roff(said("Every unit written or checked can be recorded, one row the moment it ends; a record is only\n"
+                      "ever appended to, and is checked writable before any port opens.\n"));
+    page += QStringLiteral(".TP\n.BI \\-\\-log \" FILE\"\n")
+            + roff(said("a CSV journal. A new file begins with a UTF-8 byte order mark (so a spreadsheet reads Chinese\n"
+                        "right) and its header; its times are UTC (the column time_utc) as 2026-12-08T09:15:02, which a\n"
+                        "spreadsheet reads as a date and time. A file that exists is appended to as it is. Its columns:\n"));
     page += verbatim(recordHeader().join(QLatin1Char(',')));
-    page += QStringLiteral(
-        ".TP\n.BI \\-\\-record \" FILE.kvxdb\"\n"
-        "an SQLite database record, shared by the stations that reach the file.\n"
-        ".TP\n.BI \\-\\-record \" postgresql://user@host[:port]/dbname\"\n"
-        "a PostgreSQL database shared by every station, which hands out unit addresses atomically. The\n"
-        "password never goes into the name: the client library reads it from\n"
-        ".I ~/.pgpass\n"
-        "(or the file\n.BR PGPASSFILE\nnames, or\n.BR PGPASSWORD ).\n"
-        "A server on a Unix socket: postgresql:///dbname?host=/run/postgresql.\n"
-        ".SH EXIT STATUS\n");
+    page += QStringLiteral(".TP\n.BI \\-\\-record \" FILE.kvxdb\"\n")
+            + roff(said("an SQLite database record, shared by the stations that reach the file; its times are UTC as\n"
+                        "2026-12-08T09:15:02Z.\n"));
+    page += QStringLiteral(".TP\n.BI \\-\\-record \" postgresql://user@host[:port]/dbname\"\n")
+            + roff(said("a PostgreSQL database shared by every station, which hands out unit addresses atomically; its\n"
+                        "times are of the type timestamptz. The password never goes into the name: the client library\n"
+                        "reads it from ~/.pgpass (or the file PGPASSFILE names, or PGPASSWORD). A server on a Unix\n"
+                        "socket: postgresql:///dbname?host=/run/postgresql.\n"));
+    page += QStringLiteral(".TP\n.B %1\n").arg(roff(said("Unit codes")))
+            + roff(said("A unit code (--serial, --serials, standard input with --watch) is 1 to 64 printable characters:\n"
+                        "no control characters. A code given twice in one batch is refused before any port opens; a\n"
+                        "code the record holds for another unit is refused unless --replace.\n"));
+    page += QStringLiteral(".SH %1\n").arg(said("EXIT STATUS"));
     for (const ExitStatusText &status : exitStatusTexts())
-        page += QStringLiteral(".TP\n.B %1\n%2\n").arg(roff(status.status), roff(status.text));
-    page += QStringLiteral(".PP\n") + roff(exitStatusNote()) + QLatin1Char('\n');
-    page += QStringLiteral(
-        ".SH ENVIRONMENT\n"
-        ".TP\n.B KVX_EXTRA_PORTS\n"
-        "paths of further serial devices, separated by colons: pseudo\\-terminals, network bridges, the\n"
-        "simulator's link\n(\\fBkvx\\-modemsim \\-\\-link /tmp/kvx\\-modem\\fR).\n"
-        ".TP\n.BR PGPASSFILE \", \" PGPASSWORD\n"
-        "where the PostgreSQL client finds the password of a postgresql:// record (default\n"
-        ".IR ~/.pgpass ).\n"
-        ".TP\n.BR LC_ALL \", \" LC_MESSAGES \", \" LANG\n"
-        "the language of the messages: Chinese for zh_CN, English otherwise (the window's catalogues).\n"
-        ".TP\n.B TERM\n"
-        "progress is redrawn in place only on a terminal that is not dumb; otherwise it comes as plain lines.\n"
-        ".TP\n.B QT_LOGGING_RULES\n"
-        "turns diagnostics on by category, e.g. kvx.*.debug=true (kvx.protocol, kvx.engine, kvx.wire).\n"
-        ".SH FILES\n"
-        ".TP\n.I /usr/lib/kvx\\-config/translations/\n"
-        "the catalogues, shared with the window.\n"
-        ".SH SEE ALSO\n"
-        ".BR kvx\\-config (1),\n"
-        ".BR kvx\\-modemsim (1)\n");
+        page += QStringLiteral(".TP\n.B %1\n%2\n").arg(roff(status.status), roff(QCoreApplication::translate("CliHelp", status.text)));
+    page += QStringLiteral(".PP\n") + roff(QCoreApplication::translate("CliHelp", exitStatusNote())) + QLatin1Char('\n');
+    page += QStringLiteral(".SH %1\n").arg(said("ENVIRONMENT"));
+    page += QStringLiteral(".TP\n.B KVX_EXTRA_PORTS\n")
+            + roff(said("paths of further serial devices, separated by colons: pseudo-terminals, network bridges, the\n"
+                        "simulator's link (kvx-modemsim --link /tmp/kvx-modem).\n"));
+    page += QStringLiteral(".TP\n.BR PGPASSFILE \", \" PGPASSWORD\n")
+            + roff(said("where the PostgreSQL client finds the password of a postgresql:// record (default ~/.pgpass).\n"));
+    page += QStringLiteral(".TP\n.BR LC_ALL \", \" LC_MESSAGES \", \" LANG\n")
+            + roff(said("the language of the help and the messages: Chinese for zh_CN, English otherwise (the window's\n"
+                        "catalogues).\n"));
+    page += QStringLiteral(".TP\n.B TERM\n")
+            + roff(said("progress is redrawn in place only on a terminal that is not dumb; otherwise it comes as plain lines.\n"));
+    page += QStringLiteral(".TP\n.B QT_LOGGING_RULES\n")
+            + roff(said("turns diagnostics on by category, e.g. kvx.*.debug=true (kvx.protocol, kvx.engine, kvx.wire).\n"));
+    page += QStringLiteral(".SH %1\n.TP\n.I /usr/lib/kvx\\-config/translations/\n").arg(said("FILES"))
+            + roff(said("the catalogues, shared with the window.\n"));
+    page += QStringLiteral(".SH %1\n.BR kvx\\-config (1),\n.BR kvx\\-modemsim (1)\n").arg(said("SEE ALSO"));
     return page;
 }
 

@@ -504,6 +504,40 @@ void RecordKeeper::holdsUnit(QObject *context, const QString &unitAddress, const
     }, Qt::QueuedConnection);
 }
 
+void RecordKeeper::unitsWithCodes(QObject *context, const QStringList &codes, Callback done)
+{
+    QPointer<QObject> to(context);
+    Local *local = m_local;
+    Shared *shared = m_shared;
+    if (!local || codes.isEmpty()) {
+        QMetaObject::invokeMethod(this, [to, done] {
+            if (to)
+                done(Reply());
+        }, Qt::QueuedConnection);
+        return;
+    }
+    QMetaObject::invokeMethod(m_local, [this, local, shared, to, done, codes] {
+        Reply answer;
+        if (local->journal.isSet())
+            answer.holders = ::unitsWithCodes(local->journal.rows(), codes);
+        if (!shared) {
+            QMetaObject::invokeMethod(this, [to, done, answer] {
+                if (to)
+                    done(answer);
+            }, Qt::QueuedConnection);
+            return;
+        }
+        QMetaObject::invokeMethod(shared, [shared, to, done, codes, answer] {
+            Reply held = answer;
+            QString error;
+            held.holders += ::unitsWithCodes(shared->store->rows(&error), codes);
+            if (!error.isEmpty())
+                held.error = named(shared->name, error);
+            shared->reply(to, done, held);
+        }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
 void RecordKeeper::nextFreeUnit(QObject *context, const QString &networkAddress, qint64 start, Callback done)
 {
     QPointer<QObject> to(context);

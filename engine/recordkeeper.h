@@ -36,6 +36,7 @@ public:
         bool waiting = false;    // writeRow(): the row is kept here, not yet in the database
         bool yes = false;        // holdsUnit()
         qint64 number = -1;      // nextFreeUnit()
+        QList<RecordRow> holders;  // unitsWithCodes(): a unit that holds each code asked for
     };
     using Callback = std::function<void(const Reply &)>;
 
@@ -72,6 +73,9 @@ public:
                   Callback done);
     void holdsUnit(QObject *context, const QString &unitAddress, const QString &networkAddress, Callback done);
     void nextFreeUnit(QObject *context, const QString &networkAddress, qint64 start, Callback done);
+    // The units recorded as configured that carry one of `codes` (see
+    // unitsWithCodes()), the journal's and the database's.
+    void unitsWithCodes(QObject *context, const QStringList &codes, Callback done);
 
     // Rows kept here that have not reached the database yet.
     int waiting() const { return m_waiting; }

@@ -156,6 +156,16 @@ void Station::askUnitHeld(QObject *context, const RadioSettings &settings, LinkM
                         [done](const RecordKeeper::Reply &reply) { done(reply.yes); });
 }
 
+void Station::askCodesHeld(QObject *context, const QStringList &codes,
+                           const std::function<void(const QList<RecordRow> &, const QString &)> &done) const
+{
+    if (!hasRecords() || codes.isEmpty()) {
+        done({}, QString());
+        return;
+    }
+    m_keeper->unitsWithCodes(context, codes, [done](const RecordKeeper::Reply &reply) { done(reply.holders, reply.error); });
+}
+
 void Station::askNextUnit(QObject *context, const LinkController &link, const std::function<void(qint64)> &done) const
 {
     const qint64 next = link.nextUnitAddress();

@@ -80,6 +80,11 @@ public:
     // `done` is called at once unless a database must be asked.
     void askUnitHeld(QObject *context, const RadioSettings &settings, LinkMode mode,
                      const std::function<void(bool held)> &done) const;
+    // The units the records hold that carry one of `codes` (configured,
+    // not superseded): a code is one unit's. `done` gets them and, when a
+    // record could not be read, why.
+    void askCodesHeld(QObject *context, const QStringList &codes,
+                      const std::function<void(const QList<RecordRow> &holders, const QString &error)> &done) const;
     // The unit address for the next unit after `link`'s good write: the
     // next one, or the next free one from it in a record that knows; -1
     // for none.

@@ -55,11 +55,12 @@ private slots:
         QList<UnitRecord> units;
         QStringList lines;
         for (int i = 0; i < labels; ++i) {
-            units << unit(QStringLiteral("SN;00%1=x").arg(i), 5 + i, i == 1 ? LinkMode::PointToPoint : LinkMode::PointToMultipoint);
+            // Separators, a backslash and Chinese: the scan gives the code back as it is.
+            units << unit(QStringLiteral("序列;00%1=x\\y").arg(i), 5 + i, i == 1 ? LinkMode::PointToPoint : LinkMode::PointToMultipoint);
             lines << labelLine(units.last());
         }
         QCOMPARE(lines.first(), QStringLiteral("KVX;product=KV6 - KV7;module=Brae - Loch;mode=p2mp;network=25819;unit=5;"
-                                               "code=SN,000:x;date=%1;station=line-1")
+                                               "code=序列\\;000\\=x\\\\y;date=%1;station=line-1")
                                     .arg(units.first().time.toLocalTime().date().toString(Qt::ISODate)));
         QTemporaryDir dir;
         LabelSize labelSize;
@@ -75,6 +76,37 @@ private slots:
         decoded.sort();
         lines.sort();
         QCOMPARE(decoded, lines);
+        // Its code's text is on the label too.
+        const QString text = QString::fromUtf8(run("pdftotext", { dir.filePath("l.pdf"), "-" }));
+        QVERIFY2(text.contains(units.first().serial), qPrintable(text));
+    }
+
+    // A code of the longest a code may be, Chinese, still gets its QR code
+    // and its whole text; a label that cannot have both is refused whole.
+    void labelWholeOrNone_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("station");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("64 Chinese characters") << QString(64, QChar(0x5E8F)) << "line-1" << true;
+        QTest::newRow("a station too long for a QR code") << "SN-1" << QString(2000, QLatin1Char('s')) << false;
+    }
+    void labelWholeOrNone()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, station);
+        QFETCH(bool, made);
+        UnitRecord r = unit(code, 5);
+        r.station = station;
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(writeLabelsPdf({ r }, LabelSize::Label50x25, dir.filePath("l.pdf"), &error) == made, qPrintable(error));
+        QCOMPARE(QFileInfo::exists(dir.filePath("l.pdf")), made);
+        if (!made)
+            return;
+        run("pdftoppm", { "-r", "600", "-gray", "-png", dir.filePath("l.pdf"), dir.filePath("page") });
+        QCOMPARE(QString::fromUtf8(run("zbarimg", { "--raw", "-q", dir.filePath("page-1.png") })).trimmed(), labelLine(r));
+        QVERIFY(QString::fromUtf8(run("pdftotext", { dir.filePath("l.pdf"), "-" })).remove(QLatin1Char('\n')).contains(code));
     }
 
     // The figures of known rows, in the page (no network: nothing fetched)
