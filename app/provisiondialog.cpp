@@ -62,7 +62,7 @@ QStringList shownCaptions(const RadioSettings &s, Module module)
 {
     QStringList captions;
     for (int reg : { int(Reg::WorkMode), int(Reg::SerialBaud), int(Reg::LinkRate), int(Reg::OutputPower) }) {
-        const QString caption = settingCaption(s, module, reg);
+        const QString caption = settingWords(s, module, reg);
         if (!caption.isEmpty())
             captions << caption;
     }

@@ -92,13 +92,15 @@ void MainWindow::showWriteProgress(UnitStep step, int line, int lines)
 // After a write: how it ended, and the next unit address after a good one.
 void MainWindow::finishWrite(const UnitOutcome &outcome)
 {
-    const QString summary = labelledSummary(serial->writeSettings(), serial->config().module);
+    const RadioSettings written = serial->writeSettings();
+    const Module module = serial->config().module;
     // The lost device's own message comes next and says this one with it.
     if (outcome.cause == UnitOutcome::PortLost) {
         lostWrite = outcome;
-        lostWriteSummary = summary;
+        lostWriteSummary = labelledSummary(written, module);
     }
-    showStatus([outcome, summary] { return outcome.withSummary(summary); },
+    // Made when shown, so a language switch says all of it anew.
+    showStatus([outcome, written, module] { return outcome.withSummary(labelledSummary(written, module)); },
                outcome.isGood() ? StatusKind::Good : StatusKind::Failure);
     // Ready for the next unit of the batch: only after a write that took;
     // a record that hands out addresses may know a later free one.

@@ -10,6 +10,10 @@
 
 namespace {
 
+struct HelpText {
+    Q_DECLARE_TR_FUNCTIONS(CliHelp)
+};
+
 QString said(const char *text)
 {
     return QCoreApplication::translate("CliHelp", text);
@@ -20,7 +24,7 @@ QString said(const char *text)
 QString valueListsText()
 {
     // The values are those the options take, so they stay as typed.
-    QString text = QLatin1Char('\n') + said("Values by module:") + QLatin1Char('\n');
+    QString text = QLatin1Char('\n') + HelpText::tr("Values by module:") + QLatin1Char('\n');
     const QString row = QStringLiteral("    %1 %2\n");
     const auto label = [](const char *name) { return (said(name) + QLatin1Char(':')).leftJustified(11); };
     for (Module module : allModules()) {
@@ -36,7 +40,7 @@ QString valueListsText()
                 + row.arg(label(QT_TRANSLATE_NOOP("CliHelp", "link rate")), profile.airSpeeds.join(QStringLiteral(", ")))
                 + row.arg(label(QT_TRANSLATE_NOOP("CliHelp", "power")), profile.outputPowers.join(QStringLiteral(", ")));
     }
-    text += QStringLiteral("  %1\n").arg(said("every module"))
+    text += QStringLiteral("  %1\n").arg(HelpText::tr("every module"))
             + row.arg(label(QT_TRANSLATE_NOOP("CliHelp", "baud")),
                       moduleProfile(Module::Tarn).baudRates.join(QStringLiteral(", ")));
     return text;
@@ -48,7 +52,7 @@ namespace {
 QString extraPorts()
 {
     return QLatin1Char('\n')
-           + said("Ports: the serial ports the system lists, plus the paths in the environment variable KVX_EXTRA_PORTS\n"
+           + HelpText::tr("Ports: the serial ports the system lists, plus the paths in the environment variable KVX_EXTRA_PORTS\n"
                   "(separated by '%1'), for devices it does not list as serial ports: pseudo-terminals, network bridges,\n"
                   "the simulator (kvx-modemsim --link /tmp/kvx-modem). For example:\n"
                   "  KVX_EXTRA_PORTS=/tmp/kvx-modem kvx-cli ports\n")
@@ -68,19 +72,19 @@ QString column(const QString &left, int width, const QString &text)
 
 QString generalHelp()
 {
-    QString text = said("Usage: kvx-cli COMMAND [OPTIONS]\n"
+    QString text = HelpText::tr("Usage: kvx-cli COMMAND [OPTIONS]\n"
                         "Reads and writes the settings of KVX radio modems (KV5, KV6 - KV7) on serial ports.\n\n"
                         "Commands:\n");
     for (const CliCommand &command : cliCommands())
         text += column(QLatin1String(command.name), 11, helpText(command.summary));
     text += column(QStringLiteral("help"), 11,
-                   said("a command's options and an example: kvx-cli help write (or kvx-cli write --help)"));
-    text += QLatin1Char('\n') + said("Options of every command: -h, --help; --help-all (every command's help); -v, --version")
+                   HelpText::tr("a command's options and an example: kvx-cli help write (or kvx-cli write --help)"));
+    text += QLatin1Char('\n') + HelpText::tr("Options of every command: -h, --help; --help-all (every command's help); -v, --version")
             + QLatin1Char('\n');
     for (const CliOption &option : commonOptions())
         text += column(QLatin1String(option.name), 11, helpText(option.text));
     text += QLatin1Char('\n')
-            + said("Output: messages and the values in text output follow the language (LANG=zh_CN.UTF-8: Chinese);\n"
+            + HelpText::tr("Output: messages and the values in text output follow the language (LANG=zh_CN.UTF-8: Chinese);\n"
                    "the keys of \"key: value\" lines stay as they are in every language. --json is the stable form\n"
                    "for scripts: one JSON object per line, its keys and values the same in every language.\n");
     return text + extraPorts() + exitStatusHelp();
@@ -91,7 +95,7 @@ QString commandHelp(const QString &name)
     const CliCommand *command = findCommand(name);
     if (!command)
         return QString();
-    QString text = said("Usage: %1").arg(QLatin1String(command->synopsis)) + QLatin1Char('\n')
+    QString text = HelpText::tr("Usage: %1").arg(QLatin1String(command->synopsis)) + QLatin1Char('\n')
                    + helpText(command->about) + QLatin1Char('\n');
     for (const CliSubcommand &subcommand : command->subcommands) {
         QStringList options;
@@ -99,16 +103,16 @@ QString commandHelp(const QString &name)
             options << QStringLiteral("--") + option;
         text += QLatin1Char('\n') + column(QStringLiteral("%1 %2").arg(QLatin1String(command->name), QLatin1String(subcommand.name)),
                                            22, helpText(subcommand.about))
-                + QString(24, QLatin1Char(' ')) + said("takes %1").arg(options.join(QStringLiteral(", "))) + QLatin1Char('\n');
+                + QString(24, QLatin1Char(' ')) + HelpText::tr("takes %1").arg(options.join(QStringLiteral(", "))) + QLatin1Char('\n');
     }
-    text += QLatin1Char('\n') + said("Options:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + HelpText::tr("Options:") + QLatin1Char('\n');
     for (const CliOption &option : command->options)
         text += column(QLatin1String(option.name), 22, helpText(option.text));
     if (command->valueLists)
         text += valueListsText();
     if (QByteArray(command->synopsis).contains("--port") || QByteArray(command->name) == "ports")
         text += extraPorts();
-    text += QLatin1Char('\n') + said("Example:") + QStringLiteral("\n  %1\n").arg(QLatin1String(command->example));
+    text += QLatin1Char('\n') + HelpText::tr("Example:") + QStringLiteral("\n  %1\n").arg(QLatin1String(command->example));
     return text;
 }
 
