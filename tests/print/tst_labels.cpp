@@ -8,6 +8,7 @@
 
 #include "print/dayreport.h"
 #include "print/unitlabel.h"
+#include "records/recordfile.h"
 
 namespace {
 
@@ -107,6 +108,45 @@ private slots:
         run("pdftoppm", { "-r", "600", "-gray", "-png", dir.filePath("l.pdf"), dir.filePath("page") });
         QCOMPARE(QString::fromUtf8(run("zbarimg", { "--raw", "-q", dir.filePath("page-1.png") })).trimmed(), labelLine(r));
         QVERIFY(QString::fromUtf8(run("pdftotext", { dir.filePath("l.pdf"), "-" })).remove(QLatin1Char('\n')).contains(code));
+    }
+
+    // label --network: every verified unit of the network, each unit
+    // address once (its last row); --unit picks one.
+    void labelsOfNetwork_data()
+    {
+        QTest::addColumn<QStringList>("choice");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("the network") << QStringList { "--network", "4321" } << QStringList { "A", "B2", "C" };
+        QTest::newRow("one unit") << QStringList { "--network", "4321", "--unit", "2" } << QStringList { "B2" };
+    }
+    void labelsOfNetwork()
+    {
+        QFETCH(QStringList, choice);
+        QFETCH(QStringList, codes);
+        QTemporaryDir dir;
+        RecordFile record(dir.filePath("units.csv"));
+        const struct {
+            const char *code;
+            qint64 network;
+            qint64 unit;
+            const char *result;
+        } rows[] = { { "A", 4321, 1, "verified" }, { "B", 4321, 2, "verified" }, { "C", 4321, 3, "verified" },
+                     { "D", 4321, 4, "failed" },   { "B2", 4321, 2, "verified" }, { "E", 9999, 1, "verified" } };
+        for (const auto &row : rows) {
+            UnitRecord r = unit(QLatin1String(row.code), row.unit);
+            r.settings.set(Reg::NetworkAddress, row.network);
+            r.result = QLatin1String(row.result);
+            QVERIFY(!record.writeRow({}, r, nullptr).isEmpty());
+        }
+        const QByteArray said = run(QCoreApplication::applicationDirPath() + "/kvx-print",
+                                    QStringList { "label", "--record", record.path(), "--pdf", dir.filePath("l.pdf") } + choice);
+        QVERIFY2(said.startsWith(QByteArray::number(codes.size()) + " label"), said.constData());
+        run("pdftoppm", { "-r", "300", "-gray", "-png", dir.filePath("l.pdf"), dir.filePath("page") });
+        QStringList decoded;
+        for (const QString &picture : QDir(dir.path()).entryList({ "page*.png" }))
+            decoded << QString::fromUtf8(run("zbarimg", { "--raw", "-q", dir.filePath(picture) })).trimmed().section(";code=", 1).section(';', 0, 0);
+        decoded.sort();
+        QCOMPARE(decoded, codes);
     }
 
     // The figures of known rows, in the page (no network: nothing fetched)
