@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTimeZone>
 
@@ -168,16 +169,22 @@ void paintRows(QPainter &p, const QRectF &area, const ChartData &chart, qreal f)
         values = qMax(values, metrics.horizontalAdvance(valueText(bar)));
     }
     // A label takes what it needs up to two fifths of the width; only one
-    // longer than that is cut, in the middle, its ends kept.
-    const qreal labelWidth = qMin(labels + f, area.width() * 0.4);
+    // longer than that is cut, in the middle, its ends kept. A browser sets
+    // the report's SVG text in a font of its own, often wider than the one
+    // measured here (DejaVu against a Chinese font's Latin letters): there,
+    // room is left between a label and its bar so it never runs under it.
+    const bool browserSetsText = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG;
+    const qreal slack = browserSetsText ? labels * 0.35 : 0;
+    const qreal labelWidth = qMin(labels + slack + f, area.width() * 0.4);
+    const qreal textWidth = qMax(f, labelWidth - f * 0.5 - slack);
     const qreal barsLeft = area.left() + labelWidth;
     const qreal barsWidth = qMax(f, area.width() - labelWidth - values - f);
     for (int i = 0; i < chart.bars.size(); ++i) {
         const ChartBar &bar = chart.bars.at(i);
         const qreal y = top + i * f * RowLines;
         p.setPen(TextColour);
-        p.drawText(QRectF(area.left(), y, labelWidth - f * 0.5, f * RowLines), Qt::AlignRight | Qt::AlignVCenter,
-                   metrics.elidedText(bar.label, Qt::ElideMiddle, labelWidth - f * 0.5));
+        p.drawText(QRectF(area.left(), y, textWidth, f * RowLines), Qt::AlignRight | Qt::AlignVCenter,
+                   metrics.elidedText(bar.label, Qt::ElideMiddle, textWidth));
         const qreal h = f * RowLines * 0.62;
         const auto barRect = [&](int value) {
             return QRectF(barsLeft, y + (f * RowLines - h) / 2, barsWidth * value / most, h);
