@@ -189,6 +189,9 @@ private:
     // Writes `form` unless the record holds its unit address on its network
     // and the operator does not confirm.
     void confirmThenWrite(const RadioSettings &form);
+    // After the unit address: a unit code the record holds for a unit is
+    // asked about before anything is sent.
+    void confirmCodeThenWrite(const RadioSettings &form, bool replace);
     void askBeforeWriting(const RadioSettings &form);
     // A file dialog of the window's, not yet open: `chosen` gets the file.
     QFileDialog *fileDialog(const QString &caption, const QString &directory, const QString &filter,

@@ -14,6 +14,7 @@
 
 #include "app/unitlabels.h"
 #include "engine/provisionbatch.h"
+#include "protocol/unitcode.h"
 #include "engine/serialports.h"
 #include "engine/unitdetector.h"
 #include "engine/unitjob.h"
@@ -65,7 +66,7 @@ QStringList shownCaptions(const RadioSettings &s, Module module)
 {
     QStringList captions;
     for (int reg : { int(Reg::WorkMode), int(Reg::SerialBaud), int(Reg::LinkRate), int(Reg::OutputPower) }) {
-        const QString caption = settingCaption(s, module, reg);
+        const QString caption = settingWords(s, module, reg);
         if (!caption.isEmpty())
             captions << caption;
     }
@@ -471,6 +472,14 @@ void ProvisionDialog::startBatch(bool checkOnly)
         updateControls();
         return;
     }
+    // Every code by the one rule, and each once, before any port opens.
+    QStringList givenCodes = m_scannedCodes;
+    for (const QString &port : std::as_const(ports))
+        givenCodes << rowFor(port, false)->text(CodeColumn).trimmed();
+    if (const QString problem = batchCodesProblem(givenCodes); !problem.isEmpty()) {
+        say(tr("Nothing was sent: %1").arg(problem), true);
+        return;
+    }
     LinkConfig link;
     link.product = profile->product;
     link.module = profile->module;
@@ -582,6 +591,16 @@ void ProvisionDialog::codeScanned()
     ui->BatchCodeEdit->clear();
     if (code.isEmpty())
         return;
+    QStringList given = m_scannedCodes;
+    for (int i = 0; i < ui->PortList->topLevelItemCount(); ++i)
+        given << ui->PortList->topLevelItem(i)->text(CodeColumn);
+    QString problem = unitCodeProblem(code);
+    if (problem.isEmpty() && given.contains(code))
+        problem = batchCodesProblem({ code, code });
+    if (!problem.isEmpty()) {
+        say(tr("Not taken: %1").arg(problem), true);
+        return;
+    }
     // On the assembly line the code waits for the next unit plugged in.
     if (batchRunning() && m_batch->isWatching()) {
         m_batch->queueUnitCode(code);

@@ -17,6 +17,7 @@
 
 #include "app/provisiondialog.h"
 #include "app/radiobuttons.h"
+#include "protocol/unitcode.h"
 #include "app/recorddialog.h"
 #include "app/toolsettings.h"
 #include "protocol/profilecheck.h"
@@ -312,6 +313,11 @@ void MainWindow::setRecordPath(const QString &path)
 
 void MainWindow::confirmThenWrite(const RadioSettings &form)
 {
+    const QString code = serial->unitCode();
+    if (!code.isEmpty() && !unitCodeProblem(code).isEmpty()) {
+        showStatus([code] { return tr("Nothing was sent: %1").arg(unitCodeProblem(code)); }, StatusKind::Failure);
+        return;
+    }
     // Asked of the record on its own thread; the form waits meanwhile.
     askingRecord = true;
     applyState();
@@ -327,7 +333,55 @@ void MainWindow::confirmThenWrite(const RadioSettings &form)
         if (held)
             askBeforeWriting(form);
         else
-            startWrite(form, false);
+            confirmCodeThenWrite(form, false);
+    });
+}
+
+void MainWindow::confirmCodeThenWrite(const RadioSettings &form, bool replace)
+{
+    const QString code = serial->unitCode();
+    if (code.isEmpty()) {
+        startWrite(form, replace);
+        return;
+    }
+    askingRecord = true;
+    applyState();
+    station->askCodesHeld(this, { code }, [this, form, replace, code](const QList<RecordRow> &holders, const QString &error) {
+        askingRecord = false;
+        applyState();
+        if (serial->state() != LinkState::Ready || !serial->isOpen())
+            return;
+        if (!error.isEmpty()) {
+            showStatus([error] { return tr("Nothing was sent: the record's units cannot be read: %1").arg(error); },
+                       StatusKind::Failure);
+            return;
+        }
+        if (holders.isEmpty()) {
+            startWrite(form, replace);
+            return;
+        }
+        // A code is one unit's: the label scanned twice, or this unit
+        // written again knowingly.
+        const RecordRow holder = holders.first();
+        auto *box = new QMessageBox(QMessageBox::Question, tr("Unit code in use"),
+                                    tr("The record holds this code already: %1. Write it to this unit too?")
+                                        .arg(codeHolderText(holder)),
+                                    QMessageBox::Yes | QMessageBox::No, this);
+        box->setDefaultButton(QMessageBox::No);
+        box->setEscapeButton(QMessageBox::No);
+        box->setStyleSheet(QLatin1String(DialogSheet));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setObjectName(QStringLiteral("CodeInUseQuestion"));
+        connect(box, &QMessageBox::finished, this, [this, box, form, replace, code] {
+            if (box->clickedButton() != box->button(QMessageBox::Yes)) {
+                showStatus([code] { return tr("Not written: unit code %1 is recorded for another unit.").arg(code); },
+                           StatusKind::Failure);
+                return;
+            }
+            if (serial->state() == LinkState::Ready && serial->isOpen())
+                startWrite(form, replace);
+        });
+        box->open();
     });
 }
 
@@ -354,7 +408,7 @@ void MainWindow::askBeforeWriting(const RadioSettings &form)
         }
         // The device may have gone while the question was open.
         if (serial->state() == LinkState::Ready && serial->isOpen())
-            startWrite(form, true);
+            confirmCodeThenWrite(form, true);
     });
     box->open();
 }

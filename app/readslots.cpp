@@ -43,11 +43,11 @@ void MainWindow::reportIn(const RadioSettings &settings)
             profileDone = Refused;
         }
     }
-    const QString read = labelledSummary(settings, serial->config().module);
-    // What of the form cannot be written as it stands, until it can.
+    // What of the form cannot be written as it stands, until it can; said
+    // again whole in the language switched to.
     showMessage(
-        [this, read, profileDone, profile = loadedProfile, name = profileName] {
-            QStringList parts { tr("Read: %1").arg(read) };
+        [this, settings, module = serial->config().module, profileDone, profile = loadedProfile, name = profileName] {
+            QStringList parts { tr("Read: %1").arg(labelledSummary(settings, module)) };
             if (profileDone == Applied)
                 parts << tr("Profile %1 applied.").arg(name);
             else if (profileDone == Refused)

@@ -1,18 +1,13 @@
 #include "app/recorddialog.h"
 #include "ui_recorddialog.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QPointer>
 #include <QRegularExpressionValidator>
-#include <QValueAxis>
 
 #include <memory>
 
+#include "app/chartwidget.h"
 #include "engine/unitoutcome.h"
 #include "protocol/writeplan.h"
 #include "records/recordfigures.h"
@@ -40,55 +35,6 @@ QStringList rowFields(const RecordRow &row)
                          recordUnitAddress(r),
                          recordNetworkAddress(r) }
            + recordCaptions(r) + QStringList { result, r.detail, r.serial };
-}
-
-// A bar chart of attempts and good units (or, `good` empty, of one count).
-QChartView *barChart(const QString &title, const QStringList &categories, const QList<int> &attempts,
-                     const QList<int> &good, const QString &attemptsName, const QString &goodName)
-{
-    auto *chart = new QChart;
-    chart->setTitle(title);
-    chart->setAnimationOptions(QChart::NoAnimation);
-    auto *series = new QBarSeries;
-    auto *tried = new QBarSet(attemptsName);
-    tried->setColor(good.isEmpty() ? QColor(0xc6, 0x28, 0x28) : QColor(0xb8, 0xc7, 0xdc));
-    int top = 1;
-    for (int value : attempts) {
-        *tried << value;
-        top = qMax(top, value);
-    }
-    series->append(tried);
-    if (!good.isEmpty()) {
-        auto *made = new QBarSet(goodName);
-        made->setColor(QColor(0x2e, 0x7d, 0x32));
-        for (int value : good)
-            *made << value;
-        series->append(made);
-    }
-    chart->addSeries(series);
-    auto *x = new QBarCategoryAxis;
-    x->append(categories.isEmpty() ? QStringList { QCoreApplication::translate("RecordDialog", "none") } : categories);
-    chart->addAxis(x, Qt::AlignBottom);
-    series->attachAxis(x);
-    auto *y = new QValueAxis;
-    y->setRange(0, top);
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTickCount(qMin(top, 5) + 1);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(y);
-    chart->legend()->setVisible(!good.isEmpty());
-    auto *view = new QChartView(chart);
-    view->setMinimumSize(320, 200);
-    return view;
-}
-
-void countsOf(const QMap<QString, FigureCount> &counts, QStringList *names, QList<int> *attempts, QList<int> *good)
-{
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        *names << (it.key().isEmpty() ? QCoreApplication::translate("RecordDialog", "(none)") : it.key());
-        *attempts << it.value().attempts;
-        *good << it.value().good;
-    }
 }
 
 } // namespace
@@ -231,31 +177,12 @@ void RecordDialog::showDay()
     const RecordFigures figures = recordFigures(m_rows, from, to);
     const int percent = figures.total.attempts ? qRound(100.0 * figures.total.good / figures.total.attempts) : 0;
     ui->DaySummaryLabel->setText(tr("%1 good units of %2 attempts (%3 %)").arg(figures.total.good).arg(figures.total.attempts).arg(percent));
-    const QString attempts = tr("attempts");
-    const QString good = tr("good units");
-    QStringList hours;
-    QList<int> tried;
-    QList<int> made;
-    for (auto it = figures.perHour.cbegin(); it != figures.perHour.cend(); ++it) {
-        hours << it.key().toLocalTime().toString(QStringLiteral("HH"));
-        tried << it.value().attempts;
-        made << it.value().good;
-    }
-    ui->chartsLayout->addWidget(barChart(tr("Units per hour"), hours, tried, made, attempts, good), 0, 0);
-    QStringList reasons;
-    QList<int> failures;
-    for (auto it = figures.failures.cbegin(); it != figures.failures.cend(); ++it) {
-        reasons << resultCaption(it.key());
-        failures << it.value();
-    }
-    ui->chartsLayout->addWidget(barChart(tr("Failures by reason"), reasons, failures, {}, tr("failures"), QString()), 0, 1);
-    for (const auto &[title, counts, column] : { std::tuple { tr("By station"), &figures.byStation, 0 },
-                                                 std::tuple { tr("By operator"), &figures.byOperator, 1 } }) {
-        QStringList names;
-        tried.clear();
-        made.clear();
-        countsOf(*counts, &names, &tried, &made);
-        ui->chartsLayout->addWidget(barChart(title, names, tried, made, attempts, good), 1, column);
+    // The report's charts, drawn as the report draws them: two by two.
+    const QList<ChartData> charts = reportCharts(figures);
+    for (int i = 0; i < charts.size(); ++i) {
+        auto *chart = new ChartWidget(charts.at(i));
+        chart->setObjectName(QStringLiteral("DayChart%1").arg(i));
+        ui->chartsLayout->addWidget(chart, i / 2, i % 2);
     }
 }
 

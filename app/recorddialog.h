@@ -1,8 +1,8 @@
 #pragma once
 // The provisioning record on screen: every attempt, filtered by network
 // address, with the rows the link-compatibility check flags highlighted and
-// its findings said below; and the day at a glance in charts (Qt Charts),
-// the figures kvx-cli's report draws.
+// its findings said below; and the day at a glance in the charts kvx-cli's
+// report draws, drawn the same way (print/chart.h).
 
 #include <QDialog>
 #include <QList>

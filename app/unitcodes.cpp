@@ -18,6 +18,7 @@
 #include "engine/linkcontroller.h"
 #include "app/unitlabels.h"
 #include "print/unitlabel.h"
+#include "protocol/unitcode.h"
 #include "records/recordlocation.h"
 
 void MainWindow::setUpUnitCodes()
@@ -66,6 +67,11 @@ void MainWindow::unitCodeEntered()
     if (code.isEmpty())
         return;
     ui->SerialCodeEdit->selectAll();
+    // A code that breaks the rule is said at once, and written with nothing.
+    if (const QString problem = unitCodeProblem(code); !problem.isEmpty()) {
+        showStatus([code] { return tr("Not taken: %1").arg(unitCodeProblem(code)); }, StatusKind::Failure);
+        return;
+    }
     if (!ui->ActionWriteOnScan->isChecked())
         return;
     if (serial->state() != LinkState::Ready || !formIsFilled()) {
@@ -151,8 +157,9 @@ QString writeUnitLabel(const UnitRecord &record, QString *error)
     QString name = record.serial.isEmpty()
                        ? QStringLiteral("unit-%1-%2").arg(recordNetworkAddress(record), recordUnitAddress(record))
                        : record.serial;
-    // A code is a file name only in the characters every system takes.
-    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    // A code is a file name only in the characters every system takes
+    // (letters of any script, digits, '.', '_', '-').
+    name.replace(QRegularExpression(QStringLiteral("[^\\p{L}\\p{N}._-]")), QStringLiteral("_"));
     const QString path = QDir(folder).filePath(
         QStringLiteral("%1-%2.pdf").arg(name, record.time.toLocalTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
     return writeLabelsPdf({ record }, LabelSize::Label62x29, path, error) ? path : QString();

@@ -99,13 +99,15 @@ void MainWindow::showWriteProgress(UnitStep step, int line, int lines)
 // After a write: how it ended, and the next unit address after a good one.
 void MainWindow::finishWrite(const UnitOutcome &outcome)
 {
-    const QString summary = labelledSummary(serial->writeSettings(), serial->config().module);
+    const RadioSettings written = serial->writeSettings();
+    const Module module = serial->config().module;
     // The lost device's own message comes next and says this one with it.
     if (outcome.cause == UnitOutcome::PortLost) {
         lostWrite = outcome;
-        lostWriteSummary = summary;
+        lostWriteSummary = labelledSummary(written, module);
     }
-    showStatus([outcome, summary] { return outcome.withSummary(summary); },
+    // Made when shown, so a language switch says all of it anew.
+    showStatus([outcome, written, module] { return outcome.withSummary(labelledSummary(written, module)); },
                outcome.isGood() ? StatusKind::Good : StatusKind::Failure);
     ui->ResultPanel->showOutcome(outcome, [settings = serial->writeSettings(), module = serial->config().module] {
         return labelledSummary(settings, module);

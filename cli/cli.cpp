@@ -22,12 +22,16 @@
 #include "engine/radiosession.h"
 #include "engine/station.h"
 #include "protocol/randomaddress.h"
+#include "protocol/unitcode.h"
 #include "protocol/version.h"
 #include "records/recordlocation.h"
 #include "records/recordservice.h"
 #include "records/recordworker.h"
 
 namespace {
+
+// How long kvx-cli waits for the record to say whose the unit codes are.
+constexpr int RecordAnswerMs = 30000;
 
 // Options that carry a setting, by the key they set.
 const struct {
@@ -96,7 +100,7 @@ int Cli::run()
         const bool parsed = m_parser.parse(m_app.arguments());
         m_json = m_parser.isSet(QStringLiteral("json"));
         if (!parsed)
-            throw UsageError { m_parser.errorText() + tr(" (see kvx-cli --help)") };
+            throw UsageError { parseError() };
         QStringList arguments = m_parser.positionalArguments();
         if (!arguments.isEmpty() && arguments.first() == QLatin1String(GenerateCommand))
             return generate(arguments);
@@ -117,7 +121,7 @@ int Cli::run()
             }
             const QString text = commandHelp(arguments.first());
             if (text.isEmpty())
-                throw UsageError { tr("no command \"%1\" (commands: %2)").arg(arguments.first(), commandNames()) };
+                throw UsageError { tr("no command \"%1\" (commands: %2; see kvx-cli --help)").arg(arguments.first(), commandNames()) };
             out() << text;
             return 0;
         }
@@ -152,6 +156,39 @@ int Cli::run()
     }
 }
 
+QString Cli::parseError() const
+{
+    // Said as every other usage error is, pointing to the help of the
+    // command given (the first word that names one).
+    const QStringList arguments = m_app.arguments().mid(1);
+    QString command;
+    QString missing;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &word = arguments.at(i);
+        if (word.startsWith(QLatin1String("--")) && !word.contains(QLatin1Char('='))) {
+            const QString name = word.mid(2);
+            const bool takesValue = std::any_of(m_options.begin(), m_options.end(), [&](const QCommandLineOption &option) {
+                return option.names().contains(name) && !option.valueName().isEmpty();
+            });
+            if (takesValue && i + 1 >= arguments.size())
+                missing = word;
+            if (takesValue)
+                ++i;
+        } else if (!word.startsWith(QLatin1Char('-')) && command.isEmpty() && findCommand(word)) {
+            command = word;
+        }
+    }
+    const QString help = command.isEmpty() ? QStringLiteral("kvx-cli --help") : QStringLiteral("kvx-cli help %1").arg(command);
+    const QStringList unknown = m_parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString &name = unknown.first();
+        return tr("%1: no such option (see %2)").arg(name.size() == 1 ? QStringLiteral("-") + name : QStringLiteral("--") + name, help);
+    }
+    if (!missing.isEmpty())
+        return tr("%1 needs a value (see %2)").arg(missing, help);
+    return tr("%1 (see %2)").arg(m_parser.errorText(), help);
+}
+
 int Cli::failedJson(int status)
 {
     // A script reading --json gets an object for every failure too, with
@@ -173,7 +210,7 @@ int Cli::dispatch(const CliCommand &command, const QStringList &arguments)
     }
     const CliSubcommand *subcommand = findSubcommand(command, arguments.value(1));
     if (!subcommand)
-        throw UsageError { QLatin1String(command.chooseSubcommand) };
+        throw UsageError { tr("%1 (see kvx-cli help %2)").arg(helpText(command.chooseSubcommand), QLatin1String(command.name)) };
     allowOnly(subcommand->options);
     return (this->*subcommand->run)(arguments);
 }
@@ -193,7 +230,7 @@ int Cli::generate(const QStringList &arguments)
 void Cli::addOptions()
 {
     m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    m_parser.addOptions({
+    m_options = {
         { { "h", "help" }, "Help." },
         { "help-all", "Every command's help." },
         { { "v", "version" }, "Version." },
@@ -242,7 +279,8 @@ void Cli::addOptions()
         { "token-file", "serve: a file holding the bearer token other computers must show.", "FILE" },
         { "reservation-timeout", "Seconds after which a reservation with no result no longer holds its unit address "
                                  "(default 600).", "SECONDS" },
-    });
+    };
+    m_parser.addOptions(m_options);
 }
 
 void Cli::allowOnly(const QStringList &names) const
@@ -447,6 +485,10 @@ int Cli::runPrinter(const QStringList &arguments)
         return Usage;
     }
     QProcess helper;
+    // It speaks as the command that was run, not as itself.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KVX_PRINT_AS"), QCoreApplication::applicationName());
+    helper.setProcessEnvironment(environment);
     helper.setProcessChannelMode(QProcess::ForwardedChannels);
     helper.setInputChannelMode(QProcess::ForwardedInputChannel);
     helper.start(program, arguments);
@@ -475,6 +517,7 @@ QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *que
 {
     QMap<QString, QString> codes;
     QStringList inOrder;
+    QStringList given;
     const auto take = [&](const QString &entry, const QString &where) {
         const QString text = entry.trimmed();
         if (text.isEmpty())
@@ -482,16 +525,25 @@ QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *que
         // A port is named before the first '=' (a code may hold one).
         const int split = int(text.indexOf(QLatin1Char('=')));
         const QString port = split > 0 ? text.left(split).trimmed() : QString();
+        QString code = text;
         if (!port.isEmpty() && (ports.contains(port) || port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("COM")))) {
-            const QString code = text.mid(split + 1).trimmed();
+            code = text.mid(split + 1).trimmed();
             if (code.isEmpty())
-                throw UsageError { tr("%1 %2: no code after the port").arg(where, text) };
+                throw UsageError { tr("%1 %2: no code after the port").arg(where, shownUnitCode(text)) };
             if (codes.contains(port) && codes.value(port) != code)
                 throw UsageError { tr("%1: port %2 is given two codes").arg(where, port) };
-            codes.insert(port, code);
-        } else {
-            inOrder << text;
         }
+        // Every code by the one rule, before any port is opened.
+        const QString problem = unitCodeProblem(code);
+        if (!problem.isEmpty())
+            throw UsageError { QStringLiteral("%1: %2").arg(where, problem) };
+        if (given.contains(code) && !(code != text && codes.value(port) == code))
+            throw UsageError { tr("%1: unit code %2 is given twice: one code, one unit").arg(where, shownUnitCode(code)) };
+        given << code;
+        if (code != text)
+            codes.insert(port, code);
+        else
+            inOrder << code;
     };
     for (const QString &value : m_parser.values(QStringLiteral("serial")))
         take(value, QStringLiteral("--serial"));
@@ -500,10 +552,10 @@ QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *que
         QFile list(file);
         if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
             throw UsageError { QStringLiteral("--serials %1: %2").arg(file, list.errorString()) };
-        while (!list.atEnd()) {
-            const QString line = QString::fromUtf8(list.readLine()).trimmed();
-            if (!line.startsWith(QLatin1Char('#')))
-                take(line, QStringLiteral("--serials %1").arg(file));
+        for (int line = 1; !list.atEnd(); ++line) {
+            const QString text = QString::fromUtf8(list.readLine()).trimmed();
+            if (!text.startsWith(QLatin1Char('#')))
+                take(text, tr("--serials %1, line %2").arg(file).arg(line));
         }
     }
     // One port and one code alone: that unit's.
@@ -535,7 +587,39 @@ QMap<QString, QString> Cli::unitCodes(const QStringList &ports, QStringList *que
     return codes;
 }
 
-void Cli::readCodesFromInput(ProvisionBatch &batch)
+void Cli::refuseHeldCodes(const QStringList &codes)
+{
+    // A code is one unit's: one the record holds for a unit already is a
+    // label scanned twice, or a unit written again knowingly (--replace).
+    if (codes.isEmpty() || m_parser.isSet(QStringLiteral("replace")))
+        return;
+    QList<RecordRow> holders;
+    QString error;
+    bool answered = false;
+    QObject context;
+    m_station->askCodesHeld(&context, codes, [&](const QList<RecordRow> &found, const QString &failure) {
+        holders = found;
+        error = failure;
+        answered = true;
+        m_app.quit();
+    });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &m_app, &QCoreApplication::quit);
+    if (!answered) {
+        limit.start(RecordAnswerMs);
+        m_app.exec();
+    }
+    if (!answered)
+        throw UsageError { tr("the record did not say within %1 s whether it holds the unit codes given; nothing was sent")
+                               .arg(RecordAnswerMs / 1000) };
+    if (!error.isEmpty())
+        throw UsageError { tr("the record's units cannot be read to check the unit codes: %1; nothing was sent").arg(error) };
+    if (!holders.isEmpty())
+        throw UsageError { tr("%1; write it to this unit too with --replace").arg(codeHolderText(holders.first())) };
+}
+
+void Cli::readCodesFromInput(ProvisionBatch &batch, const QStringList &given)
 {
     // Each line typed or scanned is the code of the next unit plugged in.
     // Read a byte whenever one is there: the loop never waits on stdin.
@@ -544,6 +628,7 @@ void Cli::readCodesFromInput(ProvisionBatch &batch)
         m_input.reset();
         return;
     }
+    m_codesGiven = given;
     m_inputNotifier = std::make_unique<QSocketNotifier>(0, QSocketNotifier::Read);
     QObject::connect(m_inputNotifier.get(), &QSocketNotifier::activated, &m_app, [this, &batch] {
         char c = 0;
@@ -553,15 +638,39 @@ void Cli::readCodesFromInput(ProvisionBatch &batch)
             c = '\n';
         }
         if (c != '\n' && c != '\r') {
-            m_inputLine.append(c);
+            // However long a line runs, it is no code past the rule's length.
+            if (m_inputLine.size() <= 4 * MaxUnitCodeLength + 4)
+                m_inputLine.append(c);
             return;
         }
         const QString code = QString::fromUtf8(m_inputLine).trimmed();
         m_inputLine.clear();
         if (code.isEmpty())
             return;
-        batch.queueUnitCode(code);
-        m_board->printFailure(tr("code %1: for the next unit plugged in").arg(code));
+        QString problem = unitCodeProblem(code);
+        if (problem.isEmpty() && m_codesGiven.contains(code))
+            problem = tr("unit code %1 is given twice: one code, one unit").arg(shownUnitCode(code));
+        if (!problem.isEmpty()) {
+            m_board->printFailure(tr("refused: %1").arg(problem));
+            return;
+        }
+        m_codesGiven << code;
+        const auto queue = [this, &batch, code] {
+            batch.queueUnitCode(code);
+            m_board->printFailure(tr("code %1: for the next unit plugged in").arg(code));
+        };
+        if (!m_station || m_parser.isSet(QStringLiteral("replace")) || m_command == QLatin1String("check")) {
+            queue();
+            return;
+        }
+        m_station->askCodesHeld(&m_app, { code }, [this, queue, code](const QList<RecordRow> &holders, const QString &error) {
+            if (!error.isEmpty())
+                m_board->printFailure(tr("refused: code %1: the record's units cannot be read: %2").arg(code, error));
+            else if (!holders.isEmpty())
+                m_board->printFailure(tr("refused: %1 (--replace writes it to a unit again)").arg(codeHolderText(holders.first())));
+            else
+                queue();
+        });
     });
 }
 

@@ -70,6 +70,8 @@ public:
 
 private:
     void addOptions();
+    // A command line the parser refused, said in kvx-cli's own words.
+    QString parseError() const;
     // The command named first, or one of its subcommands, after the options
     // given were checked against those it takes.
     int dispatch(const CliCommand &command, const QStringList &arguments);
@@ -106,11 +108,15 @@ private:
     // without a port go to the ports without one in order or, with --watch,
     // into `queued` for the units that appear.
     QMap<QString, QString> unitCodes(const QStringList &ports, QStringList *queued = nullptr) const;
+    // Refuses (a usage error) codes the record holds for a unit already,
+    // unless --replace; before any port is opened.
+    void refuseHeldCodes(const QStringList &codes);
     // On an assembly line: each line of standard input is the code of the
-    // next unit, read as it comes.
-    void readCodesFromInput(ProvisionBatch &batch);
-    // A batch's codes from the options (and standard input on --watch).
-    void takeUnitCodes(ProvisionBatch &batch, const QStringList &ports);
+    // next unit, read as it comes, refused when it breaks the rule, was
+    // given before (`given` and every line since) or, for a write, is held.
+    void readCodesFromInput(ProvisionBatch &batch, const QStringList &given);
+    // A batch's codes (unitCodes()), and standard input's on --watch.
+    void takeUnitCodes(ProvisionBatch &batch, const QMap<QString, QString> &codes, const QStringList &queued);
     // " [code X]" after a unit's result line; empty without a code.
     static QString codeNote(const UnitJob &unit);
     QString stationName() const;
@@ -139,6 +145,7 @@ private:
 
     QCoreApplication &m_app;
     QCommandLineParser m_parser;
+    QList<QCommandLineOption> m_options;
     QString m_command;
     bool m_json = false;
     QString m_failure;   // a usage error, for --json
@@ -148,4 +155,5 @@ private:
     std::unique_ptr<QFile> m_input;            // standard input, for codes
     std::unique_ptr<QSocketNotifier> m_inputNotifier;
     QByteArray m_inputLine;
+    QStringList m_codesGiven;                  // this run's codes, for the lines that follow
 };

@@ -12,17 +12,21 @@ class Cli;
 // `arguments`: the positional ones, the command's name first.
 using CliRun = int (Cli::*)(const QStringList &arguments);
 
-// An option as the help shows it ("--port P") and what it is for.
+// An option as the help shows it ("--port P") and what it is for. The texts
+// of the table are English, marked for the catalogues (context "CliHelp"):
+// helpText() says them in the language installed.
 struct CliOption {
     const char *name;
     const char *text;
 };
 
-// A command of a command ("record list"): the options it takes, by name.
+// A command of a command ("record list"): the options it takes, by name,
+// and what it does.
 struct CliSubcommand {
     const char *name;
     QStringList options;
     CliRun run;
+    const char *about;
 };
 
 struct CliCommand {
@@ -39,6 +43,10 @@ struct CliCommand {
 };
 
 const QList<CliCommand> &cliCommands();
+// A text of the table in the language installed.
+QString helpText(const char *text);
+// The option of `command` named `name` ("port"), or nullptr.
+const CliOption *findOption(const CliCommand &command, const QString &name);
 const CliCommand *findCommand(const QString &name);
 const CliSubcommand *findSubcommand(const CliCommand &command, const QString &name);
 // The options a command takes, by name ("port", "json", ...): those its help

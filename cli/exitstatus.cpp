@@ -1,5 +1,7 @@
 #include "cli/exitstatus.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "cli/progress.h"
@@ -37,33 +39,34 @@ int statusOf(const UnitJob &job)
 const QList<ExitStatusText> &exitStatusTexts()
 {
     static const QList<ExitStatusText> list = {
-        { "0", "success (verified, when verifying)" },
-        { "1", "usage or invalid value, or the record cannot be written: nothing sent" },
-        { "2", "the port cannot be opened" },
-        { "3", "no settings report within the timeout (before the write, or for the check)" },
-        { "4", "the check found differences (mismatch)" },
-        { "5", "the port was lost" },
-        { "6", "the modem refused a line (ERROR)" },
-        { "7", "a unit's record row could not be written (or its unit address is in use)" },
-        { "8", "check: a unit differs from the profile (every unit was read)" },
-        { "9", "every unit ended as asked and is recorded here, but rows still wait for the shared record "
-               "(the next run or kvx-cli record sync forwards them)" },
-        { "130", "stopped by SIGINT (Ctrl-C), 143 by SIGTERM" },
+        { "0", QT_TRANSLATE_NOOP("CliHelp", "success (verified, when verifying)") },
+        { "1", QT_TRANSLATE_NOOP("CliHelp", "usage or an invalid value (a unit code too), or the record cannot be written: nothing sent") },
+        { "2", QT_TRANSLATE_NOOP("CliHelp", "the port cannot be opened") },
+        { "3", QT_TRANSLATE_NOOP("CliHelp", "no settings report within the timeout (before the write, or for the check)") },
+        { "4", QT_TRANSLATE_NOOP("CliHelp", "the check found differences (mismatch)") },
+        { "5", QT_TRANSLATE_NOOP("CliHelp", "the port was lost") },
+        { "6", QT_TRANSLATE_NOOP("CliHelp", "the modem refused a line (ERROR)") },
+        { "7", QT_TRANSLATE_NOOP("CliHelp", "a unit's record row could not be written (or its unit address is in use)") },
+        { "8", QT_TRANSLATE_NOOP("CliHelp", "check: a unit differs from the profile (every unit was read)") },
+        { "9", QT_TRANSLATE_NOOP("CliHelp", "every unit ended as asked and is recorded here, but rows still wait for the shared record "
+               "(the next run or kvx-cli record sync forwards them)") },
+        { "130", QT_TRANSLATE_NOOP("CliHelp", "stopped by SIGINT (Ctrl-C), 143 by SIGTERM") },
     };
     return list;
 }
 
 const char *exitStatusNote()
 {
-    return "provision exits with the highest status of its units; check with the highest status of a unit it\n"
+    return QT_TRANSLATE_NOOP("CliHelp", "provision exits with the highest status of its units; check with the highest status of a unit it\n"
            "could not read, else 8 when one differs. With --json a failure prints {\"error\": ..., \"exitStatus\": N}\n"
-           "on stdout where the command prints no JSON of its own.";
+           "on stdout where the command prints no JSON of its own.");
 }
 
 QString exitStatusHelp()
 {
-    QString text = QStringLiteral("\nExit status:\n");
+    QString text = QLatin1Char('\n') + QCoreApplication::translate("CliHelp", "Exit status:") + QLatin1Char('\n');
     for (const ExitStatusText &status : exitStatusTexts())
-        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(status.status).leftJustified(5), QLatin1String(status.text));
-    return text + QLatin1String(exitStatusNote()) + QLatin1Char('\n');
+        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(status.status).leftJustified(5),
+                                               QCoreApplication::translate("CliHelp", status.text));
+    return text + QCoreApplication::translate("CliHelp", exitStatusNote()) + QLatin1Char('\n');
 }

@@ -24,16 +24,18 @@ QJsonValue addressJson(const QString &text)
 
 } // namespace
 
+// One rule for every command: a document is one line, so a script reads
+// it line by line (jq . shows it indented).
 void printJson(const QJsonObject &object)
 {
     g_printed = true;
-    out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    out() << QJsonDocument(object).toJson(QJsonDocument::Compact) << Qt::endl;
 }
 
 void printJson(const QJsonArray &array)
 {
     g_printed = true;
-    out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    out() << QJsonDocument(array).toJson(QJsonDocument::Compact) << Qt::endl;
 }
 
 bool jsonPrinted()

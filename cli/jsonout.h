@@ -12,7 +12,7 @@
 class UnitDetector;
 class UnitJob;
 
-// Printed on stdout, indented.
+// Printed on stdout, one line each.
 void printJson(const QJsonObject &object);
 void printJson(const QJsonArray &array);
 // A document went to stdout already.

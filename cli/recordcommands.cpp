@@ -88,11 +88,11 @@ int Cli::recordList(const QStringList &arguments)
         fields << recordCaptions(r).mid(0, 4) << r.result;
         QStringList detail;
         if (row.superseded)
-            detail << QStringLiteral("(superseded)");
+            detail << tr("(superseded)");
         if (!r.detail.isEmpty())
             detail << r.detail;
         if (!r.serial.isEmpty())
-            detail << QStringLiteral("code %1").arg(r.serial);
+            detail << tr("code %1").arg(r.serial);
         fields << detail.join(QStringLiteral("  "));
         // An empty cell would shift the eye to the next column.
         for (QString &field : fields) {
@@ -168,14 +168,14 @@ int Cli::recordImport(const QStringList &arguments)
 int Cli::recordExport(const QStringList &arguments)
 {
     takeFiles(arguments, 0);
-    if (!m_parser.isSet(QStringLiteral("csv")))
-        throw UsageError { tr("record export needs --csv (the one format it writes)") };
+    // CSV is the one format it writes: --csv may be given, or not.
     openRecordOption();
     QList<RecordRow> rows;
     int status = Success;
     if (!recordRows(&rows, &status))
         return status;
-    out() << recordHeader().join(QLatin1Char(',')) << "\r\n";
+    // As a new journal begins: a spreadsheet opens it right, Chinese included.
+    out() << QString::fromUtf8(recordFileStart());
     for (const RecordRow &row : rows)
         out() << QString::fromUtf8(recordLine(row.record, row.attempt));
     return 0;
@@ -229,9 +229,9 @@ int Cli::recordSync(const QStringList &arguments)
     QObject::connect(records, &RecordService::waitingChanged, &m_app, [&waiting](int rows) { waiting = rows; });
     waiting = records->waiting();
     const int status = waitForRecord(Success);
-    out() << forwarded << (forwarded == 1 ? " row" : " rows") << " forwarded to " << name;
+    out() << tr("%n row(s) forwarded to %1", nullptr, forwarded).arg(name);
     if (waiting)
-        out() << "; " << waiting << " still waiting";
+        out() << tr("; %n still waiting", nullptr, waiting);
     out() << Qt::endl;
     return status;
 }

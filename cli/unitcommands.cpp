@@ -23,30 +23,37 @@ namespace {
 // The settings as text, only those a write sends.
 QString settingsLine(const RadioSettings &s, const LinkConfig &link)
 {
+    const auto said = [](const char *text) { return QCoreApplication::translate("Cli", text); };
     QStringList parts;
-    parts << QStringLiteral("work mode %1").arg(settingCaption(s, link.module, Reg::WorkMode))
-          << QStringLiteral("baud %1").arg(settingCaption(s, link.module, Reg::SerialBaud))
-          << QStringLiteral("link rate %1").arg(settingCaption(s, link.module, Reg::LinkRate))
-          << QStringLiteral("power %1").arg(settingCaption(s, link.module, Reg::OutputPower));
+    parts << said(QT_TRANSLATE_NOOP("Cli", "work mode %1")).arg(settingWords(s, link.module, Reg::WorkMode))
+          << said(QT_TRANSLATE_NOOP("Cli", "baud %1")).arg(settingWords(s, link.module, Reg::SerialBaud))
+          << said(QT_TRANSLATE_NOOP("Cli", "link rate %1")).arg(settingWords(s, link.module, Reg::LinkRate))
+          << said(QT_TRANSLATE_NOOP("Cli", "power %1")).arg(settingWords(s, link.module, Reg::OutputPower));
     if (!repeaterText(s).isEmpty())
-        parts << QStringLiteral("repeater %1").arg(repeaterText(s));
-    parts << QStringLiteral("network address %1").arg(addressText(s.value(Reg::NetworkAddress, 0)));
+        parts << said(QT_TRANSLATE_NOOP("Cli", "repeater %1")).arg(settingWords(s, link.module, Reg::RepeaterEnable));
+    parts << said(QT_TRANSLATE_NOOP("Cli", "network address %1")).arg(addressText(s.value(Reg::NetworkAddress, 0)));
     if (isMultipoint(link.mode))
-        parts << QStringLiteral("unit address %1").arg(addressText(s.value(Reg::UnitAddress, 0)));
-    return parts.join(QStringLiteral(", "));
+        parts << said(QT_TRANSLATE_NOOP("Cli", "unit address %1")).arg(addressText(s.value(Reg::UnitAddress, 0)));
+    return parts.join(said(QT_TRANSLATE_NOOP("Cli", ", ")));
+}
+
+// One "key: value" line: the key is for scripts and stays as it is in every
+// language, the value is said in the language installed.
+void printSetting(const char *key, const QString &value)
+{
+    out() << key << ": " << value << Qt::endl;
 }
 
 void printSettings(const RadioSettings &s, Module module, bool unitAddress)
 {
-    const auto label = [](const char *text) { return QCoreApplication::translate("Cli", text); };
-    out() << label(QT_TRANSLATE_NOOP("Cli", "work mode: ")) << settingCaption(s, module, Reg::WorkMode) << Qt::endl;
-    out() << label(QT_TRANSLATE_NOOP("Cli", "baud: ")) << settingCaption(s, module, Reg::SerialBaud) << Qt::endl;
-    out() << label(QT_TRANSLATE_NOOP("Cli", "link rate: ")) << settingCaption(s, module, Reg::LinkRate) << Qt::endl;
-    out() << label(QT_TRANSLATE_NOOP("Cli", "power: ")) << settingCaption(s, module, Reg::OutputPower) << Qt::endl;
-    out() << label(QT_TRANSLATE_NOOP("Cli", "repeater: ")) << repeaterText(s) << Qt::endl;
-    out() << label(QT_TRANSLATE_NOOP("Cli", "network address: ")) << addressText(s, Reg::NetworkAddress) << Qt::endl;
+    printSetting("work mode", settingWords(s, module, Reg::WorkMode));
+    printSetting("baud", settingWords(s, module, Reg::SerialBaud));
+    printSetting("link rate", settingWords(s, module, Reg::LinkRate));
+    printSetting("power", settingWords(s, module, Reg::OutputPower));
+    printSetting("repeater", settingWords(s, module, Reg::RepeaterEnable));
+    printSetting("network address", addressText(s, Reg::NetworkAddress));
     if (unitAddress)
-        out() << label(QT_TRANSLATE_NOOP("Cli", "unit address: ")) << addressText(s, Reg::UnitAddress) << Qt::endl;
+        printSetting("unit address", addressText(s, Reg::UnitAddress));
 }
 
 } // namespace
@@ -57,8 +64,9 @@ int Cli::ports(const QStringList &)
     if (m_json) {
         printJson(portsJson(entries));
     } else {
+        // Paths, every one: what --port takes as it stands.
         for (const PortEntry &entry : entries)
-            out() << entry.name << Qt::endl;
+            out() << entry.path << Qt::endl;
     }
     if (entries.isEmpty())
         m_board->printFailure(tr("no serial ports; devices the system does not list as serial ports "
@@ -94,14 +102,16 @@ int Cli::write(const QStringList &)
     const LinkConfig config = configFromOptions(port, profile.get(), true);
     const RadioSettings change = changeFromOptions(config, profile.get());
     const int ms = timeout();
+    const QString code = unitCodes({ port }).value(port);
     openStation();
+    refuseHeldCodes(code.isEmpty() ? QStringList() : QStringList { code });
 
     std::vector<std::unique_ptr<UnitJob>> jobs;
     jobs.push_back(std::make_unique<UnitJob>(config));
     jobs.front()->setReportTimeout(ms);
     m_station->equip(*jobs.front());
     jobs.front()->setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
-    jobs.front()->setUnitCode(unitCodes({ port }).value(port));
+    jobs.front()->setUnitCode(code);
     jobs.front()->setUnitReservation(-1, true, m_parser.isSet(QStringLiteral("replace")));
     const bool verify = !m_parser.isSet(QStringLiteral("no-verify"));
     const auto start = [&](UnitJob &job) { job.startWrite(change, verify); };
@@ -147,19 +157,18 @@ QStringList Cli::batchPorts() const
     return portList;
 }
 
-void Cli::takeUnitCodes(ProvisionBatch &batch, const QStringList &ports)
+void Cli::takeUnitCodes(ProvisionBatch &batch, const QMap<QString, QString> &codes, const QStringList &queued)
 {
-    QStringList queued;
-    batch.setUnitCodes(unitCodes(ports, &queued));
+    batch.setUnitCodes(codes);
     for (const QString &code : queued)
         batch.queueUnitCode(code);
     if (m_parser.isSet(QStringLiteral("watch")))
-        readCodesFromInput(batch);
+        readCodesFromInput(batch, codes.values() + queued);
 }
 
 QString Cli::codeNote(const UnitJob &unit)
 {
-    return unit.unitCode().isEmpty() ? QString() : QStringLiteral(" [code %1]").arg(unit.unitCode());
+    return unit.unitCode().isEmpty() ? QString() : tr(" [code %1]").arg(unit.unitCode());
 }
 
 void Cli::watchPorts(ProvisionBatch &batch)
@@ -194,6 +203,8 @@ int Cli::check(const QStringList &)
     const QStringList portList = batchPorts();
     const LinkConfig batchLink = configFromOptions(QString(), &profile, true);
     const int ms = timeout();
+    QStringList queued;
+    const QMap<QString, QString> codes = unitCodes(portList, &queued);
     openStation();
 
     // Only what the profile names is compared: no address is drawn or handed out.
@@ -202,7 +213,7 @@ int Cli::check(const QStringList &)
     batch.setReportTimeout(ms);
     m_station->equip(batch);
     batch.setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
-    takeUnitCodes(batch, portList);
+    takeUnitCodes(batch, codes, queued);
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
         showStep(unit->config().port, step, line, lines);
     });
@@ -243,12 +254,8 @@ int Cli::check(const QStringList &)
     if (m_json) {
         printJson(checkBatchJson(units, batch.goodCount(), signal != 0, status));
     } else {
-        out() << QStringLiteral("%1 of %2 %3 the profile%4")
-                     .arg(batch.goodCount())
-                     .arg(batch.units().size())
-                     .arg(QLatin1String(batch.units().size() == 1 ? "unit matches" : "units match"))
-                     .arg(signal ? QStringLiteral(" (stopped)") : QString())
-              << Qt::endl;
+        out() << tr("%1 of %n unit(s) match the profile", nullptr, int(batch.units().size())).arg(batch.goodCount())
+              << (signal ? tr(" (stopped)") : QString()) << Qt::endl;
     }
     return status;
 }
@@ -271,14 +278,17 @@ int Cli::provision(const QStringList &)
                                     &plan, &problem))
         throw UsageError { tr("--unit-start: %1").arg(problem) };
     const int ms = timeout();
+    QStringList queued;
+    const QMap<QString, QString> codes = unitCodes(portList, &queued);
     openStation();
+    refuseHeldCodes(codes.values() + queued);
 
     ProvisionBatch batch(batchLink, change, plan.first);
     batch.setReportTimeout(ms);
     m_station->equip(batch);
     batch.setAutoUnitAddress(plan.fromRecord);
     batch.setQuickPauses(m_parser.isSet(QStringLiteral("quick")));
-    takeUnitCodes(batch, portList);
+    takeUnitCodes(batch, codes, queued);
     QObject::connect(&batch, &ProvisionBatch::unitProgress, &m_app, [this](UnitJob *unit, UnitStep step, int line, int lines) {
         showStep(unit->config().port, step, line, lines);
     });
@@ -294,10 +304,11 @@ int Cli::provision(const QStringList &)
             // its row could be recorded.
             QString line = QStringLiteral("%1: %2").arg(port, o.resultWords());
             if (o.stored) {
-                line += QStringLiteral(" (network address %1").arg(addressText(o.settings.value(Reg::NetworkAddress, 0)));
-                if (isMultipoint(batchLink.mode))
-                    line += QStringLiteral(", unit address %1").arg(addressText(o.settings.value(Reg::UnitAddress, 0)));
-                line += QLatin1Char(')');
+                const QString network = addressText(o.settings.value(Reg::NetworkAddress, 0));
+                line += isMultipoint(batchLink.mode)
+                            ? tr(" (network address %1, unit address %2)")
+                                  .arg(network, addressText(o.settings.value(Reg::UnitAddress, 0)))
+                            : tr(" (network address %1)").arg(network);
             }
             m_board->printResult(line + codeNote(*unit) + o.recordNote());
         }
@@ -324,12 +335,9 @@ int Cli::provision(const QStringList &)
     if (m_json) {
         printJson(provisionJson(units, change.value(Reg::NetworkAddress), batch.goodCount(), signal != 0, status));
     } else {
-        out() << QStringLiteral("%1 of %2 %3 verified on network address %4%5")
-                     .arg(batch.goodCount())
-                     .arg(batch.units().size())
-                     .arg(QLatin1String(batch.units().size() == 1 ? "unit" : "units"))
-                     .arg(addressText(change, Reg::NetworkAddress), signal ? QStringLiteral(" (stopped)") : QString())
-              << Qt::endl;
+        out() << tr("%1 of %n unit(s) verified on network address %2", nullptr, int(batch.units().size()))
+                     .arg(QString::number(batch.goodCount()), addressText(change, Reg::NetworkAddress))
+              << (signal ? tr(" (stopped)") : QString()) << Qt::endl;
     }
     return status;
 }
@@ -358,7 +366,7 @@ int Cli::baud(const QStringList &)
     if (m_json)
         printJson(baudJson(config.port, job.passThroughRate()));
     else
-        out() << config.port << ": pass-through baud " << job.passThroughRate() << Qt::endl;
+        out() << tr("%1: pass-through baud rate %2").arg(config.port).arg(job.passThroughRate()) << Qt::endl;
     return 0;
 }
 
@@ -368,7 +376,7 @@ int Cli::detect(const QStringList &)
     if (m_parser.isSet(QStringLiteral("timeout")))
         detector.setReportTimeout(timeout());
     QObject::connect(&detector, &UnitDetector::trying, &m_app, [&](Product product) {
-        m_board->set(detector.port(), QStringLiteral("trying %1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
+        m_board->set(detector.port(), tr("trying %1 at %2 baud").arg(productCaption(product)).arg(lineBaudFor(product)));
     });
     QObject::connect(&detector, &UnitDetector::done, &m_app, &QCoreApplication::quit);
     QObject stopWatch;
@@ -390,17 +398,18 @@ int Cli::detect(const QStringList &)
         printJson(detectJson(detector));
         return 0;
     }
-    out() << detector.port() << ": " << productCaption(*detector.product()) << " answered at "
-          << lineBaudFor(*detector.product()) << " baud" << Qt::endl;
-    out() << "module: " << detector.modulesText() << Qt::endl;
+    out() << tr("%1: %2 answered at %3 baud").arg(detector.port(), productCaption(*detector.product()))
+                 .arg(lineBaudFor(*detector.product()))
+          << Qt::endl;
+    printSetting("module", detector.modulesText());
     // A caption only where the module does not decide it (see reading()).
-    out() << "work mode: " << detector.reading(Reg::WorkMode) << Qt::endl;
-    out() << "baud: " << detector.reading(Reg::SerialBaud) << Qt::endl;
-    out() << "link rate: " << detector.reading(Reg::LinkRate) << Qt::endl;
-    out() << "power: " << detector.reading(Reg::OutputPower) << Qt::endl;
-    out() << "repeater: " << repeaterText(s) << Qt::endl;
-    out() << "network address: " << addressText(s, Reg::NetworkAddress) << Qt::endl;
+    printSetting("work mode", detector.reading(Reg::WorkMode));
+    printSetting("baud", detector.reading(Reg::SerialBaud));
+    printSetting("link rate", detector.reading(Reg::LinkRate));
+    printSetting("power", detector.reading(Reg::OutputPower));
+    printSetting("repeater", settingWords(s, Module::Tarn, Reg::RepeaterEnable));
+    printSetting("network address", addressText(s, Reg::NetworkAddress));
     if (s.has(Reg::UnitAddress))
-        out() << "unit address: " << addressText(s, Reg::UnitAddress) << Qt::endl;
+        printSetting("unit address", addressText(s, Reg::UnitAddress));
     return 0;
 }

@@ -181,6 +181,16 @@ void Station::askUnitHeld(QObject *context, const RadioSettings &settings, LinkM
                        [done](const HeldAnswer &answer) { done(answer.held, answer.error); });
 }
 
+void Station::askCodesHeld(QObject *context, const QStringList &codes,
+                           const std::function<void(const QList<RecordRow> &, const QString &)> &done) const
+{
+    if (!hasRecords() || codes.isEmpty()) {
+        done({}, QString());
+        return;
+    }
+    m_records->askCodes(context, codes, [done](const CodesAnswer &answer) { done(answer.holders, answer.error); });
+}
+
 void Station::askNextUnit(QObject *context, const LinkController &link, const std::function<void(qint64)> &done) const
 {
     const qint64 next = link.nextUnitAddress();

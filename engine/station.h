@@ -88,6 +88,11 @@ public:
     // it could not be asked (the record did not answer in time).
     void askUnitHeld(QObject *context, const RadioSettings &settings, LinkMode mode,
                      const std::function<void(bool held, const QString &error)> &done) const;
+    // The units the records hold that carry one of `codes` (configured,
+    // not superseded): a code is one unit's. `done` gets them and, when a
+    // record could not be read, why.
+    void askCodesHeld(QObject *context, const QStringList &codes,
+                      const std::function<void(const QList<RecordRow> &holders, const QString &error)> &done) const;
     // The unit address for the next unit after `link`'s good write: the
     // next one, or the next free one from it in a record that knows; -1
     // for none.

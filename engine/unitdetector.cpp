@@ -110,7 +110,7 @@ QString UnitDetector::reading(int reg) const
     QStringList captions;
     QList<QStringList> readers;
     for (Module module : m_modules) {
-        const QString caption = settingCaption(m_settings, module, reg);
+        const QString caption = settingWords(m_settings, module, reg);
         const qsizetype at = captions.indexOf(caption);
         if (at < 0) {
             captions << caption;

@@ -80,6 +80,7 @@ check "lists the AppStream metadata" lists share/metainfo/$app_id.metainfo.xml
 for page in kvx-config kvx-cli kvx-modemsim; do
   check "lists the manual page of $page" lists share/man/man1/$page.1.gz
 done
+check "lists kvx-cli's manual page in Chinese" lists share/man/zh_CN/man1/kvx-cli.1.gz
 
 field() { dpkg-deb --field "$deb" "$1"; }
 check "Depends computed from the binaries" bash -c '[[ $(dpkg-deb --field "$1" Depends) == *libqt6widgets6* ]]' _ "$deb"
@@ -108,7 +109,7 @@ for size in 16 48 256; do
     "$root/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png" "$size"
 done
 check "the manual pages format without warnings" bash -c \
-  'for page in "$1"/usr/share/man/man1/*.1.gz; do [ -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)" ] || { man --warnings -l "$page" 2>&1 >/dev/null; exit 1; }; done' _ "$root"
+  'for page in "$1"/usr/share/man/man1/*.1.gz "$1"/usr/share/man/zh_CN/man1/*.1.gz; do [ -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)" ] || { man --warnings -l "$page" 2>&1 >/dev/null; exit 1; }; done' _ "$root"
 check "the completion offers the commands" bash -c \
   'source "$1"; COMP_WORDS=(kvx-cli re); COMP_CWORD=1; _kvx_cli; [[ " ${COMPREPLY[*]} " == *" read "* && " ${COMPREPLY[*]} " == *" record "* ]]' \
   _ "$root/usr/share/bash-completion/completions/kvx-cli"

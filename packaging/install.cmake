@@ -49,20 +49,26 @@ endif()
 install(FILES ${kvx_packaging_src}/kvx-serve.service DESTINATION lib/systemd/system)
 
 # kvx-cli's manual page and bash completion are printed by kvx-cli itself
-# from its table of commands, so neither can drift from what it takes.
+# from its table of commands, so neither can drift from what it takes; the
+# page in English and, from the Chinese catalogue, in Chinese.
 find_program(KVX_GZIP gzip REQUIRED)
 add_custom_target(kvx_cli_manual)
 if(TARGET kvx-cli)
   add_custom_command(
-    OUTPUT ${kvx_packaging_bin}/kvx-cli.1.gz ${kvx_packaging_bin}/kvx-cli.bash-completion
-    COMMAND kvx-cli __generate man > ${kvx_packaging_bin}/kvx-cli.1
+    OUTPUT ${kvx_packaging_bin}/kvx-cli.1.gz ${kvx_packaging_bin}/zh_CN/kvx-cli.1.gz ${kvx_packaging_bin}/kvx-cli.bash-completion
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 LANGUAGE= $<TARGET_FILE:kvx-cli> __generate man > ${kvx_packaging_bin}/kvx-cli.1
     COMMAND ${KVX_GZIP} -9nf ${kvx_packaging_bin}/kvx-cli.1
-    COMMAND kvx-cli __generate bash-completion > ${kvx_packaging_bin}/kvx-cli.bash-completion
-    DEPENDS kvx-cli
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${kvx_packaging_bin}/zh_CN
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=zh_CN.UTF-8 LANGUAGE= $<TARGET_FILE:kvx-cli> __generate man > ${kvx_packaging_bin}/zh_CN/kvx-cli.1
+    COMMAND ${KVX_GZIP} -9nf ${kvx_packaging_bin}/zh_CN/kvx-cli.1
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 $<TARGET_FILE:kvx-cli> __generate bash-completion > ${kvx_packaging_bin}/kvx-cli.bash-completion
+    DEPENDS kvx-cli ${KVX_CATALOGUES}
     VERBATIM)
-  add_custom_target(kvx_cli_manual_page ALL DEPENDS ${kvx_packaging_bin}/kvx-cli.1.gz ${kvx_packaging_bin}/kvx-cli.bash-completion)
+  add_custom_target(kvx_cli_manual_page ALL DEPENDS ${kvx_packaging_bin}/kvx-cli.1.gz ${kvx_packaging_bin}/zh_CN/kvx-cli.1.gz
+    ${kvx_packaging_bin}/kvx-cli.bash-completion)
   add_dependencies(kvx_cli_manual kvx_cli_manual_page)
   install(FILES ${kvx_packaging_bin}/kvx-cli.1.gz DESTINATION share/man/man1)
+  install(FILES ${kvx_packaging_bin}/zh_CN/kvx-cli.1.gz DESTINATION share/man/zh_CN/man1)
   install(FILES ${kvx_packaging_bin}/kvx-cli.bash-completion DESTINATION share/bash-completion/completions
     RENAME kvx-cli)
 endif()

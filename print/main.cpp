@@ -11,8 +11,11 @@
 // could not be read or written.
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,8 +24,13 @@
 #include "print/unitlabel.h"
 #include "records/recordfigures.h"
 #include "records/recordlocation.h"
+#include "records/recordstore.h"
 
 namespace {
+
+struct PrintText {
+    Q_DECLARE_TR_FUNCTIONS(KvxPrint)
+};
 
 constexpr int Usage = 1;
 constexpr int RecordFailed = 7;
@@ -42,7 +50,7 @@ QDateTime timeOption(const QCommandLineParser &parser, const QString &name)
             time = QDateTime(day, QTime(0, 0));
     }
     if (!time.isValid())
-        throw Failure { Usage, QStringLiteral("--%1 %2: give a date (2026-12-08) or a time (2026-12-08T14:00)").arg(name, text) };
+        throw Failure { Usage, PrintText::tr("--%1 %2: give a date (2026-12-08) or a time (2026-12-08T14:00)").arg(name, text) };
     return time.toUTC();
 }
 
@@ -52,7 +60,7 @@ QPair<QDateTime, QDateTime> rangeOf(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("day"))) {
         const QDate day = QDate::fromString(parser.value(QStringLiteral("day")), Qt::ISODate);
         if (!day.isValid())
-            throw Failure { Usage, QStringLiteral("--day %1: give a date, e.g. 2026-12-08").arg(parser.value(QStringLiteral("day"))) };
+            throw Failure { Usage, PrintText::tr("--day %1: give a date, e.g. 2026-12-08").arg(parser.value(QStringLiteral("day"))) };
         return dayRange(day);
     }
     if (!parser.isSet(QStringLiteral("from")))
@@ -61,7 +69,7 @@ QPair<QDateTime, QDateTime> rangeOf(const QCommandLineParser &parser)
     const QDateTime to = parser.isSet(QStringLiteral("to")) ? timeOption(parser, QStringLiteral("to"))
                                                             : QDateTime::currentDateTimeUtc().addSecs(1);
     if (to <= from)
-        throw Failure { Usage, QStringLiteral("--to must come after --from") };
+        throw Failure { Usage, PrintText::tr("--to must come after --from") };
     return { from, to };
 }
 
@@ -69,7 +77,7 @@ QList<RecordRow> recordRows(const QCommandLineParser &parser)
 {
     const QString location = parser.value(QStringLiteral("record"));
     if (location.isEmpty())
-        throw Failure { Usage, QStringLiteral("--record is needed") };
+        throw Failure { Usage, PrintText::tr("--record is needed") };
     const std::unique_ptr<RecordStore> record = openRecord(location);
     QString error;
     if (!record->openExisting(&error))
@@ -80,8 +88,9 @@ QList<RecordRow> recordRows(const QCommandLineParser &parser)
     return rows;
 }
 
-// The verified units asked for: the last one of a code or of a unit
-// address, or every one of a time range, in the record's order.
+// The verified units asked for: the last one of a code, every unit of a
+// network (each unit address's last row that configured it) or the one of
+// --unit, or every one of a time range; in the record's order.
 QList<UnitRecord> unitsToLabel(const QCommandLineParser &parser, const QList<RecordRow> &rows)
 {
     QList<UnitRecord> chosen;
@@ -89,8 +98,10 @@ QList<UnitRecord> unitsToLabel(const QCommandLineParser &parser, const QList<Rec
     const bool byUnit = parser.isSet(QStringLiteral("network"));
     const bool byTime = parser.isSet(QStringLiteral("from")) || parser.isSet(QStringLiteral("day"));
     if (int(byCode) + int(byUnit) + int(byTime) != 1)
-        throw Failure { Usage, QStringLiteral("label: name the units by one of --serial CODE, --network N [--unit U], "
-                                              "or --from TIME [--to TIME]") };
+        throw Failure { Usage, PrintText::tr("name the units by one of --serial CODE, --network N [--unit U], "
+                                             "or --from TIME [--to TIME]") };
+    if (parser.isSet(QStringLiteral("unit")) && !byUnit)
+        throw Failure { Usage, PrintText::tr("--unit goes with --network") };
     const auto verified = [](const RecordRow &row) { return !row.superseded && row.record.result == QLatin1String("verified"); };
     if (byTime) {
         const auto [from, to] = rangeOf(parser);
@@ -100,18 +111,48 @@ QList<UnitRecord> unitsToLabel(const QCommandLineParser &parser, const QList<Rec
         }
         return chosen;
     }
-    const QString code = parser.value(QStringLiteral("serial")).trimmed();
-    const QString network = parser.value(QStringLiteral("network"));
-    const QString unit = parser.value(QStringLiteral("unit"));
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        const UnitRecord &r = it->record;
-        if (!verified(*it))
+    if (byCode) {
+        const QString code = parser.value(QStringLiteral("serial")).trimmed();
+        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+            if (verified(*it) && it->record.serial == code)
+                return { it->record };
+        }
+        return chosen;
+    }
+    const auto number = [&](const QString &name) {
+        bool ok = false;
+        const qulonglong value = parser.value(name).toULongLong(&ok);
+        if (!ok || value > qulonglong(MaxAddress))
+            throw Failure { Usage, PrintText::tr("--%1 %2: must be a whole number 0 … %3").arg(name, parser.value(name)).arg(MaxAddress) };
+        return QString::number(value);
+    };
+    const QString network = number(QStringLiteral("network"));
+    const QString unit = parser.isSet(QStringLiteral("unit")) ? number(QStringLiteral("unit")) : QString();
+    // A unit is the last row that configured its unit address (a unit of
+    // a point-to-point pair has none: each verified row, the last of its
+    // code); it is labelled when that row is verified.
+    QMap<QString, qsizetype> lastOf;
+    QList<UnitRecord> units;
+    for (const RecordRow &row : rows) {
+        const UnitRecord &r = row.record;
+        if (row.superseded || recordNetworkAddress(r) != network || !holdsItsAddress(row))
             continue;
-        const bool match = byCode ? r.serial == code
-                                  : recordNetworkAddress(r) == QString::number(network.toLongLong())
-                                        && (unit.isEmpty() || recordUnitAddress(r) == QString::number(unit.toLongLong()));
-        if (match)
-            return { r };
+        if (!unit.isEmpty() && recordUnitAddress(r) != unit)
+            continue;
+        const QString key = !recordUnitAddress(r).isEmpty() ? QStringLiteral("unit ") + recordUnitAddress(r)
+                            : !r.serial.isEmpty()           ? QStringLiteral("code ") + r.serial
+                                                            : QStringLiteral("row %1").arg(units.size());
+        const auto seen = lastOf.constFind(key);
+        if (seen != lastOf.cend()) {
+            units[seen.value()] = r;
+        } else {
+            lastOf.insert(key, units.size());
+            units << r;
+        }
+    }
+    for (const UnitRecord &r : units) {
+        if (r.result == QLatin1String("verified"))
+            chosen << r;
     }
     return chosen;
 }
@@ -120,14 +161,14 @@ int label(const QCommandLineParser &parser)
 {
     LabelSize size = LabelSize::Label62x29;
     if (parser.isSet(QStringLiteral("size")) && !labelSizeForKey(parser.value(QStringLiteral("size")), &size))
-        throw Failure { Usage, QStringLiteral("--size %1: allowed: 62x29, 50x25, a4").arg(parser.value(QStringLiteral("size"))) };
+        throw Failure { Usage, PrintText::tr("--size %1: allowed: 62x29, 50x25, a4").arg(parser.value(QStringLiteral("size"))) };
     const bool toPrinter = parser.isSet(QStringLiteral("printer"));
     const QString pdf = parser.value(QStringLiteral("pdf"));
     if (toPrinter == !pdf.isEmpty())
-        throw Failure { Usage, QStringLiteral("label: give --pdf FILE or --printer NAME (default: the system's default)") };
+        throw Failure { Usage, PrintText::tr("give --pdf FILE or --printer NAME (default: the system's default)") };
     const QList<UnitRecord> units = unitsToLabel(parser, recordRows(parser));
     if (units.isEmpty())
-        throw Failure { Usage, QStringLiteral("label: the record holds no verified unit of that choice") };
+        throw Failure { Usage, PrintText::tr("the record holds no verified unit of that choice") };
     QString error;
     QString printer = parser.value(QStringLiteral("printer"));
     if (printer == QLatin1String("default"))
@@ -135,9 +176,10 @@ int label(const QCommandLineParser &parser)
     const bool done = toPrinter ? printLabels(units, size, printer, &error)
                                 : writeLabelsPdf(units, size, pdf, &error);
     if (!done)
-        throw Failure { RecordFailed, QStringLiteral("label: %1").arg(error) };
-    QTextStream(stdout) << units.size() << (units.size() == 1 ? " label" : " labels") << " to "
-                        << (toPrinter ? QStringLiteral("the printer") : pdf) << Qt::endl;
+        throw Failure { RecordFailed, PrintText::tr("no label was made: %1").arg(error) };
+    QTextStream(stdout) << (toPrinter ? PrintText::tr("%n label(s) to the printer", nullptr, int(units.size()))
+                                      : PrintText::tr("%n label(s) to %1", nullptr, int(units.size())).arg(pdf))
+                        << Qt::endl;
     return 0;
 }
 
@@ -146,12 +188,12 @@ int report(const QCommandLineParser &parser)
     const QString html = parser.value(QStringLiteral("html"));
     const QString pdf = parser.value(QStringLiteral("pdf"));
     if (html.isEmpty() && pdf.isEmpty())
-        throw Failure { Usage, QStringLiteral("record report: give --html FILE, --pdf FILE or both") };
+        throw Failure { Usage, PrintText::tr("give --html FILE, --pdf FILE or both") };
     const auto [from, to] = rangeOf(parser);
     const RecordFigures figures = recordFigures(recordRows(parser), from, to);
     const QString title = from.secsTo(to) == 24 * 3600 || parser.isSet(QStringLiteral("day"))
-                              ? QStringLiteral("Units of %1").arg(from.toLocalTime().date().toString(Qt::ISODate))
-                              : QStringLiteral("Units from %1 to %2")
+                              ? PrintText::tr("Units of %1").arg(from.toLocalTime().date().toString(Qt::ISODate))
+                              : PrintText::tr("Units from %1 to %2")
                                     .arg(from.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                                          to.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     QString error;
@@ -159,19 +201,48 @@ int report(const QCommandLineParser &parser)
         throw Failure { RecordFailed, QStringLiteral("--html %1: %2").arg(html, error) };
     if (!pdf.isEmpty() && !writeReportPdf(figures, title, pdf, &error))
         throw Failure { RecordFailed, QStringLiteral("--pdf %1: %2").arg(pdf, error) };
-    QTextStream(stdout) << figures.total.good << " good units of " << figures.total.attempts << " attempts" << Qt::endl;
+    QTextStream(stdout) << PrintText::tr("%1 good units of %2 attempts").arg(figures.total.good).arg(figures.total.attempts)
+                        << Qt::endl;
     return 0;
+}
+
+
+// The toolkit's notes about folders it made up for itself (no
+// XDG_RUNTIME_DIR in a service or over ssh) are no concern of the user's.
+void quietAboutRuntimeFolders(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", text.constData());
+}
+
+// The catalogue of the system's language, as kvx-cli loads it, from beside
+// this program.
+bool loadCatalogue(QTranslator &translator)
+{
+    const bool chinese = QLocale::system().name() == QLatin1String("zh_CN");
+    return translator.load(QLatin1String(chinese ? "chinese.qm" : "english.qm"),
+                           QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations")));
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietAboutRuntimeFolders);
     // Labels and reports need no screen: drawn offscreen where there is none.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QTranslator translator;
+    if (loadCatalogue(translator))
+        QCoreApplication::installTranslator(&translator);
+    // It speaks as the command that was run (kvx-cli runs it), naming that
+    // command's help.
+    const QString speaker = qEnvironmentVariableIsEmpty("KVX_PRINT_AS") ? QStringLiteral("kvx-print")
+                                                                          : qEnvironmentVariable("KVX_PRINT_AS");
     QCommandLineParser parser;
     parser.addOptions({
         { "record", "The record.", "RECORD" }, { "serial", "A unit's code.", "CODE" },
@@ -180,19 +251,26 @@ int main(int argc, char *argv[])
         { "day", "This day.", "DATE" }, { "size", "Label size.", "SIZE" }, { "pdf", "PDF file.", "FILE" },
         { "printer", "A printer.", "NAME" }, { "html", "HTML file.", "FILE" }, { "quiet", "No progress." },
     });
-    if (!parser.parse(app.arguments())) {
-        QTextStream(stderr) << "kvx-print: " << parser.errorText() << Qt::endl;
-        return Usage;
-    }
-    const QStringList positional = parser.positionalArguments();
+    const QStringList positional = parser.parse(app.arguments()) ? parser.positionalArguments() : QStringList();
+    const bool labels = positional.value(0) == QLatin1String("label");
+    const bool report = positional.value(0) == QLatin1String("report") || positional.mid(0, 2) == QStringList { "record", "report" };
+    const QString help = speaker + (labels ? QStringLiteral(" help label") : report ? QStringLiteral(" help record") : QStringLiteral(" --help"));
     try {
-        if (positional.value(0) == QLatin1String("label"))
+        if (!parser.unknownOptionNames().isEmpty())
+            throw Failure { Usage, PrintText::tr("--%1: no such option (see %2)").arg(parser.unknownOptionNames().first(), help) };
+        if (!parser.errorText().isEmpty())
+            throw Failure { Usage, PrintText::tr("%1 (see %2)").arg(parser.errorText(), help) };
+        if (labels)
             return label(parser);
-        if (positional.value(0) == QLatin1String("report") || positional.mid(0, 2) == QStringList { "record", "report" })
-            return report(parser);
-        throw Failure { Usage, QStringLiteral("give label or report") };
+        if (report)
+            return ::report(parser);
+        throw Failure { Usage, PrintText::tr("give label or report") };
     } catch (const Failure &failure) {
-        QTextStream(stderr) << "kvx-print: " << failure.message << Qt::endl;
+        QTextStream(stderr) << speaker << ": " << failure.message
+                            << (failure.status == Usage && !failure.message.contains(QLatin1String("(see "))
+                                    ? QStringLiteral(" (see %1)").arg(help)
+                                    : QString())
+                            << Qt::endl;
         return failure.status;
     }
 }

@@ -18,11 +18,26 @@ struct LabelText {
     Q_DECLARE_TR_FUNCTIONS(UnitLabel)
 };
 
-// A value kept apart from the line's separators.
-QString clean(QString value)
+// A value kept apart from the line's separators, as it is: a backslash
+// before each backslash, semicolon and equals sign, so a scan gives back
+// exactly what the record holds.
+QString escaped(const QString &value)
 {
-    return value.replace(QLatin1Char(';'), QLatin1Char(',')).replace(QLatin1Char('='), QLatin1Char(':')).simplified();
+    QString text;
+    text.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char(';') || c == QLatin1Char('='))
+            text += QLatin1Char('\\');
+        text += c;
+    }
+    return text;
 }
+
+// The smallest QR module a label printer draws so a scanner reads it (two
+// dots of a 203 dpi printer), and the smallest height of the code's letters.
+constexpr qreal SmallestModuleMm = 0.25;
+constexpr qreal SmallestCodeMm = 1.2;
+constexpr int MostCodeLines = 4;
 
 QString labelDate(const UnitRecord &r)
 {
@@ -60,28 +75,139 @@ QPainterPath qrPath(const QString &text, qreal module, int *modules)
     return path;
 }
 
+// Where everything of a label goes, worked out before anything is drawn, so
+// a label that cannot carry its QR code or its code is refused whole.
+struct LabelLayout {
+    QString error;
+    qreal module = 0;                 // the QR code's module, in the device's units
+    QPainterPath qr;
+    QRectF qrArea;
+    QList<std::pair<QString, QFont>> lines;
+    QRectF words;
+    qreal lineHeight = 0;
+};
+
+// `text` cut into `parts` lines of about as many characters each.
+QStringList cutInto(const QString &text, int parts)
+{
+    QStringList lines;
+    const QList<uint> characters = text.toUcs4();
+    const qsizetype each = (characters.size() + parts - 1) / parts;
+    for (qsizetype i = 0; i < characters.size(); i += each) {
+        const QList<uint> part = characters.mid(i, each);
+        lines << QString::fromUcs4(reinterpret_cast<const char32_t *>(part.constData()), part.size());
+    }
+    return lines;
+}
+
+LabelLayout layoutLabel(const QRectF &area, const UnitRecord &r, const QPaintDevice *device)
+{
+    LabelLayout layout;
+    const qreal perMm = device->logicalDpiX() / 25.4;
+    const QString line = labelLine(r);
+    // The QR code fills the label's height on the left (its quiet zone of
+    // two modules inside the label's margin), the words take the rest.
+    int modules = 0;
+    qrPath(line, 1, &modules);
+    const qreal side = area.height();
+    if (modules == 0) {
+        layout.error = LabelText::tr("the QR code of %1 cannot be made (its line is %2 bytes)")
+                           .arg(r.serial.isEmpty() ? recordNetworkAddress(r) : r.serial)
+                           .arg(line.toUtf8().size());
+        return layout;
+    }
+    layout.module = side / (modules + 4);
+    if (layout.module < SmallestModuleMm * perMm) {
+        layout.error = LabelText::tr("the QR code of %1 would be too fine to scan on this label (its line is %2 bytes)")
+                           .arg(r.serial)
+                           .arg(line.toUtf8().size());
+        return layout;
+    }
+    layout.qr = qrPath(line, layout.module, &modules);
+    layout.qrArea = QRectF(area.topLeft(), QSizeF(side, side));
+    layout.words = QRectF(area.left() + side + side * 0.06, area.top(), area.width() - side - side * 0.06, area.height());
+    QString unit = LabelText::tr("network %1").arg(recordNetworkAddress(r));
+    if (isMultipoint(r.config.mode))
+        unit += LabelText::tr(" · unit %1").arg(recordUnitAddress(r));
+    const QStringList before { QStringLiteral("%1 · %2").arg(productCaption(r.config.product), moduleCaption(r.config.module)),
+                               isMultipoint(r.config.mode) ? LabelText::tr("point to multipoint")
+                                                           : LabelText::tr("point to point"),
+                               unit };
+    const QString after = r.station.isEmpty() ? labelDate(r) : QStringLiteral("%1 · %2").arg(labelDate(r), r.station);
+    const auto fitted = [&](const QString &text, QFont font, qreal pixels) {
+        font.setPixelSize(qMax(1, int(pixels)));
+        // A long line shrinks to fit the label's width.
+        const qreal width = QFontMetricsF(font, device).horizontalAdvance(text);
+        if (width > layout.words.width() && width > 0)
+            font.setPixelSize(qMax(1, int(font.pixelSize() * layout.words.width() / width)));
+        return font;
+    };
+    QFont plain(QStringLiteral("Sans Serif"));
+    QFont bold = plain;
+    bold.setBold(true);
+    // The code whole, on as few lines as keep its letters readable.
+    for (int parts = 1; parts <= MostCodeLines && layout.lines.isEmpty(); ++parts) {
+        const QStringList codeLines = r.serial.isEmpty() ? QStringList { QString() } : cutInto(r.serial, parts);
+        const qreal lineHeight = layout.words.height() / (before.size() + codeLines.size() + 1);
+        QList<std::pair<QString, QFont>> lines;
+        bool readable = true;
+        for (const QString &text : codeLines) {
+            const QFont font = fitted(text, bold, lineHeight * 0.78);
+            readable = readable && (text.isEmpty() || font.pixelSize() >= SmallestCodeMm * perMm);
+            lines.append({ text, font });
+        }
+        if (!readable && parts < MostCodeLines)
+            continue;
+        if (!readable) {
+            layout.error = LabelText::tr("unit code %1 is too long to print readably on a label of this size").arg(r.serial);
+            return layout;
+        }
+        for (const QString &text : before)
+            layout.lines.append({ text, fitted(text, plain, lineHeight * 0.62) });
+        layout.lines += lines;
+        layout.lines.append({ after, fitted(after, plain, lineHeight * 0.62) });
+        layout.lineHeight = lineHeight;
+    }
+    return layout;
+}
+
+QRectF labelArea(int i, qreal perMm, LabelSize size)
+{
+    if (size == LabelSize::A4Sheet) {
+        const int place = i % (SheetColumns * SheetRows);
+        const QPointF corner((place % SheetColumns) * SheetCellMm.width(), (place / SheetColumns) * SheetCellMm.height());
+        return QRectF(corner * perMm, SheetCellMm * perMm).adjusted(3 * perMm, 3 * perMm, -3 * perMm, -3 * perMm);
+    }
+    return QRectF(QPointF(0, 0), labelMm(size) * perMm).adjusted(1.5 * perMm, 1.5 * perMm, -1.5 * perMm, -1.5 * perMm);
+}
+
 bool drawPages(QPagedPaintDevice &device, const QList<UnitRecord> &records, LabelSize size, QString *error)
 {
+    // Every label whole, or none: one that cannot carry its QR code and
+    // its code fails the lot before a page is drawn.
+    const qreal perMm = device.logicalDpiX() / 25.4;
+    for (int i = 0; i < records.size(); ++i) {
+        const QString problem = layoutLabel(labelArea(i, perMm, size), records.at(i), &device).error;
+        if (!problem.isEmpty()) {
+            if (error)
+                *error = problem;
+            return false;
+        }
+    }
     QPainter painter;
     if (!painter.begin(&device)) {
         if (error)
             *error = LabelText::tr("cannot start drawing the labels");
         return false;
     }
-    const qreal perMm = device.logicalDpiX() / 25.4;
     const int perPage = size == LabelSize::A4Sheet ? SheetColumns * SheetRows : 1;
     for (int i = 0; i < records.size(); ++i) {
         if (i > 0 && i % perPage == 0)
             device.newPage();
-        QRectF area;
-        if (size == LabelSize::A4Sheet) {
-            const int place = i % perPage;
-            const QPointF corner((place % SheetColumns) * SheetCellMm.width(), (place / SheetColumns) * SheetCellMm.height());
-            area = QRectF(corner * perMm, SheetCellMm * perMm).adjusted(3 * perMm, 3 * perMm, -3 * perMm, -3 * perMm);
-        } else {
-            area = QRectF(QPointF(0, 0), labelMm(size) * perMm).adjusted(1.5 * perMm, 1.5 * perMm, -1.5 * perMm, -1.5 * perMm);
+        if (!paintLabel(painter, labelArea(i, perMm, size), records.at(i), error)) {
+            painter.end();
+            return false;
         }
-        paintLabel(painter, area, records.at(i));
     }
     return painter.end();
 }
@@ -123,14 +249,14 @@ QString labelSizeKey(LabelSize size)
 
 QString labelLine(const UnitRecord &r)
 {
-    QStringList parts { QStringLiteral("KVX"), QStringLiteral("product=") + clean(productCaption(r.config.product)),
-                        QStringLiteral("module=") + clean(moduleCaption(r.config.module)),
+    QStringList parts { QStringLiteral("KVX"), QStringLiteral("product=") + escaped(productCaption(r.config.product)),
+                        QStringLiteral("module=") + escaped(moduleCaption(r.config.module)),
                         QStringLiteral("mode=") + modeKey(r.config.mode),
                         QStringLiteral("network=") + recordNetworkAddress(r) };
     if (isMultipoint(r.config.mode))
         parts << QStringLiteral("unit=") + recordUnitAddress(r);
-    parts << QStringLiteral("code=") + clean(r.serial) << QStringLiteral("date=") + labelDate(r)
-          << QStringLiteral("station=") + clean(r.station);
+    parts << QStringLiteral("code=") + escaped(r.serial) << QStringLiteral("date=") + labelDate(r)
+          << QStringLiteral("station=") + escaped(r.station);
     return parts.join(QLatin1Char(';'));
 }
 
@@ -149,48 +275,29 @@ QImage qrImage(const QString &text)
     return image;
 }
 
-void paintLabel(QPainter &painter, const QRectF &area, const UnitRecord &r)
+bool paintLabel(QPainter &painter, const QRectF &area, const UnitRecord &r, QString *error)
 {
+    const LabelLayout layout = layoutLabel(area, r, painter.device());
+    if (!layout.error.isEmpty()) {
+        if (error)
+            *error = layout.error;
+        return false;
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    // The QR code fills the label's height on the left (its quiet zone of
-    // two modules inside the label's margin), the words take the rest.
-    int modules = 0;
-    qrPath(labelLine(r), 1, &modules);
-    const qreal side = area.height();
-    if (modules > 0) {
-        const qreal module = side / (modules + 4);
-        const QPainterPath path = qrPath(labelLine(r), module, &modules);
-        painter.fillRect(QRectF(area.topLeft(), QSizeF(side, side)), Qt::white);
-        painter.translate(area.topLeft() + QPointF(2 * module, 2 * module));
-        painter.fillPath(path, Qt::black);
-        painter.translate(-(area.topLeft() + QPointF(2 * module, 2 * module)));
-    }
-    QRectF words(area.left() + side + side * 0.06, area.top(), area.width() - side - side * 0.06, area.height());
-    QString unit = LabelText::tr("network %1").arg(recordNetworkAddress(r));
-    if (isMultipoint(r.config.mode))
-        unit += LabelText::tr(" · unit %1").arg(recordUnitAddress(r));
-    const QStringList lines { QStringLiteral("%1 · %2").arg(productCaption(r.config.product), moduleCaption(r.config.module)),
-                              isMultipoint(r.config.mode) ? LabelText::tr("point to multipoint") : LabelText::tr("point to point"),
-                              unit,
-                              r.serial,
-                              r.station.isEmpty() ? labelDate(r) : QStringLiteral("%1 · %2").arg(labelDate(r), r.station) };
-    QFont font(QStringLiteral("Sans Serif"));
-    const qreal lineHeight = words.height() / lines.size();
-    for (int i = 0; i < lines.size(); ++i) {
-        font.setBold(i == 3);
-        font.setPixelSize(qMax(1, int(lineHeight * (i == 3 ? 0.78 : 0.62))));
-        // A long line shrinks to fit the label's width.
-        QFontMetricsF metrics(font, painter.device());
-        const qreal width = metrics.horizontalAdvance(lines.at(i));
-        if (width > words.width() && width > 0)
-            font.setPixelSize(qMax(1, int(font.pixelSize() * words.width() / width)));
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(words.left(), words.top() + i * lineHeight, words.width(), lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines.at(i));
+    painter.fillRect(layout.qrArea, Qt::white);
+    painter.translate(area.topLeft() + QPointF(2 * layout.module, 2 * layout.module));
+    painter.fillPath(layout.qr, Qt::black);
+    painter.translate(-(area.topLeft() + QPointF(2 * layout.module, 2 * layout.module)));
+    painter.setPen(Qt::black);
+    for (int i = 0; i < layout.lines.size(); ++i) {
+        painter.setFont(layout.lines.at(i).second);
+        painter.drawText(QRectF(layout.words.left(), layout.words.top() + i * layout.lineHeight, layout.words.width(),
+                                layout.lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, layout.lines.at(i).first);
     }
     painter.restore();
+    return true;
 }
 
 bool writeLabelsPdf(const QList<UnitRecord> &records, LabelSize size, const QString &path, QString *error)

@@ -61,12 +61,18 @@ QString valueCaption(int reg, qint64 value, Module module)
 
 QString describeProfileDifference(const RegisterDifference &d, Module module, bool translated)
 {
-    const QString profile = valueCaption(d.reg, d.written, module);
+    // Said to the operator, a work mode is a word of the language; kept in
+    // the record, the caption.
+    const auto value = [&](qint64 v) {
+        const QString words = translated ? settingWords(module, d.reg, v) : QString();
+        return words.isEmpty() ? valueCaption(d.reg, v, module) : words;
+    };
+    const QString profile = value(d.written);
     if (d.read < 0)
         return text(QT_TRANSLATE_NOOP("ProfileCheck", "%1 not reported, the profile says %2"), translated)
             .arg(settingName(d.reg, translated), profile);
     return text(QT_TRANSLATE_NOOP("ProfileCheck", "%1 %2, the profile says %3"), translated)
-        .arg(settingName(d.reg, translated), valueCaption(d.reg, d.read, module), profile);
+        .arg(settingName(d.reg, translated), value(d.read), profile);
 }
 
 QString describeProfileDifferences(const QList<RegisterDifference> &differences, Module module, bool translated)

@@ -141,6 +141,28 @@ QString settingCaption(const RadioSettings &settings, Module module, int reg)
     return settings.has(reg) ? settingCaption(module, reg, settings.value(reg)) : QString();
 }
 
+QString settingWords(Module module, int reg, qint64 value)
+{
+    static const char *const Words[] = {
+        QT_TRANSLATE_NOOP("SettingValue", "Master"), QT_TRANSLATE_NOOP("SettingValue", "Repeater"),
+        QT_TRANSLATE_NOOP("SettingValue", "Slave(Remote)"), QT_TRANSLATE_NOOP("SettingValue", "Slave"),
+        QT_TRANSLATE_NOOP("SettingValue", "on"), QT_TRANSLATE_NOOP("SettingValue", "off"),
+    };
+    const QString caption = settingCaption(module, reg, value);
+    if (reg != Reg::WorkMode && reg != Reg::RepeaterEnable)
+        return caption;
+    for (const char *word : Words) {
+        if (caption == QLatin1String(word))
+            return QCoreApplication::translate("SettingValue", word);
+    }
+    return caption;
+}
+
+QString settingWords(const RadioSettings &settings, Module module, int reg)
+{
+    return settings.has(reg) ? settingWords(module, reg, settings.value(reg)) : QString();
+}
+
 bool reportFitsModule(const RadioSettings &report, Module module)
 {
     for (int reg : { int(Reg::WorkMode), int(Reg::SerialBaud), int(Reg::LinkRate), int(Reg::OutputPower) }) {

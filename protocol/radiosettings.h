@@ -65,6 +65,12 @@ QString settingCaption(Module module, int reg, qint64 value);
 // The caption of the value `settings` hold for `reg`, empty when absent.
 QString settingCaption(const RadioSettings &settings, Module module, int reg);
 
+// A value as a sentence in the language installed says it: the work modes
+// and the repeater's on and off translated (the lists themselves keep their
+// captions as the modem's makers name them), every other value its caption.
+QString settingWords(Module module, int reg, qint64 value);
+QString settingWords(const RadioSettings &settings, Module module, int reg);
+
 // Whether every value a report gave has a row in the module's lists (the
 // report fits the module).
 bool reportFitsModule(const RadioSettings &report, Module module);

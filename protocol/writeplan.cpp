@@ -83,7 +83,7 @@ QString labelledSummary(const RadioSettings &settings, Module module)
     QStringList shown;
     for (const auto &part : parts) {
         const bool address = part.reg == Reg::UnitAddress || part.reg == Reg::NetworkAddress;
-        const QString value = address ? addressText(settings, part.reg) : settingCaption(settings, module, part.reg);
+        const QString value = address ? addressText(settings, part.reg) : settingWords(settings, module, part.reg);
         if (value.isEmpty())
             continue;
         shown << (part.label ? QCoreApplication::translate("WriteSummary", part.label).arg(value) : value);

@@ -143,3 +143,50 @@ CsvReader::Status CsvReader::next(QStringList *fields)
         }
     }
 }
+
+namespace {
+
+// Windows-1252's characters for the bytes 0x80 ... 0x9F; the five it leaves
+// undefined are read as the C1 control of the same number.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// The byte a misreading made `c` of; -1 when no single byte becomes `c`.
+int byteOf(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    // LibreOffice keeps an undefined byte as a private-use character.
+    if (c >= 0xF180 && c <= 0xF19F)
+        return c - 0xF100;
+    for (int i = 0; i < 32; ++i) {
+        if (Cp1252High[i] == c)
+            return 0x80 + i;
+    }
+    return c >= 0x80 && c <= 0x9F ? int(c) : -1;
+}
+
+} // namespace
+
+QString misreadUtf8(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    bool high = false;
+    for (const QChar c : text) {
+        const int byte = byteOf(c.unicode());
+        if (byte < 0)
+            return QString();
+        high = high || byte >= 0x80;
+        bytes += char(byte);
+    }
+    if (!high)
+        return QString();
+    // Only UTF-8 with several-byte characters comes back this way: Latin
+    // text of its own ("Café") is no UTF-8 as bytes.
+    QStringDecoder decoder(QStringConverter::Utf8);
+    const QString meant = decoder(bytes);
+    return decoder.hasError() ? QString() : meant;
+}

@@ -46,3 +46,9 @@ private:
     Status m_done = Row;
     QString m_error;
 };
+
+// What `text` was before a program read its UTF-8 as Windows-1252 (or
+// Latin-1) and wrote it out again as UTF-8, as a spreadsheet does with a
+// file that has no byte order mark ("序列" comes back as "åºåˆ—"); empty when
+// it does not read as such a round trip.
+QString misreadUtf8(const QString &text);

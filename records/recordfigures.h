@@ -21,14 +21,21 @@ struct RecordFigures {
     QDateTime to;
     FigureCount total;
     QMap<QDateTime, FigureCount> perHour;   // by the hour's start (UTC), every hour of the range
-    QMap<QString, int> failures;            // by result word
+    QMap<QString, int> failures;            // by cause (failureCause())
     QMap<QString, FigureCount> byStation;   // "" for rows without a station
     QMap<QString, FigureCount> byOperator;
     int inspections = 0;                    // units only read and compared (check), not counted above
 };
 
-// Whether a row is a write attempt that ended good.
+// Whether a row is a write attempt that ended good: verified, or written
+// where no check was asked for (not one whose check the unit left
+// unanswered, or a stop skipped).
 bool isGoodRow(const RecordRow &row);
+// Why an attempt that was not good failed, in the language installed: the
+// line refused ("line refused: ATS103"), the registers read back otherwise,
+// the device lost, the reason a unit failed before storing (its numbers
+// left out, so like causes count together), ...
+QString failureCause(const UnitRecord &record);
 // The attempts of `rows` whose time lies in [from, to); a reservation that
 // never got its result counts as a failure ("reserved").
 RecordFigures recordFigures(const QList<RecordRow> &rows, const QDateTime &from, const QDateTime &to);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "protocol/unitcode.h"
 #include "protocol/writeplan.h"
 #include "records/csvreader.h"
 
@@ -27,6 +28,11 @@ constexpr int AttemptColumns = 15;
 constexpr int StationColumns = 18;
 // Files written before the serial column.
 constexpr int PausesColumns = 19;
+
+// What makes a spreadsheet read the file as UTF-8 (Chinese included).
+const QByteArray Utf8Bom("\xEF\xBB\xBF");
+// The first column's name since it names the zone.
+const QByteArray TimeUtcColumn("time_utc");
 
 // An address asked about, as the record holds it (a caller may give
 // leading zeros).
@@ -137,22 +143,34 @@ bool isRecordFile(const QString &path, QString *error)
     return true;
 }
 
-// Under the lock: opens the record for appending, writing the header into
-// an empty file, and ends a row a crash left unterminated.
-bool openForAppend(QFile &file, QString *error)
+// Under the lock: opens the record for appending, writing the byte order
+// mark and the header into an empty file, and ends a row a crash left
+// unterminated. A file that exists is appended to as it is, in the time
+// spelling of its header (`style`).
+bool openForAppend(QFile &file, QString *error, RecordTimeStyle *style = nullptr)
 {
     if (!isRecordFile(file.fileName(), error))
         return false;
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return failWith(error, file.errorString());
     QByteArray lead;
+    RecordTimeStyle spelling = RecordTimeStyle::Spreadsheet;
     if (file.size() == 0) {
-        lead = csvLine(recordHeader()).toUtf8();
+        lead = recordFileStart();
     } else {
         char last = 0;
         if (file.seek(file.size() - 1) && file.getChar(&last) && last != '\n')
             lead = "\r\n";
+        QByteArray start;
+        if (file.seek(0))
+            start = file.read(Utf8Bom.size() + TimeUtcColumn.size() + 1);
+        if (start.startsWith(Utf8Bom))
+            start = start.mid(Utf8Bom.size());
+        if (!start.startsWith(TimeUtcColumn + ','))
+            spelling = RecordTimeStyle::Spaced;
     }
+    if (style)
+        *style = spelling;
     return lead.isEmpty() || appendWhole(file, lead, error);
 }
 
@@ -160,15 +178,19 @@ bool openForAppend(QFile &file, QString *error)
 
 const QStringList &recordHeader()
 {
-    static const QStringList header = { "time", "port", "product", "module", "mode", "unit_address",
+    static const QStringList header = { "time_utc", "port", "product", "module", "mode", "unit_address",
                                         "network_address", "work_mode", "baud", "link_rate", "power",
                                         "repeater", "result", "differences", "attempt", "station",
                                         "operator", "tool_version", "pauses", "serial" };
     return header;
 }
 
-bool isRecordHeader(const QStringList &fields)
+bool isRecordHeader(const QStringList &given)
 {
+    // Files before the zone was named call the first column "time".
+    QStringList fields = given;
+    if (!fields.isEmpty() && fields.first() == QLatin1String("time"))
+        fields.first() = recordHeader().first();
     return fields == recordHeader() || fields == recordHeader().mid(0, OldColumns)
            || fields == recordHeader().mid(0, AttemptColumns) || fields == recordHeader().mid(0, StationColumns)
            || fields == recordHeader().mid(0, PausesColumns);
@@ -219,16 +241,22 @@ QString unguardedCell(const QString &text)
     return isGuarded(text) ? text.mid(1) : text;
 }
 
-QString recordTimeText(const QDateTime &time)
+QByteArray recordFileStart()
 {
-    return time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return Utf8Bom + csvLine(recordHeader()).toUtf8();
+}
+
+QString recordTimeText(const QDateTime &time, RecordTimeStyle style)
+{
+    return time.toUTC().toString(style == RecordTimeStyle::Spreadsheet ? QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")
+                                                                       : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 QDateTime recordTimeFromText(const QString &text)
 {
-    // Read as UTC from the start: a local time would ask the system's
-    // zone for every row.
-    if (text.size() == 19 && text.at(10) == QLatin1Char(' ')) {
+    // Read as UTC from the start (the header names the zone): a local time
+    // would ask the system's zone for every row.
+    if (text.size() == 19 && (text.at(10) == QLatin1Char(' ') || text.at(10) == QLatin1Char('T'))) {
         const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
         const QTime clock = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
         return date.isValid() && clock.isValid() ? QDateTime(date, clock, Qt::UTC) : QDateTime();
@@ -238,17 +266,17 @@ QDateTime recordTimeFromText(const QString &text)
     return time.isValid() && time.timeSpec() != Qt::LocalTime ? time.toUTC() : QDateTime();
 }
 
-QStringList recordFields(const UnitRecord &r, const QString &attempt)
+QStringList recordFields(const UnitRecord &r, const QString &attempt, RecordTimeStyle style)
 {
-    return QStringList { recordTimeText(r.time), r.config.port, productKey(r.config.product), moduleKey(r.config.module),
+    return QStringList { recordTimeText(r.time, style), r.config.port, productKey(r.config.product), moduleKey(r.config.module),
                          modeKey(r.config.mode), recordUnitAddress(r), recordNetworkAddress(r) }
            + recordCaptions(r) + QStringList { r.result, r.detail, attempt, r.station, r.operatorName, r.toolVersion, r.pauses,
                                           r.serial };
 }
 
-QByteArray recordLine(const UnitRecord &r, const QString &attempt)
+QByteArray recordLine(const UnitRecord &r, const QString &attempt, RecordTimeStyle style)
 {
-    QStringList cells = recordFields(r, attempt);
+    QStringList cells = recordFields(r, attempt, style);
     for (QString &cell : cells)
         cell = guardedCell(cell);
     return csvLine(cells).toUtf8();
@@ -278,7 +306,10 @@ bool RecordFile::openExisting(QString *error)
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return failWith(error, file.errorString());
-    const QList<QStringList> first = parseCsv(QString::fromUtf8(file.readLine()));
+    QByteArray line = file.readLine();
+    if (line.startsWith(Utf8Bom))
+        line = line.mid(Utf8Bom.size());
+    const QList<QStringList> first = parseCsv(QString::fromUtf8(line));
     if (!first.isEmpty() && !isRecordHeader(first.first()))
         return failWith(error, RecordFileText::tr("not a provisioning record"));
     return true;
@@ -293,7 +324,8 @@ QByteArray RecordFile::writeRow(const QByteArray &handle, const UnitRecord &reco
         return {};
     }
     QFile file(m_path);
-    if (!openForAppend(file, error) || !appendWhole(file, recordLine(record, attempt), error))
+    RecordTimeStyle style = RecordTimeStyle::Spreadsheet;
+    if (!openForAppend(file, error, &style) || !appendWhole(file, recordLine(record, attempt, style), error))
         return {};
     return attempt.toLatin1();
 }
@@ -423,12 +455,27 @@ bool ImportFile::readRow(RecordRow *row, QString *error)
     }
     ++m_row;
     *row = RecordRow();
+    // A spreadsheet that took the file for Windows-1252 gives back valid
+    // UTF-8 of other characters: taken in, every code of it would be wrong.
+    for (const QString &field : std::as_const(fields)) {
+        const QString meant = misreadUtf8(field);
+        if (!meant.isEmpty())
+            return failWith(error, RecordFileText::tr("line %1: \"%2\" is UTF-8 text that was read as Windows-1252 and "
+                                                      "saved again (a spreadsheet opened the file without knowing it "
+                                                      "was UTF-8); it was \"%3\". Open the original file, or choose "
+                                                      "UTF-8 when the spreadsheet asks for the character set")
+                                       .arg(m_reader->line())
+                                       .arg(shownUnitCode(field), shownUnitCode(meant)));
+    }
     QString why;
     if (!recordFromFields(fields, &row->record, &row->attempt, &why))
         return failWith(error, RecordFileText::tr("line %1: %2").arg(m_reader->line()).arg(why));
     // A row of an older file is known by the whole of it.
     if (row->attempt.isEmpty())
-        row->attempt = QStringLiteral("row-") + QString::fromLatin1(QCryptographicHash::hash(recordLine(row->record), QCryptographicHash::Sha1).toHex());
+        row->attempt = QStringLiteral("row-")
+                       + QString::fromLatin1(QCryptographicHash::hash(recordLine(row->record, QString(), RecordTimeStyle::Spaced),
+                                                                      QCryptographicHash::Sha1)
+                                                 .toHex());
     return true;
 }
 
@@ -588,6 +635,13 @@ bool readRow(const QStringList &cells, UnitRecord *r, QString *attempt, QString 
     if (strict && !r->pauses.isEmpty() && r->pauses != QLatin1String("specified") && r->pauses != QLatin1String("quick"))
         return unknown(QStringLiteral("pauses"), r->pauses, QStringLiteral("specified, quick"));
     r->serial = f.value(19);
+    if (strict && !r->serial.isEmpty()) {
+        const QString problem = unitCodeProblem(r->serial);
+        if (!problem.isEmpty()) {
+            *why = problem;
+            return false;
+        }
+    }
     return true;
 }
 
@@ -605,7 +659,8 @@ QList<QStringList> parseCsv(const QString &text)
     QString field;
     bool quoted = false;
     bool any = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    // A byte order mark opens the file; it is no part of the first field.
+    for (qsizetype i = text.startsWith(QChar(0xFEFF)) ? 1 : 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (quoted) {
             if (c == QLatin1Char('"')) {

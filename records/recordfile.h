@@ -5,8 +5,12 @@
 //   baud,link_rate,power,repeater,result,differences,attempt,station,
 //   operator,tool_version,pauses,serial
 //
-// Times are UTC as "2026-12-08 09:15:02", which spreadsheets read as a date
-// and time. A cell a spreadsheet would run as a formula (it starts with =,
+// A new file begins with a UTF-8 byte order mark, so a spreadsheet opened
+// on it reads Chinese right. Times are UTC, the column named "time_utc", as
+// "2026-12-08T09:15:02", the form LibreOffice reads as a date and time when
+// it opens a CSV. A file that exists is appended to as it is: no mark is
+// added, its header kept, its times in its own spelling (a header "time"
+// and "2026-12-08 09:15:02"). A cell a spreadsheet would run as a formula (it starts with =,
 // +, -, @, a tab or a CR) is written with a leading apostrophe, which
 // reading takes off again.
 //
@@ -39,10 +43,16 @@ class QIODevice;
 #include "records/recordstore.h"
 
 // The columns as written now; the first 14, 15, 18 and 19 are those of
-// older files.
+// older files, which call the first column "time".
 const QStringList &recordHeader();
 // Whether `fields` is the header of a record file, old or new.
 bool isRecordHeader(const QStringList &fields);
+
+// How a file spells its times: new files "2026-12-08T09:15:02", files whose
+// header says "time" "2026-12-08 09:15:02" (both UTC).
+enum class RecordTimeStyle { Spreadsheet, Spaced };
+// The byte order mark and the header line a new file (or an export) begins with.
+QByteArray recordFileStart();
 
 // The longest row a record file holds: a real row is far shorter.
 constexpr qsizetype MaxRecordRowBytes = 16 * 1024;
@@ -79,9 +89,11 @@ private:
 };
 
 // The row's values, in the columns' order, as a reader sees them.
-QStringList recordFields(const UnitRecord &record, const QString &attempt = QString());
+QStringList recordFields(const UnitRecord &record, const QString &attempt = QString(),
+                         RecordTimeStyle style = RecordTimeStyle::Spreadsheet);
 // The row as written to the file, with its line end.
-QByteArray recordLine(const UnitRecord &record, const QString &attempt = QString());
+QByteArray recordLine(const UnitRecord &record, const QString &attempt = QString(),
+                      RecordTimeStyle style = RecordTimeStyle::Spreadsheet);
 // A row of the file back as a record (and its attempt, empty in a row of an
 // older file), its values checked as a write checks them: the products,
 // modules and modes the tool knows, the captions of the row's module, the
@@ -91,7 +103,7 @@ bool recordFromFields(const QStringList &fields, UnitRecord *record, QString *at
                       QString *why = nullptr);
 
 // A time as the file holds it, and back (also the ISO 8601 of older files).
-QString recordTimeText(const QDateTime &time);
+QString recordTimeText(const QDateTime &time, RecordTimeStyle style = RecordTimeStyle::Spreadsheet);
 QDateTime recordTimeFromText(const QString &text);
 // A cell as written, with a formula guarded; and back.
 QString guardedCell(const QString &text);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QSysInfo>
 
 #include "records/databaserecord.h"
@@ -48,7 +49,13 @@ QString defaultOperator()
         if (!name.isEmpty())
             return name;
     }
-    // A service or a bare shell without them: the account's home folder
-    // carries its name.
-    return QDir::home().dirName();
+    // A service or a bare shell without them: the account that owns what
+    // this program makes (a home folder's name may be anyone's, or none).
+    QTemporaryFile probe(QDir::temp().filePath(QStringLiteral("kvx-operator-XXXXXX")));
+    if (probe.open()) {
+        const QString owner = QFileInfo(probe.fileName()).owner();
+        if (!owner.isEmpty())
+            return owner;
+    }
+    return QString();
 }

@@ -772,16 +772,18 @@ void RecordService::finishUnit(QObject *context, const QString &attempt, const U
         });
 }
 
-void RecordService::askHeld(QObject *context, const QString &unitAddress, const QString &networkAddress,
-                            std::function<void(const HeldAnswer &)> done)
+template <typename Answer>
+void RecordService::askRecords(QObject *context, std::function<void(const Answer &)> done,
+                               std::function<Answer(LocalSide *)> inJournal, std::function<bool(const Answer &)> settled,
+                               std::function<Answer(SharedSide *, const Answer &)> inDatabase)
 {
-    auto answer = std::make_shared<OneAnswer<HeldAnswer>>(context, std::move(done));
+    auto answer = std::make_shared<OneAnswer<Answer>>(context, std::move(done));
     if (!m_open || m_closed) {
-        QTimer::singleShot(0, this, [answer] { answer->give(HeldAnswer()); });
+        QTimer::singleShot(0, this, [answer] { answer->give(Answer()); });
         return;
     }
     const quint64 id = track([answer] {
-        HeldAnswer closed;
+        Answer closed;
         closed.error = tr("the record was closed");
         answer->give(closed);
     });
@@ -791,40 +793,73 @@ void RecordService::askHeld(QObject *context, const QString &unitAddress, const 
             self->untrack(id);
     };
     QTimer::singleShot(m_options.boundMs, this, [this, answer, finished] {
-        HeldAnswer silent;
+        Answer silent;
         silent.error = silentText();
         if (answer->give(silent))
             interruptStuckCall();
         finished();
     });
     LocalSide *local = m_localSide;
-    m_local->ask<bool>([local, unitAddress, networkAddress] {
-        return local->journal.isSet() && local->journal.holdsUnit(unitAddress, networkAddress);
-    },
-                       [this, answer, finished, unitAddress, networkAddress](bool held) {
-                           if (answer->given())
-                               return;
-                           if (held || !m_shared) {
-                               HeldAnswer result;
-                               result.held = held;
-                               answer->give(result);
-                               return finished();
-                           }
-                           SharedSide *shared = m_sharedSide;
-                           m_shared->ask<bool>(
-                               [shared, answer, unitAddress, networkAddress] {
-                                   if (answer->given())
-                                       return false;
-                                   RecordWorker::Busy inCall(shared->busy);
-                                   return shared->store->holdsUnit(unitAddress, networkAddress);
-                               },
-                               [answer, finished](bool inDatabase) {
-                                   HeldAnswer result;
-                                   result.held = inDatabase;
-                                   answer->give(result);
-                                   finished();
-                               });
-                       });
+    m_local->ask<Answer>([local, inJournal] { return inJournal(local); },
+                         [this, answer, finished, settled, inDatabase](const Answer &fromJournal) {
+                             if (answer->given())
+                                 return;
+                             if (!m_shared || settled(fromJournal)) {
+                                 answer->give(fromJournal);
+                                 return finished();
+                             }
+                             SharedSide *shared = m_sharedSide;
+                             m_shared->ask<Answer>(
+                                 [shared, answer, inDatabase, fromJournal] {
+                                     if (answer->given())
+                                         return fromJournal;
+                                     RecordWorker::Busy inCall(shared->busy);
+                                     return inDatabase(shared, fromJournal);
+                                 },
+                                 [answer, finished](const Answer &result) {
+                                     answer->give(result);
+                                     finished();
+                                 });
+                         });
+}
+
+void RecordService::askHeld(QObject *context, const QString &unitAddress, const QString &networkAddress,
+                            std::function<void(const HeldAnswer &)> done)
+{
+    askRecords<HeldAnswer>(
+        context, std::move(done),
+        [unitAddress, networkAddress](LocalSide *local) {
+            HeldAnswer result;
+            result.held = local->journal.isSet() && local->journal.holdsUnit(unitAddress, networkAddress);
+            return result;
+        },
+        [](const HeldAnswer &result) { return result.held; },
+        [unitAddress, networkAddress](SharedSide *shared, const HeldAnswer &) {
+            HeldAnswer result;
+            result.held = shared->store->holdsUnit(unitAddress, networkAddress);
+            return result;
+        });
+}
+
+void RecordService::askCodes(QObject *context, const QStringList &codes, std::function<void(const CodesAnswer &)> done)
+{
+    askRecords<CodesAnswer>(
+        context, std::move(done),
+        [codes](LocalSide *local) {
+            CodesAnswer result;
+            if (local->journal.isSet())
+                result.holders = unitsWithCodes(local->journal.rows(), codes);
+            return result;
+        },
+        [](const CodesAnswer &) { return false; },
+        [codes](SharedSide *shared, const CodesAnswer &fromJournal) {
+            CodesAnswer result = fromJournal;
+            QString error;
+            result.holders += unitsWithCodes(shared->store->rows(&error), codes);
+            if (!error.isEmpty())
+                result.error = named(shared->name, error);
+            return result;
+        });
 }
 
 void RecordService::askNextUnit(QObject *context, const QString &networkAddress, qint64 start,

@@ -68,6 +68,10 @@ struct HeldAnswer {
     bool held = false;
     QString error;
 };
+struct CodesAnswer {
+    QList<RecordRow> holders;   // a unit recorded as configured that carries each code asked for
+    QString error;
+};
 struct NextUnitAnswer {
     qint64 unit = -1;
     QString error;
@@ -114,6 +118,9 @@ public:
     // Whether a unit recorded as stored holds this unit address.
     void askHeld(QObject *context, const QString &unitAddress, const QString &networkAddress,
                  std::function<void(const HeldAnswer &)> done);
+    // The units recorded as configured that carry one of `codes`
+    // (unitsWithCodes()), the journal's and the database's.
+    void askCodes(QObject *context, const QStringList &codes, std::function<void(const CodesAnswer &)> done);
     // The first free unit address from `start` in the database.
     void askNextUnit(QObject *context, const QString &networkAddress, qint64 start,
                      std::function<void(const NextUnitAnswer &)> done);
@@ -154,6 +161,12 @@ private:
     // not returned by then is interrupted.
     void interruptStuckCall();
     QString silentText() const;
+    // A question for the journal, then (unless the journal's answer
+    // settles it) the database: bounded, answered once, also at close().
+    template <typename Answer>
+    void askRecords(QObject *context, std::function<void(const Answer &)> done,
+                    std::function<Answer(LocalSide *)> inJournal, std::function<bool(const Answer &)> settled,
+                    std::function<Answer(SharedSide *, const Answer &)> inDatabase);
     void keepPending(const std::shared_ptr<OneAnswer<BeginAnswer>> &answer, const QString &attempt, UnitRecord pending,
                      bool holdsAddress);
 

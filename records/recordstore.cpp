@@ -267,6 +267,29 @@ QList<RecordFinding> checkCodes(const QList<RecordRow> &rows, const QMap<QPair<Q
 
 } // namespace
 
+QList<RecordRow> unitsWithCodes(const QList<RecordRow> &rows, const QStringList &codes)
+{
+    QList<RecordRow> found;
+    for (const QString &code : codes) {
+        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+            if (!code.isEmpty() && it->record.serial == code && configured(*it)) {
+                found << *it;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+QString codeHolderText(const RecordRow &holder)
+{
+    const UnitRecord &r = holder.record;
+    QString when = r.time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm 'UTC'"));
+    if (!r.station.isEmpty())
+        when = RecordCheckText::tr("%1, station %2").arg(when, r.station);
+    return RecordCheckText::tr("unit code %1 is recorded for %2 (%3 %4)").arg(r.serial, addressOf(r), r.result, when);
+}
+
 QList<RecordFinding> checkRecord(const QList<RecordRow> &rows, const QDateTime &now, int reservationTimeoutS)
 {
     QList<RecordFinding> findings;

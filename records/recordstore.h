@@ -119,6 +119,14 @@ private:
 // (verified or written) and not superseded.
 bool holdsItsAddress(const RecordRow &row);
 
+// The units among `rows` that carry one of `codes`: the last row of each
+// code recorded as configured (verified or written, not superseded), in
+// the order of `codes`.
+QList<RecordRow> unitsWithCodes(const QList<RecordRow> &rows, const QStringList &codes);
+// "unit code SN-1 is recorded for network 77 unit 3 (verified 2026-12-08
+// 09:15 UTC, station line-1)": whose a code is, for the operator.
+QString codeHolderText(const RecordRow &holder);
+
 // The result words a row may hold.
 const QStringList &recordResults();
 

@@ -9,7 +9,7 @@ kvx_packages=(
   fonts-wqy-microhei fonts-crosextra-carlito
   xvfb xauth x11-utils socat imagemagick openssl
   librsvg2-bin
-  libqrencode-dev qt6-charts-dev libqt6opengl6-dev zbar-tools poppler-utils
+  libqrencode-dev zbar-tools poppler-utils
   qt6-httpserver-dev qt6-websockets-dev
 )
 

@@ -6,9 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 # The shared record's tests start a real PostgreSQL server of their own;
-# sqlite3 holds a database file as another program would; the line's web
-# view is loaded in headless Chromium.
-kvx_install postgresql libqt6sql6-psql sqlite3 chromium
+# sqlite3 holds a database file as another program would; LibreOffice and
+# Chromium open the journal and the report as their users do.
+kvx_install postgresql libqt6sql6-psql sqlite3 libreoffice-calc chromium
 
 dir=build-test
 opts=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON)

@@ -100,14 +100,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>Cli</name>
     <message>
-        <source> (see kvx-cli --help)</source>
-        <translation>（见 kvx-cli --help）</translation>
-    </message>
-    <message>
-        <source>no command &quot;%1&quot; (commands: %2)</source>
-        <translation>没有命令“%1”（命令：%2）</translation>
-    </message>
-    <message>
         <source>give one command: %1 (see kvx-cli --help)</source>
         <translation>请给出一个命令：%1（见 kvx-cli --help）</translation>
     </message>
@@ -169,7 +161,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>--%1 %2: the profile is for %3</source>
-        <translation>--%1 %2：配置文件适用于 %3</translation>
+        <translation>--%1 %2：配置方案适用于 %3</translation>
     </message>
     <message>
         <source>--%1 %2: not a value of %3 %4; allowed: %5</source>
@@ -177,35 +169,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>--repeater is written only with the master work mode (S141 goes out after the Master preset alone): add --work-mode master</source>
-        <translation>--repeater 只在主机工作模式下写入（S141 只跟在 Master 预设之后发送）：请加上 --work-mode master</translation>
-    </message>
-    <message>
-        <source>work mode: </source>
-        <translation>工作模式：</translation>
-    </message>
-    <message>
-        <source>baud: </source>
-        <translation>波特率：</translation>
-    </message>
-    <message>
-        <source>link rate: </source>
-        <translation>空中速率：</translation>
-    </message>
-    <message>
-        <source>power: </source>
-        <translation>发射功率：</translation>
-    </message>
-    <message>
-        <source>repeater: </source>
-        <translation>中继：</translation>
-    </message>
-    <message>
-        <source>network address: </source>
-        <translation>网络地址：</translation>
-    </message>
-    <message>
-        <source>unit address: </source>
-        <translation>单元地址：</translation>
+        <translation>--repeater 只在主站（master）工作模式下写入（S141 只跟在 Master 预设之后发送）：请加上 --work-mode master</translation>
     </message>
     <message>
         <source>no serial ports; devices the system does not list as serial ports (pseudo-terminals, the simulator&apos;s link) are added by naming their paths in KVX_EXTRA_PORTS</source>
@@ -280,10 +244,6 @@ p, li { white-space: pre-wrap; }
         <translation>
             <numerusform>，跳过 %n 行（已存在）</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>record export needs --csv (the one format it writes)</source>
-        <translation>record export 需要 --csv（唯一支持的格式）</translation>
     </message>
     <message>
         <source>nothing held unit address %1 on network address %2 for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)</source>
@@ -390,6 +350,856 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>serving %1 at %2, read-only (Ctrl-C ends)</source>
         <translation>正在以只读方式提供 %1，地址 %2（按 Ctrl-C 结束）</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot; (commands: %2; see kvx-cli --help)</source>
+        <translation>没有命令“%1”（命令：%2；见 kvx-cli --help）</translation>
+    </message>
+    <message>
+        <source>%1: no such option (see %2)</source>
+        <translation>%1：没有这个选项（见 %2）</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (see %2)</source>
+        <translation>%1 需要一个值（见 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (see %2)</source>
+        <translation>%1（见 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (see kvx-cli help %2)</source>
+        <translation>%1（见 kvx-cli help %2）</translation>
+    </message>
+    <message>
+        <source>%1: unit code %2 is given twice: one code, one unit</source>
+        <translation>%1：设备编码 %2 给了两次：一个编码只属于一台设备</translation>
+    </message>
+    <message>
+        <source>--serials %1, line %2</source>
+        <translation>--serials %1，第 %2 行</translation>
+    </message>
+    <message>
+        <source>the record did not say within %1 s whether it holds the unit codes given; nothing was sent</source>
+        <translation>记录在 %1 秒内没有答复是否已有所给的设备编码；未发送任何内容</translation>
+    </message>
+    <message>
+        <source>the record&apos;s units cannot be read to check the unit codes: %1; nothing was sent</source>
+        <translation>无法读取记录中的设备来核对设备编码：%1；未发送任何内容</translation>
+    </message>
+    <message>
+        <source>%1; write it to this unit too with --replace</source>
+        <translation>%1；如要把它也写给这台设备，请加 --replace</translation>
+    </message>
+    <message>
+        <source>unit code %1 is given twice: one code, one unit</source>
+        <translation>设备编码 %1 给了两次：一个编码只属于一台设备</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>已拒绝：%1</translation>
+    </message>
+    <message>
+        <source>refused: code %1: the record&apos;s units cannot be read: %2</source>
+        <translation>已拒绝：编码 %1：无法读取记录中的设备：%2</translation>
+    </message>
+    <message>
+        <source>refused: %1 (--replace writes it to a unit again)</source>
+        <translation>已拒绝：%1（--replace 可把它再次写给一台设备）</translation>
+    </message>
+    <message>
+        <source>work mode %1</source>
+        <translation>工作模式 %1</translation>
+    </message>
+    <message>
+        <source>baud %1</source>
+        <translation>波特率 %1</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>无线链路速率 %1</translation>
+    </message>
+    <message>
+        <source>power %1</source>
+        <translation>输出功率 %1</translation>
+    </message>
+    <message>
+        <source>repeater %1</source>
+        <translation>中继 %1</translation>
+    </message>
+    <message>
+        <source>network address %1</source>
+        <translation>网络地址 %1</translation>
+    </message>
+    <message>
+        <source>unit address %1</source>
+        <translation>单元地址 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source> [code %1]</source>
+        <translation> [编码 %1]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n unit(s) match the profile</source>
+        <translation>
+            <numerusform>%n 台设备中 %1 台与配置方案一致</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation>（已停止）</translation>
+    </message>
+    <message>
+        <source> (network address %1, unit address %2)</source>
+        <translation>（网络地址 %1，单元地址 %2）</translation>
+    </message>
+    <message>
+        <source> (network address %1)</source>
+        <translation>（网络地址 %1）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n unit(s) verified on network address %2</source>
+        <translation>
+            <numerusform>网络地址 %2 上 %n 台设备中 %1 台已校验</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: pass-through baud rate %2</source>
+        <translation>%1：透传波特率 %2</translation>
+    </message>
+    <message>
+        <source>trying %1 at %2 baud</source>
+        <translation>正在以 %2 波特尝试 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 answered at %3 baud</source>
+        <translation>%1：%2 以 %3 波特应答</translation>
+    </message>
+    <message>
+        <source>(superseded)</source>
+        <translation>（已被取代）</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>编码 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) forwarded to %1</source>
+        <translation>
+            <numerusform>已向 %1 转发 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n still waiting</source>
+        <translation>
+            <numerusform>；仍有 %n 行等待</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>serial port, e.g. /dev/ttyUSB0 (kvx-cli ports lists them)</source>
+        <translation>串口，例如 /dev/ttyUSB0（kvx-cli ports 会列出）</translation>
+    </message>
+    <message>
+        <source>KV5 (9600 baud) or KV6 - KV7 (115200 baud)</source>
+        <translation>KV5（9600 波特）或 KV6 - KV7（115200 波特）</translation>
+    </message>
+    <message>
+        <source>tarn, brae-loch, skerry or half-fjord</source>
+        <translation>tarn、brae-loch、skerry 或 half-fjord</translation>
+    </message>
+    <message>
+        <source>point to point or point to multipoint</source>
+        <translation>点对点或点对多点</translation>
+    </message>
+    <message>
+        <source>how long to wait for the settings report (default 3000)</source>
+        <translation>等待参数报告的时长（默认 3000）</translation>
+    </message>
+    <message>
+        <source>print JSON instead of text</source>
+        <translation>输出 JSON 而不是文本</translation>
+    </message>
+    <message>
+        <source>quick pauses: each pause ends as soon as the unit has answered what it follows (never later than its time; the same lines go out); the record says &quot;quick&quot;</source>
+        <translation>快速等待：设备一应答前一条命令，等待就结束（绝不超过原定时长；发送的命令相同）；记录中写“quick”</translation>
+    </message>
+    <message>
+        <source>no progress on stderr; results and failures only</source>
+        <translation>stderr 上不显示进度；只显示结果和失败</translation>
+    </message>
+    <message>
+        <source>append one CSV row per unit (created before any port is opened)</source>
+        <translation>每台设备追加一行 CSV（在打开任何端口之前创建）</translation>
+    </message>
+    <message>
+        <source>a database record shared by stations: FILE.kvxdb (SQLite) or postgresql://user@host/dbname (password from ~/.pgpass)</source>
+        <translation>各工位共用的数据库记录：FILE.kvxdb（SQLite）或 postgresql://user@host/dbname（密码取自 ~/.pgpass）</translation>
+    </message>
+    <message>
+        <source>this station in the record (default: the host name)</source>
+        <translation>记录中本工位的名称（默认：主机名）</translation>
+    </message>
+    <message>
+        <source>the operator in the record (default: the login name)</source>
+        <translation>记录中的操作员（默认：登录名）</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s own serial or label code (as scanned; 1 to 64 printable characters), kept in its record rows</source>
+        <translation>设备自己的序列号或标签编码（按扫描所得；1 到 64 个可打印字符），保存在它的记录行中</translation>
+    </message>
+    <message>
+        <source>a unit&apos;s own serial or label code, by its port (repeat for every unit); with one --port, --serial CODE</source>
+        <translation>按端口给出设备自己的序列号或标签编码（每台设备重复一次）；只有一个 --port 时用 --serial CODE</translation>
+    </message>
+    <message>
+        <source>the units&apos; codes, one a line: PORT=CODE, or a CODE alone for the next unit that starts with no code (in the file&apos;s order)</source>
+        <translation>各设备的编码，每行一个：PORT=CODE，或单独一个 CODE，给下一台没有编码的设备（按文件中的顺序）</translation>
+    </message>
+    <message>
+        <source>how long to wait at the end for rows kept here to reach the --record database (default 10); rows still waiting make exit status 9</source>
+        <translation>结束时等待本机保留的行到达 --record 数据库的时长（默认 10）；仍在等待的行使退出状态为 9</translation>
+    </message>
+    <message>
+        <source>a unit address reserved by a unit that never ended is free again after this long (default 600)</source>
+        <translation>未结束的设备预留的单元地址在这段时间后重新空闲（默认 600）</translation>
+    </message>
+    <message>
+        <source>how long a unit waits for the record before its first line (default 3); a record that does not answer by then fails the unit before anything is sent (exit 7)</source>
+        <translation>设备在发送第一行前等待记录的时间（默认 3 秒）；届时记录仍未应答，则该设备在发送任何内容前即失败（退出状态 7）</translation>
+    </message>
+    <message>
+        <source>list the serial ports that can be opened</source>
+        <translation>列出可以打开的串口</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports that can be opened (their paths), and the paths of KVX_EXTRA_PORTS that exist.</source>
+        <translation>列出可以打开的串口（它们的路径），以及 KVX_EXTRA_PORTS 中存在的路径。</translation>
+    </message>
+    <message>
+        <source>open, read the settings report, close</source>
+        <translation>打开，读取参数报告，关闭</translation>
+    </message>
+    <message>
+        <source>Opens the port, reads the unit&apos;s settings report, closes the link. Prints one &quot;key: value&quot; line per setting: the keys stay the same in every language, the values follow it; --json is the form for scripts.</source>
+        <translation>打开端口，读取设备的参数报告，关闭链路。每项参数输出一行“key: value”：键在各种语言中都保持不变，值随语言而变；脚本请用 --json。</translation>
+    </message>
+    <message>
+        <source>link mode (default p2p; p2mp also shows the unit address)</source>
+        <translation>链路模式（默认 p2p；p2mp 时也显示单元地址）</translation>
+    </message>
+    <message>
+        <source>open, read, write (settings not given keep the unit&apos;s values), verify, close</source>
+        <translation>打开，读取，写入（未给出的参数保留设备的值），校验，关闭</translation>
+    </message>
+    <message>
+        <source>Opens the port, reads the unit, writes its settings with the changes given (a setting not given keeps the unit&apos;s value), stores them (AT&amp;W), reads the unit back and compares, closes the link. The mode is needed (here or in the profile): it chooses the preset family.</source>
+        <translation>打开端口，读取设备，按给出的改动写入参数（未给出的参数保留设备的值），保存（AT&amp;W），读回设备并比较，关闭链路。必须给出模式（在这里或配置方案中）：它决定预设的系列。</translation>
+    </message>
+    <message>
+        <source>settings from a profile file (kvx-cli read --json output is one)</source>
+        <translation>取自配置方案文件的参数（kvx-cli read --json 的输出就是一个）</translation>
+    </message>
+    <message>
+        <source>master, repeater or slave (as the module offers)</source>
+        <translation>master、repeater 或 slave（视模组提供的而定）</translation>
+    </message>
+    <message>
+        <source>serial baud rate of the unit&apos;s data port</source>
+        <translation>设备数据口的串口波特率</translation>
+    </message>
+    <message>
+        <source>wireless link rate</source>
+        <translation>无线链路速率</translation>
+    </message>
+    <message>
+        <source>output power, e.g. 1000mW</source>
+        <translation>输出功率，例如 1000mW</translation>
+    </message>
+    <message>
+        <source>repeater enable; written with the master work mode only</source>
+        <translation>中继使能；只在 master 工作模式下写入</translation>
+    </message>
+    <message>
+        <source>network address, 0 ... 4294967295 (32 bits), or a random one</source>
+        <translation>网络地址，0 ... 4294967295（32 位），或随机地址</translation>
+    </message>
+    <message>
+        <source>unit address (point to multipoint only)</source>
+        <translation>单元地址（仅点对多点）</translation>
+    </message>
+    <message>
+        <source>do not read the unit back after storing</source>
+        <translation>保存后不读回设备</translation>
+    </message>
+    <message>
+        <source>a unit address (with --record) or a unit code the record holds for an earlier unit is taken over by this one</source>
+        <translation>记录中属于先前设备的单元地址（配合 --record）或设备编码由这台设备接管</translation>
+    </message>
+    <message>
+        <source>write a profile into every --port at the same time, or into each unit plugged in</source>
+        <translation>同时把配置方案写入每个 --port，或写入插上的每台设备</translation>
+    </message>
+    <message>
+        <source>Writes a profile into every --port at the same time and checks each unit. In point to multipoint the units get unit addresses N, N+1, ... in port order; without a network address in the profile one random address is drawn for the batch. Each unit&apos;s result line (and record row) comes the moment it ends. Ctrl-C stops every unit at a safe point.</source>
+        <translation>同时把配置方案写入每个 --port 并校验每台设备。点对多点时设备按端口顺序得到单元地址 N、N+1……；配置方案中没有网络地址时，为这一批抽取一个随机地址。每台设备一结束就输出它的结果行（并写入记录行）。Ctrl-C 让每台设备在安全点停止。</translation>
+    </message>
+    <message>
+        <source>the batch&apos;s product, module, mode and settings</source>
+        <translation>这一批的产品、模组、模式和参数</translation>
+    </message>
+    <message>
+        <source>a unit&apos;s port; repeat for every unit (each port once)</source>
+        <translation>一台设备的端口；每台设备重复一次（每个端口一次）</translation>
+    </message>
+    <message>
+        <source>when the profile does not name the mode</source>
+        <translation>配置方案没有指明模式时</translation>
+    </message>
+    <message>
+        <source>assembly line: provision each serial port that appears (after about 1 s to settle), with the next unit address, until Ctrl-C; ports there at the start are left alone</source>
+        <translation>流水线：为出现的每个串口配置（约 1 秒稳定后），使用下一个单元地址，直到 Ctrl-C；开始时已有的端口不动</translation>
+    </message>
+    <message>
+        <source>with --watch: only ports whose path matches, e.g. &apos;/dev/ttyUSB*&apos;; a path the system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it</source>
+        <translation>配合 --watch：只处理路径匹配的端口，例如 &apos;/dev/ttyUSB*&apos;；系统不列为串口的路径，只有在 KVX_EXTRA_PORTS 中给出时才能看到</translation>
+    </message>
+    <message>
+        <source>first unit address (point to multipoint; else the profile&apos;s, else 1); auto: each unit takes the next free one of its network from the --record database</source>
+        <translation>第一个单元地址（点对多点；否则用配置方案的，再否则为 1）；auto：每台设备从 --record 数据库取其网络的下一个空闲地址</translation>
+    </message>
+    <message>
+        <source>a unit code the record holds for an earlier unit is taken over by the unit given it here</source>
+        <translation>记录中属于先前设备的设备编码由这里给出它的设备接管</translation>
+    </message>
+    <message>
+        <source>show or --set the pass-through baud rate of a KV6 - KV7 unit</source>
+        <translation>显示或用 --set 设置 KV6 - KV7 设备的透传波特率</translation>
+    </message>
+    <message>
+        <source>Shows, or sets, the pass-through baud rate of a KV6 - KV7 unit (KV5 units have none).</source>
+        <translation>显示或设置 KV6 - KV7 设备的透传波特率（KV5 设备没有）。</translation>
+    </message>
+    <message>
+        <source>the product (only kv6 has a pass-through rate)</source>
+        <translation>产品（只有 kv6 有透传波特率）</translation>
+    </message>
+    <message>
+        <source>19200, 38400, 56000, 57600, 115200 or 230400</source>
+        <translation>19200、38400、56000、57600、115200 或 230400</translation>
+    </message>
+    <message>
+        <source>read each unit and compare it with a profile, writing nothing</source>
+        <translation>读取每台设备并与配置方案比较，不写入任何内容</translation>
+    </message>
+    <message>
+        <source>Reads every --port at the same time (with --watch, each port that appears) and compares every setting the profile names with what the unit reports; a setting the profile leaves out is not compared (a profile from kvx-cli read --json names the unit address: leave it out to check many units). Only a read goes on the line: a KV6 - KV7&apos;s link frames and AT&amp;V, never a preset, an ATS line or AT&amp;W. Each unit&apos;s line says &quot;matches&quot; or what differs (&quot;differs: link rate 115200, the profile says 230400&quot;); the record keeps one row per unit, matches or differs, with no unit address. Exit status 8 when a unit differs and every unit was read.</source>
+        <translation>同时读取每个 --port（配合 --watch 时为出现的每个端口），把配置方案指明的每项参数与设备报告的值比较；配置方案未包含的参数不比较（kvx-cli read --json 生成的配置方案含有单元地址：核对多台设备时请去掉它）。线路上只有读取：KV6 - KV7 的链路帧和 AT&amp;V，绝不发送预设、ATS 命令或 AT&amp;W。每台设备一行，写“matches”或不同之处（“differs: link rate 115200, the profile says 230400”）；记录中每台设备一行，一致或不同，不含单元地址。有设备不同且每台设备都已读取时退出状态为 8。</translation>
+    </message>
+    <message>
+        <source>the settings to compare, and the product, module and mode</source>
+        <translation>要比较的参数，以及产品、模组和模式</translation>
+    </message>
+    <message>
+        <source>check each serial port that appears (after about 1 s to settle), until Ctrl-C</source>
+        <translation>核对出现的每个串口（约 1 秒稳定后），直到 Ctrl-C</translation>
+    </message>
+    <message>
+        <source>with --watch: only ports whose path matches, e.g. &apos;/dev/ttyUSB*&apos;</source>
+        <translation>配合 --watch：只处理路径匹配的端口，例如 &apos;/dev/ttyUSB*&apos;</translation>
+    </message>
+    <message>
+        <source>say which product answers on a port, with which settings and modules</source>
+        <translation>说出端口上应答的是哪种产品，带什么参数，可能是哪些模组</translation>
+    </message>
+    <message>
+        <source>Tries a KV5 at 9600 baud (AT&amp;V), then a KV6 - KV7 at 115200 baud (link-open frame, then the read), closing each link properly; prints which product answered, its settings, and which modules&apos; lists hold every value it reported (e.g. &quot;Tarn or Skerry&quot;). Exit status 3 when nothing answers.</source>
+        <translation>先以 9600 波特尝试 KV5（AT&amp;V），再以 115200 波特尝试 KV6 - KV7（链路打开帧，然后读取），每条链路都正常关闭；输出应答的产品、它的参数，以及哪些模组的列表包含它报告的每个值（例如“Tarn or Skerry”）。没有应答时退出状态为 3。</translation>
+    </message>
+    <message>
+        <source>how long each try waits for the settings report (default 700)</source>
+        <translation>每次尝试等待参数报告的时长（默认 700）</translation>
+    </message>
+    <message>
+        <source>a label for verified units of the record: PDF (62x29 mm, 50x25 mm, A4 sheets) or a printer</source>
+        <translation>为记录中已校验的设备生成标签：PDF（62x29 mm、50x25 mm、A4 整页）或打印机</translation>
+    </message>
+    <message>
+        <source>Draws a label for each unit chosen from the record (verified units only): the last one with the code, every unit of a network (the last row of each unit address) or the one of --unit, or every one of a time range. A label names product, module, mode, network and unit address, the unit&apos;s code, the date and the station, and carries the same as one line of text in a QR code, its fields joined by semicolons (&quot;KVX;product=KV5;module=Tarn;mode=p2mp;&quot; and so on: network, unit, code, date and station; a backslash, semicolon or equals sign inside a value is written with a backslash before it). A label whose QR code or code text cannot be drawn fails the command. Drawn by the helper kvx-print (Qt Gui), without a display too.</source>
+        <translation>为从记录中选出的每台设备生成标签（只限已校验的设备）：带该编码的最后一台、一个网络的每台设备（每个单元地址的最后一行）或 --unit 指定的那台，或某段时间内的每一台。标签写明产品、模组、模式、网络地址和单元地址、设备编码、日期和工位，并在二维码中以一行文本携带同样的内容，各字段以分号连接（“KVX;product=KV5;module=Tarn;mode=p2mp;”等：network、unit、code、date 和 station；值中的反斜杠、分号或等号前加一个反斜杠）。任何一张标签画不出二维码或编码文字，命令即失败。由辅助程序 kvx-print（Qt Gui）绘制，没有显示器也可以。</translation>
+    </message>
+    <message>
+        <source>the unit with this code</source>
+        <translation>带此编码的设备</translation>
+    </message>
+    <message>
+        <source>every verified unit of this network address</source>
+        <translation>此网络地址上每台已校验的设备</translation>
+    </message>
+    <message>
+        <source>with --network: only the unit with this unit address</source>
+        <translation>配合 --network：只要此单元地址的设备</translation>
+    </message>
+    <message>
+        <source>every verified unit from this date or time (2026-12-08, 2026-12-08T14:00)</source>
+        <translation>从此日期或时间起每台已校验的设备（2026-12-08、2026-12-08T14:00）</translation>
+    </message>
+    <message>
+        <source>with --from: until this date or time (default now)</source>
+        <translation>配合 --from：直到此日期或时间（默认现在）</translation>
+    </message>
+    <message>
+        <source>62x29 (default), 50x25, or a4: sheets of 3 x 8 labels of 70 x 37 mm</source>
+        <translation>62x29（默认）、50x25，或 a4：每页 3 x 8 张 70 x 37 mm 的标签</translation>
+    </message>
+    <message>
+        <source>write the labels into a PDF file</source>
+        <translation>把标签写入 PDF 文件</translation>
+    </message>
+    <message>
+        <source>print them on this printer (&apos;default&apos;: the system&apos;s default printer)</source>
+        <translation>在此打印机上打印（&apos;default&apos;：系统默认打印机）</translation>
+    </message>
+    <message>
+        <source>the line at a glance, live: a read-only web page and JSON API from the record</source>
+        <translation>产线一览，实时：基于记录的只读网页和 JSON API</translation>
+    </message>
+    <message>
+        <source>Serves the record (a database file or the shared PostgreSQL record) to browsers and scripts, read-only: the page / shows each station with its operator, last unit and its outcome, units verified today and the yield, rows waiting for the shared record, units per hour, failures by cause and the last 20 units, each linking to its history, in Chinese or English as the browser asks, updated live within a second of each row (over a WebSocket; without script, on reload). The API: /api/summary, /api/stations and /api/units (since=TIME, network=N, unit=U, serial=CODE, limit=N, cursor=C: paged, one object per unit under the record&apos;s own column names). Listens on 127.0.0.1:8470 unless --listen says otherwise; any address but the loopback needs --token-file. Nothing is ever written to the record. Runs until SIGINT or SIGTERM.</source>
+        <translation>以只读方式向浏览器和脚本提供记录（数据库文件或共享的 PostgreSQL 记录）：页面 / 显示每个工位及其操作员、最后一台设备及其结果、今日已校验的设备数和良率、等待写入共享记录的行、每小时设备数、按原因分类的失败以及最近 20 台设备（各自链接到其历史），按浏览器要求使用中文或英文，每行记录到达后一秒内实时更新（通过 WebSocket；无脚本时刷新页面）。API：/api/summary、/api/stations 和 /api/units（since=TIME、network=N、unit=U、serial=CODE、limit=N、cursor=C：分页，每台设备一个对象，使用记录自己的列名）。除非 --listen 另有指定，监听 127.0.0.1:8470；回环地址以外的任何地址都需要 --token-file。从不向记录写入任何内容。运行直到收到 SIGINT 或 SIGTERM。</translation>
+    </message>
+    <message>
+        <source>where to answer (default 127.0.0.1:8470; 0.0.0.0:8470 for every address, which needs --token-file)</source>
+        <translation>应答的地址（默认 127.0.0.1:8470；0.0.0.0:8470 表示所有地址，需要 --token-file）</translation>
+    </message>
+    <message>
+        <source>a bearer token (its first line, 16 to 256 characters) other computers show: Authorization: Bearer TOKEN, or once in the browser as /?token=TOKEN</source>
+        <translation>其他计算机出示的持有者令牌（文件第一行，16 至 256 个字符）：Authorization: Bearer TOKEN，或在浏览器中访问一次 /?token=TOKEN</translation>
+    </message>
+    <message>
+        <source>list, check, import, export, release, sync or report the provisioning record</source>
+        <translation>列出、检查、导入、导出、释放、同步配置记录，或生成报告</translation>
+    </message>
+    <message>
+        <source>The record must exist (nothing is created by reading it). Each subcommand takes the options listed with it.</source>
+        <translation>记录必须已存在（读取不会创建任何东西）。每个子命令接受与它一起列出的选项。</translation>
+    </message>
+    <message>
+        <source>only this network address (list, check, export); the address to release</source>
+        <translation>只要此网络地址（list、check、export）；要释放的地址</translation>
+    </message>
+    <message>
+        <source>release: the unit address to give back</source>
+        <translation>release：要交还的单元地址</translation>
+    </message>
+    <message>
+        <source>list, export: only the rows of the unit with this code (its whole history)</source>
+        <translation>list、export：只要带此编码的设备的行（它的全部历史）</translation>
+    </message>
+    <message>
+        <source>report: this day (default today)</source>
+        <translation>report：这一天（默认今天）</translation>
+    </message>
+    <message>
+        <source>report: from this date or time</source>
+        <translation>report：从此日期或时间起</translation>
+    </message>
+    <message>
+        <source>report: until this date or time</source>
+        <translation>report：直到此日期或时间</translation>
+    </message>
+    <message>
+        <source>report: the HTML page</source>
+        <translation>report：HTML 页面</translation>
+    </message>
+    <message>
+        <source>report: the PDF</source>
+        <translation>report：PDF</translation>
+    </message>
+    <message>
+        <source>export: CSV, the one format it writes (may be left out)</source>
+        <translation>export：CSV，它写的唯一格式（可以省略）</translation>
+    </message>
+    <message>
+        <source>every attempt, its last row (time, station, port, unit, settings, result)</source>
+        <translation>每次尝试及其最后一行（时间、工位、端口、设备、参数、结果）</translation>
+    </message>
+    <message>
+        <source>units of one network that cannot link (differing link rate or link mode), unit addresses held twice, units never verified, units stored whose result never came (pending), reservations that ended with no result, a unit code configured with two addresses and two codes configured with one unit address, with station, operator and time; exit status 4 when anything is found</source>
+        <translation>同一网络中无法互连的设备（无线链路速率或链路模式不同）、被占用两次的单元地址、从未校验的设备、已保存但结果一直没有来的设备（pending）、没有结果就结束的预留、一个设备编码配置了两个地址以及两个编码配置了同一单元地址，并给出工位、操作员和时间；发现任何问题时退出状态为 4</translation>
+    </message>
+    <message>
+        <source>FILE.csv: a CSV record (--log; a regular file of at most 64 MiB, UTF-8) into a database record, rows it holds already skipped</source>
+        <translation>FILE.csv：把 CSV 记录（--log；不超过 64 MiB 的普通文件，UTF-8）导入数据库记录，已有的行跳过</translation>
+    </message>
+    <message>
+        <source>the record as a CSV record on stdout, the columns of --log, with the byte order mark a spreadsheet needs to read it as UTF-8</source>
+        <translation>把记录作为 CSV 记录输出到 stdout，列与 --log 相同，带有电子表格按 UTF-8 读取所需的字节顺序标记</translation>
+    </message>
+    <message>
+        <source>--network N --unit U: gives back a unit address a station left holding (reserved, or stored with no result), saying whose it was</source>
+        <translation>--network N --unit U：交还某个工位遗留占用的单元地址（已预留，或已保存但没有结果），并说明原来属于谁</translation>
+    </message>
+    <message>
+        <source>--html FILE [--pdf FILE] [--day DATE | --from TIME [--to TIME]]: the day at a glance (today by default): units per hour, good units against attempts, failures by cause, by station and by operator, as a self-contained HTML page and a PDF, counted from the last row of each attempt</source>
+        <translation>--html FILE [--pdf FILE] [--day DATE | --from TIME [--to TIME]]：一天概览（默认今天）：每小时的设备数、合格设备与尝试次数、按原因、按工位和按操作员的失败，生成独立的 HTML 页面和 PDF，按每次尝试的最后一行统计</translation>
+    </message>
+    <message>
+        <source>forwards the rows that earlier runs on this computer kept for the database and could not forward (exit status 9 while some still wait)</source>
+        <translation>转发本机先前运行为数据库保留而未能转发的行（仍有行等待时退出状态为 9）</translation>
+    </message>
+    <message>
+        <source>record: give list, check, import FILE.csv, export, release, sync or report</source>
+        <translation>record：请给出 list、check、import FILE.csv、export、release、sync 或 report</translation>
+    </message>
+    <message>
+        <source>every line and frame sent and received, with its time, on stderr (frames in hex too)</source>
+        <translation>在 stderr 上输出收发的每一行和每一帧及其时间（帧也以十六进制显示）</translation>
+    </message>
+    <message>
+        <source>Values by module:</source>
+        <translation>各模组的取值：</translation>
+    </message>
+    <message>
+        <source>work mode</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>link rate</source>
+        <translation>无线链路速率</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>输出功率</translation>
+    </message>
+    <message>
+        <source>every module</source>
+        <translation>所有模组</translation>
+    </message>
+    <message>
+        <source>baud</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Ports: the serial ports the system lists, plus the paths in the environment variable KVX_EXTRA_PORTS
+(separated by &apos;%1&apos;), for devices it does not list as serial ports: pseudo-terminals, network bridges,
+the simulator (kvx-modemsim --link /tmp/kvx-modem). For example:
+  KVX_EXTRA_PORTS=/tmp/kvx-modem kvx-cli ports
+</source>
+        <translation>端口：系统列出的串口，加上环境变量 KVX_EXTRA_PORTS 中的路径（以 &apos;%1&apos; 分隔），
+用于系统不列为串口的设备：伪终端、网络桥接、模拟器（kvx-modemsim --link /tmp/kvx-modem）。例如：
+  KVX_EXTRA_PORTS=/tmp/kvx-modem kvx-cli ports
+</translation>
+    </message>
+    <message>
+        <source>Usage: kvx-cli COMMAND [OPTIONS]
+Reads and writes the settings of KVX radio modems (KV5, KV6 - KV7) on serial ports.
+
+Commands:
+</source>
+        <translation>用法：kvx-cli COMMAND [OPTIONS]
+通过串口读写 KVX 无线调制解调器（KV5、KV6 - KV7）的参数。
+
+命令：
+</translation>
+    </message>
+    <message>
+        <source>a command&apos;s options and an example: kvx-cli help write (or kvx-cli write --help)</source>
+        <translation>某个命令的选项和示例：kvx-cli help write（或 kvx-cli write --help）</translation>
+    </message>
+    <message>
+        <source>Options of every command: -h, --help; --help-all (every command&apos;s help); -v, --version</source>
+        <translation>所有命令都有的选项：-h, --help；--help-all（所有命令的帮助）；-v, --version</translation>
+    </message>
+    <message>
+        <source>Output: messages and the values in text output follow the language (LANG=zh_CN.UTF-8: Chinese);
+the keys of &quot;key: value&quot; lines stay as they are in every language. --json is the stable form
+for scripts: one JSON object per line, its keys and values the same in every language.
+</source>
+        <translation>输出：消息和文本输出中的值随语言而变（LANG=zh_CN.UTF-8：中文）；
+“key: value”行中的键在各种语言中保持不变。脚本请用稳定的 --json：
+每行一个 JSON 对象，键和值在各种语言中都相同。
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>用法：%1</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>接受 %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>示例：</translation>
+    </message>
+    <message>
+        <source>success (verified, when verifying)</source>
+        <translation>成功（要求校验时为已校验）</translation>
+    </message>
+    <message>
+        <source>usage or an invalid value (a unit code too), or the record cannot be written: nothing sent</source>
+        <translation>用法错误或值无效（包括设备编码），或记录无法写入：未发送任何内容</translation>
+    </message>
+    <message>
+        <source>the port cannot be opened</source>
+        <translation>端口无法打开</translation>
+    </message>
+    <message>
+        <source>no settings report within the timeout (before the write, or for the check)</source>
+        <translation>超时内没有参数报告（写入前或校验时）</translation>
+    </message>
+    <message>
+        <source>the check found differences (mismatch)</source>
+        <translation>校验发现不同（不一致）</translation>
+    </message>
+    <message>
+        <source>the port was lost</source>
+        <translation>端口丢失</translation>
+    </message>
+    <message>
+        <source>the modem refused a line (ERROR)</source>
+        <translation>调制解调器拒绝了一条命令（ERROR）</translation>
+    </message>
+    <message>
+        <source>a unit&apos;s record row could not be written (or its unit address is in use)</source>
+        <translation>设备的记录行无法写入（或其单元地址已被占用）</translation>
+    </message>
+    <message>
+        <source>check: a unit differs from the profile (every unit was read)</source>
+        <translation>check：有设备与配置方案不同（每台设备都已读取）</translation>
+    </message>
+    <message>
+        <source>every unit ended as asked and is recorded here, but rows still wait for the shared record (the next run or kvx-cli record sync forwards them)</source>
+        <translation>每台设备都按要求结束并已在本机记录，但仍有行等待写入共享记录（下次运行或 kvx-cli record sync 会转发它们）</translation>
+    </message>
+    <message>
+        <source>stopped by SIGINT (Ctrl-C), 143 by SIGTERM</source>
+        <translation>被 SIGINT（Ctrl-C）停止，143 为被 SIGTERM 停止</translation>
+    </message>
+    <message>
+        <source>provision exits with the highest status of its units; check with the highest status of a unit it
+could not read, else 8 when one differs. With --json a failure prints {&quot;error&quot;: ..., &quot;exitStatus&quot;: N}
+on stdout where the command prints no JSON of its own.</source>
+        <translation>provision 以其设备中最高的状态退出；check 以未能读取的设备中最高的状态退出，
+否则有设备不同时为 8。使用 --json 时，命令自己不输出 JSON 的失败会在 stdout 上
+输出 {&quot;error&quot;: ..., &quot;exitStatus&quot;: N}。</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>退出状态：</translation>
+    </message>
+</context>
+<context>
+    <name>CliManual</name>
+    <message>
+        <source>User Commands</source>
+        <translation>用户命令</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>configure KVX serial radio modems from the command line</source>
+        <translation>在命令行配置 KVX 串口无线调制解调器</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>kvx-cli reads and writes the settings of KVX radio modems (KV5 at 9600 baud, KV6 - KV7 at 115200
+baud) on serial ports, one unit or a batch at a time, with the same lines and pauses as the window
+kvx-config(1). Results go to stdout, progress and failures to stderr. Messages and the values of
+text output follow the language; the keys of &quot;key: value&quot; lines stay the same in every language.
+With --json stdout holds JSON, one object per line, the stable form for scripts.
+</source>
+        <translation>kvx-cli 通过串口读写 KVX 无线调制解调器（KV5 为 9600 波特，KV6 - KV7 为 115200 波特）的参数，
+一次一台设备或一批，发送的命令和等待与窗口程序 kvx-config(1) 相同。结果输出到 stdout，
+进度和失败输出到 stderr。消息和文本输出中的值随语言而变；“key: value”行中的键在各种语言中
+保持不变。使用 --json 时 stdout 为 JSON，每行一个对象，这是供脚本使用的稳定形式。
+</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Values each module offers: see VALUES.</source>
+        <translation>各模组提供的取值：见“取值”一节。</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>示例：</translation>
+    </message>
+    <message>
+        <source>OPTIONS OF EVERY COMMAND</source>
+        <translation>所有命令都有的选项</translation>
+    </message>
+    <message>
+        <source>the command&apos;s help (kvx-cli help COMMAND is the same)</source>
+        <translation>该命令的帮助（与 kvx-cli help COMMAND 相同）</translation>
+    </message>
+    <message>
+        <source>every command&apos;s help</source>
+        <translation>所有命令的帮助</translation>
+    </message>
+    <message>
+        <source>the version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>VALUES</source>
+        <translation>取值</translation>
+    </message>
+    <message>
+        <source>PROFILE FORMAT</source>
+        <translation>配置方案格式</translation>
+    </message>
+    <message>
+        <source>A profile is a JSON file naming the product, the module, the mode and the settings it sets; a
+setting it leaves out keeps the unit&apos;s value (write) or is not compared (check). The output of
+kvx-cli read --json is a profile; the window saves and opens the same files.
+</source>
+        <translation>配置方案是一个 JSON 文件，写明产品、模组、模式以及要设置的参数；其中未包含的参数
+保留设备的值（write）或不参与比较（check）。kvx-cli read --json 的输出就是一个配置方案；
+窗口程序保存和打开的也是同样的文件。
+</translation>
+    </message>
+    <message>
+        <source>Product kv5 or kv6, module and mode as for the options; work mode and power as the module&apos;s
+captions or the words master, repeater, slave; rates and addresses as numbers. Unknown keys,
+keys given twice and values the module does not have are refused with the key named.
+</source>
+        <translation>产品为 kv5 或 kv6，模组和模式与选项相同；工作模式和输出功率写模组列表中的名称，
+或 master、repeater、slave；速率和地址写数字。未知的键、重复的键以及模组没有的值
+会被拒绝，并指出是哪个键。
+</translation>
+    </message>
+    <message>
+        <source>RECORDS</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Every unit written or checked can be recorded, one row the moment it ends; a record is only
+ever appended to, and is checked writable before any port opens.
+</source>
+        <translation>每台写入或核对过的设备都可以记录，一结束就写一行；记录只会追加，
+并在打开任何端口之前检查能否写入。
+</translation>
+    </message>
+    <message>
+        <source>a CSV journal. A new file begins with a UTF-8 byte order mark (so a spreadsheet reads Chinese
+right) and its header; its times are UTC (the column time_utc) as 2026-12-08T09:15:02, which a
+spreadsheet reads as a date and time. A file that exists is appended to as it is. Its columns:
+</source>
+        <translation>CSV 日志。新文件以 UTF-8 字节顺序标记（使电子表格正确读出中文）和表头开始；
+时间为 UTC（time_utc 列），写作 2026-12-08T09:15:02，电子表格会把它读作日期和时间。
+已有的文件按原样追加。它的列：
+</translation>
+    </message>
+    <message>
+        <source>an SQLite database record, shared by the stations that reach the file; its times are UTC as
+2026-12-08T09:15:02Z.
+</source>
+        <translation>SQLite 数据库记录，由能访问该文件的各工位共用；时间为 UTC，写作
+2026-12-08T09:15:02Z。
+</translation>
+    </message>
+    <message>
+        <source>a PostgreSQL database shared by every station, which hands out unit addresses atomically; its
+times are of the type timestamptz. The password never goes into the name: the client library
+reads it from ~/.pgpass (or the file PGPASSFILE names, or PGPASSWORD). A server on a Unix
+socket: postgresql:///dbname?host=/run/postgresql.
+</source>
+        <translation>所有工位共用的 PostgreSQL 数据库，以原子方式分配单元地址；时间为 timestamptz 类型。
+密码绝不写进名称：客户端库从 ~/.pgpass（或 PGPASSFILE 指定的文件，或 PGPASSWORD）读取。
+Unix 套接字上的服务器：postgresql:///dbname?host=/run/postgresql。
+</translation>
+    </message>
+    <message>
+        <source>Unit codes</source>
+        <translation>设备编码</translation>
+    </message>
+    <message>
+        <source>A unit code (--serial, --serials, standard input with --watch) is 1 to 64 printable characters:
+no control characters. A code given twice in one batch is refused before any port opens; a
+code the record holds for another unit is refused unless --replace.
+</source>
+        <translation>设备编码（--serial、--serials、配合 --watch 时的标准输入）为 1 到 64 个可打印字符：
+不含控制字符。同一批中给出两次的编码在打开任何端口之前就被拒绝；记录中已属于另一台
+设备的编码会被拒绝，除非加 --replace。
+</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>退出状态</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>环境变量</translation>
+    </message>
+    <message>
+        <source>paths of further serial devices, separated by colons: pseudo-terminals, network bridges, the
+simulator&apos;s link (kvx-modemsim --link /tmp/kvx-modem).
+</source>
+        <translation>更多串口设备的路径，以冒号分隔：伪终端、网络桥接、模拟器的链接
+（kvx-modemsim --link /tmp/kvx-modem）。
+</translation>
+    </message>
+    <message>
+        <source>where the PostgreSQL client finds the password of a postgresql:// record (default ~/.pgpass).
+</source>
+        <translation>PostgreSQL 客户端查找 postgresql:// 记录密码的位置（默认 ~/.pgpass）。
+</translation>
+    </message>
+    <message>
+        <source>the language of the help and the messages: Chinese for zh_CN, English otherwise (the window&apos;s
+catalogues).
+</source>
+        <translation>帮助和消息的语言：zh_CN 时为中文，否则为英文（使用窗口程序的翻译文件）。
+</translation>
+    </message>
+    <message>
+        <source>progress is redrawn in place only on a terminal that is not dumb; otherwise it comes as plain lines.
+</source>
+        <translation>只有在非 dumb 终端上进度才原地刷新；否则逐行输出。
+</translation>
+    </message>
+    <message>
+        <source>turns diagnostics on by category, e.g. kvx.*.debug=true (kvx.protocol, kvx.engine, kvx.wire).
+</source>
+        <translation>按类别打开诊断输出，例如 kvx.*.debug=true（kvx.protocol、kvx.engine、kvx.wire）。
+</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>the catalogues, shared with the window.
+</source>
+        <translation>翻译文件，与窗口程序共用。
+</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>参见</translation>
     </message>
 </context>
 <context>
@@ -517,24 +1327,8 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>DayReport</name>
     <message>
-        <source>Units per hour (good of attempts)</source>
-        <translation>每小时设备数（合格/尝试）</translation>
-    </message>
-    <message>
-        <source>Failures by reason</source>
-        <translation>按原因统计的失败</translation>
-    </message>
-    <message>
-        <source>By station (good of attempts)</source>
-        <translation>按工位（合格/尝试）</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>（无）</translation>
-    </message>
-    <message>
-        <source>By operator (good of attempts)</source>
-        <translation>按操作员（合格/尝试）</translation>
     </message>
     <message>
         <source>none</source>
@@ -549,16 +1343,48 @@ p, li { white-space: pre-wrap; }
         <translation>；%1 台设备已与配置方案核对</translation>
     </message>
     <message>
-        <source>from %1 to %2</source>
-        <translation>从 %1 到 %2</translation>
-    </message>
-    <message>
         <source>good / attempts</source>
         <translation>合格 / 尝试</translation>
     </message>
     <message>
         <source>cannot write %1</source>
         <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Units per hour</source>
+        <translation>每小时设备数</translation>
+    </message>
+    <message>
+        <source>Hours in local time (%1)</source>
+        <translation>小时为本地时间（%1）</translation>
+    </message>
+    <message>
+        <source>Failures by cause</source>
+        <translation>按原因统计的失败</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>By station</source>
+        <translation>按工位</translation>
+    </message>
+    <message>
+        <source>By operator</source>
+        <translation>按操作员</translation>
+    </message>
+    <message>
+        <source>attempts</source>
+        <translation>尝试</translation>
+    </message>
+    <message>
+        <source>good units</source>
+        <translation>合格设备</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 (%3)</source>
+        <translation>从 %1 到 %2（%3）</translation>
     </message>
 </context>
 <context>
@@ -610,6 +1436,93 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>%1 %2 is out of range (0 to %3).</source>
         <translation>%1 %2 超出范围（0 到 %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>KvxPrint</name>
+    <message>
+        <source>--%1 %2: give a date (2026-12-08) or a time (2026-12-08T14:00)</source>
+        <translation>--%1 %2：请给出日期（2026-12-08）或时间（2026-12-08T14:00）</translation>
+    </message>
+    <message>
+        <source>--day %1: give a date, e.g. 2026-12-08</source>
+        <translation>--day %1：请给出日期，例如 2026-12-08</translation>
+    </message>
+    <message>
+        <source>--to must come after --from</source>
+        <translation>--to 必须晚于 --from</translation>
+    </message>
+    <message>
+        <source>--record is needed</source>
+        <translation>需要 --record</translation>
+    </message>
+    <message>
+        <source>name the units by one of --serial CODE, --network N [--unit U], or --from TIME [--to TIME]</source>
+        <translation>请用 --serial CODE、--network N [--unit U] 或 --from TIME [--to TIME] 中的一种指定设备</translation>
+    </message>
+    <message>
+        <source>--unit goes with --network</source>
+        <translation>--unit 须配合 --network</translation>
+    </message>
+    <message>
+        <source>--%1 %2: must be a whole number 0 … %3</source>
+        <translation>--%1 %2：必须是 0 … %3 的整数</translation>
+    </message>
+    <message>
+        <source>--size %1: allowed: 62x29, 50x25, a4</source>
+        <translation>--size %1：允许的值：62x29、50x25、a4</translation>
+    </message>
+    <message>
+        <source>give --pdf FILE or --printer NAME (default: the system&apos;s default)</source>
+        <translation>请给出 --pdf FILE 或 --printer NAME（default：系统默认打印机）</translation>
+    </message>
+    <message>
+        <source>the record holds no verified unit of that choice</source>
+        <translation>记录中没有符合所选条件的已校验设备</translation>
+    </message>
+    <message>
+        <source>no label was made: %1</source>
+        <translation>未生成任何标签：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n label(s) to the printer</source>
+        <translation>
+            <numerusform>%n 张标签已送往打印机</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n label(s) to %1</source>
+        <translation>
+            <numerusform>%n 张标签已写入 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>give --html FILE, --pdf FILE or both</source>
+        <translation>请给出 --html FILE、--pdf FILE 或两者</translation>
+    </message>
+    <message>
+        <source>Units of %1</source>
+        <translation>%1 的设备</translation>
+    </message>
+    <message>
+        <source>Units from %1 to %2</source>
+        <translation>%1 到 %2 的设备</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts</source>
+        <translation>%2 次尝试中 %1 台合格设备</translation>
+    </message>
+    <message>
+        <source>--%1: no such option (see %2)</source>
+        <translation>--%1：没有这个选项（见 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (see %2)</source>
+        <translation>%1（见 %2）</translation>
+    </message>
+    <message>
+        <source>give label or report</source>
+        <translation>请给出 label 或 report</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +2211,30 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <source>Writing the unit on %1…</source>
         <translation>正在写入 %1 上的设备…</translation>
     </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>未发送任何内容：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the record&apos;s units cannot be read: %1</source>
+        <translation>未发送任何内容：无法读取记录中的设备：%1</translation>
+    </message>
+    <message>
+        <source>Unit code in use</source>
+        <translation>设备编码已被使用</translation>
+    </message>
+    <message>
+        <source>The record holds this code already: %1. Write it to this unit too?</source>
+        <translation>记录中已有此编码：%1。仍要把它写给这台设备吗？</translation>
+    </message>
+    <message>
+        <source>Not written: unit code %1 is recorded for another unit.</source>
+        <translation>未写入：设备编码 %1 已记录给另一台设备。</translation>
+    </message>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>未采用：%1</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1401,7 +2338,7 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>larger than %1 KiB: not a profile</source>
-        <translation>大于 %1 KiB：不是配置文件</translation>
+        <translation>大于 %1 KiB：不是配置方案</translation>
     </message>
     <message>
         <source>&quot;settings.%1&quot; must be a whole number 0 … %2</source>
@@ -1675,7 +2612,7 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>not written: a %1 answered here, the profile is for a %2</source>
-        <translation>未写入：此处应答的是 %1，配置文件适用于 %2</translation>
+        <translation>未写入：此处应答的是 %1，配置方案适用于 %2</translation>
     </message>
     <message>
         <source>Unit code %1: select the row of its port first.</source>
@@ -1716,6 +2653,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>Start needs a profile: load a profile file first.</source>
         <translation>“开始”需要配置方案：请先载入配置文件。</translation>
+    </message>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>未采用：%1</translation>
     </message>
 </context>
 <context>
@@ -1783,7 +2724,7 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>link rate %1</source>
-        <translation>链路速率 %1</translation>
+        <translation>无线链路速率 %1</translation>
     </message>
     <message>
         <source>link mode %1</source>
@@ -1840,6 +2781,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>network %1: a unit may hold unit address %2: %3 began writing it, its result never came (check the unit)</source>
         <translation>网络 %1：可能有一台设备持有单元地址 %2：%3 开始写入，但结果一直未到（请检查该设备）</translation>
+    </message>
+    <message>
+        <source>%1, station %2</source>
+        <translation>%1，工位 %2</translation>
+    </message>
+    <message>
+        <source>unit code %1 is recorded for %2 (%3 %4)</source>
+        <translation>设备编码 %1 已记录给%2（%3，%4）</translation>
     </message>
 </context>
 <context>
@@ -1914,11 +2863,11 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>Link rate</source>
-        <translation>链路速率</translation>
+        <translation>无线链路速率</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation>功率</translation>
+        <translation>输出功率</translation>
     </message>
     <message>
         <source>Repeater</source>
@@ -1967,14 +2916,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>（无）</translation>
-    </message>
-    <message>
         <source>Unit code</source>
         <translation>设备编码</translation>
     </message>
@@ -1983,36 +2924,67 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
         <translation>%2 次尝试中 %1 台合格（%3 %）</translation>
     </message>
     <message>
-        <source>attempts</source>
-        <translation>尝试</translation>
-    </message>
-    <message>
-        <source>good units</source>
-        <translation>合格设备</translation>
-    </message>
-    <message>
-        <source>Units per hour</source>
-        <translation>每小时设备数</translation>
-    </message>
-    <message>
-        <source>Failures by reason</source>
-        <translation>按原因统计的失败</translation>
-    </message>
-    <message>
-        <source>failures</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <source>By station</source>
-        <translation>按工位</translation>
-    </message>
-    <message>
-        <source>By operator</source>
-        <translation>按操作员</translation>
-    </message>
-    <message>
         <source>Reading the record…</source>
         <translation>正在读取记录…</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFigures</name>
+    <message>
+        <source>line refused: %1</source>
+        <translation>命令被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>a line refused</source>
+        <translation>有命令被拒绝</translation>
+    </message>
+    <message>
+        <source>read back otherwise</source>
+        <translation>读回的值不同</translation>
+    </message>
+    <message>
+        <source>read back otherwise: %1</source>
+        <translation>读回的值不同：%1</translation>
+    </message>
+    <message>
+        <source>device lost before storing</source>
+        <translation>保存前设备断开</translation>
+    </message>
+    <message>
+        <source>device lost after storing</source>
+        <translation>保存后设备断开</translation>
+    </message>
+    <message>
+        <source>stopped before storing</source>
+        <translation>保存前停止</translation>
+    </message>
+    <message>
+        <source>stopped before the check</source>
+        <translation>校验前停止</translation>
+    </message>
+    <message>
+        <source>no answer to the check</source>
+        <translation>校验时没有应答</translation>
+    </message>
+    <message>
+        <source>result never came (pending)</source>
+        <translation>结果一直没有来（pending）</translation>
+    </message>
+    <message>
+        <source>reservation with no result</source>
+        <translation>预留没有结果</translation>
+    </message>
+    <message>
+        <source>released by hand</source>
+        <translation>手动释放</translation>
+    </message>
+    <message>
+        <source>lines left unanswered</source>
+        <translation>命令没有应答</translation>
+    </message>
+    <message>
+        <source>failed, no reason recorded</source>
+        <translation>失败，没有记录原因</translation>
     </message>
 </context>
 <context>
@@ -2076,6 +3048,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>attempt &quot;%1&quot; is not an attempt id</source>
         <translation>尝试 “%1” 不是尝试编号</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is UTF-8 text that was read as Windows-1252 and saved again (a spreadsheet opened the file without knowing it was UTF-8); it was &quot;%3&quot;. Open the original file, or choose UTF-8 when the spreadsheet asks for the character set</source>
+        <translation>第 %1 行：“%2”是被当作 Windows-1252 读取后又保存的 UTF-8 文本（电子表格打开文件时不知道它是 UTF-8）；原文是“%3”。请打开原始文件，或在电子表格询问字符集时选择 UTF-8</translation>
     </message>
 </context>
 <context>
@@ -2318,7 +3294,7 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>Read from the record at %1 (the day from %2).</source>
-        <translation>读取于 %1（当天自 %2 起）。</translation>
+        <translation>从记录读取于 %1（当天自 %2 起）。</translation>
     </message>
     <message>
         <source>The line at a glance</source>
@@ -2526,6 +3502,33 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
 </context>
 <context>
+    <name>SettingValue</name>
+    <message>
+        <source>Master</source>
+        <translation>主站</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>中继站</translation>
+    </message>
+    <message>
+        <source>Slave(Remote)</source>
+        <translation>从站（远程）</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>从站</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>first unit address %1: the profile is point to point, its units have no unit address</source>
@@ -2555,11 +3558,42 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>The profile was refused: it is for the %1 module, the unit has %2.</source>
-        <translation>配置方案被拒绝：它适用于 %1 模块，该设备装有 %2。</translation>
+        <translation>配置方案被拒绝：它适用于 %1 模组，该设备装有 %2。</translation>
     </message>
     <message>
         <source>The profile was refused: it is for %1, the unit runs %2.</source>
         <translation>配置方案被拒绝：它适用于%1，该设备运行%2。</translation>
+    </message>
+</context>
+<context>
+    <name>UnitCode</name>
+    <message>
+        <source>the unit code is empty</source>
+        <translation>设备编码为空</translation>
+    </message>
+    <message>
+        <source>unit code %1 holds U+FFFD, the mark of text that was not UTF-8</source>
+        <translation>设备编码 %1 含有 U+FFFD，这是文本原本不是 UTF-8 的标记</translation>
+    </message>
+    <message>
+        <source>unit code %1 holds a control character (%2)</source>
+        <translation>设备编码 %1 含有控制字符（%2）</translation>
+    </message>
+    <message>
+        <source>unit code %1 holds a character a label cannot show (%2)</source>
+        <translation>设备编码 %1 含有标签无法显示的字符（%2）</translation>
+    </message>
+    <message>
+        <source>unit code %1 is %2 characters long; a unit code has at most %3</source>
+        <translation>设备编码 %1 长 %2 个字符；设备编码最多 %3 个字符</translation>
+    </message>
+    <message>
+        <source>unit code &quot;%1&quot; begins or ends with a space</source>
+        <translation>设备编码“%1”以空格开头或结尾</translation>
+    </message>
+    <message>
+        <source>unit code %1 is given twice: one code, one unit</source>
+        <translation>设备编码 %1 给了两次：一个编码只属于一台设备</translation>
     </message>
 </context>
 <context>
@@ -2645,6 +3679,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     <message>
         <source>no printer named %1</source>
         <translation>没有名为 %1 的打印机</translation>
+    </message>
+    <message>
+        <source>the QR code of %1 cannot be made (its line is %2 bytes)</source>
+        <translation>无法生成 %1 的二维码（其文本为 %2 字节）</translation>
+    </message>
+    <message>
+        <source>the QR code of %1 would be too fine to scan on this label (its line is %2 bytes)</source>
+        <translation>%1 的二维码在此标签上会太细而无法扫描（其文本为 %2 字节）</translation>
+    </message>
+    <message>
+        <source>unit code %1 is too long to print readably on a label of this size</source>
+        <translation>设备编码 %1 太长，无法在此尺寸的标签上清晰打印</translation>
     </message>
 </context>
 <context>
@@ -2881,7 +3927,7 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</source>
     </message>
     <message>
         <source>link rate %1</source>
-        <translation>链路速率 %1</translation>
+        <translation>无线链路速率 %1</translation>
     </message>
 </context>
 <context>
@@ -2911,6 +3957,22 @@ Qt 自己的选项（-platform、-style 等）交给工具包处理。
 端口：系统列出的串口，加上 KVX_EXTRA_PORTS 中的路径。
 设置：~/.config/kvx-config/kvx-config.ini。另见 kvx-cli --help。
 </translation>
+    </message>
+    <message>
+        <source>Usage: kvx-config [--port P] [Qt options] (see kvx-config --help)</source>
+        <translation>用法：kvx-config [--port P] [Qt 选项]（见 kvx-config --help）</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1：没有这个选项</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>%1: the window takes no file or word, only options</source>
+        <translation>%1：窗口程序不接受文件或词语，只接受选项</translation>
     </message>
 </context>
 </TS>

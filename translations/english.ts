@@ -101,14 +101,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>Cli</name>
     <message>
-        <source> (see kvx-cli --help)</source>
-        <translation> (see kvx-cli --help)</translation>
-    </message>
-    <message>
-        <source>no command &quot;%1&quot; (commands: %2)</source>
-        <translation>no command &quot;%1&quot; (commands: %2)</translation>
-    </message>
-    <message>
         <source>give one command: %1 (see kvx-cli --help)</source>
         <translation>give one command: %1 (see kvx-cli --help)</translation>
     </message>
@@ -179,34 +171,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>--repeater is written only with the master work mode (S141 goes out after the Master preset alone): add --work-mode master</source>
         <translation>--repeater is written only with the master work mode (S141 goes out after the Master preset alone): add --work-mode master</translation>
-    </message>
-    <message>
-        <source>work mode: </source>
-        <translation>work mode: </translation>
-    </message>
-    <message>
-        <source>baud: </source>
-        <translation>baud: </translation>
-    </message>
-    <message>
-        <source>link rate: </source>
-        <translation>link rate: </translation>
-    </message>
-    <message>
-        <source>power: </source>
-        <translation>power: </translation>
-    </message>
-    <message>
-        <source>repeater: </source>
-        <translation>repeater: </translation>
-    </message>
-    <message>
-        <source>network address: </source>
-        <translation>network address: </translation>
-    </message>
-    <message>
-        <source>unit address: </source>
-        <translation>unit address: </translation>
     </message>
     <message>
         <source>no serial ports; devices the system does not list as serial ports (pseudo-terminals, the simulator&apos;s link) are added by naming their paths in KVX_EXTRA_PORTS</source>
@@ -284,10 +248,6 @@ p, li { white-space: pre-wrap; }
             <numerusform>, %n skipped (held already)</numerusform>
             <numerusform>, %n skipped (held already)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>record export needs --csv (the one format it writes)</source>
-        <translation>record export needs --csv (the one format it writes)</translation>
     </message>
     <message>
         <source>nothing held unit address %1 on network address %2 for an unfinished unit (a unit recorded as verified or written is taken over with write --replace)</source>
@@ -395,6 +355,864 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>serving %1 at %2, read-only (Ctrl-C ends)</source>
         <translation>serving %1 at %2, read-only (Ctrl-C ends)</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot; (commands: %2; see kvx-cli --help)</source>
+        <translation>no command &quot;%1&quot; (commands: %2; see kvx-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1: no such option (see %2)</source>
+        <translation>%1: no such option (see %2)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (see %2)</source>
+        <translation>%1 needs a value (see %2)</translation>
+    </message>
+    <message>
+        <source>%1 (see %2)</source>
+        <translation>%1 (see %2)</translation>
+    </message>
+    <message>
+        <source>%1 (see kvx-cli help %2)</source>
+        <translation>%1 (see kvx-cli help %2)</translation>
+    </message>
+    <message>
+        <source>%1: unit code %2 is given twice: one code, one unit</source>
+        <translation>%1: unit code %2 is given twice: one code, one unit</translation>
+    </message>
+    <message>
+        <source>--serials %1, line %2</source>
+        <translation>--serials %1, line %2</translation>
+    </message>
+    <message>
+        <source>the record did not say within %1 s whether it holds the unit codes given; nothing was sent</source>
+        <translation>the record did not say within %1 s whether it holds the unit codes given; nothing was sent</translation>
+    </message>
+    <message>
+        <source>the record&apos;s units cannot be read to check the unit codes: %1; nothing was sent</source>
+        <translation>the record&apos;s units cannot be read to check the unit codes: %1; nothing was sent</translation>
+    </message>
+    <message>
+        <source>%1; write it to this unit too with --replace</source>
+        <translation>%1; write it to this unit too with --replace</translation>
+    </message>
+    <message>
+        <source>unit code %1 is given twice: one code, one unit</source>
+        <translation>unit code %1 is given twice: one code, one unit</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>refused: %1</translation>
+    </message>
+    <message>
+        <source>refused: code %1: the record&apos;s units cannot be read: %2</source>
+        <translation>refused: code %1: the record&apos;s units cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>refused: %1 (--replace writes it to a unit again)</source>
+        <translation>refused: %1 (--replace writes it to a unit again)</translation>
+    </message>
+    <message>
+        <source>work mode %1</source>
+        <translation>work mode %1</translation>
+    </message>
+    <message>
+        <source>baud %1</source>
+        <translation>baud %1</translation>
+    </message>
+    <message>
+        <source>link rate %1</source>
+        <translation>link rate %1</translation>
+    </message>
+    <message>
+        <source>power %1</source>
+        <translation>power %1</translation>
+    </message>
+    <message>
+        <source>repeater %1</source>
+        <translation>repeater %1</translation>
+    </message>
+    <message>
+        <source>network address %1</source>
+        <translation>network address %1</translation>
+    </message>
+    <message>
+        <source>unit address %1</source>
+        <translation>unit address %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> [code %1]</source>
+        <translation> [code %1]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n unit(s) match the profile</source>
+        <translation>
+            <numerusform>%1 of %n unit matches the profile</numerusform>
+            <numerusform>%1 of %n units match the profile</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (stopped)</translation>
+    </message>
+    <message>
+        <source> (network address %1, unit address %2)</source>
+        <translation> (network address %1, unit address %2)</translation>
+    </message>
+    <message>
+        <source> (network address %1)</source>
+        <translation> (network address %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n unit(s) verified on network address %2</source>
+        <translation>
+            <numerusform>%1 of %n unit verified on network address %2</numerusform>
+            <numerusform>%1 of %n units verified on network address %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: pass-through baud rate %2</source>
+        <translation>%1: pass-through baud rate %2</translation>
+    </message>
+    <message>
+        <source>trying %1 at %2 baud</source>
+        <translation>trying %1 at %2 baud</translation>
+    </message>
+    <message>
+        <source>%1: %2 answered at %3 baud</source>
+        <translation>%1: %2 answered at %3 baud</translation>
+    </message>
+    <message>
+        <source>(superseded)</source>
+        <translation>(superseded)</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>code %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) forwarded to %1</source>
+        <translation>
+            <numerusform>%n row forwarded to %1</numerusform>
+            <numerusform>%n rows forwarded to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n still waiting</source>
+        <translation>
+            <numerusform>; %n still waiting</numerusform>
+            <numerusform>; %n still waiting</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>serial port, e.g. /dev/ttyUSB0 (kvx-cli ports lists them)</source>
+        <translation>serial port, e.g. /dev/ttyUSB0 (kvx-cli ports lists them)</translation>
+    </message>
+    <message>
+        <source>KV5 (9600 baud) or KV6 - KV7 (115200 baud)</source>
+        <translation>KV5 (9600 baud) or KV6 - KV7 (115200 baud)</translation>
+    </message>
+    <message>
+        <source>tarn, brae-loch, skerry or half-fjord</source>
+        <translation>tarn, brae-loch, skerry or half-fjord</translation>
+    </message>
+    <message>
+        <source>point to point or point to multipoint</source>
+        <translation>point to point or point to multipoint</translation>
+    </message>
+    <message>
+        <source>how long to wait for the settings report (default 3000)</source>
+        <translation>how long to wait for the settings report (default 3000)</translation>
+    </message>
+    <message>
+        <source>print JSON instead of text</source>
+        <translation>print JSON instead of text</translation>
+    </message>
+    <message>
+        <source>quick pauses: each pause ends as soon as the unit has answered what it follows (never later than its time; the same lines go out); the record says &quot;quick&quot;</source>
+        <translation>quick pauses: each pause ends as soon as the unit has answered what it follows (never later than its time; the same lines go out); the record says &quot;quick&quot;</translation>
+    </message>
+    <message>
+        <source>no progress on stderr; results and failures only</source>
+        <translation>no progress on stderr; results and failures only</translation>
+    </message>
+    <message>
+        <source>append one CSV row per unit (created before any port is opened)</source>
+        <translation>append one CSV row per unit (created before any port is opened)</translation>
+    </message>
+    <message>
+        <source>a database record shared by stations: FILE.kvxdb (SQLite) or postgresql://user@host/dbname (password from ~/.pgpass)</source>
+        <translation>a database record shared by stations: FILE.kvxdb (SQLite) or postgresql://user@host/dbname (password from ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>this station in the record (default: the host name)</source>
+        <translation>this station in the record (default: the host name)</translation>
+    </message>
+    <message>
+        <source>the operator in the record (default: the login name)</source>
+        <translation>the operator in the record (default: the login name)</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s own serial or label code (as scanned; 1 to 64 printable characters), kept in its record rows</source>
+        <translation>the unit&apos;s own serial or label code (as scanned; 1 to 64 printable characters), kept in its record rows</translation>
+    </message>
+    <message>
+        <source>a unit&apos;s own serial or label code, by its port (repeat for every unit); with one --port, --serial CODE</source>
+        <translation>a unit&apos;s own serial or label code, by its port (repeat for every unit); with one --port, --serial CODE</translation>
+    </message>
+    <message>
+        <source>the units&apos; codes, one a line: PORT=CODE, or a CODE alone for the next unit that starts with no code (in the file&apos;s order)</source>
+        <translation>the units&apos; codes, one a line: PORT=CODE, or a CODE alone for the next unit that starts with no code (in the file&apos;s order)</translation>
+    </message>
+    <message>
+        <source>how long to wait at the end for rows kept here to reach the --record database (default 10); rows still waiting make exit status 9</source>
+        <translation>how long to wait at the end for rows kept here to reach the --record database (default 10); rows still waiting make exit status 9</translation>
+    </message>
+    <message>
+        <source>a unit address reserved by a unit that never ended is free again after this long (default 600)</source>
+        <translation>a unit address reserved by a unit that never ended is free again after this long (default 600)</translation>
+    </message>
+    <message>
+        <source>how long a unit waits for the record before its first line (default 3); a record that does not answer by then fails the unit before anything is sent (exit 7)</source>
+        <translation>how long a unit waits for the record before its first line (default 3); a record that does not answer by then fails the unit before anything is sent (exit 7)</translation>
+    </message>
+    <message>
+        <source>list the serial ports that can be opened</source>
+        <translation>list the serial ports that can be opened</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports that can be opened (their paths), and the paths of KVX_EXTRA_PORTS that exist.</source>
+        <translation>Lists the serial ports that can be opened (their paths), and the paths of KVX_EXTRA_PORTS that exist.</translation>
+    </message>
+    <message>
+        <source>open, read the settings report, close</source>
+        <translation>open, read the settings report, close</translation>
+    </message>
+    <message>
+        <source>Opens the port, reads the unit&apos;s settings report, closes the link. Prints one &quot;key: value&quot; line per setting: the keys stay the same in every language, the values follow it; --json is the form for scripts.</source>
+        <translation>Opens the port, reads the unit&apos;s settings report, closes the link. Prints one &quot;key: value&quot; line per setting: the keys stay the same in every language, the values follow it; --json is the form for scripts.</translation>
+    </message>
+    <message>
+        <source>link mode (default p2p; p2mp also shows the unit address)</source>
+        <translation>link mode (default p2p; p2mp also shows the unit address)</translation>
+    </message>
+    <message>
+        <source>open, read, write (settings not given keep the unit&apos;s values), verify, close</source>
+        <translation>open, read, write (settings not given keep the unit&apos;s values), verify, close</translation>
+    </message>
+    <message>
+        <source>Opens the port, reads the unit, writes its settings with the changes given (a setting not given keeps the unit&apos;s value), stores them (AT&amp;W), reads the unit back and compares, closes the link. The mode is needed (here or in the profile): it chooses the preset family.</source>
+        <translation>Opens the port, reads the unit, writes its settings with the changes given (a setting not given keeps the unit&apos;s value), stores them (AT&amp;W), reads the unit back and compares, closes the link. The mode is needed (here or in the profile): it chooses the preset family.</translation>
+    </message>
+    <message>
+        <source>settings from a profile file (kvx-cli read --json output is one)</source>
+        <translation>settings from a profile file (kvx-cli read --json output is one)</translation>
+    </message>
+    <message>
+        <source>master, repeater or slave (as the module offers)</source>
+        <translation>master, repeater or slave (as the module offers)</translation>
+    </message>
+    <message>
+        <source>serial baud rate of the unit&apos;s data port</source>
+        <translation>serial baud rate of the unit&apos;s data port</translation>
+    </message>
+    <message>
+        <source>wireless link rate</source>
+        <translation>wireless link rate</translation>
+    </message>
+    <message>
+        <source>output power, e.g. 1000mW</source>
+        <translation>output power, e.g. 1000mW</translation>
+    </message>
+    <message>
+        <source>repeater enable; written with the master work mode only</source>
+        <translation>repeater enable; written with the master work mode only</translation>
+    </message>
+    <message>
+        <source>network address, 0 ... 4294967295 (32 bits), or a random one</source>
+        <translation>network address, 0 ... 4294967295 (32 bits), or a random one</translation>
+    </message>
+    <message>
+        <source>unit address (point to multipoint only)</source>
+        <translation>unit address (point to multipoint only)</translation>
+    </message>
+    <message>
+        <source>do not read the unit back after storing</source>
+        <translation>do not read the unit back after storing</translation>
+    </message>
+    <message>
+        <source>a unit address (with --record) or a unit code the record holds for an earlier unit is taken over by this one</source>
+        <translation>a unit address (with --record) or a unit code the record holds for an earlier unit is taken over by this one</translation>
+    </message>
+    <message>
+        <source>write a profile into every --port at the same time, or into each unit plugged in</source>
+        <translation>write a profile into every --port at the same time, or into each unit plugged in</translation>
+    </message>
+    <message>
+        <source>Writes a profile into every --port at the same time and checks each unit. In point to multipoint the units get unit addresses N, N+1, ... in port order; without a network address in the profile one random address is drawn for the batch. Each unit&apos;s result line (and record row) comes the moment it ends. Ctrl-C stops every unit at a safe point.</source>
+        <translation>Writes a profile into every --port at the same time and checks each unit. In point to multipoint the units get unit addresses N, N+1, ... in port order; without a network address in the profile one random address is drawn for the batch. Each unit&apos;s result line (and record row) comes the moment it ends. Ctrl-C stops every unit at a safe point.</translation>
+    </message>
+    <message>
+        <source>the batch&apos;s product, module, mode and settings</source>
+        <translation>the batch&apos;s product, module, mode and settings</translation>
+    </message>
+    <message>
+        <source>a unit&apos;s port; repeat for every unit (each port once)</source>
+        <translation>a unit&apos;s port; repeat for every unit (each port once)</translation>
+    </message>
+    <message>
+        <source>when the profile does not name the mode</source>
+        <translation>when the profile does not name the mode</translation>
+    </message>
+    <message>
+        <source>assembly line: provision each serial port that appears (after about 1 s to settle), with the next unit address, until Ctrl-C; ports there at the start are left alone</source>
+        <translation>assembly line: provision each serial port that appears (after about 1 s to settle), with the next unit address, until Ctrl-C; ports there at the start are left alone</translation>
+    </message>
+    <message>
+        <source>with --watch: only ports whose path matches, e.g. &apos;/dev/ttyUSB*&apos;; a path the system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it</source>
+        <translation>with --watch: only ports whose path matches, e.g. &apos;/dev/ttyUSB*&apos;; a path the system does not list as a serial port is seen only when KVX_EXTRA_PORTS names it</translation>
+    </message>
+    <message>
+        <source>first unit address (point to multipoint; else the profile&apos;s, else 1); auto: each unit takes the next free one of its network from the --record database</source>
+        <translation>first unit address (point to multipoint; else the profile&apos;s, else 1); auto: each unit takes the next free one of its network from the --record database</translation>
+    </message>
+    <message>
+        <source>a unit code the record holds for an earlier unit is taken over by the unit given it here</source>
+        <translation>a unit code the record holds for an earlier unit is taken over by the unit given it here</translation>
+    </message>
+    <message>
+        <source>show or --set the pass-through baud rate of a KV6 - KV7 unit</source>
+        <translation>show or --set the pass-through baud rate of a KV6 - KV7 unit</translation>
+    </message>
+    <message>
+        <source>Shows, or sets, the pass-through baud rate of a KV6 - KV7 unit (KV5 units have none).</source>
+        <translation>Shows, or sets, the pass-through baud rate of a KV6 - KV7 unit (KV5 units have none).</translation>
+    </message>
+    <message>
+        <source>the product (only kv6 has a pass-through rate)</source>
+        <translation>the product (only kv6 has a pass-through rate)</translation>
+    </message>
+    <message>
+        <source>19200, 38400, 56000, 57600, 115200 or 230400</source>
+        <translation>19200, 38400, 56000, 57600, 115200 or 230400</translation>
+    </message>
+    <message>
+        <source>read each unit and compare it with a profile, writing nothing</source>
+        <translation>read each unit and compare it with a profile, writing nothing</translation>
+    </message>
+    <message>
+        <source>Reads every --port at the same time (with --watch, each port that appears) and compares every setting the profile names with what the unit reports; a setting the profile leaves out is not compared (a profile from kvx-cli read --json names the unit address: leave it out to check many units). Only a read goes on the line: a KV6 - KV7&apos;s link frames and AT&amp;V, never a preset, an ATS line or AT&amp;W. Each unit&apos;s line says &quot;matches&quot; or what differs (&quot;differs: link rate 115200, the profile says 230400&quot;); the record keeps one row per unit, matches or differs, with no unit address. Exit status 8 when a unit differs and every unit was read.</source>
+        <translation>Reads every --port at the same time (with --watch, each port that appears) and compares every setting the profile names with what the unit reports; a setting the profile leaves out is not compared (a profile from kvx-cli read --json names the unit address: leave it out to check many units). Only a read goes on the line: a KV6 - KV7&apos;s link frames and AT&amp;V, never a preset, an ATS line or AT&amp;W. Each unit&apos;s line says &quot;matches&quot; or what differs (&quot;differs: link rate 115200, the profile says 230400&quot;); the record keeps one row per unit, matches or differs, with no unit address. Exit status 8 when a unit differs and every unit was read.</translation>
+    </message>
+    <message>
+        <source>the settings to compare, and the product, module and mode</source>
+        <translation>the settings to compare, and the product, module and mode</translation>
+    </message>
+    <message>
+        <source>check each serial port that appears (after about 1 s to settle), until Ctrl-C</source>
+        <translation>check each serial port that appears (after about 1 s to settle), until Ctrl-C</translation>
+    </message>
+    <message>
+        <source>with --watch: only ports whose path matches, e.g. &apos;/dev/ttyUSB*&apos;</source>
+        <translation>with --watch: only ports whose path matches, e.g. &apos;/dev/ttyUSB*&apos;</translation>
+    </message>
+    <message>
+        <source>say which product answers on a port, with which settings and modules</source>
+        <translation>say which product answers on a port, with which settings and modules</translation>
+    </message>
+    <message>
+        <source>Tries a KV5 at 9600 baud (AT&amp;V), then a KV6 - KV7 at 115200 baud (link-open frame, then the read), closing each link properly; prints which product answered, its settings, and which modules&apos; lists hold every value it reported (e.g. &quot;Tarn or Skerry&quot;). Exit status 3 when nothing answers.</source>
+        <translation>Tries a KV5 at 9600 baud (AT&amp;V), then a KV6 - KV7 at 115200 baud (link-open frame, then the read), closing each link properly; prints which product answered, its settings, and which modules&apos; lists hold every value it reported (e.g. &quot;Tarn or Skerry&quot;). Exit status 3 when nothing answers.</translation>
+    </message>
+    <message>
+        <source>how long each try waits for the settings report (default 700)</source>
+        <translation>how long each try waits for the settings report (default 700)</translation>
+    </message>
+    <message>
+        <source>a label for verified units of the record: PDF (62x29 mm, 50x25 mm, A4 sheets) or a printer</source>
+        <translation>a label for verified units of the record: PDF (62x29 mm, 50x25 mm, A4 sheets) or a printer</translation>
+    </message>
+    <message>
+        <source>Draws a label for each unit chosen from the record (verified units only): the last one with the code, every unit of a network (the last row of each unit address) or the one of --unit, or every one of a time range. A label names product, module, mode, network and unit address, the unit&apos;s code, the date and the station, and carries the same as one line of text in a QR code, its fields joined by semicolons (&quot;KVX;product=KV5;module=Tarn;mode=p2mp;&quot; and so on: network, unit, code, date and station; a backslash, semicolon or equals sign inside a value is written with a backslash before it). A label whose QR code or code text cannot be drawn fails the command. Drawn by the helper kvx-print (Qt Gui), without a display too.</source>
+        <translation>Draws a label for each unit chosen from the record (verified units only): the last one with the code, every unit of a network (the last row of each unit address) or the one of --unit, or every one of a time range. A label names product, module, mode, network and unit address, the unit&apos;s code, the date and the station, and carries the same as one line of text in a QR code, its fields joined by semicolons (&quot;KVX;product=KV5;module=Tarn;mode=p2mp;&quot; and so on: network, unit, code, date and station; a backslash, semicolon or equals sign inside a value is written with a backslash before it). A label whose QR code or code text cannot be drawn fails the command. Drawn by the helper kvx-print (Qt Gui), without a display too.</translation>
+    </message>
+    <message>
+        <source>the unit with this code</source>
+        <translation>the unit with this code</translation>
+    </message>
+    <message>
+        <source>every verified unit of this network address</source>
+        <translation>every verified unit of this network address</translation>
+    </message>
+    <message>
+        <source>with --network: only the unit with this unit address</source>
+        <translation>with --network: only the unit with this unit address</translation>
+    </message>
+    <message>
+        <source>every verified unit from this date or time (2026-12-08, 2026-12-08T14:00)</source>
+        <translation>every verified unit from this date or time (2026-12-08, 2026-12-08T14:00)</translation>
+    </message>
+    <message>
+        <source>with --from: until this date or time (default now)</source>
+        <translation>with --from: until this date or time (default now)</translation>
+    </message>
+    <message>
+        <source>62x29 (default), 50x25, or a4: sheets of 3 x 8 labels of 70 x 37 mm</source>
+        <translation>62x29 (default), 50x25, or a4: sheets of 3 x 8 labels of 70 x 37 mm</translation>
+    </message>
+    <message>
+        <source>write the labels into a PDF file</source>
+        <translation>write the labels into a PDF file</translation>
+    </message>
+    <message>
+        <source>print them on this printer (&apos;default&apos;: the system&apos;s default printer)</source>
+        <translation>print them on this printer (&apos;default&apos;: the system&apos;s default printer)</translation>
+    </message>
+    <message>
+        <source>the line at a glance, live: a read-only web page and JSON API from the record</source>
+        <translation>the line at a glance, live: a read-only web page and JSON API from the record</translation>
+    </message>
+    <message>
+        <source>Serves the record (a database file or the shared PostgreSQL record) to browsers and scripts, read-only: the page / shows each station with its operator, last unit and its outcome, units verified today and the yield, rows waiting for the shared record, units per hour, failures by cause and the last 20 units, each linking to its history, in Chinese or English as the browser asks, updated live within a second of each row (over a WebSocket; without script, on reload). The API: /api/summary, /api/stations and /api/units (since=TIME, network=N, unit=U, serial=CODE, limit=N, cursor=C: paged, one object per unit under the record&apos;s own column names). Listens on 127.0.0.1:8470 unless --listen says otherwise; any address but the loopback needs --token-file. Nothing is ever written to the record. Runs until SIGINT or SIGTERM.</source>
+        <translation>Serves the record (a database file or the shared PostgreSQL record) to browsers and scripts, read-only: the page / shows each station with its operator, last unit and its outcome, units verified today and the yield, rows waiting for the shared record, units per hour, failures by cause and the last 20 units, each linking to its history, in Chinese or English as the browser asks, updated live within a second of each row (over a WebSocket; without script, on reload). The API: /api/summary, /api/stations and /api/units (since=TIME, network=N, unit=U, serial=CODE, limit=N, cursor=C: paged, one object per unit under the record's own column names). Listens on 127.0.0.1:8470 unless --listen says otherwise; any address but the loopback needs --token-file. Nothing is ever written to the record. Runs until SIGINT or SIGTERM.</translation>
+    </message>
+    <message>
+        <source>where to answer (default 127.0.0.1:8470; 0.0.0.0:8470 for every address, which needs --token-file)</source>
+        <translation>where to answer (default 127.0.0.1:8470; 0.0.0.0:8470 for every address, which needs --token-file)</translation>
+    </message>
+    <message>
+        <source>a bearer token (its first line, 16 to 256 characters) other computers show: Authorization: Bearer TOKEN, or once in the browser as /?token=TOKEN</source>
+        <translation>a bearer token (its first line, 16 to 256 characters) other computers show: Authorization: Bearer TOKEN, or once in the browser as /?token=TOKEN</translation>
+    </message>
+    <message>
+        <source>list, check, import, export, release, sync or report the provisioning record</source>
+        <translation>list, check, import, export, release, sync or report the provisioning record</translation>
+    </message>
+    <message>
+        <source>The record must exist (nothing is created by reading it). Each subcommand takes the options listed with it.</source>
+        <translation>The record must exist (nothing is created by reading it). Each subcommand takes the options listed with it.</translation>
+    </message>
+    <message>
+        <source>only this network address (list, check, export); the address to release</source>
+        <translation>only this network address (list, check, export); the address to release</translation>
+    </message>
+    <message>
+        <source>release: the unit address to give back</source>
+        <translation>release: the unit address to give back</translation>
+    </message>
+    <message>
+        <source>list, export: only the rows of the unit with this code (its whole history)</source>
+        <translation>list, export: only the rows of the unit with this code (its whole history)</translation>
+    </message>
+    <message>
+        <source>report: this day (default today)</source>
+        <translation>report: this day (default today)</translation>
+    </message>
+    <message>
+        <source>report: from this date or time</source>
+        <translation>report: from this date or time</translation>
+    </message>
+    <message>
+        <source>report: until this date or time</source>
+        <translation>report: until this date or time</translation>
+    </message>
+    <message>
+        <source>report: the HTML page</source>
+        <translation>report: the HTML page</translation>
+    </message>
+    <message>
+        <source>report: the PDF</source>
+        <translation>report: the PDF</translation>
+    </message>
+    <message>
+        <source>export: CSV, the one format it writes (may be left out)</source>
+        <translation>export: CSV, the one format it writes (may be left out)</translation>
+    </message>
+    <message>
+        <source>every attempt, its last row (time, station, port, unit, settings, result)</source>
+        <translation>every attempt, its last row (time, station, port, unit, settings, result)</translation>
+    </message>
+    <message>
+        <source>units of one network that cannot link (differing link rate or link mode), unit addresses held twice, units never verified, units stored whose result never came (pending), reservations that ended with no result, a unit code configured with two addresses and two codes configured with one unit address, with station, operator and time; exit status 4 when anything is found</source>
+        <translation>units of one network that cannot link (differing link rate or link mode), unit addresses held twice, units never verified, units stored whose result never came (pending), reservations that ended with no result, a unit code configured with two addresses and two codes configured with one unit address, with station, operator and time; exit status 4 when anything is found</translation>
+    </message>
+    <message>
+        <source>FILE.csv: a CSV record (--log; a regular file of at most 64 MiB, UTF-8) into a database record, rows it holds already skipped</source>
+        <translation>FILE.csv: a CSV record (--log; a regular file of at most 64 MiB, UTF-8) into a database record, rows it holds already skipped</translation>
+    </message>
+    <message>
+        <source>the record as a CSV record on stdout, the columns of --log, with the byte order mark a spreadsheet needs to read it as UTF-8</source>
+        <translation>the record as a CSV record on stdout, the columns of --log, with the byte order mark a spreadsheet needs to read it as UTF-8</translation>
+    </message>
+    <message>
+        <source>--network N --unit U: gives back a unit address a station left holding (reserved, or stored with no result), saying whose it was</source>
+        <translation>--network N --unit U: gives back a unit address a station left holding (reserved, or stored with no result), saying whose it was</translation>
+    </message>
+    <message>
+        <source>--html FILE [--pdf FILE] [--day DATE | --from TIME [--to TIME]]: the day at a glance (today by default): units per hour, good units against attempts, failures by cause, by station and by operator, as a self-contained HTML page and a PDF, counted from the last row of each attempt</source>
+        <translation>--html FILE [--pdf FILE] [--day DATE | --from TIME [--to TIME]]: the day at a glance (today by default): units per hour, good units against attempts, failures by cause, by station and by operator, as a self-contained HTML page and a PDF, counted from the last row of each attempt</translation>
+    </message>
+    <message>
+        <source>forwards the rows that earlier runs on this computer kept for the database and could not forward (exit status 9 while some still wait)</source>
+        <translation>forwards the rows that earlier runs on this computer kept for the database and could not forward (exit status 9 while some still wait)</translation>
+    </message>
+    <message>
+        <source>record: give list, check, import FILE.csv, export, release, sync or report</source>
+        <translation>record: give list, check, import FILE.csv, export, release, sync or report</translation>
+    </message>
+    <message>
+        <source>every line and frame sent and received, with its time, on stderr (frames in hex too)</source>
+        <translation>every line and frame sent and received, with its time, on stderr (frames in hex too)</translation>
+    </message>
+    <message>
+        <source>Values by module:</source>
+        <translation>Values by module:</translation>
+    </message>
+    <message>
+        <source>work mode</source>
+        <translation>work mode</translation>
+    </message>
+    <message>
+        <source>link rate</source>
+        <translation>link rate</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>power</translation>
+    </message>
+    <message>
+        <source>every module</source>
+        <translation>every module</translation>
+    </message>
+    <message>
+        <source>baud</source>
+        <translation>baud</translation>
+    </message>
+    <message>
+        <source>Ports: the serial ports the system lists, plus the paths in the environment variable KVX_EXTRA_PORTS
+(separated by &apos;%1&apos;), for devices it does not list as serial ports: pseudo-terminals, network bridges,
+the simulator (kvx-modemsim --link /tmp/kvx-modem). For example:
+  KVX_EXTRA_PORTS=/tmp/kvx-modem kvx-cli ports
+</source>
+        <translation>Ports: the serial ports the system lists, plus the paths in the environment variable KVX_EXTRA_PORTS
+(separated by &apos;%1&apos;), for devices it does not list as serial ports: pseudo-terminals, network bridges,
+the simulator (kvx-modemsim --link /tmp/kvx-modem). For example:
+  KVX_EXTRA_PORTS=/tmp/kvx-modem kvx-cli ports
+</translation>
+    </message>
+    <message>
+        <source>Usage: kvx-cli COMMAND [OPTIONS]
+Reads and writes the settings of KVX radio modems (KV5, KV6 - KV7) on serial ports.
+
+Commands:
+</source>
+        <translation>Usage: kvx-cli COMMAND [OPTIONS]
+Reads and writes the settings of KVX radio modems (KV5, KV6 - KV7) on serial ports.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>a command&apos;s options and an example: kvx-cli help write (or kvx-cli write --help)</source>
+        <translation>a command&apos;s options and an example: kvx-cli help write (or kvx-cli write --help)</translation>
+    </message>
+    <message>
+        <source>Options of every command: -h, --help; --help-all (every command&apos;s help); -v, --version</source>
+        <translation>Options of every command: -h, --help; --help-all (every command&apos;s help); -v, --version</translation>
+    </message>
+    <message>
+        <source>Output: messages and the values in text output follow the language (LANG=zh_CN.UTF-8: Chinese);
+the keys of &quot;key: value&quot; lines stay as they are in every language. --json is the stable form
+for scripts: one JSON object per line, its keys and values the same in every language.
+</source>
+        <translation>Output: messages and the values in text output follow the language (LANG=zh_CN.UTF-8: Chinese);
+the keys of &quot;key: value&quot; lines stay as they are in every language. --json is the stable form
+for scripts: one JSON object per line, its keys and values the same in every language.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>takes %1</source>
+        <translation>takes %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Example:</translation>
+    </message>
+    <message>
+        <source>success (verified, when verifying)</source>
+        <translation>success (verified, when verifying)</translation>
+    </message>
+    <message>
+        <source>usage or an invalid value (a unit code too), or the record cannot be written: nothing sent</source>
+        <translation>usage or an invalid value (a unit code too), or the record cannot be written: nothing sent</translation>
+    </message>
+    <message>
+        <source>the port cannot be opened</source>
+        <translation>the port cannot be opened</translation>
+    </message>
+    <message>
+        <source>no settings report within the timeout (before the write, or for the check)</source>
+        <translation>no settings report within the timeout (before the write, or for the check)</translation>
+    </message>
+    <message>
+        <source>the check found differences (mismatch)</source>
+        <translation>the check found differences (mismatch)</translation>
+    </message>
+    <message>
+        <source>the port was lost</source>
+        <translation>the port was lost</translation>
+    </message>
+    <message>
+        <source>the modem refused a line (ERROR)</source>
+        <translation>the modem refused a line (ERROR)</translation>
+    </message>
+    <message>
+        <source>a unit&apos;s record row could not be written (or its unit address is in use)</source>
+        <translation>a unit&apos;s record row could not be written (or its unit address is in use)</translation>
+    </message>
+    <message>
+        <source>check: a unit differs from the profile (every unit was read)</source>
+        <translation>check: a unit differs from the profile (every unit was read)</translation>
+    </message>
+    <message>
+        <source>every unit ended as asked and is recorded here, but rows still wait for the shared record (the next run or kvx-cli record sync forwards them)</source>
+        <translation>every unit ended as asked and is recorded here, but rows still wait for the shared record (the next run or kvx-cli record sync forwards them)</translation>
+    </message>
+    <message>
+        <source>stopped by SIGINT (Ctrl-C), 143 by SIGTERM</source>
+        <translation>stopped by SIGINT (Ctrl-C), 143 by SIGTERM</translation>
+    </message>
+    <message>
+        <source>provision exits with the highest status of its units; check with the highest status of a unit it
+could not read, else 8 when one differs. With --json a failure prints {&quot;error&quot;: ..., &quot;exitStatus&quot;: N}
+on stdout where the command prints no JSON of its own.</source>
+        <translation>provision exits with the highest status of its units; check with the highest status of a unit it
+could not read, else 8 when one differs. With --json a failure prints {&quot;error&quot;: ..., &quot;exitStatus&quot;: N}
+on stdout where the command prints no JSON of its own.</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Exit status:</translation>
+    </message>
+</context>
+<context>
+    <name>CliManual</name>
+    <message>
+        <source>User Commands</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>configure KVX serial radio modems from the command line</source>
+        <translation>configure KVX serial radio modems from the command line</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>kvx-cli reads and writes the settings of KVX radio modems (KV5 at 9600 baud, KV6 - KV7 at 115200
+baud) on serial ports, one unit or a batch at a time, with the same lines and pauses as the window
+kvx-config(1). Results go to stdout, progress and failures to stderr. Messages and the values of
+text output follow the language; the keys of &quot;key: value&quot; lines stay the same in every language.
+With --json stdout holds JSON, one object per line, the stable form for scripts.
+</source>
+        <translation>kvx-cli reads and writes the settings of KVX radio modems (KV5 at 9600 baud, KV6 - KV7 at 115200
+baud) on serial ports, one unit or a batch at a time, with the same lines and pauses as the window
+kvx-config(1). Results go to stdout, progress and failures to stderr. Messages and the values of
+text output follow the language; the keys of &quot;key: value&quot; lines stay the same in every language.
+With --json stdout holds JSON, one object per line, the stable form for scripts.
+</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>COMMANDS</translation>
+    </message>
+    <message>
+        <source>Values each module offers: see VALUES.</source>
+        <translation>Values each module offers: see VALUES.</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Example:</translation>
+    </message>
+    <message>
+        <source>OPTIONS OF EVERY COMMAND</source>
+        <translation>OPTIONS OF EVERY COMMAND</translation>
+    </message>
+    <message>
+        <source>the command&apos;s help (kvx-cli help COMMAND is the same)</source>
+        <translation>the command&apos;s help (kvx-cli help COMMAND is the same)</translation>
+    </message>
+    <message>
+        <source>every command&apos;s help</source>
+        <translation>every command&apos;s help</translation>
+    </message>
+    <message>
+        <source>the version</source>
+        <translation>the version</translation>
+    </message>
+    <message>
+        <source>VALUES</source>
+        <translation>VALUES</translation>
+    </message>
+    <message>
+        <source>PROFILE FORMAT</source>
+        <translation>PROFILE FORMAT</translation>
+    </message>
+    <message>
+        <source>A profile is a JSON file naming the product, the module, the mode and the settings it sets; a
+setting it leaves out keeps the unit&apos;s value (write) or is not compared (check). The output of
+kvx-cli read --json is a profile; the window saves and opens the same files.
+</source>
+        <translation>A profile is a JSON file naming the product, the module, the mode and the settings it sets; a
+setting it leaves out keeps the unit&apos;s value (write) or is not compared (check). The output of
+kvx-cli read --json is a profile; the window saves and opens the same files.
+</translation>
+    </message>
+    <message>
+        <source>Product kv5 or kv6, module and mode as for the options; work mode and power as the module&apos;s
+captions or the words master, repeater, slave; rates and addresses as numbers. Unknown keys,
+keys given twice and values the module does not have are refused with the key named.
+</source>
+        <translation>Product kv5 or kv6, module and mode as for the options; work mode and power as the module&apos;s
+captions or the words master, repeater, slave; rates and addresses as numbers. Unknown keys,
+keys given twice and values the module does not have are refused with the key named.
+</translation>
+    </message>
+    <message>
+        <source>RECORDS</source>
+        <translation>RECORDS</translation>
+    </message>
+    <message>
+        <source>Every unit written or checked can be recorded, one row the moment it ends; a record is only
+ever appended to, and is checked writable before any port opens.
+</source>
+        <translation>Every unit written or checked can be recorded, one row the moment it ends; a record is only
+ever appended to, and is checked writable before any port opens.
+</translation>
+    </message>
+    <message>
+        <source>a CSV journal. A new file begins with a UTF-8 byte order mark (so a spreadsheet reads Chinese
+right) and its header; its times are UTC (the column time_utc) as 2026-12-08T09:15:02, which a
+spreadsheet reads as a date and time. A file that exists is appended to as it is. Its columns:
+</source>
+        <translation>a CSV journal. A new file begins with a UTF-8 byte order mark (so a spreadsheet reads Chinese
+right) and its header; its times are UTC (the column time_utc) as 2026-12-08T09:15:02, which a
+spreadsheet reads as a date and time. A file that exists is appended to as it is. Its columns:
+</translation>
+    </message>
+    <message>
+        <source>an SQLite database record, shared by the stations that reach the file; its times are UTC as
+2026-12-08T09:15:02Z.
+</source>
+        <translation>an SQLite database record, shared by the stations that reach the file; its times are UTC as
+2026-12-08T09:15:02Z.
+</translation>
+    </message>
+    <message>
+        <source>a PostgreSQL database shared by every station, which hands out unit addresses atomically; its
+times are of the type timestamptz. The password never goes into the name: the client library
+reads it from ~/.pgpass (or the file PGPASSFILE names, or PGPASSWORD). A server on a Unix
+socket: postgresql:///dbname?host=/run/postgresql.
+</source>
+        <translation>a PostgreSQL database shared by every station, which hands out unit addresses atomically; its
+times are of the type timestamptz. The password never goes into the name: the client library
+reads it from ~/.pgpass (or the file PGPASSFILE names, or PGPASSWORD). A server on a Unix
+socket: postgresql:///dbname?host=/run/postgresql.
+</translation>
+    </message>
+    <message>
+        <source>Unit codes</source>
+        <translation>Unit codes</translation>
+    </message>
+    <message>
+        <source>A unit code (--serial, --serials, standard input with --watch) is 1 to 64 printable characters:
+no control characters. A code given twice in one batch is refused before any port opens; a
+code the record holds for another unit is refused unless --replace.
+</source>
+        <translation>A unit code (--serial, --serials, standard input with --watch) is 1 to 64 printable characters:
+no control characters. A code given twice in one batch is refused before any port opens; a
+code the record holds for another unit is refused unless --replace.
+</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>EXIT STATUS</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>ENVIRONMENT</translation>
+    </message>
+    <message>
+        <source>paths of further serial devices, separated by colons: pseudo-terminals, network bridges, the
+simulator&apos;s link (kvx-modemsim --link /tmp/kvx-modem).
+</source>
+        <translation>paths of further serial devices, separated by colons: pseudo-terminals, network bridges, the
+simulator&apos;s link (kvx-modemsim --link /tmp/kvx-modem).
+</translation>
+    </message>
+    <message>
+        <source>where the PostgreSQL client finds the password of a postgresql:// record (default ~/.pgpass).
+</source>
+        <translation>where the PostgreSQL client finds the password of a postgresql:// record (default ~/.pgpass).
+</translation>
+    </message>
+    <message>
+        <source>the language of the help and the messages: Chinese for zh_CN, English otherwise (the window&apos;s
+catalogues).
+</source>
+        <translation>the language of the help and the messages: Chinese for zh_CN, English otherwise (the window&apos;s
+catalogues).
+</translation>
+    </message>
+    <message>
+        <source>progress is redrawn in place only on a terminal that is not dumb; otherwise it comes as plain lines.
+</source>
+        <translation>progress is redrawn in place only on a terminal that is not dumb; otherwise it comes as plain lines.
+</translation>
+    </message>
+    <message>
+        <source>turns diagnostics on by category, e.g. kvx.*.debug=true (kvx.protocol, kvx.engine, kvx.wire).
+</source>
+        <translation>turns diagnostics on by category, e.g. kvx.*.debug=true (kvx.protocol, kvx.engine, kvx.wire).
+</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>the catalogues, shared with the window.
+</source>
+        <translation>the catalogues, shared with the window.
+</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>SEE ALSO</translation>
     </message>
 </context>
 <context>
@@ -522,24 +1340,8 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>DayReport</name>
     <message>
-        <source>Units per hour (good of attempts)</source>
-        <translation>Units per hour (good of attempts)</translation>
-    </message>
-    <message>
-        <source>Failures by reason</source>
-        <translation>Failures by reason</translation>
-    </message>
-    <message>
-        <source>By station (good of attempts)</source>
-        <translation>By station (good of attempts)</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(none)</translation>
-    </message>
-    <message>
-        <source>By operator (good of attempts)</source>
-        <translation>By operator (good of attempts)</translation>
     </message>
     <message>
         <source>none</source>
@@ -554,16 +1356,48 @@ p, li { white-space: pre-wrap; }
         <translation>; %1 units checked against a profile</translation>
     </message>
     <message>
-        <source>from %1 to %2</source>
-        <translation>from %1 to %2</translation>
-    </message>
-    <message>
         <source>good / attempts</source>
         <translation>good / attempts</translation>
     </message>
     <message>
         <source>cannot write %1</source>
         <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>Units per hour</source>
+        <translation>Units per hour</translation>
+    </message>
+    <message>
+        <source>Hours in local time (%1)</source>
+        <translation>Hours in local time (%1)</translation>
+    </message>
+    <message>
+        <source>Failures by cause</source>
+        <translation>Failures by cause</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>failures</translation>
+    </message>
+    <message>
+        <source>By station</source>
+        <translation>By station</translation>
+    </message>
+    <message>
+        <source>By operator</source>
+        <translation>By operator</translation>
+    </message>
+    <message>
+        <source>attempts</source>
+        <translation>attempts</translation>
+    </message>
+    <message>
+        <source>good units</source>
+        <translation>good units</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 (%3)</source>
+        <translation>from %1 to %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -615,6 +1449,95 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>%1 %2 is out of range (0 to %3).</source>
         <translation>%1 %2 is out of range (0 to %3).</translation>
+    </message>
+</context>
+<context>
+    <name>KvxPrint</name>
+    <message>
+        <source>--%1 %2: give a date (2026-12-08) or a time (2026-12-08T14:00)</source>
+        <translation>--%1 %2: give a date (2026-12-08) or a time (2026-12-08T14:00)</translation>
+    </message>
+    <message>
+        <source>--day %1: give a date, e.g. 2026-12-08</source>
+        <translation>--day %1: give a date, e.g. 2026-12-08</translation>
+    </message>
+    <message>
+        <source>--to must come after --from</source>
+        <translation>--to must come after --from</translation>
+    </message>
+    <message>
+        <source>--record is needed</source>
+        <translation>--record is needed</translation>
+    </message>
+    <message>
+        <source>name the units by one of --serial CODE, --network N [--unit U], or --from TIME [--to TIME]</source>
+        <translation>name the units by one of --serial CODE, --network N [--unit U], or --from TIME [--to TIME]</translation>
+    </message>
+    <message>
+        <source>--unit goes with --network</source>
+        <translation>--unit goes with --network</translation>
+    </message>
+    <message>
+        <source>--%1 %2: must be a whole number 0 … %3</source>
+        <translation>--%1 %2: must be a whole number 0 … %3</translation>
+    </message>
+    <message>
+        <source>--size %1: allowed: 62x29, 50x25, a4</source>
+        <translation>--size %1: allowed: 62x29, 50x25, a4</translation>
+    </message>
+    <message>
+        <source>give --pdf FILE or --printer NAME (default: the system&apos;s default)</source>
+        <translation>give --pdf FILE or --printer NAME (default: the system&apos;s default)</translation>
+    </message>
+    <message>
+        <source>the record holds no verified unit of that choice</source>
+        <translation>the record holds no verified unit of that choice</translation>
+    </message>
+    <message>
+        <source>no label was made: %1</source>
+        <translation>no label was made: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n label(s) to the printer</source>
+        <translation>
+            <numerusform>%n label to the printer</numerusform>
+            <numerusform>%n labels to the printer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n label(s) to %1</source>
+        <translation>
+            <numerusform>%n label to %1</numerusform>
+            <numerusform>%n labels to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>give --html FILE, --pdf FILE or both</source>
+        <translation>give --html FILE, --pdf FILE or both</translation>
+    </message>
+    <message>
+        <source>Units of %1</source>
+        <translation>Units of %1</translation>
+    </message>
+    <message>
+        <source>Units from %1 to %2</source>
+        <translation>Units from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 good units of %2 attempts</source>
+        <translation>%1 good units of %2 attempts</translation>
+    </message>
+    <message>
+        <source>--%1: no such option (see %2)</source>
+        <translation>--%1: no such option (see %2)</translation>
+    </message>
+    <message>
+        <source>%1 (see %2)</source>
+        <translation>%1 (see %2)</translation>
+    </message>
+    <message>
+        <source>give label or report</source>
+        <translation>give label or report</translation>
     </message>
 </context>
 <context>
@@ -739,7 +1662,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>产品 : </source>
-        <translation>Model : </translation>
+        <translation>Product : </translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Fjord Series - B9600 &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600; font-style:italic;&quot;&gt;Half Fjord Series - B115200&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -759,7 +1682,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>模组 : </source>
-        <translation>Radio : </translation>
+        <translation>Module : </translation>
     </message>
     <message>
         <source>Tarn</source>
@@ -795,7 +1718,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>透传波特率 :</source>
-        <translation>Data baud :</translation>
+        <translation>Pass-through baud rate :</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;,&apos;Microsoft YaHei&apos;,&apos;微软雅黑&apos;,&apos;宋体&apos;,&apos;Malgun Gothic&apos;,&apos;Meiryo&apos;,&apos;sans-serif&apos;; font-size:10pt; font-weight:600; font-style:italic; color:#333333; background-color:#f7f8fa;&quot;&gt;Transmission baudrate&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -1306,6 +2229,30 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>Writing the unit on %1…</source>
         <translation>Writing the unit on %1…</translation>
     </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>Nothing was sent: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the record&apos;s units cannot be read: %1</source>
+        <translation>Nothing was sent: the record&apos;s units cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Unit code in use</source>
+        <translation>Unit code in use</translation>
+    </message>
+    <message>
+        <source>The record holds this code already: %1. Write it to this unit too?</source>
+        <translation>The record holds this code already: %1. Write it to this unit too?</translation>
+    </message>
+    <message>
+        <source>Not written: unit code %1 is recorded for another unit.</source>
+        <translation>Not written: unit code %1 is recorded for another unit.</translation>
+    </message>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>Not taken: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageLog</name>
@@ -1729,6 +2676,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <source>Start needs a profile: load a profile file first.</source>
         <translation>Start needs a profile: load a profile file first.</translation>
     </message>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>Not taken: %1</translation>
+    </message>
 </context>
 <context>
     <name>RadioSession</name>
@@ -1853,6 +2804,14 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>network %1: a unit may hold unit address %2: %3 began writing it, its result never came (check the unit)</source>
         <translation>network %1: a unit may hold unit address %2: %3 began writing it, its result never came (check the unit)</translation>
+    </message>
+    <message>
+        <source>%1, station %2</source>
+        <translation>%1, station %2</translation>
+    </message>
+    <message>
+        <source>unit code %1 is recorded for %2 (%3 %4)</source>
+        <translation>unit code %1 is recorded for %2 (%3 %4)</translation>
     </message>
 </context>
 <context>
@@ -1981,14 +2940,6 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(none)</translation>
-    </message>
-    <message>
         <source>Unit code</source>
         <translation>Unit code</translation>
     </message>
@@ -1997,36 +2948,67 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
         <translation>%1 good units of %2 attempts (%3 %)</translation>
     </message>
     <message>
-        <source>attempts</source>
-        <translation>attempts</translation>
-    </message>
-    <message>
-        <source>good units</source>
-        <translation>good units</translation>
-    </message>
-    <message>
-        <source>Units per hour</source>
-        <translation>Units per hour</translation>
-    </message>
-    <message>
-        <source>Failures by reason</source>
-        <translation>Failures by reason</translation>
-    </message>
-    <message>
-        <source>failures</source>
-        <translation>failures</translation>
-    </message>
-    <message>
-        <source>By station</source>
-        <translation>By station</translation>
-    </message>
-    <message>
-        <source>By operator</source>
-        <translation>By operator</translation>
-    </message>
-    <message>
         <source>Reading the record…</source>
         <translation>Reading the record…</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFigures</name>
+    <message>
+        <source>line refused: %1</source>
+        <translation>line refused: %1</translation>
+    </message>
+    <message>
+        <source>a line refused</source>
+        <translation>a line refused</translation>
+    </message>
+    <message>
+        <source>read back otherwise</source>
+        <translation>read back otherwise</translation>
+    </message>
+    <message>
+        <source>read back otherwise: %1</source>
+        <translation>read back otherwise: %1</translation>
+    </message>
+    <message>
+        <source>device lost before storing</source>
+        <translation>device lost before storing</translation>
+    </message>
+    <message>
+        <source>device lost after storing</source>
+        <translation>device lost after storing</translation>
+    </message>
+    <message>
+        <source>stopped before storing</source>
+        <translation>stopped before storing</translation>
+    </message>
+    <message>
+        <source>stopped before the check</source>
+        <translation>stopped before the check</translation>
+    </message>
+    <message>
+        <source>no answer to the check</source>
+        <translation>no answer to the check</translation>
+    </message>
+    <message>
+        <source>result never came (pending)</source>
+        <translation>result never came (pending)</translation>
+    </message>
+    <message>
+        <source>reservation with no result</source>
+        <translation>reservation with no result</translation>
+    </message>
+    <message>
+        <source>released by hand</source>
+        <translation>released by hand</translation>
+    </message>
+    <message>
+        <source>lines left unanswered</source>
+        <translation>lines left unanswered</translation>
+    </message>
+    <message>
+        <source>failed, no reason recorded</source>
+        <translation>failed, no reason recorded</translation>
     </message>
 </context>
 <context>
@@ -2090,6 +3072,10 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>attempt &quot;%1&quot; is not an attempt id</source>
         <translation>attempt &quot;%1&quot; is not an attempt id</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is UTF-8 text that was read as Windows-1252 and saved again (a spreadsheet opened the file without knowing it was UTF-8); it was &quot;%3&quot;. Open the original file, or choose UTF-8 when the spreadsheet asks for the character set</source>
+        <translation>line %1: &quot;%2&quot; is UTF-8 text that was read as Windows-1252 and saved again (a spreadsheet opened the file without knowing it was UTF-8); it was &quot;%3&quot;. Open the original file, or choose UTF-8 when the spreadsheet asks for the character set</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +3529,33 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     </message>
 </context>
 <context>
+    <name>SettingValue</name>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Slave(Remote)</source>
+        <translation>Slave(Remote)</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>first unit address %1: the profile is point to point, its units have no unit address</source>
@@ -2578,6 +3591,37 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>The profile was refused: it is for %1, the unit runs %2.</source>
         <translation>The profile was refused: it is for %1, the unit runs %2.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitCode</name>
+    <message>
+        <source>the unit code is empty</source>
+        <translation>the unit code is empty</translation>
+    </message>
+    <message>
+        <source>unit code %1 holds U+FFFD, the mark of text that was not UTF-8</source>
+        <translation>unit code %1 holds U+FFFD, the mark of text that was not UTF-8</translation>
+    </message>
+    <message>
+        <source>unit code %1 holds a control character (%2)</source>
+        <translation>unit code %1 holds a control character (%2)</translation>
+    </message>
+    <message>
+        <source>unit code %1 holds a character a label cannot show (%2)</source>
+        <translation>unit code %1 holds a character a label cannot show (%2)</translation>
+    </message>
+    <message>
+        <source>unit code %1 is %2 characters long; a unit code has at most %3</source>
+        <translation>unit code %1 is %2 characters long; a unit code has at most %3</translation>
+    </message>
+    <message>
+        <source>unit code &quot;%1&quot; begins or ends with a space</source>
+        <translation>unit code &quot;%1&quot; begins or ends with a space</translation>
+    </message>
+    <message>
+        <source>unit code %1 is given twice: one code, one unit</source>
+        <translation>unit code %1 is given twice: one code, one unit</translation>
     </message>
 </context>
 <context>
@@ -2663,6 +3707,18 @@ Its password is read from ~/.pgpass (or PGPASSFILE), never typed here.</translat
     <message>
         <source>no printer named %1</source>
         <translation>no printer named %1</translation>
+    </message>
+    <message>
+        <source>the QR code of %1 cannot be made (its line is %2 bytes)</source>
+        <translation>the QR code of %1 cannot be made (its line is %2 bytes)</translation>
+    </message>
+    <message>
+        <source>the QR code of %1 would be too fine to scan on this label (its line is %2 bytes)</source>
+        <translation>the QR code of %1 would be too fine to scan on this label (its line is %2 bytes)</translation>
+    </message>
+    <message>
+        <source>unit code %1 is too long to print readably on a label of this size</source>
+        <translation>unit code %1 is too long to print readably on a label of this size</translation>
     </message>
 </context>
 <context>
@@ -2929,6 +3985,22 @@ Qt&apos;s own options (-platform, -style, ...) go to the toolkit.
 Ports: the serial ports the system lists, plus the paths in KVX_EXTRA_PORTS.
 Settings: ~/.config/kvx-config/kvx-config.ini. See also kvx-cli --help.
 </translation>
+    </message>
+    <message>
+        <source>Usage: kvx-config [--port P] [Qt options] (see kvx-config --help)</source>
+        <translation>Usage: kvx-config [--port P] [Qt options] (see kvx-config --help)</translation>
+    </message>
+    <message>
+        <source>%1: no such option</source>
+        <translation>%1: no such option</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1: the window takes no file or word, only options</source>
+        <translation>%1: the window takes no file or word, only options</translation>
     </message>
 </context>
 </TS>

@@ -248,6 +248,17 @@ private slots:
         QTest::newRow("no command") << QStringList() << QStringList() << 1 << "command";
         QTest::newRow("baud to set not offered") << QStringList() << QStringList { "baud", "--port", "PORT", "--set", "9600" } << 1 << "230400";
         QTest::newRow("baud of a KV5") << QStringList() << QStringList { "baud", "--port", "PORT", "--product", "kv5" } << 1 << "kv6";
+        // Unit codes, refused with their reasons before any port opens.
+        QTest::newRow("code with a control character") << QStringList() << QStringList { "write" } + tarn + QStringList { "--serial", "SN-\x1b[2J\b" }
+                                                       << 1 << "control character (\\x1b)";
+        QTest::newRow("code too long") << QStringList() << QStringList { "write" } + tarn + QStringList { "--serial", QString(65, 'C') }
+                                       << 1 << "65 characters long";
+        QTest::newRow("code twice in a batch") << QStringList() << QStringList { "provision", "--profile", "PROFILE", "--port", "PORT", "--serials", "SERIALS" }
+                                               << 1 << "given twice";
+        QTest::newRow("code held by another unit") << QStringList() << QStringList { "write" } + tarn + QStringList { "--serial", "SN-HELD", "--log", "HELDLOG" }
+                                                   << 1 << "unit code SN-HELD is recorded for network 42 unit 7";
+        QTest::newRow("code held, taken over") << QStringList() << QStringList { "write" } + tarn + QStringList { "--serial", "SN-HELD", "--log", "HELDLOG", "--replace" }
+                                               << 0 << "";
     }
     void statuses()
     {
@@ -273,6 +284,16 @@ private slots:
         arguments.replaceInStrings(QRegularExpression("^LINK$"), dir.filePath("link"));
         arguments.replaceInStrings(QRegularExpression("^PORT$"), sim.portPath());
         arguments.replaceInStrings(QRegularExpression("^PROFILE$"), dir.filePath("p.json"));
+        writeProfile(dir.filePath("serials.txt"), "# the same label scanned twice\nSN-1\nSN-1\n");
+        arguments.replaceInStrings(QRegularExpression("^SERIALS$"), dir.filePath("serials.txt"));
+        UnitRecord held;
+        held.time = QDateTime::currentDateTimeUtc();
+        held.config = { QStringLiteral("/dev/ttyUSB9"), Product::Kv5, Module::Tarn, LinkMode::PointToMultipoint };
+        held.settings.registers = { { Reg::NetworkAddress, 42 }, { Reg::UnitAddress, 7 } };
+        held.result = QStringLiteral("verified");
+        held.serial = QStringLiteral("SN-HELD");
+        QVERIFY(!RecordFile(dir.filePath("held.csv")).writeRow({}, held, nullptr).isEmpty());
+        arguments.replaceInStrings(QRegularExpression("^HELDLOG$"), dir.filePath("held.csv"));
         const CliRun run = cli(arguments);
         QVERIFY2(run.exitCode == status, qPrintable(QStringLiteral("exit %1: %2").arg(run.exitCode).arg(QString::fromUtf8(run.err))));
         if (status == 0)
@@ -818,7 +839,7 @@ private slots:
         QVERIFY(record.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = record.readAll().trimmed().split('\n');
         QCOMPARE(rows.size(), 9);
-        QVERIFY(rows.first().startsWith("time,port,product,module,mode,unit_address,network_address"));
+        QVERIFY(rows.first().startsWith("\xEF\xBB\xBFtime_utc,port,product,module,mode,unit_address,network_address"));
         QCOMPARE(rows.count(rows.first()), 1);
         const QList<QStringList> ended = readRecordRows(dir.filePath("record.csv"));
         QCOMPARE(ended.size(), 5);

@@ -169,6 +169,60 @@ private slots:
         QVERIFY2(parseError.error == QJsonParseError::NoError, result.out.constData());
         QCOMPARE(object.value("exitStatus").toInt(-1), status);
         QVERIFY2(object.value("error").toString().contains(error), result.out.constData());
+        // One rule for all JSON: an object a line.
+        QCOMPARE(result.out.count('\n'), 1);
+    }
+
+    // A command line either program cannot take: said in its own words,
+    // naming the help to read, before any window (no display here).
+    void refusedCommandLines_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("kvx-config --bogus") << "kvx-config" << QStringList { "--bogus" } << 2
+                                            << QStringList { "kvx-config: --bogus: no such option", "Usage: kvx-config [--port P]" };
+        QTest::newRow("kvx-config --port") << "kvx-config" << QStringList { "--port" } << 2
+                                           << QStringList { "kvx-config: --port needs a value" };
+        QTest::newRow("kvx-cli write --bogus") << "kvx-cli" << QStringList { "write", "--bogus" } << 1
+                                               << QStringList { "kvx-cli: --bogus: no such option (see kvx-cli help write)" };
+        QTest::newRow("kvx-cli read --port") << "kvx-cli" << QStringList { "read", "--port" } << 1
+                                             << QStringList { "kvx-cli: --port needs a value (see kvx-cli help read)" };
+        QTest::newRow("kvx-cli label, its helper's words") << "kvx-cli" << QStringList { "label", "--record", "/nonexistent.csv", "--serial", "X", "--pdf", "/tmp/x.pdf" }
+                                                           << 1 << QStringList { "kvx-cli: --record /nonexistent.csv: no such record" };
+    }
+    void refusedCommandLines()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QStringList, said);
+        const Run result = run(program, arguments);
+        QCOMPARE(result.exitCode, status);
+        for (const QString &text : said)
+            QVERIFY2(result.err.contains(text.toUtf8()), result.err.constData());
+        QVERIFY2(!result.err.contains("kvx-print") && !result.err.contains("QStandardPaths"), result.err.constData());
+        QVERIFY(result.out.isEmpty());
+    }
+
+    // In Chinese the help and the values are Chinese, the keys of a read
+    // stay the words scripts look for, each with ": ".
+    void chineseKeepsKeys()
+    {
+        SimProcess sim;
+        QVERIFY2(sim.start({ "--product", "kv5", "--module", "tarn" }), qPrintable(sim.errorString()));
+        const Run result = run(QStringLiteral("kvx-cli"), { "read", "--port", sim.portPath(), "--product", "kv5", "--module", "tarn", "--quiet" },
+                               QStringLiteral("zh_CN.UTF-8"));
+        QVERIFY2(result.exitCode == 0, result.err.constData());
+        const QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 6);
+        for (const QString &line : lines)
+            QVERIFY2(QRegularExpression(QStringLiteral("^[a-z ]+: \\S")).match(line).hasMatch(), qPrintable(line));
+        QVERIFY2(lines.contains(QString::fromUtf8("work mode: 主站")) && lines.contains(QString::fromUtf8("repeater: 关")),
+                 qPrintable(lines.join(QLatin1Char('|'))));
+        const Run help = run(QStringLiteral("kvx-cli"), { "help", "write" }, QStringLiteral("zh_CN.UTF-8"));
+        QVERIFY2(QString::fromUtf8(help.out).contains(QString::fromUtf8("无线链路速率")), help.out.constData());
     }
 
     // The window's catalogues speak for kvx-cli too, plurals included.

@@ -4,14 +4,15 @@
 // then found again by record list --serial and record check, and on a label
 // that zbarimg reads.
 
-#include <QChartView>
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <csignal>
 
+#include "app/chartwidget.h"
 #include "app/provisiondialog.h"
 #include "app/toolsettings.h"
 #include "e2e/rig.h"
@@ -105,7 +106,69 @@ private slots:
         QTRY_VERIFY((day = rig.window->findChild<QLabel *>("DaySummaryLabel")));
         // Read on the dialog's worker: shown once it is in.
         QTRY_COMPARE(day->text(), QStringLiteral("1 good units of 1 attempts (100 %)"));
-        QCOMPARE(day->window()->findChildren<QChartView *>().size(), 4);
+        const QList<ChartWidget *> charts = day->window()->findChildren<ChartWidget *>();
+        QCOMPARE(charts.size(), 4);
+        int attempts = 0;
+        for (const ChartBar &bar : day->window()->findChild<ChartWidget *>("DayChart0")->chart().bars)
+            attempts += bar.value;
+        QCOMPARE(attempts, 1);
+        toolSettings().clear();
+    }
+
+    // The window's field: a code against the rule is refused with its
+    // reason; a code the record holds for another unit is asked about, and
+    // nothing is sent unless the operator says so.
+    void windowCodeRefusedOrAsked_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("answer");   // 0: no question
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("control character") << "SN-\aW" << 0 << "Not taken: unit code SN-\\x07W holds a control character (\\x07)" << 1;
+        QTest::newRow("too long") << QString(65, 'W') << 0 << "is 65 characters long" << 1;
+        QTest::newRow("held, not written") << "SN-HELD" << int(QMessageBox::No) << "Not written: unit code SN-HELD is recorded for another unit." << 1;
+        QTest::newRow("held, written knowingly") << "SN-HELD" << int(QMessageBox::Yes) << "verified" << 2;
+    }
+    void windowCodeRefusedOrAsked()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, answer);
+        QFETCH(QString, said);
+        QFETCH(int, rows);
+        const QString record = dir.filePath(QStringLiteral("held-%1.csv").arg(QTest::currentDataTag()).replace(' ', '-'));
+        UnitRecord held;
+        held.time = QDateTime::currentDateTimeUtc();
+        held.config = { QStringLiteral("/dev/ttyUSB9"), Product::Kv5, Module::Tarn, LinkMode::PointToMultipoint };
+        held.settings.registers = { { Reg::NetworkAddress, 42 }, { Reg::UnitAddress, 7 } };
+        held.result = QStringLiteral("verified");
+        held.serial = QStringLiteral("SN-HELD");
+        QVERIFY(!RecordFile(record).writeRow({}, held, nullptr).isEmpty());
+        {
+            QSettings settings = toolSettings();
+            settings.setValue(QLatin1String(RecordKey), record);
+            settings.setValue(QLatin1String(VerifyKey), true);
+            settings.setValue(QLatin1String(UnitCodesKey), true);
+            settings.setValue(QLatin1String(WriteOnScanKey), true);
+        }
+        Rig rig;
+        QVERIFY(rig.start(KV5, Tarn, PointToMultipoint));
+        rig.toggleLink();
+        QVERIFY(rig.read());
+        const int unitBefore = rig.sim.storedRegisters().value(105);
+        rig.edit("UnitEdit")->setText(QString::number(unitBefore == 9 ? 8 : 9));
+        QLineEdit *field = rig.edit("SerialCodeEdit");
+        field->setText(code);
+        QTest::keyClick(field, Qt::Key_Return);
+        if (answer) {
+            QMessageBox *question = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((question = rig.window->findChild<QMessageBox *>("CodeInUseQuestion")), 10000);
+            QVERIFY2(question->text().contains("network 42 unit 7"), qPrintable(question->text()));
+            question->button(QMessageBox::StandardButton(answer))->click();
+        }
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.status().contains(said), qPrintable(rig.status()), 20000);
+        QVERIFY(rig.settle());
+        QCOMPARE(openRecord(record)->rows().size(), rows);
+        QCOMPARE(rig.sim.storedRegisters().value(105) != unitBefore, rows == 2);
         toolSettings().clear();
     }
 
@@ -222,9 +285,14 @@ private slots:
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.contains(ports.at(1).toUtf8() + ": verified (network address 77, unit address 2) [code SN-C1]"),
                  run.out.constData());
-        // The same unit written again with another unit address.
-        run = cli({ "write", "--port", ports.at(2), "--product", "kv5", "--module", "tarn", "--mode", "p2mp", "--unit", "5",
-                    "--address", "77", "--serial", "SN-C0", record, path, "--quiet" });
+        // The same unit written again with another unit address: only
+        // knowingly, since the record holds its code for unit 1.
+        const QStringList again { "write", "--port", ports.at(2), "--product", "kv5", "--module", "tarn", "--mode", "p2mp",
+                                  "--unit", "5", "--address", "77", "--serial", "SN-C0", record, path, "--quiet" };
+        run = cli(again);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains("unit code SN-C0 is recorded for network 77 unit 1"), run.out.constData());
+        run = cli(again + QStringList { "--replace" });
         QCOMPARE(run.status, 0);
         QCOMPARE(serialsOf(path), (QStringList { "SN-C0", "SN-C1", "SN-C0" }));
         run = cli({ "record", "list", "--record", path, "--serial", "SN-C0" });

@@ -8,6 +8,7 @@
 
 #include "print/dayreport.h"
 #include "print/unitlabel.h"
+#include "records/recordfile.h"
 
 namespace {
 
@@ -55,11 +56,12 @@ private slots:
         QList<UnitRecord> units;
         QStringList lines;
         for (int i = 0; i < labels; ++i) {
-            units << unit(QStringLiteral("SN;00%1=x").arg(i), 5 + i, i == 1 ? LinkMode::PointToPoint : LinkMode::PointToMultipoint);
+            // Separators, a backslash and Chinese: the scan gives the code back as it is.
+            units << unit(QStringLiteral("序列;00%1=x\\y").arg(i), 5 + i, i == 1 ? LinkMode::PointToPoint : LinkMode::PointToMultipoint);
             lines << labelLine(units.last());
         }
         QCOMPARE(lines.first(), QStringLiteral("KVX;product=KV6 - KV7;module=Brae - Loch;mode=p2mp;network=25819;unit=5;"
-                                               "code=SN,000:x;date=%1;station=line-1")
+                                               "code=序列\\;000\\=x\\\\y;date=%1;station=line-1")
                                     .arg(units.first().time.toLocalTime().date().toString(Qt::ISODate)));
         QTemporaryDir dir;
         LabelSize labelSize;
@@ -75,6 +77,76 @@ private slots:
         decoded.sort();
         lines.sort();
         QCOMPARE(decoded, lines);
+        // Its code's text is on the label too.
+        const QString text = QString::fromUtf8(run("pdftotext", { dir.filePath("l.pdf"), "-" }));
+        QVERIFY2(text.contains(units.first().serial), qPrintable(text));
+    }
+
+    // A code of the longest a code may be, Chinese, still gets its QR code
+    // and its whole text; a label that cannot have both is refused whole.
+    void labelWholeOrNone_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("station");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("64 Chinese characters") << QString(64, QChar(0x5E8F)) << "line-1" << true;
+        QTest::newRow("a station too long for a QR code") << "SN-1" << QString(2000, QLatin1Char('s')) << false;
+    }
+    void labelWholeOrNone()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, station);
+        QFETCH(bool, made);
+        UnitRecord r = unit(code, 5);
+        r.station = station;
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(writeLabelsPdf({ r }, LabelSize::Label50x25, dir.filePath("l.pdf"), &error) == made, qPrintable(error));
+        QCOMPARE(QFileInfo::exists(dir.filePath("l.pdf")), made);
+        if (!made)
+            return;
+        run("pdftoppm", { "-r", "600", "-gray", "-png", dir.filePath("l.pdf"), dir.filePath("page") });
+        QCOMPARE(QString::fromUtf8(run("zbarimg", { "--raw", "-q", dir.filePath("page-1.png") })).trimmed(), labelLine(r));
+        QVERIFY(QString::fromUtf8(run("pdftotext", { dir.filePath("l.pdf"), "-" })).remove(QLatin1Char('\n')).contains(code));
+    }
+
+    // label --network: every verified unit of the network, each unit
+    // address once (its last row); --unit picks one.
+    void labelsOfNetwork_data()
+    {
+        QTest::addColumn<QStringList>("choice");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("the network") << QStringList { "--network", "4321" } << QStringList { "A", "B2", "C" };
+        QTest::newRow("one unit") << QStringList { "--network", "4321", "--unit", "2" } << QStringList { "B2" };
+    }
+    void labelsOfNetwork()
+    {
+        QFETCH(QStringList, choice);
+        QFETCH(QStringList, codes);
+        QTemporaryDir dir;
+        RecordFile record(dir.filePath("units.csv"));
+        const struct {
+            const char *code;
+            qint64 network;
+            qint64 unit;
+            const char *result;
+        } rows[] = { { "A", 4321, 1, "verified" }, { "B", 4321, 2, "verified" }, { "C", 4321, 3, "verified" },
+                     { "D", 4321, 4, "failed" },   { "B2", 4321, 2, "verified" }, { "E", 9999, 1, "verified" } };
+        for (const auto &row : rows) {
+            UnitRecord r = unit(QLatin1String(row.code), row.unit);
+            r.settings.set(Reg::NetworkAddress, row.network);
+            r.result = QLatin1String(row.result);
+            QVERIFY(!record.writeRow({}, r, nullptr).isEmpty());
+        }
+        const QByteArray said = run(QCoreApplication::applicationDirPath() + "/kvx-print",
+                                    QStringList { "label", "--record", record.path(), "--pdf", dir.filePath("l.pdf") } + choice);
+        QVERIFY2(said.startsWith(QByteArray::number(codes.size()) + " label"), said.constData());
+        run("pdftoppm", { "-r", "300", "-gray", "-png", dir.filePath("l.pdf"), dir.filePath("page") });
+        QStringList decoded;
+        for (const QString &picture : QDir(dir.path()).entryList({ "page*.png" }))
+            decoded << QString::fromUtf8(run("zbarimg", { "--raw", "-q", dir.filePath(picture) })).trimmed().section(";code=", 1).section(';', 0, 0);
+        decoded.sort();
+        QCOMPARE(decoded, codes);
     }
 
     // The figures of known rows, in the page (no network: nothing fetched)

@@ -111,6 +111,51 @@ private slots:
         QCOMPARE(unpaused.first().record.pauses, QStringLiteral("quick"));
     }
 
+    // A new file opens right in a spreadsheet: a byte order mark, the zone
+    // in the header, times a spreadsheet reads as times. A file that exists
+    // is appended to as it is: no mark, its header and its spelling of time.
+    void spreadsheetFile_data()
+    {
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArray>("rowStart");
+        const QByteArray oldHeader = "time,port,product,module,mode,unit_address,network_address,work_mode,baud,link_rate,"
+                                     "power,repeater,result,differences,attempt,station,operator,tool_version,pauses,serial\r\n";
+        QTest::newRow("new file") << QByteArray() << QByteArray("\xEF\xBB\xBFtime_utc,port,") << QByteArray("2026-12-07T10:00:00,");
+        QTest::newRow("file of the last version")
+            << oldHeader + "2026-12-06 08:00:00,/dev/ttyUSB0,kv5,tarn,p2mp,1,500,Slave(Remote),9600,172800,1000mW,,verified,,a1,,,,,\r\n"
+            << oldHeader << QByteArray("2026-12-07 10:00:00,");
+        QTest::newRow("file with its own mark")
+            << "\xEF\xBB\xBF" + oldHeader << "\xEF\xBB\xBF" + oldHeader << QByteArray("2026-12-07 10:00:00,");
+    }
+    void spreadsheetFile()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, rowStart);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("units.csv");
+        if (!existing.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(existing);
+        }
+        RecordFile record(path);
+        QVERIFY(record.prepare());
+        UnitRecord unit = unitRecord("verified");
+        unit.serial = QStringLiteral("序列-003");
+        QVERIFY(!record.writeRow({}, unit, nullptr).isEmpty());
+        const QByteArray bytes = contents(path);
+        QVERIFY2(bytes.startsWith(existing.isEmpty() ? start : existing), bytes.constData());
+        QCOMPARE(bytes.count("\xEF\xBB\xBF"), start.startsWith("\xEF") ? 1 : 0);
+        QVERIFY2(bytes.mid(bytes.lastIndexOf("\r\n", bytes.size() - 3) + 2).startsWith(rowStart), bytes.constData());
+        // Read back as written, the time as UTC, the code whole.
+        const QList<RecordRow> rows = record.rows();
+        QCOMPARE(rows.last().record.time, unit.time);
+        QCOMPARE(rows.last().record.serial, unit.serial);
+        QCOMPARE(readRecordRows(path).first().first(), existing.isEmpty() ? QStringLiteral("time_utc") : QStringLiteral("time"));
+    }
+
     // Two programs with their own temporary folders, one reaching the new
     // record through a symlinked folder: one header, every unit final.
     void twoProgramsShareTheLock()

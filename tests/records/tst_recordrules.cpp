@@ -111,7 +111,7 @@ private slots:
         RecordRow given = row(QStringLiteral("verified"), 3, QDateTime(QDate(2026, 12, 8), QTime(9, 15, 2), Qt::UTC), "a1");
         given.record.config.port = given.record.detail = given.record.operatorName = text;
         const QByteArray line = recordLine(given.record, given.attempt);
-        QVERIFY(line.startsWith("2026-12-08 09:15:02,"));
+        QVERIFY(line.startsWith("2026-12-08T09:15:02,"));
         QList<RecordRow> rows;
         QString error;
         QVERIFY2(import(Header + line, &rows, &error), qPrintable(error));

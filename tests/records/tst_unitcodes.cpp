@@ -155,10 +155,42 @@ private slots:
         }
         QCOMPARE(attempts, QList<int>({ 2, 2, 0, 1 }));
         QCOMPARE(good, QList<int>({ 1, 2, 0, 0 }));
-        QCOMPARE(f.failures, (QMap<QString, int> { { "refused", 1 }, { "mismatch", 1 } }));
+        QCOMPARE(f.failures, (QMap<QString, int> { { "a line refused", 1 }, { "read back otherwise", 1 } }));
         QCOMPARE(f.byStation.value("s1").attempts, 3);
         QCOMPARE(f.byStation.value("s1").good, 1);
         QCOMPARE(f.byStation.value("s2").good, 2);
+    }
+
+    // Failures count by what went wrong, like causes together: the line
+    // refused, the registers read otherwise, a reason without its numbers.
+    void failureCauses_data()
+    {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<bool>("good");
+        QTest::newRow("refused") << "refused" << "refused ATS103=8" << "line refused: ATS103" << false;
+        QTest::newRow("mismatch") << "mismatch" << "S103 reads 1, 4 was written; S108 reads 0, 10 was written"
+                                  << "read back otherwise: S103, S108" << false;
+        QTest::newRow("no report") << "failed" << "no settings report from the modem within 3000 ms (KV5 answers at 9600 baud)"
+                                   << "no settings report from the modem within N ms" << false;
+        QTest::newRow("unanswered") << "failed" << "lines unanswered before AT&W" << "lines left unanswered" << false;
+        QTest::newRow("check unanswered") << "written" << "not verified: the modem stopped answering"
+                                          << "no answer to the check" << false;
+        QTest::newRow("written, no check") << "written" << "" << "" << true;
+    }
+    void failureCauses()
+    {
+        QFETCH(QString, result);
+        QFETCH(QString, detail);
+        QFETCH(QString, cause);
+        QFETCH(bool, good);
+        RecordRow row = rowsOf({ "A@42/1 verified 9 s1" }).first();
+        row.record.result = result;
+        row.record.detail = detail;
+        QCOMPARE(isGoodRow(row), good);
+        if (!good)
+            QCOMPARE(failureCause(row.record), cause);
     }
 };
 
