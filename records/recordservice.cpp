@@ -8,7 +8,6 @@
 #include <QLockFile>
 #include <QMutex>
 #include <QPointer>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTimer>
@@ -37,18 +36,41 @@ QString named(const QString &name, const QString &error)
     return QStringLiteral("%1: %2").arg(name, error);
 }
 
+// How many of an outbox's rows have reached the database: the last whole
+// line of its count file, which is only ever appended to.
 qint64 readSent(const QString &outbox)
 {
     QFile file(outbox + QStringLiteral(".sent"));
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    return std::max<qint64>(0, file.readAll().trimmed().toLongLong());
+    const QByteArray text = file.readAll();
+    const QByteArray whole = text.left(text.lastIndexOf('\n'));
+    return std::max<qint64>(0, whole.mid(whole.lastIndexOf('\n') + 1).trimmed().toLongLong());
 }
 
 bool writeSent(const QString &outbox, qint64 rows)
 {
-    QSaveFile file(outbox + QStringLiteral(".sent"));
-    return file.open(QIODevice::WriteOnly) && file.write(QByteArray::number(rows)) > 0 && file.commit();
+    QFile file(outbox + QStringLiteral(".sent"));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+        return false;
+    // A line cut short by an earlier failed append is cut back first, so
+    // that the new count is a line of its own.
+    qint64 end = file.size();
+    if (end > 0) {
+        file.seek(end - 1);
+        if (file.read(1) != "\n") {
+            file.seek(0);
+            const QByteArray text = file.readAll();
+            end = text.lastIndexOf('\n') + 1;
+            if (!file.resize(end))
+                return false;
+        }
+    }
+    const QByteArray line = QByteArray::number(rows) + '\n';
+    if (file.write(line) == line.size() && file.flush())
+        return true;
+    file.resize(end);
+    return false;
 }
 
 void removeOutbox(const QString &outbox)

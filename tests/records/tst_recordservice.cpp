@@ -240,9 +240,21 @@ private slots:
             attempts << newAttemptId();
             QVERIFY(!left.writeRow(attempts.last().toLatin1(), unit(attempts.size(), "verified"), nullptr).isEmpty());
         }
+        // The dead one's first row was forwarded; a count cut short after
+        // it says nothing.
+        {
+            RecordFile dead(QDir(rig.outboxFolder()).filePath(stem + "-dead.csv"));
+            attempts.insert(0, newAttemptId());
+            QVERIFY(!dead.writeRow(attempts.first().toLatin1(), unit(3, "verified"), nullptr).isEmpty());
+            QFile sent(QDir(rig.outboxFolder()).filePath(stem + "-dead.csv.sent"));
+            QVERIFY(sent.open(QIODevice::WriteOnly));
+            sent.write("1\n2");
+        }
+        std::swap(attempts[0], attempts[1]);
         QVERIFY(rig.open());
-        QTRY_COMPARE(rig.state->result(attempts.first()), QStringLiteral("verified"));
+        QTRY_COMPARE(rig.state->result(attempts.at(1)), QStringLiteral("verified"));
         QTRY_VERIFY(!QFile::exists(QDir(rig.outboxFolder()).filePath(stem + "-dead.csv")));
+        QCOMPARE(rig.state->result(attempts.first()), QString());
         QCOMPARE(rig.state->result(attempts.last()), QString());
         QVERIFY(QFile::exists(QDir(rig.outboxFolder()).filePath(stem + "-live.csv")));
     }
